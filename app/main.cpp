@@ -1,0 +1,39 @@
+// Entry point: the word-set checker and the usual --help and --version are answered before any
+// toolkit start-up, so they work without a display; everything else starts the game.
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/run_game.h"
+#include "game/set_checker.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: veltrane-quillorn              play the game\n"
+    "       veltrane-quillorn --check-set [--words] FILE...\n"
+    "                                      show what the game reads from word-set files\n"
+    "       veltrane-quillorn --help | --version\n";
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc >= 2) {
+        const std::string first = argv[1];
+        if (first == "--help" || first == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (first == "--version") {
+            std::cout << "veltrane-quillorn 1.0\n";
+            return 0;
+        }
+        if (first == "--check-set")
+            return RunSetChecker(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+        std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
+        return 2;
+    }
+    return RunGame(argc, argv);
+}

@@ -1,0 +1,128 @@
+// The game itself, free of any toolkit: the state of the word in play, the rules that score a
+// guess, the flow of words and levels, the clock, the records and the Options command, and what
+// each key, tap and letter-key press does. The game view derives from it and implements the host
+// operations at the bottom; a test derives a scripted host instead.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "game/guess_record.h"
+#include "game/types.h"
+#include "store/record_store.h"
+#include "store/settings_store.h"
+
+class CAppProfile;
+
+// The five values the Options dialog is given and, on OK, gives back.
+struct COptionsValues {
+    int nSkill = SkillBeginner;
+    bool bTimeTrial = true;
+    std::wstring strSet;
+    bool bSound = true;
+    COLORREF clrBackground = kDefaultBackground;
+};
+
+class CGameCore {
+public:
+    // Reads the options from the profile; the word sets are looked for in programDir.
+    CGameCore(CAppProfile& profile, std::filesystem::path programDir);
+    virtual ~CGameCore() = default;
+    CGameCore(const CGameCore&) = delete;
+    CGameCore& operator=(const CGameCore&) = delete;
+
+    // ---- Sets and progress -------------------------------------------------------------------
+    bool FindFirstSet(std::wstring& strSet);         // "Words Sets: Sets not found" when none
+    bool LoadWordSet(const std::wstring& strSet);    // "Can not open file" when it cannot be read
+    bool LoadProgress();
+    void SaveProgress(const std::wstring& strSet, int nSkill, int nWordIndex);
+
+    // ---- The rules of one word ----------------------------------------------------------------
+    // The next word of the current skill, its position saved. False, with nothing changed, when
+    // the skill has no words.
+    bool PickNextWord();
+    // 240, 360 or 480 s by skill; in Time Trial 15 s less per level above 1, never below 60.
+    static int TimeAllowance(int nSkill, int nLevel, bool bTimeTrial);
+    void ClearGuess();
+    bool SubmitGuess();
+
+    // ---- Game flow ----------------------------------------------------------------------------
+    void StartFirstWord();   // at the view's initial update: load the stored progress, then start
+    void StartNextWord();
+    void GiveUp();
+    void OnClockTick();
+    void OnActivateView(bool bActivate);
+
+    // ---- Records ------------------------------------------------------------------------------
+    int ReadBestRecord(std::wstring& strName);
+    void WriteBestRecord(const std::wstring& strName, int nNumber);
+
+    // ---- Commands -----------------------------------------------------------------------------
+    void OnNew();
+    void OnGiveUp();
+    bool CanGiveUp() const { return !m_bGameOver; }
+    void OnBestScores();
+    void OnOptions();
+    void OnExit();
+
+    // ---- Input --------------------------------------------------------------------------------
+    void OnChar(wchar_t c);
+    void OnKeyDown(int nVirtKey);
+    void OnLButtonDown(int x, int y);
+    void OnLetterKey(int nId);
+
+    int WordLength() const;
+    const std::vector<std::wstring>& WordsOfSkill() const;
+
+    // ---- Game state ---------------------------------------------------------------------------
+    std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
+    int m_nCursor = 6;                  // the cell the next letter fills
+    bool m_bGameOver = true;            // no word in play
+    bool m_bClockRunning = false;       // the clock was started for the current word
+    bool m_bPaused = false;             // the clock was stopped because the view went inactive
+    bool m_bTimeTrial = true;
+    bool m_bSound = true;
+    int m_nTimeLimit = 240;
+    int m_nTimeLeft = 240;
+    int m_nElapsed = 0;
+    int m_nSkill = SkillBeginner;
+    int m_nWordIndex = -1;              // the last word handed out; -1 when none yet
+    int m_nLevel = 1;
+    int m_nScore = 0;
+    COLORREF m_clrBackground = kDefaultBackground;
+    std::wstring m_strSet;
+    std::vector<std::wstring> m_wordsBeginner;
+    std::vector<std::wstring> m_wordsIntermediate;
+    std::vector<std::wstring> m_wordsAdvanced;
+
+    // Cell geometry of the guess row, shared by the drawing and the tap rule.
+    static constexpr int m_nCellLeft = 63;
+    static constexpr int m_nCellTop = 5;
+    static constexpr int m_nCellWidth = 20;
+    static constexpr int m_nCellHeight = 20;
+    static constexpr int m_nCellGap = 2;
+
+protected:
+    // ---- Host: everything the player sees or hears -------------------------------------------
+    // Each dialog runs modally and returns its result code (EResult).
+    virtual int RunNewGameDlg(int nWordLength) = 0;
+    virtual int RunLevelDlg(int nFinishedLevel, int nNextLevel) = 0;
+    virtual int RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage) = 0;
+    virtual int RunBestScoresDlg() = 0;
+    virtual int RunOptionsDlg(COptionsValues& values) = 0;
+    virtual void ShowMessage(const std::wstring& strText) = 0;  // one OK button; returns when closed
+    virtual void StartClock() = 0;                              // timer 1, 1000 ms
+    virtual void StopClock() = 0;
+    virtual void RepaintView() = 0;                             // synchronously, without erasing
+    virtual void RepaintKey(int nId) = 0;                       // one letter key, 1001 to 1026
+    virtual void RepaintHistory() = 0;
+    virtual void PlayAlert(EAlert kind) = 0;
+    virtual void PostQuit(int nExitCode) = 0;
+    virtual CGuessRecord& History() = 0;
+    virtual const CGuessRecord& History() const = 0;
+
+    CSettingsStore m_store;
+    CRecordStore m_records;
+    std::filesystem::path m_programDir;
+};

@@ -1,0 +1,33 @@
+// Files: where the program lives, which files a folder holds, and reading a file's bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// The directory of the running executable, links resolved.
+std::filesystem::path ProgramDirectory();
+
+// Names (no directory) of the regular files in dir whose name ends in suffix, the ending compared
+// without regard to case, in the order the directory yields them. Empty when dir cannot be read.
+std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix);
+
+// A file opened for reading as raw bytes, read in buffered chunks.
+class CByteFile {
+public:
+    CByteFile() = default;
+    ~CByteFile();
+    CByteFile(const CByteFile&) = delete;
+    CByteFile& operator=(const CByteFile&) = delete;
+
+    // False for anything that is not a readable regular file (a directory, a dangling link, ...).
+    bool Open(const std::filesystem::path& path);
+    // Up to nMax bytes into buffer; 0 at the end of the file or on a read error.
+    std::size_t Read(char* buffer, std::size_t nMax);
+    void Close();
+
+private:
+    std::FILE* m_file = nullptr;
+};

@@ -1,0 +1,37 @@
+// The application profile: values by section and name below
+// Software\Veltrane Corporation\Veltrane Quillorn, with defaults for whatever is absent.
+#pragma once
+
+#include <string>
+
+class CRegistry;
+
+class CAppProfile {
+public:
+    static constexpr const wchar_t* kCompanyKey = L"Veltrane Corporation";
+    static constexpr const wchar_t* kAppName = L"Veltrane Quillorn";
+
+    explicit CAppProfile(CRegistry& registry);
+
+    // Software\Veltrane Corporation\Veltrane Quillorn, whatever the executable is called.
+    std::wstring AppKey() const;
+    // The application key, a backslash and the section.
+    std::wstring SectionKey(const std::wstring& strSection) const;
+
+    // A value that is absent, or stored with the other type, reads as the default.
+    int GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const;
+    bool WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue);
+    std::wstring GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,
+                                  const std::wstring& strDefault = {}) const;
+    bool WriteProfileString(const std::wstring& strSection, const std::wstring& strEntry,
+                            const std::wstring& strValue);
+
+    CRegistry& Registry() const { return m_registry; }
+
+private:
+    CRegistry& m_registry;
+};
+
+// The process's profile on the default registry file, made on first use. Tests that need their
+// own store build a CRegistry and a CAppProfile on a temporary file instead.
+CAppProfile& TheAppProfile();
