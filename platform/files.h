@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The directory of the running executable, links resolved.
@@ -14,7 +15,8 @@ std::filesystem::path ProgramDirectory();
 // without regard to case, in the order the directory yields them. Empty when dir cannot be read.
 std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix);
 
-// A file opened for reading as raw bytes, read in buffered chunks.
+// A file opened for reading as raw bytes, read in buffered chunks. Small reads are served from
+// the buffer; a read as large as the buffer goes straight to the file.
 class CByteFile {
 public:
     CByteFile() = default;
@@ -29,5 +31,11 @@ public:
     void Close();
 
 private:
-    std::FILE* m_file = nullptr;
+    bool Fill();
+
+    int m_fd = -1;
+    std::vector<char> m_aBuffer;
+    std::size_t m_nPos = 0;   // next unread byte in m_aBuffer
+    std::size_t m_nEnd = 0;   // end of the bytes m_aBuffer holds
+    bool m_bEof = false;
 };

@@ -1,6 +1,7 @@
 // The per-user registry: typed values under backslash-separated key paths, kept in one SQLite file.
 //
-// Key paths and value names compare without regard to case, as a registry's do. Every write is
+// Key paths and value names compare without regard to case, as a registry's do (ASCII letters
+// only: SQLite's NOCASE folds A-Z and nothing else). Every write is
 // committed before it returns. Two running copies of the game may share the file: each statement
 // is its own short transaction and waits out the other's lock. Nothing here throws; a store that
 // cannot be opened or written makes reads fail and writes return false, and the file is never
@@ -27,8 +28,9 @@ public:
 
     const std::filesystem::path& File() const { return m_path; }
 
-    // Creates or opens a key; with SQLite behind it this only checks that the store is usable
-    // and the path is well formed (not empty, no empty component).
+    // Creates or opens a key. Keys exist through their values, so this only checks that the path
+    // is well formed (not empty, no empty component); it touches no file, and a store that cannot
+    // be written still opens keys, so the game plays on with defaults.
     bool CreateKey(const std::wstring& strKey);
 
     // A 4-byte value: fails when absent or not stored as an integer.

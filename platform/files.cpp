@@ -1,0 +1,151 @@
+// The program's directory, the listing of a directory by name ending, and raw byte reading.
+#include "platform/files.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr std::size_t kBufferSize = 64 * 1024;
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EndsWithNoCase(std::string_view name, std::string_view suffix)
+{
+    if (name.size() < suffix.size())
+        return false;
+    const std::string_view tail = name.substr(name.size() - suffix.size());
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        if (AsciiLower(tail[i]) != AsciiLower(suffix[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::filesystem::path ProgramDirectory()
+{
+    std::error_code ec;
+    // /proc/self/exe already names the file itself, every link on the way resolved.
+    std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    if (ec || exe.empty())
+        return std::filesystem::current_path(ec);
+    return exe.parent_path();
+}
+
+std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix)
+{
+    std::vector<std::filesystem::path> aFound;
+    DIR* d = opendir(dir.c_str());
+    if (!d)
+        return aFound;
+    const int dirFd = dirfd(d);
+    while (const dirent* entry = readdir(d)) {
+        const std::string_view name(entry->d_name);
+        // A name that is only the ending (".set") names nothing.
+        if (name.size() <= suffix.size() || !EndsWithNoCase(name, suffix))
+            continue;
+        // Links are followed: a link to a set counts, a dangling one and anything not a regular file do not.
+        struct stat st {};
+        if (fstatat(dirFd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        aFound.emplace_back(std::string(name));
+    }
+    closedir(d);
+    return aFound;
+}
+
+CByteFile::~CByteFile()
+{
+    Close();
+}
+
+bool CByteFile::Open(const std::filesystem::path& path)
+{
+    Close();
+    // Non-blocking so that a FIFO cannot hang the open; it is refused just below anyway.
+    int fd = -1;
+    do {
+        fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0)
+        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    m_fd = fd;
+    m_aBuffer.resize(kBufferSize);
+    m_nPos = m_nEnd = 0;
+    m_bEof = false;
+    return true;
+}
+
+// Reads once into buf; false at the end of the file or on an error, which both end the reading.
+static bool ReadSome(int fd, char* buf, std::size_t nMax, std::size_t& nGot)
+{
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, nMax);
+        if (n > 0) {
+            nGot = static_cast<std::size_t>(n);
+            return true;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        nGot = 0;
+        return false;
+    }
+}
+
+bool CByteFile::Fill()
+{
+    m_nPos = m_nEnd = 0;
+    if (m_bEof || m_fd < 0)
+        return false;
+    if (!ReadSome(m_fd, m_aBuffer.data(), m_aBuffer.size(), m_nEnd)) {
+        m_bEof = true;
+        return false;
+    }
+    return true;
+}
+
+std::size_t CByteFile::Read(char* buffer, std::size_t nMax)
+{
+    if (m_fd < 0 || nMax == 0)
+        return 0;
+    if (m_nPos == m_nEnd) {
+        if (m_bEof)
+            return 0;
+        if (nMax >= m_aBuffer.size()) {
+            std::size_t nGot = 0;
+            if (!ReadSome(m_fd, buffer, nMax, nGot))
+                m_bEof = true;
+            return nGot;
+        }
+        if (!Fill())
+            return 0;
+    }
+    const std::size_t n = std::min(nMax, m_nEnd - m_nPos);
+    std::copy_n(m_aBuffer.data() + m_nPos, n, buffer);
+    m_nPos += n;
+    return n;
+}
+
+void CByteFile::Close()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+    m_fd = -1;
+    m_nPos = m_nEnd = 0;
+    m_bEof = false;
+    std::vector<char>().swap(m_aBuffer);
+}

@@ -1,0 +1,56 @@
+// The application profile: section and value names over the registry's key paths.
+#include "platform/profile.h"
+
+#include "platform/registry.h"
+
+CAppProfile::CAppProfile(CRegistry& registry)
+    : m_registry(registry)
+{
+}
+
+std::wstring CAppProfile::AppKey() const
+{
+    return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName;
+}
+
+std::wstring CAppProfile::SectionKey(const std::wstring& strSection) const
+{
+    return AppKey() + L"\\" + strSection;
+}
+
+int CAppProfile::GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const
+{
+    std::uint32_t dw = 0;
+    if (!m_registry.ReadDword(SectionKey(strSection), strEntry, dw))
+        return nDefault;
+    return static_cast<int>(static_cast<std::int32_t>(dw));
+}
+
+bool CAppProfile::WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue)
+{
+    return m_registry.WriteDword(SectionKey(strSection), strEntry, static_cast<std::uint32_t>(nValue));
+}
+
+std::wstring CAppProfile::GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,
+                                           const std::wstring& strDefault) const
+{
+    std::wstring str;
+    if (!m_registry.ReadString(SectionKey(strSection), strEntry, str))
+        return strDefault;
+    return str;
+}
+
+bool CAppProfile::WriteProfileString(const std::wstring& strSection, const std::wstring& strEntry,
+                                     const std::wstring& strValue)
+{
+    return m_registry.WriteString(SectionKey(strSection), strEntry, strValue);
+}
+
+CAppProfile& TheAppProfile()
+{
+    // Never destroyed: a late caller during exit still finds it, and the connection closes with
+    // the process (every write is already committed).
+    static CRegistry* registry = new CRegistry(CRegistry::DefaultPath());
+    static CAppProfile* profile = new CAppProfile(*registry);
+    return *profile;
+}

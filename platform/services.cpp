@@ -1,0 +1,153 @@
+// Alert sounds, starting the help viewer, and the debug line.
+#include "platform/services.h"
+
+#include <canberra.h>
+
+#include <cerrno>
+#include <condition_variable>
+#include <csignal>
+#include <cstdlib>
+#include <deque>
+#include <mutex>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "platform/text.h"
+
+extern char** environ;
+
+namespace {
+
+// Sounds are played from a thread of their own: opening the sound back end may probe for a server
+// and wait on it, and the countdown must never stall behind that. The queue is bounded so a burst
+// of alerts with no server to hear them cannot grow without end.
+class CSoundPlayer {
+public:
+    void Post(EAlert kind)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_bStarted) {
+            m_bStarted = true;
+            try {
+                std::thread([this] { Run(); }).detach();
+            } catch (...) {
+                m_bBroken = true;  // no thread, no sound
+            }
+        }
+        if (m_bBroken || m_aPending.size() >= kMaxPending)
+            return;
+        m_aPending.push_back(kind);
+        m_cv.notify_one();
+    }
+
+private:
+    static constexpr std::size_t kMaxPending = 4;
+
+    void Run()
+    {
+        ca_context* ctx = nullptr;
+        bool bUsable = ca_context_create(&ctx) == CA_SUCCESS;
+        if (bUsable) {
+            ca_context_change_props(ctx, CA_PROP_APPLICATION_NAME, "Veltrane Quillorn",
+                                    CA_PROP_APPLICATION_ID, "veltrane-quillorn", nullptr);
+            bUsable = ca_context_open(ctx) == CA_SUCCESS;
+        }
+        for (;;) {
+            EAlert kind;
+            {
+                std::unique_lock<std::mutex> lock(m_mutex);
+                m_cv.wait(lock, [this] { return !m_aPending.empty(); });
+                kind = m_aPending.front();
+                m_aPending.pop_front();
+            }
+            if (!bUsable)
+                continue;  // no server: drained and dropped
+            const char* event = kind == EAlert::Asterisk ? "dialog-information" : "dialog-warning";
+            // Asynchronous: returns once the back end has the request.
+            ca_context_play(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION, "Veltrane Quillorn alert",
+                            nullptr);
+        }
+    }
+
+    std::mutex m_mutex;
+    std::condition_variable m_cv;
+    std::deque<EAlert> m_aPending;
+    bool m_bStarted = false;
+    bool m_bBroken = false;
+};
+
+}  // namespace
+
+void PlayAlertSound(EAlert kind)
+{
+    // Never destroyed: the detached player thread may still be waiting on it while the process exits.
+    static CSoundPlayer* player = new CSoundPlayer;
+    player->Post(kind);
+}
+
+// The child is reaped by a small thread that waits on exactly that pid. A double fork would need a
+// fork of the whole (threaded) toolkit process, and a SIGCHLD handler or SIG_IGN would take child
+// statuses away from anyone else in the process who waits for their own children.
+bool StartProcess(const std::vector<std::string>& argv)
+{
+    if (argv.empty() || argv.front().empty())
+        return false;
+    std::vector<char*> args;
+    args.reserve(argv.size() + 1);
+    for (const std::string& arg : argv)
+        args.push_back(const_cast<char*>(arg.c_str()));
+    args.push_back(nullptr);
+
+    // The child starts with no signals blocked and default dispositions, whatever the toolkit set here.
+    posix_spawnattr_t attr;
+    if (posix_spawnattr_init(&attr) != 0)
+        return false;
+    sigset_t none, defaults;
+    sigemptyset(&none);
+    sigemptyset(&defaults);
+    sigaddset(&defaults, SIGPIPE);
+    sigaddset(&defaults, SIGCHLD);
+    sigaddset(&defaults, SIGINT);
+    sigaddset(&defaults, SIGTERM);
+    posix_spawnattr_setsigmask(&attr, &none);
+    posix_spawnattr_setsigdefault(&attr, &defaults);
+    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+
+    pid_t pid = -1;
+    const int rc = posix_spawnp(&pid, args[0], nullptr, &attr, args.data(), environ);
+    posix_spawnattr_destroy(&attr);
+    if (rc != 0)
+        return false;
+
+    try {
+        std::thread([pid] {
+            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    } catch (...) {
+        // Out of threads: the program runs, and its exit status waits for us to leave.
+    }
+    return true;
+}
+
+void DebugOutput(std::wstring_view text)
+{
+    if (!std::getenv("VELTRANE_QUILLORN_DEBUG"))
+        return;
+    std::string line = EncodeUtf8(text);
+    line.push_back('\n');
+    // One write per line, so lines from two threads do not interleave.
+    const char* p = line.data();
+    std::size_t nLeft = line.size();
+    while (nLeft > 0) {
+        const ssize_t n = ::write(STDERR_FILENO, p, nLeft);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return;
+        p += n;
+        nLeft -= static_cast<std::size_t>(n);
+    }
+}

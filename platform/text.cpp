@@ -1,0 +1,158 @@
+// UTF-8 in and out, and character classes that do not follow the player's locale variables.
+#include "platform/text.h"
+
+#include <clocale>
+#include <cwctype>
+#include <locale.h>
+
+namespace {
+
+// Continuation bytes are 10xxxxxx.
+bool IsTrail(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// Length of the well-formed sequence starting at p (1 to 4), or 0 when the bytes there are not
+// valid UTF-8. Overlong forms, surrogates and values past U+10FFFF are invalid.
+std::size_t SequenceLength(const unsigned char* p, std::size_t nLeft)
+{
+    const unsigned char b0 = p[0];
+    if (b0 < 0x80)
+        return 1;
+    if (b0 >= 0xC2 && b0 <= 0xDF)
+        return (nLeft >= 2 && IsTrail(p[1])) ? 2 : 0;
+    if (b0 >= 0xE0 && b0 <= 0xEF) {
+        if (nLeft < 3 || !IsTrail(p[1]) || !IsTrail(p[2]))
+            return 0;
+        if (b0 == 0xE0 && p[1] < 0xA0)
+            return 0;  // overlong
+        if (b0 == 0xED && p[1] >= 0xA0)
+            return 0;  // a surrogate
+        return 3;
+    }
+    if (b0 >= 0xF0 && b0 <= 0xF4) {
+        if (nLeft < 4 || !IsTrail(p[1]) || !IsTrail(p[2]) || !IsTrail(p[3]))
+            return 0;
+        if (b0 == 0xF0 && p[1] < 0x90)
+            return 0;  // overlong
+        if (b0 == 0xF4 && p[1] >= 0x90)
+            return 0;  // past U+10FFFF
+        return 4;
+    }
+    return 0;
+}
+
+// A locale that knows all of Unicode, made once. C.UTF-8 is built into glibc from 2.35; older
+// systems usually carry it as a generated locale, and en_US.UTF-8 is the last resort.
+locale_t UnicodeLocale()
+{
+    static const locale_t loc = [] {
+        for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
+            if (locale_t l = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr)))
+                return l;
+        }
+        return static_cast<locale_t>(nullptr);
+    }();
+    return loc;
+}
+
+bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
+
+// Without any Unicode locale at least Latin-1, which covers the bytes a set file may hold.
+bool IsLatin1Letter(wchar_t c)
+{
+    return c == 0xAA || c == 0xB5 || c == 0xBA || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
+}
+wchar_t Latin1Upper(wchar_t c)
+{
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
+        return static_cast<wchar_t>(c - 0x20);
+    if (c == 0xFF)
+        return static_cast<wchar_t>(0x178);
+    return c;
+}
+
+}  // namespace
+
+std::wstring DecodeBytes(std::string_view bytes)
+{
+    std::wstring text;
+    text.reserve(bytes.size());
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const std::size_t len = SequenceLength(p + i, n - i);
+        if (len == 0) {
+            // Taken as Latin-1; the byte is unsigned here, so 0xE9 is U+00E9 and never U+FFE9.
+            text.push_back(static_cast<wchar_t>(p[i]));
+            ++i;
+            continue;
+        }
+        char32_t cp = 0;
+        switch (len) {
+        case 1: cp = p[i]; break;
+        case 2: cp = ((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu); break;
+        case 3: cp = ((p[i] & 0x0Fu) << 12) | ((p[i + 1] & 0x3Fu) << 6) | (p[i + 2] & 0x3Fu); break;
+        default:
+            cp = ((p[i] & 0x07u) << 18) | ((p[i + 1] & 0x3Fu) << 12) | ((p[i + 2] & 0x3Fu) << 6)
+                 | (p[i + 3] & 0x3Fu);
+            break;
+        }
+        text.push_back(static_cast<wchar_t>(cp));
+        i += len;
+    }
+    return text;
+}
+
+std::string EncodeUtf8(std::wstring_view text)
+{
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (wchar_t wc : text) {
+        auto cp = static_cast<char32_t>(wc);
+        // Nothing that is not a Unicode scalar value is written out as if it were one.
+        if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+            cp = 0xFFFD;
+        if (cp < 0x80) {
+            bytes.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            bytes.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            bytes.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            bytes.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            bytes.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            bytes.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            bytes.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return bytes;
+}
+
+bool IsLetter(wchar_t c)
+{
+    if (c < 0x80)
+        return IsAsciiLetter(c);
+    if (locale_t loc = UnicodeLocale())
+        return iswalpha_l(static_cast<wint_t>(c), loc) != 0;
+    return IsLatin1Letter(c);
+}
+
+wchar_t ToUpperChar(wchar_t c)
+{
+    if (c < 0x80)
+        return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
+    if (locale_t loc = UnicodeLocale())
+        return static_cast<wchar_t>(towupper_l(static_cast<wint_t>(c), loc));
+    return Latin1Upper(c);
+}
+
+std::wstring ToUpper(std::wstring_view text)
+{
+    std::wstring upper(text);
+    for (wchar_t& c : upper)
+        c = ToUpperChar(c);
+    return upper;
+}

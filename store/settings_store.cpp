@@ -1,0 +1,130 @@
+// Options and per-set progress: the value names, their defaults and what a damaged value reads as.
+#include "store/settings_store.h"
+
+#include <cstdint>
+
+#include "platform/profile.h"
+#include "platform/registry.h"
+
+namespace {
+
+constexpr const wchar_t* kSound = L"SOUND";
+constexpr const wchar_t* kTimeTrial = L"TIMETRIAL_CHECKED";
+constexpr const wchar_t* kBackground = L"Background Color";
+constexpr const wchar_t* kCurrentSet = L"CURRENT_SET";
+constexpr const wchar_t* kCurrentLevel = L"CURRENT_LEVEL";
+
+// Progress value names by skill.
+constexpr const wchar_t* kIndexNames[] = {L"BEG_INDEX", L"INT_INDEX", L"ADV_INDEX"};
+
+}  // namespace
+
+bool IsUsableSetName(const std::wstring& strSet)
+{
+    if (strSet.empty() || strSet == L"." || strSet == L"..")
+        return false;
+    for (wchar_t c : strSet) {
+        if (c == L'/' || c == L'\\')
+            return false;
+        // C0, DEL and C1 controls: none of them belongs in a file or key name.
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            return false;
+    }
+    return true;
+}
+
+CSettingsStore::CSettingsStore(CAppProfile& profile)
+    : m_profile(profile)
+{
+}
+
+bool CSettingsStore::ReadSound() const
+{
+    return m_profile.GetProfileInt(kSection, kSound, 1) != 0;
+}
+
+void CSettingsStore::WriteSound(bool bSound)
+{
+    m_profile.WriteProfileInt(kSection, kSound, bSound ? 1 : 0);
+}
+
+bool CSettingsStore::ReadTimeTrial() const
+{
+    return m_profile.GetProfileInt(kSection, kTimeTrial, 1) != 0;
+}
+
+void CSettingsStore::WriteTimeTrial(bool bTimeTrial)
+{
+    m_profile.WriteProfileInt(kSection, kTimeTrial, bTimeTrial ? 1 : 0);
+}
+
+COLORREF CSettingsStore::ReadBackground() const
+{
+    const int n = m_profile.GetProfileInt(kSection, kBackground, static_cast<int>(kDefaultBackground));
+    // The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
+    return static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu);
+}
+
+void CSettingsStore::WriteBackground(COLORREF clr)
+{
+    m_profile.WriteProfileInt(kSection, kBackground, static_cast<int>(clr));
+}
+
+int CSettingsStore::ReadCurrentSkill() const
+{
+    const int nSkill = m_profile.GetProfileInt(kSection, kCurrentLevel, SkillBeginner);
+    return IsValidSkill(nSkill) ? nSkill : SkillBeginner;
+}
+
+void CSettingsStore::WriteCurrentSkill(int nSkill)
+{
+    m_profile.WriteProfileInt(kSection, kCurrentLevel, nSkill);
+}
+
+std::wstring CSettingsStore::ReadCurrentSet() const
+{
+    return m_profile.GetProfileString(kSection, kCurrentSet);
+}
+
+void CSettingsStore::WriteCurrentSet(const std::wstring& strSet)
+{
+    m_profile.WriteProfileString(kSection, kCurrentSet, strSet);
+}
+
+namespace {
+
+bool OpenKey(CAppProfile& profile, const std::wstring& strSet, CRegKey& key)
+{
+    if (!IsUsableSetName(strSet))
+        return false;
+    return key.Create(profile.Registry(), profile.SectionKey(CSettingsStore::kSection) + L"\\" + strSet);
+}
+
+}  // namespace
+
+bool CSettingsStore::OpenProgressKey(const std::wstring& strSet)
+{
+    CRegKey key;
+    return OpenKey(m_profile, strSet, key);
+}
+
+bool CSettingsStore::ReadWordIndex(const std::wstring& strSet, int nSkill, int& nIndex)
+{
+    CRegKey key;
+    if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
+        return false;
+    std::uint32_t dw = 0;
+    if (!key.QueryDWORDValue(kIndexNames[nSkill], dw))
+        return false;
+    const int n = static_cast<int>(static_cast<std::int32_t>(dw));
+    nIndex = n < -1 ? -1 : n;
+    return true;
+}
+
+bool CSettingsStore::WriteWordIndex(const std::wstring& strSet, int nSkill, int nIndex)
+{
+    CRegKey key;
+    if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
+        return false;
+    return key.SetDWORDValue(kIndexNames[nSkill], static_cast<std::uint32_t>(nIndex));
+}
