@@ -125,4 +125,14 @@ protected:
     CSettingsStore m_store;
     CRecordStore m_records;
     std::filesystem::path m_programDir;
+
+    static constexpr const wchar_t* kMsgNoWordSets = L"Did not find any word sets to play with.";
+
+private:
+    void EndSolvedWord();
+    void CheckBestScore(int nScore);
+    void CheckFewestTries(int nTries);
+    int PlayedSkill() const;  // a damaged skill is played as Beginner
+
+    bool m_bSolving = false;  // the congratulation box of a solved word is open
 };

@@ -42,6 +42,7 @@ private:
     IgnoredLineSink m_onIgnored;
     std::string m_line;             // bytes of the current line, up to a cap
     std::size_t m_nLineBytes = 0;   // bytes of the current line, cap or not
+    std::size_t m_nContentBytes = 0;  // of those, up to the last one that is not white space
     std::size_t m_nLine = 1;
     int m_nSection = -1;            // -1 before the first marker
     bool m_bAfterCR = false;

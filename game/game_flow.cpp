@@ -1,0 +1,148 @@
+// Words strung into games: starting a word, its three endings, Time Trial levels, the clock and
+// pausing, and the New, Give Up, Best Scores and Exit commands.
+#include "game/game_core.h"
+
+namespace {
+
+constexpr const wchar_t* kMsgSolved = L"Congratulations.  You are one smart player.";
+constexpr const wchar_t* kMsgNoWordsForSkill = L"This word set has no words for this skill level.";
+
+}  // namespace
+
+void CGameCore::StartFirstWord()
+{
+    if (LoadProgress())
+        StartNextWord();
+    else
+        ShowMessage(kMsgNoWordSets);
+}
+
+void CGameCore::StartNextWord()
+{
+    StopClock();
+    m_bClockRunning = false;
+    if (!PickNextWord()) {
+        // Nothing to play at this skill: the player can pick another set or skill in Options.
+        m_bGameOver = true;
+        ShowMessage(kMsgNoWordsForSkill);
+        RepaintView();
+        return;
+    }
+    m_nTimeLimit = TimeAllowance(m_nSkill, m_nLevel, m_bTimeTrial);
+    m_nTimeLeft = m_nTimeLimit;
+    m_nCursor = 0;
+    History().ResetHistory();
+    ClearGuess();
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
+        RepaintKey(nId);
+    // Anything but "Go" leaves the game as it was: after an ended game the player starts with New.
+    if (RunNewGameDlg(WordLength()) == ResultOK)
+        m_bGameOver = false;
+    RepaintView();
+}
+
+void CGameCore::EndSolvedWord()
+{
+    // The clock keeps running while the box is open; m_bSolving keeps a tick from timing the
+    // solved word out meanwhile.
+    m_bSolving = true;
+    ShowMessage(kMsgSolved);
+    m_bSolving = false;
+    m_bGameOver = true;
+    StopClock();
+    m_bClockRunning = false;
+
+    if (!m_bTimeTrial) {
+        CheckFewestTries(static_cast<int>(History().GuessCount()));
+        return;
+    }
+    const int nAnswer = RunLevelDlg(m_nLevel, m_nLevel + 1);
+    m_nScore += m_nTimeLeft;
+    if (nAnswer == ResultYes) {
+        ++m_nLevel;
+        StartNextWord();
+        return;
+    }
+    CheckBestScore(m_nScore);
+    m_nTimeLeft = 0;
+    m_nScore = 0;
+    m_nTimeLimit = 0;
+}
+
+void CGameCore::GiveUp()
+{
+    StopClock();
+    m_bGameOver = true;
+    m_bClockRunning = false;
+    ShowMessage(L"The magic word was " + History().m_strMagicWord + L".");
+    if (m_nScore > 0) {
+        // Banked points are a Time Trial score: they never enter the fewest-tries record, and
+        // they replace a stored best only when they beat it.
+        if (m_bTimeTrial)
+            CheckBestScore(m_nScore);
+        m_nTimeLeft = 0;
+        m_nScore = 0;
+        m_nTimeLimit = 0;
+    }
+}
+
+void CGameCore::OnClockTick()
+{
+    if (m_bGameOver)
+        return;
+    if (m_bTimeTrial) {
+        if (m_nTimeLeft > 0) {
+            --m_nTimeLeft;
+        } else if (m_bSolving) {
+            return;  // solved in time; the congratulation box is still open
+        } else {
+            GiveUp();  // the previous tick brought the time to 0
+        }
+        if (m_bSound) {
+            if (m_nTimeLeft % 60 == 0) {
+                PlayAlert(EAlert::Asterisk);
+            } else if (m_nTimeLeft == 30) {
+                PlayAlert(EAlert::Exclamation);
+                PlayAlert(EAlert::Exclamation);
+            }
+        }
+    } else {
+        ++m_nElapsed;
+    }
+    RepaintView();
+}
+
+void CGameCore::OnActivateView(bool bActivate)
+{
+    if (m_bGameOver)
+        return;
+    if (!bActivate) {
+        m_bPaused = true;
+        StopClock();
+    } else if (m_bPaused && m_bClockRunning) {
+        StartClock();
+        m_bPaused = false;
+    }
+}
+
+void CGameCore::OnNew()
+{
+    m_nLevel = 1;
+    StartNextWord();
+}
+
+void CGameCore::OnGiveUp()
+{
+    if (CanGiveUp())
+        GiveUp();
+}
+
+void CGameCore::OnBestScores()
+{
+    RunBestScoresDlg();
+}
+
+void CGameCore::OnExit()
+{
+    PostQuit(0);
+}

@@ -1,0 +1,47 @@
+// The Options command: the player's choices stored, and a new word when they change the game.
+#include "game/game_core.h"
+
+void CGameCore::OnOptions()
+{
+    COptionsValues values;
+    values.nSkill = m_nSkill;
+    values.bTimeTrial = m_bTimeTrial;
+    values.strSet = m_strSet;
+    values.bSound = m_bSound;
+    values.clrBackground = m_clrBackground;
+
+    // No tick may reach the game while the player is choosing.
+    if (m_bClockRunning)
+        StopClock();
+    if (RunOptionsDlg(values) == ResultOK) {
+        m_bSound = values.bSound;
+        m_store.WriteSound(m_bSound);
+
+        const int nSkill = IsValidSkill(values.nSkill) ? values.nSkill : SkillBeginner;
+        // The set name compares exactly: another letter case is another choice.
+        const bool bChanged = nSkill != m_nSkill || values.strSet != m_strSet ||
+                              values.bTimeTrial != m_bTimeTrial || values.clrBackground != m_clrBackground;
+        if (bChanged) {
+            m_nSkill = nSkill;
+            m_bTimeTrial = values.bTimeTrial;
+            m_strSet = values.strSet;
+            m_clrBackground = values.clrBackground;
+            SaveProgress(m_strSet, m_nSkill, -1);
+            m_store.WriteTimeTrial(m_bTimeTrial);
+            m_store.WriteBackground(m_clrBackground);
+
+            // The word in play, if any, is abandoned without a message.
+            m_bGameOver = true;
+            m_bClockRunning = false;
+            if (!LoadProgress()) {
+                ShowMessage(kMsgNoWordSets);
+                RepaintView();
+                return;
+            }
+            StartNextWord();
+            return;
+        }
+    }
+    if (m_bClockRunning)
+        StartClock();
+}

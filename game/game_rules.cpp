@@ -1,0 +1,59 @@
+// The rules of one word: which word comes next, how long it may take, and taking a guess.
+#include <algorithm>
+
+#include "game/game_core.h"
+
+bool CGameCore::PickNextWord()
+{
+    const std::vector<std::wstring>& words = WordsOfSkill();
+    if (words.empty())
+        return false;
+    // Played in file order; after the last word (or from a damaged index) the list starts again.
+    const int nCount = static_cast<int>(std::min<std::size_t>(words.size(), 0x7FFFFFFF));
+    int nNext = 0;
+    if (m_nWordIndex >= -1 && m_nWordIndex < nCount - 1)
+        nNext = m_nWordIndex + 1;
+    m_nWordIndex = nNext;
+    History().m_strMagicWord = words[static_cast<std::size_t>(nNext)];
+    // Saved at once, so the index names the last word handed out, solved or not.
+    SaveProgress(m_strSet, m_nSkill, m_nWordIndex);
+    return true;
+}
+
+int CGameCore::TimeAllowance(int nSkill, int nLevel, bool bTimeTrial)
+{
+    static constexpr int kBase[] = {240, 360, 480};
+    const int nBase = kBase[IsValidSkill(nSkill) ? nSkill : SkillBeginner];
+    if (!bTimeTrial || nLevel <= 1)
+        return nBase;
+    // Levels past the floor would overflow the product; they all get the floor anyway.
+    const long long nLimit = nBase - 15LL * (static_cast<long long>(nLevel) - 1);
+    return nLimit <= 60 ? 60 : static_cast<int>(nLimit);
+}
+
+void CGameCore::ClearGuess()
+{
+    m_strGuess.assign(History().m_strMagicWord.size(), L' ');
+    m_nCursor = 0;
+}
+
+bool CGameCore::SubmitGuess()
+{
+    const std::size_t nLength = History().m_strMagicWord.size();
+    if (nLength == 0 || m_strGuess.size() < nLength)
+        return false;
+    const std::wstring strGuess = m_strGuess.substr(0, nLength);
+    if (strGuess.find(L' ') != std::wstring::npos)
+        return false;
+    History().AddGuess(strGuess);
+    ClearGuess();
+    if (History().GuessCount() == 1) {
+        // Neither clock runs before the first guess: the time spent looking is free.
+        m_nElapsed = 0;
+        StartClock();
+        m_bClockRunning = true;
+    }
+    if (History().IsSolved())
+        EndSolvedWord();
+    return true;
+}

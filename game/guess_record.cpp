@@ -1,0 +1,82 @@
+// The record of the word in play and the two counts that score a guess.
+#include "game/guess_record.h"
+
+namespace {
+
+// The mark table has 26 entries; any other character has no entry.
+bool HasMark(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z';
+}
+
+}  // namespace
+
+int CGuessRecord::CountMatch(const std::wstring& strGuess) const
+{
+    // Each letter of the magic word takes away the first equal letter still left in the guess, so
+    // a repeated letter counts only as often as both words hold it.
+    std::wstring strLeft = strGuess;
+    int nCount = 0;
+    for (const wchar_t c : m_strMagicWord) {
+        const std::size_t nAt = strLeft.find(c);
+        if (nAt != std::wstring::npos) {
+            strLeft.erase(nAt, 1);
+            ++nCount;
+        }
+    }
+    return nCount;
+}
+
+int CGuessRecord::CountBingo(const std::wstring& strGuess) const
+{
+    if (strGuess.size() != m_strMagicWord.size())
+        return 0;
+    int nCount = 0;
+    for (std::size_t i = 0; i < strGuess.size(); ++i) {
+        if (strGuess[i] == m_strMagicWord[i])
+            ++nCount;
+    }
+    return nCount;
+}
+
+bool CGuessRecord::IsSolved() const
+{
+    return !m_adwBingo.empty() && !m_strMagicWord.empty() && m_adwBingo.back() == m_strMagicWord.size();
+}
+
+void CGuessRecord::AddGuess(const std::wstring& strGuess)
+{
+    m_astrGuesses.push_back(strGuess);
+    m_adwMatch.push_back(static_cast<std::uint32_t>(CountMatch(strGuess)));
+    m_adwBingo.push_back(static_cast<std::uint32_t>(CountBingo(strGuess)));
+    OnGuessAdded();
+}
+
+void CGuessRecord::ResetHistory()
+{
+    m_astrGuesses.clear();
+    m_adwMatch.clear();
+    m_adwBingo.clear();
+    m_nLetterMark.fill(MarkNone);
+    OnHistoryReset();
+}
+
+int CGuessRecord::MarkOf(wchar_t c) const
+{
+    if (!HasMark(c))
+        return MarkNone;
+    const int nMark = m_nLetterMark[static_cast<std::size_t>(c - L'A')];
+    return (nMark == MarkStruck || nMark == MarkHighlighted) ? nMark : MarkNone;
+}
+
+void CGuessRecord::StepMark(wchar_t c)
+{
+    if (!HasMark(c))
+        return;
+    int& nMark = m_nLetterMark[static_cast<std::size_t>(c - L'A')];
+    switch (MarkOf(c)) {
+    case MarkNone: nMark = MarkStruck; break;
+    case MarkStruck: nMark = MarkHighlighted; break;
+    default: nMark = MarkNone; break;
+    }
+}

@@ -1,0 +1,77 @@
+// The word-set checker: what the game makes of each file, line by line, without a display.
+#include "game/set_checker.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "game/word_set.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr const char* kCheckUsage = "Usage: veltrane-quillorn --check-set [--words] FILE...\n";
+
+void PrintList(std::ostream& out, const char* szHeading, const std::vector<std::wstring>& words)
+{
+    out << szHeading << '\n';
+    for (const std::wstring& strWord : words)
+        out << EncodeUtf8(strWord) << '\n';
+}
+
+// 0 when every skill has words, 1 when some list is empty, 2 when the file cannot be read.
+int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std::ostream& err)
+{
+    const std::filesystem::path file(strFile);
+    std::vector<CIgnoredLine> aIgnored;
+    CWordLists lists;
+    if (!ReadWordSetFile(file, lists, [&](const CIgnoredLine& line) { aIgnored.push_back(line); })) {
+        err << "veltrane-quillorn: cannot read " << strFile << '\n';
+        return 2;
+    }
+    out << "set: " << EncodeUtf8(SetNameFromFileName(file.filename())) << '\n';
+    out << "Beginner: " << lists.m_wordsBeginner.size() << " words\n";
+    out << "Intermediate: " << lists.m_wordsIntermediate.size() << " words\n";
+    out << "Advanced: " << lists.m_wordsAdvanced.size() << " words\n";
+    for (const CIgnoredLine& line : aIgnored)
+        out << "line " << line.nLine << ": " << EncodeUtf8(line.strReason) << '\n';
+    if (bWords) {
+        PrintList(out, "[Beginner]", lists.m_wordsBeginner);
+        PrintList(out, "[Intermediate]", lists.m_wordsIntermediate);
+        PrintList(out, "[Advanced]", lists.m_wordsAdvanced);
+    }
+    const bool bAllSkills =
+        !lists.m_wordsBeginner.empty() && !lists.m_wordsIntermediate.empty() && !lists.m_wordsAdvanced.empty();
+    return bAllSkills ? 0 : 1;
+}
+
+}  // namespace
+
+int RunSetChecker(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
+{
+    bool bWords = false;
+    bool bOptionsDone = false;
+    std::vector<std::string> astrFiles;
+    for (const std::string& strArg : args) {
+        if (!bOptionsDone && strArg == "--") {
+            bOptionsDone = true;
+        } else if (!bOptionsDone && strArg == "--words") {
+            bWords = true;
+        } else if (!bOptionsDone && strArg.size() > 1 && strArg[0] == '-') {
+            err << "veltrane-quillorn: unknown option '" << strArg << "'\n" << kCheckUsage;
+            return 2;
+        } else {
+            astrFiles.push_back(strArg);
+        }
+    }
+    if (astrFiles.empty()) {
+        err << "veltrane-quillorn: no word-set file given\n" << kCheckUsage;
+        return 2;
+    }
+    int nStatus = 0;
+    for (const std::string& strFile : astrFiles) {
+        const int nFileStatus = CheckOneFile(strFile, bWords, out, err);
+        if (nFileStatus > nStatus)
+            nStatus = nFileStatus;
+    }
+    return nStatus;
+}
