@@ -4,6 +4,8 @@
 #include <sqlite3.h>
 
 #include <chrono>
+#include <cstdio>
+#include <cstring>
 #include <cstdlib>
 #include <pwd.h>
 #include <system_error>
@@ -38,6 +40,20 @@ bool IsWellFormedKey(const std::wstring& strKey)
     if (strKey.find(L"\\\\") != std::wstring::npos)
         return false;
     return strKey.find(L'\0') == std::wstring::npos;
+}
+
+// SQLite takes a very short file for an empty database and writes over it, so an existing file is
+// only opened when it is empty or starts with SQLite's own header.
+bool MayOpenExisting(const std::filesystem::path& path)
+{
+    static constexpr char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    char head[sizeof kHeader] = {};
+    const std::size_t n = std::fread(head, 1, sizeof head, file);
+    std::fclose(file);
+    return n == 0 || (n == sizeof head && std::memcmp(head, kHeader, sizeof head) == 0);
 }
 
 class CStatement {
@@ -132,7 +148,9 @@ bool CRegistry::Open(bool bForWrite)
         // CREATE only when nothing is there: an existing but bad file must not be touched.
         if (!std::filesystem::exists(m_path, ec))
             flags |= SQLITE_OPEN_CREATE;
-    } else if (!std::filesystem::is_regular_file(m_path, ec)) {
+        else if (!MayOpenExisting(m_path))
+            return false;
+    } else if (!std::filesystem::is_regular_file(m_path, ec) || !MayOpenExisting(m_path)) {
         return false;
     }
 

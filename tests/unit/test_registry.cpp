@@ -1,0 +1,371 @@
+// The registry file: typed round trips, case rules, durability, sharing, and files it must not harm.
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <cstdint>
+#include <string>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "platform/registry.h"
+#include "test_platform_temp_dir.h"
+
+namespace {
+
+const std::wstring kKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
+
+// What the file itself holds, read past our own code: (type, value as text) of one row.
+struct CRawRow {
+    bool bFound = false;
+    int nType = 0;
+    std::string strValue;
+    int nRows = 0;  // rows under that key and name in any spelling of case
+};
+
+CRawRow ReadRaw(const std::filesystem::path& file, const std::string& key, const std::string& name)
+{
+    CRawRow row;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* sql = "SELECT type, CAST(value AS TEXT) FROM registry WHERE key = ?1 AND name = ?2";
+        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
+            sqlite3_bind_text(stmt, 1, key.c_str(), -1, SQLITE_TRANSIENT);
+            sqlite3_bind_text(stmt, 2, name.c_str(), -1, SQLITE_TRANSIENT);
+            while (sqlite3_step(stmt) == SQLITE_ROW) {
+                ++row.nRows;
+                row.bFound = true;
+                row.nType = sqlite3_column_int(stmt, 0);
+                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
+                row.strValue = text ? text : "";
+            }
+        }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return row;
+}
+
+class RegistryTest : public ::testing::Test {
+protected:
+    CTempDir m_dir;
+    std::filesystem::path m_file = m_dir / "cfg" / "veltrane-quillorn" / "registry.db";
+};
+
+TEST_F(RegistryTest, DwordsKeepTheirBitPatternOnDiskAndBack)
+{
+    struct Case { std::uint32_t dw; const char* onDisk; };
+    const Case cases[] = {
+        {0, "0"}, {1, "1"}, {0x7FFFFFFFu, "2147483647"}, {0x80000000u, "2147483648"},
+        {static_cast<std::uint32_t>(-1), "4294967295"}, {0xFFFFFFFFu, "4294967295"}, {0xA6FFD2u, "10944466"},
+    };
+    CRegistry reg(m_file);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.onDisk);
+        ASSERT_TRUE(reg.WriteDword(kKey, L"VALUE", c.dw));
+        std::uint32_t dw = 12345;
+        ASSERT_TRUE(reg.ReadDword(kKey, L"VALUE", dw));
+        EXPECT_EQ(dw, c.dw);
+        const CRawRow raw = ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "VALUE");
+        EXPECT_EQ(raw.nType, 4);
+        EXPECT_EQ(raw.strValue, c.onDisk);
+    }
+    // -1 read back as a signed value is -1 again.
+    std::uint32_t dw = 0;
+    ASSERT_TRUE(reg.ReadDword(kKey, L"VALUE", dw));
+    EXPECT_EQ(static_cast<std::int32_t>(dw), static_cast<std::int32_t>(0xA6FFD2u));
+    ASSERT_TRUE(reg.WriteDword(kKey, L"MINUS", static_cast<std::uint32_t>(-1)));
+    ASSERT_TRUE(reg.ReadDword(kKey, L"MINUS", dw));
+    EXPECT_EQ(static_cast<std::int32_t>(dw), -1);
+}
+
+TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
+{
+    const std::wstring values[] = {
+        L"", L"Ann", L"  two  blanks  ", L"Zoë Ærøskøbing", L"Жена", L"日本語", L"\U0001D11E clef",
+        std::wstring(L"nul\0inside", 10),
+    };
+    CRegistry reg(m_file);
+    for (const std::wstring& v : values) {
+        ASSERT_TRUE(reg.WriteString(kKey, L"NAME", v));
+        std::wstring read = L"sentinel";
+        ASSERT_TRUE(reg.ReadString(kKey, L"NAME", read));
+        EXPECT_EQ(read, v);
+    }
+    EXPECT_EQ(ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "NAME").nType, 1);
+}
+
+TEST_F(RegistryTest, AReadOfTheOtherTypeOrOfNothingFails)
+{
+    CRegistry reg(m_file);
+    ASSERT_TRUE(reg.WriteString(kKey, L"TEXT", L"12"));
+    ASSERT_TRUE(reg.WriteDword(kKey, L"NUMBER", 12));
+
+    std::uint32_t dw = 77;
+    std::wstring str = L"untouched";
+    EXPECT_FALSE(reg.ReadDword(kKey, L"TEXT", dw));
+    EXPECT_FALSE(reg.ReadString(kKey, L"NUMBER", str));
+    EXPECT_FALSE(reg.ReadDword(kKey, L"ABSENT", dw));
+    EXPECT_FALSE(reg.ReadString(kKey + L"\\other", L"TEXT", str));
+    EXPECT_EQ(dw, 77u);
+    EXPECT_EQ(str, L"untouched");
+
+    // Writing the other type replaces the value and its type.
+    ASSERT_TRUE(reg.WriteDword(kKey, L"TEXT", 5));
+    EXPECT_TRUE(reg.ReadDword(kKey, L"TEXT", dw));
+    EXPECT_EQ(dw, 5u);
+    EXPECT_FALSE(reg.ReadString(kKey, L"TEXT", str));
+}
+
+TEST_F(RegistryTest, KeysAndNamesIgnoreCaseAndKeepTheirFirstSpelling)
+{
+    CRegistry reg(m_file);
+    ASSERT_TRUE(reg.WriteDword(kKey + L"\\Animals", L"Beg_Index", 3));
+    ASSERT_TRUE(reg.WriteDword(L"SOFTWARE\\veltrane corporation\\VELTRANE QUILLORN\\veltrane quillorn\\ANIMALS",
+                               L"BEG_INDEX", 4));
+    std::uint32_t dw = 0;
+    ASSERT_TRUE(reg.ReadDword(kKey + L"\\animals", L"beg_index", dw));
+    EXPECT_EQ(dw, 4u);
+
+    // One row, still under the spelling it was created with.
+    const CRawRow raw = ReadRaw(m_file, "software\\veltrane corporation\\veltrane quillorn\\veltrane quillorn\\animals",
+                                "beg_index");
+    EXPECT_EQ(raw.nRows, 1);
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT key, name FROM registry", -1, &stmt, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                 "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn\\Animals");
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)), "Beg_Index");
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+TEST_F(RegistryTest, MalformedKeyPathsAreRefused)
+{
+    CRegistry reg(m_file);
+    for (const std::wstring key : {L"", L"\\Software", L"Software\\", L"Software\\\\Veltrane", L"\\"}) {
+        SCOPED_TRACE(std::string(key.begin(), key.end()));
+        EXPECT_FALSE(reg.CreateKey(key));
+        EXPECT_FALSE(reg.WriteDword(key, L"X", 1));
+        CRegKey regKey;
+        EXPECT_FALSE(regKey.Create(reg, key));
+        EXPECT_FALSE(regKey.IsOpen());
+    }
+    EXPECT_TRUE(reg.CreateKey(L"Software"));
+    EXPECT_FALSE(std::filesystem::exists(m_file)) << "no value was written, so no file is due";
+}
+
+TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
+{
+    {
+        CRegistry reg(m_file);
+        std::uint32_t dw = 0;
+        std::wstring str;
+        EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_FALSE(reg.ReadString(kKey, L"CURRENT_SET", str));
+        CRegKey key;
+        EXPECT_TRUE(key.Create(reg, kKey + L"\\animals"));
+        EXPECT_FALSE(key.QueryDWORDValue(L"BEG_INDEX", dw));
+        EXPECT_FALSE(std::filesystem::exists(m_file.parent_path().parent_path()));
+
+        EXPECT_TRUE(key.SetDWORDValue(L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
+        EXPECT_TRUE(std::filesystem::is_regular_file(m_file));
+        EXPECT_TRUE(key.QueryDWORDValue(L"BEG_INDEX", dw));
+        EXPECT_EQ(dw, 0xFFFFFFFFu);
+        key.Close();
+        EXPECT_FALSE(key.QueryDWORDValue(L"BEG_INDEX", dw)) << "a closed key reads nothing";
+    }
+    // Durable: a fresh connection, as at the next start, finds every value.
+    CRegistry again(m_file);
+    std::uint32_t dw = 0;
+    EXPECT_TRUE(again.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
+    EXPECT_EQ(dw, 0xFFFFFFFFu);
+}
+
+TEST_F(RegistryTest, AWriteIsVisibleToAnotherOpenConnectionAtOnce)
+{
+    CRegistry a(m_file);
+    CRegistry b(m_file);
+    std::uint32_t dw = 0;
+    ASSERT_TRUE(a.WriteDword(kKey, L"N", 1));
+    ASSERT_TRUE(b.ReadDword(kKey, L"N", dw));
+    EXPECT_EQ(dw, 1u);
+    ASSERT_TRUE(b.WriteDword(kKey, L"N", 2));
+    ASSERT_TRUE(a.ReadDword(kKey, L"N", dw));
+    EXPECT_EQ(dw, 2u);
+}
+
+// Writes nCount values named <prefix><i>, reading each back through the same connection.
+bool WriteMany(const std::filesystem::path& file, const std::wstring& prefix, int nCount)
+{
+    CRegistry reg(file);
+    bool bOk = true;
+    for (int i = 0; i < nCount; ++i) {
+        const std::wstring name = prefix + std::to_wstring(i);
+        bOk = reg.WriteDword(kKey, name, static_cast<std::uint32_t>(i)) && bOk;
+        bOk = reg.WriteString(kKey + L"\\" + prefix, name, name) && bOk;
+        // Also rewrite one shared value, so both writers contend for the same row.
+        bOk = reg.WriteDword(kKey, L"SHARED", static_cast<std::uint32_t>(i)) && bOk;
+    }
+    return bOk;
+}
+
+int CountValues(const std::filesystem::path& file, const std::wstring& prefix, int nCount)
+{
+    CRegistry reg(file);
+    int nFound = 0;
+    for (int i = 0; i < nCount; ++i) {
+        const std::wstring name = prefix + std::to_wstring(i);
+        std::uint32_t dw = 0;
+        std::wstring str;
+        if (reg.ReadDword(kKey, name, dw) && dw == static_cast<std::uint32_t>(i)
+            && reg.ReadString(kKey + L"\\" + prefix, name, str) && str == name)
+            ++nFound;
+    }
+    return nFound;
+}
+
+TEST_F(RegistryTest, TwoConnectionsWritingAtOnceLoseNothing)
+{
+    constexpr int kCount = 150;
+    // Two threads of one process, each with its own registry object on the file...
+    bool bOkA = false, bOkB = false;
+    std::thread ta([&] { bOkA = WriteMany(m_file, L"a", kCount); });
+    std::thread tb([&] { bOkB = WriteMany(m_file, L"b", kCount); });
+    ta.join();
+    tb.join();
+    EXPECT_TRUE(bOkA);
+    EXPECT_TRUE(bOkB);
+
+    // ...and a second process, as when the game runs twice.
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(WriteMany(m_file, L"c", kCount) ? 0 : 1);
+    const bool bOkD = WriteMany(m_file, L"d", kCount);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the child's writes failed";
+    EXPECT_TRUE(bOkD);
+
+    for (const wchar_t* prefix : {L"a", L"b", L"c", L"d"}) {
+        SCOPED_TRACE(static_cast<char>(prefix[0]));
+        EXPECT_EQ(CountValues(m_file, prefix, kCount), kCount);
+    }
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+    sqlite3_stmt* stmt = nullptr;
+    ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr), SQLITE_OK);
+    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
+    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "ok");
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+}
+
+// A file that holds something else is read as empty and never written, truncated or replaced.
+TEST_F(RegistryTest, AFileThatIsNotADatabaseIsLeftByteForByte)
+{
+    std::string big;
+    for (int i = 0; i < 5000; ++i)
+        big += "line " + std::to_string(i) + " of somebody's notes\n";
+    // Short files matter most: SQLite takes some of them for an empty database.
+    std::vector<std::string> contents = {"x", "not a database\n", big, std::string(4096, '\0') + "tail",
+                                         std::string("SQLite format 3")};
+    for (std::size_t n : {2, 15, 16, 50, 99, 100, 101, 511, 512, 513, 1024})
+        contents.push_back(std::string(n, 'q'));
+    for (const std::string& content : contents) {
+        SCOPED_TRACE(content.size());
+        std::filesystem::create_directories(m_file.parent_path());
+        WriteWholeFile(m_file, content);
+        {
+            CRegistry reg(m_file);
+            std::uint32_t dw = 0;
+            std::wstring str;
+            EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+            EXPECT_FALSE(reg.WriteString(kKey, L"CURRENT_SET", L"animals"));
+            EXPECT_FALSE(reg.ReadString(kKey, L"CURRENT_SET", str));
+        }
+        EXPECT_EQ(ReadWholeFile(m_file), content);
+        EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-journal"));
+        EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
+    }
+}
+
+TEST_F(RegistryTest, AnUnwritablePlaceMakesWritesFalseAndReadsFail)
+{
+    // Places nobody can write, root included: below a regular file, and inside /proc.
+    WriteWholeFile(m_dir / "plain", "a file, not a directory");
+    const std::filesystem::path places[] = {
+        m_dir / "plain" / "veltrane-quillorn" / "registry.db",
+        "/proc/self/veltrane-quillorn/registry.db",
+        m_dir.Path(),  // a directory where the file should be
+    };
+    for (const auto& place : places) {
+        SCOPED_TRACE(place.string());
+        CRegistry reg(place);
+        std::uint32_t dw = 0;
+        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+        EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+        CRegKey key;
+        EXPECT_TRUE(key.Create(reg, kKey + L"\\animals")) << "keys still open so play goes on";
+        EXPECT_FALSE(key.SetDWORDValue(L"BEG_INDEX", 0));
+    }
+    EXPECT_EQ(ReadWholeFile(m_dir / "plain"), "a file, not a directory");
+}
+
+TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root writes read-only files; covered by the unwritable-place test";
+    {
+        CRegistry reg(m_file);
+        ASSERT_TRUE(reg.WriteDword(kKey, L"SOUND", 0));
+    }
+    const std::string before = ReadWholeFile(m_file);
+    std::filesystem::permissions(m_file, std::filesystem::perms::owner_read);
+    std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_read
+                                                         | std::filesystem::perms::owner_exec);
+    {
+        CRegistry reg(m_file);
+        std::uint32_t dw = 9;
+        EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_EQ(dw, 0u);
+        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_EQ(dw, 0u);
+    }
+    std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_all);
+    EXPECT_EQ(ReadWholeFile(m_file), before);
+}
+
+TEST(RegistryPath, FollowsXdgConfigHomeAndFallsBackToHome)
+{
+    const char* oldXdg = std::getenv("XDG_CONFIG_HOME");
+    const char* oldHome = std::getenv("HOME");
+    const std::string savedXdg = oldXdg ? oldXdg : "";
+    const std::string savedHome = oldHome ? oldHome : "";
+
+    setenv("HOME", "/home/player", 1);
+    setenv("XDG_CONFIG_HOME", "/xdg/config", 1);
+    EXPECT_EQ(CRegistry::DefaultPath(), "/xdg/config/veltrane-quillorn/registry.db");
+    unsetenv("XDG_CONFIG_HOME");
+    EXPECT_EQ(CRegistry::DefaultPath(), "/home/player/.config/veltrane-quillorn/registry.db");
+    setenv("XDG_CONFIG_HOME", "", 1);
+    EXPECT_EQ(CRegistry::DefaultPath(), "/home/player/.config/veltrane-quillorn/registry.db");
+    setenv("XDG_CONFIG_HOME", "relative/dir", 1);
+    EXPECT_EQ(CRegistry::DefaultPath(), "/home/player/.config/veltrane-quillorn/registry.db");
+
+    oldXdg ? setenv("XDG_CONFIG_HOME", savedXdg.c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
+    oldHome ? setenv("HOME", savedHome.c_str(), 1) : unsetenv("HOME");
+}
+
+}  // namespace
