@@ -1,0 +1,71 @@
+// The application profile: where sections live and what absent or mistyped values read as.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "test_platform_temp_dir.h"
+
+namespace {
+
+class ProfileTest : public ::testing::Test {
+protected:
+    CTempDir m_dir;
+    CRegistry m_registry{m_dir / "registry.db"};
+    CAppProfile m_profile{m_registry};
+};
+
+TEST_F(ProfileTest, SectionsLiveBelowTheFixedApplicationKey)
+{
+    EXPECT_EQ(m_profile.AppKey(), L"Software\\Veltrane Corporation\\Veltrane Quillorn");
+    EXPECT_EQ(m_profile.SectionKey(L"Veltrane Quillorn"),
+              L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn");
+
+    ASSERT_TRUE(m_profile.WriteProfileInt(L"Veltrane Quillorn", L"SOUND", 0));
+    ASSERT_TRUE(m_profile.WriteProfileString(L"Veltrane Quillorn", L"CURRENT_SET", L"animals"));
+    std::uint32_t dw = 7;
+    std::wstring str;
+    EXPECT_TRUE(m_registry.ReadDword(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
+                                     L"SOUND", dw));
+    EXPECT_EQ(dw, 0u);
+    EXPECT_TRUE(m_registry.ReadString(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
+                                      L"CURRENT_SET", str));
+    EXPECT_EQ(str, L"animals");
+}
+
+TEST_F(ProfileTest, AbsentOrMistypedValuesReadAsTheDefault)
+{
+    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 1), 1);
+    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", -7), -7);
+    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T"), L"");
+    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T", L"fallback"), L"fallback");
+
+    ASSERT_TRUE(m_profile.WriteProfileString(L"S", L"N", L"12"));
+    ASSERT_TRUE(m_profile.WriteProfileInt(L"S", L"T", 12));
+    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 1), 1) << "a string is not read as a number";
+    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T", L"d"), L"d") << "a number is not read as a string";
+}
+
+TEST_F(ProfileTest, IntegersRoundTripWithTheirSign)
+{
+    for (int n : {0, 1, -1, 200, 10944466, INT32_MIN, INT32_MAX}) {
+        ASSERT_TRUE(m_profile.WriteProfileInt(L"S", L"N", n));
+        EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 42), n);
+    }
+}
+
+TEST(ProfileOnAnUnusableStore, ReadsDefaultsAndWritesFail)
+{
+    CTempDir dir;
+    WriteWholeFile(dir / "registry.db", "plain text, not a database");
+    CRegistry registry(dir / "registry.db");
+    CAppProfile profile(registry);
+    EXPECT_FALSE(profile.WriteProfileInt(L"S", L"N", 3));
+    EXPECT_FALSE(profile.WriteProfileString(L"S", L"T", L"x"));
+    EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9);
+    EXPECT_EQ(profile.GetProfileString(L"S", L"T", L"d"), L"d");
+    EXPECT_EQ(ReadWholeFile(dir / "registry.db"), "plain text, not a database");
+}
+
+}  // namespace
