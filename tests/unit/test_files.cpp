@@ -1,0 +1,156 @@
+// The program's directory, the listing of set files, and reading a file's bytes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <dirent.h>
+#include <random>
+#include <set>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/files.h"
+#include "test_platform_temp_dir.h"
+
+namespace {
+
+TEST(ProgramDirectory, HoldsTheRunningExecutable)
+{
+    const std::filesystem::path dir = ProgramDirectory();
+    ASSERT_TRUE(dir.is_absolute());
+    ASSERT_TRUE(std::filesystem::is_directory(dir));
+    bool bFound = false;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        std::error_code ec;
+        bFound = bFound || std::filesystem::equivalent(entry.path(), "/proc/self/exe", ec);
+    }
+    EXPECT_TRUE(bFound);
+}
+
+// The names readdir hands out, in its order: what the search must follow.
+std::vector<std::string> DirectoryOrder(const std::filesystem::path& dir)
+{
+    std::vector<std::string> names;
+    if (DIR* d = opendir(dir.c_str())) {
+        while (const dirent* e = readdir(d))
+            names.emplace_back(e->d_name);
+        closedir(d);
+    }
+    return names;
+}
+
+TEST(FindFilesWithSuffix, ListsRegularFilesByEndingInDirectoryOrder)
+{
+    CTempDir dir;
+    const std::set<std::string> wanted = {"animals.set", "KITCHEN.SET", "Mixed.Set", "my.words.set", "link.set",
+                                          "empty.set"};
+    for (const char* name : {"animals.set", "KITCHEN.SET", "Mixed.Set", "my.words.set", "notes.txt",
+                             "animals.set.bak", "set", "xset", ".set"})
+        WriteWholeFile(dir / name, "<BEGINNER>\nAPPLE\n");
+    WriteWholeFile(dir / "empty.set", "");
+    std::filesystem::create_directory(dir / "folder.set");
+    std::filesystem::create_symlink(dir / "animals.set", dir / "link.set");
+    std::filesystem::create_symlink(dir / "gone", dir / "dangling.set");
+    std::filesystem::create_symlink(dir / "folder.set", dir / "dirlink.set");
+    ASSERT_EQ(mkfifo((dir / "pipe.set").c_str(), 0600), 0);
+    // Some padding, so the directory's order is unlikely to be creation or name order.
+    for (int i = 0; i < 40; ++i)
+        WriteWholeFile(dir / ("pad" + std::to_string(i) + ".txt"), "");
+
+    const std::vector<std::filesystem::path> found = FindFilesWithSuffix(dir.Path(), ".set");
+    std::vector<std::string> names;
+    for (const auto& p : found) {
+        EXPECT_FALSE(p.has_parent_path()) << p;
+        names.push_back(p.string());
+    }
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()), wanted);
+    EXPECT_EQ(names.size(), wanted.size()) << "no name twice";
+
+    std::vector<std::string> expectedOrder;
+    for (const std::string& name : DirectoryOrder(dir.Path())) {
+        if (wanted.count(name))
+            expectedOrder.push_back(name);
+    }
+    EXPECT_EQ(names, expectedOrder);
+}
+
+TEST(FindFilesWithSuffix, AnUnreadableOrMissingDirectoryListsNothing)
+{
+    CTempDir dir;
+    WriteWholeFile(dir / "file.set", "x");
+    EXPECT_TRUE(FindFilesWithSuffix(dir / "missing", ".set").empty());
+    EXPECT_TRUE(FindFilesWithSuffix(dir / "file.set", ".set").empty());
+}
+
+class ByteFileTest : public ::testing::Test {
+protected:
+    CTempDir m_dir;
+};
+
+TEST_F(ByteFileTest, ReadsEveryByteWhateverTheChunkSize)
+{
+    std::string content(300000, '\0');
+    std::mt19937 rng(7);
+    for (char& c : content)
+        c = static_cast<char>(rng() & 0xFF);
+    WriteWholeFile(m_dir / "data.set", content);
+
+    for (std::size_t nChunk : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, std::size_t{65535},
+                               std::size_t{65536}, std::size_t{100000}, std::size_t{1} << 20}) {
+        SCOPED_TRACE(nChunk);
+        CByteFile file;
+        ASSERT_TRUE(file.Open(m_dir / "data.set"));
+        std::string read;
+        std::vector<char> buffer(nChunk);
+        while (std::size_t n = file.Read(buffer.data(), buffer.size()))
+            read.append(buffer.data(), n);
+        EXPECT_EQ(read.size(), content.size());
+        EXPECT_TRUE(read == content);
+        EXPECT_EQ(file.Read(buffer.data(), buffer.size()), 0u) << "the end stays the end";
+    }
+}
+
+TEST_F(ByteFileTest, MixedSmallAndLargeReadsKeepTheOrder)
+{
+    std::string content;
+    for (int i = 0; i < 50000; ++i)
+        content += static_cast<char>('a' + i % 26);
+    WriteWholeFile(m_dir / "abc.set", content);
+    CByteFile file;
+    ASSERT_TRUE(file.Open(m_dir / "abc.set"));
+    std::string read;
+    std::vector<char> buffer(1 << 17);
+    for (std::size_t nAsk = 1; ; nAsk = nAsk == 1 ? buffer.size() : 1) {
+        const std::size_t n = file.Read(buffer.data(), nAsk);
+        if (n == 0)
+            break;
+        read.append(buffer.data(), n);
+    }
+    EXPECT_TRUE(read == content);
+}
+
+TEST_F(ByteFileTest, OnlyRegularFilesOpen)
+{
+    WriteWholeFile(m_dir / "empty.set", "");
+    std::filesystem::create_directory(m_dir / "folder.set");
+    std::filesystem::create_symlink(m_dir / "gone", m_dir / "dangling.set");
+    ASSERT_EQ(mkfifo((m_dir / "pipe.set").c_str(), 0600), 0);
+
+    CByteFile file;
+    EXPECT_FALSE(file.Open(m_dir / "folder.set"));
+    EXPECT_FALSE(file.Open(m_dir / "dangling.set"));
+    EXPECT_FALSE(file.Open(m_dir / "pipe.set")) << "a FIFO with no writer must not hang the open";
+    EXPECT_FALSE(file.Open(m_dir / "missing.set"));
+    char c = 0;
+    EXPECT_EQ(file.Read(&c, 1), 0u) << "nothing open, nothing read";
+
+    ASSERT_TRUE(file.Open(m_dir / "empty.set"));
+    EXPECT_EQ(file.Read(&c, 1), 0u);
+    WriteWholeFile(m_dir / "one.set", "Q");
+    ASSERT_TRUE(file.Open(m_dir / "one.set")) << "a file object can be opened again";
+    EXPECT_EQ(file.Read(&c, 1), 1u);
+    EXPECT_EQ(c, 'Q');
+    file.Close();
+    EXPECT_EQ(file.Read(&c, 1), 0u);
+}
+
+}  // namespace
