@@ -44,6 +44,7 @@ public:
 
 private:
     static constexpr std::size_t kMaxPending = 4;
+    static constexpr int kMaxFailures = 3;
 
     void Run()
     {
@@ -54,6 +55,7 @@ private:
                                     CA_PROP_APPLICATION_ID, "veltrane-quillorn", nullptr);
             bUsable = ca_context_open(ctx) == CA_SUCCESS;
         }
+        int nFailures = 0;
         for (;;) {
             EAlert kind;
             {
@@ -66,8 +68,13 @@ private:
                 continue;  // no server: drained and dropped
             const char* event = kind == EAlert::Asterisk ? "dialog-information" : "dialog-warning";
             // Asynchronous: returns once the back end has the request.
-            ca_context_play(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION, "Veltrane Quillorn alert",
-                            nullptr);
+            const int rc = ca_context_play(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION,
+                                           "Veltrane Quillorn alert", nullptr);
+            // A machine without a sound device fails every play, and the sound library complains on
+            // stderr each time; after a few failures in a row the rest of the session stays quiet.
+            nFailures = rc == CA_SUCCESS ? 0 : nFailures + 1;
+            if (nFailures >= kMaxFailures)
+                bUsable = false;
         }
     }
 
