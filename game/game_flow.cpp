@@ -88,7 +88,8 @@ void CGameCore::GiveUp()
 
 void CGameCore::OnClockTick()
 {
-    if (m_bGameOver)
+    // A tick still queued when the clock was stopped, or before the first guess, counts nothing.
+    if (m_bGameOver || !m_bClockRunning)
         return;
     if (m_bTimeTrial) {
         if (m_nTimeLeft > 0) {

@@ -16,7 +16,7 @@ bool CGameCore::PickNextWord()
     m_nWordIndex = nNext;
     History().m_strMagicWord = words[static_cast<std::size_t>(nNext)];
     // Saved at once, so the index names the last word handed out, solved or not.
-    SaveProgress(m_strSet, m_nSkill, m_nWordIndex);
+    SaveProgress(m_strSet, PlayedSkill(), m_nWordIndex);
     return true;
 }
 

@@ -167,9 +167,16 @@ std::filesystem::path SetFilePath(const std::filesystem::path& dir, const std::w
     std::error_code ec;
     if (std::filesystem::exists(exact, ec))
         return exact;
-    // The search takes the ending in any case, so "Birds.SET" is the set "Birds" and must load.
-    for (const std::filesystem::path& name : FindFilesWithSuffix(dir, ".set")) {
+    // The search takes the ending in any case, so "Birds.SET" is the set "Birds" and must load;
+    // and a name in another case is the same set, as it is the same progress key.
+    const std::vector<std::filesystem::path> names = FindFilesWithSuffix(dir, ".set");
+    for (const std::filesystem::path& name : names) {
         if (SetNameFromFileName(name) == strSet)
+            return dir / name;
+    }
+    const std::wstring strUpper = ToUpper(strSet);
+    for (const std::filesystem::path& name : names) {
+        if (ToUpper(SetNameFromFileName(name)) == strUpper)
             return dir / name;
     }
     return exact;

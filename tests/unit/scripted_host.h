@@ -1,0 +1,272 @@
+// A game core with a scripted host: dialogs answer from queues, everything the player would see
+// or hear is logged, and a test can deliver clock ticks while a box is "open". Plus a temporary
+// program directory and registry file, so each test starts from a clean first run.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/game_core.h"
+#include "game/guess_record.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "store/record_store.h"
+#include "store/settings_store.h"
+
+// A directory that is removed with everything in it when the test ends.
+class CTempDir {
+public:
+    CTempDir()
+    {
+        std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-test-XXXXXX").string();
+        if (char* szDir = ::mkdtemp(strTemplate.data()))
+            m_path = szDir;
+    }
+    ~CTempDir()
+    {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    CTempDir(const CTempDir&) = delete;
+    CTempDir& operator=(const CTempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+
+    std::filesystem::path Write(const std::string& strName, const std::string& strBytes) const
+    {
+        const std::filesystem::path file = m_path / strName;
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
+        return file;
+    }
+
+private:
+    std::filesystem::path m_path;
+};
+
+// A set file's bytes: the three sections with the given words, CR LF line ends.
+inline std::string MakeSet(const std::vector<std::string>& aBeg, const std::vector<std::string>& aInt = {},
+                           const std::vector<std::string>& aAdv = {})
+{
+    std::string s = "A set for tests\r\n";
+    auto section = [&](const char* szMarker, const std::vector<std::string>& words) {
+        s += szMarker;
+        s += "\r\n";
+        for (const std::string& w : words)
+            s += w + "\r\n";
+    };
+    section("<BEGINNER>", aBeg);
+    section("<INTERMEDIATE>", aInt);
+    section("<ADVANCED>", aAdv);
+    return s;
+}
+
+// A registry on a temporary file, with the profile and stores over it.
+struct CTestStore {
+    CTempDir dir;
+    CRegistry registry{dir.Path() / "registry.db"};
+    CAppProfile profile{registry};
+    CSettingsStore settings{profile};
+    CRecordStore records{profile};
+};
+
+class CScriptedGame : public CGameCore {
+public:
+    CScriptedGame(CAppProfile& profile, const std::filesystem::path& programDir)
+        : CGameCore(profile, programDir)
+    {
+    }
+
+    // ---- Answers ----
+    std::deque<int> m_aNewGame;                                 // empty: OK
+    std::deque<int> m_aLevel;                                   // empty: No
+    struct CNameAnswer {
+        int nResult;
+        std::wstring strName;
+    };
+    std::deque<CNameAnswer> m_aName;                            // empty: Cancel
+    std::deque<std::function<int(COptionsValues&)>> m_aOptions; // empty: Cancel
+    // Runs while a message box is open, e.g. to deliver clock ticks.
+    std::function<void(const std::wstring&)> m_onMessage;
+    std::function<void()> m_onBestScores;
+
+    // ---- What was shown, heard and asked for ----
+    std::vector<std::wstring> m_astrEvents;
+    std::vector<std::wstring> m_astrMessages;
+    struct CNameAsked {
+        std::wstring strPrefill;
+        std::wstring strMessage;
+    };
+    std::vector<CNameAsked> m_aNameAsked;
+    std::vector<COptionsValues> m_aOptionsGiven;
+    std::vector<int> m_anNewGameLength;
+    std::vector<std::pair<int, int>> m_aLevelAsked;
+    int m_nBestScoresShown = 0;
+    int m_nAsterisks = 0;
+    int m_nExclamations = 0;
+    bool m_bClockOn = false;
+    int m_nQuitCode = -1;
+    CGuessRecord m_history;
+
+    void ClearLog()
+    {
+        m_astrEvents.clear();
+        m_astrMessages.clear();
+        m_aNameAsked.clear();
+        m_nBestScoresShown = 0;
+        m_nAsterisks = 0;
+        m_nExclamations = 0;
+    }
+    int Count(const std::wstring& strEvent) const
+    {
+        int n = 0;
+        for (const std::wstring& s : m_astrEvents)
+            n += (s == strEvent);
+        return n;
+    }
+    void Ticks(int n)
+    {
+        for (int i = 0; i < n; ++i)
+            OnClockTick();
+    }
+    void Type(const std::wstring& strLetters)
+    {
+        for (const wchar_t c : strLetters)
+            OnChar(c);
+    }
+    // Types a whole guess and presses Enter.
+    void Guess(const std::wstring& strWord)
+    {
+        Type(strWord);
+        OnKeyDown(VK_RETURN);
+    }
+    void Solve() { Guess(m_history.m_strMagicWord); }
+    // A guess of the right length that is certainly wrong.
+    void Miss()
+    {
+        std::wstring s = m_history.m_strMagicWord;
+        for (wchar_t& c : s)
+            c = (c == L'Q') ? L'X' : L'Q';
+        Guess(s);
+    }
+
+protected:
+    int RunNewGameDlg(int nWordLength) override
+    {
+        m_anNewGameLength.push_back(nWordLength);
+        m_astrEvents.push_back(L"newgame");
+        return Pop(m_aNewGame, static_cast<int>(ResultOK));
+    }
+    int RunLevelDlg(int nFinishedLevel, int nNextLevel) override
+    {
+        m_aLevelAsked.emplace_back(nFinishedLevel, nNextLevel);
+        m_astrEvents.push_back(L"level");
+        return Pop(m_aLevel, static_cast<int>(ResultNo));
+    }
+    int RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage) override
+    {
+        m_aNameAsked.push_back({strName, strMessage});
+        m_astrEvents.push_back(L"name");
+        if (m_aName.empty())
+            return ResultCancel;
+        const CNameAnswer answer = m_aName.front();
+        m_aName.pop_front();
+        if (answer.nResult == ResultOK)
+            strName = answer.strName;
+        return answer.nResult;
+    }
+    int RunBestScoresDlg() override
+    {
+        ++m_nBestScoresShown;
+        m_astrEvents.push_back(L"bestscores");
+        if (m_onBestScores)
+            m_onBestScores();
+        return ResultOK;
+    }
+    int RunOptionsDlg(COptionsValues& values) override
+    {
+        m_aOptionsGiven.push_back(values);
+        m_astrEvents.push_back(L"options");
+        if (m_aOptions.empty())
+            return ResultCancel;
+        auto answer = m_aOptions.front();
+        m_aOptions.pop_front();
+        return answer(values);
+    }
+    void ShowMessage(const std::wstring& strText) override
+    {
+        m_astrMessages.push_back(strText);
+        m_astrEvents.push_back(L"msg:" + strText);
+        if (m_onMessage)
+            m_onMessage(strText);
+    }
+    void StartClock() override
+    {
+        m_bClockOn = true;
+        m_astrEvents.push_back(L"clock:start");
+    }
+    void StopClock() override
+    {
+        m_bClockOn = false;
+        m_astrEvents.push_back(L"clock:stop");
+    }
+    void RepaintView() override { m_astrEvents.push_back(L"repaint:view"); }
+    void RepaintKey(int nId) override { m_astrEvents.push_back(L"repaint:key:" + std::to_wstring(nId)); }
+    void RepaintHistory() override { m_astrEvents.push_back(L"repaint:history"); }
+    void PlayAlert(EAlert kind) override
+    {
+        if (kind == EAlert::Asterisk) {
+            ++m_nAsterisks;
+            m_astrEvents.push_back(L"alert:asterisk");
+        } else {
+            ++m_nExclamations;
+            m_astrEvents.push_back(L"alert:exclamation");
+        }
+    }
+    void PostQuit(int nExitCode) override
+    {
+        m_nQuitCode = nExitCode;
+        m_astrEvents.push_back(L"quit:" + std::to_wstring(nExitCode));
+    }
+    CGuessRecord& History() override { return m_history; }
+    const CGuessRecord& History() const override { return m_history; }
+
+private:
+    template <typename T>
+    static T Pop(std::deque<T>& q, T fallback)
+    {
+        if (q.empty())
+            return fallback;
+        T v = q.front();
+        q.pop_front();
+        return v;
+    }
+};
+
+// A store, a program directory and a game over them; the game is made on demand, so a test can
+// lay out files and stored values first.
+struct CGameFixture : public ::testing::Test {
+    CTestStore store;
+    CTempDir programDir;
+    std::unique_ptr<CScriptedGame> game;
+
+    CScriptedGame& MakeGame()
+    {
+        game = std::make_unique<CScriptedGame>(store.profile, programDir.Path());
+        return *game;
+    }
+    // The core started as at the view's initial update.
+    CScriptedGame& StartGame()
+    {
+        MakeGame().StartFirstWord();
+        return *game;
+    }
+};

@@ -1,0 +1,105 @@
+// The word-set checker: its report, its word lists and its exit status.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/set_checker.h"
+#include "scripted_host.h"
+
+namespace {
+
+struct CRun {
+    int nStatus;
+    std::string strOut, strErr;
+};
+
+CRun Check(const std::vector<std::string>& args)
+{
+    std::ostringstream out, err;
+    const int n = RunSetChecker(args, out, err);
+    return {n, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(SetChecker, ReportsCountsAndIgnoredLinesAndListsWords)
+{
+    CTempDir dir;
+    const std::string file = dir.Write("my.words.set",
+                                       "My words\r\n<beginner>\r\n  apple\r\nplanet\r\n\r\n<INTERMEDIATE>\r\n"
+                                       "planet\r\n<Advanced>\r\nkitchen\r\nbalcony")
+                                 .string();
+    const CRun r = Check({"--words", file});
+    EXPECT_EQ(r.nStatus, 0);
+    EXPECT_EQ(r.strOut,
+              "set: my.words\n"
+              "Beginner: 1 words\n"
+              "Intermediate: 1 words\n"
+              "Advanced: 2 words\n"
+              "line 1: before any section marker\n"
+              "line 4: wrong length for <BEGINNER>: 6\n"
+              "[Beginner]\nAPPLE\n"
+              "[Intermediate]\nPLANET\n"
+              "[Advanced]\nKITCHEN\nBALCONY\n");
+    EXPECT_EQ(r.strErr, "");
+
+    const CRun plain = Check({file});
+    EXPECT_EQ(plain.strOut.find("[Beginner]"), std::string::npos);
+    EXPECT_NE(plain.strOut.find("line 4: wrong length for <BEGINNER>: 6\n"), std::string::npos);
+}
+
+TEST(SetChecker, ExitStatusIsTheWorstFile)
+{
+    CTempDir dir;
+    const std::string full = dir.Write("full.set", "<BEGINNER>\napple\n<INTERMEDIATE>\nplanet\n<ADVANCED>\nkitchen\n").string();
+    const std::string partial = dir.Write("partial.set", "<BEGINNER>\napple\n<ADVANCED>\nkitchen\n").string();
+    const std::string empty = dir.Write("empty.set", "").string();
+    const std::string missing = (dir.Path() / "missing.set").string();
+    std::filesystem::create_directory(dir.Path() / "folder.set");
+    const std::string folder = (dir.Path() / "folder.set").string();
+
+    struct CCase {
+        std::vector<std::string> args;
+        int nStatus;
+    };
+    const std::vector<CCase> cases = {
+        {{full}, 0},
+        {{partial}, 1},
+        {{empty}, 1},
+        {{full, partial}, 1},
+        {{missing}, 2},
+        {{folder}, 2},
+        {{missing, full}, 2},
+        {{partial, missing, full}, 2},
+        {{}, 2},
+        {{"--words"}, 2},
+        {{"--bogus", full}, 2},
+        {{"--", full}, 0},
+    };
+    for (const CCase& c : cases) {
+        std::string strArgs;
+        for (const std::string& a : c.args)
+            strArgs += a + " ";
+        SCOPED_TRACE(strArgs);
+        EXPECT_EQ(Check(c.args).nStatus, c.nStatus);
+    }
+
+    // An unreadable file is said on stderr, and the others are still reported.
+    const CRun r = Check({missing, full});
+    EXPECT_NE(r.strErr.find(missing), std::string::npos);
+    EXPECT_NE(r.strOut.find("set: full\n"), std::string::npos);
+    EXPECT_EQ(r.strOut.find("set: missing"), std::string::npos);
+}
+
+TEST(SetChecker, NonAsciiWordsAreCountedInCharactersAndPrintedAsUtf8)
+{
+    CTempDir dir;
+    const std::string file = dir.Write("caf\xC3\xA9.set", "<BEGINNER>\n\xC3\xA9\x63ole\n\xE9t\xE9s\n").string();
+    const CRun r = Check({"--words", file});
+    EXPECT_NE(r.strOut.find("set: caf\xC3\xA9\n"), std::string::npos);
+    EXPECT_NE(r.strOut.find("Beginner: 1 words\n"), std::string::npos);
+    EXPECT_NE(r.strOut.find("line 3: wrong length for <BEGINNER>: 4\n"), std::string::npos);
+    EXPECT_NE(r.strOut.find("[Beginner]\n\xC3\x89\x43OLE\n"), std::string::npos);
+}

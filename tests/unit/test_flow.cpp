@@ -1,0 +1,318 @@
+// Whole games through the scripted host: starting words, Time Trial levels, the clock and its
+// sounds, time-outs, pausing, and the first word at start-up.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "scripted_host.h"
+
+namespace {
+
+const std::wstring kSolved = L"Congratulations.  You are one smart player.";
+
+class Flow : public CGameFixture {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> beg;
+        for (const char* w : {"apple", "mango", "lemon", "grape", "peach", "melon", "guava", "olive", "prune",
+                              "berry", "onion", "bread", "spice", "wheat", "maize"})
+            beg.push_back(w);
+        programDir.Write("food.set", MakeSet(beg, {"carrot", "tomato"}, {"cabbage"}));
+        store.settings.WriteCurrentSet(L"food");
+    }
+};
+
+}  // namespace
+
+TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsTheKeysInOrder)
+{
+    CScriptedGame& g = StartGame();
+    g.Guess(L"QQQQQ");
+    g.OnLetterKey(1003);
+    g.m_nCursor = 3;
+    g.ClearLog();
+    g.OnNew();
+
+    std::vector<std::wstring> expected = {L"clock:stop"};
+    for (int id = 1001; id <= 1026; ++id)
+        expected.push_back(L"repaint:key:" + std::to_wstring(id));
+    expected.push_back(L"newgame");
+    expected.push_back(L"repaint:view");
+    EXPECT_EQ(g.m_astrEvents, expected);
+    EXPECT_TRUE(g.m_history.m_astrGuesses.empty());
+    EXPECT_EQ(g.m_history.MarkOf(L'C'), MarkNone);
+    EXPECT_EQ(g.m_strGuess, L"     ");
+    EXPECT_EQ(g.m_nCursor, 0);
+    EXPECT_FALSE(g.m_bClockRunning);
+    EXPECT_EQ(g.m_anNewGameLength.back(), 5);
+}
+
+TEST_F(Flow, NewGameDialogClosedOtherwiseLeavesNoWordInPlay)
+{
+    CScriptedGame& g = MakeGame();
+    g.m_aNewGame = {ResultCancel};
+    g.StartFirstWord();
+    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE") << "the word was handed out all the same";
+    EXPECT_FALSE(g.CanGiveUp());
+    g.OnNew();
+    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_TRUE(g.CanGiveUp());
+}
+
+TEST_F(Flow, TimeTrialClimbBanksOnYesAndShrinksTheAllowance)
+{
+    CScriptedGame& g = StartGame();
+    std::vector<int> limits;
+    for (int level = 1; level <= 14; ++level) {
+        ASSERT_EQ(g.m_nLevel, level);
+        ASSERT_FALSE(g.m_bGameOver);
+        limits.push_back(g.m_nTimeLimit);
+        EXPECT_EQ(g.m_nTimeLeft, g.m_nTimeLimit);
+        g.Miss();
+        g.Ticks(10);
+        const int nScoreBefore = g.m_nScore;
+        EXPECT_EQ(g.m_nScore + g.m_nTimeLeft, nScoreBefore + g.m_nTimeLimit - 10) << "score shown";
+        g.m_aLevel.push_back(ResultYes);
+        g.Solve();
+        EXPECT_EQ(g.m_aLevelAsked.back(), std::make_pair(level, level + 1));
+        EXPECT_EQ(g.m_nScore, nScoreBefore + limits.back() - 10);
+    }
+    const std::vector<int> expected = {240, 225, 210, 195, 180, 165, 150, 135, 120, 105, 90, 75, 60, 60};
+    EXPECT_EQ(limits, expected);
+    EXPECT_TRUE(g.m_aNameAsked.empty()) << "no record check while the game goes on";
+}
+
+TEST_F(Flow, SolveAtLevelThreeWithBankedPointsThenYes)
+{
+    CScriptedGame& g = StartGame();
+    g.m_nLevel = 3;
+    g.m_nScore = 300;
+    g.m_nTimeLeft = 100;
+    g.m_aLevel = {ResultYes};
+    g.Solve();
+    EXPECT_EQ(g.m_nLevel, 4);
+    EXPECT_EQ(g.m_nScore, 400);
+    EXPECT_EQ(g.m_nTimeLimit, 195);
+    EXPECT_EQ(g.m_nTimeLeft, 195);
+    EXPECT_FALSE(g.m_bGameOver);
+}
+
+TEST_F(Flow, NewDuringATimeTrialGameStartsAtLevelOneKeepingTheScore)
+{
+    CScriptedGame& g = StartGame();
+    g.m_nLevel = 5;
+    g.m_nScore = 123;
+    g.OnNew();
+    EXPECT_EQ(g.m_nLevel, 1);
+    EXPECT_EQ(g.m_nTimeLimit, 240);
+    EXPECT_EQ(g.m_nScore, 123);
+}
+
+TEST_F(Flow, TimeOutWithoutBankedPointsShowsTheWordOnTheTickAfterZero)
+{
+    CScriptedGame& g = StartGame();
+    g.Ticks(50);
+    EXPECT_EQ(g.m_nTimeLeft, 240) << "the countdown waits for the first guess";
+    g.Miss();
+    g.Ticks(240);
+    EXPECT_EQ(g.m_nTimeLeft, 0);
+    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_TRUE(g.m_astrMessages.empty());
+    g.Ticks(1);
+    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"The magic word was APPLE."});
+    EXPECT_FALSE(g.m_bClockOn);
+    EXPECT_FALSE(g.CanGiveUp());
+    EXPECT_EQ(g.m_nTimeLimit, 240) << "with nothing banked the times stay";
+    g.Ticks(5);
+    EXPECT_EQ(g.m_astrMessages.size(), 1u) << "ticks after the end do nothing";
+}
+
+TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)
+{
+    store.records.Write(SkillBeginner, true, L"Ann", 30);
+    CScriptedGame& g = StartGame();
+    g.m_nScore = 50;
+    g.m_aName.push_back({ResultOK, L"Bob"});
+    g.Miss();
+    g.Ticks(241);
+    EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was APPLE.");
+    ASSERT_EQ(g.m_aNameAsked.size(), 1u);
+    EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"Ann");
+    EXPECT_EQ(g.m_aNameAsked[0].strMessage, L"You are best player in this level");
+    EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 50);
+    EXPECT_EQ(store.records.Read(SkillBeginner, true).strName, L"Bob");
+    EXPECT_EQ(g.m_nBestScoresShown, 1);
+    EXPECT_EQ(g.m_nScore, 0);
+    EXPECT_EQ(g.m_nTimeLeft, 0);
+    EXPECT_EQ(g.m_nTimeLimit, 0);
+}
+
+TEST_F(Flow, SoundScheduleOverAWholeCountdown)
+{
+    CScriptedGame& g = StartGame();
+    g.Miss();
+    g.ClearLog();
+    std::vector<int> asteriskAt, exclamationAt;
+    for (int i = 0; i < 241; ++i) {
+        const int nA = g.m_nAsterisks, nE = g.m_nExclamations;
+        g.OnClockTick();
+        if (g.m_nAsterisks != nA)
+            asteriskAt.push_back(g.m_nTimeLeft);
+        if (g.m_nExclamations != nE) {
+            exclamationAt.push_back(g.m_nTimeLeft);
+            EXPECT_EQ(g.m_nExclamations - nE, 2) << "twice in a row";
+        }
+    }
+    EXPECT_EQ(asteriskAt, (std::vector<int>{180, 120, 60, 0, 0}));  // the last one after the time-out
+    EXPECT_EQ(exclamationAt, std::vector<int>{30});
+    // The time-out's sound comes after its message has closed.
+    const auto msg = std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), L"msg:The magic word was APPLE.");
+    ASSERT_NE(msg, g.m_astrEvents.end());
+    EXPECT_NE(std::find(msg, g.m_astrEvents.end(), L"alert:asterisk"), g.m_astrEvents.end());
+    EXPECT_EQ(g.Count(L"repaint:view"), 241);
+}
+
+TEST_F(Flow, NoSoundWhenSoundIsOffOrTimeTrialIsOff)
+{
+    store.settings.WriteSound(false);
+    CScriptedGame& g = StartGame();
+    g.Miss();
+    g.Ticks(245);
+    EXPECT_EQ(g.m_nAsterisks + g.m_nExclamations, 0);
+
+    store.settings.WriteSound(true);
+    store.settings.WriteTimeTrial(false);
+    CScriptedGame& h = StartGame();
+    h.Miss();
+    h.Ticks(300);
+    EXPECT_EQ(h.m_nAsterisks + h.m_nExclamations, 0);
+    EXPECT_EQ(h.m_nElapsed, 300);
+    EXPECT_FALSE(h.m_bGameOver);
+}
+
+TEST_F(Flow, TicksWhileTheCongratulationBoxIsOpenCountButCannotTimeOut)
+{
+    struct CCase {
+        const char* szName;
+        int nLeftAtSolve, nTicksInBox;
+        int nBanked;
+    };
+    const std::vector<CCase> cases = {
+        {"seconds in the box are lost to the score", 100, 7, 93},
+        {"time runs out while the box is open", 3, 10, 0},
+        {"box opened at zero", 0, 2, 0},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CScriptedGame& g = StartGame();
+        g.m_nScore = 40;
+        g.Miss();
+        g.Ticks(240 - c.nLeftAtSolve);
+        g.m_onMessage = [&g, n = c.nTicksInBox](const std::wstring& s) {
+            if (s == kSolved)
+                g.Ticks(n);
+        };
+        g.m_aLevel.push_back(ResultYes);
+        g.ClearLog();
+        g.Solve();
+        EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{kSolved}) << "no time-out message";
+        EXPECT_EQ(g.Count(L"level"), 1);
+        EXPECT_EQ(g.m_nScore, 40 + c.nBanked);
+        EXPECT_EQ(g.m_nLevel, 2);
+        EXPECT_FALSE(g.m_bGameOver) << "the next level's word is in play";
+        g.m_onMessage = nullptr;
+    }
+}
+
+TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
+{
+    CScriptedGame& g = StartGame();
+    g.ClearLog();
+    // Word in play, clock not started: pausing stops, resuming does not start it.
+    g.OnActivateView(false);
+    EXPECT_TRUE(g.m_bPaused);
+    g.OnActivateView(true);
+    EXPECT_FALSE(g.m_bClockOn);
+    EXPECT_EQ(g.Count(L"clock:start"), 0);
+
+    g.Miss();
+    EXPECT_TRUE(g.m_bClockOn);
+    g.OnActivateView(false);
+    EXPECT_FALSE(g.m_bClockOn);
+    EXPECT_TRUE(g.m_bPaused);
+    g.OnActivateView(true);
+    EXPECT_TRUE(g.m_bClockOn);
+    EXPECT_FALSE(g.m_bPaused);
+
+    // No word in play: neither direction touches the clock.
+    g.OnGiveUp();
+    g.ClearLog();
+    g.OnActivateView(false);
+    g.OnActivateView(true);
+    EXPECT_TRUE(g.m_astrEvents.empty());
+    EXPECT_FALSE(g.m_bPaused);
+}
+
+TEST_F(Flow, BestScoresCommandLeavesTheClockRunningAndATimeOutMayComeOnTop)
+{
+    CScriptedGame& g = StartGame();
+    g.Miss();
+    g.m_nTimeLeft = 2;
+    g.m_onBestScores = [&g] { g.Ticks(3); };
+    g.ClearLog();
+    g.OnBestScores();
+    EXPECT_EQ(g.Count(L"clock:stop"), 1) << "only the time-out stops it";
+    EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"The magic word was APPLE."});
+    EXPECT_TRUE(g.m_bGameOver);
+}
+
+TEST_F(Flow, FirstStartWithoutAnySetFileShowsBothMessagesAndQuits)
+{
+    std::filesystem::remove(programDir.Path() / "food.set");
+    store.settings.WriteCurrentSet(L"");
+    CScriptedGame& g = StartGame();
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"msg:Words Sets: Sets not found", L"quit:0",
+                                                          L"msg:Did not find any word sets to play with."}));
+    EXPECT_TRUE(g.m_bGameOver);
+}
+
+TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
+{
+    for (const std::wstring strSet : {L"gone", L"..", L"../food", L"a\\b", L"food.set"}) {
+        SCOPED_TRACE(std::string(strSet.begin(), strSet.end()));
+        store.settings.WriteCurrentSet(strSet);
+        CScriptedGame& g = StartGame();
+        EXPECT_EQ(g.m_astrMessages,
+                  (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
+        EXPECT_EQ(g.m_nQuitCode, -1) << "no quit: sets exist";
+        EXPECT_TRUE(g.m_bGameOver);
+        EXPECT_EQ(g.Count(L"newgame"), 0);
+        EXPECT_EQ(store.settings.ReadCurrentSet(), strSet) << "the stored name is not replaced";
+    }
+}
+
+TEST_F(Flow, EmptyListForTheSkillSaysSoAndStartsNothing)
+{
+    programDir.Write("small.set", MakeSet({"apple"}, {}, {"kitchen"}));
+    store.settings.WriteCurrentSet(L"small");
+    store.settings.WriteCurrentSkill(SkillIntermediate);
+    CScriptedGame& g = StartGame();
+    EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"This word set has no words for this skill level."});
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+    EXPECT_TRUE(g.m_bGameOver);
+    g.OnKeyDown(VK_RETURN);
+    g.OnChar(L'a');
+    EXPECT_TRUE(g.m_history.m_astrGuesses.empty());
+}
+
+TEST_F(Flow, ExitPostsQuitWithCodeZero)
+{
+    CScriptedGame& g = StartGame();
+    g.OnExit();
+    EXPECT_EQ(g.m_nQuitCode, 0);
+}

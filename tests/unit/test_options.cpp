@@ -1,0 +1,187 @@
+// The Options command: what is stored, when a new word starts, and the clock around the dialog.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "scripted_host.h"
+
+namespace {
+
+class Options : public CGameFixture {
+protected:
+    void SetUp() override
+    {
+        programDir.Write("animals.set", MakeSet({"tiger", "horse", "camel"}, {"donkey"}, {"giraffe"}));
+        programDir.Write("Fruit.set", MakeSet({"apple", "mango"}, {"banana"}, {"apricot"}));
+        store.settings.WriteCurrentSet(L"animals");
+    }
+    // A game in play at level 4 with points banked, its clock running.
+    CScriptedGame& Playing()
+    {
+        CScriptedGame& g = StartGame();
+        g.m_nLevel = 4;
+        g.m_nScore = 321;
+        g.Miss();
+        g.ClearLog();
+        return g;
+    }
+    bool Stored(const wchar_t* szName)
+    {
+        std::uint32_t dw = 0;
+        return store.registry.ReadDword(store.profile.SectionKey(CSettingsStore::kSection), szName, dw);
+    }
+};
+
+std::function<int(COptionsValues&)> Answer(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
+{
+    return [change, nResult](COptionsValues& v) {
+        change(v);
+        return nResult;
+    };
+}
+
+}  // namespace
+
+TEST_F(Options, DialogIsGivenTheCurrentValuesAndTheClockStopsAroundIt)
+{
+    store.settings.WriteSound(false);
+    store.settings.WriteBackground(0x123456);
+    CScriptedGame& g = Playing();
+    g.OnOptions();  // cancelled
+    ASSERT_EQ(g.m_aOptionsGiven.size(), 1u);
+    const COptionsValues& v = g.m_aOptionsGiven[0];
+    EXPECT_EQ(v.nSkill, SkillBeginner);
+    EXPECT_TRUE(v.bTimeTrial);
+    EXPECT_EQ(v.strSet, L"animals");
+    EXPECT_FALSE(v.bSound);
+    EXPECT_EQ(v.clrBackground, 0x123456u);
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"options", L"clock:start"}));
+}
+
+TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
+{
+    CScriptedGame& g = Playing();
+    const std::wstring strWord = g.m_history.m_strMagicWord;
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bSound = false; }));
+    g.OnOptions();
+    EXPECT_FALSE(g.m_bSound);
+    EXPECT_FALSE(store.settings.ReadSound());
+    EXPECT_FALSE(Stored(L"TIMETRIAL_CHECKED"));
+    EXPECT_FALSE(Stored(L"Background Color"));
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+    EXPECT_EQ(g.m_history.m_strMagicWord, strWord);
+    EXPECT_EQ(g.m_history.GuessCount(), 1u);
+    EXPECT_TRUE(g.m_bClockOn) << "the clock goes on after the dialog";
+    EXPECT_FALSE(g.m_bGameOver);
+}
+
+TEST_F(Options, SoundIsStoredOnOkEvenUnchanged)
+{
+    CScriptedGame& g = Playing();
+    EXPECT_FALSE(Stored(L"SOUND"));
+    g.m_aOptions.push_back(Answer([](COptionsValues&) {}));
+    g.OnOptions();
+    EXPECT_TRUE(Stored(L"SOUND"));
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+}
+
+TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
+{
+    struct CCase {
+        const char* szName;
+        std::function<void(COptionsValues&)> change;
+        std::wstring strWord;
+    };
+    const std::vector<CCase> cases = {
+        {"colour only", [](COptionsValues& v) { v.clrBackground = 0x00FF00; }, L"HORSE"},
+        {"set in another case", [](COptionsValues& v) { v.strSet = L"ANIMALS"; }, L"HORSE"},
+        {"skill", [](COptionsValues& v) { v.nSkill = SkillAdvanced; }, L"GIRAFFE"},
+        {"Time Trial", [](COptionsValues& v) { v.bTimeTrial = false; }, L"HORSE"},
+        {"another set", [](COptionsValues& v) { v.strSet = L"Fruit"; }, L"APPLE"},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        store.settings.WriteCurrentSet(L"animals");
+        store.settings.WriteCurrentSkill(SkillBeginner);
+        store.settings.WriteTimeTrial(true);
+        store.settings.WriteWordIndex(L"animals", SkillBeginner, -1);
+        CScriptedGame& g = Playing();
+        g.m_aOptions.push_back(Answer(c.change));
+        g.OnOptions();
+        EXPECT_EQ(g.Count(L"newgame"), 1);
+        EXPECT_EQ(g.m_history.m_strMagicWord, c.strWord);
+        EXPECT_EQ(g.m_history.GuessCount(), 0u);
+        EXPECT_EQ(g.m_nLevel, 4);
+        EXPECT_EQ(g.m_nScore, 321);
+        EXPECT_FALSE(g.m_bClockOn) << "the new word starts it at its first guess";
+        EXPECT_FALSE(g.m_bClockRunning);
+        EXPECT_TRUE(g.m_astrMessages.empty()) << "the old word goes without a message";
+        EXPECT_TRUE(Stored(L"TIMETRIAL_CHECKED"));
+        EXPECT_TRUE(Stored(L"Background Color"));
+        EXPECT_EQ(store.settings.ReadBackground(), g.m_clrBackground);
+        EXPECT_EQ(store.settings.ReadTimeTrial(), g.m_bTimeTrial);
+        EXPECT_EQ(store.settings.ReadCurrentSet(), g.m_strSet);
+    }
+}
+
+TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
+{
+    CScriptedGame& g = Playing();
+    g.m_aOptions.push_back(Answer(
+        [](COptionsValues& v) {
+            v = COptionsValues{SkillAdvanced, false, L"Fruit", false, 0x0000FF};
+        },
+        ResultCancel));
+    g.OnOptions();
+    EXPECT_EQ(g.m_nSkill, SkillBeginner);
+    EXPECT_TRUE(g.m_bTimeTrial);
+    EXPECT_TRUE(g.m_bSound);
+    EXPECT_EQ(g.m_strSet, L"animals");
+    EXPECT_EQ(g.m_clrBackground, kDefaultBackground);
+    EXPECT_FALSE(Stored(L"SOUND"));
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+    EXPECT_TRUE(g.m_bClockOn);
+}
+
+TEST_F(Options, ClockNotRunningIsNeitherStoppedNorStarted)
+{
+    CScriptedGame& g = StartGame();
+    g.ClearLog();
+    g.OnOptions();
+    EXPECT_EQ(g.m_astrEvents, std::vector<std::wstring>{L"options"});
+}
+
+TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
+{
+    CScriptedGame& g = Playing();
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"vanished"; }));
+    g.OnOptions();
+    EXPECT_EQ(g.m_astrMessages,
+              (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
+    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_FALSE(g.m_bClockOn);
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+    EXPECT_EQ(store.settings.ReadCurrentSet(), L"vanished");
+
+    // The player recovers by choosing a set that exists.
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"Fruit"; }));
+    g.OnOptions();
+    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
+}
+
+TEST_F(Options, ADamagedSkillFromTheDialogIsPlayedAsBeginner)
+{
+    CScriptedGame& g = Playing();
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) {
+        v.nSkill = 5;
+        v.clrBackground = 1;
+    }));
+    g.OnOptions();
+    EXPECT_EQ(g.m_nSkill, SkillBeginner);
+    EXPECT_EQ(store.settings.ReadCurrentSkill(), SkillBeginner);
+    EXPECT_EQ(g.m_history.m_strMagicWord, L"HORSE");
+}

@@ -1,0 +1,213 @@
+// Best-score records as play makes them: the end of a Time Trial game, give-ups with banked
+// points, and the fewest-tries record.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "scripted_host.h"
+
+namespace {
+
+const std::wstring kBestScore = L"You are best player in this level";
+const std::wstring kFewestTries = L"You are the best player in this level who took minimum tries.";
+
+class Records : public CGameFixture {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> beg, inter;
+        for (int i = 0; i < 20; ++i) {
+            beg.push_back(std::string("word") + static_cast<char>('a' + i));
+            inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
+        }
+        programDir.Write("r.set", MakeSet(beg, inter, {"kitchen"}));
+        store.settings.WriteCurrentSet(L"r");
+    }
+    // Misses n - 1 times, then solves: a word solved in n guesses.
+    static void SolveIn(CScriptedGame& g, int n)
+    {
+        for (int i = 1; i < n; ++i)
+            g.Miss();
+        g.Solve();
+    }
+};
+
+}  // namespace
+
+TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
+{
+    struct CCase {
+        const char* szName;
+        bool bStored;
+        int nStored;
+        int nAnswer;
+        bool bAsked;
+        int nAfter;
+    };
+    // Score 300 banked + 100 left = 400 at the end of the game.
+    const std::vector<CCase> cases = {
+        {"fresh store", false, 0, ResultOK, true, 400},
+        {"stored best below", true, 350, ResultOK, true, 400},
+        {"stored best equal is no record", true, 400, ResultOK, false, 400},
+        {"stored best above", true, 900, ResultOK, false, 900},
+        {"new best, name cancelled", true, 350, ResultCancel, true, 350},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        store.records.ResetAll();
+        if (c.bStored)
+            store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        CScriptedGame& g = StartGame();
+        g.m_nScore = 300;
+        g.Miss();
+        g.m_nTimeLeft = 100;
+        g.m_aLevel = {ResultNo};
+        g.m_aName.push_back({c.nAnswer, L"Zoe"});
+        g.Solve();
+        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
+        if (c.bAsked) {
+            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
+            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
+        }
+        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+        EXPECT_EQ(g.m_nScore, 0);
+        EXPECT_EQ(g.m_nTimeLeft, 0);
+        EXPECT_EQ(g.m_nTimeLimit, 0);
+        EXPECT_TRUE(g.m_bGameOver);
+        EXPECT_EQ(g.m_nLevel, 1) << "the level stays until the next New";
+    }
+}
+
+TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
+{
+    struct CCase {
+        const char* szName;
+        int nStored;
+        int nAnswer;
+        bool bAsked;
+        int nAfter;
+    };
+    const std::vector<CCase> cases = {
+        {"better than the stored best", 30, ResultOK, true, 50},
+        {"worse than the stored best", 900, ResultOK, false, 900},
+        {"equal", 50, ResultOK, false, 50},
+        {"better, cancelled", 30, ResultCancel, true, 30},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        CScriptedGame& g = StartGame();
+        g.m_nScore = 50;
+        g.m_aName.push_back({c.nAnswer, L"Zoe"});
+        g.OnGiveUp();
+        EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
+        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
+        if (c.bAsked) {
+            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"Holder");
+            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
+        }
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+        EXPECT_EQ(g.m_nScore, 0);
+        EXPECT_EQ(g.m_nTimeLeft, 0);
+        EXPECT_EQ(g.m_nTimeLimit, 0);
+    }
+}
+
+TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
+{
+    CScriptedGame& g = StartGame();
+    g.Miss();
+    g.ClearLog();
+    g.OnGiveUp();
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"msg:The magic word was WORDA."}));
+    EXPECT_EQ(g.m_nTimeLimit, 240);
+    g.ClearLog();
+    g.OnGiveUp();  // disabled while no word is in play
+    EXPECT_TRUE(g.m_astrEvents.empty());
+}
+
+TEST_F(Records, BankedPointsAreDroppedWhenTimeTrialWasSwitchedOff)
+{
+    CScriptedGame& g = StartGame();
+    g.m_nScore = 50;
+    g.m_aOptions.push_back([](COptionsValues& v) {
+        v.bTimeTrial = false;
+        return static_cast<int>(ResultOK);
+    });
+    g.OnOptions();
+    EXPECT_EQ(g.m_nScore, 50) << "Options keep the score";
+    g.m_aName.push_back({ResultOK, L"Zoe"});
+    g.OnGiveUp();
+    EXPECT_TRUE(g.m_aNameAsked.empty());
+    EXPECT_EQ(store.records.Read(SkillBeginner, false).nNumber, 0);
+    EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 0);
+    EXPECT_EQ(g.m_nScore, 0);
+}
+
+TEST_F(Records, FewestTriesNineThenNineThenEight)
+{
+    store.settings.WriteTimeTrial(false);
+    store.settings.WriteCurrentSkill(SkillIntermediate);
+    CScriptedGame& g = StartGame();
+    g.m_aName = {{ResultOK, L"Ann"}, {ResultOK, L"Bob"}};
+
+    SolveIn(g, 9);
+    ASSERT_EQ(g.m_aNameAsked.size(), 1u);
+    EXPECT_EQ(g.m_aNameAsked[0].strMessage, kFewestTries);
+    EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"");
+    EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 9);
+    EXPECT_EQ(store.records.Read(SkillIntermediate, false).strName, L"Ann");
+    EXPECT_EQ(g.m_nBestScoresShown, 1);
+
+    g.OnNew();
+    SolveIn(g, 9);
+    EXPECT_EQ(g.m_aNameAsked.size(), 1u) << "equal is no record";
+
+    g.OnNew();
+    SolveIn(g, 8);
+    ASSERT_EQ(g.m_aNameAsked.size(), 2u);
+    EXPECT_EQ(g.m_aNameAsked[1].strPrefill, L"Ann");
+    EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 8);
+    EXPECT_EQ(store.records.Read(SkillIntermediate, false).strName, L"Bob");
+    EXPECT_EQ(g.m_nScore, 0);
+    EXPECT_EQ(g.m_nLevel, 1);
+    EXPECT_EQ(store.records.Read(SkillIntermediate, true).nNumber, 0) << "the Time Trial record is another";
+}
+
+TEST_F(Records, ReadBestRecordDefaults)
+{
+    struct CCase {
+        bool bTimeTrial;
+        bool bStored;
+        int nStored;
+        int nRead;
+    };
+    const std::vector<CCase> cases = {
+        {true, false, 0, 0},   {true, true, 0, 0},     {true, true, 77, 77},
+        {false, false, 0, 200}, {false, true, 0, 200}, {false, true, 12, 12}, {false, true, -4, 200},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nStored) + (c.bTimeTrial ? " trial" : " tries"));
+        store.records.ResetAll();
+        if (c.bStored)
+            store.records.Write(SkillAdvanced, c.bTimeTrial, L"N", c.nStored);
+        else
+            store.registry.WriteString(store.profile.SectionKey(CSettingsStore::kSection),
+                                       c.bTimeTrial ? L"TOP_ADV_SCORE" : L"TOP_ADVCHANCE_SCORE", L"absent as a number");
+        CScriptedGame& g = MakeGame();
+        g.m_nSkill = SkillAdvanced;
+        g.m_bTimeTrial = c.bTimeTrial;
+        std::wstring strName = L"x";
+        EXPECT_EQ(g.ReadBestRecord(strName), c.nRead);
+    }
+    // Writing addresses the current skill and mode only.
+    CScriptedGame& g = MakeGame();
+    g.m_nSkill = SkillIntermediate;
+    g.m_bTimeTrial = false;
+    g.WriteBestRecord(L"Cy", 5);
+    EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 5);
+    EXPECT_EQ(store.records.Read(SkillIntermediate, true).nNumber, 0);
+    EXPECT_EQ(store.records.Read(SkillBeginner, false).nNumber, 0);
+}
