@@ -1,0 +1,97 @@
+// Best Scores dialog: reads the records once when it opens; Reset clears them at once.
+#include "dialogs/best_scores_dlg.h"
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+
+#include "dialogs/dialog_look.h"
+#include "platform/profile.h"
+#include "store/record_store.h"
+
+namespace {
+
+constexpr int IDC_BEST_BEGINNER = 1051;
+constexpr int IDC_BEST_INTERMEDIATE = 1052;
+constexpr int IDC_BEST_ADVANCED = 1053;
+
+// Where each row's two texts stand, in template units: top of the row.
+struct CRowPlace {
+    int nNameId;
+    int nScoreId;
+    int y;
+};
+constexpr CRowPlace kRowPlaces[] = {
+    {1026, 1032, 30}, {1023, 1028, 40}, {1027, 1033, 70}, {1022, 1029, 80}, {1036, 1037, 110}, {1024, 1030, 120},
+};
+
+}  // namespace
+
+const CBestScoreRow kBestScoreRows[6] = {
+    {SkillBeginner, false, 1026, 1032},     {SkillIntermediate, false, 1027, 1033},
+    {SkillAdvanced, false, 1036, 1037},     {SkillBeginner, true, 1023, 1028},
+    {SkillIntermediate, true, 1022, 1029},  {SkillAdvanced, true, 1024, 1030},
+};
+
+CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile* pProfile)
+    : CGameDialog(pParent, IDD_BEST_SCORES, "Top Players", 9, 127, 156), m_pProfile(pProfile)
+{
+}
+
+CAppProfile& CBestScoresDlg::Profile() const
+{
+    return m_pProfile != nullptr ? *m_pProfile : TheAppProfile();
+}
+
+wxString CBestScoresDlg::ScoreText(int nScore)
+{
+    return nScore == 0 ? wxString() : wxString::Format("%d", nScore);
+}
+
+void CBestScoresDlg::CreateControls()
+{
+    auto label = [this](int nId, const wxString& str, int x, int y, int cx, int cy, long nStyle) {
+        const wxRect rc = DialogRect(x, y, cx, cy);
+        return new wxStaticText(this, nId, str, rc.GetPosition(), rc.GetSize(), nStyle | wxST_NO_AUTORESIZE);
+    };
+    // OK first: it stands at the top right, and Enter must never land on Reset by default.
+    AddOkButton(95, 1, 30, 11)->SetFocus();
+    label(IDC_HEADER_LABEL, "Best Scores", 0, 3, 63, 8, wxALIGN_LEFT);
+    label(IDC_BEST_BEGINNER, "Beginner:", 2, 17, 72, 8, wxALIGN_LEFT);
+    label(IDC_BEST_INTERMEDIATE, "Intermediate:", 2, 55, 72, 8, wxALIGN_LEFT);
+    label(IDC_BEST_ADVANCED, "Advanced:", 2, 95, 72, 8, wxALIGN_LEFT);
+    for (const CRowPlace& place : kRowPlaces) {
+        // A name of any length stays in its cell, cut short with an ellipsis.
+        label(place.nNameId, wxEmptyString, 5, place.y, 63, 8, wxALIGN_LEFT | wxST_ELLIPSIZE_END);
+        label(place.nScoreId, wxEmptyString, 100, place.y, 22, 8, wxALIGN_RIGHT);
+    }
+    const wxRect rcReset = DialogRect(40, 135, 50, 14);
+    auto* pReset = new wxButton(this, IDC_BEST_RESET, "Reset", rcReset.GetPosition(), rcReset.GetSize());
+    pReset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnReset(); });
+}
+
+void CBestScoresDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+    for (int nId : {IDC_BEST_RESET, IDC_BEST_BEGINNER, IDC_BEST_INTERMEDIATE, IDC_BEST_ADVANCED})
+        StyleBlue(FindWindow(nId));
+
+    CRecordStore records(Profile());
+    for (const CBestScoreRow& row : kBestScoreRows) {
+        const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
+        if (auto* pName = wxDynamicCast(FindWindow(row.nNameId), wxStaticText))
+            pName->SetLabelText(wxString(record.strName));
+        if (auto* pScore = wxDynamicCast(FindWindow(row.nScoreId), wxStaticText))
+            pScore->SetLabelText(ScoreText(record.nNumber));
+    }
+}
+
+void CBestScoresDlg::OnReset()
+{
+    CRecordStore(Profile()).ResetAll();
+    for (const CBestScoreRow& row : kBestScoreRows) {
+        for (int nId : {row.nNameId, row.nScoreId})
+            if (auto* pText = wxDynamicCast(FindWindow(nId), wxStaticText))
+                pText->SetLabelText(wxString());
+    }
+}

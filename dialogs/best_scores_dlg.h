@@ -1,0 +1,41 @@
+// The table of the six best-score records, with Reset.
+#pragma once
+
+#include "dialogs/game_dialog.h"
+
+class CAppProfile;
+
+constexpr int IDD_BEST_SCORES = 145;
+constexpr int IDC_BEST_RESET = 1025;
+
+// One row of the table: the record it shows and the two controls that show it.
+struct CBestScoreRow {
+    int nSkill;
+    bool bTimeTrial;
+    int nNameId;
+    int nScoreId;
+};
+
+// In the order the rows are read: the fewest-tries rows by skill, then the Time Trial rows.
+extern const CBestScoreRow kBestScoreRows[6];
+
+class CBestScoresDlg : public CGameDialog {
+public:
+    // Without a profile the dialog uses the game's own; tests hand it one on a temporary store.
+    explicit CBestScoresDlg(wxWindow* pParent = nullptr, CAppProfile* pProfile = nullptr);
+
+    wxFont m_fontTitle;
+
+    // The score text of a stored number: empty for 0, which means no record.
+    static wxString ScoreText(int nScore);
+
+protected:
+    void CreateControls() override;
+    void InitialiseDialog() override;
+
+private:
+    CAppProfile& Profile() const;
+    void OnReset();
+
+    CAppProfile* m_pProfile;
+};

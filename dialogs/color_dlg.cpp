@@ -1,0 +1,153 @@
+// Color picker dialog.
+#include "dialogs/color_dlg.h"
+
+#include <wx/button.h>
+#include <wx/dc.h>
+#include <wx/slider.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "dialogs/dialog_look.h"
+#include "dialogs/swatch_button.h"
+
+const CSwatchDef kSwatches[10] = {
+    {2006, 10, 28, 0x0000FF}, {2007, 35, 28, 0x00FF00}, {2009, 60, 28, 0xFF0000}, {2010, 85, 28, 0x408080},
+    {2011, 110, 28, 0xFF00FF}, {2012, 10, 43, 0xFFFFFF}, {2008, 35, 43, 0x000000}, {2013, 60, 43, 0x400080},
+    {2014, 85, 43, 0x00FFFF}, {2015, 110, 43, 0xFFFF00},
+};
+
+bool SwatchColor(int nId, COLORREF& clr)
+{
+    for (const CSwatchDef& swatch : kSwatches) {
+        if (swatch.nId == nId) {
+            clr = swatch.clr;
+            return true;
+        }
+    }
+    return false;
+}
+
+CColorDlg::CColorDlg(wxWindow* pParent)
+    : CHeaderDlg(pParent, IDD_COLOR, "Color", 139, 164)
+{
+    m_strTitle = L"Color Dialog";
+}
+
+void CColorDlg::CreateControls()
+{
+    auto rect = [this](int x, int y, int cx, int cy) { return DialogRect(x, y, cx, cy); };
+    // Static texts and the group box take no focus; creating them first keeps them beneath.
+    const wxRect rcGroup = rect(5, 78, 128, 72);
+    new wxStaticBox(this, IDC_CUSTOM_COLOR, "Custom Color", rcGroup.GetPosition(), rcGroup.GetSize());
+    const wxRect rcStandard = rect(5, 15, 55, 8);
+    new wxStaticText(this, 2005, "Standard Colors", rcStandard.GetPosition(), rcStandard.GetSize(),
+                     wxST_NO_AUTORESIZE);
+    struct {
+        int nId;
+        const char* pszText;
+        int y;
+    } const aLabels[] = {{3019, "Red", 93}, {3021, "Green", 112}, {3023, "Blue", 132}};
+    for (const auto& label : aLabels) {
+        const wxRect rc = rect(11, label.y, 25, 8);
+        new wxStaticText(this, label.nId, label.pszText, rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
+    }
+
+    // Tab order: the sliders, then the swatches by id.
+    struct {
+        int nId;
+        int y;
+        int cy;
+        wxSlider** ppSlider;
+    } const aSliders[] = {{IDC_SLIDER_RED, 90, 20, &m_sliderRed},
+                          {IDC_SLIDER_GREEN, 110, 21, &m_sliderGreen},
+                          {IDC_SLIDER_BLUE, 130, 17, &m_sliderBlue}};
+    for (const auto& slider : aSliders) {
+        const wxRect rc = rect(35, slider.y, 93, slider.cy);
+        *slider.ppSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
+    }
+    for (int nId = IDC_SWATCH_FIRST; nId <= IDC_SWATCH_LAST; ++nId) {
+        for (const CSwatchDef& swatch : kSwatches) {
+            if (swatch.nId == nId)
+                new CSwatchButton(this, nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
+        }
+    }
+    AddOkButton(105, 1, 30, 11);
+
+    Bind(wxEVT_SLIDER, &CColorDlg::OnSlider, this);
+    Bind(wxEVT_BUTTON, &CColorDlg::OnSwatch, this, IDC_SWATCH_FIRST, IDC_SWATCH_LAST);
+}
+
+void CColorDlg::InitialiseDialog()
+{
+    CHeaderDlg::InitialiseDialog();
+    StyleBlue(FindWindow(IDC_CUSTOM_COLOR));
+    for (wxSlider* pSlider : {m_sliderRed, m_sliderGreen, m_sliderBlue})
+        pSlider->SetRange(0, 255);
+    m_sliderRed->SetValue(m_nRed);
+    m_sliderGreen->SetValue(m_nGreen);
+    m_sliderBlue->SetValue(m_nBlue);
+}
+
+void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)
+{
+    CHeaderDlg::PaintContent(dc, nClientWidth);
+    const COLORREF clr = MakeRGB(m_nRed, m_nGreen, m_nBlue);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(ToWxColour(clr)));
+    dc.DrawRectangle(kPreviewInset, kPreviewTop, nClientWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop);
+}
+
+void CColorDlg::OnSlider(wxCommandEvent& event)
+{
+    // Read from the slider itself, whatever kind of move it was.
+    if (event.GetEventObject() == m_sliderRed)
+        m_nRed = m_sliderRed->GetValue();
+    else if (event.GetEventObject() == m_sliderGreen)
+        m_nGreen = m_sliderGreen->GetValue();
+    else if (event.GetEventObject() == m_sliderBlue)
+        m_nBlue = m_sliderBlue->GetValue();
+    RefreshPreview();
+    event.Skip();
+}
+
+void CColorDlg::OnSwatch(wxCommandEvent& event)
+{
+    COLORREF clr = 0;
+    if (!SwatchColor(event.GetId(), clr))
+        return;
+    m_nRed = GetRValue(clr);
+    m_nGreen = GetGValue(clr);
+    m_nBlue = GetBValue(clr);
+    m_sliderRed->SetValue(m_nRed);
+    m_sliderGreen->SetValue(m_nGreen);
+    m_sliderBlue->SetValue(m_nBlue);
+    RefreshPreview();
+}
+
+void CColorDlg::RefreshPreview()
+{
+    // Painted at once, so the preview follows a dragged thumb rather than its release.
+    const int nWidth = GetClientSize().x;
+    RefreshRect(wxRect(kPreviewInset, kPreviewTop, nWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop), false);
+    Update();
+}
+
+void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
+{
+    COLORREF clr = 0;
+    if (!SwatchColor(nId, clr))
+        return;
+    const int nRight = rcItem.GetRight();
+    const int nBottom = rcItem.GetBottom();
+    dc.SetPen(wxPen(wxColour(0xC0, 0xC0, 0xC0)));
+    dc.DrawLine(rcItem.GetLeft(), rcItem.GetTop(), nRight, rcItem.GetTop());
+    dc.DrawLine(rcItem.GetLeft(), rcItem.GetTop(), rcItem.GetLeft(), nBottom);
+    dc.SetPen(wxPen(wxColour(0x80, 0x80, 0x80)));
+    dc.DrawLine(rcItem.GetLeft(), nBottom, nRight + 1, nBottom);
+    dc.DrawLine(nRight, rcItem.GetTop(), nRight, nBottom);
+    wxRect rcFill = rcItem;
+    rcFill.Deflate(nAction == DrawSelect ? 1 : 3);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(ToWxColour(clr)));
+    dc.DrawRectangle(rcFill);
+}

@@ -1,0 +1,94 @@
+// Shared pieces of the dialogs' look.
+#include "dialogs/dialog_look.h"
+#include "dialogs/dialog_units.h"
+
+#include <filesystem>
+
+#include <wx/dc.h>
+#include <wx/dcscreen.h>
+#include <wx/pen.h>
+#include <wx/brush.h>
+#include <wx/window.h>
+
+namespace {
+
+constexpr const char* kTahomaFiles[] = {
+    "/usr/share/wine/fonts/tahoma.ttf",
+    "/usr/share/wine/fonts/tahomabd.ttf",
+};
+
+}  // namespace
+
+void RegisterGameFonts()
+{
+    static bool s_bDone = false;
+    if (s_bDone)
+        return;
+    s_bDone = true;
+    for (const char* pszFile : kTahomaFiles) {
+        std::error_code ec;
+        if (!std::filesystem::is_regular_file(pszFile, ec) || !wxFont::AddPrivateFont(pszFile))
+            continue;
+        // Dialog units follow the regular face's cell height.
+        CFontVerticalMetrics metrics;
+        if (pszFile == kTahomaFiles[0] && ReadFontVerticalMetrics(pszFile, metrics))
+            SetTahomaMetrics(metrics);
+    }
+}
+
+int ScreenPixelsPerInch()
+{
+    wxScreenDC dc;
+    const int nPpi = dc.GetPPI().y;
+    return nPpi > 0 ? nPpi : 96;
+}
+
+void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold, bool bItalic,
+                         bool bStrikeOut, bool bUnderline)
+{
+    const int nPpi = ScreenPixelsPerInch();
+    const int nHeight = PointSizeToFontHeight(dPoints, nPpi);
+    // The toolkit sizes fonts by their em height in points, which is exactly what a negative
+    // logical height means; asking for a pixel size instead makes it hunt for a cell height.
+    const double dEmPoints = -nHeight * 72.0 / nPpi;
+    wxFontInfo info;
+    info.FaceName(strFace.Left(31)).Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
+    wxFont made(info);
+    made.SetFractionalPointSize(dEmPoints);
+    made.SetNumericWeight(bBold ? 600 : 400);
+    font = made;
+}
+
+void DrawHeaderRule(wxDC& dc, int nClientWidth)
+{
+    dc.SetPen(wxPen(*wxBLACK, 1));
+    dc.DrawLine(0, kHeaderRuleY, nClientWidth, kHeaderRuleY);
+}
+
+void DrawTiles(wxDC& dc, int x, int y)
+{
+    const COLORREF aclrTiles[] = {kTileLight, kTileMiddle, kTileDark};
+    const wxBrush oldBrush = dc.GetBrush();
+    dc.SetPen(*wxWHITE_PEN);
+    for (int i = 0; i < 3; ++i) {
+        dc.SetBrush(wxBrush(ToWxColour(aclrTiles[i])));
+        // The corner ellipse is 25 across, so its radius is half of that.
+        dc.DrawRoundedRectangle(x + i * kTileStep, y + i * kTileStep, kTileSize, kTileSize,
+                                kTileCornerEllipse / 2.0);
+    }
+    dc.SetBrush(oldBrush);
+}
+
+void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
+{
+    if (pControl == nullptr)
+        return;
+    pControl->SetFont(font);
+    StyleBlue(pControl);
+}
+
+void StyleBlue(wxWindow* pControl)
+{
+    if (pControl != nullptr)
+        pControl->SetForegroundColour(ToWxColour(kBlue));
+}

@@ -1,0 +1,168 @@
+// Template dialogs on wx: dialog units from the template font, the game's result codes, and the
+// handheld's OK, Escape and close behaviour.
+#include "dialogs/game_dialog.h"
+
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dcclient.h>
+
+#include "dialogs/dialog_look.h"
+#include "dialogs/dialog_units.h"
+
+int ResultFromWxId(int nWxId)
+{
+    switch (nWxId) {
+    case wxID_OK: return ResultOK;
+    case wxID_YES: return ResultYes;
+    case wxID_NO: return ResultNo;
+    default: return ResultCancel;
+    }
+}
+
+namespace {
+
+int WxIdFromResult(int nResult)
+{
+    switch (nResult) {
+    case ResultOK: return wxID_OK;
+    case ResultYes: return wxID_YES;
+    case ResultNo: return wxID_NO;
+    default: return wxID_CANCEL;
+    }
+}
+
+}  // namespace
+
+CGameDialog::CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
+                         int nWidthDu, int nHeightDu)
+    : m_pParentWanted(pParent),
+      m_nTemplateId(nTemplateId),
+      m_strCaption(strCaption),
+      m_dTemplatePoints(dTemplatePoints),
+      m_sizeDu(nWidthDu, nHeightDu)
+{
+}
+
+bool CGameDialog::CreateWindow()
+{
+    if (m_bCreated)
+        return true;
+    // Without a parent the main window owns the dialog, as on the handheld.
+    wxWindow* pOwner = m_pParentWanted;
+    if (pOwner == nullptr && wxTheApp != nullptr) {
+        wxWindow* pTop = wxTheApp->GetTopWindow();
+        if (pTop != nullptr && pTop != this && !pTop->IsBeingDeleted())
+            pOwner = pTop;
+    }
+    if (!Create(pOwner, wxID_ANY, m_strCaption, wxDefaultPosition, wxDefaultSize,
+                wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX))
+        return false;
+    m_bCreated = true;
+
+    const int nPpi = ScreenPixelsPerInch();
+    const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
+    m_fontTemplate = wxFont(wxFontInfo().FaceName("Tahoma"));
+    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi);
+    SetFont(m_fontTemplate);
+    {
+        wxClientDC dc(this);
+        dc.SetFont(m_fontTemplate);
+        const wxSize sizeLetters = dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
+        m_nBaseX = (sizeLetters.x / 26 + 1) / 2;
+        const CFontVerticalMetrics* pTahoma = TahomaMetrics();
+        m_nBaseY = pTahoma != nullptr ? CellHeightFromMetrics(*pTahoma, nEm) : dc.GetCharHeight();
+    }
+    const wxRect rcClient = DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y);
+    SetClientSize(rcClient.GetSize());
+
+    Bind(wxEVT_PAINT, &CGameDialog::OnPaint, this);
+    Bind(wxEVT_CHAR_HOOK, &CGameDialog::OnCharHook, this);
+    Bind(wxEVT_CLOSE_WINDOW, &CGameDialog::OnClose, this);
+    // The data exchange runs once, from DoModal; wx would otherwise repeat it when showing.
+    Bind(wxEVT_INIT_DIALOG, [](wxInitDialogEvent&) {});
+
+    CreateControls();
+    return true;
+}
+
+wxRect CGameDialog::DialogRect(int x, int y, int cx, int cy) const
+{
+    // Edges are converted, not sizes, so neighbouring controls meet exactly as in the template.
+    const int nLeft = DialogUnitsToPixels(x, m_nBaseX, 4);
+    const int nTop = DialogUnitsToPixels(y, m_nBaseY, 8);
+    return wxRect(nLeft, nTop, DialogUnitsToPixels(x + cx, m_nBaseX, 4) - nLeft,
+                  DialogUnitsToPixels(y + cy, m_nBaseY, 8) - nTop);
+}
+
+int CGameDialog::DoModal()
+{
+    if (!CreateWindow())
+        return ResultCancel;
+    m_nEarlyResult = 0;
+    TransferDataToWindow();
+    InitialiseDialog();
+    if (m_nEarlyResult != 0)
+        return m_nEarlyResult;
+    if (GetParent() != nullptr)
+        CentreOnParent();
+    else
+        CentreOnScreen();
+    return ResultFromWxId(ShowModal());
+}
+
+wxButton* CGameDialog::AddOkButton(int x, int y, int cx, int cy)
+{
+    const wxRect rc = DialogRect(x, y, cx, cy);
+    auto* pOk = new wxButton(this, wxID_OK, "OK", rc.GetPosition(), rc.GetSize());
+    pOk->SetDefault();
+    return pOk;
+}
+
+void CGameDialog::EndWithResult(int nResult)
+{
+    if (IsModal())
+        EndModal(WxIdFromResult(nResult));
+    else
+        m_nEarlyResult = nResult;
+}
+
+void CGameDialog::PaintContent(wxDC& dc, int nClientWidth)
+{
+    if (m_bHeaderRule)
+        DrawHeaderRule(dc, nClientWidth);
+}
+
+void CGameDialog::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    PaintContent(dc, GetClientSize().x);
+}
+
+void CGameDialog::OnCharHook(wxKeyEvent& event)
+{
+    const int nKey = event.GetKeyCode();
+    if (nKey == WXK_ESCAPE) {
+        // wx would press OK when a dialog has no Cancel button; Escape always cancels here.
+        EndWithResult(ResultCancel);
+        return;
+    }
+    if (nKey == WXK_RETURN || nKey == WXK_NUMPAD_ENTER) {
+        // A focused push button takes Enter itself; elsewhere Enter presses the default button.
+        wxWindow* pFocus = FindFocus();
+        if (pFocus == nullptr || wxDynamicCast(pFocus, wxButton) == nullptr) {
+            if (auto* pDefault = wxDynamicCast(GetDefaultItem(), wxButton)) {
+                wxCommandEvent click(wxEVT_BUTTON, pDefault->GetId());
+                click.SetEventObject(pDefault);
+                pDefault->GetEventHandler()->ProcessEvent(click);
+                return;
+            }
+        }
+    }
+    event.Skip();
+}
+
+void CGameDialog::OnClose(wxCloseEvent&)
+{
+    // Closing the window is Cancel, never the affirmative button wx would pick.
+    EndWithResult(ResultCancel);
+}

@@ -1,0 +1,68 @@
+// The base of every game dialog: built from a template laid out in dialog units, run modally,
+// ending with the game's result codes.
+#pragma once
+
+#include <wx/dialog.h>
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+#include <wx/string.h>
+
+#include "game/types.h"
+
+class wxButton;
+class wxDC;
+
+// wx ids for the game's result codes and back.
+int ResultFromWxId(int nWxId);
+
+class CGameDialog : public wxDialog {
+public:
+    // Creates the window and its controls on first use, runs the initialisation, then the modal
+    // run. Returns ResultOK, ResultCancel, ResultYes or ResultNo.
+    int DoModal();
+
+    int TemplateId() const { return m_nTemplateId; }
+    const wxFont& TemplateFont() const { return m_fontTemplate; }
+    wxSize DialogBaseUnits() const { return wxSize(m_nBaseX, m_nBaseY); }
+
+    // A template rectangle (left, top, width, height in dialog units) in client pixels.
+    wxRect DialogRect(int x, int y, int cx, int cy) const;
+
+    // What the dialog paints itself, on any surface; the paint handler and the tests use it.
+    virtual void PaintContent(wxDC& dc, int nClientWidth);
+
+protected:
+    CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
+                int nWidthDu, int nHeightDu);
+
+    // Makes the template's controls, in tab order.
+    virtual void CreateControls() = 0;
+    // After the data exchange into the controls; the place for fonts and the rest of the set-up.
+    virtual void InitialiseDialog() {}
+
+    // The OK the handheld kept in the title bar: a default button at a template rectangle.
+    wxButton* AddOkButton(int x, int y, int cx, int cy);
+
+    // Ends the run from initialisation or a handler with a game result code.
+    void EndWithResult(int nResult);
+
+    // Whether the dialog paints the header rule.
+    bool m_bHeaderRule = true;
+
+private:
+    bool CreateWindow();
+    void OnPaint(wxPaintEvent& event);
+    void OnCharHook(wxKeyEvent& event);
+    void OnClose(wxCloseEvent& event);
+
+    wxWindow* m_pParentWanted;
+    int m_nTemplateId;
+    wxString m_strCaption;
+    double m_dTemplatePoints;
+    wxSize m_sizeDu;
+    wxFont m_fontTemplate;
+    int m_nBaseX = 6;           // dialog base units of the template font, in pixels
+    int m_nBaseY = 13;
+    bool m_bCreated = false;
+    int m_nEarlyResult = 0;     // set when initialisation already ended the run
+};

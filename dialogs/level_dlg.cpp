@@ -1,0 +1,53 @@
+// Level dialog: the finished and next level painted large, Yes and No.
+#include "dialogs/level_dlg.h"
+
+#include <wx/button.h>
+#include <wx/dc.h>
+
+#include "dialogs/dialog_look.h"
+#include "dialogs/painted_text.h"
+
+CLevelDlg::CLevelDlg(wxWindow* pParent)
+    : CGameDialog(pParent, IDD_LEVEL, "Level", 9, 143, 154)
+{
+    m_bHeaderRule = false;
+}
+
+void CLevelDlg::CreateControls()
+{
+    const wxRect rcYes = DialogRect(14, 118, 50, 14);
+    auto* pYes = new wxButton(this, IDC_LEVEL_YES, "Yes", rcYes.GetPosition(), rcYes.GetSize());
+    pYes->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultYes); });
+    const wxRect rcNo = DialogRect(78, 118, 50, 14);
+    auto* pNo = new wxButton(this, IDC_LEVEL_NO, "No", rcNo.GetPosition(), rcNo.GetSize());
+    pNo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultNo); });
+    // Enter goes on to the next level, the answer the player gives most.
+    pYes->SetDefault();
+}
+
+void CLevelDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontLarge, "Tahoma", 14, true, false, false, false);
+    m_strFinishedLevel = std::to_wstring(m_nFinishedLevel);
+    m_strNextLevel = std::to_wstring(m_nNextLevel);
+    StyleFontAndBlue(FindWindow(IDC_LEVEL_YES), m_fontLarge);
+    StyleFontAndBlue(FindWindow(IDC_LEVEL_NO), m_fontLarge);
+}
+
+void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
+{
+    CGameDialog::PaintContent(dc, nClientWidth);
+    const int nAlign = wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL;
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetTextForeground(ToWxColour(kBlue));
+    DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(15, 25, 200, 55), nAlign);
+    dc.SetTextForeground(ToWxColour(kGreen));
+    DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(30, 55, 220, 85), nAlign);
+    // The question mark keeps its place whatever the width of the line before it.
+    dc.SetTextForeground(ToWxColour(kRed));
+    DrawTextInRect(dc, "?", RectLTRB(225, 55, 240, 85), nAlign);
+    DrawTiles(dc, 80, 100);
+    dc.SetFont(DialogPaintFont());
+    dc.SetTextForeground(*wxBLACK);
+}

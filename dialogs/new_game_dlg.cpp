@@ -1,0 +1,71 @@
+// New Game dialog: painted rules text over the green tiles, and the "Go =>>" button.
+#include "dialogs/new_game_dlg.h"
+
+#include <wx/button.h>
+#include <wx/dc.h>
+#include <wx/stattext.h>
+
+#include "dialogs/dialog_look.h"
+#include "dialogs/painted_text.h"
+
+namespace {
+
+constexpr const wchar_t* kExplanation =
+    L"For every guess, you will be given "
+    L"the number of letters that match and "
+    L"the number of letters that are in the "
+    L"right place (Bingo).";
+
+}  // namespace
+
+CNewGameDlg::CNewGameDlg(wxWindow* pParent)
+    : CGameDialog(pParent, IDD_NEW_GAME, "Quillorn", 10, 138, 153)
+{
+}
+
+void CNewGameDlg::CreateControls()
+{
+    const wxRect rcHeader = DialogRect(2, 3, 97, 8);
+    new wxStaticText(this, IDC_HEADER_LABEL, "New Game", rcHeader.GetPosition(), rcHeader.GetSize(),
+                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    const wxRect rcGo = DialogRect(42, 109, 50, 16);
+    auto* pGo = new wxButton(this, IDC_GO, "Go =>>", rcGo.GetPosition(), rcGo.GetSize());
+    pGo->SetDefault();
+    pGo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultOK); });
+}
+
+void CNewGameDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreatePointSizeFont(m_fontLarge, "Tahoma", 14, true, false, false, false);
+    m_strWordLength = std::to_wstring(m_nWordLength);
+    StyleFontAndBlue(FindWindow(IDC_GO), m_fontTitle);
+    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+}
+
+void CNewGameDlg::PaintContent(wxDC& dc, int W)
+{
+    CGameDialog::PaintContent(dc, W);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetFont(DialogPaintFont());
+    dc.SetTextForeground(*wxBLACK);
+
+    DrawTextInRect(dc, "Guess the magic ", RectLTRB(20, 50, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetTextForeground(ToWxColour(kRed));
+    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(115, 45, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+    dc.SetFont(DialogPaintFont());
+    dc.SetTextForeground(*wxBLACK);
+    DrawTextInRect(dc, "lettered word", RectLTRB(135, 50, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+
+    DrawTiles(dc, 80, 85);
+
+    DrawWrappedCentred(dc, kExplanation, RectLTRB(10, 100, W - 10, 200));
+
+    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetTextForeground(ToWxColour(kRed));
+    DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(20, 180, W - 20, 200),
+                   wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
+    dc.SetFont(DialogPaintFont());
+    dc.SetTextForeground(*wxBLACK);
+}

@@ -1,0 +1,148 @@
+// Options dialog.
+#include "dialogs/options_dlg.h"
+
+#include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
+
+#include "dialogs/color_dlg.h"
+#include "dialogs/dialog_look.h"
+#include "game/word_set.h"
+#include "platform/files.h"
+
+namespace {
+
+constexpr int kSkillIds[] = {IDC_SKILL_BEGINNER, IDC_SKILL_INTERMEDIATE, IDC_SKILL_ADVANCED};
+
+}  // namespace
+
+COptionsDlg::COptionsDlg(wxWindow* pParent)
+    : CGameDialog(pParent, IDD_OPTIONS, "Options", 9, 135, 137)
+{
+}
+
+void COptionsDlg::CreateControls()
+{
+    auto at = [this](int x, int y, int cx, int cy) { return DialogRect(x, y, cx, cy); };
+    auto place = [](wxWindow* pWindow, const wxRect& rc) { pWindow->SetSize(rc); };
+
+    // The group box goes first so the radio buttons it frames lie above it; it takes no focus,
+    // so the tab order below is unchanged.
+    const wxRect rcGroup = at(3, 44, 67, 57);
+    new wxStaticBox(this, IDC_SKILL_GROUP, "Skill Level", rcGroup.GetPosition(), rcGroup.GetSize());
+
+    const char* const apszSkills[] = {"Beginner", "Intermediate", "Advanced"};
+    const wxRect arcSkills[] = {at(10, 56, 46, 10), at(10, 71, 56, 10), at(10, 86, 47, 10)};
+    for (int i = 0; i < 3; ++i) {
+        auto* pRadio = new wxRadioButton(this, kSkillIds[i], apszSkills[i], wxDefaultPosition, wxDefaultSize,
+                                         i == 0 ? wxRB_GROUP : 0);
+        place(pRadio, arcSkills[i]);
+    }
+    const wxRect rcSetLabel = at(5, 16, 40, 8);
+    new wxStaticText(this, IDC_GAME_SET_LABEL, "Game Set:", rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
+                     wxST_NO_AUTORESIZE);
+    // A drop-down list: the template's 68 units include the open list; the closed box keeps
+    // the height of one line, which is all the layout leaves it.
+    const wxRect rcCombo = at(3, 26, 129, 68);
+    m_comboSet = new wxChoice(this, IDC_GAME_SET, rcCombo.GetPosition(), wxSize(rcCombo.width, -1));
+    place(new wxCheckBox(this, IDC_TIME_TRIAL, "Time Trial"), at(76, 55, 50, 10));
+    place(new wxCheckBox(this, IDC_SOUND, "Sound"), at(76, 71, 37, 10));
+    const wxRect rcHeader = at(4, 2, 52, 8);
+    new wxStaticText(this, IDC_HEADER_LABEL, "Options", rcHeader.GetPosition(), rcHeader.GetSize(),
+                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    // The handheld's title-bar OK, placed left of Cancel in the header strip.
+    AddOkButton(69, 1, 32, 11);
+    const wxRect rcCancel = at(103, 1, 32, 11);
+    new wxButton(this, wxID_CANCEL, "Cancel", rcCancel.GetPosition(), rcCancel.GetSize());
+    const wxRect rcColor = at(3, 109, 73, 14);
+    auto* pColor = new wxButton(this, IDC_BACKGROUND_COLOR, "Background Color ...", rcColor.GetPosition(),
+                                rcColor.GetSize());
+    pColor->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBackgroundColor(); });
+    FindWindow(wxID_CANCEL)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultCancel); });
+}
+
+bool COptionsDlg::TransferDataToWindow()
+{
+    if (IsValidSkill(m_nSkill))
+        if (auto* pRadio = wxDynamicCast(FindWindow(kSkillIds[m_nSkill]), wxRadioButton))
+            pRadio->SetValue(true);
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox))
+        pCheck->SetValue(m_bTimeTrial);
+    // Selects the first entry beginning with the name, ignoring case, when the list has any.
+    const wxString strSet(m_strSet);
+    for (unsigned i = 0; i < m_comboSet->GetCount(); ++i) {
+        if (m_comboSet->GetString(i).Left(strSet.length()).CmpNoCase(strSet) == 0) {
+            m_comboSet->SetSelection(static_cast<int>(i));
+            break;
+        }
+    }
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox))
+        pCheck->SetValue(m_bSound);
+    return true;
+}
+
+bool COptionsDlg::TransferDataFromWindow()
+{
+    m_nSkill = -1;
+    for (int i = 0; i < 3; ++i)
+        if (auto* pRadio = wxDynamicCast(FindWindow(kSkillIds[i]), wxRadioButton); pRadio && pRadio->GetValue())
+            m_nSkill = i;
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox))
+        m_bTimeTrial = pCheck->GetValue();
+    const int nSel = m_comboSet->GetSelection();
+    m_strSet = nSel == wxNOT_FOUND ? std::wstring() : m_comboSet->GetString(static_cast<unsigned>(nSel)).ToStdWstring();
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox))
+        m_bSound = pCheck->GetValue();
+    return true;
+}
+
+void COptionsDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+    for (int nId : {static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
+        StyleBlue(FindWindow(nId));
+
+    const std::vector<std::wstring> astrSets = ListSetNames(m_setDirectory ? *m_setDirectory : ProgramDirectory());
+    if (astrSets.empty()) {
+        wxMessageBox("Words Sets: Sets not found", "Veltrane Quillorn", wxOK, GetParent());
+        EndWithResult(ResultCancel);
+        return;
+    }
+    m_comboSet->Clear();
+    int nSelect = 0;
+    for (std::size_t i = 0; i < astrSets.size(); ++i) {
+        m_comboSet->Append(wxString(astrSets[i]));
+        // A later match wins, as the list is read.
+        if (wxString(astrSets[i]).CmpNoCase(wxString(m_strSet)) == 0)
+            nSelect = static_cast<int>(i);
+    }
+    m_comboSet->SetSelection(nSelect);
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox); pCheck && m_bSound)
+        pCheck->SetValue(true);
+    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox); pCheck && m_bTimeTrial)
+        pCheck->SetValue(true);
+
+    const wxRect rcButton = FindWindow(IDC_BACKGROUND_COLOR)->GetRect();
+    if (m_swatch.GetHandle() == nullptr)
+        m_swatch.Create(wxRect(rcButton.GetRight() + 1 + 15, rcButton.GetTop(), 50, rcButton.GetHeight()), this,
+                        IDC_COLOR_SWATCH);
+    m_swatch.SetColor(m_clrBackground);
+}
+
+void COptionsDlg::OnBackgroundColor()
+{
+    // Owned by this dialog, so the picker stacks above it on a desktop.
+    CColorDlg picker(this);
+    picker.m_nRed = GetRValue(m_clrBackground);
+    picker.m_nGreen = GetGValue(m_clrBackground);
+    picker.m_nBlue = GetBValue(m_clrBackground);
+    if (picker.DoModal() == ResultCancel)
+        return;
+    m_clrBackground = MakeRGB(picker.m_nRed, picker.m_nGreen, picker.m_nBlue);
+    m_swatch.SetColor(m_clrBackground);
+}

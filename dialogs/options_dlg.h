@@ -1,0 +1,52 @@
+// The game's settings: skill, word set, Time Trial, Sound and background colour.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "dialogs/color_swatch.h"
+#include "dialogs/game_dialog.h"
+#include "game/types.h"
+
+class wxChoice;
+
+constexpr int IDD_OPTIONS = 130;
+constexpr int IDC_SKILL_BEGINNER = 1002;
+constexpr int IDC_SKILL_INTERMEDIATE = 1003;
+constexpr int IDC_SKILL_ADVANCED = 1004;
+constexpr int IDC_GAME_SET_LABEL = 1013;
+constexpr int IDC_GAME_SET = 1005;
+constexpr int IDC_TIME_TRIAL = 1007;
+constexpr int IDC_SOUND = 1011;
+constexpr int IDC_SKILL_GROUP = 1044;
+constexpr int IDC_BACKGROUND_COLOR = 1018;
+
+class COptionsDlg : public CGameDialog {
+public:
+    explicit COptionsDlg(wxWindow* pParent = nullptr);
+
+    int m_nSkill = -1;
+    bool m_bTimeTrial = false;
+    std::wstring m_strSet;
+    bool m_bSound = false;
+    COLORREF m_clrBackground = kDefaultBackground;
+    wxChoice* m_comboSet = nullptr;
+    CColorSwatch m_swatch;
+    wxFont m_fontTitle;
+
+    // Where the word sets are looked for; the program's directory unless a test says otherwise.
+    void SetSetDirectory(const std::filesystem::path& dir) { m_setDirectory = dir; }
+
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+protected:
+    void CreateControls() override;
+    void InitialiseDialog() override;
+
+private:
+    void OnBackgroundColor();
+
+    std::optional<std::filesystem::path> m_setDirectory;
+};

@@ -1,0 +1,73 @@
+// Player Name dialog: a message saying why, and the name field.
+#include "dialogs/player_name_dlg.h"
+
+#include <wx/button.h>
+#include <wx/stattext.h>
+#include <wx/textctrl.h>
+
+#include "dialogs/dialog_look.h"
+
+CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)
+    : CGameDialog(pParent, IDD_PLAYER_NAME, "Player Name", 9, 145, 95)
+{
+}
+
+void CPlayerNameDlg::CreateControls()
+{
+    const wxRect rcHeader = DialogRect(1, 2, 79, 8);
+    new wxStaticText(this, IDC_HEADER_LABEL, "Player Name", rcHeader.GetPosition(), rcHeader.GetSize(),
+                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    const wxRect rcMessage = DialogRect(7, 11, 133, 22);
+    auto* pMessage = new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(),
+                                      rcMessage.GetSize(), wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    // The message area covers the rule where it crosses it, as an opaque static always did.
+    pMessage->SetBackgroundColour(GetBackgroundColour());
+    const wxRect rcPrompt = DialogRect(8, 35, 80, 8);
+    new wxStaticText(this, wxID_ANY, "Enter your name:", rcPrompt.GetPosition(), rcPrompt.GetSize(),
+                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    const wxRect rcName = DialogRect(7, 49, 120, 14);
+    new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
+    AddOkButton(77, 70, 50, 14);
+    // Focus given before the window is up can be lost on the way; give it again once shown.
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        event.Skip();
+        if (event.IsShown())
+            CallAfter([this] { ShowInputPanel(); });
+    });
+}
+
+bool CPlayerNameDlg::TransferDataToWindow()
+{
+    if (auto* pName = wxDynamicCast(FindWindow(IDC_PLAYER_NAME), wxTextCtrl))
+        pName->ChangeValue(wxString(m_strName));
+    if (auto* pMessage = wxDynamicCast(FindWindow(IDC_PLAYER_MESSAGE), wxStaticText)) {
+        // Taken as text: an ampersand in a message is shown, not read as a mnemonic.
+        pMessage->SetLabelText(wxString(m_strMessage));
+        pMessage->Wrap(pMessage->GetSize().x);
+    }
+    return true;
+}
+
+bool CPlayerNameDlg::TransferDataFromWindow()
+{
+    if (auto* pName = wxDynamicCast(FindWindow(IDC_PLAYER_NAME), wxTextCtrl))
+        m_strName = pName->GetValue().ToStdWstring();
+    return true;
+}
+
+void CPlayerNameDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+    ShowInputPanel();
+}
+
+void CPlayerNameDlg::ShowInputPanel()
+{
+    // A desktop has no input panel; what the panel was for is typing the name, so the name field
+    // gets the keyboard focus, now and once the window is up.
+    wxWindow* pName = FindWindow(IDC_PLAYER_NAME);
+    if (pName == nullptr)
+        return;
+    pName->SetFocus();
+}

@@ -1,0 +1,29 @@
+// Asks for the player's name when a best score is to be stored.
+#pragma once
+
+#include <string>
+
+#include "dialogs/game_dialog.h"
+
+constexpr int IDD_PLAYER_NAME = 147;
+constexpr int IDC_PLAYER_MESSAGE = 1010;
+constexpr int IDC_PLAYER_NAME = 1027;
+
+class CPlayerNameDlg : public CGameDialog {
+public:
+    explicit CPlayerNameDlg(wxWindow* pParent = nullptr);
+
+    std::wstring m_strName;
+    std::wstring m_strMessage;
+    wxFont m_fontTitle;
+
+    bool TransferDataToWindow() override;
+    bool TransferDataFromWindow() override;
+
+protected:
+    void CreateControls() override;
+    void InitialiseDialog() override;
+
+private:
+    void ShowInputPanel();
+};

@@ -1,0 +1,40 @@
+// The window tests' main: one wx application for the whole run (wx allows only one), the game's
+// fonts registered as the game registers them, then every test, and GoogleTest's result as the
+// exit status.
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/init.h>
+
+#include "dialogs/dialog_look.h"
+
+namespace {
+
+class CUiTestApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        wxInitAllImageHandlers();
+        RegisterGameFonts();
+        return true;
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    wxApp::SetInstance(new CUiTestApp);
+    if (!wxEntryStart(argc, argv)) {
+        fprintf(stderr, "cannot start the toolkit: is DISPLAY set?\n");
+        return 1;
+    }
+    int nResult = 1;
+    if (wxTheApp->CallOnInit()) {
+        nResult = RUN_ALL_TESTS();
+        wxTheApp->OnExit();
+    }
+    wxEntryCleanup();
+    return nResult;
+}

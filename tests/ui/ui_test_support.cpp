@@ -1,0 +1,153 @@
+// Window-test helpers.
+#include "ui_test_support.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/button.h>
+#include <wx/dcclient.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/msgdlg.h>
+#include <wx/stopwatch.h>
+#include <wx/utils.h>
+
+namespace uitest {
+
+void Pump(int nMs)
+{
+    wxStopWatch watch;
+    do {
+        if (wxTheApp != nullptr)
+            wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    } while (watch.Time() < nMs);
+}
+
+void WaitShown(wxWindow& window)
+{
+    wxStopWatch watch;
+    while (!window.IsShownOnScreen() && watch.Time() < 1000)
+        Pump(10);
+    // Mapping, the first expose and GTK's frame clock take a few turns of the loop.
+    window.Refresh();
+    window.Update();
+    Pump(250);
+}
+
+CModalScript::CModalScript()
+{
+    Register();
+}
+
+CModalScript::~CModalScript()
+{
+    Unregister();
+}
+
+CModalScript& CModalScript::Then(Action action)
+{
+    m_aSteps.push_back(CStep{false, std::move(action)});
+    return *this;
+}
+
+CModalScript& CModalScript::ThenMessageBox()
+{
+    m_aSteps.push_back(CStep{true, {}});
+    return *this;
+}
+
+int CModalScript::Enter(wxDialog* pDialog)
+{
+    ++m_nSeen;
+    auto* pMessage = dynamic_cast<wxMessageDialogBase*>(pDialog);
+    if (m_aSteps.empty()) {
+        ADD_FAILURE() << "unexpected modal dialog \"" << pDialog->GetTitle().utf8_string() << "\""
+                      << (pMessage ? " saying \"" + pMessage->GetMessage().utf8_string() + "\"" : std::string());
+        return wxID_CANCEL;
+    }
+    CStep step = std::move(m_aSteps.front());
+    m_aSteps.pop_front();
+    if (pMessage != nullptr || step.bMessageBox) {
+        if (pMessage == nullptr || !step.bMessageBox)
+            ADD_FAILURE() << "a message box and a dialog were confused: \""
+                          << pDialog->GetTitle().utf8_string() << "\"";
+        if (pMessage != nullptr)
+            m_astrMessages.push_back(pMessage->GetMessage().ToStdWstring());
+        return wxID_OK;
+    }
+    Action action = std::move(step.action);
+    pDialog->CallAfter([pDialog, action] {
+        WaitShown(*pDialog);
+        action(*pDialog);
+        Pump(30);
+        if (pDialog->IsModal()) {
+            ADD_FAILURE() << "dialog \"" << pDialog->GetTitle().utf8_string() << "\" was left open";
+            pDialog->EndModal(wxID_CANCEL);
+        }
+    });
+    return wxID_NONE;
+}
+
+wxImage CaptureClient(wxWindow& window)
+{
+    window.Update();
+    const wxSize size = window.GetClientSize();
+    wxBitmap bitmap(size.x, size.y, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        wxClientDC client(&window);
+        memory.Blit(0, 0, size.x, size.y, &client, 0, 0);
+    }
+    return bitmap.ConvertToImage();
+}
+
+wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint)
+{
+    wxBitmap bitmap(size.x, size.y, 24);
+    {
+        wxMemoryDC memory(bitmap);
+        memory.SetBackground(*wxWHITE_BRUSH);
+        memory.Clear();
+        paint(memory);
+    }
+    return bitmap.ConvertToImage();
+}
+
+bool SaveShot(const wxImage& image, const std::string& strName)
+{
+    const char* pszDir = std::getenv("VQ_SHOT_DIR");
+    if (pszDir == nullptr || *pszDir == '\0')
+        return true;
+    std::error_code ec;
+    std::filesystem::create_directories(pszDir, ec);
+    return image.SaveFile(wxString::FromUTF8((std::filesystem::path(pszDir) / (strName + ".png")).string()),
+                          wxBITMAP_TYPE_PNG);
+}
+
+void ClickButton(wxWindow& parent, int nId)
+{
+    wxWindow* pButton = parent.FindWindow(nId);
+    ASSERT_NE(pButton, nullptr) << "no control " << nId;
+    wxCommandEvent click(wxEVT_BUTTON, nId);
+    click.SetEventObject(pButton);
+    pButton->GetEventHandler()->ProcessEvent(click);
+}
+
+unsigned PixelRgb(const wxImage& image, int x, int y)
+{
+    return (static_cast<unsigned>(image.GetRed(x, y)) << 16) | (static_cast<unsigned>(image.GetGreen(x, y)) << 8) |
+           image.GetBlue(x, y);
+}
+
+bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb)
+{
+    for (int x = x0; x < x1; ++x)
+        if (PixelRgb(image, x, y) != rgb)
+            return false;
+    return true;
+}
+
+}  // namespace uitest

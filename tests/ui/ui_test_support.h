@@ -1,0 +1,73 @@
+// Helpers for window tests: answering modal dialogs from a script, letting events through,
+// reading back what a window shows, and saving screenshots.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/dialog.h>
+#include <wx/image.h>
+#include <wx/modalhook.h>
+
+class wxDC;
+
+namespace uitest {
+
+// Lets pending events and repaints through for about nMs milliseconds.
+void Pump(int nMs = 30);
+
+// Waits (up to a second) until the window is on screen, then lets it paint.
+void WaitShown(wxWindow& window);
+
+// Answers the modal dialogs opened while it lives, in order. A dialog action runs once the dialog
+// is up, inside its modal loop, and should end it (EndModal, a simulated key or click); a dialog
+// still open afterwards is reported and cancelled. Message boxes are answered OK at once and their
+// texts kept.
+class CModalScript : public wxModalDialogHook {
+public:
+    using Action = std::function<void(wxDialog&)>;
+
+    CModalScript();
+    ~CModalScript() override;
+
+    CModalScript& Then(Action action);
+    // Expects a message box next; answers it with OK.
+    CModalScript& ThenMessageBox();
+
+    bool Done() const { return m_aSteps.empty(); }
+    const std::vector<std::wstring>& Messages() const { return m_astrMessages; }
+    int DialogsSeen() const { return m_nSeen; }
+
+protected:
+    int Enter(wxDialog* pDialog) override;
+    void Exit(wxDialog*) override {}
+
+private:
+    struct CStep {
+        bool bMessageBox = false;
+        Action action;
+    };
+    std::deque<CStep> m_aSteps;
+    std::vector<std::wstring> m_astrMessages;
+    int m_nSeen = 0;
+};
+
+// The window's client area as it is on screen now.
+wxImage CaptureClient(wxWindow& window);
+
+// What a paint routine draws on a white surface of the given size, off screen.
+wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint);
+
+// Saves a PNG named strName into $VQ_SHOT_DIR when that is set; true when saved or not wanted.
+bool SaveShot(const wxImage& image, const std::string& strName);
+
+// Sends a button click the way a press would, through the button's own handler chain.
+void ClickButton(wxWindow& parent, int nId);
+
+// Pixel helpers: the colour at (x, y) as 0xRRGGBB, and whether every pixel of a row segment has it.
+unsigned PixelRgb(const wxImage& image, int x, int y);
+bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb);
+
+}  // namespace uitest
