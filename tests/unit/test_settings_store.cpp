@@ -145,7 +145,7 @@ TEST_F(SettingsStoreTest, DamagedIndexesAndSkillsOutsideTheRange)
     }
 }
 
-TEST(SetNames, OnlyNamesThatStayInsideTheirDirectoryAndKeyAreUsable)
+TEST(UsableSetNames, OnlyNamesThatStayInsideTheirDirectoryAndKeyAreUsable)
 {
     struct Case { std::wstring name; bool bUsable; };
     const Case cases[] = {
