@@ -16,7 +16,7 @@ import sys
 
 SEED = 20260
 SECTIONS = (("<BEGINNER>", 5), ("<INTERMEDIATE>", 6), ("<ADVANCED>", 7))
-TITLE = "Veltrane Quillorn standard word set, from the wamerican-small word list"
+TITLE = "Standard: everyday English words, from wamerican-small"
 WORD = re.compile(r"^[a-z]{5,7}$")
 
 

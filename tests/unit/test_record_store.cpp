@@ -105,12 +105,4 @@ TEST_F(RecordStoreTest, DamagedValuesReadAsEmptyAndSkillsOutsideTheRangeTouchNot
     EXPECT_EQ(m_records.Read(2, false).nNumber, 0);
 }
 
-TEST_F(RecordStoreTest, NamesKeepEveryCharacterTyped)
-{
-    for (const std::wstring name : {L"", L"  Zoë  ", L"Ж", L"a\\b/c", L"\U0001F600"}) {
-        m_records.Write(2, true, name, 5);
-        EXPECT_EQ(m_records.Read(2, true).strName, name);
-    }
-}
-
 }  // namespace
