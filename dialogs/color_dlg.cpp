@@ -48,7 +48,8 @@ void CColorDlg::CreateControls()
         int y;
     } const aLabels[] = {{3019, "Red", 93}, {3021, "Green", 112}, {3023, "Blue", 132}};
     for (const auto& label : aLabels) {
-        const wxRect rc = rect(11, label.y, 25, 8);
+        // 24 units, not 25: the template lets each label run one unit under its slider.
+        const wxRect rc = rect(11, label.y, 24, 8);
         new wxStaticText(this, label.nId, label.pszText, rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
     }
 
@@ -59,7 +60,7 @@ void CColorDlg::CreateControls()
         int cy;
         wxSlider** ppSlider;
     } const aSliders[] = {{IDC_SLIDER_RED, 90, 20, &m_sliderRed},
-                          {IDC_SLIDER_GREEN, 110, 21, &m_sliderGreen},
+                          {IDC_SLIDER_GREEN, 110, 20, &m_sliderGreen},  // 21 would run into blue's
                           {IDC_SLIDER_BLUE, 130, 17, &m_sliderBlue}};
     for (const auto& slider : aSliders) {
         const wxRect rc = rect(35, slider.y, 93, slider.cy);
@@ -137,17 +138,17 @@ void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
     COLORREF clr = 0;
     if (!SwatchColor(nId, clr))
         return;
-    const int nRight = rcItem.GetRight();
-    const int nBottom = rcItem.GetBottom();
-    dc.SetPen(wxPen(wxColour(0xC0, 0xC0, 0xC0)));
-    dc.DrawLine(rcItem.GetLeft(), rcItem.GetTop(), nRight, rcItem.GetTop());
-    dc.DrawLine(rcItem.GetLeft(), rcItem.GetTop(), rcItem.GetLeft(), nBottom);
-    dc.SetPen(wxPen(wxColour(0x80, 0x80, 0x80)));
-    dc.DrawLine(rcItem.GetLeft(), nBottom, nRight + 1, nBottom);
-    dc.DrawLine(nRight, rcItem.GetTop(), nRight, nBottom);
+    // Edges as one-pixel rectangles: exact pixels, light top and left, dark bottom and right.
+    const int x = rcItem.x, y = rcItem.y, cx = rcItem.width, cy = rcItem.height;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxColour(0xC0, 0xC0, 0xC0)));
+    dc.DrawRectangle(x, y, cx - 1, 1);
+    dc.DrawRectangle(x, y, 1, cy - 1);
+    dc.SetBrush(wxBrush(wxColour(0x80, 0x80, 0x80)));
+    dc.DrawRectangle(x, y + cy - 1, cx, 1);
+    dc.DrawRectangle(x + cx - 1, y, 1, cy);
     wxRect rcFill = rcItem;
     rcFill.Deflate(nAction == DrawSelect ? 1 : 3);
-    dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(ToWxColour(clr)));
     dc.DrawRectangle(rcFill);
 }

@@ -61,8 +61,15 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
 
 void DrawHeaderRule(wxDC& dc, int nClientWidth)
 {
-    dc.SetPen(wxPen(*wxBLACK, 1));
-    dc.DrawLine(0, kHeaderRuleY, nClientWidth, kHeaderRuleY);
+    // A one-row rectangle covers exactly the pixels the line would, without the half-pixel
+    // blending an anti-aliased line gets at its ends.
+    const wxPen oldPen = dc.GetPen();
+    const wxBrush oldBrush = dc.GetBrush();
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(*wxBLACK_BRUSH);
+    dc.DrawRectangle(0, kHeaderRuleY, nClientWidth, 1);
+    dc.SetPen(oldPen);
+    dc.SetBrush(oldBrush);
 }
 
 void DrawTiles(wxDC& dc, int x, int y)

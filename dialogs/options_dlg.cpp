@@ -36,7 +36,8 @@ void COptionsDlg::CreateControls()
     new wxStaticBox(this, IDC_SKILL_GROUP, "Skill Level", rcGroup.GetPosition(), rcGroup.GetSize());
 
     const char* const apszSkills[] = {"Beginner", "Intermediate", "Advanced"};
-    const wxRect arcSkills[] = {at(10, 56, 46, 10), at(10, 71, 56, 10), at(10, 86, 47, 10)};
+    // One unit taller than the template: the toolkit's radio mark needs the extra row.
+    const wxRect arcSkills[] = {at(10, 56, 46, 11), at(10, 71, 56, 11), at(10, 86, 47, 11)};
     for (int i = 0; i < 3; ++i) {
         auto* pRadio = new wxRadioButton(this, kSkillIds[i], apszSkills[i], wxDefaultPosition, wxDefaultSize,
                                          i == 0 ? wxRB_GROUP : 0);
@@ -45,10 +46,10 @@ void COptionsDlg::CreateControls()
     const wxRect rcSetLabel = at(5, 16, 40, 8);
     new wxStaticText(this, IDC_GAME_SET_LABEL, "Game Set:", rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
                      wxST_NO_AUTORESIZE);
-    // A drop-down list: the template's 68 units include the open list; the closed box keeps
-    // the height of one line, which is all the layout leaves it.
-    const wxRect rcCombo = at(3, 26, 129, 68);
-    m_comboSet = new wxChoice(this, IDC_GAME_SET, rcCombo.GetPosition(), wxSize(rcCombo.width, -1));
+    // A drop-down list: the template's 68 units include the open list. Closed, the box gets the
+    // room above the skill group and no more.
+    const wxRect rcCombo = at(3, 26, 129, 17);
+    m_comboSet = new wxChoice(this, IDC_GAME_SET, rcCombo.GetPosition(), rcCombo.GetSize());
     place(new wxCheckBox(this, IDC_TIME_TRIAL, "Time Trial"), at(76, 55, 50, 10));
     place(new wxCheckBox(this, IDC_SOUND, "Sound"), at(76, 71, 37, 10));
     const wxRect rcHeader = at(4, 2, 52, 8);

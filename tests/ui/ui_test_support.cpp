@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 #include <wx/app.h>
@@ -104,12 +105,12 @@ wxImage CaptureClient(wxWindow& window)
     return bitmap.ConvertToImage();
 }
 
-wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint)
+wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint, const wxColour& clrGround)
 {
     wxBitmap bitmap(size.x, size.y, 24);
     {
         wxMemoryDC memory(bitmap);
-        memory.SetBackground(*wxWHITE_BRUSH);
+        memory.SetBackground(wxBrush(clrGround));
         memory.Clear();
         paint(memory);
     }
@@ -148,6 +149,26 @@ bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb)
         if (PixelRgb(image, x, y) != rgb)
             return false;
     return true;
+}
+
+CTempFolder::CTempFolder()
+{
+    std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-ui-XXXXXX").string();
+    if (mkdtemp(strTemplate.data()) != nullptr)
+        m_path = strTemplate;
+}
+
+CTempFolder::~CTempFolder()
+{
+    std::error_code ec;
+    if (!m_path.empty())
+        std::filesystem::remove_all(m_path, ec);
+}
+
+void CTempFolder::Write(const std::string& strName, const std::string& strBytes) const
+{
+    std::ofstream out(m_path / strName, std::ios::binary);
+    out << strBytes;
 }
 
 }  // namespace uitest

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <deque>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/image.h>
 #include <wx/modalhook.h>
@@ -57,8 +59,9 @@ private:
 // The window's client area as it is on screen now.
 wxImage CaptureClient(wxWindow& window);
 
-// What a paint routine draws on a white surface of the given size, off screen.
-wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint);
+// What a paint routine draws on a surface of the given size and ground colour, off screen.
+wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint,
+                        const wxColour& clrGround = *wxWHITE);
 
 // Saves a PNG named strName into $VQ_SHOT_DIR when that is set; true when saved or not wanted.
 bool SaveShot(const wxImage& image, const std::string& strName);
@@ -69,5 +72,21 @@ void ClickButton(wxWindow& parent, int nId);
 // Pixel helpers: the colour at (x, y) as 0xRRGGBB, and whether every pixel of a row segment has it.
 unsigned PixelRgb(const wxImage& image, int x, int y);
 bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb);
+
+// A private temporary folder, removed with everything in it.
+class CTempFolder {
+public:
+    CTempFolder();
+    ~CTempFolder();
+    CTempFolder(const CTempFolder&) = delete;
+    CTempFolder& operator=(const CTempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return m_path; }
+    // Writes a file of the given bytes into the folder.
+    void Write(const std::string& strName, const std::string& strBytes) const;
+
+private:
+    std::filesystem::path m_path;
+};
 
 }  // namespace uitest
