@@ -35,8 +35,15 @@ public:
     void Feed(std::string_view bytes);
     void Finish();
 
+    // Only counts the words each list would get: a first pass that lets a reader reserve the
+    // lists exactly, since growing them by doubling would hold old and new copies at once.
+    void SetCountOnly(bool bCountOnly) { m_bCountOnly = bCountOnly; }
+    std::size_t m_anCounts[3] = {0, 0, 0};
+
 private:
+    void AppendRun(const char* p, const char* pEnd);
     void EndLine();
+    void AddWord(std::wstring strWord);
 
     CWordLists& m_lists;
     IgnoredLineSink m_onIgnored;
@@ -46,6 +53,7 @@ private:
     std::size_t m_nLine = 1;
     int m_nSection = -1;            // -1 before the first marker
     bool m_bAfterCR = false;
+    bool m_bCountOnly = false;
 };
 
 // Reads the file into lists (emptied first). False when it cannot be opened.
