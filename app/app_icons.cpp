@@ -1,0 +1,137 @@
+// Icons drawn with anti-aliased paths on transparent images.
+#include "app/app_icons.h"
+
+#include <cstring>
+#include <memory>
+
+#include <wx/brush.h>
+#include <wx/graphics.h>
+#include <wx/pen.h>
+
+namespace {
+
+wxImage TransparentImage(int nSize)
+{
+    wxImage img(nSize, nSize);
+    img.SetAlpha();
+    std::memset(img.GetAlpha(), 0, static_cast<std::size_t>(nSize) * static_cast<std::size_t>(nSize));
+    return img;
+}
+
+// Draws on img through fnDraw; the context writes back into the image when it is destroyed.
+template <typename F>
+wxImage Draw(int nSize, F fnDraw)
+{
+    wxImage img = TransparentImage(nSize);
+    {
+        std::unique_ptr<wxGraphicsContext> gc(wxGraphicsContext::Create(img));
+        if (gc) {
+            gc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
+            fnDraw(*gc, static_cast<double>(nSize));
+        }
+    }
+    return img;
+}
+
+// A question mark in a box of side s at (x, y): a hook, a stem and a dot.
+void QuestionMark(wxGraphicsContext& gc, double x, double y, double s, const wxColour& clrFill,
+                  const wxColour& clrEdge)
+{
+    wxGraphicsPath path = gc.CreatePath();
+    const double cx = x + s * 0.5;
+    const double cy = y + s * 0.32;
+    const double r = s * 0.24;
+    path.AddArc(cx, cy, r, M_PI * 1.05, M_PI * 2.35, true);
+    path.AddLineToPoint(cx, y + s * 0.66);
+    gc.SetPen(wxPen(clrEdge, static_cast<int>(s * 0.22 + 0.5)));
+    gc.StrokePath(path);
+    gc.SetPen(wxPen(clrFill, static_cast<int>(s * 0.13 + 0.5)));
+    gc.StrokePath(path);
+
+    const double d = s * 0.2;
+    gc.SetPen(wxPen(clrEdge, 1));
+    gc.SetBrush(wxBrush(clrFill));
+    gc.DrawEllipse(cx - d / 2, y + s * 0.76, d, d);
+}
+
+}  // namespace
+
+wxImage DrawNewToolImage()
+{
+    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+        wxGraphicsPath path = gc.CreatePath();
+        path.MoveToPoint(3.5, 1.5);
+        path.AddLineToPoint(14.5, 8);
+        path.AddLineToPoint(3.5, 14.5);
+        path.CloseSubpath();
+        gc.SetPen(wxPen(wxColour(0, 96, 0), 1));
+        gc.SetBrush(wxBrush(wxColour(0, 176, 0)));
+        gc.DrawPath(path);
+    });
+}
+
+wxImage DrawOptionsToolImage()
+{
+    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+        gc.SetPen(wxPen(wxColour(96, 96, 96), 1));
+        gc.SetBrush(*wxWHITE_BRUSH);
+        gc.DrawRectangle(1.5, 1.5, 10, 13);
+        gc.SetPen(wxPen(wxColour(160, 160, 160), 1));
+        for (double y = 4.5; y < 13; y += 2.5)
+            gc.StrokeLine(3, y, 10, y);
+        // The pen lies across the sheet, tip at the lower left.
+        wxGraphicsPath pen = gc.CreatePath();
+        pen.MoveToPoint(6, 13);
+        pen.AddLineToPoint(7, 10);
+        pen.AddLineToPoint(14, 3);
+        pen.AddLineToPoint(15.5, 4.5);
+        pen.AddLineToPoint(8.5, 11.5);
+        pen.CloseSubpath();
+        gc.SetPen(wxPen(wxColour(0, 0, 128), 1));
+        gc.SetBrush(wxBrush(wxColour(0, 64, 224)));
+        gc.DrawPath(pen);
+    });
+}
+
+wxImage DrawHelpToolImage()
+{
+    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double s) {
+        QuestionMark(gc, 0, 0, s, wxColour(255, 220, 0), wxColour(128, 96, 0));
+    });
+}
+
+wxImage DrawGiveUpToolImage()
+{
+    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+        gc.SetPen(wxPen(wxColour(128, 0, 0), 1));
+        gc.SetBrush(wxBrush(wxColour(220, 0, 0)));
+        gc.DrawEllipse(0.5, 0.5, 15, 15);
+        gc.SetPen(wxPen(*wxWHITE, 2));
+        gc.StrokeLine(5, 5, 11, 11);
+        gc.StrokeLine(11, 5, 5, 11);
+    });
+}
+
+wxImage DrawAppIconImage(int nSize)
+{
+    return Draw(nSize, [](wxGraphicsContext& gc, double s) {
+        // Three white tiles along the bottom.
+        const double t = s * 0.3;
+        gc.SetPen(wxPen(wxColour(64, 64, 64), 1));
+        gc.SetBrush(*wxWHITE_BRUSH);
+        for (int i = 0; i < 3; ++i)
+            gc.DrawRoundedRectangle(s * 0.03 + i * (t + s * 0.02) + 0.5, s - t - 0.5, t, t, s * 0.05);
+        QuestionMark(gc, s * 0.12, 0, s * 0.76, wxColour(0, 176, 0), wxColour(0, 80, 0));
+    });
+}
+
+wxIconBundle AppIconBundle()
+{
+    wxIconBundle bundle;
+    for (const int nSize : {16, 32}) {
+        wxIcon icon;
+        icon.CopyFromBitmap(wxBitmap(DrawAppIconImage(nSize)));
+        bundle.AddIcon(icon);
+    }
+    return bundle;
+}

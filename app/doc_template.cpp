@@ -1,0 +1,25 @@
+// Creation order of the document/view shell.
+#include "app/doc_template.h"
+
+#include "app/main_frame.h"
+#include "view/game_view.h"
+
+CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
+{
+    auto pDoc = std::make_unique<CVeltraneQuillornDoc>();
+    auto* pFrame = new CMainFrame(std::move(pDoc), setup.pAppTarget);
+    if (!pFrame->Create(*setup.pProfile, setup.programDir)) {
+        pFrame->Destroy();
+        return nullptr;
+    }
+    if (!pFrame->GetDocument().OnNewDocument()) {
+        pFrame->Destroy();
+        return nullptr;
+    }
+    CVeltraneQuillornView* pView = pFrame->GetView();
+    if (setup.fnQuit)
+        pView->SetQuitHandler(setup.fnQuit);
+    pView->SetQuitAfterFirstPaint(setup.bQuitAfterFirstPaint);
+    pView->OnInitialUpdate();
+    return pFrame;
+}

@@ -1,0 +1,53 @@
+// The main window: title, menus, tool bar and tooltips, and the command route that takes each
+// menu item, tool and shortcut to the view, the document, the frame or the application.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include <wx/frame.h>
+
+#include "app/veltrane_quillorn_doc.h"
+#include "view/command_target.h"
+
+class CAppProfile;
+class CVeltraneQuillornView;
+
+class CMainFrame : public wxFrame, public CCommandTarget {
+public:
+    static constexpr const char* kTitle = "Veltrane Quillorn";
+
+    // pAppTarget is the last stop of the command route (the application); may be null.
+    CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarget* pAppTarget);
+    ~CMainFrame() override;
+
+    // The window with its menu bar, tool bar and tooltips, then the view as its client window.
+    bool Create(CAppProfile& profile, const std::filesystem::path& programDir);
+
+    CVeltraneQuillornView* GetView() const { return m_pView; }
+    CVeltraneQuillornDoc& GetDocument() const { return *m_pDoc; }
+    const std::vector<wxString>& ToolTipTexts() const { return m_astrToolTips; }
+
+    // view, document, frame, application
+    std::vector<CCommandTarget*> CommandRoute();
+
+    bool QueryCommand(int, bool&) const override { return false; }  // the frame handles none itself
+    void OnCommand(int) override {}
+
+private:
+    void FillToolTips();
+    bool CreateMenuBar();
+    bool CreateToolBarWithTools();
+
+    void OnMenu(wxCommandEvent& event);
+    void OnUpdateUI(wxUpdateUIEvent& event);
+    void OnActivate(wxActivateEvent& event);
+    void OnIconize(wxIconizeEvent& event);
+
+    std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;
+    CCommandTarget* m_pAppTarget;
+    CVeltraneQuillornView* m_pView = nullptr;
+    std::vector<wxString> m_astrToolTips;
+};

@@ -1,0 +1,103 @@
+// Start-up and the end of the program.
+#include "app/veltrane_quillorn_app.h"
+
+#include <cstdlib>
+
+#include <wx/evtloop.h>
+
+#include "app/command_ids.h"
+#include "app/doc_template.h"
+#include "app/main_frame.h"
+#include "app/run_game.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/dialog_look.h"
+#include "platform/files.h"
+#include "platform/profile.h"
+
+wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
+
+namespace {
+
+// Set to measure start-up: the game quits after the view's first paint and does not wait on its
+// New Game dialog.
+constexpr const char* kBenchFirstPaintVar = "VELTRANE_QUILLORN_BENCH_FIRST_PAINT";
+
+}  // namespace
+
+int RunGame(int argc, char** argv)
+{
+    return wxEntry(argc, argv);
+}
+
+bool CVeltraneQuillornApp::OnInit()
+{
+    // The registry root: every value lives below Software\Veltrane Corporation\Veltrane Quillorn,
+    // whatever the executable is called.
+    SetVendorName("Veltrane Corporation");
+    SetAppName("Veltrane Quillorn");
+    SetAppDisplayName("Veltrane Quillorn");
+    RegisterGameFonts();
+
+    CGameWindowSetup setup;
+    setup.pProfile = &TheAppProfile();
+    setup.programDir = ProgramDirectory();
+    setup.pAppTarget = this;
+    setup.fnQuit = [this](int nExitCode) { PostQuit(nExitCode); };
+    setup.bQuitAfterFirstPaint = std::getenv(kBenchFirstPaintVar) != nullptr;
+
+    CMainFrame* pFrame = OpenNewGameWindow(setup);
+    if (!pFrame)
+        return false;
+    SetTopWindow(pFrame);
+    pFrame->Show(true);
+    pFrame->Update();
+    return true;
+}
+
+int CVeltraneQuillornApp::OnRun()
+{
+    if (m_bQuitPosted)
+        return m_nExitCode;
+    const int nResult = wxApp::OnRun();
+    return m_bQuitPosted ? m_nExitCode : nResult;
+}
+
+void CVeltraneQuillornApp::PostQuit(int nExitCode)
+{
+    m_bQuitPosted = true;
+    m_nExitCode = nExitCode;
+    CallAfter([this] { ExitWhenBackInMainLoop(); });
+}
+
+void CVeltraneQuillornApp::ExitWhenBackInMainLoop()
+{
+    if (!m_mainLoop)
+        return;  // still starting up: OnRun sees the request and does not start the loop
+    // Exit() ends the active loop; inside a modal run that would be the dialog's, so wait.
+    if (m_mainLoop->IsRunning())
+        m_mainLoop->Exit(m_nExitCode);
+    else
+        CallAfter([this] { ExitWhenBackInMainLoop(); });
+}
+
+bool CVeltraneQuillornApp::QueryCommand(int nId, bool& bEnabled) const
+{
+    switch (nId) {
+    case ID_APP_ABOUT:
+    case ID_FILE_NEW:
+    case ID_FILE_OPEN:
+        bEnabled = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CVeltraneQuillornApp::OnCommand(int nId)
+{
+    // New and Open documents are only the framework's start-up path; a running game has one.
+    if (nId == ID_APP_ABOUT) {
+        CAboutDlg dlg;
+        dlg.DoModal();
+    }
+}

@@ -1,0 +1,135 @@
+// The command table at the toolkit's edge, the command route, the help address and the icons.
+#include <cstdlib>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "app/app_icons.h"
+#include "app/command_ids.h"
+#include "app/help_launch.h"
+#include "ui_test_support.h"
+#include "view/command_map.h"
+#include "view/command_target.h"
+
+namespace {
+
+TEST(CommandMap, EveryGameCommandGetsItsOwnWxIdBelowTheToolkitLimit)
+{
+    std::set<int> aSeen;
+    for (const int nCommand : {ID_APP_EXIT_GAME, ID_GAME_NEW, ID_TOOLS_OPTIONS, ID_GAME_GIVEUP, ID_TOOLS_BESTSCORES,
+                               ID_TOOLS_HELP, ID_FILE_NEW, ID_FILE_OPEN, ID_APP_ABOUT}) {
+        const int nWxId = WxIdFromCommand(nCommand);
+        EXPECT_GT(nWxId, 0) << nCommand;
+        EXPECT_LT(nWxId, 0x7FFF) << nCommand;
+        EXPECT_TRUE(aSeen.insert(nWxId).second) << "shared wx id for " << nCommand;
+        EXPECT_EQ(CommandFromWxId(nWxId), nCommand);
+    }
+    EXPECT_EQ(WxIdFromCommand(1001), -1);
+    EXPECT_EQ(CommandFromWxId(wxID_OK), -1);
+    EXPECT_EQ(CommandFromWxId(*aSeen.rbegin() + 1), -1);
+    EXPECT_EQ(CommandFromWxId(*aSeen.begin() - 1), -1);
+}
+
+// A stop on the route that lists some ids and records what it ran.
+class CFakeTarget : public CCommandTarget {
+public:
+    CFakeTarget(std::set<int> aIds, std::set<int> aDisabled = {}) : m_aIds(std::move(aIds)), m_aDisabled(std::move(aDisabled)) {}
+    bool QueryCommand(int nId, bool& bEnabled) const override
+    {
+        bEnabled = m_aDisabled.count(nId) == 0;
+        return m_aIds.count(nId) != 0;
+    }
+    void OnCommand(int nId) override { m_anRan.push_back(nId); }
+
+    std::set<int> m_aIds;
+    std::set<int> m_aDisabled;
+    std::vector<int> m_anRan;
+};
+
+TEST(CommandRoute, TheFirstTargetThatListsAnIdHandlesItAndDecidesItsEnabling)
+{
+    CFakeTarget view({ID_GAME_NEW, ID_GAME_GIVEUP}, {ID_GAME_GIVEUP});
+    CFakeTarget doc({});
+    CFakeTarget frame({ID_GAME_NEW});
+    CFakeTarget app({ID_APP_ABOUT, ID_GAME_GIVEUP});
+    const std::vector<CCommandTarget*> aRoute = {&view, &doc, &frame, nullptr, &app};
+
+    struct CCase {
+        int nId;
+        bool bEnabled;
+        CFakeTarget* pHandler;
+    };
+    for (const CCase& c : {CCase{ID_GAME_NEW, true, &view}, CCase{ID_APP_ABOUT, true, &app},
+                           CCase{ID_GAME_GIVEUP, false, nullptr}, CCase{ID_TOOLS_HELP, false, nullptr}}) {
+        for (CFakeTarget* p : {&view, &doc, &frame, &app})
+            p->m_anRan.clear();
+        EXPECT_EQ(IsCommandEnabled(aRoute, c.nId), c.bEnabled) << c.nId;
+        EXPECT_EQ(RouteCommand(aRoute, c.nId), c.bEnabled) << c.nId;
+        for (CFakeTarget* p : {&view, &doc, &frame, &app})
+            EXPECT_EQ(p->m_anRan, p == c.pHandler ? std::vector<int>{c.nId} : std::vector<int>{}) << c.nId;
+    }
+    // Give Up disabled by the view is not passed on to the application, which lists it too.
+    EXPECT_EQ(FindCommandTarget(aRoute, ID_GAME_GIVEUP), &view);
+}
+
+TEST(HelpAddress, PointsAtThePageBesideTheProgramWithItsAnchor)
+{
+    struct CCase {
+        const char* pszDir;
+        const char* pszUrl;
+    };
+    for (const CCase& c : {
+             CCase{"/usr/lib/veltrane-quillorn", "file:///usr/lib/veltrane-quillorn/ZentraHelp.htm#Main_Contents"},
+             CCase{"/home/a b/My Games", "file:///home/a%20b/My%20Games/ZentraHelp.htm#Main_Contents"},
+             CCase{"/tmp/x#y?z%", "file:///tmp/x%23y%3Fz%25/ZentraHelp.htm#Main_Contents"},
+             CCase{"/opt/\xC3\xA9t\xC3\xA9", "file:///opt/%C3%A9t%C3%A9/ZentraHelp.htm#Main_Contents"},
+         })
+        EXPECT_EQ(HelpUrl(c.pszDir), c.pszUrl) << c.pszDir;
+}
+
+// The share of an image's pixels that are opaque and match pred.
+double Share(const wxImage& img, bool (*pred)(unsigned))
+{
+    int n = 0;
+    for (int y = 0; y < img.GetHeight(); ++y)
+        for (int x = 0; x < img.GetWidth(); ++x)
+            n += img.GetAlpha(x, y) > 200 && pred(uitest::PixelRgb(img, x, y)) ? 1 : 0;
+    return static_cast<double>(n) / (img.GetWidth() * img.GetHeight());
+}
+
+TEST(Icons, EachPictureHasItsSizeItsColourAndATransparentBackground)
+{
+    const auto green = [](unsigned rgb) { return ((rgb >> 8) & 0xFF) > 0x80 && (rgb >> 16) < 0x40 && (rgb & 0xFF) < 0x40; };
+    const auto red = [](unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x40; };
+    const auto yellow = [](unsigned rgb) { return (rgb >> 16) > 0xC0 && ((rgb >> 8) & 0xFF) > 0xA0 && (rgb & 0xFF) < 0x60; };
+    const auto blue = [](unsigned rgb) { return (rgb & 0xFF) > 0xA0 && (rgb >> 16) < 0x40; };
+    const auto white = [](unsigned rgb) { return rgb == 0xFFFFFF; };
+    struct CCase {
+        const char* pszName;
+        wxImage img;
+        int nSize;
+        bool (*pred)(unsigned);
+    };
+    for (const CCase& c : {CCase{"new", DrawNewToolImage(), 16, +green}, CCase{"options", DrawOptionsToolImage(), 16, +blue},
+                           CCase{"help", DrawHelpToolImage(), 16, +yellow}, CCase{"giveup", DrawGiveUpToolImage(), 16, +red},
+                           CCase{"app16", DrawAppIconImage(16), 16, +green}, CCase{"app32", DrawAppIconImage(32), 32, +green},
+                           CCase{"app32-tiles", DrawAppIconImage(32), 32, +white}}) {
+        EXPECT_EQ(c.img.GetSize(), wxSize(c.nSize, c.nSize)) << c.pszName;
+        ASSERT_TRUE(c.img.HasAlpha()) << c.pszName;
+        EXPECT_GT(Share(c.img, c.pred), 0.04) << c.pszName;
+        EXPECT_EQ(c.img.GetAlpha(0, 0), 0) << c.pszName << ": the corner shows the bar through";
+        uitest::SaveShot(c.img.Scale(c.nSize * 4, c.nSize * 4), std::string("icon-") + c.pszName);
+    }
+}
+
+// The desktop entry's icon file is this same picture; VQ_WRITE_APP_ICON=<file> refreshes it.
+TEST(Icons, AppIconCanBeWrittenForTheDesktop)
+{
+    const char* pszFile = std::getenv("VQ_WRITE_APP_ICON");
+    if (pszFile == nullptr)
+        GTEST_SKIP() << "VQ_WRITE_APP_ICON not set";
+    wxInitAllImageHandlers();
+    EXPECT_TRUE(DrawAppIconImage(32).SaveFile(pszFile, wxBITMAP_TYPE_PNG));
+}
+
+}  // namespace

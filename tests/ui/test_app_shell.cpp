@@ -1,0 +1,365 @@
+// The game window from start-up to the end of a word, driven through the real window: the
+// keyboard, clicks on cells and letter keys, menu commands and clock ticks.
+#include <wx/menu.h>
+#include <wx/textctrl.h>
+#include <wx/toolbar.h>
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "dialogs/level_dlg.h"
+#include "dialogs/player_name_dlg.h"
+#include "store/settings_store.h"
+#include "test_view_fixture.h"
+#include "view/command_map.h"
+#include "view/game_view.h"
+
+namespace {
+
+using uitest::CModalScript;
+
+constexpr unsigned kRgbRed = 0xFF0000;
+constexpr unsigned kRgbBlack = 0x000000;
+constexpr unsigned kRgbWhite = 0xFFFFFF;
+
+class ShellTest : public CGameWindowTest {};
+
+TEST_F(ShellTest, WithoutAnySetBothMessagesShowAndTheGameQuits)
+{
+    CModalScript script;
+    script.ThenMessageBox().ThenMessageBox();
+    Open(script);
+
+    ASSERT_EQ(script.Messages().size(), 2u);
+    EXPECT_EQ(script.Messages()[0], L"Words Sets: Sets not found");
+    EXPECT_EQ(script.Messages()[1], L"Did not find any word sets to play with.");
+    EXPECT_EQ(m_anQuit, std::vector<int>{0});
+    EXPECT_TRUE(m_pView->m_bGameOver);
+    EXPECT_TRUE(m_pView->HistoryView().m_strMagicWord.empty());
+    // No word: no cells, but the background and the labels are still drawn.
+    const wxImage img = ComposedView();
+    EXPECT_EQ(uitest::PixelRgb(img, 63, 5), 0xD2FFA6u);
+    Shot(img, "no-set");
+}
+
+TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
+{
+    WriteSet("Test.set", kTestSetText);
+    CModalScript script;
+    bool bSawNewGame = false;
+    script.Then([&](wxDialog& dlg) {
+        bSawNewGame = true;
+        PressGo(dlg);
+    });
+    Open(script);
+
+    EXPECT_TRUE(bSawNewGame);
+    EXPECT_FALSE(m_pView->m_bGameOver);
+    EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"APPLE");
+    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    EXPECT_EQ(m_pView->m_nCursor, 0);
+    CSettingsStore store(*m_pProfile);
+    EXPECT_EQ(store.ReadCurrentSet(), L"Test");
+    int nIndex = -2;
+    EXPECT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nIndex));
+    EXPECT_EQ(nIndex, 0);
+    EXPECT_TRUE(m_anQuit.empty());
+    EXPECT_EQ(m_pFrame->GetTitle(), "Veltrane Quillorn");
+    Shot(OnScreen(*m_pFrame), "start");
+}
+
+TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
+{
+    OpenAndStartWord();
+    wxMenuBar* pBar = m_pFrame->GetMenuBar();
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_EQ(pBar->GetMenuCount(), 2u);
+    EXPECT_EQ(pBar->GetMenuLabel(0), "&Game");
+    EXPECT_EQ(pBar->GetMenuLabel(1), "Tools");
+
+    struct CItem {
+        int nCommand;  // 0 for a separator
+        const char* pszText;
+    };
+    const std::vector<std::vector<CItem>> aMenus = {
+        {{ID_APP_EXIT_GAME, "E&xit"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {0, ""}, {ID_GAME_NEW, "&New"}},
+        {{ID_APP_ABOUT, "About ..."},
+         {ID_TOOLS_HELP, "Help ..."},
+         {0, ""},
+         {ID_TOOLS_BESTSCORES, "Best Scores ..."},
+         {ID_TOOLS_OPTIONS, "&Options ..."}},
+    };
+    for (std::size_t m = 0; m < aMenus.size(); ++m) {
+        const wxMenuItemList& items = pBar->GetMenu(m)->GetMenuItems();
+        ASSERT_EQ(items.size(), aMenus[m].size()) << "menu " << m;
+        std::size_t i = 0;
+        for (const wxMenuItem* pItem : items) {
+            const CItem& want = aMenus[m][i++];
+            if (want.nCommand == 0) {
+                EXPECT_TRUE(pItem->IsSeparator()) << "menu " << m << " item " << i;
+                continue;
+            }
+            EXPECT_EQ(CommandFromWxId(pItem->GetId()), want.nCommand);
+            EXPECT_EQ(pItem->GetItemLabel(), want.pszText);
+        }
+    }
+
+    const std::vector<wxString> aTips = {"New", "Tools", "New", "Options", "Help", "Give Up"};
+    EXPECT_EQ(m_pFrame->ToolTipTexts(), aTips);
+    wxToolBar* pTools = m_pFrame->GetToolBar();
+    ASSERT_NE(pTools, nullptr);
+    const std::vector<std::pair<int, const char*>> aTools = {
+        {ID_GAME_NEW, "New"}, {0, ""}, {ID_TOOLS_OPTIONS, "Options"}, {ID_TOOLS_HELP, "Help"}, {0, ""},
+        {ID_GAME_GIVEUP, "Give Up"}};
+    ASSERT_EQ(pTools->GetToolsCount(), aTools.size());
+    for (std::size_t i = 0; i < aTools.size(); ++i) {
+        const wxToolBarToolBase* pTool = pTools->GetToolByPos(static_cast<int>(i));
+        if (aTools[i].first == 0) {
+            EXPECT_TRUE(pTool->IsSeparator()) << "tool " << i;
+            continue;
+        }
+        EXPECT_EQ(CommandFromWxId(pTool->GetId()), aTools[i].first);
+        EXPECT_EQ(pTool->GetShortHelp(), aTools[i].second);
+        EXPECT_EQ(pTool->GetNormalBitmap().GetSize(), wxSize(16, 16));
+    }
+}
+
+TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
+{
+    OpenAndStartWord();
+    const std::vector<CCommandTarget*> aRoute = m_pFrame->CommandRoute();
+    EXPECT_TRUE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
+
+    CModalScript script;
+    script.ThenMessageBox();
+    Command(ID_GAME_GIVEUP);
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
+    EXPECT_TRUE(m_pView->m_bGameOver);
+
+    EXPECT_FALSE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
+    for (const int nId : {ID_GAME_NEW, ID_APP_EXIT_GAME, ID_TOOLS_HELP, ID_TOOLS_BESTSCORES, ID_TOOLS_OPTIONS})
+        EXPECT_TRUE(IsCommandEnabled(aRoute, nId)) << nId;
+    // The menu item follows through the toolkit's update events.
+    m_pFrame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
+    wxMenuItem* pGiveUp = m_pFrame->GetMenuBar()->FindItem(WxIdFromCommand(ID_GAME_GIVEUP));
+    ASSERT_NE(pGiveUp, nullptr);
+    EXPECT_FALSE(pGiveUp->IsEnabled());
+    // A letter typed now goes nowhere.
+    Type("b");
+    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+}
+
+TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
+{
+    OpenAndStartWord();
+    Type("pap");
+    EXPECT_EQ(m_pView->m_strGuess, L"PAP  ");
+    EXPECT_EQ(m_pView->m_nCursor, 3);
+    Shot(OnScreen(*m_pView), "typing");
+
+    Type("er\r");
+    ASSERT_EQ(m_pView->HistoryView().GuessCount(), 1u);
+    EXPECT_EQ(m_pView->HistoryView().m_astrGuesses[0], L"PAPER");
+    EXPECT_EQ(m_pView->HistoryView().m_adwMatch[0], 4u);
+    EXPECT_EQ(m_pView->HistoryView().m_adwBingo[0], 1u);
+    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    EXPECT_EQ(m_pView->m_nCursor, 0);
+    EXPECT_TRUE(m_pView->m_bClockRunning);
+
+    // The row is on screen: dark letter pixels in the first row of the list.
+    const wxImage list = OnScreen(m_pView->HistoryView());
+    int nDark = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 30; x < 105; ++x)
+            nDark += uitest::PixelRgb(list, x, y) < 0x404040 ? 1 : 0;
+    EXPECT_GT(nDark, 20);
+    Shot(list, "history-one-row");
+
+    // Backspace on a blank cell blanks the one to its left; on cell 0 it does nothing; an
+    // incomplete guess is not taken.
+    Type("ab\b");
+    EXPECT_EQ(m_pView->m_strGuess, L"A    ");
+    EXPECT_EQ(m_pView->m_nCursor, 1);
+    Type("\b\b\r");
+    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    EXPECT_EQ(m_pView->m_nCursor, 0);
+    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 1u);
+}
+
+TEST_F(ShellTest, ClickOnACellMovesTheRedOutlineThere)
+{
+    OpenAndStartWord();
+    ClickAt(*m_pView, wxPoint(63 + 22 * 2 + 5, 15));
+    EXPECT_EQ(m_pView->m_nCursor, 2);
+    EXPECT_EQ(wxWindow::FindFocus(), m_pView);
+
+    const wxImage img = OnScreen(*m_pView);
+    for (int i = 0; i < 5; ++i) {
+        const unsigned rgb = i == 2 ? kRgbRed : kRgbBlack;
+        const int x = 63 + 22 * i;
+        EXPECT_EQ(uitest::PixelRgb(img, x, 15), rgb) << "left edge of cell " << i;
+        EXPECT_EQ(uitest::PixelRgb(img, x + 20, 15), rgb) << "right edge of cell " << i;
+        EXPECT_EQ(uitest::PixelRgb(img, x + 10, 5), rgb) << "top edge of cell " << i;
+        EXPECT_EQ(uitest::PixelRgb(img, x + 10, 25), rgb) << "bottom edge of cell " << i;
+        EXPECT_EQ(uitest::PixelRgb(img, x + 2, 7), kRgbWhite) << "inside of cell " << i;
+    }
+    // The one-pixel gap between neighbouring outlines keeps the background.
+    EXPECT_EQ(uitest::PixelRgb(img, 63 + 21, 15), 0xD2FFA6u);
+    Shot(img, "cursor-on-cell-2");
+
+    // Beside the cells nothing happens.
+    ClickAt(*m_pView, wxPoint(63 + 22 * 5 + 5, 15));
+    EXPECT_EQ(m_pView->m_nCursor, 2);
+}
+
+TEST_F(ShellTest, ALetterKeyStepsItsMarkAndLeavesTheFocusWithTheView)
+{
+    OpenAndStartWord();
+    Type("paper\r");
+    wxWindow* pKeyP = m_pView->FindWindow(IDC_LETTER_FIRST + ('P' - 'A'));
+    ASSERT_NE(pKeyP, nullptr);
+
+    const int aExpected[] = {MarkStruck, MarkHighlighted, MarkNone};
+    for (int nPress = 0; nPress < 3; ++nPress) {
+        ClickAt(*pKeyP, wxPoint(7, 6));
+        EXPECT_EQ(m_pView->HistoryView().MarkOf(L'P'), aExpected[nPress]) << "press " << nPress + 1;
+        EXPECT_EQ(wxWindow::FindFocus(), m_pView) << "press " << nPress + 1;
+        if (nPress == 0) {
+            const wxImage key = OnScreen(*pKeyP);
+            EXPECT_EQ(uitest::PixelRgb(key, 0, 6), kRgbRed) << "struck outline";
+            const unsigned rgbDiagonal = uitest::PixelRgb(key, 7, 6);
+            EXPECT_TRUE((rgbDiagonal >> 16) > 0xA0 && ((rgbDiagonal >> 8) & 0xFF) < 0x80) << std::hex << rgbDiagonal;
+            Shot(OnScreen(*m_pView), "key-struck");
+            // The struck P shows red in the listed guess.
+            const wxImage list = OnScreen(m_pView->HistoryView());
+            int nRed = 0;
+            for (int y = 0; y < 20; ++y)
+                for (int x = 30; x < 45; ++x)
+                    {
+                    const unsigned rgb = uitest::PixelRgb(list, x, y);
+                    nRed += (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x60 && (rgb & 0xFF) < 0x60 ? 1 : 0;
+                }
+            EXPECT_GT(nRed, 5);
+        }
+    }
+    // Typing still reaches the cells.
+    Type("x");
+    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+}
+
+TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
+{
+    WriteSet("Test.set", kTestSetText);
+    CSettingsStore(*m_pProfile).WriteTimeTrial(false);
+    {
+        CModalScript start;
+        start.Then(PressGo);
+        Open(start);
+    }
+    EXPECT_FALSE(m_pView->m_bTimeTrial);
+
+    CModalScript script;
+    script.ThenMessageBox()
+        .Then([](wxDialog& dlg) {
+            auto* pName = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(IDC_PLAYER_NAME));
+            ASSERT_NE(pName, nullptr);
+            pName->SetValue("Tester");
+            uitest::ClickButton(dlg, wxID_OK);
+        })
+        .Then([](wxDialog& dlg) { dlg.EndModal(wxID_OK); });
+    Type("plant\rapple\r");
+    EXPECT_TRUE(script.Done());
+    ASSERT_FALSE(script.Messages().empty());
+    EXPECT_EQ(script.Messages()[0], L"Congratulations.  You are one smart player.");
+    EXPECT_TRUE(m_pView->m_bGameOver);
+    EXPECT_FALSE(m_pView->m_bClockRunning);
+    std::wstring strName;
+    EXPECT_EQ(m_pView->ReadBestRecord(strName), 2);
+    EXPECT_EQ(strName, L"Tester");
+    Shot(OnScreen(*m_pFrame), "solved");
+}
+
+TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)
+{
+    OpenAndStartWord();
+    ASSERT_TRUE(m_pView->m_bTimeTrial);
+    struct CCase {
+        int nTicks;  // after the first guess
+        int nWidth;  // 189 * left / 240
+    };
+    Type("plant\r");
+    for (const CCase& c : {CCase{0, 189}, CCase{10, 181}, CCase{120, 94}, CCase{240, 0}}) {
+        Tick(c.nTicks - (240 - m_pView->m_nTimeLeft));
+        const wxImage img = ComposedView();
+        EXPECT_EQ(uitest::PixelRgb(img, 25, 183), kRgbBlack) << c.nTicks;
+        EXPECT_EQ(uitest::PixelRgb(img, 215, 183), kRgbBlack) << c.nTicks;
+        EXPECT_EQ(uitest::PixelRgb(img, 100, 182), kRgbBlack) << c.nTicks;
+        EXPECT_EQ(uitest::PixelRgb(img, 100, 185), kRgbBlack) << c.nTicks;
+        if (c.nWidth > 0) {
+            EXPECT_TRUE(uitest::RowIs(img, 183, 26, 26 + c.nWidth, kRgbRed)) << c.nTicks;
+        }
+        EXPECT_TRUE(uitest::RowIs(img, 184, 26 + c.nWidth, 215, kRgbWhite)) << c.nTicks;
+        if (c.nTicks == 10)
+            Shot(img, "time-trial-10-ticks");
+    }
+}
+
+TEST_F(ShellTest, TheBarNeverDividesByAZeroLimit)
+{
+    OpenAndStartWord();
+    m_pView->m_nTimeLimit = 0;
+    const wxImage img = ComposedView();
+    EXPECT_TRUE(uitest::RowIs(img, 183, 26, 215, kRgbWhite));
+}
+
+TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
+{
+    OpenAndStartWord();
+    Type("plant\r");
+    ASSERT_TRUE(m_pView->m_bClockRunning);
+
+    wxActivateEvent off(wxEVT_ACTIVATE, false);
+    m_pFrame->GetEventHandler()->ProcessEvent(off);
+    EXPECT_TRUE(m_pView->m_bPaused);
+    wxActivateEvent on(wxEVT_ACTIVATE, true);
+    m_pFrame->GetEventHandler()->ProcessEvent(on);
+    EXPECT_FALSE(m_pView->m_bPaused);
+
+    wxIconizeEvent iconized(0, true);
+    m_pFrame->GetEventHandler()->ProcessEvent(iconized);
+    EXPECT_TRUE(m_pView->m_bPaused);
+    wxIconizeEvent restored(0, false);
+    m_pFrame->GetEventHandler()->ProcessEvent(restored);
+    EXPECT_FALSE(m_pView->m_bPaused);
+
+    // Under Best Scores the main window loses the focus, and the countdown goes on.
+    bool bPausedUnderDialog = true;
+    CModalScript script;
+    script.Then([&](wxDialog& dlg) {
+        wxActivateEvent lost(wxEVT_ACTIVATE, false);
+        m_pFrame->GetEventHandler()->ProcessEvent(lost);
+        bPausedUnderDialog = m_pView->m_bPaused;
+        dlg.EndModal(wxID_OK);
+    });
+    Command(ID_TOOLS_BESTSCORES);
+    EXPECT_TRUE(script.Done());
+    EXPECT_FALSE(bPausedUnderDialog);
+}
+
+TEST_F(ShellTest, ExitPostsTheQuitRequestAndSavesNothing)
+{
+    OpenAndStartWord();
+    Type("plant\r");
+    CSettingsStore store(*m_pProfile);
+    int nBefore = -2;
+    ASSERT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nBefore));
+    Command(ID_APP_EXIT_GAME);
+    EXPECT_EQ(m_anQuit, std::vector<int>{0});
+    std::wstring strName;
+    EXPECT_EQ(m_pView->ReadBestRecord(strName), 0);
+    int nAfter = -2;
+    EXPECT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nAfter));
+    EXPECT_EQ(nAfter, nBefore);
+}
+
+}  // namespace

@@ -1,0 +1,141 @@
+// The game-window fixture.
+#include "test_view_fixture.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include <wx/app.h>
+#include <wx/dcmemory.h>
+#include <wx/timer.h>
+#include <wx/uiaction.h>
+
+#include "app/doc_template.h"
+#include "app/main_frame.h"
+#include "dialogs/new_game_dlg.h"
+#include "view/command_map.h"
+#include "view/game_view.h"
+
+const char* const kTestSetText =
+    "Test words\r\n<BEGINNER>\r\napple\r\nplant\r\nbread\r\n<INTERMEDIATE>\r\nplanet\r\n"
+    "<ADVANCED>\r\nkitchen\r\n";
+
+void PressGo(wxDialog& dlg)
+{
+    uitest::ClickButton(dlg, IDC_GO);
+}
+
+void CGameWindowTest::SetUp()
+{
+    std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-view-XXXXXX").string();
+    ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
+    m_dirTemp = strTemplate;
+    m_dirProgram = m_dirTemp / "program";
+    std::filesystem::create_directories(m_dirProgram);
+    m_pRegistry = std::make_unique<CRegistry>(m_dirTemp / "registry.db");
+    m_pProfile = std::make_unique<CAppProfile>(*m_pRegistry);
+}
+
+void CGameWindowTest::TearDown()
+{
+    if (m_pFrame != nullptr) {
+        m_pFrame->Destroy();
+        uitest::Pump(20);
+    }
+    m_pProfile.reset();
+    m_pRegistry.reset();
+    std::error_code ec;
+    std::filesystem::remove_all(m_dirTemp, ec);
+}
+
+void CGameWindowTest::WriteSet(const std::string& strFileName, const std::string& strText)
+{
+    std::ofstream out(m_dirProgram / strFileName, std::ios::binary);
+    out << strText;
+}
+
+void CGameWindowTest::Open(uitest::CModalScript& script)
+{
+    CGameWindowSetup setup;
+    setup.pProfile = m_pProfile.get();
+    setup.programDir = m_dirProgram;
+    setup.fnQuit = [this](int nCode) { m_anQuit.push_back(nCode); };
+    m_pFrame = OpenNewGameWindow(setup);
+    ASSERT_NE(m_pFrame, nullptr);
+    m_pView = m_pFrame->GetView();
+    m_pFrame->Show();
+    m_pFrame->Raise();
+    uitest::WaitShown(*m_pFrame);
+    m_pView->SetFocus();
+    uitest::Pump(30);
+    EXPECT_TRUE(script.Done()) << "some answers were not asked for";
+}
+
+void CGameWindowTest::OpenAndStartWord()
+{
+    WriteSet("Test.set", kTestSetText);
+    uitest::CModalScript script;
+    script.Then(PressGo);
+    Open(script);
+}
+
+wxImage CGameWindowTest::ComposedView()
+{
+    m_pView->OnDraw();
+    wxMemoryDC& dcBuffer = m_pView->BufferDC();
+    const wxSize size = dcBuffer.GetSize();
+    wxBitmap bitmap(size.x, size.y, 24);
+    {
+        wxMemoryDC dc(bitmap);
+        dc.Blit(0, 0, size.x, size.y, &dcBuffer, 0, 0);
+    }
+    return bitmap.ConvertToImage();
+}
+
+wxImage CGameWindowTest::OnScreen(wxWindow& window)
+{
+    window.Refresh(false);
+    window.Update();
+    uitest::Pump(30);
+    return uitest::CaptureClient(window);
+}
+
+void CGameWindowTest::Tick(int nTimes)
+{
+    wxTimer timer(m_pView, kClockTimerId);
+    for (int i = 0; i < nTimes; ++i) {
+        wxTimerEvent tick(timer);
+        m_pView->GetEventHandler()->ProcessEvent(tick);
+    }
+}
+
+void CGameWindowTest::Type(const std::string& strKeys)
+{
+    wxUIActionSimulator sim;
+    for (const char c : strKeys) {
+        sim.Char(c == '\r' ? int{WXK_RETURN} : c == '\b' ? int{WXK_BACK} : int{c});
+        uitest::Pump(15);
+    }
+    uitest::Pump(30);
+}
+
+void CGameWindowTest::ClickAt(wxWindow& window, const wxPoint& ptClient)
+{
+    wxUIActionSimulator sim;
+    sim.MouseMove(window.ClientToScreen(ptClient));
+    uitest::Pump(20);
+    sim.MouseClick();
+    uitest::Pump(40);
+}
+
+void CGameWindowTest::Command(int nCommandId)
+{
+    wxCommandEvent event(wxEVT_MENU, WxIdFromCommand(nCommandId));
+    event.SetEventObject(m_pFrame);
+    m_pFrame->GetEventHandler()->ProcessEvent(event);
+    uitest::Pump(20);
+}
+
+void CGameWindowTest::Shot(const wxImage& image, const std::string& strName)
+{
+    EXPECT_TRUE(uitest::SaveShot(image, strName));
+}

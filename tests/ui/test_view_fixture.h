@@ -1,0 +1,59 @@
+// A whole game window on a registry and a program directory of the test's own: the frame, the
+// view and the quit requests it made, plus ways to drive and read it.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/image.h>
+
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "ui_test_support.h"
+
+class CMainFrame;
+class CVeltraneQuillornView;
+
+// A small set: the words are played in this order.
+extern const char* const kTestSetText;
+
+class CGameWindowTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    void WriteSet(const std::string& strFileName, const std::string& strText);
+    // Builds the window the way start-up does (the script answers the first New Game dialog),
+    // then shows it.
+    void Open(uitest::CModalScript& script);
+    void OpenAndStartWord();
+
+    // The picture the view composes now, as an image.
+    wxImage ComposedView();
+    // What the screen shows of a window now.
+    wxImage OnScreen(wxWindow& window);
+
+    // Clock ticks as the timer delivers them.
+    void Tick(int nTimes);
+    // Types text at the keyboard; Enter with "\r".
+    void Type(const std::string& strKeys);
+    void ClickAt(wxWindow& window, const wxPoint& ptClient);
+    // Runs a game command by its id through the frame's menu route.
+    void Command(int nCommandId);
+
+    void Shot(const wxImage& image, const std::string& strName);
+
+    std::filesystem::path m_dirTemp;
+    std::filesystem::path m_dirProgram;
+    std::unique_ptr<CRegistry> m_pRegistry;
+    std::unique_ptr<CAppProfile> m_pProfile;
+    CMainFrame* m_pFrame = nullptr;
+    CVeltraneQuillornView* m_pView = nullptr;
+    std::vector<int> m_anQuit;
+};
+
+// An action for the New Game dialog: press its "Go =>>".
+void PressGo(wxDialog& dlg);

@@ -1,0 +1,291 @@
+// The game view's window side: creation, the host operations the core calls, events and commands.
+#include "view/game_view.h"
+
+#include <wx/app.h>
+#include <wx/msgdlg.h>
+
+#include "app/command_ids.h"
+#include "app/help_launch.h"
+#include "dialogs/best_scores_dlg.h"
+#include "dialogs/level_dlg.h"
+#include "dialogs/new_game_dlg.h"
+#include "dialogs/options_dlg.h"
+#include "dialogs/player_name_dlg.h"
+#include "platform/services.h"
+#include "view/view_look.h"
+
+namespace {
+
+constexpr int kKeyColumnLeft = 5;
+constexpr int kKeyColumnRight = 222;
+constexpr int kKeyTop = 5;
+constexpr int kKeyPitch = 14;
+constexpr int kKeyWidth = 14;
+constexpr int kKeyHeight = 12;
+constexpr int kKeysPerColumn = 13;
+constexpr int kViewLineHeight = 15;  // the status texts stand 15 pixels apart
+constexpr int kKeyCellHeight = 12;
+
+}  // namespace
+
+const wxRect CVeltraneQuillornView::kHistoryRect(25, 60, 190, 120);
+
+CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, std::filesystem::path programDir)
+    : CGameCore(profile, std::move(programDir)),
+      m_timerClock(this, kClockTimerId),
+      m_penCursor(WxColour(kRed), 1, wxPENSTYLE_SOLID),
+      m_penCell(WxColour(kBlack), 1, wxPENSTYLE_SOLID),
+      m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
+      m_penHighlighted(WxColour(kBlue), 1, wxPENSTYLE_SOLID),
+      m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID),
+      m_fontKey(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_NORMAL, false)),
+      m_fontKeyBold(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_BOLD, false))
+{
+    SetBackgroundStyle(wxBG_STYLE_PAINT);  // every pixel comes from the buffer: nothing to erase
+}
+
+CVeltraneQuillornView::~CVeltraneQuillornView()
+{
+    m_timerClock.Stop();
+    if (m_dcMem.IsOk())
+        m_dcMem.SelectObject(wxNullBitmap);
+}
+
+wxRect CVeltraneQuillornView::KeyRect(int nId)
+{
+    const int nIndex = nId - IDC_LETTER_FIRST;
+    const int nRow = nIndex % kKeysPerColumn;
+    const int nLeft = nIndex < kKeysPerColumn ? kKeyColumnLeft : kKeyColumnRight;
+    return wxRect(nLeft, kKeyTop + kKeyPitch * nRow, kKeyWidth, kKeyHeight);
+}
+
+bool CVeltraneQuillornView::Create(wxWindow* pParent)
+{
+    if (!wxWindow::Create(pParent, wxID_ANY, wxDefaultPosition, wxSize(kClientWidth, kClientHeight),
+                          wxWANTS_CHARS | wxBORDER_NONE, "VeltraneQuillornView"))
+        return false;
+    SetMinSize(wxSize(kClientWidth, kClientHeight));
+    // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
+    m_fontView = DefaultFontForLine(kViewLineHeight, {{"Guess:", m_nCellLeft - 25 - 2}, {"Match", 40}, {"Bingo", 30}});
+
+    if (!m_history.Create(this, kHistoryRect))
+        return false;
+    m_history.ResetHistory();
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
+        new CLetterKey(this, *this, nId, KeyRect(nId));
+
+    Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
+    Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);
+    Bind(wxEVT_KEY_DOWN, &CVeltraneQuillornView::OnKeyDownEvent, this);
+    Bind(wxEVT_LEFT_DOWN, &CVeltraneQuillornView::OnLeftDownEvent, this);
+    Bind(wxEVT_LEFT_DCLICK, &CVeltraneQuillornView::OnLeftDownEvent, this);
+    Bind(wxEVT_BUTTON, &CVeltraneQuillornView::OnLetterKeyEvent, this, IDC_LETTER_FIRST, IDC_LETTER_LAST);
+    Bind(wxEVT_TIMER, &CVeltraneQuillornView::OnTimerEvent, this, kClockTimerId);
+    return true;
+}
+
+void CVeltraneQuillornView::OnInitialUpdate()
+{
+    // The buffer keeps the size of this moment: the window is not resizable.
+    const wxSize size = GetClientSize();
+    m_bmpBuffer.CreateWithDIPSize(wxSize(std::max(size.x, 1), std::max(size.y, 1)), GetDPIScaleFactor());
+    m_dcMem.SelectObject(m_bmpBuffer);
+    m_dcMem.SetFont(m_fontView);
+    m_dcMem.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    m_dcMem.SetTextForeground(*wxBLACK);
+
+    StartFirstWord();
+}
+
+// ---- Host operations ----------------------------------------------------------------------------
+
+int CVeltraneQuillornView::RunNewGameDlg(int nWordLength)
+{
+    if (m_bQuitAfterFirstPaint)
+        return ResultCancel;
+    CModalScope scope(*this);
+    CNewGameDlg dlg;
+    dlg.m_nWordLength = nWordLength;
+    return dlg.DoModal();
+}
+
+int CVeltraneQuillornView::RunLevelDlg(int nFinishedLevel, int nNextLevel)
+{
+    CModalScope scope(*this);
+    CLevelDlg dlg;
+    dlg.m_nFinishedLevel = nFinishedLevel;
+    dlg.m_nNextLevel = nNextLevel;
+    return dlg.DoModal();
+}
+
+int CVeltraneQuillornView::RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage)
+{
+    CModalScope scope(*this);
+    CPlayerNameDlg dlg;
+    dlg.m_strName = strName;
+    dlg.m_strMessage = strMessage;
+    const int nResult = dlg.DoModal();
+    if (nResult == ResultOK)
+        strName = dlg.m_strName;
+    return nResult;
+}
+
+int CVeltraneQuillornView::RunBestScoresDlg()
+{
+    CModalScope scope(*this);
+    CBestScoresDlg dlg(nullptr, &m_store.Profile());
+    return dlg.DoModal();
+}
+
+int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
+{
+    CModalScope scope(*this);
+    COptionsDlg dlg;
+    dlg.SetSetDirectory(m_programDir);
+    dlg.m_nSkill = values.nSkill;
+    dlg.m_bTimeTrial = values.bTimeTrial;
+    dlg.m_strSet = values.strSet;
+    dlg.m_bSound = values.bSound;
+    dlg.m_clrBackground = values.clrBackground;
+    const int nResult = dlg.DoModal();
+    if (nResult == ResultOK) {
+        values.nSkill = dlg.m_nSkill;
+        values.bTimeTrial = dlg.m_bTimeTrial;
+        values.strSet = dlg.m_strSet;
+        values.bSound = dlg.m_bSound;
+        values.clrBackground = dlg.m_clrBackground;
+    }
+    return nResult;
+}
+
+void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
+{
+    CModalScope scope(*this);
+    wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
+}
+
+void CVeltraneQuillornView::StartClock()
+{
+    m_timerClock.Start(kClockIntervalMs);
+}
+
+void CVeltraneQuillornView::StopClock()
+{
+    m_timerClock.Stop();
+}
+
+void CVeltraneQuillornView::RepaintView()
+{
+    Refresh(false);
+    Update();
+}
+
+void CVeltraneQuillornView::RepaintKey(int nId)
+{
+    if (wxWindow* pKey = FindWindow(nId)) {
+        pKey->Refresh(false);
+        pKey->Update();
+    }
+}
+
+void CVeltraneQuillornView::RepaintHistory()
+{
+    m_history.RepaintNow();
+}
+
+void CVeltraneQuillornView::PlayAlert(EAlert kind)
+{
+    PlayAlertSound(kind);
+}
+
+void CVeltraneQuillornView::PostQuit(int nExitCode)
+{
+    if (m_fnQuit) {
+        m_fnQuit(nExitCode);
+        return;
+    }
+    wxTheApp->CallAfter([] { wxTheApp->ExitMainLoop(); });
+}
+
+// ---- Commands -----------------------------------------------------------------------------------
+
+bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
+{
+    switch (nId) {
+    case ID_GAME_GIVEUP:
+        bEnabled = CanGiveUp();
+        return true;
+    case ID_GAME_NEW:
+    case ID_APP_EXIT_GAME:
+    case ID_TOOLS_HELP:
+    case ID_TOOLS_BESTSCORES:
+    case ID_TOOLS_OPTIONS:
+        bEnabled = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CVeltraneQuillornView::OnCommand(int nId)
+{
+    switch (nId) {
+    case ID_GAME_NEW: OnNew(); break;
+    case ID_GAME_GIVEUP: OnGiveUp(); break;
+    case ID_APP_EXIT_GAME: OnExit(); break;
+    case ID_TOOLS_HELP: OpenHelp(m_programDir); break;
+    case ID_TOOLS_BESTSCORES: OnBestScores(); break;
+    case ID_TOOLS_OPTIONS: OnOptions(); break;
+    default: break;
+    }
+}
+
+// ---- Input --------------------------------------------------------------------------------------
+
+int CVeltraneQuillornView::VirtualKeyFromWx(int nWxKey)
+{
+    switch (nWxKey) {
+    case WXK_BACK: return VK_BACK;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER: return VK_RETURN;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT: return VK_LEFT;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT: return VK_RIGHT;
+    default: return 0;
+    }
+}
+
+void CVeltraneQuillornView::OnKeyDownEvent(wxKeyEvent& event)
+{
+    if (const int nVirtKey = VirtualKeyFromWx(event.GetKeyCode()))
+        OnKeyDown(nVirtKey);
+    event.Skip();
+}
+
+void CVeltraneQuillornView::OnCharEvent(wxKeyEvent& event)
+{
+    const wxChar c = event.GetUnicodeKey();
+    if (c != WXK_NONE)
+        OnChar(static_cast<wchar_t>(c));
+    event.Skip();
+}
+
+void CVeltraneQuillornView::OnLeftDownEvent(wxMouseEvent& event)
+{
+    const wxPoint pt = event.GetPosition();
+    OnLButtonDown(pt.x, pt.y);
+    SetFocus();
+    event.Skip();
+}
+
+void CVeltraneQuillornView::OnLetterKeyEvent(wxCommandEvent& event)
+{
+    OnLetterKey(event.GetId());
+    SetFocus();  // typing goes on into the guess cells
+}
+
+void CVeltraneQuillornView::OnTimerEvent(wxTimerEvent&)
+{
+    OnClockTick();
+}

@@ -1,0 +1,124 @@
+// The game view: the window that shows the game and the game itself. It draws the state of the
+// core, turns the toolkit's events into the core's input calls and runs what the core asks for
+// (dialogs, message boxes, the clock, repaints). It decides nothing itself.
+#pragma once
+
+#include <functional>
+
+#include <wx/bitmap.h>
+#include <wx/dcmemory.h>
+#include <wx/font.h>
+#include <wx/pen.h>
+#include <wx/timer.h>
+#include <wx/window.h>
+
+#include "game/game_core.h"
+#include "view/command_target.h"
+#include "view/guess_history_view.h"
+#include "view/letter_key.h"
+
+class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget, public CKeyPainter {
+public:
+    // Where the layout ends; the client area is made this size and keeps it.
+    static constexpr int kClientWidth = 241;
+    static constexpr int kClientHeight = 190;
+    static const wxRect kHistoryRect;  // (25, 60, 215, 180)
+
+    CVeltraneQuillornView(CAppProfile& profile, std::filesystem::path programDir);
+    ~CVeltraneQuillornView() override;
+
+    // Window creation: the history list, then the 26 keys. False when the window cannot be made.
+    bool Create(wxWindow* pParent);
+    // Once, after creation and before the main window is shown: the drawing buffer, then the
+    // first word.
+    void OnInitialUpdate();
+
+    // The quit request; by default it ends the application's main loop once control returns to it.
+    void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
+    // Measuring start-up: quit after the first paint and answer the New Game dialog with Cancel
+    // without showing it, so that nothing waits for a person.
+    void SetQuitAfterFirstPaint(bool bQuit) { m_bQuitAfterFirstPaint = bQuit; }
+
+    // Composes the whole picture on the buffer; a paint then copies it in one block.
+    void OnDraw();
+    wxMemoryDC& BufferDC() { return m_dcMem; }
+    // Whether one of the game's own dialogs or message boxes is up: the main window losing the
+    // focus to it is not a deactivation.
+    bool IsRunningModal() const { return m_nModalDepth > 0; }
+
+    static wxRect KeyRect(int nId);
+    static int VirtualKeyFromWx(int nWxKey);
+
+    // CCommandTarget: the game commands, Help and Exit.
+    bool QueryCommand(int nId, bool& bEnabled) const override;
+    void OnCommand(int nId) override;
+
+    // CKeyPainter: the look of a letter key by its mark.
+    void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) override;
+
+    CGuessHistoryView& HistoryView() { return m_history; }
+    using CGameCore::OnActivateView;
+    using CGameCore::OnChar;
+    using CGameCore::OnKeyDown;
+    using CGameCore::OnLButtonDown;
+
+protected:
+    int RunNewGameDlg(int nWordLength) override;
+    int RunLevelDlg(int nFinishedLevel, int nNextLevel) override;
+    int RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage) override;
+    int RunBestScoresDlg() override;
+    int RunOptionsDlg(COptionsValues& values) override;
+    void ShowMessage(const std::wstring& strText) override;
+    void StartClock() override;
+    void StopClock() override;
+    void RepaintView() override;
+    void RepaintKey(int nId) override;
+    void RepaintHistory() override;
+    void PlayAlert(EAlert kind) override;
+    void PostQuit(int nExitCode) override;
+    CGuessRecord& History() override { return m_history; }
+    const CGuessRecord& History() const override { return m_history; }
+
+private:
+    // Counts the game's own modal runs, so that the focus they take is not taken for a pause.
+    class CModalScope {
+    public:
+        explicit CModalScope(CVeltraneQuillornView& view) : m_view(view) { ++m_view.m_nModalDepth; }
+        ~CModalScope() { --m_view.m_nModalDepth; }
+        CModalScope(const CModalScope&) = delete;
+        CModalScope& operator=(const CModalScope&) = delete;
+
+    private:
+        CVeltraneQuillornView& m_view;
+    };
+
+    void DrawGuessCell(int i);
+    void DrawTimeBar(int nLeft, int nBottom, int nRight);
+
+    void OnPaint(wxPaintEvent& event);
+    void OnCharEvent(wxKeyEvent& event);
+    void OnKeyDownEvent(wxKeyEvent& event);
+    void OnLeftDownEvent(wxMouseEvent& event);
+    void OnLetterKeyEvent(wxCommandEvent& event);
+    void OnTimerEvent(wxTimerEvent& event);
+
+    CGuessHistoryView m_history;
+    wxTimer m_timerClock;
+
+    wxMemoryDC m_dcMem;
+    wxBitmap m_bmpBuffer;
+    wxFont m_fontView;
+
+    wxPen m_penCursor;
+    wxPen m_penCell;
+    wxPen m_penStruck;
+    wxPen m_penHighlighted;
+    wxBrush m_brushKey;
+    wxFont m_fontKey;
+    wxFont m_fontKeyBold;
+
+    std::function<void(int)> m_fnQuit;
+    bool m_bQuitAfterFirstPaint = false;
+    bool m_bPainted = false;
+    int m_nModalDepth = 0;
+};

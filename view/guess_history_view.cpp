@@ -1,0 +1,126 @@
+// Drawing and scrolling of the guess history list.
+#include "view/guess_history_view.h"
+
+#include <wx/dc.h>
+#include <wx/settings.h>
+
+#include "view/view_look.h"
+
+namespace {
+
+constexpr int kCellHeight = 16;
+
+wxRect RowRect(int nLeft, int nTop, int nRight)
+{
+    return wxRect(nLeft, nTop, nRight - nLeft, CGuessHistoryView::kRowHeight);
+}
+
+}  // namespace
+
+CGuessHistoryView::CGuessHistoryView()
+    : m_fontRowStruck(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, true)),
+      m_fontRowBold(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_BOLD, false)),
+      m_fontRow(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, false)),
+      m_clrStruck(WxColour(kRed)),
+      m_clrHighlighted(WxColour(kBlue)),
+      m_clrNormal(WxColour(kBlack))
+{
+}
+
+bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
+{
+    if (!wxScrolled<wxWindow>::Create(pParent, kChildId, rc.GetPosition(), rc.GetSize(),
+                                      wxBORDER_SIMPLE | wxVSCROLL, "GuessHistory"))
+        return false;
+    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    // The row band is the scroll unit, so one line of scrolling is one row.
+    SetScrollRate(0, kRowHeight);
+    ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);
+    return true;
+}
+
+const wxFont& CGuessHistoryView::FontOfMark(int nMark) const
+{
+    switch (nMark) {
+    case MarkStruck: return m_fontRowStruck;
+    case MarkHighlighted: return m_fontRowBold;
+    default: return m_fontRow;
+    }
+}
+
+wxColour CGuessHistoryView::ColourOfMark(int nMark) const
+{
+    switch (nMark) {
+    case MarkStruck: return m_clrStruck;
+    case MarkHighlighted: return m_clrHighlighted;
+    default: return m_clrNormal;
+    }
+}
+
+int CGuessHistoryView::FirstVisibleRow() const
+{
+    return GetViewStart().y;  // scroll units are rows
+}
+
+void CGuessHistoryView::OnDraw(wxDC& dc)
+{
+    // dc is shifted by the scroll position, so rows are placed at their own y = 20 * row.
+    const int nHeight = GetClientSize().y;
+    const int nTop = FirstVisibleRow() * kRowHeight;
+    const int nRows = static_cast<int>(m_astrGuesses.size());
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+
+    m_nRowsDrawn = 0;
+    for (int j = FirstVisibleRow(); j < nRows && j * kRowHeight < nTop + nHeight; ++j) {
+        const int y = j * kRowHeight;
+        dc.SetFont(m_fontRow);
+        dc.SetTextForeground(m_clrNormal);
+        dc.DrawLabel(wxString::Format("%2d.  ", j + 1), RowRect(0, y, kNumberRight),
+                     wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+
+        const std::wstring& strGuess = m_astrGuesses[static_cast<std::size_t>(j)];
+        for (std::size_t k = 0; k < strGuess.size(); ++k) {
+            const int nMark = MarkOf(strGuess[k]);  // MarkNone for anything outside A to Z
+            dc.SetFont(FontOfMark(nMark));
+            dc.SetTextForeground(ColourOfMark(nMark));
+            const int nLeft = kLetterLeft + kLetterWidth * static_cast<int>(k);
+            dc.DrawLabel(wxString(strGuess[k]), RowRect(nLeft, y, nLeft + kLetterWidth), wxALIGN_CENTER);
+        }
+
+        dc.SetFont(m_fontRow);
+        dc.SetTextForeground(m_clrNormal);
+        dc.DrawLabel(wxString::Format("%u", m_adwMatch[static_cast<std::size_t>(j)]),
+                     RowRect(kMatchLeft, y, kBingoLeft), wxALIGN_CENTER);
+        dc.DrawLabel(wxString::Format("%u", m_adwBingo[static_cast<std::size_t>(j)]),
+                     RowRect(kBingoLeft, y, kBingoRight), wxALIGN_CENTER);
+        ++m_nRowsDrawn;
+    }
+
+    dc.SetPen(*wxBLACK_PEN);
+    dc.DrawLine(kMatchLeft, nTop, kMatchLeft, nTop + nHeight);
+    dc.DrawLine(kBingoLeft, nTop, kBingoLeft, nTop + nHeight);
+}
+
+void CGuessHistoryView::RepaintNow()
+{
+    if (!GetHandle())
+        return;
+    Refresh(false);
+    Update();
+}
+
+void CGuessHistoryView::OnHistoryReset()
+{
+    SetVirtualSize(kExtentWidth, 0);
+    Scroll(0, 0);
+    RepaintNow();
+}
+
+void CGuessHistoryView::OnGuessAdded()
+{
+    const int nRows = static_cast<int>(m_astrGuesses.size());
+    SetVirtualSize(kExtentWidth, kRowHeight * nRows);
+    // Past the end on purpose: the scroll bar stops at its last position, the newest row.
+    Scroll(0, nRows);
+    RepaintNow();
+}

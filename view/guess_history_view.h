@@ -1,0 +1,50 @@
+// The list of the guesses of the word in play, with their Match and Bingo counts, letters styled
+// by the player's marks. It is the guess record and its window at once.
+#pragma once
+
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/scrolwin.h>
+
+#include "game/guess_record.h"
+
+class CGuessHistoryView : public wxScrolled<wxWindow>, public CGuessRecord {
+public:
+    static constexpr int kChildId = 110;
+    static constexpr int kRowHeight = 20;
+    static constexpr int kExtentWidth = 100;  // below the window's width: never a horizontal bar
+    static constexpr int kMatchLeft = 138;
+    static constexpr int kBingoLeft = 156;
+    static constexpr int kBingoRight = 174;
+    static constexpr int kNumberRight = 30;
+    static constexpr int kLetterLeft = 30;
+    static constexpr int kLetterWidth = 15;
+
+    CGuessHistoryView();
+    // The window: a child at rc with a thin border.
+    bool Create(wxWindow* pParent, const wxRect& rc);
+
+    void OnDraw(wxDC& dc) override;
+
+    // Font and colour a letter of a listed guess is drawn in; letters outside A to Z are plain.
+    const wxFont& FontOfMark(int nMark) const;
+    wxColour ColourOfMark(int nMark) const;
+
+    int FirstVisibleRow() const;
+    int RowsDrawnLastPaint() const { return m_nRowsDrawn; }
+
+    void RepaintNow();
+
+protected:
+    void OnHistoryReset() override;
+    void OnGuessAdded() override;
+
+private:
+    wxFont m_fontRowStruck;
+    wxFont m_fontRowBold;
+    wxFont m_fontRow;
+    wxColour m_clrStruck;
+    wxColour m_clrHighlighted;
+    wxColour m_clrNormal;
+    int m_nRowsDrawn = 0;
+};

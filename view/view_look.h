@@ -1,0 +1,26 @@
+// Colours and fonts of the game screen, converted to the toolkit's terms once.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/string.h>
+
+#include "game/types.h"
+
+inline wxColour WxColour(COLORREF clr)
+{
+    return wxColour(static_cast<unsigned char>(GetRValue(clr)), static_cast<unsigned char>(GetGValue(clr)),
+                    static_cast<unsigned char>(GetBValue(clr)));
+}
+
+// A font whose cell (ascent plus descent, leading included) is at most nCellHeight pixels, as
+// large as that allows. The screen layout was drawn for such cell heights, while the toolkit sizes
+// fonts by their em, so the size is found by measuring.
+wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut);
+
+// The desktop's GUI font, shrunk if need be so that one line fits nLineHeight pixels and each
+// sample text fits its width.
+wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples);
