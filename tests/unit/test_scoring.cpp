@@ -37,6 +37,8 @@ TEST(Scoring, MatchAndBingoOnExamples)
         {L"LEVEL", L"EEEEE", 2, 2},
         {L"ABCDE", L"AAAAA", 1, 1},
         {L"ABCDE", L"EDCBA", 5, 1},
+        {L"EEEEE", L"LEVEL", 2, 2},      // more repeats in the magic word than in the guess
+        {L"AAAAA", L"ABCDE", 1, 1},
         {L"HELLO", L"LLAMA", 2, 0},
         {L"HELLO", L"HELLO", 5, 5},
         {L"ABCDE", L"FGHIJ", 0, 0},

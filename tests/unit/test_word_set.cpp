@@ -74,6 +74,16 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
             EXPECT_EQ(p.lists.m_wordsIntermediate, c.inter);
             EXPECT_EQ(p.lists.m_wordsAdvanced, c.adv);
         }
+        // The counting pass that sizes the lists must agree with the pass that fills them.
+        CWordLists unused;
+        CWordSetParser counter(unused);
+        counter.SetCountOnly(true);
+        counter.Feed(c.bytes);
+        counter.Finish();
+        EXPECT_TRUE(unused.m_wordsBeginner.empty() && unused.m_wordsIntermediate.empty() && unused.m_wordsAdvanced.empty());
+        EXPECT_EQ(counter.m_anCounts[0], c.beg.size()) << c.szName;
+        EXPECT_EQ(counter.m_anCounts[1], c.inter.size()) << c.szName;
+        EXPECT_EQ(counter.m_anCounts[2], c.adv.size()) << c.szName;
     }
 }
 
