@@ -1,0 +1,187 @@
+// Color picker: components in and out, swatches, sliders and the preview bar.
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/slider.h>
+#include <wx/uiaction.h>
+
+#include "dialogs/color_dlg.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/swatch_button.h"
+#include "ui_test_support.h"
+
+using namespace uitest;
+
+namespace {
+
+struct CComponents {
+    int r, g, b;
+};
+
+CComponents SliderValues(wxDialog& d)
+{
+    auto value = [&](int nId) { return wxDynamicCast(d.FindWindow(nId), wxSlider)->GetValue(); };
+    return {value(IDC_SLIDER_RED), value(IDC_SLIDER_GREEN), value(IDC_SLIDER_BLUE)};
+}
+
+unsigned Rgb(int r, int g, int b)
+{
+    return (static_cast<unsigned>(r) << 16) | (static_cast<unsigned>(g) << 8) | static_cast<unsigned>(b);
+}
+
+}  // namespace
+
+TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        const CComponents sliders = SliderValues(d);
+        EXPECT_EQ(sliders.r, 210);
+        EXPECT_EQ(sliders.g, 255);
+        EXPECT_EQ(sliders.b, 166);
+        const wxImage image = CaptureClient(d);
+        SaveShot(image, "color");
+        const int W = d.GetClientSize().x;
+        const unsigned clr = Rgb(210, 255, 166);
+        EXPECT_TRUE(RowIs(image, 23, 0, W, 0x000000)) << "header rule";
+        for (int y : {100, 115, 129})
+            EXPECT_TRUE(RowIs(image, y, 50, W - 50, clr)) << "preview row " << y;
+        for (int y : {99, 130})
+            EXPECT_NE(PixelRgb(image, W / 2, y), clr) << "outside the preview at row " << y;
+        for (int x : {49, W - 50})
+            EXPECT_NE(PixelRgb(image, x, 115), clr) << "outside the preview at column " << x;
+        // Only the header and the group caption are blue.
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetForegroundColour(), ToWxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetLabel(), "Color Dialog");
+        EXPECT_EQ(d.FindWindow(IDC_CUSTOM_COLOR)->GetForegroundColour(), ToWxColour(kBlue));
+        for (int nId : {2005, 3019, 3021, 3023})
+            EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), ToWxColour(kBlue)) << nId;
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.m_nRed = GetRValue(kDefaultBackground);
+    dlg.m_nGreen = GetGValue(kDefaultBackground);
+    dlg.m_nBlue = GetBValue(kDefaultBackground);
+    EXPECT_EQ(dlg.DoModal(), ResultCancel);
+}
+
+TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
+{
+    struct {
+        int nId;
+        CComponents c;
+    } const aCases[] = {
+        {2006, {255, 0, 0}},   {2007, {0, 255, 0}},  {2009, {0, 0, 255}},     {2010, {128, 128, 64}},
+        {2011, {255, 0, 255}}, {2012, {255, 255, 255}}, {2008, {0, 0, 0}},  {2013, {128, 0, 64}},
+        {2014, {255, 255, 0}}, {2015, {0, 255, 255}},
+    };
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        auto& dlg = static_cast<CColorDlg&>(d);
+        for (const auto& c : aCases) {
+            ClickButton(d, c.nId);
+            EXPECT_EQ(dlg.m_nRed, c.c.r) << c.nId;
+            EXPECT_EQ(dlg.m_nGreen, c.c.g) << c.nId;
+            EXPECT_EQ(dlg.m_nBlue, c.c.b) << c.nId;
+            const CComponents sliders = SliderValues(d);
+            EXPECT_EQ(Rgb(sliders.r, sliders.g, sliders.b), Rgb(c.c.r, c.c.g, c.c.b)) << c.nId;
+            EXPECT_EQ(PixelRgb(CaptureClient(d), d.GetClientSize().x / 2, 115), Rgb(c.c.r, c.c.g, c.c.b))
+                << "preview repainted at once for " << c.nId;
+        }
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.DoModal();
+}
+
+TEST(ColorDialog, ClickingSwatch2010ThenOkGivesItsComponents)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        wxUIActionSimulator sim;
+        wxWindow* pSwatch = d.FindWindow(2010);
+        sim.MouseMove(pSwatch->GetScreenRect().GetPosition() + wxPoint(8, 6));
+        Pump(30);
+        sim.MouseClick();
+        Pump(60);
+        ClickButton(d, wxID_OK);
+    });
+    CColorDlg dlg;
+    dlg.m_nRed = 1;
+    dlg.m_nGreen = 2;
+    dlg.m_nBlue = 3;
+    EXPECT_EQ(dlg.DoModal(), ResultOK);
+    EXPECT_EQ(MakeRGB(dlg.m_nRed, dlg.m_nGreen, dlg.m_nBlue), 0x408080u);
+}
+
+TEST(ColorDialog, DraggingASliderMovesThePreviewBeforeRelease)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        auto& dlg = static_cast<CColorDlg&>(d);
+        const wxRect rc = d.FindWindow(IDC_SLIDER_RED)->GetScreenRect();
+        wxUIActionSimulator sim;
+        // A press on the trough takes the thumb there and keeps dragging it.
+        sim.MouseMove(rc.GetLeft() + rc.width / 4, rc.GetTop() + rc.height / 2);
+        Pump(30);
+        sim.MouseDown();
+        Pump(30);
+        sim.MouseMove(rc.GetLeft() + rc.width / 2, rc.GetTop() + rc.height / 2);
+        Pump(60);
+        const int nMid = dlg.m_nRed;
+        EXPECT_GT(nMid, 60);
+        EXPECT_LT(nMid, 200);
+        EXPECT_EQ(PixelRgb(CaptureClient(d), d.GetClientSize().x / 2, 115), Rgb(nMid, 0, 0))
+            << "the preview follows while the button is still down";
+        sim.MouseMove(rc.GetLeft() + rc.width * 3 / 4, rc.GetTop() + rc.height / 2);
+        Pump(60);
+        EXPECT_GT(dlg.m_nRed, nMid);
+        sim.MouseUp();
+        Pump(30);
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+    });
+    CColorDlg dlg;
+    EXPECT_EQ(dlg.DoModal(), ResultCancel) << "cancel after moving: the caller keeps its colour";
+}
+
+TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByAction)
+{
+    // 26 x 18, like a swatch at 96 dpi; the 2010 swatch's colour is olive, 128, 128, 64.
+    const wxSize size(26, 18);
+    const unsigned kGround = 0x123456, kOlive = Rgb(128, 128, 64);
+    struct {
+        int nAction;
+        int nInset;
+    } const aCases[] = {{DrawEntire, 3}, {DrawFocus, 3}, {DrawSelect, 1}};
+    for (const auto& c : aCases) {
+        const wxImage image = RenderOffscreen(
+            size, [&](wxDC& dc) { CColorDlg::DrawSwatch(dc, 2010, wxRect(size), c.nAction); },
+            wxColour(0x12, 0x34, 0x56));
+        EXPECT_EQ(PixelRgb(image, 5, 0), 0xC0C0C0u) << "top edge, action " << c.nAction;
+        EXPECT_EQ(PixelRgb(image, 0, 5), 0xC0C0C0u) << "left edge";
+        EXPECT_EQ(PixelRgb(image, 5, size.y - 1), 0x808080u) << "bottom edge";
+        EXPECT_EQ(PixelRgb(image, size.x - 1, 5), 0x808080u) << "right edge";
+        EXPECT_EQ(PixelRgb(image, c.nInset, c.nInset), kOlive) << "fill starts at the inset";
+        EXPECT_EQ(PixelRgb(image, size.x - 1 - c.nInset, size.y - 1 - c.nInset), kOlive) << "and ends there";
+        if (c.nInset > 1) {
+            EXPECT_EQ(PixelRgb(image, c.nInset - 1, c.nInset - 1), kGround) << "the band is left as it was";
+        }
+    }
+}
+
+TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesById)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        std::vector<int> anOrder;
+        for (wxWindow* pChild : d.GetChildren())
+            if (pChild->AcceptsFocusFromKeyboard() && pChild->GetId() != wxID_OK)
+                anOrder.push_back(pChild->GetId());
+        const std::vector<int> anExpected = {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010,
+                                             2011, 2012, 2013, 2014, 2015};
+        EXPECT_EQ(anOrder, anExpected);
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.DoModal();
+}

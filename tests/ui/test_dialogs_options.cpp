@@ -1,0 +1,218 @@
+// Options dialog: the five settings in and out, the set list, the colour swatch and the picker.
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/radiobut.h>
+#include <wx/uiaction.h>
+
+#include "dialogs/color_dlg.h"
+#include "dialogs/dialog_look.h"
+#include "dialogs/options_dlg.h"
+#include "game/word_set.h"
+#include "ui_test_support.h"
+
+using namespace uitest;
+
+namespace {
+
+struct CSetFolder {
+    CSetFolder(std::initializer_list<const char*> apszFiles)
+    {
+        for (const char* pszFile : apszFiles)
+            folder.Write(pszFile, "<BEGINNER>\nHORSE\n");
+    }
+    CTempFolder folder;
+};
+
+wxChoice* SetList(wxDialog& d)
+{
+    return wxDynamicCast(d.FindWindow(IDC_GAME_SET), wxChoice);
+}
+bool Checked(wxDialog& d, int nId)
+{
+    if (auto* pCheck = wxDynamicCast(d.FindWindow(nId), wxCheckBox))
+        return pCheck->GetValue();
+    return wxDynamicCast(d.FindWindow(nId), wxRadioButton)->GetValue();
+}
+
+}  // namespace
+
+TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
+{
+    CSetFolder sets{"Animals.set", "Birds.set", "word.list.set"};
+    const std::vector<std::wstring> astrListed = ListSetNames(sets.folder.Path());
+    ASSERT_EQ(astrListed.size(), 3u);
+    struct {
+        int nSkill;
+        bool bTimeTrial, bSound;
+        std::wstring strSet;
+        std::wstring strSelected;
+    } const aCases[] = {
+        {2, true, false, L"animals", L"Animals"},  // case is ignored
+        {0, false, true, L"BIRDS", L"Birds"},
+        {1, true, true, L"Gone", astrListed[0]},    // a vanished set selects the first entry
+        {1, false, false, L"", astrListed[0]},
+    };
+    for (const auto& c : aCases) {
+        CModalScript script;
+        script.Then([&](wxDialog& d) {
+            std::vector<std::wstring> astrShown;
+            for (unsigned i = 0; i < SetList(d)->GetCount(); ++i)
+                astrShown.push_back(SetList(d)->GetString(i).ToStdWstring());
+            EXPECT_EQ(astrShown, astrListed) << "unsorted, as the directory gave them";
+            EXPECT_EQ(SetList(d)->GetStringSelection().ToStdWstring(), c.strSelected) << c.strSet;
+            EXPECT_EQ(Checked(d, IDC_TIME_TRIAL), c.bTimeTrial);
+            EXPECT_EQ(Checked(d, IDC_SOUND), c.bSound);
+            const int anRadios[] = {IDC_SKILL_BEGINNER, IDC_SKILL_INTERMEDIATE, IDC_SKILL_ADVANCED};
+            for (int i = 0; i < 3; ++i)
+                EXPECT_EQ(Checked(d, anRadios[i]), i == c.nSkill) << "radio " << i;
+            ClickButton(d, wxID_OK);
+        });
+        COptionsDlg dlg;
+        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.m_nSkill = c.nSkill;
+        dlg.m_bTimeTrial = c.bTimeTrial;
+        dlg.m_bSound = c.bSound;
+        dlg.m_strSet = c.strSet;
+        EXPECT_EQ(dlg.DoModal(), ResultOK);
+        EXPECT_EQ(dlg.m_strSet, c.strSelected) << "OK returns the listed spelling";
+        EXPECT_EQ(dlg.m_nSkill, c.nSkill);
+        EXPECT_EQ(dlg.m_bTimeTrial, c.bTimeTrial);
+        EXPECT_EQ(dlg.m_bSound, c.bSound);
+    }
+    EXPECT_NE(std::find(astrListed.begin(), astrListed.end(), L"word.list"), astrListed.end())
+        << "a set keeps the dots of its file name up to \".set\"";
+}
+
+TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
+{
+    CSetFolder sets{"Animals.set", "Birds.set"};
+    struct {
+        const char* pszHow;
+        std::function<void(wxDialog&)> finish;
+        int nResult;
+    } const aCases[] = {
+        {"OK button", [](wxDialog& d) { ClickButton(d, wxID_OK); }, ResultOK},
+        {"Enter", [](wxDialog&) { wxUIActionSimulator().Char(WXK_RETURN); }, ResultOK},
+        {"Cancel button", [](wxDialog& d) { ClickButton(d, wxID_CANCEL); }, ResultCancel},
+        {"Escape", [](wxDialog&) { wxUIActionSimulator().Char(WXK_ESCAPE); }, ResultCancel},
+    };
+    for (const auto& c : aCases) {
+        CModalScript script;
+        script.Then([&](wxDialog& d) {
+            wxDynamicCast(d.FindWindow(IDC_SKILL_ADVANCED), wxRadioButton)->SetValue(true);
+            wxDynamicCast(d.FindWindow(IDC_TIME_TRIAL), wxCheckBox)->SetValue(false);
+            wxDynamicCast(d.FindWindow(IDC_SOUND), wxCheckBox)->SetValue(true);
+            SetList(d)->SetStringSelection("Birds");
+            d.FindWindow(IDC_SKILL_ADVANCED)->SetFocus();
+            Pump(30);
+            c.finish(d);
+        });
+        COptionsDlg dlg;
+        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.m_nSkill = 0;
+        dlg.m_bTimeTrial = true;
+        dlg.m_bSound = false;
+        dlg.m_strSet = L"Animals";
+        dlg.m_clrBackground = 0x123456;
+        EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
+        if (c.nResult == ResultOK) {
+            EXPECT_EQ(dlg.m_nSkill, 2) << c.pszHow;
+            EXPECT_FALSE(dlg.m_bTimeTrial) << c.pszHow;
+            EXPECT_TRUE(dlg.m_bSound) << c.pszHow;
+            EXPECT_EQ(dlg.m_strSet, L"Birds") << c.pszHow;
+            EXPECT_EQ(dlg.m_clrBackground, 0x123456u) << c.pszHow;
+        }
+    }
+}
+
+TEST(OptionsDialog, NoSetsSaysSoAndCancelsWithoutShowingTheDialog)
+{
+    CSetFolder empty{"readme.txt", "sets.set.bak"};
+    CModalScript script;
+    script.ThenMessageBox();
+    COptionsDlg dlg;
+    dlg.SetSetDirectory(empty.folder.Path());
+    dlg.m_strSet = L"Animals";
+    EXPECT_EQ(dlg.DoModal(), ResultCancel);
+    EXPECT_EQ(script.DialogsSeen(), 1) << "only the message box";
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0], L"Words Sets: Sets not found");
+    EXPECT_EQ(dlg.m_strSet, L"Animals");
+}
+
+TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
+{
+    CSetFolder sets{"Animals.set"};
+    struct {
+        const char* pszHow;
+        int nPickerId;            // how the picker is left
+        int nOptionsId;           // how Options is left
+        int nResult;
+        COLORREF clrAfter;
+    } const aCases[] = {
+        {"picked and accepted", wxID_OK, wxID_OK, ResultOK, 0x408080},
+        {"picker cancelled", wxID_CANCEL, wxID_OK, ResultOK, kDefaultBackground},
+        {"picked, Options cancelled", wxID_OK, wxID_CANCEL, ResultCancel, 0x408080},
+    };
+    for (const auto& c : aCases) {
+        CModalScript script;
+        script.Then([&](wxDialog& d) {
+            auto& dlg = static_cast<COptionsDlg&>(d);
+            const wxRect rcButton = d.FindWindow(IDC_BACKGROUND_COLOR)->GetRect();
+            const wxRect rcSwatch = d.FindWindow(IDC_COLOR_SWATCH)->GetRect();
+            EXPECT_EQ(rcSwatch.GetLeft(), rcButton.GetRight() + 1 + 15) << "15 pixels right of the button";
+            EXPECT_EQ(rcSwatch.width, 50);
+            EXPECT_EQ(rcSwatch.GetTop(), rcButton.GetTop());
+            EXPECT_EQ(rcSwatch.height, rcButton.height);
+            const wxPoint ptMiddle = rcSwatch.GetPosition() + rcSwatch.GetSize() / 2;
+            EXPECT_EQ(PixelRgb(CaptureClient(d), ptMiddle.x, ptMiddle.y), 0xD2FFA6u) << "the given colour";
+            SaveShot(CaptureClient(d), "options");
+            ClickButton(d, IDC_BACKGROUND_COLOR);
+            const COLORREF clrSwatch = c.nPickerId == wxID_OK ? 0x408080 : kDefaultBackground;
+            EXPECT_EQ(dlg.m_swatch.m_clrSwatch, clrSwatch) << c.pszHow;
+            const unsigned rgbSwatch = (GetRValue(clrSwatch) << 16) | (GetGValue(clrSwatch) << 8) | GetBValue(clrSwatch);
+            EXPECT_EQ(PixelRgb(CaptureClient(d), ptMiddle.x, ptMiddle.y), rgbSwatch) << "repainted at once";
+            ClickButton(d, c.nOptionsId);
+        });
+        script.Then([&](wxDialog& picker) {
+            auto& color = static_cast<CColorDlg&>(picker);
+            EXPECT_EQ(MakeRGB(color.m_nRed, color.m_nGreen, color.m_nBlue), kDefaultBackground) << "handed over";
+            ClickButton(picker, 2010);
+            // The picker has only OK; closing its window is its cancel.
+            if (c.nPickerId == wxID_OK)
+                ClickButton(picker, wxID_OK);
+            else
+                picker.Close();
+        });
+        COptionsDlg dlg;
+        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.m_nSkill = 0;
+        dlg.m_strSet = L"Animals";
+        EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
+        EXPECT_EQ(dlg.m_clrBackground, c.clrAfter) << c.pszHow;
+        EXPECT_TRUE(script.Done()) << c.pszHow;
+    }
+}
+
+TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
+{
+    CSetFolder sets{"Animals.set"};
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        const wxColour clrBlue = ToWxColour(kBlue);
+        for (int nId : {IDC_HEADER_LABEL, static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
+            EXPECT_EQ(d.FindWindow(nId)->GetForegroundColour(), clrBlue) << nId;
+        for (int nId : {IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR})
+            EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), clrBlue) << nId;
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetFont().GetNumericWeight(), 600);
+        EXPECT_TRUE(RowIs(CaptureClient(d), 23, 0, d.GetClientSize().x, 0x000000)) << "header rule";
+        d.EndModal(wxID_CANCEL);
+    });
+    COptionsDlg dlg;
+    dlg.SetSetDirectory(sets.folder.Path());
+    dlg.DoModal();
+}

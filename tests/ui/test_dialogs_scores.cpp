@@ -1,0 +1,147 @@
+// Best Scores dialog on a prepared registry: what each row shows, and Reset.
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <wx/stattext.h>
+#include <wx/uiaction.h>
+
+#include "dialogs/best_scores_dlg.h"
+#include "dialogs/dialog_look.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "store/record_store.h"
+#include "ui_test_support.h"
+
+using namespace uitest;
+
+namespace {
+
+// A registry file of the test's own, with the profile over it.
+struct CPreparedStore {
+    CTempFolder folder;
+    CRegistry registry{folder.Path() / "registry.db"};
+    CAppProfile profile{registry};
+};
+
+wxString TextOf(wxDialog& d, int nId)
+{
+    auto* pText = wxDynamicCast(d.FindWindow(nId), wxStaticText);
+    return pText != nullptr ? pText->GetLabelText() : wxString("<missing>");
+}
+
+// Opens the dialog on the store, runs act on it, and ends it with Cancel unless act did.
+void OpenScores(CAppProfile& profile, const std::function<void(wxDialog&)>& act, int* pnResult = nullptr)
+{
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        act(d);
+        Pump(50);
+        if (d.IsModal())
+            d.EndModal(wxID_CANCEL);
+    });
+    CBestScoresDlg dlg(nullptr, &profile);
+    const int nResult = dlg.DoModal();
+    if (pnResult != nullptr)
+        *pnResult = nResult;
+    EXPECT_TRUE(script.Done());
+}
+
+}  // namespace
+
+TEST(BestScoresDialog, EachRowShowsItsRecordAndZeroShowsNothing)
+{
+    CPreparedStore store;
+    const std::wstring strLong(10000, L'\u05D0');  // right-to-left, far wider than the cell
+    struct {
+        const wchar_t* pszName;
+        const wchar_t* pszScore;
+        std::wstring strName;
+        int nScore;
+        int nNameId;
+        int nScoreId;
+        wxString strShownScore;
+    } const aRows[] = {
+        {L"TOP_BEGCHANCE_NAME", L"TOP_BEGCHANCE_SCORE", L"Ann", 12, 1026, 1032, "12"},
+        {L"TOP_BEG_NAME", L"TOP_BEG_SCORE", L"Bo & Co", 212, 1023, 1028, "212"},
+        {L"TOP_INTCHANCE_NAME", L"TOP_INTCHANCE_SCORE", L"Cy", 0, 1027, 1033, ""},
+        {L"TOP_INT_NAME", L"TOP_INT_SCORE", L"", 400, 1022, 1029, "400"},
+        {L"TOP_ADVCHANCE_NAME", L"TOP_ADVCHANCE_SCORE", L"Zo\u00EB \U0001F600", 3, 1036, 1037, "3"},
+        {L"TOP_ADV_NAME", L"TOP_ADV_SCORE", strLong, -5, 1024, 1030, "-5"},
+    };
+    for (const auto& row : aRows) {
+        store.profile.WriteProfileString(L"Veltrane Quillorn", row.pszName, row.strName);
+        store.profile.WriteProfileInt(L"Veltrane Quillorn", row.pszScore, row.nScore);
+    }
+    OpenScores(store.profile, [&](wxDialog& d) {
+        SaveShot(CaptureClient(d), "best_scores_filled");
+        for (const auto& row : aRows) {
+            EXPECT_EQ(TextOf(d, row.nNameId).ToStdWstring(), row.strName) << row.pszName;
+            EXPECT_EQ(TextOf(d, row.nScoreId), row.strShownScore) << row.pszScore;
+            // However long the name, the cells keep their template places.
+            const wxRect rcName = d.FindWindow(row.nNameId)->GetRect();
+            const wxRect rcScore = d.FindWindow(row.nScoreId)->GetRect();
+            EXPECT_FALSE(rcName.Intersects(rcScore)) << row.pszName;
+            EXPECT_LE(rcName.GetRight(), d.GetClientSize().x);
+        }
+        EXPECT_TRUE(d.FindWindow(1026)->HasFlag(wxST_ELLIPSIZE_END)) << "long names end in an ellipsis";
+        EXPECT_TRUE(d.FindWindow(1032)->HasFlag(wxALIGN_RIGHT)) << "scores stand right-aligned";
+        EXPECT_EQ(d.FindWindow(IDC_BEST_RESET)->GetForegroundColour(), ToWxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(1051)->GetForegroundColour(), ToWxColour(kBlue));
+        EXPECT_TRUE(RowIs(CaptureClient(d), 23, 0, d.GetClientSize().x, 0x000000)) << "header rule";
+    });
+}
+
+TEST(BestScoresDialog, EmptyStoreShowsTwelveEmptyTexts)
+{
+    CPreparedStore store;
+    OpenScores(store.profile, [&](wxDialog& d) {
+        for (const CBestScoreRow& row : kBestScoreRows) {
+            EXPECT_EQ(TextOf(d, row.nNameId), "") << row.nNameId;
+            EXPECT_EQ(TextOf(d, row.nScoreId), "") << row.nScoreId;
+        }
+    });
+}
+
+TEST(BestScoresDialog, ResetClearsAtOnceAndStaysClearedAfterCancel)
+{
+    CPreparedStore store;
+    CRecordStore records(store.profile);
+    for (const CBestScoreRow& row : kBestScoreRows)
+        records.Write(row.nSkill, row.bTimeTrial, L"Ann", 7 + row.nSkill);
+    int nResult = 0;
+    OpenScores(
+        store.profile,
+        [&](wxDialog& d) {
+            EXPECT_EQ(TextOf(d, 1026), "Ann");
+            ClickButton(d, IDC_BEST_RESET);
+            EXPECT_TRUE(d.IsModal()) << "Reset leaves the dialog open";
+            for (const CBestScoreRow& row : kBestScoreRows) {
+                EXPECT_EQ(TextOf(d, row.nNameId), "");
+                EXPECT_EQ(TextOf(d, row.nScoreId), "");
+            }
+            wxUIActionSimulator().Char(WXK_ESCAPE);
+        },
+        &nResult);
+    EXPECT_EQ(nResult, ResultCancel);
+    for (const CBestScoreRow& row : kBestScoreRows) {
+        const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
+        EXPECT_EQ(record.strName, L"");
+        EXPECT_EQ(record.nNumber, 0);
+    }
+    OpenScores(store.profile, [&](wxDialog& d) {
+        for (const CBestScoreRow& row : kBestScoreRows)
+            EXPECT_EQ(TextOf(d, row.nScoreId), "") << "still empty when opened again";
+    });
+}
+
+TEST(BestScoresDialog, EnterAcceptsWithoutResetting)
+{
+    CPreparedStore store;
+    CRecordStore(store.profile).Write(SkillBeginner, true, L"Ann", 50);
+    int nResult = 0;
+    OpenScores(
+        store.profile, [](wxDialog&) { wxUIActionSimulator().Char(WXK_RETURN); }, &nResult);
+    EXPECT_EQ(nResult, ResultOK);
+    EXPECT_EQ(CRecordStore(store.profile).Read(SkillBeginner, true).nNumber, 50);
+}
