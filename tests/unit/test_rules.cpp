@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -223,4 +225,29 @@ TEST_F(Rules, SolvingAtTheFirstGuessStartsAndStopsTheClock)
     const std::vector<std::wstring> head(g.m_astrEvents.begin(), g.m_astrEvents.begin() + 3);
     EXPECT_EQ(head, (std::vector<std::wstring>{L"clock:start", L"msg:Congratulations.  You are one smart player.",
                                                L"clock:stop"}));
+}
+
+TEST(RulesOnABrokenStore, GamePlaysOnDefaultsSaysNothingAndLeavesTheFileAlone)
+{
+    CTempDir dir;
+    CTempDir programDir;
+    programDir.Write("animals.set", MakeSet(kBeg, kInt, kAdv));
+    const std::string garbage(4096, '\x5A');
+    const std::filesystem::path file = dir.Write("registry.db", garbage);
+    CRegistry registry(file);
+    CAppProfile profile(registry);
+    CScriptedGame g(profile, programDir.Path());
+    g.StartFirstWord();
+    EXPECT_TRUE(g.m_astrMessages.empty());
+    EXPECT_TRUE(g.m_bSound);
+    EXPECT_TRUE(g.m_bTimeTrial);
+    EXPECT_EQ(g.m_clrBackground, kDefaultBackground);
+    EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
+    EXPECT_FALSE(g.m_bGameOver);
+    g.OnNew();
+    EXPECT_EQ(g.m_history.m_strMagicWord, L"MANGO") << "progress held in memory for this run";
+
+    std::ifstream in(file, std::ios::binary);
+    const std::string after((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(after, garbage);
 }
