@@ -61,7 +61,8 @@ bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, Ignor
 
 // The set name of a file name: the name without its final ".set" (any case): my.words.set -> my.words.
 std::wstring SetNameFromFileName(const std::filesystem::path& fileName);
-// The set's file in dir: dir/<name>.set.
+// The set's file in dir: dir/<name>.set, else the file whose set name matches in another case
+// (the set search takes the ending in any case); empty for a name that cannot be a file name.
 std::filesystem::path SetFilePath(const std::filesystem::path& dir, const std::wstring& strSet);
 // The names of the sets in dir, in the order the directory yields them.
 std::vector<std::wstring> ListSetNames(const std::filesystem::path& dir);
