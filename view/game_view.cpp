@@ -90,6 +90,7 @@ void CVeltraneQuillornView::OnInitialUpdate()
     const wxSize size = GetClientSize();
     m_bmpBuffer.CreateWithDIPSize(wxSize(std::max(size.x, 1), std::max(size.y, 1)), GetDPIScaleFactor());
     m_dcMem.SelectObject(m_bmpBuffer);
+    UseCrispShapes(m_dcMem);
     m_dcMem.SetFont(m_fontView);
     m_dcMem.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     m_dcMem.SetTextForeground(*wxBLACK);

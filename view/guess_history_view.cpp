@@ -69,6 +69,7 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     const int nTop = FirstVisibleRow() * kRowHeight;
     const int nRows = static_cast<int>(m_astrGuesses.size());
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    UseCrispShapes(dc);
 
     m_nRowsDrawn = 0;
     for (int j = FirstVisibleRow(); j < nRows && j * kRowHeight < nTop + nHeight; ++j) {

@@ -3,6 +3,8 @@
 
 #include <wx/dcclient.h>
 
+#include "view/view_look.h"
+
 CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const wxRect& rc)
     : wxWindow(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE, "X"),
       m_painter(painter)
@@ -21,6 +23,7 @@ CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const w
 void CLetterKey::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
+    UseCrispShapes(dc);
     m_painter.OnDrawItem(dc, GetId(), wxRect(GetClientSize()), m_bPressed);
 }
 

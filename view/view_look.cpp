@@ -3,6 +3,7 @@
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
+#include <wx/graphics.h>
 #include <wx/settings.h>
 
 namespace {
@@ -57,4 +58,10 @@ wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString,
     for (int nPixels = font.GetPixelSize().y - 1; nPixels > 6 && !SamplesFit(font, aSamples); --nPixels)
         font.SetPixelSize(wxSize(0, nPixels));
     return font;
+}
+
+void UseCrispShapes(wxDC& dc)
+{
+    if (wxGraphicsContext* pGc = dc.GetGraphicsContext())
+        pGc->SetAntialiasMode(wxANTIALIAS_NONE);
 }

@@ -24,3 +24,8 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
 // The desktop's GUI font, shrunk if need be so that one line fits nLineHeight pixels and each
 // sample text fits its width.
 wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples);
+
+class wxDC;
+// Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing of shapes (text
+// keeps the desktop's smoothing).
+void UseCrispShapes(wxDC& dc);

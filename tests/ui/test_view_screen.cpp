@@ -1,0 +1,126 @@
+// What the game screen shows at the pixels the layout fixes: the letter keys, the cells of the
+// longest word, the colours and cells after new options, and a picture of a game in progress.
+#include <wx/checkbox.h>
+#include <wx/dcmemory.h>
+#include <wx/dcscreen.h>
+#include <wx/radiobut.h>
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "dialogs/options_dlg.h"
+#include "store/settings_store.h"
+#include "test_view_fixture.h"
+#include "view/game_view.h"
+
+namespace {
+
+using uitest::CModalScript;
+
+constexpr unsigned kRgbBlack = 0x000000;
+constexpr unsigned kRgbBackground = 0xD2FFA6;
+
+class ViewScreenTest : public CGameWindowTest {};
+
+TEST_F(ViewScreenTest, LetterKeysStandInTwoColumnsOfThirteen)
+{
+    OpenAndStartWord();
+    const wxImage img = OnScreen(*m_pView);
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
+        const int nRow = (nId - IDC_LETTER_FIRST) % 13;
+        const int nLeft = nId - IDC_LETTER_FIRST < 13 ? 5 : 222;
+        const int nTop = 5 + 14 * nRow;
+        wxWindow* pKey = m_pView->FindWindow(nId);
+        ASSERT_NE(pKey, nullptr) << nId;
+        EXPECT_EQ(pKey->GetRect(), wxRect(nLeft, nTop, 14, 12)) << nId;
+        EXPECT_FALSE(pKey->AcceptsFocus()) << nId;
+        // A black outline on all four corners, the background just outside.
+        for (const wxPoint& pt : {wxPoint(nLeft, nTop), wxPoint(nLeft + 13, nTop), wxPoint(nLeft, nTop + 11),
+                                  wxPoint(nLeft + 13, nTop + 11)})
+            EXPECT_EQ(uitest::PixelRgb(img, pt.x, pt.y), kRgbBlack) << nId << " at " << pt.x << "," << pt.y;
+        EXPECT_EQ(uitest::PixelRgb(img, nLeft - 1, nTop + 5), kRgbBackground) << nId;
+        EXPECT_EQ(uitest::PixelRgb(img, nLeft + 14, nTop + 5), kRgbBackground) << nId;
+        EXPECT_EQ(uitest::PixelRgb(img, nLeft + 5, nTop + 12), kRgbBackground) << nId;
+    }
+}
+
+TEST_F(ViewScreenTest, SevenCellsOfAnAdvancedWordEndBeforeTheRightKeys)
+{
+    WriteSet("Test.set", kTestSetText);
+    CSettingsStore(*m_pProfile).WriteCurrentSkill(SkillAdvanced);
+    {
+        CModalScript script;
+        script.Then(PressGo);
+        Open(script);
+    }
+    ASSERT_EQ(m_pView->HistoryView().m_strMagicWord, L"KITCHEN");
+    const wxImage img = ComposedView();
+    for (int i = 0; i < 7; ++i) {
+        const int x = 63 + 22 * i;
+        const unsigned rgbOutline = i == 0 ? 0xFF0000 : kRgbBlack;
+        EXPECT_TRUE(uitest::RowIs(img, 5, x, x + 21, rgbOutline)) << "top of cell " << i;
+        EXPECT_TRUE(uitest::RowIs(img, 25, x, x + 21, rgbOutline)) << "bottom of cell " << i;
+        EXPECT_EQ(uitest::PixelRgb(img, x + 21, 15), kRgbBackground) << "gap after cell " << i;
+    }
+    EXPECT_EQ(uitest::PixelRgb(img, 215, 15), kRgbBlack);  // the last outline ends at x = 215
+    EXPECT_TRUE(uitest::RowIs(img, 15, 216, 241, kRgbBackground));
+}
+
+TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
+{
+    OpenAndStartWord();
+    const COLORREF clrNew = MakeRGB(255, 240, 200);
+    CModalScript script;
+    script
+        .Then([&](wxDialog& dlg) {
+            auto& options = dynamic_cast<COptionsDlg&>(dlg);
+            dynamic_cast<wxRadioButton*>(dlg.FindWindow(IDC_SKILL_INTERMEDIATE))->SetValue(true);
+            dynamic_cast<wxCheckBox*>(dlg.FindWindow(IDC_TIME_TRIAL))->SetValue(false);
+            options.m_clrBackground = clrNew;  // what the colour picker hands back
+            uitest::ClickButton(dlg, wxID_OK);
+        })
+        .Then(PressGo);
+    Command(ID_TOOLS_OPTIONS);
+    EXPECT_TRUE(script.Done());
+
+    EXPECT_EQ(m_pView->m_nSkill, SkillIntermediate);
+    EXPECT_FALSE(m_pView->m_bTimeTrial);
+    EXPECT_EQ(m_pView->m_clrBackground, clrNew);
+    EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANET");
+    CSettingsStore store(*m_pProfile);
+    EXPECT_FALSE(store.ReadTimeTrial());
+    EXPECT_EQ(store.ReadCurrentSkill(), SkillIntermediate);
+    EXPECT_EQ(store.ReadBackground(), clrNew);
+
+    const wxImage img = ComposedView();
+    EXPECT_EQ(uitest::PixelRgb(img, 2, 2), 0xFFF0C8u);
+    EXPECT_EQ(uitest::PixelRgb(img, 63 + 22 * 5, 15), kRgbBlack);      // a sixth cell
+    EXPECT_EQ(uitest::PixelRgb(img, 63 + 22 * 6, 15), 0xFFF0C8u);     // and no seventh
+    EXPECT_TRUE(uitest::RowIs(img, 183, 25, 216, 0xFFF0C8u));         // no bar without Time Trial
+    Shot(img, "options-applied");
+}
+
+// A picture of a game in progress, menus and tool bar included, for whoever reads the README.
+TEST_F(ViewScreenTest, GameInProgressScreenshot)
+{
+    OpenAndStartWord();
+    Type("plant\rpaper\rample\r");
+    for (const wchar_t c : {L'T', L'N', L'R', L'A', L'A', L'P', L'P'})
+        m_pView->OnLetterKey(IDC_LETTER_FIRST + (c - L'A'));
+    Tick(37);
+    Type("ap");
+    m_pFrame->Refresh(false);
+    m_pFrame->Update();
+    uitest::Pump(60);
+    const wxRect rc = m_pFrame->GetScreenRect();
+    wxBitmap bmp(rc.width, rc.height, 24);
+    {
+        wxMemoryDC dc(bmp);
+        wxScreenDC screen;
+        dc.Blit(0, 0, rc.width, rc.height, &screen, rc.x, rc.y);
+    }
+    const wxImage img = bmp.ConvertToImage();
+    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 3u);
+    Shot(img, "game-screen");
+}
+
+}  // namespace
