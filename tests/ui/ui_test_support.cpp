@@ -81,6 +81,9 @@ int CModalScript::Enter(wxDialog* pDialog)
     }
     Action action = std::move(step.action);
     pDialog->CallAfter([pDialog, action] {
+        // Without a window manager nobody hands the new dialog the keyboard; ask for it, as a
+        // desktop would give it on opening.
+        pDialog->Raise();
         WaitShown(*pDialog);
         action(*pDialog);
         Pump(30);
