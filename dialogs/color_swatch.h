@@ -15,6 +15,8 @@ public:
     bool Create(const wxRect& rc, wxWindow* pParent, int nId);
     // Shows the colour at once.
     void SetColor(COLORREF clr);
+    // Only shows; Tab passes it by.
+    bool AcceptsFocus() const override { return false; }
 
     COLORREF m_clrSwatch = kWhite;
 

@@ -6,6 +6,7 @@
 
 #include <wx/dc.h>
 #include <wx/dcscreen.h>
+#include <wx/fontenum.h>
 #include <wx/pen.h>
 #include <wx/brush.h>
 #include <wx/window.h>
@@ -36,6 +37,20 @@ void RegisterGameFonts()
     }
 }
 
+wxString ResolveFaceName(const wxString& strFace)
+{
+    if (strFace.CmpNoCase("Tahoma") != 0)
+        return strFace;
+    static const wxString s_strFace = [] {
+        if (wxFontEnumerator::IsValidFacename("Tahoma"))
+            return wxString("Tahoma");
+        if (wxFontEnumerator::IsValidFacename("Liberation Sans"))
+            return wxString("Liberation Sans");
+        return wxString("Tahoma");
+    }();
+    return s_strFace;
+}
+
 int ScreenPixelsPerInch()
 {
     wxScreenDC dc;
@@ -52,7 +67,7 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
     // logical height means; asking for a pixel size instead makes it hunt for a cell height.
     const double dEmPoints = -nHeight * 72.0 / nPpi;
     wxFontInfo info;
-    info.FaceName(strFace.Left(31)).Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
+    info.FaceName(ResolveFaceName(strFace.Left(31))).Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
     wxFont made(info);
     made.SetFractionalPointSize(dEmPoints);
     made.SetNumericWeight(bBold ? 600 : 400);

@@ -39,6 +39,11 @@ inline COLORREF FromWxColour(const wxColour& clr)
 // because dialog units follow whatever face is used.
 void RegisterGameFonts();
 
+// The face to ask the toolkit for: Tahoma itself when it is there; otherwise Liberation Sans,
+// whose widths come closer to Tahoma's than the desktop's default sans face, so the templates
+// still fit.
+wxString ResolveFaceName(const wxString& strFace);
+
 // The vertical pixels per inch fonts are sized by.
 int ScreenPixelsPerInch();
 

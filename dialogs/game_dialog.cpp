@@ -4,6 +4,10 @@
 
 #include <wx/app.h>
 #include <wx/button.h>
+#include <wx/checkbox.h>
+#include <wx/radiobut.h>
+#include <wx/statbox.h>
+#include <wx/stattext.h>
 #include <wx/dcclient.h>
 
 #include "dialogs/dialog_look.h"
@@ -61,7 +65,7 @@ bool CGameDialog::CreateWindow()
 
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
-    m_fontTemplate = wxFont(wxFontInfo().FaceName("Tahoma"));
+    m_fontTemplate = wxFont(wxFontInfo().FaceName(ResolveFaceName("Tahoma")));
     m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi);
     SetFont(m_fontTemplate);
     {
@@ -85,6 +89,53 @@ bool CGameDialog::CreateWindow()
     return true;
 }
 
+void CGameDialog::WidenCutOffTexts()
+{
+    // The template widths fit Tahoma. In a wider fallback face a label may not fit; it grows
+    // toward the side its text is aligned away from, when that space is free.
+    // From the template: the toolkit may not report the client size before the window is shown.
+    const wxRect rcClient(DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y).GetSize());
+    auto isFree = [&](const wxRect& rc, wxWindow* pSelf) {
+        if (!rcClient.Contains(rc))
+            return false;
+        for (wxWindow* pOther : GetChildren()) {
+            if (pOther == pSelf || !pOther->IsShown())
+                continue;
+            const wxRect rcOther = pOther->GetRect();
+            // A group box may frame the control, but not cut across it.
+            if (wxDynamicCast(pOther, wxStaticBox) != nullptr && rcOther.Contains(pSelf->GetRect()) &&
+                rcOther.Contains(rc))
+                continue;
+            if (rcOther.Intersects(rc))
+                return false;
+        }
+        return true;
+    };
+    for (wxWindow* pChild : GetChildren()) {
+        const bool bText = wxDynamicCast(pChild, wxStaticText) != nullptr && !pChild->HasFlag(wxST_ELLIPSIZE_END);
+        const bool bMark = wxDynamicCast(pChild, wxCheckBox) != nullptr || wxDynamicCast(pChild, wxRadioButton) != nullptr;
+        if (!bText && !bMark)
+            continue;
+        const wxRect rc = pChild->GetRect();
+        const int nExtra = pChild->GetBestSize().x - rc.width;
+        if (nExtra <= 0)
+            continue;
+        // As much of the missing width as is free, all of it if possible.
+        for (int nGrow = nExtra; nGrow > 0; --nGrow) {
+            wxRect rcWide = rc;
+            rcWide.width += nGrow;
+            if (pChild->HasFlag(wxALIGN_RIGHT))
+                rcWide.x -= nGrow;
+            else if (pChild->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
+                rcWide.x -= nGrow / 2;
+            if (isFree(rcWide, pChild)) {
+                pChild->SetSize(rcWide);
+                break;
+            }
+        }
+    }
+}
+
 wxRect CGameDialog::DialogRect(int x, int y, int cx, int cy) const
 {
     // Edges are converted, not sizes, so neighbouring controls meet exactly as in the template.
@@ -103,6 +154,7 @@ int CGameDialog::DoModal()
     InitialiseDialog();
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
+    WidenCutOffTexts();
     if (GetParent() != nullptr)
         CentreOnParent();
     else

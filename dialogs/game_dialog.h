@@ -51,6 +51,7 @@ protected:
 
 private:
     bool CreateWindow();
+    void WidenCutOffTexts();
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/frame.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -14,6 +16,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/color_dlg.h"
+#include "dialogs/dialog_units.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
@@ -87,7 +90,30 @@ std::vector<std::string> FindLayoutProblems(wxDialog& dlg)
 struct CLayoutCase {
     const char* pszName;
     std::function<int()> run;
+    const char* pszCaption;
+    std::vector<int> anTabOrder;    // the controls Tab visits, in order
 };
+
+// Focusable controls in the order Tab visits them. Of a radio group only the checked button
+// takes the focus, so a group counts once, by its first button.
+std::vector<int> TabOrder(wxDialog& dlg)
+{
+    std::vector<int> anOrder;
+    bool bInRadioGroup = false;
+    for (wxWindow* pChild : dlg.GetChildren()) {
+        if (!pChild->IsShown() || !pChild->AcceptsFocusFromKeyboard())
+            continue;
+        if (auto* pRadio = wxDynamicCast(pChild, wxRadioButton)) {
+            if (bInRadioGroup && !pRadio->HasFlag(wxRB_GROUP))
+                continue;
+            bInRadioGroup = true;
+        } else {
+            bInRadioGroup = false;
+        }
+        anOrder.push_back(pChild->GetId());
+    }
+    return anOrder;
+}
 
 }  // namespace
 
@@ -104,16 +130,19 @@ TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
     records.Write(SkillAdvanced, true, std::wstring(10000, L'W'), 99999);
 
     const CLayoutCase aCases[] = {
-        {"new_game", [] { CNewGameDlg d; d.m_nWordLength = 6; return d.DoModal(); }},
-        {"level", [] { CLevelDlg d; d.m_nFinishedLevel = 10; d.m_nNextLevel = 11; return d.DoModal(); }},
+        {"new_game", [] { CNewGameDlg d; d.m_nWordLength = 6; return d.DoModal(); }, "Quillorn", {IDC_GO}},
+        {"level", [] { CLevelDlg d; d.m_nFinishedLevel = 10; d.m_nNextLevel = 11; return d.DoModal(); }, "Level",
+         {IDC_LEVEL_YES, IDC_LEVEL_NO}},
         {"player_name", [] {
              CPlayerNameDlg d;
              d.m_strName = L"Ann";
              d.m_strMessage = L"You are the best player in this level who took minimum tries.";
              return d.DoModal();
-         }},
-        {"best_scores", [&] { CBestScoresDlg d(nullptr, &profile); return d.DoModal(); }},
-        {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); }},
+         }, "Player Name", {IDC_PLAYER_NAME, wxID_OK}},
+        {"best_scores", [&] { CBestScoresDlg d(nullptr, &profile); return d.DoModal(); }, "Top Players",
+         {wxID_OK, IDC_BEST_RESET}},
+        {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); }, "Color",
+         {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},
         {"options", [&] {
              COptionsDlg d;
              d.SetSetDirectory(folder.Path());
@@ -122,8 +151,9 @@ TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
              d.m_strSet = L"birds";
              d.m_bSound = false;
              return d.DoModal();
-         }},
-        {"about", [] { CAboutDlg d; return d.DoModal(); }},
+         }, "Options",
+         {IDC_SKILL_BEGINNER, IDC_GAME_SET, IDC_TIME_TRIAL, IDC_SOUND, wxID_OK, wxID_CANCEL, IDC_BACKGROUND_COLOR}},
+        {"about", [] { CAboutDlg d; return d.DoModal(); }, "About Veltrane Quillorn", {wxID_OK}},
     };
     for (const CLayoutCase& c : aCases) {
         CModalScript script;
@@ -131,12 +161,41 @@ TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
             SaveShot(CaptureClient(dlg), c.pszName);
             for (const std::string& strProblem : FindLayoutProblems(dlg))
                 ADD_FAILURE() << c.pszName << ": " << strProblem;
+            // About 240 pixels in Tahoma; a wider fallback face widens the dialog units with it.
             const int nWidth = dlg.GetClientSize().x;
             EXPECT_GE(nWidth, 215) << c.pszName;
-            EXPECT_LE(nWidth, 260) << c.pszName;
+            EXPECT_LE(nWidth, TahomaMetrics() != nullptr ? 260 : 290) << c.pszName;
+            EXPECT_EQ(dlg.GetTitle(), c.pszCaption);
+            EXPECT_EQ(TabOrder(dlg), c.anTabOrder) << c.pszName;
             dlg.EndModal(wxID_CANCEL);
         });
         EXPECT_EQ(c.run(), ResultCancel) << c.pszName;
         EXPECT_TRUE(script.Done()) << c.pszName;
     }
+}
+
+TEST(DialogLayout, WithoutAParentTheMainWindowOwnsAndCentresTheDialog)
+{
+    auto* pFrame = new wxFrame(nullptr, wxID_ANY, "main", wxPoint(300, 120), wxSize(260, 420));
+    pFrame->Show();
+    wxWindow* pOldTop = wxTheApp->GetTopWindow();
+    wxTheApp->SetTopWindow(pFrame);
+    WaitShown(*pFrame);
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        EXPECT_EQ(d.GetParent(), pFrame);
+        const wxPoint ptDialog = d.GetScreenRect().GetPosition() + d.GetScreenRect().GetSize() / 2;
+        const wxPoint ptFrame = pFrame->GetScreenRect().GetPosition() + pFrame->GetScreenRect().GetSize() / 2;
+        EXPECT_NEAR(ptDialog.x, ptFrame.x, 4);
+        EXPECT_NEAR(ptDialog.y, ptFrame.y, 4);
+        d.EndModal(wxID_CANCEL);
+    });
+    {
+        // Gone before the frame: a frame destroys the dialogs it owns.
+        CLevelDlg dlg;
+        dlg.DoModal();
+    }
+    wxTheApp->SetTopWindow(pOldTop);
+    pFrame->Destroy();
+    Pump(30);
 }
