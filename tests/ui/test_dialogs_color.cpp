@@ -103,7 +103,8 @@ TEST(ColorDialog, ClickingSwatch2010ThenOkGivesItsComponents)
         sim.MouseMove(pSwatch->GetScreenRect().GetPosition() + wxPoint(8, 6));
         Pump(30);
         sim.MouseClick();
-        Pump(60);
+        auto& dlg = static_cast<CColorDlg&>(d);
+        EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed == 128; }));
         ClickButton(d, wxID_OK);
     });
     CColorDlg dlg;
@@ -127,15 +128,15 @@ TEST(ColorDialog, DraggingASliderMovesThePreviewBeforeRelease)
         sim.MouseDown();
         Pump(30);
         sim.MouseMove(rc.GetLeft() + rc.width / 2, rc.GetTop() + rc.height / 2);
-        Pump(60);
+        WaitFor([&] { return dlg.m_nRed > 60; });
+        Pump(30);
         const int nMid = dlg.m_nRed;
         EXPECT_GT(nMid, 60);
         EXPECT_LT(nMid, 200);
         EXPECT_EQ(PixelRgb(CaptureClient(d), d.GetClientSize().x / 2, 115), Rgb(nMid, 0, 0))
             << "the preview follows while the button is still down";
         sim.MouseMove(rc.GetLeft() + rc.width * 3 / 4, rc.GetTop() + rc.height / 2);
-        Pump(60);
-        EXPECT_GT(dlg.m_nRed, nMid);
+        EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed > nMid; })) << "still following the pointer";
         sim.MouseUp();
         Pump(30);
         wxUIActionSimulator().Char(WXK_ESCAPE);

@@ -34,8 +34,8 @@ TEST(PlayerNameDialog, OkReturnsTheEditedNameCancelKeepsTheCallersName)
          [](wxDialog& d) {
              wxUIActionSimulator sim;
              sim.Text("Bob");
-             Pump(50);
-             EXPECT_EQ(NameField(d)->GetValue(), "Bob") << "the field had the focus and its text selected";
+             EXPECT_TRUE(WaitFor([&] { return NameField(d)->GetValue() == "Bob"; }))
+                 << "the field had the focus and its text selected; it holds " << NameField(d)->GetValue();
              sim.Char(WXK_RETURN);
          },
          ResultOK, L"Bob"},

@@ -36,7 +36,6 @@ void OpenScores(CAppProfile& profile, const std::function<void(wxDialog&)>& act,
     CModalScript script;
     script.Then([&](wxDialog& d) {
         act(d);
-        Pump(50);
         if (d.IsModal())
             d.EndModal(wxID_CANCEL);
     });
@@ -121,6 +120,7 @@ TEST(BestScoresDialog, ResetClearsAtOnceAndStaysClearedAfterCancel)
                 EXPECT_EQ(TextOf(d, row.nScoreId), "");
             }
             wxUIActionSimulator().Char(WXK_ESCAPE);
+            EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
         },
         &nResult);
     EXPECT_EQ(nResult, ResultCancel);
@@ -141,7 +141,12 @@ TEST(BestScoresDialog, EnterAcceptsWithoutResetting)
     CRecordStore(store.profile).Write(SkillBeginner, true, L"Ann", 50);
     int nResult = 0;
     OpenScores(
-        store.profile, [](wxDialog&) { wxUIActionSimulator().Char(WXK_RETURN); }, &nResult);
+        store.profile,
+        [](wxDialog& d) {
+            wxUIActionSimulator().Char(WXK_RETURN);
+            EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
+        },
+        &nResult);
     EXPECT_EQ(nResult, ResultOK);
     EXPECT_EQ(CRecordStore(store.profile).Read(SkillBeginner, true).nNumber, 50);
 }

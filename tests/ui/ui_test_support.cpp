@@ -27,6 +27,17 @@ void Pump(int nMs)
     } while (watch.Time() < nMs);
 }
 
+bool WaitFor(const std::function<bool()>& condition, int nMs)
+{
+    wxStopWatch watch;
+    while (!condition()) {
+        if (watch.Time() >= nMs)
+            return false;
+        Pump(10);
+    }
+    return true;
+}
+
 void WaitShown(wxWindow& window)
 {
     wxStopWatch watch;
@@ -86,8 +97,7 @@ int CModalScript::Enter(wxDialog* pDialog)
         pDialog->Raise();
         WaitShown(*pDialog);
         action(*pDialog);
-        Pump(30);
-        if (pDialog->IsModal()) {
+        if (!WaitFor([pDialog] { return !pDialog->IsModal(); })) {
             ADD_FAILURE() << "dialog \"" << pDialog->GetTitle().utf8_string() << "\" was left open";
             pDialog->EndModal(wxID_CANCEL);
         }

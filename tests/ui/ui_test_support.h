@@ -20,6 +20,10 @@ namespace uitest {
 // Lets pending events and repaints through for about nMs milliseconds.
 void Pump(int nMs = 30);
 
+// Lets events through until the condition holds or nMs pass; whether it came to hold. Simulated
+// input arrives through the display server, so a loaded machine may need a while.
+bool WaitFor(const std::function<bool()>& condition, int nMs = 3000);
+
 // Waits (up to a second) until the window is on screen, then lets it paint.
 void WaitShown(wxWindow& window);
 
