@@ -155,7 +155,8 @@ int CGameDialog::DoModal()
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
     WidenCutOffTexts();
-    if (GetParent() != nullptr)
+    // A main window not yet on screen has no place to centre over.
+    if (GetParent() != nullptr && GetParent()->IsShown())
         CentreOnParent();
     else
         CentreOnScreen();
