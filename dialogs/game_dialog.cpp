@@ -5,10 +5,10 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/dcclient.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
-#include <wx/dcclient.h>
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
