@@ -10,6 +10,7 @@
 
 #include "game/guess_record.h"
 #include "game/types.h"
+#include "game/word_list.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
 
@@ -73,7 +74,7 @@ public:
     void OnLetterKey(int nId);
 
     int WordLength() const;
-    const std::vector<std::wstring>& WordsOfSkill() const;
+    const CWordList& WordsOfSkill() const;
 
     // ---- Game state ---------------------------------------------------------------------------
     std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
@@ -92,9 +93,9 @@ public:
     int m_nScore = 0;
     COLORREF m_clrBackground = kDefaultBackground;
     std::wstring m_strSet;
-    std::vector<std::wstring> m_wordsBeginner;
-    std::vector<std::wstring> m_wordsIntermediate;
-    std::vector<std::wstring> m_wordsAdvanced;
+    CWordList m_wordsBeginner{5};
+    CWordList m_wordsIntermediate{6};
+    CWordList m_wordsAdvanced{7};
 
     // Cell geometry of the guess row, shared by the drawing and the tap rule.
     static constexpr int m_nCellLeft = 63;

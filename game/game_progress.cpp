@@ -22,7 +22,7 @@ int CGameCore::WordLength() const
     return static_cast<int>(History().m_strMagicWord.size());
 }
 
-const std::vector<std::wstring>& CGameCore::WordsOfSkill() const
+const CWordList& CGameCore::WordsOfSkill() const
 {
     switch (PlayedSkill()) {
     case SkillIntermediate: return m_wordsIntermediate;

@@ -5,7 +5,7 @@
 
 bool CGameCore::PickNextWord()
 {
-    const std::vector<std::wstring>& words = WordsOfSkill();
+    const CWordList& words = WordsOfSkill();
     if (words.empty())
         return false;
     // Played in file order; after the last word (or from a damaged index) the list starts again.
@@ -14,7 +14,7 @@ bool CGameCore::PickNextWord()
     if (m_nWordIndex >= -1 && m_nWordIndex < nCount - 1)
         nNext = m_nWordIndex + 1;
     m_nWordIndex = nNext;
-    History().m_strMagicWord = words[static_cast<std::size_t>(nNext)];
+    History().m_strMagicWord = std::wstring(words[static_cast<std::size_t>(nNext)]);
     // Saved at once, so the index names the last word handed out, solved or not.
     SaveProgress(m_strSet, PlayedSkill(), m_nWordIndex);
     return true;

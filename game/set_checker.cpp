@@ -11,10 +11,10 @@ namespace {
 
 constexpr const char* kCheckUsage = "Usage: veltrane-quillorn --check-set [--words] FILE...\n";
 
-void PrintList(std::ostream& out, const char* szHeading, const std::vector<std::wstring>& words)
+void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 {
     out << szHeading << '\n';
-    for (const std::wstring& strWord : words)
+    for (std::wstring_view strWord : words)
         out << EncodeUtf8(strWord) << '\n';
 }
 

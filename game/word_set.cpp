@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "platform/files.h"
 #include "platform/text.h"
@@ -15,6 +18,7 @@ namespace {
 // longer line is only counted, never kept: a 10 MB line costs no more memory than a short one.
 constexpr std::size_t kLineCap = 64;
 
+constexpr std::array<std::string_view, 3> kAsciiMarkers = {"<BEGINNER>", "<INTERMEDIATE>", "<ADVANCED>"};
 constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
 
 bool IsBlankByte(char c)
@@ -22,16 +26,50 @@ bool IsBlankByte(char c)
     return c == ' ' || c == '\t' || c == '\v' || c == '\f';
 }
 
-std::size_t WordLengthOf(int nSection)
+// The first CR or LF in [p, pEnd), else pEnd. Eight bytes at a time: most lines are a word, and
+// this scan is most of the work of a load.
+const char* FindLineEnd(const char* p, const char* pEnd)
 {
-    return static_cast<std::size_t>(nSection) + 5;
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+        constexpr std::uint64_t kHigh = 0x8080808080808080ULL;
+        while (pEnd - p >= 8) {
+            std::uint64_t v;
+            std::memcpy(&v, p, 8);
+            const std::uint64_t lf = v ^ (kOnes * '\n');
+            const std::uint64_t cr = v ^ (kOnes * '\r');
+            // A zero byte of lf or cr sets its top bit here. Borrows can also mark bytes above a
+            // real hit, never below one, so the lowest mark is the first line end.
+            const std::uint64_t hits = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHigh;
+            if (hits != 0)
+                return p + (std::countr_zero(hits) >> 3);
+            p += 8;
+        }
+    }
+    while (p < pEnd && *p != '\n' && *p != '\r')
+        ++p;
+    return p;
+}
+
+bool IsAsciiMarker(const char* p, std::size_t n, std::string_view marker)
+{
+    if (n != marker.size())
+        return false;
+    for (std::size_t i = 0; i < n; ++i) {
+        char c = p[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != marker[i])
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
 
-const std::vector<std::wstring>& CWordLists::ForSkill(int nSkill) const
+const CWordList& CWordLists::ForSkill(int nSkill) const
 {
-    static const std::vector<std::wstring> s_none;
+    static const CWordList s_none;
     switch (nSkill) {
     case 0: return m_wordsBeginner;
     case 1: return m_wordsIntermediate;
@@ -48,7 +86,8 @@ void CWordLists::Clear()
 }
 
 CWordSetParser::CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored)
-    : m_lists(lists), m_onIgnored(std::move(onIgnored))
+    : m_apLists{&lists.m_wordsBeginner, &lists.m_wordsIntermediate, &lists.m_wordsAdvanced},
+      m_onIgnored(std::move(onIgnored))
 {
     m_line.reserve(kLineCap);
 }
@@ -57,6 +96,16 @@ void CWordSetParser::Feed(std::string_view bytes)
 {
     const char* p = bytes.data();
     const char* const pEnd = p + bytes.size();
+    if (m_nLineBytes > 0) {
+        // The line the last chunk ended in (no CR can be pending: that would have ended it).
+        const char* const pStop = FindLineEnd(p, pEnd);
+        AppendPartial(p, pStop);
+        if (pStop == pEnd)
+            return;
+        EndPartialLine();
+        m_bAfterCR = (*pStop == '\r');
+        p = pStop + 1;
+    }
     while (p < pEnd) {
         if (m_bAfterCR) {
             m_bAfterCR = false;
@@ -65,20 +114,24 @@ void CWordSetParser::Feed(std::string_view bytes)
                 continue;
             }
         }
-        // Bytes up to the next line end go in as one run; the line ends only where CR or LF is.
-        const char* pStop = p;
-        while (pStop < pEnd && *pStop != '\n' && *pStop != '\r')
-            ++pStop;
-        AppendRun(p, pStop);
-        if (pStop == pEnd)
-            break;
+        const char* pStop = FindLineEnd(p, pEnd);
+        if (pStop == pEnd) {
+            AppendPartial(p, pEnd);
+            return;
+        }
         m_bAfterCR = (*pStop == '\r');
-        EndLine();
+        const char* pFirst = p;
+        while (pFirst < pStop && IsBlankByte(*pFirst))
+            ++pFirst;
+        const char* pLast = pStop;
+        while (pLast > pFirst && IsBlankByte(pLast[-1]))
+            --pLast;
+        EndLine(pFirst, static_cast<std::size_t>(pLast - pFirst));
         p = pStop + 1;
     }
 }
 
-void CWordSetParser::AppendRun(const char* p, const char* pEnd)
+void CWordSetParser::AppendPartial(const char* p, const char* pEnd)
 {
     // Leading white space is trimmed as it comes, trailing white space once a later byte shows
     // it was inner; only the first kLineCap bytes are kept, the rest only counted.
@@ -99,102 +152,106 @@ void CWordSetParser::AppendRun(const char* p, const char* pEnd)
         m_line.append(p, std::min(nRun, kLineCap - m_line.size()));
 }
 
+void CWordSetParser::EndPartialLine()
+{
+    const std::size_t nContent = m_nContentBytes;
+    m_nLineBytes = 0;
+    m_nContentBytes = 0;
+    // Past the cap only the length is looked at, and EndLine reads no byte of such a line.
+    EndLine(m_line.data(), nContent);
+    m_line.clear();
+}
+
 void CWordSetParser::Finish()
 {
     // A last line without a line end still counts.
     if (m_nLineBytes > 0)
-        EndLine();
+        EndPartialLine();
     m_bAfterCR = false;
 }
 
-namespace {
-
-// An ASCII line against a marker, ignoring case, without building a wide string.
-bool IsAsciiMarker(std::string_view line, const wchar_t* szMarker)
-{
-    std::size_t i = 0;
-    for (; i < line.size() && szMarker[i] != L'\0'; ++i) {
-        char c = line[i];
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-        if (static_cast<wchar_t>(c) != szMarker[i])
-            return false;
-    }
-    return i == line.size() && szMarker[i] == L'\0';
-}
-
-}  // namespace
-
-void CWordSetParser::EndLine()
+void CWordSetParser::EndLine(const char* p, std::size_t n)
 {
     const std::size_t nLine = m_nLine++;
-    const std::size_t nContent = m_nContentBytes;
-    m_nLineBytes = 0;
-    m_nContentBytes = 0;
-    if (nContent == 0) {
-        m_line.clear();
+    if (n == 0)
         return;  // empty or blank line
-    }
-    auto ignore = [&](std::wstring strReason) {
-        if (m_onIgnored && !m_bCountOnly)
-            m_onIgnored(CIgnoredLine{nLine, std::move(strReason)});
-    };
-    if (nContent > kLineCap) {
-        m_line.clear();
-        ignore(L"line too long: " + std::to_wstring(nContent) + L" bytes");
+    if (n > kLineCap) {
+        Ignore(nLine, IgnoredTooLong, n);
         return;
     }
-
-    const std::string_view content(m_line.data(), nContent);
-    const bool bAscii = std::all_of(content.begin(), content.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    // Most sets are plain ASCII: classified from the bytes, built only when kept.
-    std::wstring strLine;
-    if (!bAscii)
-        strLine = ToUpper(DecodeBytes(content));
-    const std::size_t nLength = bAscii ? nContent : strLine.size();
-
-    for (std::size_t i = 0; content[0] == '<' && i < kMarkers.size(); ++i) {
-        if (bAscii ? IsAsciiMarker(content, kMarkers[i]) : strLine == kMarkers[i]) {
-            m_nSection = static_cast<int>(i);
-            m_line.clear();
-            return;
+    unsigned char bits = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        bits |= static_cast<unsigned char>(p[i]);
+    if (bits & 0x80) {
+        EndOtherLine(nLine, std::string_view(p, n));
+        return;
+    }
+    // Plain ASCII, as nearly every set is: classified and upper-cased straight from the bytes.
+    if (p[0] == '<') {
+        for (std::size_t i = 0; i < kAsciiMarkers.size(); ++i) {
+            if (IsAsciiMarker(p, n, kAsciiMarkers[i])) {
+                m_nSection = static_cast<int>(i);
+                return;
+            }
         }
     }
     if (m_nSection < 0) {
-        m_line.clear();
-        ignore(L"before any section marker");
+        Ignore(nLine, IgnoredBeforeMarker, 0);
         return;
     }
-    if (nLength != WordLengthOf(m_nSection)) {
-        m_line.clear();
-        ignore(std::wstring(L"wrong length for ") + kMarkers[static_cast<std::size_t>(m_nSection)] + L": " +
-               std::to_wstring(nLength));
+    CWordList& list = *m_apLists[m_nSection];
+    if (n != list.WordLength()) {
+        Ignore(nLine, IgnoredWrongLength, n);
         return;
     }
-    if (bAscii && !m_bCountOnly) {
-        // Made at its exact size: growing it from empty would round the allocation up.
-        strLine = std::wstring(nContent, L' ');
-        for (std::size_t i = 0; i < nContent; ++i) {
-            const char c = content[i];
-            strLine[i] = (c >= 'a' && c <= 'z') ? static_cast<wchar_t>(c - 'a' + 'A') : static_cast<wchar_t>(c);
-        }
+    wchar_t* const pWord = list.AppendWord();
+    if (pWord == nullptr)
+        return;  // out of memory: this word is lost, the words kept so far stay
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(p[i]);
+        pWord[i] = static_cast<wchar_t>(static_cast<unsigned>(c - 'a') < 26u ? c - ('a' - 'A') : c);
     }
-    m_line.clear();
-    AddWord(std::move(strLine));
 }
 
-void CWordSetParser::AddWord(std::wstring strWord)
+void CWordSetParser::EndOtherLine(std::size_t nLine, std::string_view content)
 {
-    const std::size_t nSection = static_cast<std::size_t>(m_nSection);
-    ++m_anCounts[nSection];
-    if (m_bCountOnly)
-        return;
-    switch (nSection) {
-    case 0: m_lists.m_wordsBeginner.push_back(std::move(strWord)); break;
-    case 1: m_lists.m_wordsIntermediate.push_back(std::move(strWord)); break;
-    default: m_lists.m_wordsAdvanced.push_back(std::move(strWord)); break;
+    // Decoded and upper-cased over all of Unicode, so the length is counted in characters.
+    std::wstring strLine = ToUpper(DecodeBytes(content));
+    if (content[0] == '<') {
+        for (std::size_t i = 0; i < kMarkers.size(); ++i) {
+            if (strLine == kMarkers[i]) {
+                m_nSection = static_cast<int>(i);
+                return;
+            }
+        }
     }
+    if (m_nSection < 0) {
+        Ignore(nLine, IgnoredBeforeMarker, 0);
+        return;
+    }
+    CWordList& list = *m_apLists[m_nSection];
+    if (strLine.size() != list.WordLength()) {
+        Ignore(nLine, IgnoredWrongLength, strLine.size());
+        return;
+    }
+    list.push_back(strLine);
+}
+
+void CWordSetParser::Ignore(std::size_t nLine, EIgnored kind, std::size_t nValue)
+{
+    // Most loads have no one to tell, and then no reason is written out.
+    if (!m_onIgnored)
+        return;
+    std::wstring strReason;
+    switch (kind) {
+    case IgnoredTooLong: strReason = L"line too long: " + std::to_wstring(nValue) + L" bytes"; break;
+    case IgnoredBeforeMarker: strReason = L"before any section marker"; break;
+    case IgnoredWrongLength:
+        strReason = std::wstring(L"wrong length for ") + kMarkers[static_cast<std::size_t>(m_nSection)] + L": " +
+                    std::to_wstring(nValue);
+        break;
+    }
+    m_onIgnored(CIgnoredLine{nLine, std::move(strReason)});
 }
 
 namespace {
@@ -221,14 +278,8 @@ bool FeedFile(const std::filesystem::path& file, CWordSetParser& parser)
 bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, IgnoredLineSink onIgnored)
 {
     lists.Clear();
-    // Counted first, so each list is allocated once at its final size.
-    CWordSetParser counter(lists);
-    counter.SetCountOnly(true);
-    if (!FeedFile(file, counter))
-        return false;
-    lists.m_wordsBeginner.reserve(counter.m_anCounts[0]);
-    lists.m_wordsIntermediate.reserve(counter.m_anCounts[1]);
-    lists.m_wordsAdvanced.reserve(counter.m_anCounts[2]);
+    // One pass: the lists grow by doubling, which costs less than reading the file twice to
+    // size them exactly (a large list grows by moving its pages, see word_list.cpp).
     CWordSetParser parser(lists, std::move(onIgnored));
     return FeedFile(file, parser);
 }

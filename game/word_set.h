@@ -9,13 +9,15 @@
 #include <string_view>
 #include <vector>
 
+#include "game/word_list.h"
+
 struct CWordLists {
-    std::vector<std::wstring> m_wordsBeginner;      // 5 letters
-    std::vector<std::wstring> m_wordsIntermediate;  // 6 letters
-    std::vector<std::wstring> m_wordsAdvanced;      // 7 letters
+    CWordList m_wordsBeginner{5};
+    CWordList m_wordsIntermediate{6};
+    CWordList m_wordsAdvanced{7};
 
     // The list of a skill; an empty list for a skill outside 0 to 2.
-    const std::vector<std::wstring>& ForSkill(int nSkill) const;
+    const CWordList& ForSkill(int nSkill) const;
     void Clear();
 };
 
@@ -27,33 +29,33 @@ struct CIgnoredLine {
 using IgnoredLineSink = std::function<void(const CIgnoredLine&)>;
 
 // Builds the lists from a set's bytes fed in chunks of any size. A CR or an LF ends a line (a CR
-// LF pair ends one line); a last line without a line end still counts. Memory stays bounded by
-// the words kept, whatever the file holds.
+// LF pair ends one line, also when the chunks split it); a last line without a line end still
+// counts. Memory stays bounded by the words kept, whatever the file holds.
 class CWordSetParser {
 public:
     explicit CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored = {});
     void Feed(std::string_view bytes);
     void Finish();
 
-    // Only counts the words each list would get: a first pass that lets a reader reserve the
-    // lists exactly, since growing them by doubling would hold old and new copies at once.
-    void SetCountOnly(bool bCountOnly) { m_bCountOnly = bCountOnly; }
-    std::size_t m_anCounts[3] = {0, 0, 0};
-
 private:
-    void AppendRun(const char* p, const char* pEnd);
-    void EndLine();
-    void AddWord(std::wstring strWord);
+    void AppendPartial(const char* p, const char* pEnd);
+    void EndPartialLine();
+    // A line trimmed of its white space, n bytes; past the cap only n is looked at.
+    void EndLine(const char* p, std::size_t n);
+    void EndOtherLine(std::size_t nLine, std::string_view content);  // one with bytes above 0x7F
+    enum EIgnored { IgnoredTooLong, IgnoredBeforeMarker, IgnoredWrongLength };
+    void Ignore(std::size_t nLine, EIgnored kind, std::size_t nValue);
 
-    CWordLists& m_lists;
+    CWordList* m_apLists[3];
     IgnoredLineSink m_onIgnored;
-    std::string m_line;             // bytes of the current line, up to a cap
-    std::size_t m_nLineBytes = 0;   // bytes of the current line, cap or not
+    // A line that a chunk ends in the middle of waits here for the next chunk; whole lines are
+    // taken straight from the chunk.
+    std::string m_line;             // its bytes after the leading white space, up to a cap
+    std::size_t m_nLineBytes = 0;   // its bytes after the leading white space, cap or not
     std::size_t m_nContentBytes = 0;  // of those, up to the last one that is not white space
     std::size_t m_nLine = 1;
     int m_nSection = -1;            // -1 before the first marker
     bool m_bAfterCR = false;
-    bool m_bCountOnly = false;
 };
 
 // Reads the file into lists (emptied first). False when it cannot be opened.
