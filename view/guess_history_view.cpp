@@ -1,7 +1,7 @@
 // Drawing and scrolling of the guess history list.
 #include "view/guess_history_view.h"
 
-#include <wx/dc.h>
+#include <wx/dcclient.h>
 #include <wx/settings.h>
 
 #include "view/view_look.h"
@@ -36,6 +36,7 @@ bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
     // The row band is the scroll unit, so one line of scrolling is one row.
     SetScrollRate(0, kRowHeight);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);
+    Bind(wxEVT_PAINT, &CGuessHistoryView::OnPaint, this);
     return true;
 }
 
@@ -62,18 +63,24 @@ int CGuessHistoryView::FirstVisibleRow() const
     return GetViewStart().y;  // scroll units are rows
 }
 
+void CGuessHistoryView::OnPaint(wxPaintEvent&)
+{
+    wxPaintDC dc(this);
+    OnDraw(dc);
+}
+
 void CGuessHistoryView::OnDraw(wxDC& dc)
 {
-    // dc is shifted by the scroll position, so rows are placed at their own y = 20 * row.
+    // Client coordinates: the scroll position only picks the first row, so nothing is drawn at
+    // the far-off coordinates of a long list.
     const int nHeight = GetClientSize().y;
-    const int nTop = FirstVisibleRow() * kRowHeight;
     const int nRows = static_cast<int>(m_astrGuesses.size());
+    const int nFirst = FirstVisibleRow();
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     UseCrispShapes(dc);
 
     m_nRowsDrawn = 0;
-    for (int j = FirstVisibleRow(); j < nRows && j * kRowHeight < nTop + nHeight; ++j) {
-        const int y = j * kRowHeight;
+    for (int j = nFirst, y = 0; j < nRows && y < nHeight; ++j, y += kRowHeight) {
         dc.SetFont(m_fontRow);
         dc.SetTextForeground(m_clrNormal);
         dc.DrawLabel(wxString::Format("%2d.  ", j + 1), RowRect(0, y, kNumberRight),
@@ -98,8 +105,8 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     }
 
     dc.SetPen(*wxBLACK_PEN);
-    dc.DrawLine(kMatchLeft, nTop, kMatchLeft, nTop + nHeight);
-    dc.DrawLine(kBingoLeft, nTop, kBingoLeft, nTop + nHeight);
+    dc.DrawLine(kMatchLeft, 0, kMatchLeft, nHeight);
+    dc.DrawLine(kBingoLeft, 0, kBingoLeft, nHeight);
 }
 
 void CGuessHistoryView::RepaintNow()

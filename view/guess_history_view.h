@@ -24,6 +24,7 @@ public:
     // The window: a child at rc with a thin border.
     bool Create(wxWindow* pParent, const wxRect& rc);
 
+    // Draws the visible rows in client coordinates (the paint handler's DC is not scrolled).
     void OnDraw(wxDC& dc) override;
 
     // Font and colour a letter of a listed guess is drawn in; letters outside A to Z are plain.
@@ -40,6 +41,8 @@ protected:
     void OnGuessAdded() override;
 
 private:
+    void OnPaint(wxPaintEvent& event);
+
     wxFont m_fontRowStruck;
     wxFont m_fontRowBold;
     wxFont m_fontRow;

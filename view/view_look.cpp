@@ -1,6 +1,8 @@
 // Font sizing by measured cell height.
 #include "view/view_look.h"
 
+#include <algorithm>
+
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
@@ -8,18 +10,25 @@
 
 namespace {
 
+// One small surface to measure on, made once: every font size tried costs a font load, so the
+// search below tries as few as it can.
+wxMemoryDC& MeasuringDC()
+{
+    static wxBitmap s_bmp(4, 4);
+    static wxMemoryDC s_dc(s_bmp);
+    return s_dc;
+}
+
 int CellHeightOf(const wxFont& font)
 {
-    wxBitmap bmp(8, 8);
-    wxMemoryDC dc(bmp);
+    wxMemoryDC& dc = MeasuringDC();
     dc.SetFont(font);
     return dc.GetCharHeight();
 }
 
 bool SamplesFit(const wxFont& font, const std::vector<std::pair<wxString, int>>& aSamples)
 {
-    wxBitmap bmp(8, 8);
-    wxMemoryDC dc(bmp);
+    wxMemoryDC& dc = MeasuringDC();
     dc.SetFont(font);
     for (const auto& [strText, nWidth] : aSamples) {
         if (dc.GetTextExtent(strText).x > nWidth)
@@ -28,15 +37,25 @@ bool SamplesFit(const wxFont& font, const std::vector<std::pair<wxString, int>>&
     return true;
 }
 
-// The largest pixel size of base whose cell fits; never below 1.
+// The largest pixel size of font whose cell fits nCellHeight. The cell grows about in proportion
+// to the size, so one measurement gives a close guess and a step or two settles it.
 wxFont ShrinkToFit(wxFont font, int nCellHeight)
 {
-    for (int nPixels = nCellHeight; nPixels > 1; --nPixels) {
-        font.SetPixelSize(wxSize(0, nPixels));
-        if (CellHeightOf(font) <= nCellHeight)
-            return font;
+    font.SetPixelSize(wxSize(0, nCellHeight));
+    const int nCellAtTarget = CellHeightOf(font);
+    int nPixels = nCellAtTarget > 0 ? nCellHeight * nCellHeight / nCellAtTarget : nCellHeight;
+    nPixels = std::clamp(nPixels, 1, nCellHeight);
+    font.SetPixelSize(wxSize(0, nPixels));
+    while (nPixels > 1 && CellHeightOf(font) > nCellHeight)
+        font.SetPixelSize(wxSize(0, --nPixels));
+    while (nPixels < nCellHeight) {
+        font.SetPixelSize(wxSize(0, nPixels + 1));
+        if (CellHeightOf(font) > nCellHeight) {
+            font.SetPixelSize(wxSize(0, nPixels));
+            break;
+        }
+        ++nPixels;
     }
-    font.SetPixelSize(wxSize(0, 1));
     return font;
 }
 
@@ -45,8 +64,12 @@ wxFont ShrinkToFit(wxFont font, int nCellHeight)
 wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut)
 {
     wxFontInfo info(wxSize(0, nCellHeight));
-    info.FaceName(strFace).Family(wxFONTFAMILY_SWISS).Weight(weight).Strikethrough(bStrikeOut);
-    return ShrinkToFit(wxFont(info), nCellHeight);
+    info.FaceName(strFace).Family(wxFONTFAMILY_SWISS);
+    // Sized on the regular face, as one character height serves all its weights.
+    wxFont font = ShrinkToFit(wxFont(info), nCellHeight);
+    font.SetWeight(weight);
+    font.SetStrikethrough(bStrikeOut);
+    return font;
 }
 
 wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples)

@@ -1,0 +1,142 @@
+// Repaint costs of the game screen: the whole view (compose on the buffer and copy it to the
+// window), and the history list with few and with very many guesses. Needs a display (Xvfb).
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/init.h>
+#include <wx/utils.h>
+
+#include "app/doc_template.h"
+#include "app/main_frame.h"
+#include "dialogs/dialog_look.h"
+#include "platform/profile.h"
+#include "platform/registry.h"
+#include "view/game_view.h"
+
+namespace {
+
+struct CBenchWindow {
+    std::filesystem::path dir;
+    std::unique_ptr<CRegistry> pRegistry;
+    std::unique_ptr<CAppProfile> pProfile;
+    CMainFrame* pFrame = nullptr;
+    CVeltraneQuillornView* pView = nullptr;
+};
+
+CBenchWindow* g_pWindow = nullptr;
+
+void Pump()
+{
+    for (int i = 0; i < 20; ++i) {
+        wxTheApp->Yield(true);
+        wxMilliSleep(5);
+    }
+}
+
+bool OpenWindow()
+{
+    g_pWindow = new CBenchWindow;
+    std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-bench-XXXXXX").string();
+    if (!mkdtemp(strTemplate.data()))
+        return false;
+    g_pWindow->dir = strTemplate;
+    std::ofstream(g_pWindow->dir / "Bench.set") << "<BEGINNER>\nplant\napple\n<ADVANCED>\nkitchen\n";
+    g_pWindow->pRegistry = std::make_unique<CRegistry>(g_pWindow->dir / "registry.db");
+    g_pWindow->pProfile = std::make_unique<CAppProfile>(*g_pWindow->pRegistry);
+
+    CGameWindowSetup setup;
+    setup.pProfile = g_pWindow->pProfile.get();
+    setup.programDir = g_pWindow->dir;
+    setup.fnQuit = [](int) {};
+    setup.bQuitAfterFirstPaint = true;  // no New Game dialog to answer
+    g_pWindow->pFrame = OpenNewGameWindow(setup);
+    if (!g_pWindow->pFrame)
+        return false;
+    g_pWindow->pView = g_pWindow->pFrame->GetView();
+    g_pWindow->pFrame->Show();
+    Pump();
+    return true;
+}
+
+// A word in play with a half-typed guess, Time Trial bar showing: every element is drawn. The
+// whole round trip through the toolkit: invalidate, update, paint handler.
+void BM_ViewRepaint(benchmark::State& state)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    view.m_bGameOver = false;
+    view.m_bTimeTrial = true;
+    view.m_strGuess = L"PL   ";
+    view.m_nCursor = 2;
+    for (auto _ : state) {
+        view.Refresh(false);
+        view.Update();
+    }
+}
+BENCHMARK(BM_ViewRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Our part of a repaint: compose on the buffer, then one block copy onto the window.
+void BM_ViewComposeAndCopy(benchmark::State& state)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    wxClientDC dc(&view);
+    const wxSize size = view.BufferDC().GetSize();
+    for (auto _ : state) {
+        view.OnDraw();
+        dc.Blit(0, 0, size.x, size.y, &view.BufferDC(), 0, 0);
+    }
+}
+BENCHMARK(BM_ViewComposeAndCopy)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+void BM_ViewCompose(benchmark::State& state)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    for (auto _ : state)
+        view.OnDraw();
+}
+BENCHMARK(BM_ViewCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The list scrolled to its end, as it always is after a guess.
+void BM_HistoryRepaint(benchmark::State& state)
+{
+    CGuessHistoryView& list = g_pWindow->pView->HistoryView();
+    list.ResetHistory();
+    list.m_strMagicWord = L"PLANT";
+    const wchar_t* aGuesses[] = {L"APPLE", L"PLANE", L"SLANT", L"PLANT"};
+    for (int i = 0; i < state.range(0); ++i)
+        list.AddGuess(aGuesses[i % 4]);
+    list.StepMark(L'A');
+    list.StepMark(L'P');
+    list.StepMark(L'P');
+    for (auto _ : state)
+        list.RepaintNow();
+    state.counters["rows_drawn"] = list.RowsDrawnLastPaint();
+}
+BENCHMARK(BM_HistoryRepaint)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    wxApp::SetInstance(new wxApp);
+    if (!wxEntryStart(argc, argv) || !wxTheApp->CallOnInit()) {
+        fprintf(stderr, "bench_view: cannot start the toolkit (is DISPLAY set?)\n");
+        return 1;
+    }
+    RegisterGameFonts();
+    if (!OpenWindow()) {
+        fprintf(stderr, "bench_view: cannot open the game window\n");
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    g_pWindow->pFrame->Destroy();
+    Pump();
+    std::filesystem::remove_all(g_pWindow->dir);
+    wxEntryCleanup();
+    return 0;
+}

@@ -1,0 +1,40 @@
+// The yardstick for the game's start-up: the least a wxWidgets GTK3 program does to put a
+// 240-pixel window on screen. It quits after its first paint.
+#include <wx/app.h>
+#include <wx/dcclient.h>
+#include <wx/frame.h>
+
+namespace {
+
+class CMinimalFrame : public wxFrame {
+public:
+    CMinimalFrame() : wxFrame(nullptr, wxID_ANY, "minimal")
+    {
+        SetClientSize(241, 190);
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(this);
+            dc.SetBrush(*wxWHITE_BRUSH);
+            dc.DrawRectangle(GetClientRect());
+            if (!m_bPainted)
+                CallAfter([] { wxTheApp->ExitMainLoop(); });
+            m_bPainted = true;
+        });
+    }
+
+private:
+    bool m_bPainted = false;
+};
+
+class CMinimalApp : public wxApp {
+public:
+    bool OnInit() override
+    {
+        auto* pFrame = new CMinimalFrame;
+        pFrame->Show();
+        return true;
+    }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP(CMinimalApp);
