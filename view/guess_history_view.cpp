@@ -18,13 +18,19 @@ wxRect RowRect(int nLeft, int nTop, int nRight)
 }  // namespace
 
 CGuessHistoryView::CGuessHistoryView()
-    : m_fontRowStruck(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, true)),
-      m_fontRowBold(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_BOLD, false)),
-      m_fontRow(FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, false)),
-      m_clrStruck(WxColour(kRed)),
-      m_clrHighlighted(WxColour(kBlue)),
-      m_clrNormal(WxColour(kBlack))
+    : m_clrStruck(WxColour(kRed)), m_clrHighlighted(WxColour(kBlue)), m_clrNormal(WxColour(kBlack))
 {
+}
+
+void CGuessHistoryView::MakeFonts() const
+{
+    // Made on first need rather than with the window: an empty list draws no text, and loading
+    // the face would only delay the first picture of the game.
+    if (m_fontRow.IsOk())
+        return;
+    m_fontRow = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, false);
+    m_fontRowBold = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_BOLD, false);
+    m_fontRowStruck = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, true);
 }
 
 bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
@@ -42,6 +48,7 @@ bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
 
 const wxFont& CGuessHistoryView::FontOfMark(int nMark) const
 {
+    MakeFonts();
     switch (nMark) {
     case MarkStruck: return m_fontRowStruck;
     case MarkHighlighted: return m_fontRowBold;
@@ -80,6 +87,8 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     UseCrispShapes(dc);
 
     m_nRowsDrawn = 0;
+    if (nFirst < nRows)
+        MakeFonts();
     for (int j = nFirst, y = 0; j < nRows && y < nHeight; ++j, y += kRowHeight) {
         dc.SetFont(m_fontRow);
         dc.SetTextForeground(m_clrNormal);

@@ -42,10 +42,11 @@ protected:
 
 private:
     void OnPaint(wxPaintEvent& event);
+    void MakeFonts() const;
 
-    wxFont m_fontRowStruck;
-    wxFont m_fontRowBold;
-    wxFont m_fontRow;
+    mutable wxFont m_fontRowStruck;
+    mutable wxFont m_fontRowBold;
+    mutable wxFont m_fontRow;
     wxColour m_clrStruck;
     wxColour m_clrHighlighted;
     wxColour m_clrNormal;

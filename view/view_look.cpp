@@ -75,11 +75,19 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
 wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples)
 {
     wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
-    if (CellHeightOf(font) <= nLineHeight && SamplesFit(font, aSamples))
+    // One measurement at the desktop's size gives the scale that makes everything fit; text
+    // grows about in proportion to the size, and the loop below settles any rounding.
+    wxMemoryDC& dc = MeasuringDC();
+    dc.SetFont(font);
+    double dScale = static_cast<double>(nLineHeight) / std::max(dc.GetCharHeight(), 1);
+    for (const auto& [strText, nWidth] : aSamples)
+        dScale = std::min(dScale, static_cast<double>(nWidth) / std::max(dc.GetTextExtent(strText).x, 1));
+    if (dScale >= 1.0)
         return font;
-    font = ShrinkToFit(font, nLineHeight);
-    for (int nPixels = font.GetPixelSize().y - 1; nPixels > 6 && !SamplesFit(font, aSamples); --nPixels)
-        font.SetPixelSize(wxSize(0, nPixels));
+    int nPixels = std::max(static_cast<int>(font.GetPixelSize().y * dScale), 6);
+    font.SetPixelSize(wxSize(0, nPixels));
+    while (nPixels > 6 && (CellHeightOf(font) > nLineHeight || !SamplesFit(font, aSamples)))
+        font.SetPixelSize(wxSize(0, --nPixels));
     return font;
 }
 
