@@ -3,6 +3,7 @@
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
+#include <wx/uiaction.h>
 
 #include "app/command_ids.h"
 #include "app/main_frame.h"
@@ -129,11 +130,13 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     const std::vector<CCommandTarget*> aRoute = m_pFrame->CommandRoute();
     EXPECT_TRUE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
 
-    CModalScript script;
-    script.ThenMessageBox();
-    Command(ID_GAME_GIVEUP);
-    ASSERT_EQ(script.Messages().size(), 1u);
-    EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
+    {
+        CModalScript script;
+        script.ThenMessageBox();
+        Command(ID_GAME_GIVEUP);
+        ASSERT_EQ(script.Messages().size(), 1u);
+        EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
+    }
     EXPECT_TRUE(m_pView->m_bGameOver);
 
     EXPECT_FALSE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
@@ -147,6 +150,16 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     // A letter typed now goes nowhere.
     Type("b");
     EXPECT_EQ(m_pView->m_strGuess, L"     ");
+
+    // Ctrl+N is New: the next word of the set, with its New Game dialog.
+    CModalScript next;
+    next.Then(PressGo);
+    wxUIActionSimulator sim;
+    sim.Char('n', wxMOD_CONTROL);
+    uitest::Pump(60);
+    EXPECT_TRUE(next.Done());
+    EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANT");
+    EXPECT_FALSE(m_pView->m_bGameOver);
 }
 
 TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
