@@ -1,90 +1,12 @@
-// The flat word list: one buffer, a fixed stride, grown by doubling.
+// The flat word list: one buffer, a fixed stride, grown by doubling. Large lists live in huge
+// pages (platform/memory_block.h), which keeps loading a big set from drowning in page faults.
 #include "game/word_list.h"
 
-#include <cstdlib>
+#include "platform/memory_block.h"
+
 #include <cstring>
 #include <limits>
 #include <utility>
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
-namespace {
-
-// A large buffer is mapped on its own, in whole huge pages, and asks for them. Filled word by
-// word, a list of a million words would otherwise take some ten thousand page faults, and on a
-// virtual machine those cost more than reading and parsing the whole file. A mapping also grows
-// by moving its pages, never by copying them or holding them twice. Below kMapFrom the heap
-// serves: a set of a few thousand words should not hold a 2 MB page per list.
-constexpr std::size_t kHugePage = 2 * 1024 * 1024;
-constexpr std::size_t kMapFrom = 256 * 1024;
-
-#if defined(__linux__)
-bool IsMapped(std::size_t nBytes)
-{
-    return nBytes >= kMapFrom;
-}
-
-void* MapBytes(std::size_t nBytes)
-{
-    void* p = mmap(nullptr, nBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (p == MAP_FAILED)
-        return nullptr;
-    madvise(p, nBytes, MADV_HUGEPAGE);  // only advice: without huge pages it still works
-    return p;
-}
-#else
-bool IsMapped(std::size_t)
-{
-    return false;
-}
-#endif
-
-// A buffer of nNewBytes holding the first nKeepBytes of pOld; pOld is gone then. Null when the
-// memory cannot be had, and pOld stays as it was.
-void* ResizeBytes(void* pOld, std::size_t nOldBytes, std::size_t nKeepBytes, std::size_t nNewBytes)
-{
-    if (!IsMapped(nNewBytes))
-        return std::realloc(pOld, nNewBytes);
-#if defined(__linux__)
-    if (pOld != nullptr && IsMapped(nOldBytes)) {
-        void* p = mremap(pOld, nOldBytes, nNewBytes, MREMAP_MAYMOVE);
-        if (p != MAP_FAILED) {
-            madvise(p, nNewBytes, MADV_HUGEPAGE);
-            return p;
-        }
-    }
-    void* p = MapBytes(nNewBytes);
-    if (p == nullptr)
-        return nullptr;
-    if (nKeepBytes > 0)
-        std::memcpy(p, pOld, nKeepBytes);
-    if (IsMapped(nOldBytes))
-        munmap(pOld, nOldBytes);
-    else
-        std::free(pOld);
-    return p;
-#else
-    (void)nOldBytes;
-    (void)nKeepBytes;
-    return nullptr;
-#endif
-}
-
-void FreeBytes(void* p, std::size_t nBytes)
-{
-#if defined(__linux__)
-    if (IsMapped(nBytes)) {
-        munmap(p, nBytes);
-        return;
-    }
-#endif
-    (void)nBytes;
-    std::free(p);
-}
-
-}  // namespace
 
 CWordList::CWordList(const CWordList& other) : m_nWordLength(other.m_nWordLength)
 {
@@ -115,7 +37,7 @@ CWordList& CWordList::operator=(const CWordList& other)
 CWordList& CWordList::operator=(CWordList&& other) noexcept
 {
     if (this != &other) {
-        FreeBytes(m_pChars, m_nBytes);
+        FreeMemoryBlock(m_pChars, m_nBytes);
         m_pChars = std::exchange(other.m_pChars, nullptr);
         m_nBytes = std::exchange(other.m_nBytes, 0);
         m_nWordLength = other.m_nWordLength;
@@ -127,7 +49,7 @@ CWordList& CWordList::operator=(CWordList&& other) noexcept
 
 CWordList::~CWordList()
 {
-    FreeBytes(m_pChars, m_nBytes);
+    FreeMemoryBlock(m_pChars, m_nBytes);
 }
 
 bool CWordList::reserve(std::size_t nWords)
@@ -137,14 +59,11 @@ bool CWordList::reserve(std::size_t nWords)
     if (m_nWordLength == 0)
         return false;
     const std::size_t nStride = m_nWordLength * sizeof(wchar_t);
-    if (nWords > (std::numeric_limits<std::size_t>::max() - kHugePage) / nStride)
+    if (nWords > std::numeric_limits<std::size_t>::max() / nStride)
         return false;
-    std::size_t nBytes = nWords * nStride;
-    // A mapping is whole huge pages (which IsMapped still says of the rounded size); the words
-    // that fit in the rounding are capacity too.
-    if (IsMapped(nBytes))
-        nBytes = (nBytes + kHugePage - 1) / kHugePage * kHugePage;
-    void* p = ResizeBytes(m_pChars, m_nBytes, m_nCount * nStride, nBytes);
+    // Whatever rounding the block gets is room for more words too.
+    const std::size_t nBytes = MemoryBlockSize(nWords * nStride);
+    void* p = ResizeMemoryBlock(m_pChars, m_nBytes, m_nCount * nStride, nBytes);
     if (p == nullptr)
         return false;
     m_pChars = static_cast<wchar_t*>(p);

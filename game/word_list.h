@@ -78,7 +78,7 @@ public:
 private:
     bool Grow();
 
-    wchar_t* m_pChars = nullptr;  // see word_list.cpp for where it comes from
+    wchar_t* m_pChars = nullptr;  // a memory block (platform/memory_block.h)
     std::size_t m_nBytes = 0;     // the size of that buffer, which decides how it is freed
     std::size_t m_nWordLength = 0;
     std::size_t m_nCount = 0;
