@@ -116,7 +116,7 @@ void BM_HistoryRepaint(benchmark::State& state)
         list.RepaintNow();
     state.counters["rows_drawn"] = list.RowsDrawnLastPaint();
 }
-BENCHMARK(BM_HistoryRepaint)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_HistoryRepaint)->Arg(10)->Arg(10000)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 
