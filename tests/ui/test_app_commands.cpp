@@ -1,5 +1,6 @@
 // The command table at the toolkit's edge, the command route, the help address and the icons.
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -122,14 +123,30 @@ TEST(Icons, EachPictureHasItsSizeItsColourAndATransparentBackground)
     }
 }
 
-// The desktop entry's icon file is this same picture; VQ_WRITE_APP_ICON=<file> refreshes it.
-TEST(Icons, AppIconCanBeWrittenForTheDesktop)
+// The desktop entry's icon file is the picture the window shows; VQ_WRITE_APP_ICON=1 redraws the
+// file from the code after a change to the drawing.
+TEST(Icons, DesktopIconFileIsTheDrawnAppIcon)
 {
-    const char* pszFile = std::getenv("VQ_WRITE_APP_ICON");
-    if (pszFile == nullptr)
-        GTEST_SKIP() << "VQ_WRITE_APP_ICON not set";
     wxInitAllImageHandlers();
-    EXPECT_TRUE(DrawAppIconImage(32).SaveFile(pszFile, wxBITMAP_TYPE_PNG));
+    const std::filesystem::path file =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources/icons/veltrane-quillorn.png";
+    const wxImage drawn = DrawAppIconImage(32);
+    if (std::getenv("VQ_WRITE_APP_ICON") != nullptr) {
+        ASSERT_TRUE(drawn.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
+    }
+    wxImage stored;
+    ASSERT_TRUE(stored.LoadFile(file.string(), wxBITMAP_TYPE_PNG)) << file;
+    ASSERT_EQ(stored.GetSize(), drawn.GetSize());
+    ASSERT_TRUE(stored.HasAlpha());
+    int nDiffering = 0;
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 32; ++x) {
+            const int nAlpha = std::abs(stored.GetAlpha(x, y) - drawn.GetAlpha(x, y));
+            const int nRgb = std::abs(static_cast<int>(uitest::PixelRgb(stored, x, y) >> 8 & 0xFF) -
+                                      static_cast<int>(uitest::PixelRgb(drawn, x, y) >> 8 & 0xFF));
+            nDiffering += (nAlpha > 16 || (drawn.GetAlpha(x, y) > 0 && nRgb > 16)) ? 1 : 0;
+        }
+    EXPECT_LE(nDiffering, 8) << "redraw the file with VQ_WRITE_APP_ICON=1";
 }
 
 }  // namespace
