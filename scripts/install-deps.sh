@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  libwxgtk3.2-dev libsqlite3-dev libcanberra-dev
+  libwxgtk3.2-dev libsqlite3-dev libcanberra-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick xdg-utils
   fonts-wine fonts-liberation2
