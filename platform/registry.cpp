@@ -78,6 +78,19 @@ public:
                == SQLITE_OK;
     }
 
+    // Every statement here names one value by ?1 (key) and ?2 (value name).
+    bool BindValueName(const std::wstring& strKey, const std::wstring& strName)
+    {
+        return IsValid() && BindText(1, EncodeUtf8(strKey)) && BindText(2, EncodeUtf8(strName));
+    }
+
+    // Steps a read to its row and checks that the value was stored with the type asked for.
+    bool StepToValue(int nType, int nSqlType)
+    {
+        return Step() == SQLITE_ROW && sqlite3_column_int(m_stmt, 0) == nType
+               && sqlite3_column_type(m_stmt, 1) == nSqlType;
+    }
+
     // Steps once, waiting out a lock that the busy timeout alone does not cover (SQLite gives up
     // at once where waiting could deadlock; the statement then has to be run again).
     int Step()
@@ -190,11 +203,7 @@ bool CRegistry::ReadDword(const std::wstring& strKey, const std::wstring& strNam
     if (!IsWellFormedKey(strKey) || !Open(false))
         return false;
     CStatement stmt(m_db, kRead);
-    if (!stmt.IsValid() || !stmt.BindText(1, EncodeUtf8(strKey)) || !stmt.BindText(2, EncodeUtf8(strName)))
-        return false;
-    if (stmt.Step() != SQLITE_ROW)
-        return false;
-    if (sqlite3_column_int(stmt.Get(), 0) != kTypeDword || sqlite3_column_type(stmt.Get(), 1) != SQLITE_INTEGER)
+    if (!stmt.BindValueName(strKey, strName) || !stmt.StepToValue(kTypeDword, SQLITE_INTEGER))
         return false;
     // Anything that fits 32 bits, signed or not, keeps its bit pattern; -1 and 0xFFFFFFFF are one value.
     const sqlite3_int64 n = sqlite3_column_int64(stmt.Get(), 1);
@@ -209,7 +218,7 @@ bool CRegistry::WriteDword(const std::wstring& strKey, const std::wstring& strNa
     if (!IsWellFormedKey(strKey) || !Open(true))
         return false;
     CStatement stmt(m_db, kWrite);
-    if (!stmt.IsValid() || !stmt.BindText(1, EncodeUtf8(strKey)) || !stmt.BindText(2, EncodeUtf8(strName)))
+    if (!stmt.BindValueName(strKey, strName))
         return false;
     if (sqlite3_bind_int(stmt.Get(), 3, kTypeDword) != SQLITE_OK
         || sqlite3_bind_int64(stmt.Get(), 4, static_cast<sqlite3_int64>(dwValue)) != SQLITE_OK)
@@ -222,11 +231,7 @@ bool CRegistry::ReadString(const std::wstring& strKey, const std::wstring& strNa
     if (!IsWellFormedKey(strKey) || !Open(false))
         return false;
     CStatement stmt(m_db, kRead);
-    if (!stmt.IsValid() || !stmt.BindText(1, EncodeUtf8(strKey)) || !stmt.BindText(2, EncodeUtf8(strName)))
-        return false;
-    if (stmt.Step() != SQLITE_ROW)
-        return false;
-    if (sqlite3_column_int(stmt.Get(), 0) != kTypeString || sqlite3_column_type(stmt.Get(), 1) != SQLITE_TEXT)
+    if (!stmt.BindValueName(strKey, strName) || !stmt.StepToValue(kTypeString, SQLITE_TEXT))
         return false;
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 1));
     const int nBytes = sqlite3_column_bytes(stmt.Get(), 1);
@@ -239,8 +244,7 @@ bool CRegistry::WriteString(const std::wstring& strKey, const std::wstring& strN
     if (!IsWellFormedKey(strKey) || !Open(true))
         return false;
     CStatement stmt(m_db, kWrite);
-    if (!stmt.IsValid() || !stmt.BindText(1, EncodeUtf8(strKey)) || !stmt.BindText(2, EncodeUtf8(strName))
-        || !stmt.BindText(4, EncodeUtf8(strValue)))
+    if (!stmt.BindValueName(strKey, strName) || !stmt.BindText(4, EncodeUtf8(strValue)))
         return false;
     if (sqlite3_bind_int(stmt.Get(), 3, kTypeString) != SQLITE_OK)
         return false;
