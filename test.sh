@@ -10,15 +10,24 @@ cmake --build build -j2
 # Window tests need a display of their own: a private Xvfb keeps them off the player's screen and
 # gives every run the same 96-dpi, 24-bit picture.
 xvfb_pid=""
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true; }
+config_dir="$(mktemp -d)"
+cleanup() {
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$config_dir"
+}
 trap cleanup EXIT
-display=":$(( 90 + RANDOM % 400 ))"
+display=""
+for n in $(seq 90 299); do
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
+done
+[ -n "$display" ] || { echo "test.sh: no free X display number for Xvfb" >&2; exit 1; }
 Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
-for _ in $(seq 50); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "test.sh: Xvfb did not start on $display" >&2; exit 1; }
 export DISPLAY="$display"
 # No sound server, no settings of the person running the tests.
-export XDG_CONFIG_HOME="$(mktemp -d)"
+export XDG_CONFIG_HOME="$config_dir"
 export NO_AT_BRIDGE=1
 
 ctest --test-dir build --output-on-failure -j2 "$@"
