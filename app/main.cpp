@@ -7,6 +7,8 @@
 
 #include "app/run_game.h"
 #include "game/set_checker.h"
+#include "game/stats_report.h"
+#include "store/game_log.h"
 
 namespace {
 
@@ -14,6 +16,8 @@ constexpr const char* kUsage =
     "Usage: veltrane-quillorn              play the game\n"
     "       veltrane-quillorn --check-set [--words] FILE...\n"
     "                                      show what the game reads from word-set files\n"
+    "       veltrane-quillorn --stats [--skill S] [--set NAME] [--json]\n"
+    "                                      print the statistics kept in the game log\n"
     "       veltrane-quillorn --help | --version\n";
 
 }  // namespace
@@ -32,6 +36,9 @@ int main(int argc, char** argv)
         }
         if (first == "--check-set")
             return RunSetChecker(std::vector<std::string>(argv + 2, argv + argc), std::cout, std::cerr);
+        if (first == "--stats")
+            return RunStatsReport(std::vector<std::string>(argv + 2, argv + argc), CGameLog::DefaultPath(), std::cout,
+                                  std::cerr);
         std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
         return 2;
     }

@@ -11,10 +11,12 @@
 #include "game/guess_record.h"
 #include "game/types.h"
 #include "game/word_list.h"
+#include "store/game_log.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
 
 class CAppProfile;
+class CGameLogWriter;
 
 // The five values the Options dialog is given and, on OK, gives back.
 struct COptionsValues {
@@ -65,7 +67,16 @@ public:
     bool CanGiveUp() const { return !m_bGameOver; }
     void OnBestScores();
     void OnOptions();
+    void OnStatistics();
     void OnExit();
+
+    // ---- Game log -----------------------------------------------------------------------------
+    // Where each word that leaves play is written; nullptr (the default) keeps no log.
+    void SetGameLog(CGameLogWriter* pLog) { m_pGameLog = pLog; }
+    CGameLogWriter* GameLog() const { return m_pGameLog; }
+    // The word in play, if any, leaves play unfinished: New, Options, Exit, the window closing.
+    // bGameEnds: nothing of a Time Trial game survives it (the program ends).
+    void AbandonWordInPlay(bool bGameEnds);
 
     // ---- Input --------------------------------------------------------------------------------
     void OnChar(wchar_t c);
@@ -112,6 +123,7 @@ protected:
     virtual int RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage) = 0;
     virtual int RunBestScoresDlg() = 0;
     virtual int RunOptionsDlg(COptionsValues& values) = 0;
+    virtual int RunStatisticsDlg() = 0;
     virtual void ShowMessage(const std::wstring& strText) = 0;  // one OK button; returns when closed
     virtual void StartClock() = 0;                              // timer 1, 1000 ms
     virtual void StopClock() = 0;
@@ -131,9 +143,14 @@ protected:
 
 private:
     void EndSolvedWord();
+    void EndUnsolvedWord(EWordEnd how);   // given up or timed out
+    // The one place a word that left play is reported; the first report of a word is the only one.
+    void ReportWordLeftPlay(EWordEnd how, bool bEndsGame);
     void CheckBestScore(int nScore);
     void CheckFewestTries(int nTries);
     int PlayedSkill() const;  // a damaged skill is played as Beginner
 
     bool m_bSolving = false;  // the congratulation box of a solved word is open
+    bool m_bWordUnreported = false;  // a word entered play and has not been reported as gone
+    CGameLogWriter* m_pGameLog = nullptr;
 };

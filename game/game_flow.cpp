@@ -19,6 +19,7 @@ void CGameCore::StartFirstWord()
 
 void CGameCore::StartNextWord()
 {
+    AbandonWordInPlay(false);
     StopClock();
     m_bClockRunning = false;
     if (!PickNextWord()) {
@@ -38,6 +39,8 @@ void CGameCore::StartNextWord()
     // Anything but "Go" leaves the game as it was: after an ended game the player starts with New.
     if (RunNewGameDlg(WordLength()) == ResultOK)
         m_bGameOver = false;
+    // A word in play whose dialog was cancelled is replaced all the same, and the new one plays.
+    m_bWordUnreported = !m_bGameOver;
     RepaintView();
 }
 
@@ -53,11 +56,13 @@ void CGameCore::EndSolvedWord()
     m_bClockRunning = false;
 
     if (!m_bTimeTrial) {
+        ReportWordLeftPlay(EWordEnd::Solved, false);
         CheckFewestTries(static_cast<int>(History().GuessCount()));
         return;
     }
     const int nAnswer = RunLevelDlg(m_nLevel, m_nLevel + 1);
     m_nScore += m_nTimeLeft;
+    ReportWordLeftPlay(EWordEnd::Solved, nAnswer != ResultYes);
     if (nAnswer == ResultYes) {
         ++m_nLevel;
         StartNextWord();
@@ -71,9 +76,16 @@ void CGameCore::EndSolvedWord()
 
 void CGameCore::GiveUp()
 {
+    EndUnsolvedWord(EWordEnd::GaveUp);
+}
+
+void CGameCore::EndUnsolvedWord(EWordEnd how)
+{
     StopClock();
     m_bGameOver = true;
     m_bClockRunning = false;
+    // Whatever was banked is the Time Trial game's final score.
+    ReportWordLeftPlay(how, m_bTimeTrial);
     ShowMessage(L"The magic word was " + History().m_strMagicWord + L".");
     if (m_nScore > 0) {
         // Banked points are a Time Trial score: they never enter the fewest-tries record, and
@@ -97,7 +109,7 @@ void CGameCore::OnClockTick()
         } else if (m_bSolving) {
             return;  // solved in time; the congratulation box is still open
         } else {
-            GiveUp();  // the previous tick brought the time to 0
+            EndUnsolvedWord(EWordEnd::TimedOut);  // the previous tick brought the time to 0
         }
         if (m_bSound) {
             if (m_nTimeLeft % 60 == 0) {
@@ -128,6 +140,8 @@ void CGameCore::OnActivateView(bool bActivate)
 
 void CGameCore::OnNew()
 {
+    // Before the level changes: the row keeps the level the word was played at.
+    AbandonWordInPlay(false);
     m_nLevel = 1;
     StartNextWord();
 }
@@ -145,5 +159,6 @@ void CGameCore::OnBestScores()
 
 void CGameCore::OnExit()
 {
+    AbandonWordInPlay(true);
     PostQuit(0);
 }

@@ -22,6 +22,8 @@ void CGameCore::OnOptions()
         const bool bChanged = nSkill != m_nSkill || values.strSet != m_strSet ||
                               values.bTimeTrial != m_bTimeTrial || values.clrBackground != m_clrBackground;
         if (bChanged) {
+            // Logged under the set, skill and mode it was played in.
+            AbandonWordInPlay(false);
             m_nSkill = nSkill;
             m_bTimeTrial = values.bTimeTrial;
             m_strSet = values.strSet;

@@ -110,6 +110,7 @@ public:
     std::vector<int> m_anNewGameLength;
     std::vector<std::pair<int, int>> m_aLevelAsked;
     int m_nBestScoresShown = 0;
+    int m_nStatisticsShown = 0;
     int m_nAsterisks = 0;
     int m_nExclamations = 0;
     bool m_bClockOn = false;
@@ -200,6 +201,12 @@ protected:
         auto answer = m_aOptions.front();
         m_aOptions.pop_front();
         return answer(values);
+    }
+    int RunStatisticsDlg() override
+    {
+        ++m_nStatisticsShown;
+        m_astrEvents.push_back(L"statistics");
+        return ResultOK;
     }
     void ShowMessage(const std::wstring& strText) override
     {

@@ -1,0 +1,252 @@
+// Statistics as text, JSON and spoken lines, and the --stats command.
+#include "game/stats_report.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <ostream>
+
+#include "game/types.h"
+#include "platform/text.h"
+#include "store/game_log.h"
+
+namespace {
+
+std::string Utf8(const std::wstring& str)
+{
+    return EncodeUtf8(str);
+}
+
+// A JSON string: quotes, backslashes and control characters escaped; the rest is UTF-8.
+std::string JsonString(const std::string& strUtf8)
+{
+    std::string s = "\"";
+    for (const char c : strUtf8) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += c;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            s += buf;
+        } else {
+            s += c;
+        }
+    }
+    return s + "\"";
+}
+
+std::string JsonInts(const std::vector<int>& an)
+{
+    std::string s = "[";
+    for (std::size_t i = 0; i < an.size(); ++i)
+        s += (i ? ", " : "") + std::to_string(an[i]);
+    return s + "]";
+}
+
+// The median may fall between two whole seconds.
+std::string JsonNumber(double d)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.10g", d);
+    return buf;
+}
+
+std::string ScoresText(const std::vector<int>& an)
+{
+    std::string s;
+    for (std::size_t i = 0; i < an.size(); ++i)
+        s += (i ? " " : "") + std::to_string(an[i]);
+    return s.empty() ? "-" : s;
+}
+
+bool ParseSkill(std::string str, int& nSkill)
+{
+    for (char& c : str)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
+    for (int i = 0; i < 3; ++i) {
+        if (str == kNames[i] || str == std::to_string(i)) {
+            nSkill = i;
+            return true;
+        }
+    }
+    return false;
+}
+
+constexpr const char* kStatsUsage = "usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
+                                    "[--set NAME] [--json]\n";
+
+}  // namespace
+
+const wchar_t* SkillName(int nSkill)
+{
+    switch (nSkill) {
+    case SkillIntermediate: return L"Intermediate";
+    case SkillAdvanced: return L"Advanced";
+    default: return L"Beginner";
+    }
+}
+
+std::wstring FormatSeconds(double dSeconds)
+{
+    const long long n = std::llround(std::max(0.0, dSeconds));
+    wchar_t buf[32];
+    if (n >= 3600)
+        std::swprintf(buf, 32, L"%lld:%02lld:%02lld", n / 3600, n / 60 % 60, n % 60);
+    else
+        std::swprintf(buf, 32, L"%lld:%02lld", n / 60, n % 60);
+    return buf;
+}
+
+std::wstring TriesBucketLabel(int nBucket)
+{
+    return nBucket == kTriesBuckets - 1 ? std::to_wstring(kTriesBuckets) + L"+" : std::to_wstring(nBucket + 1);
+}
+
+std::vector<int> LastFinalScores(const CWordStats& stats, std::size_t nCount)
+{
+    const auto& an = stats.anFinalScores;
+    const std::size_t nFrom = an.size() > nCount ? an.size() - nCount : 0;
+    return std::vector<int>(an.begin() + static_cast<std::ptrdiff_t>(nFrom), an.end());
+}
+
+std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
+{
+    std::vector<std::wstring> astr;
+    astr.push_back(L"Words played " + std::to_wstring(stats.nPlayed));
+    astr.push_back(L"Solved " + std::to_wstring(stats.SolvedPercent()) + L" percent");
+    astr.push_back(L"Current streak " + std::to_wstring(stats.nCurrentStreak));
+    astr.push_back(L"Best streak " + std::to_wstring(stats.nBestStreak));
+    const int nLastBucket = stats.nLastSolvedTries > 0 ? stats.TriesBucketOf(stats.nLastSolvedTries) : -1;
+    for (int i = 0; i < kTriesBuckets; ++i) {
+        std::wstring str = TriesBucketLabel(i) + (i == 0 ? L" try: " : L" tries: ") +
+                           std::to_wstring(stats.anTries[static_cast<std::size_t>(i)]) + L" words";
+        if (i == nLastBucket)
+            str += L", the last solved word";
+        astr.push_back(str);
+    }
+    if (stats.bHasTimes) {
+        astr.push_back(L"Median time to solve " + FormatSeconds(stats.dMedianSeconds));
+        astr.push_back(L"Best time to solve " + FormatSeconds(stats.nBestSeconds));
+    } else {
+        astr.push_back(L"No solved words yet");
+    }
+    astr.push_back(L"Time Trial games " + std::to_wstring(stats.nTimeTrialGames));
+    if (stats.nTimeTrialGames > 0) {
+        astr.push_back(L"Best final score " + std::to_wstring(stats.nBestFinalScore));
+        std::wstring str = L"Last five final scores";
+        for (int n : LastFinalScores(stats, 5))
+            str += L" " + std::to_wstring(n);
+        astr.push_back(str);
+    }
+    return astr;
+}
+
+void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
+                    const std::vector<CStatsBlock>& aBlocks)
+{
+    out << "Game log: " << log.string() << "\n";
+    for (const CStatsBlock& block : aBlocks) {
+        const CWordStats& s = block.stats;
+        out << "\n" << Utf8(SkillName(block.nSkill)) << ", " << (strSet ? "set " + Utf8(*strSet) : "all sets") << "\n";
+        auto line = [&](const char* szLabel, const std::string& strValue) {
+            char buf[40];
+            std::snprintf(buf, sizeof buf, "  %-24s", szLabel);
+            out << buf << strValue << "\n";
+        };
+        line("Words played", std::to_string(s.nPlayed));
+        line("Solved", std::to_string(s.SolvedPercent()) + " % (" + std::to_string(s.nSolved) + ")");
+        line("Current streak", std::to_string(s.nCurrentStreak));
+        line("Best streak", std::to_string(s.nBestStreak));
+        out << "  Tries to solve\n";
+        const int nLastBucket = s.nLastSolvedTries > 0 ? s.TriesBucketOf(s.nLastSolvedTries) : -1;
+        for (int i = 0; i < kTriesBuckets; ++i) {
+            char buf[64];
+            std::snprintf(buf, sizeof buf, "    %3s %8d%s\n", Utf8(TriesBucketLabel(i)).c_str(),
+                          s.anTries[static_cast<std::size_t>(i)], i == nLastBucket ? "   <- last solved word" : "");
+            out << buf;
+        }
+        line("Median time to solve", s.bHasTimes ? Utf8(FormatSeconds(s.dMedianSeconds)) : "-");
+        line("Best time to solve", s.bHasTimes ? Utf8(FormatSeconds(s.nBestSeconds)) : "-");
+        line("Time Trial games", std::to_string(s.nTimeTrialGames));
+        line("Best final score", s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "-");
+        line("Last five final scores", ScoresText(LastFinalScores(s, 5)));
+        line("Last 30 final scores", ScoresText(s.anFinalScores));
+    }
+}
+
+void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
+                    const std::vector<CStatsBlock>& aBlocks)
+{
+    out << "{\n  \"log\": " << JsonString(log.string()) << ",\n  \"set\": "
+        << (strSet ? JsonString(Utf8(*strSet)) : "null") << ",\n  \"skills\": [";
+    for (std::size_t b = 0; b < aBlocks.size(); ++b) {
+        const CWordStats& s = aBlocks[b].stats;
+        const std::vector<int> anTries(s.anTries.begin(), s.anTries.end());
+        out << (b ? "," : "") << "\n    {\n"
+            << "      \"skill\": " << JsonString(Utf8(SkillName(aBlocks[b].nSkill))) << ",\n"
+            << "      \"played\": " << s.nPlayed << ",\n"
+            << "      \"solved\": " << s.nSolved << ",\n"
+            << "      \"solved_percent\": " << s.SolvedPercent() << ",\n"
+            << "      \"current_streak\": " << s.nCurrentStreak << ",\n"
+            << "      \"best_streak\": " << s.nBestStreak << ",\n"
+            << "      \"tries\": " << JsonInts(anTries) << ",\n"
+            << "      \"last_solved_tries\": "
+            << (s.nLastSolvedTries > 0 ? std::to_string(s.nLastSolvedTries) : "null") << ",\n"
+            << "      \"median_seconds\": " << (s.bHasTimes ? JsonNumber(s.dMedianSeconds) : "null") << ",\n"
+            << "      \"best_seconds\": " << (s.bHasTimes ? std::to_string(s.nBestSeconds) : "null") << ",\n"
+            << "      \"time_trial\": {\"games\": " << s.nTimeTrialGames
+            << ", \"best_score\": " << (s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "null")
+            << ", \"last_five\": " << JsonInts(LastFinalScores(s, 5))
+            << ", \"last_30\": " << JsonInts(s.anFinalScores) << "}\n    }";
+    }
+    out << "\n  ]\n}\n";
+}
+
+int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::path& log, std::ostream& out,
+                   std::ostream& err)
+{
+    std::vector<int> anSkills = {SkillBeginner, SkillIntermediate, SkillAdvanced};
+    std::optional<std::wstring> strSet;
+    bool bJson = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        int nSkill = 0;
+        if (a == "--json") {
+            bJson = true;
+        } else if (a == "--skill" && i + 1 < args.size() && ParseSkill(args[i + 1], nSkill)) {
+            anSkills = {nSkill};
+            ++i;
+        } else if (a == "--set" && i + 1 < args.size()) {
+            strSet = DecodeBytes(args[++i]);
+        } else {
+            err << "veltrane-quillorn: --stats: unexpected '" << a << "'\n" << kStatsUsage;
+            return 2;
+        }
+    }
+
+    CGameLog gameLog(log);
+    // Readers never wait long: a log locked for writing is read from its last committed state.
+    if (gameLog.OpenForReading(2000) == CGameLog::EState::Closed) {
+        err << "veltrane-quillorn: cannot read the game log " << log.string() << ": " << gameLog.Error() << "\n";
+        return 2;
+    }
+    std::vector<CStatsBlock> aBlocks;
+    for (int nSkill : anSkills) {
+        CStatsBlock block{nSkill, {}};
+        if (!ReadWordStats(gameLog, nSkill, strSet, block.stats)) {
+            err << "veltrane-quillorn: cannot read the game log " << log.string() << ": "
+                << gameLog.Db().LastError() << "\n";
+            return 2;
+        }
+        aBlocks.push_back(std::move(block));
+    }
+    if (bJson)
+        WriteStatsJson(out, log, strSet, aBlocks);
+    else
+        WriteStatsText(out, log, strSet, aBlocks);
+    return 0;
+}

@@ -1,0 +1,281 @@
+// The game log as play writes it: every way a word leaves play gives exactly one row with the
+// fields of that moment, and a log that cannot be written never stops the game.
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "game_log_rows.h"
+#include "scripted_host.h"
+#include "store/game_log_writer.h"
+
+namespace {
+
+class LogFlow : public CGameFixture {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::string> beg, inter;
+        for (int i = 0; i < 20; ++i) {
+            beg.push_back(std::string("word") + static_cast<char>('a' + i));
+            inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
+        }
+        programDir.Write("Fruit.set", MakeSet(beg, inter, {"kitchen"}));
+        store.settings.WriteCurrentSet(L"Fruit");
+    }
+    CScriptedGame& Start(bool bTimeTrial)
+    {
+        store.settings.WriteTimeTrial(bTimeTrial);
+        MakeGame().SetGameLog(&writer);
+        game->StartFirstWord();
+        return *game;
+    }
+    std::vector<CLogRow> Rows()
+    {
+        writer.Flush();
+        return ReadLogRows(logFile);
+    }
+    std::vector<std::string> Outcomes()
+    {
+        std::vector<std::string> a;
+        for (const CLogRow& r : Rows())
+            a.push_back(r.strOutcome);
+        return a;
+    }
+
+    std::filesystem::path logFile = store.dir.Path() / "share" / "games.db";
+    CGameLogWriter writer{logFile, 200};
+};
+
+// The bytes of a log written by a later version of the game, with a row of its own.
+std::string NewerGamesLog(const std::filesystem::path& file)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open(file.c_str(), &db);
+    sqlite3_exec(db,
+                 "CREATE TABLE games(id INTEGER PRIMARY KEY, outcome TEXT, mood TEXT);"
+                 "INSERT INTO games(outcome, mood) VALUES('solved', 'happy'); PRAGMA user_version = 7;",
+                 nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    return FileBytes(file);
+}
+
+}  // namespace
+
+TEST_F(LogFlow, SolvedWordWithoutTimeTrialKeepsEveryField)
+{
+    const std::time_t tBefore = std::time(nullptr);
+    CScriptedGame& g = Start(false);
+    g.Miss();
+    g.Ticks(7);
+    g.Miss();
+    g.Ticks(5);
+    g.Solve();
+    const std::time_t tAfter = std::time(nullptr);
+
+    const std::vector<CLogRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 1u);
+    const CLogRow& r = rows[0];
+    EXPECT_EQ(r.strSet, "Fruit");
+    EXPECT_EQ(r.nSkill, SkillBeginner);
+    EXPECT_EQ(r.strWord, "WORDA");
+    EXPECT_EQ(r.nGuesses, 3);
+    EXPECT_EQ(r.strOutcome, "solved");
+    EXPECT_EQ(r.nSeconds, 12);
+    EXPECT_EQ(r.nTimeTrial, 0);
+    EXPECT_EQ(r.nLevel, 1);
+    EXPECT_EQ(r.nScore, 0);
+    EXPECT_EQ(r.nEndsGame, 0);
+    // The end is stored as UTC text, within the seconds the test ran.
+    std::tm tm{};
+    ASSERT_NE(strptime(r.strEnded.c_str(), "%Y-%m-%d %H:%M:%S", &tm), nullptr) << r.strEnded;
+    const std::time_t tEnded = timegm(&tm);
+    EXPECT_GE(tEnded, tBefore);
+    EXPECT_LE(tEnded, tAfter);
+}
+
+TEST_F(LogFlow, TimeTrialRowsCarryLevelBankedScoreAndTheGamesEnd)
+{
+    CScriptedGame& g = Start(true);
+    g.m_aLevel = {ResultYes, ResultNo};
+    g.Miss();
+    g.Ticks(40);
+    g.Solve();  // level 1: 200 of 240 s banked, go on
+    g.Miss();
+    g.Ticks(25);
+    g.Miss();
+    g.Solve();  // level 2 (225 s): 200 more banked, stop
+
+    const std::vector<CLogRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0].strWord, "WORDA");
+    EXPECT_EQ(rows[0].nLevel, 1);
+    EXPECT_EQ(rows[0].nSeconds, 40);
+    EXPECT_EQ(rows[0].nScore, 200);
+    EXPECT_EQ(rows[0].nEndsGame, 0);
+    EXPECT_EQ(rows[1].strWord, "WORDB");
+    EXPECT_EQ(rows[1].nGuesses, 3);
+    EXPECT_EQ(rows[1].nLevel, 2);
+    EXPECT_EQ(rows[1].nSeconds, 25);
+    EXPECT_EQ(rows[1].nScore, 400);
+    EXPECT_EQ(rows[1].nEndsGame, 1) << "answering No ends the game: 400 is its final score";
+    EXPECT_EQ(rows[1].nTimeTrial, 1);
+}
+
+TEST_F(LogFlow, GivingUpAndTimingOutEndTheTimeTrialGameWithWhatWasBanked)
+{
+    CScriptedGame& g = Start(true);
+    g.m_aLevel = {ResultYes, ResultYes};
+    g.Miss();
+    g.Ticks(30);
+    g.Solve();  // 210 banked
+    g.Miss();
+    g.Ticks(3);
+    g.OnGiveUp();
+    g.OnNew();
+    g.Miss();
+    g.Ticks(240 + 1);  // to 0, and the tick after that times the word out
+
+    const std::vector<CLogRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].strOutcome, "gave up");
+    EXPECT_EQ(rows[1].nLevel, 2);
+    EXPECT_EQ(rows[1].nGuesses, 1);
+    EXPECT_EQ(rows[1].nSeconds, 3);
+    EXPECT_EQ(rows[1].nScore, 210);
+    EXPECT_EQ(rows[1].nEndsGame, 1);
+    EXPECT_EQ(rows[2].strOutcome, "timed out");
+    EXPECT_EQ(rows[2].nLevel, 1);
+    EXPECT_EQ(rows[2].nSeconds, 240);
+    EXPECT_EQ(rows[2].nScore, 0);
+    EXPECT_EQ(rows[2].nEndsGame, 1);
+}
+
+TEST_F(LogFlow, NewOptionsAndExitAbandonTheWordInPlayUnderItsOwnSettings)
+{
+    CScriptedGame& g = Start(true);
+    g.m_aLevel = {ResultYes, ResultYes};
+    g.Solve();
+    g.Solve();
+    g.Miss();
+    g.Miss();
+    g.OnNew();  // level 3 word, two guesses in
+
+    g.Miss();
+    g.m_aOptions.push_back([](COptionsValues& v) {
+        v.nSkill = SkillIntermediate;
+        v.bTimeTrial = false;
+        return static_cast<int>(ResultOK);
+    });
+    g.OnOptions();  // Beginner, Time Trial word with one guess
+
+    g.OnExit();  // the Intermediate word, never tried
+
+    const std::vector<CLogRow> rows = Rows();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows[2].strOutcome, "abandoned");
+    EXPECT_EQ(rows[2].nLevel, 3) << "logged before New sets the level back to 1";
+    EXPECT_EQ(rows[2].nGuesses, 2);
+    EXPECT_EQ(rows[2].nEndsGame, 0) << "New keeps the banked score: the game is not over";
+    EXPECT_EQ(rows[3].strOutcome, "abandoned");
+    EXPECT_EQ(rows[3].nSkill, SkillBeginner) << "logged before the new options apply";
+    EXPECT_EQ(rows[3].nTimeTrial, 1);
+    EXPECT_EQ(rows[3].nGuesses, 1);
+    EXPECT_EQ(rows[4].strOutcome, "abandoned");
+    EXPECT_EQ(rows[4].nSkill, SkillIntermediate);
+    EXPECT_EQ(rows[4].strWord, "SIXLTA");
+    EXPECT_EQ(rows[4].nGuesses, 0);
+    EXPECT_EQ(rows[4].nSeconds, 0);
+    EXPECT_EQ(g.m_nQuitCode, 0);
+}
+
+TEST_F(LogFlow, OneRowPerWordWhateverEndsAndFollows)
+{
+    CScriptedGame& g = Start(false);
+    g.Solve();
+    g.OnNew();          // after a solved word nothing is in play: no abandoned row
+    g.OnGiveUp();
+    g.OnGiveUp();       // disabled now
+    g.OnExit();         // nothing in play
+    g.OnNew();
+    g.m_aNewGame = {ResultCancel};
+    g.OnNew();          // the word is replaced even though "Go" was not pressed...
+    g.Miss();
+    g.OnOptions();      // cancelled: the word stays
+    g.Solve();          // ...and the replacement plays on
+    g.OnStatistics();
+    g.OnExit();
+
+    EXPECT_EQ(Outcomes(), (std::vector<std::string>{"solved", "gave up", "abandoned", "solved"}));
+    EXPECT_EQ(g.m_nStatisticsShown, 1);
+}
+
+TEST_F(LogFlow, StatisticsStopTheClockAndSeeTheWordJustEnded)
+{
+    CScriptedGame& g = Start(true);
+    g.Miss();
+    g.ClearLog();
+    g.OnStatistics();
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"statistics", L"clock:start"}));
+    g.OnGiveUp();
+    g.ClearLog();
+    g.OnStatistics();
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"statistics"}));
+    // The writer is flushed before the window reads: the row is already on disk.
+    EXPECT_EQ(ReadLogRows(logFile).size(), 1u);
+}
+
+TEST_F(LogFlow, ALogThatCannotBeWrittenNeverStopsTheGameAndIsLeftAsItWas)
+{
+    std::filesystem::create_directories(logFile.parent_path());
+    const std::string strHeaderThenJunk = std::string("SQLite format 3\0", 16) + std::string(4080, '\x5A');
+    struct CCase {
+        const char* szName;
+        std::string strBytes;
+    };
+    const std::vector<CCase> cases = {
+        {"not a database", "my shopping list\n"},
+        {"damaged database", strHeaderThenJunk},
+        {"a newer game's log", NewerGamesLog(store.dir.Path() / "newer.db")},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        { std::ofstream(logFile, std::ios::binary | std::ios::trunc) << c.strBytes; }
+        CScriptedGame& g = Start(false);
+        g.Miss();
+        g.Solve();
+        g.OnNew();
+        g.OnGiveUp();
+        writer.Flush();
+        EXPECT_EQ(g.m_astrMessages, (std::vector<std::wstring>{L"Congratulations.  You are one smart player.",
+                                                               L"The magic word was " + g.m_history.m_strMagicWord + L"."}));
+        EXPECT_EQ(FileBytes(logFile), c.strBytes);
+    }
+    EXPECT_EQ(writer.Written(), 0);
+    EXPECT_EQ(writer.Dropped(), 6);
+}
+
+TEST_F(LogFlow, ALockedLogDropsTheRowAndTheNextWordIsWrittenOnceItIsFree)
+{
+    CScriptedGame& g = Start(false);
+    g.Solve();
+    writer.Flush();
+    const std::string strBefore = FileBytes(logFile);
+
+    sqlite3* other = nullptr;
+    ASSERT_EQ(sqlite3_open(logFile.c_str(), &other), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    g.OnNew();
+    g.OnGiveUp();  // waits out the 200 ms busy time on the writer's thread, then gives up
+    writer.Flush();
+    EXPECT_EQ(FileBytes(logFile), strBefore);
+    EXPECT_EQ(g.m_astrMessages.back(), L"The magic word was WORDB.");
+    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(other);
+
+    g.OnNew();
+    g.Solve();
+    EXPECT_EQ(Outcomes(), (std::vector<std::string>{"solved", "solved"}));
+    EXPECT_EQ(writer.Dropped(), 1);
+}
