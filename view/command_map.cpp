@@ -16,7 +16,7 @@ const std::vector<int>& GameCommandIds()
 {
     static const std::vector<int> aIds = {ID_GAME_NEW,         ID_GAME_GIVEUP, ID_APP_EXIT_GAME, ID_APP_ABOUT,
                                           ID_TOOLS_HELP,       ID_TOOLS_BESTSCORES, ID_TOOLS_OPTIONS,
-                                          ID_FILE_NEW,         ID_FILE_OPEN};
+                                          ID_FILE_NEW,         ID_FILE_OPEN,   ID_TOOLS_STATISTICS};
     return aIds;
 }
 

@@ -11,7 +11,9 @@
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
+#include "dialogs/statistics_dlg.h"
 #include "platform/services.h"
+#include "store/game_log_writer.h"
 #include "view/view_look.h"
 
 namespace {
@@ -46,6 +48,8 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, std::filesyst
 
 CVeltraneQuillornView::~CVeltraneQuillornView()
 {
+    // Closing the window is leaving the game, as Exit is.
+    AbandonWordInPlay(true);
     m_timerClock.Stop();
     if (m_dcMem.IsOk())
         m_dcMem.SelectObject(wxNullBitmap);
@@ -138,6 +142,14 @@ int CVeltraneQuillornView::RunBestScoresDlg()
     return dlg.DoModal();
 }
 
+int CVeltraneQuillornView::RunStatisticsDlg()
+{
+    CModalScope scope(*this);
+    CStatisticsDlg dlg(GameLog() != nullptr ? GameLog()->File() : CGameLog::DefaultPath());
+    dlg.m_nSkill = m_nSkill;
+    return dlg.DoModal();
+}
+
 int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 {
     CModalScope scope(*this);
@@ -221,6 +233,7 @@ bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
     case ID_TOOLS_HELP:
     case ID_TOOLS_BESTSCORES:
     case ID_TOOLS_OPTIONS:
+    case ID_TOOLS_STATISTICS:
         bEnabled = true;
         return true;
     default:
@@ -237,6 +250,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
     case ID_TOOLS_HELP: OpenHelp(m_programDir); break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
     case ID_TOOLS_OPTIONS: OnOptions(); break;
+    case ID_TOOLS_STATISTICS: OnStatistics(); break;
     default: break;
     }
 }

@@ -68,6 +68,7 @@ protected:
     int RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage) override;
     int RunBestScoresDlg() override;
     int RunOptionsDlg(COptionsValues& values) override;
+    int RunStatisticsDlg() override;
     void ShowMessage(const std::wstring& strText) override;
     void StartClock() override;
     void StopClock() override;

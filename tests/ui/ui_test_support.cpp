@@ -65,9 +65,9 @@ CModalScript& CModalScript::Then(Action action)
     return *this;
 }
 
-CModalScript& CModalScript::ThenMessageBox()
+CModalScript& CModalScript::ThenMessageBox(int nAnswer)
 {
-    m_aSteps.push_back(CStep{true, {}});
+    m_aSteps.push_back(CStep{true, {}, nAnswer});
     return *this;
 }
 
@@ -88,7 +88,7 @@ int CModalScript::Enter(wxDialog* pDialog)
                           << pDialog->GetTitle().utf8_string() << "\"";
         if (pMessage != nullptr)
             m_astrMessages.push_back(pMessage->GetMessage().ToStdWstring());
-        return wxID_OK;
+        return step.nAnswer;
     }
     Action action = std::move(step.action);
     pDialog->CallAfter([pDialog, action] {

@@ -39,8 +39,8 @@ public:
     ~CModalScript() override;
 
     CModalScript& Then(Action action);
-    // Expects a message box next; answers it with OK.
-    CModalScript& ThenMessageBox();
+    // Expects a message box next; answers it with OK, or with the wx id given.
+    CModalScript& ThenMessageBox(int nAnswer = wxID_OK);
 
     bool Done() const { return m_aSteps.empty(); }
     const std::vector<std::wstring>& Messages() const { return m_astrMessages; }
@@ -54,6 +54,7 @@ private:
     struct CStep {
         bool bMessageBox = false;
         Action action;
+        int nAnswer = wxID_OK;
     };
     std::deque<CStep> m_aSteps;
     std::vector<std::wstring> m_astrMessages;

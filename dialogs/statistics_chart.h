@@ -1,0 +1,82 @@
+// The painted part of the Statistics window: the four headline figures, the tries bar chart with
+// the last solved word's bar marked, the times to solve, and Time Trial with a line chart of the
+// last final scores. Everything is placed from the fonts' own measurements, so it scales with them.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <wx/colour.h>
+#include <wx/font.h>
+#include <wx/gdicmn.h>
+#include <wx/window.h>
+
+#include "store/game_stats.h"
+
+class wxDC;
+
+// A text the chart paints, by what it shows.
+enum EStatsText : int {
+    StatsTextPlayed = 1,
+    StatsTextSolvedPercent,
+    StatsTextCurrentStreak,
+    StatsTextBestStreak,
+    StatsTextMedianTime,
+    StatsTextBestTime,
+    StatsTextTimeTrialGames,
+    StatsTextBestScore,
+    StatsTextLastFive,
+    StatsTextTriesCount = 100,   // + the bucket, 0 to 14
+};
+
+struct CPaintedText {
+    int nId = 0;                 // an EStatsText, or 0 for a fixed caption
+    wxString str;
+    wxRect rc;
+    const wxFont* pFont = nullptr;
+    wxColour clr;
+    int nAlign = 0;              // wx alignment flags within rc
+};
+
+struct CPaintedBar {
+    wxRect rcTrack;              // the whole length a bar may take
+    wxRect rcBar;                // what is filled; empty for no words
+    bool bLastSolved = false;
+};
+
+struct CStatsPicture {
+    std::vector<CPaintedText> aTexts;
+    CPaintedBar aBars[kTriesBuckets];
+    wxRect rcLineChart;
+    std::vector<wxPoint> aptScores;   // the last final scores, oldest first
+
+    const CPaintedText* Text(int nId) const;
+};
+
+class CStatisticsChart : public wxWindow {
+public:
+    static inline const wxColour kBarColour{176, 176, 176};
+    static inline const wxColour kLastSolvedColour{29, 148, 29};   // the game's dark tile green
+    static inline const wxColour kLineColour{0, 0, 255};
+
+    CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc);
+
+    void SetStats(const CWordStats& stats);
+    const CWordStats& Stats() const { return m_stats; }
+
+    // Where everything goes for this size and these fonts; Paint draws exactly this.
+    CStatsPicture Compose(wxDC& dc) const;
+    void Paint(wxDC& dc) const;
+
+    // What a screen reader should say for the painted figures, one line each (the toolkit has no
+    // accessibility on GTK; the game's ATK objects take their words from here).
+    const std::vector<std::wstring>& SpokenLines() const { return m_astrSpoken; }
+
+private:
+    void OnPaint(wxPaintEvent& event);
+
+    CWordStats m_stats;
+    std::vector<std::wstring> m_astrSpoken;
+    wxFont m_fontFigure;
+    wxFont m_fontCaption;
+};

@@ -1,0 +1,130 @@
+// Statistics dialog: the choices, reading the log, and clearing it after the player confirms.
+#include "dialogs/statistics_dlg.h"
+
+#include <wx/button.h>
+#include <wx/choice.h>
+#include <wx/msgdlg.h>
+#include <wx/stattext.h>
+
+#include "dialogs/dialog_look.h"
+#include "dialogs/statistics_chart.h"
+#include "game/stats_report.h"
+#include "store/game_stats.h"
+
+namespace {
+
+constexpr int IDC_STATS_SKILL_LABEL = 1605;
+constexpr int IDC_STATS_SET_LABEL = 1606;
+constexpr int IDC_STATS_STATE = 1607;
+constexpr const char* kAllSets = "All sets";
+// Reading waits little: a log being written is read from its last committed state.
+constexpr int kReadBusyMs = 250;
+
+}  // namespace
+
+CStatisticsDlg::CStatisticsDlg(std::filesystem::path logFile, wxWindow* pParent)
+    : CGameDialog(pParent, IDD_STATISTICS, "Statistics", 9, 250, 234), m_log(std::move(logFile))
+{
+}
+
+void CStatisticsDlg::CreateControls()
+{
+    auto label = [this](int nId, const wxString& str, int x, int y, int cx, int cy) {
+        const wxRect rc = DialogRect(x, y, cx, cy);
+        return new wxStaticText(this, nId, str, rc.GetPosition(), rc.GetSize(), wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    };
+    AddOkButton(215, 1, 30, 11)->SetFocus();
+    label(IDC_HEADER_LABEL, "Statistics", 0, 3, 63, 8);
+
+    label(IDC_STATS_SKILL_LABEL, "&Skill:", 4, 18, 20, 8);
+    const wxRect rcSkill = DialogRect(24, 14, 80, 14);
+    auto* pSkill = new wxChoice(this, IDC_STATS_SKILL, rcSkill.GetPosition(), rcSkill.GetSize());
+    for (int nSkill = SkillBeginner; nSkill <= SkillAdvanced; ++nSkill)
+        pSkill->Append(wxString(SkillName(nSkill)));
+    label(IDC_STATS_SET_LABEL, "S&et:", 112, 18, 16, 8);
+    const wxRect rcSet = DialogRect(128, 14, 118, 14);
+    new wxChoice(this, IDC_STATS_SET, rcSet.GetPosition(), rcSet.GetSize());
+
+    m_pChart = new CStatisticsChart(this, IDC_STATS_CHART, DialogRect(0, 32, 250, 180));
+
+    const wxRect rcClear = DialogRect(4, 215, 70, 14);
+    auto* pClear = new wxButton(this, IDC_STATS_CLEAR, "&Clear statistics", rcClear.GetPosition(), rcClear.GetSize());
+    label(IDC_STATS_STATE, wxEmptyString, 80, 218, 166, 8);
+
+    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SKILL);
+    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SET);
+    pClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnClear(); });
+}
+
+void CStatisticsDlg::InitialiseDialog()
+{
+    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+    for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
+        StyleBlue(FindWindow(nId));
+
+    if (auto* pSkill = wxDynamicCast(FindWindow(IDC_STATS_SKILL), wxChoice))
+        pSkill->SetSelection(IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner);
+    m_log.OpenForReading(kReadBusyMs);
+    FillSetChoice();
+    Reload();
+}
+
+void CStatisticsDlg::FillSetChoice()
+{
+    auto* pSet = wxDynamicCast(FindWindow(IDC_STATS_SET), wxChoice);
+    if (pSet == nullptr)
+        return;
+    pSet->Clear();
+    pSet->Append(kAllSets);
+    int nSelect = 0;
+    for (const std::wstring& strSet : m_log.SetNames()) {
+        const int n = pSet->Append(wxString(strSet));
+        if (strSet == m_strSet)
+            nSelect = n;
+    }
+    pSet->SetSelection(nSelect);
+}
+
+void CStatisticsDlg::Reload()
+{
+    auto* pSkill = wxDynamicCast(FindWindow(IDC_STATS_SKILL), wxChoice);
+    auto* pSet = wxDynamicCast(FindWindow(IDC_STATS_SET), wxChoice);
+    if (pSkill == nullptr || pSet == nullptr || m_pChart == nullptr)
+        return;
+    m_nSkill = std::max(0, pSkill->GetSelection());
+    const int nSet = pSet->GetSelection();
+    m_strSet = nSet > 0 ? pSet->GetString(static_cast<unsigned>(nSet)).ToStdWstring() : std::wstring();
+    const std::optional<std::wstring> strSet = nSet > 0 ? std::optional<std::wstring>(m_strSet) : std::nullopt;
+
+    CWordStats stats;
+    wxString strState;
+    if (!ReadWordStats(m_log, m_nSkill, strSet, stats))
+        strState = "The game log cannot be read.";
+    else if (m_log.State() == CGameLog::EState::Absent)
+        strState = "No words played yet.";
+    m_pChart->SetStats(stats);
+    if (auto* pState = wxDynamicCast(FindWindow(IDC_STATS_STATE), wxStaticText))
+        pState->SetLabelText(strState);
+    if (wxWindow* pClear = FindWindow(IDC_STATS_CLEAR))
+        pClear->Enable(m_log.State() != CGameLog::EState::Absent && m_log.State() != CGameLog::EState::Closed);
+}
+
+void CStatisticsDlg::OnClear()
+{
+    wxMessageDialog confirm(this, kConfirmClear, "Statistics", wxOK | wxCANCEL | wxCANCEL_DEFAULT | wxICON_QUESTION);
+    confirm.SetOKCancelLabels("Clear", "Cancel");
+    if (confirm.ShowModal() != wxID_OK)
+        return;
+    {
+        CGameLog writable(m_log.File());
+        // A newer game's log is refused here as everywhere: it is shown, never changed.
+        if (writable.OpenForWriting(kReadBusyMs) != CGameLog::EState::Writable || !writable.Clear()) {
+            wxMessageBox("The statistics could not be cleared.", "Statistics", wxOK | wxCENTRE, this);
+            return;
+        }
+    }
+    m_log.OpenForReading(kReadBusyMs);
+    FillSetChoice();
+    Reload();
+}
