@@ -1,17 +1,19 @@
-// The figures the Statistics window and the command line show, read from the game log for one
-// skill and either every set or one. All of the arithmetic is done by the queries, so the same
-// texts run in the sqlite3 shell give the same answers (the benchmark does exactly that).
+// The figures the Statistics window and the command line show, for one skill and either every set
+// or one: read from the game log in one pass over that skill's rows, in the order they were
+// written, and worked out here, apart from any query.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
-class CGameLog;
+#include "store/game_log.h"
 
 // Tries of a solved word are counted 1 to 14 one by one, and 15 or more together.
 constexpr int kTriesBuckets = 15;
+constexpr int kFinalScoresKept = 30;
 
 struct CWordStats {
     // Every word that left play except one abandoned before its first guess: that one was
@@ -32,14 +34,23 @@ struct CWordStats {
     std::vector<int> anFinalScores;             // of the last 30 Time Trial games, oldest first
 
     int SolvedPercent() const;                  // rounded; 0 when nothing was played
-    int TriesBucketOf(int nTries) const { return (nTries >= kTriesBuckets ? kTriesBuckets : nTries) - 1; }
+    static int TriesBucketOf(int nTries) { return (nTries >= kTriesBuckets ? kTriesBuckets : std::max(nTries, 1)) - 1; }
 };
 
-constexpr int kFinalScoresKept = 30;
+// What the figures need of one row.
+struct CLoggedWord {
+    EWordEnd eEnd = EWordEnd::Solved;
+    int nGuesses = 0;
+    int nSeconds = 0;
+    bool bEndsGame = false;   // the last word of a Time Trial game
+    int nScore = 0;
+};
 
-// The statements, in the order ReadWordStats runs them, each with ?1 the skill and ?2 the set
-// name, or NULL for every set.
-const std::vector<const char*>& WordStatsQueries();
+// The figures of these words, oldest first.
+CWordStats ComputeWordStats(const std::vector<CLoggedWord>& aWords);
+
+// The one statement ReadWordStats runs: ?1 the skill, ?2 the set name or NULL for every set.
+const char* WordStatsQuery();
 
 // False when the log cannot be read (the reason in log.Db().LastError()); an absent log gives zeros.
 bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>& strSet, CWordStats& stats);

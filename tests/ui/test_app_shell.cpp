@@ -87,7 +87,8 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
          {ID_TOOLS_HELP, "Help ..."},
          {0, ""},
          {ID_TOOLS_BESTSCORES, "Best Scores ..."},
-         {ID_TOOLS_OPTIONS, "&Options ..."}},
+         {ID_TOOLS_OPTIONS, "&Options ..."},
+         {ID_TOOLS_STATISTICS, "Statistics ...\tCtrl+T"}},
     };
     for (std::size_t m = 0; m < aMenus.size(); ++m) {
         const wxMenuItemList& items = pBar->GetMenu(m)->GetMenuItems();

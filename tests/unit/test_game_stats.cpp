@@ -235,9 +235,15 @@ TEST_F(GameStats, TimeTrialKeepsTheLastThirtyFinalScoresOldestFirst)
         a.push_back(climb);
         a.push_back(FinalWord(i * 10));
     }
+    CGameLogEntry quitAtLevelStart = LogEntry(A, 0);  // untried, so not played, yet the game ended
+    quitAtLevelStart.bTimeTrial = true;
+    quitAtLevelStart.bEndsGame = true;
+    quitAtLevelStart.nScore = 5;
+    a.insert(a.begin(), quitAtLevelStart);
     Log(a);
     const CWordStats s = Stats();
-    EXPECT_EQ(s.nTimeTrialGames, 35);
+    EXPECT_EQ(s.nPlayed, 70);
+    EXPECT_EQ(s.nTimeTrialGames, 36);
     EXPECT_EQ(s.nBestFinalScore, 350);
     ASSERT_EQ(s.anFinalScores.size(), 30u);
     EXPECT_EQ(s.anFinalScores.front(), 60);
