@@ -321,3 +321,26 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     Pump(30);
     m_pView->SetGameLog(nullptr);
 }
+
+TEST_F(StatisticsCommand, ClosingTheWindowAbandonsTheWordInPlay)
+{
+    OpenAndStartWord();
+    const std::filesystem::path file = m_dirTemp / "games.db";
+    CGameLogWriter writer(file, 1000);
+    m_pView->SetGameLog(&writer);
+    Type("bread\r");
+    m_pFrame->Close(true);
+    m_pFrame = nullptr;
+    Pump(50);
+    writer.Flush();
+
+    CGameLog log(file);
+    ASSERT_EQ(log.OpenForReading(1000), CGameLog::EState::ReadOnly);
+    CSqliteStatement rows(log.Db(), "SELECT word, outcome, guesses, time_trial, ends_game FROM games");
+    ASSERT_TRUE(rows.Step());
+    EXPECT_EQ(rows.Text(0), "APPLE");
+    EXPECT_EQ(rows.Text(1), "abandoned");
+    EXPECT_EQ(rows.Int(2), 1);
+    EXPECT_EQ(rows.Int(4), rows.Int(3)) << "leaving ends a Time Trial game";
+    EXPECT_FALSE(rows.Step()) << "one row for the one word";
+}
