@@ -33,6 +33,7 @@ void CGameWindowTest::SetUp()
     std::filesystem::create_directories(m_dirProgram);
     m_pRegistry = std::make_unique<CRegistry>(m_dirTemp / "registry.db");
     m_pProfile = std::make_unique<CAppProfile>(*m_pRegistry);
+    wxEvtHandler::AddFilter(&m_clock);
 }
 
 void CGameWindowTest::TearDown()
@@ -41,6 +42,7 @@ void CGameWindowTest::TearDown()
         m_pFrame->Destroy();
         uitest::Pump(20);
     }
+    wxEvtHandler::RemoveFilter(&m_clock);
     m_pProfile.reset();
     m_pRegistry.reset();
     std::error_code ec;
@@ -99,13 +101,22 @@ wxImage CGameWindowTest::OnScreen(wxWindow& window)
     return uitest::CaptureClient(window);
 }
 
+int CGameWindowTest::CManualClock::FilterEvent(wxEvent& event)
+{
+    if (event.GetEventType() == wxEVT_TIMER && event.GetId() == kClockTimerId && !m_bDelivering)
+        return Event_Ignore;
+    return Event_Skip;
+}
+
 void CGameWindowTest::Tick(int nTimes)
 {
     wxTimer timer(m_pView, kClockTimerId);
+    m_clock.m_bDelivering = true;
     for (int i = 0; i < nTimes; ++i) {
         wxTimerEvent tick(timer);
         m_pView->GetEventHandler()->ProcessEvent(tick);
     }
+    m_clock.m_bDelivering = false;
 }
 
 void CGameWindowTest::Type(const std::string& strKeys)

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <wx/eventfilter.h>
 #include <wx/image.h>
 
 #include "platform/profile.h"
@@ -36,7 +37,8 @@ protected:
     // What the screen shows of a window now.
     wxImage OnScreen(wxWindow& window);
 
-    // Clock ticks as the timer delivers them.
+    // Clock ticks as the timer delivers them. The view's real timer is held back while the test
+    // runs, so that a second passing on a slow machine never adds a tick the test did not give.
     void Tick(int nTimes);
     // Types text at the keyboard; Enter with "\r".
     void Type(const std::string& strKeys);
@@ -53,6 +55,14 @@ protected:
     CMainFrame* m_pFrame = nullptr;
     CVeltraneQuillornView* m_pView = nullptr;
     std::vector<int> m_anQuit;
+
+private:
+    class CManualClock : public wxEventFilter {
+    public:
+        int FilterEvent(wxEvent& event) override;
+        bool m_bDelivering = false;
+    };
+    CManualClock m_clock;
 };
 
 // An action for the New Game dialog: press its "Go =>>".
