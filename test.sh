@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 ./scripts/install-deps.sh
+./scripts/check-includes.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2
 

@@ -6,7 +6,7 @@
 #include <wx/toolbar.h>
 
 #include "app/app_icons.h"
-#include "app/command_ids.h"
+#include "view/command_ids.h"
 #include "view/command_map.h"
 #include "view/game_view.h"
 

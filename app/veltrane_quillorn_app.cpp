@@ -7,7 +7,6 @@
 
 #include <wx/evtloop.h>
 
-#include "app/command_ids.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "app/run_game.h"
@@ -16,6 +15,7 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "store/game_log_writer.h"
+#include "view/command_ids.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 

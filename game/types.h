@@ -1,31 +1,9 @@
 // Small value types and constants shared by the game core and the screen above it.
 #pragma once
 
-#include <cstdint>
-
 #include "platform/alert.h"
-
-// 0x00BBGGRR: red in the low byte, as the stored "Background Color" value has always been.
-using COLORREF = std::uint32_t;
-
-constexpr COLORREF MakeRGB(int r, int g, int b)
-{
-    return static_cast<COLORREF>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
-}
-constexpr int GetRValue(COLORREF c) { return static_cast<int>(c & 0xFF); }
-constexpr int GetGValue(COLORREF c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int GetBValue(COLORREF c) { return static_cast<int>((c >> 16) & 0xFF); }
-
-constexpr COLORREF kDefaultBackground = 0xA6FFD2;  // a light green: red 210, green 255, blue 166
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlue = 0xFF0000;
-constexpr COLORREF kGreen = 0x008000;
-constexpr COLORREF kRed = 0x0000FF;
-
-// Skill levels; the word length is the skill plus five.
-enum ESkill : int { SkillBeginner = 0, SkillIntermediate = 1, SkillAdvanced = 2 };
-constexpr bool IsValidSkill(int nSkill) { return nSkill >= SkillBeginner && nSkill <= SkillAdvanced; }
+#include "platform/colorref.h"
+#include "store/skill.h"
 
 // What a modal run ends with. wx ids are mapped to these at the edge.
 enum EResult : int { ResultOK = 1, ResultCancel = 2, ResultYes = 6, ResultNo = 7 };

@@ -1,7 +1,8 @@
 // The twelve best-score values: which name each record lives under.
 #include "store/record_store.h"
 
-#include "game/types.h"
+#include "platform/colorref.h"
+#include "store/skill.h"
 #include "platform/profile.h"
 #include "store/settings_store.h"
 

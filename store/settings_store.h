@@ -9,7 +9,8 @@
 
 #include <string>
 
-#include "game/types.h"
+#include "platform/colorref.h"
+#include "store/skill.h"
 
 class CAppProfile;
 

@@ -3,7 +3,7 @@
 
 #include <wx/defs.h>
 
-#include "app/command_ids.h"
+#include "view/command_ids.h"
 
 namespace {
 

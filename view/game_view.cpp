@@ -4,16 +4,16 @@
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
-#include "app/command_ids.h"
-#include "app/help_launch.h"
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/statistics_dlg.h"
+#include "platform/help_launch.h"
 #include "platform/services.h"
 #include "store/game_log_writer.h"
+#include "view/command_ids.h"
 #include "view/view_look.h"
 
 namespace {

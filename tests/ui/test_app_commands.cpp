@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "app/app_icons.h"
-#include "app/command_ids.h"
-#include "app/help_launch.h"
+#include "platform/help_launch.h"
 #include "ui_test_support.h"
+#include "view/command_ids.h"
 #include "view/command_map.h"
 #include "view/command_target.h"
 

@@ -5,12 +5,12 @@
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/command_map.h"
 #include "view/game_view.h"
 

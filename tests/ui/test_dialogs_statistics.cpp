@@ -11,7 +11,6 @@
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "dialogs/painted_text.h"
 #include "dialogs/statistics_chart.h"
@@ -21,6 +20,7 @@
 #include "store/game_log_writer.h"
 #include "test_view_fixture.h"
 #include "ui_test_support.h"
+#include "view/command_ids.h"
 #include "view/command_map.h"
 #include "view/game_view.h"
 

@@ -5,11 +5,11 @@
 #include <wx/dcscreen.h>
 #include <wx/radiobut.h>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "dialogs/options_dlg.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {

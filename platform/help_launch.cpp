@@ -1,5 +1,5 @@
 // Help: xdg-open on the page beside the executable, not waited for.
-#include "app/help_launch.h"
+#include "platform/help_launch.h"
 
 #include <cstdio>
 
