@@ -1,6 +1,8 @@
 // Drawing and scrolling of the guess history list.
 #include "view/guess_history_view.h"
 
+#include <algorithm>
+
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
@@ -39,10 +41,15 @@ bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
                                       wxBORDER_SIMPLE | wxVSCROLL, "GuessHistory"))
         return false;
     SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
-    // The row band is the scroll unit, so one line of scrolling is one row.
-    SetScrollRate(0, kRowHeight);
+    // Pixels are the scroll unit, so that the newest row can end exactly at the bottom edge even
+    // though the inside is not a whole number of rows high; a line step is still one row.
+    SetScrollRate(0, 1);
     ShowScrollbars(wxSHOW_SB_NEVER, wxSHOW_SB_DEFAULT);
     Bind(wxEVT_PAINT, &CGuessHistoryView::OnPaint, this);
+    Bind(wxEVT_SCROLLWIN_LINEUP, &CGuessHistoryView::OnScrollLine, this);
+    Bind(wxEVT_SCROLLWIN_LINEDOWN, &CGuessHistoryView::OnScrollLine, this);
+    Bind(wxEVT_MOUSEWHEEL, &CGuessHistoryView::OnWheel, this);
+    Bind(wxEVT_SET_FOCUS, &CGuessHistoryView::OnFocusGiven, this);
     return true;
 }
 
@@ -65,9 +72,53 @@ wxColour CGuessHistoryView::ColourOfMark(int nMark) const
     }
 }
 
+int CGuessHistoryView::ScrollPixels() const
+{
+    return GetViewStart().y;  // the scroll unit is one pixel
+}
+
 int CGuessHistoryView::FirstVisibleRow() const
 {
-    return GetViewStart().y;  // scroll units are rows
+    return ScrollPixels() / kRowHeight;
+}
+
+void CGuessHistoryView::OnScrollLine(wxScrollWinEvent& event)
+{
+    if (event.GetOrientation() != wxVERTICAL) {
+        event.Skip();
+        return;
+    }
+    // The bar's arrows step by lines; a line is one row, not one scroll unit.
+    ScrollRows(event.GetEventType() == wxEVT_SCROLLWIN_LINEUP ? -1 : 1);
+}
+
+void CGuessHistoryView::OnWheel(wxMouseEvent& event)
+{
+    if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || event.GetWheelDelta() <= 0) {
+        event.Skip();
+        return;
+    }
+    // Handled here rather than by the toolkit, which would move by a fraction of the page: the
+    // wheel, like the arrows, moves whole rows.
+    m_nWheelRotation += event.GetWheelRotation();
+    const int nLines = m_nWheelRotation / event.GetWheelDelta();
+    m_nWheelRotation -= nLines * event.GetWheelDelta();
+    if (nLines != 0)
+        ScrollRows(-nLines * event.GetLinesPerAction());
+}
+
+void CGuessHistoryView::ScrollRows(int nRows)
+{
+    Scroll(-1, std::max(ScrollPixels() + nRows * kRowHeight, 0));
+}
+
+void CGuessHistoryView::OnFocusGiven(wxFocusEvent& event)
+{
+    // Should the toolkit hand the focus here anyway, it goes straight back to where typing is
+    // read.
+    if (wxWindow* pParent = GetParent())
+        pParent->SetFocus();
+    event.Skip();
 }
 
 void CGuessHistoryView::OnPaint(wxPaintEvent&)
@@ -78,18 +129,19 @@ void CGuessHistoryView::OnPaint(wxPaintEvent&)
 
 void CGuessHistoryView::OnDraw(wxDC& dc)
 {
-    // Client coordinates: the scroll position only picks the first row, so nothing is drawn at
-    // the far-off coordinates of a long list.
+    // Client coordinates: the scroll position only picks the first row and how much of it is cut
+    // off above, so nothing is drawn at the far-off coordinates of a long list.
     const int nHeight = GetClientSize().y;
     const int nRows = static_cast<int>(m_astrGuesses.size());
     const int nFirst = FirstVisibleRow();
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    UseCrispShapes(dc);
 
     m_nRowsDrawn = 0;
     if (nFirst < nRows)
         MakeFonts();
-    for (int j = nFirst, y = 0; j < nRows && y < nHeight; ++j, y += kRowHeight) {
+    // Text first, with the desktop's smoothing: without it the strike-out band of a struck
+    // letter, thinner than a pixel, would not be drawn at all.
+    for (int j = nFirst, y = -(ScrollPixels() % kRowHeight); j < nRows && y < nHeight; ++j, y += kRowHeight) {
         dc.SetFont(m_fontRow);
         dc.SetTextForeground(m_clrNormal);
         dc.DrawLabel(wxString::Format("%2d.  ", j + 1), RowRect(0, y, kNumberRight),
@@ -113,6 +165,7 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
         ++m_nRowsDrawn;
     }
 
+    UseCrispShapes(dc);
     dc.SetPen(*wxBLACK_PEN);
     dc.DrawLine(kMatchLeft, 0, kMatchLeft, nHeight);
     dc.DrawLine(kBingoLeft, 0, kBingoLeft, nHeight);
@@ -137,7 +190,8 @@ void CGuessHistoryView::OnGuessAdded()
 {
     const int nRows = static_cast<int>(m_astrGuesses.size());
     SetVirtualSize(kExtentWidth, kRowHeight * nRows);
-    // Past the end on purpose: the scroll bar stops at its last position, the newest row.
-    Scroll(0, nRows);
+    // Past the end on purpose: the scroll bar stops at its last position, the newest row ending
+    // at the bottom edge.
+    Scroll(0, kRowHeight * nRows);
     RepaintNow();
 }

@@ -31,8 +31,14 @@ public:
     const wxFont& FontOfMark(int nMark) const;
     wxColour ColourOfMark(int nMark) const;
 
+    // The vertical scroll position in pixels, and the row it falls in.
+    int ScrollPixels() const;
     int FirstVisibleRow() const;
     int RowsDrawnLastPaint() const { return m_nRowsDrawn; }
+
+    // Typing belongs to the guess cells: a click or a wheel turn here must not take it away.
+    bool AcceptsFocus() const override { return false; }
+    bool AcceptsFocusFromKeyboard() const override { return false; }
 
     void RepaintNow();
 
@@ -42,6 +48,10 @@ protected:
 
 private:
     void OnPaint(wxPaintEvent& event);
+    void OnScrollLine(wxScrollWinEvent& event);
+    void OnWheel(wxMouseEvent& event);
+    void ScrollRows(int nRows);
+    void OnFocusGiven(wxFocusEvent& event);
     void MakeFonts() const;
 
     mutable wxFont m_fontRowStruck;
@@ -51,4 +61,5 @@ private:
     wxColour m_clrHighlighted;
     wxColour m_clrNormal;
     int m_nRowsDrawn = 0;
+    int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
 };

@@ -26,6 +26,6 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
 wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples);
 
 class wxDC;
-// Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing of shapes (text
-// keeps the desktop's smoothing).
+// Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing. Text drawn after
+// this call on the same surface loses its smoothing too (and a struck font its strike-out band).
 void UseCrispShapes(wxDC& dc);

@@ -1,5 +1,8 @@
 // The guess history list on its own: rows, styles by mark, separators, scrolling, and drawing
 // only what can be seen.
+#include <algorithm>
+#include <string>
+
 #include <wx/frame.h>
 #include <wx/panel.h>
 
@@ -43,6 +46,60 @@ protected:
             for (int x = x0; x < x1; ++x)
                 n += pred(uitest::PixelRgb(img, x, y)) ? 1 : 0;
         return n;
+    }
+    static int CountInRow(const wxImage& img, int y, int x0, int x1, bool (*pred)(unsigned))
+    {
+        int n = 0;
+        for (int x = x0; x < x1; ++x)
+            n += pred(uitest::PixelRgb(img, x, y)) ? 1 : 0;
+        return n;
+    }
+    static int LongestRun(const wxImage& img, int y, int x0, int x1, bool (*pred)(unsigned))
+    {
+        int nLongest = 0;
+        for (int x = x0, nRun = 0; x < x1; ++x) {
+            nRun = pred(uitest::PixelRgb(img, x, y)) ? nRun + 1 : 0;
+            nLongest = std::max(nLongest, nRun);
+        }
+        return nLongest;
+    }
+    // Pixels of the Match and Bingo columns (separators left out) that differ from a list of
+    // nRows copies of imgRow's first row scrolled by nScroll pixels; blank below the last row.
+    static int RowsDifferingFrom(const wxImage& img, const wxImage& imgRow, int nScroll, int nRows)
+    {
+        int nDiffer = 0;
+        for (int y = 0; y < img.GetHeight(); ++y) {
+            const bool bInRow = (y + nScroll) / 20 < nRows;
+            for (int x = 139; x < 174; ++x) {
+                if (x == 156)
+                    continue;
+                const unsigned rgbWant = bInRow ? uitest::PixelRgb(imgRow, x, (y + nScroll) % 20) : 0xFFFFFFu;
+                nDiffer += uitest::PixelRgb(img, x, y) != rgbWant ? 1 : 0;
+            }
+        }
+        return nDiffer;
+    }
+    void ScrollByLine(wxEventType type)
+    {
+        wxScrollWinEvent line(type, 0, wxVERTICAL);
+        line.SetEventObject(m_pList);
+        m_pList->GetEventHandler()->ProcessEvent(line);
+    }
+    void Wheel(int nRotation)
+    {
+        wxMouseEvent wheel(wxEVT_MOUSEWHEEL);
+        wheel.m_wheelRotation = nRotation;  // positive: away from the user, up the list
+        wheel.m_wheelDelta = 120;
+        wheel.m_linesPerAction = 3;
+        wheel.m_wheelAxis = wxMOUSE_WHEEL_VERTICAL;
+        wheel.SetEventObject(m_pList);
+        m_pList->GetEventHandler()->ProcessEvent(wheel);
+    }
+    // Red, also where smoothing blends it with the white ground.
+    static bool IsRedTint(unsigned rgb)
+    {
+        const unsigned r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+        return r > 0xC0 && g + 0x40 < r && b + 0x40 < r;
     }
     static bool IsRed(unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x60 && (rgb & 0xFF) < 0x60; }
     static bool IsBlue(unsigned rgb) { return (rgb & 0xFF) > 0xB0 && (rgb >> 16) < 0x60 && ((rgb >> 8) & 0xFF) < 0x60; }
@@ -91,6 +148,41 @@ TEST_F(HistoryListTest, LettersTakeTheStyleOfTheirMarks)
     EXPECT_EQ(m_pList->m_adwBingo[0], 0u);
 }
 
+TEST_F(HistoryListTest, EveryStruckLetterHasALineThroughIt)
+{
+    // Letters with no bar of their own between cap height and baseline: a wide horizontal run
+    // of ink there can only be the strike-out line. I and O stay plain to show that.
+    for (int i = 0; i < 3; ++i)
+        m_pList->AddGuess(L"LUCIO");
+    for (const wchar_t c : {L'L', L'U', L'C'})
+        m_pList->StepMark(c);
+    const wxImage img = Screen();
+    uitest::SaveShot(img, "history-struck");
+
+    for (int nRow = 0; nRow < 3; ++nRow) {
+        const int nTop = 20 * nRow;
+        // The plain I spans cap height to baseline.
+        int nCapTop = -1;
+        int nBase = -1;
+        for (int y = nTop; y < nTop + 20; ++y)
+            if (CountInRow(img, y, 90, 105, IsDark) > 0) {
+                nCapTop = nCapTop < 0 ? y : nCapTop;
+                nBase = y;
+            }
+        ASSERT_GT(nBase - nCapTop, 6) << "row " << nRow;
+        for (int k = 0; k < 5; ++k) {
+            const int nLeft = 30 + 15 * k;
+            int nWidest = 0;
+            for (int y = nCapTop + 2; y <= nBase - 2; ++y)
+                nWidest = std::max(nWidest, LongestRun(img, y, nLeft, nLeft + 15, k < 3 ? IsRedTint : IsDark));
+            if (k < 3)
+                EXPECT_GE(nWidest, 5) << "struck letter " << k << " of row " << nRow;
+            else
+                EXPECT_LT(nWidest, 4) << "plain letter " << k << " of row " << nRow;
+        }
+    }
+}
+
 TEST_F(HistoryListTest, LettersOutsideAToZAreDrawnPlain)
 {
     // Letters the keyboard may give that have no mark of their own.
@@ -103,34 +195,59 @@ TEST_F(HistoryListTest, LettersOutsideAToZAreDrawnPlain)
     EXPECT_GT(CountLike(img, 0, 30, 45, IsDark), 4);
 }
 
-TEST_F(HistoryListTest, StaysScrolledToTheNewestRowAndDrawsOnlyVisibleRows)
+TEST_F(HistoryListTest, ScrollsByPixelsSoTheNewestRowEndsAtTheBottomEdge)
 {
+    // Every row holds the same guess, so the Match and Bingo columns repeat every 20 pixels and
+    // show exactly where the rows stand. The first row alone, unscrolled, is the pattern.
+    m_pList->AddGuess(L"HELLO");
+    const wxImage imgRow = Screen();
     struct CCase {
         int nGuesses;
-        int nFirstVisible;  // 118 pixels show five rows and part of a sixth
+        int nScroll;  // the inside is 118 pixels high
     };
-    int nAdded = 0;
-    for (const CCase& c : {CCase{5, 0}, CCase{6, 1}, CCase{10, 5}, CCase{1000, 995}}) {
+    int nAdded = 1;
+    for (const CCase& c : {CCase{5, 0}, CCase{6, 2}, CCase{12, 122}, CCase{1000, 20 * 1000 - 118}}) {
         for (; nAdded < c.nGuesses; ++nAdded)
             m_pList->AddGuess(L"HELLO");
-        Screen();
-        EXPECT_EQ(m_pList->FirstVisibleRow(), c.nFirstVisible) << c.nGuesses;
+        const wxImage img = Screen();
+        if (c.nGuesses == 6 || c.nGuesses == 12)
+            uitest::SaveShot(img, "history-after-" + std::to_string(c.nGuesses));
+        ASSERT_EQ(img.GetHeight(), 118);
+        EXPECT_EQ(m_pList->ScrollPixels(), c.nScroll) << c.nGuesses;
+        EXPECT_EQ(RowsDifferingFrom(img, imgRow, c.nScroll, c.nGuesses), 0) << c.nGuesses;
+        // The newest number stands in the bottom band, which is empty while the rows are fewer.
+        const int nLastTop = 20 * c.nGuesses - c.nScroll - 20;
+        EXPECT_GT(CountLike(img, std::min(nLastTop, 98), 0, 30, IsDark), 4) << c.nGuesses;
         EXPECT_LE(m_pList->RowsDrawnLastPaint(), 7) << c.nGuesses;
         EXPECT_GE(m_pList->RowsDrawnLastPaint(), 5) << c.nGuesses;
     }
     EXPECT_TRUE(m_pList->IsSolved());
-    EXPECT_EQ(m_pList->GetVirtualSize().y, 20 * 1000);
 
-    // Scrolling back by one line shows the rows 20 pixels earlier; the separators stay.
-    m_pList->Scroll(0, 3);
-    const wxImage img = Screen();
-    EXPECT_EQ(m_pList->FirstVisibleRow(), 3);
+    // A line of the bar or the wheel is one row; the separators stay whatever the position.
+    const int nEnd = m_pList->ScrollPixels();
+    ScrollByLine(wxEVT_SCROLLWIN_LINEUP);
+    EXPECT_EQ(m_pList->ScrollPixels(), nEnd - 20);
+    wxImage img = Screen();
+    EXPECT_EQ(RowsDifferingFrom(img, imgRow, nEnd - 20, 1000), 0);
     EXPECT_EQ(uitest::PixelRgb(img, 138, 2), 0u);
     EXPECT_EQ(uitest::PixelRgb(img, 156, img.GetHeight() - 1), 0u);
+    ScrollByLine(wxEVT_SCROLLWIN_LINEDOWN);
+    ScrollByLine(wxEVT_SCROLLWIN_LINEDOWN);
+    EXPECT_EQ(m_pList->ScrollPixels(), nEnd);  // never past the end
+
+    // A wheel notch is three rows back; a touchpad's part notches add up to whole rows.
+    Wheel(120);
+    EXPECT_EQ(m_pList->ScrollPixels(), nEnd - 60);
+    img = Screen();
+    EXPECT_EQ(RowsDifferingFrom(img, imgRow, nEnd - 60, 1000), 0);
+    Wheel(-30);
+    EXPECT_EQ(m_pList->ScrollPixels(), nEnd - 60);
+    Wheel(-90);
+    EXPECT_EQ(m_pList->ScrollPixels(), nEnd);
 
     m_pList->ResetHistory();
     Screen();
-    EXPECT_EQ(m_pList->FirstVisibleRow(), 0);
+    EXPECT_EQ(m_pList->ScrollPixels(), 0);
     EXPECT_EQ(m_pList->GetVirtualSize().y, m_pList->GetClientSize().y);  // nothing to scroll
     EXPECT_EQ(m_pList->RowsDrawnLastPaint(), 0);
 }

@@ -4,6 +4,7 @@
 #include <wx/dcmemory.h>
 #include <wx/dcscreen.h>
 #include <wx/radiobut.h>
+#include <wx/uiaction.h>
 
 #include "app/main_frame.h"
 #include "dialogs/options_dlg.h"
@@ -97,6 +98,49 @@ TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
     EXPECT_EQ(uitest::PixelRgb(img, 63 + 22 * 6, 15), 0xFFF0C8u);     // and no seventh
     EXPECT_TRUE(uitest::RowIs(img, 183, 25, 216, 0xFFF0C8u));         // no bar without Time Trial
     Shot(img, "options-applied");
+}
+
+// Typing always reaches the guess cells: neither a click in the history list nor one on its bar
+// keeps the keyboard, while both still scroll the list.
+TEST_F(ViewScreenTest, ClicksInTheHistoryListLeaveTypingWithTheCells)
+{
+    OpenAndStartWord();
+    for (int i = 0; i < 8; ++i)
+        Type("plant\r");
+    CGuessHistoryView& list = m_pView->HistoryView();
+    ASSERT_EQ(list.GuessCount(), 8u);
+    const int nEnd = list.ScrollPixels();
+    EXPECT_EQ(nEnd, 8 * 20 - 118);
+
+    auto inkInCell = [this](int i) {
+        const wxImage img = ComposedView();
+        int nDark = 0;
+        for (int y = 7; y < 24; ++y)
+            for (int x = 63 + 22 * i + 2; x < 63 + 22 * i + 19; ++x)
+                nDark += uitest::PixelRgb(img, x, y) < 0x404040 ? 1 : 0;
+        return nDark;
+    };
+    ClickAt(list, wxPoint(60, 30));
+    EXPECT_NE(wxWindow::FindFocus(), &list);
+    Type("b");
+    EXPECT_GT(inkInCell(0), 8);
+    EXPECT_EQ(inkInCell(1), 0);
+
+    // The bar runs down the right edge (beside the inside, or over it where the desktop overlays
+    // its bars); a click high up on it moves the list back up.
+    const wxRect rcList = list.GetScreenRect();
+    ClickAt(list, list.ScreenToClient(wxPoint(rcList.GetRight() - 3, rcList.GetTop() + 4)));
+    EXPECT_LT(list.ScrollPixels(), nEnd);
+    EXPECT_NE(wxWindow::FindFocus(), &list);
+    // Left must reach the cells too, not scroll the list: R then replaces the B.
+    wxUIActionSimulator().Char(WXK_LEFT);
+    uitest::Pump(30);
+    Type("read\r");
+    EXPECT_GT(inkInCell(3), 8);
+    EXPECT_EQ(inkInCell(4), 0);  // an incomplete guess, not taken
+    Type("s\r");
+    EXPECT_EQ(list.GuessCount(), 9u);
+    EXPECT_EQ(list.ScrollPixels(), 9 * 20 - 118);
 }
 
 // A picture of a game in progress, menus and tool bar included, for whoever reads the README.
