@@ -39,6 +39,8 @@ public:
     bool FindFirstSet(std::wstring& strSet);         // "Words Sets: Sets not found" when none
     bool LoadWordSet(const std::wstring& strSet);    // "Can not open file" when it cannot be read
     bool LoadProgress();
+    // The word set and the position of the current set and skill, which stay as they are.
+    bool LoadSetProgress();
     void SaveProgress(const std::wstring& strSet, int nSkill, int nWordIndex);
 
     // ---- The rules of one word ----------------------------------------------------------------
@@ -59,6 +61,7 @@ public:
 
     // ---- Records ------------------------------------------------------------------------------
     int ReadBestRecord(std::wstring& strName);
+    int ReadBestRecord(std::wstring& strName, bool& bKnown);  // bKnown false: the store was unreadable
     void WriteBestRecord(const std::wstring& strName, int nNumber);
 
     // ---- Commands -----------------------------------------------------------------------------
@@ -149,7 +152,16 @@ private:
     void CheckBestScore(int nScore);
     void CheckFewestTries(int nTries);
     int PlayedSkill() const;  // a damaged skill is played as Beginner
+    // Reads again what another running copy may have stored; values that cannot be read keep
+    // what the session has.
+    void RefreshOptions();
+    // After a start on a store that could not be read: the stored set and skill once readable.
+    void RecoverStoredChoice();
 
+    // What the session holds without having read it: nothing derived from it is written.
+    bool m_bChoiceKnown = true;     // m_strSet and m_nSkill
+    bool m_bIndexKnown = true;      // m_nWordIndex
+    bool m_bOptionsKnown = true;    // m_bSound, m_bTimeTrial, m_clrBackground
     bool m_bSolving = false;  // the congratulation box of a solved word is open
     bool m_bWordUnreported = false;  // a word entered play and has not been reported as gone
     CGameLogWriter* m_pGameLog = nullptr;

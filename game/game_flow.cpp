@@ -22,6 +22,11 @@ void CGameCore::StartNextWord()
     AbandonWordInPlay(false);
     StopClock();
     m_bClockRunning = false;
+    // What could not be read at start may be readable now.
+    if (!m_bChoiceKnown)
+        RecoverStoredChoice();
+    if (!m_bOptionsKnown)
+        RefreshOptions();
     if (!PickNextWord()) {
         // Nothing to play at this skill: the player can pick another set or skill in Options.
         m_bGameOver = true;

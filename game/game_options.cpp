@@ -3,6 +3,8 @@
 
 void CGameCore::OnOptions()
 {
+    // Another running copy may have changed them: OK must not write back what the player never saw.
+    RefreshOptions();
     COptionsValues values;
     values.nSkill = m_nSkill;
     values.bTimeTrial = m_bTimeTrial;
@@ -32,10 +34,13 @@ void CGameCore::OnOptions()
             m_store.WriteTimeTrial(m_bTimeTrial);
             m_store.WriteBackground(m_clrBackground);
 
-            // The word in play, if any, is abandoned without a message.
+            // The word in play, if any, is abandoned without a message. The set and skill are the
+            // player's choice as it stands, not read back: a store that could not take them must
+            // not undo it.
             m_bGameOver = true;
             m_bClockRunning = false;
-            if (!LoadProgress()) {
+            m_bChoiceKnown = true;
+            if (!LoadSetProgress()) {
                 ShowMessage(kMsgNoWordSets);
                 RepaintView();
                 return;

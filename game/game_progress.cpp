@@ -7,9 +7,25 @@
 CGameCore::CGameCore(CAppProfile& profile, std::filesystem::path programDir)
     : m_store(profile), m_records(profile), m_programDir(std::move(programDir))
 {
-    m_bSound = m_store.ReadSound();
-    m_bTimeTrial = m_store.ReadTimeTrial();
-    m_clrBackground = m_store.ReadBackground();
+    RefreshOptions();
+}
+
+void CGameCore::RefreshOptions()
+{
+    // Absent values are their defaults; unreadable ones keep what the session has.
+    bool bSound = true;
+    bool bTimeTrial = true;
+    COLORREF clr = kDefaultBackground;
+    const ERead sound = m_store.ReadSound(bSound);
+    const ERead timeTrial = m_store.ReadTimeTrial(bTimeTrial);
+    const ERead background = m_store.ReadBackground(clr);
+    if (sound != ERead::Failed)
+        m_bSound = bSound;
+    if (timeTrial != ERead::Failed)
+        m_bTimeTrial = bTimeTrial;
+    if (background != ERead::Failed)
+        m_clrBackground = clr;
+    m_bOptionsKnown = sound != ERead::Failed && timeTrial != ERead::Failed && background != ERead::Failed;
 }
 
 int CGameCore::PlayedSkill() const
@@ -58,27 +74,65 @@ bool CGameCore::LoadWordSet(const std::wstring& strSet)
 
 bool CGameCore::LoadProgress()
 {
-    m_nSkill = m_store.ReadCurrentSkill();
-    if (!IsValidSkill(m_nSkill))
-        m_nSkill = SkillBeginner;
-    m_strSet = m_store.ReadCurrentSet();
+    int nSkill = SkillBeginner;
+    std::wstring strSet;
+    const ERead skillRead = m_store.ReadCurrentSkill(nSkill);
+    const ERead setRead = m_store.ReadCurrentSet(strSet);
+    m_nSkill = IsValidSkill(nSkill) ? nSkill : SkillBeginner;
+    m_strSet = strSet;
+    // A store that cannot be read now (another program holds it) is not an empty one: the session
+    // plays on what it has, and writes nothing it only guessed.
+    m_bChoiceKnown = skillRead != ERead::Failed && setRead != ERead::Failed;
     if (m_strSet.empty()) {
         if (!FindFirstSet(m_strSet)) {
             PostQuit(0);
             return false;
         }
-        m_store.WriteCurrentSet(m_strSet);
+        if (setRead != ERead::Failed)
+            m_store.WriteCurrentSet(m_strSet);
     }
-    // A name no file or key may carry is a set that cannot be opened.
-    if (!IsUsableSetName(m_strSet))
-        return LoadWordSet(m_strSet);
-    // A store that cannot be written still lets the game play from the first word.
+    return LoadSetProgress();
+}
+
+bool CGameCore::LoadSetProgress()
+{
+    // Loaded first: a name that opens no set (whatever a damaged store held) never becomes a key.
+    if (!LoadWordSet(m_strSet))
+        return false;
     int nIndex = -1;
-    if (!m_store.ReadWordIndex(m_strSet, m_nSkill, nIndex))
-        nIndex = -1;
-    m_nWordIndex = nIndex;
-    m_store.WriteWordIndex(m_strSet, m_nSkill, nIndex);
-    return LoadWordSet(m_strSet);
+    const ERead indexRead = m_store.QueryWordIndex(m_strSet, m_nSkill, nIndex);
+    m_nWordIndex = indexRead == ERead::Found ? nIndex : -1;
+    m_bIndexKnown = indexRead != ERead::Failed;
+    if (indexRead == ERead::Absent)
+        m_store.WriteWordIndex(m_strSet, m_nSkill, -1);
+    return true;
+}
+
+void CGameCore::RecoverStoredChoice()
+{
+    int nSkill = SkillBeginner;
+    std::wstring strSet;
+    const ERead skillRead = m_store.ReadCurrentSkill(nSkill);
+    const ERead setRead = m_store.ReadCurrentSet(strSet);
+    if (skillRead == ERead::Failed || setRead == ERead::Failed)
+        return;
+    if (!IsValidSkill(nSkill))
+        nSkill = SkillBeginner;
+    m_bChoiceKnown = true;
+    if (strSet.empty() || (strSet == m_strSet && nSkill == m_nSkill))
+        return;
+    // The player's stored choice wins over the guess the session started on, if it still loads.
+    const std::wstring strGuessed = m_strSet;
+    const int nGuessedSkill = m_nSkill;
+    m_strSet = strSet;
+    m_nSkill = nSkill;
+    if (!IsUsableSetName(strSet) || !std::filesystem::is_regular_file(SetFilePath(m_programDir, strSet))
+        || !LoadSetProgress()) {
+        m_strSet = strGuessed;
+        m_nSkill = nGuessedSkill;
+        m_bChoiceKnown = false;
+        LoadSetProgress();
+    }
 }
 
 void CGameCore::SaveProgress(const std::wstring& strSet, int nSkill, int nWordIndex)

@@ -10,7 +10,14 @@ constexpr int kNoFewestTries = 200;
 
 int CGameCore::ReadBestRecord(std::wstring& strName)
 {
+    bool bKnown = true;
+    return ReadBestRecord(strName, bKnown);
+}
+
+int CGameCore::ReadBestRecord(std::wstring& strName, bool& bKnown)
+{
     const CBestRecord record = m_records.Read(PlayedSkill(), m_bTimeTrial);
+    bKnown = !record.bUnreadable;
     strName = record.strName;
     if (!m_bTimeTrial && record.nNumber <= 0)
         return kNoFewestTries;
@@ -25,8 +32,10 @@ void CGameCore::WriteBestRecord(const std::wstring& strName, int nNumber)
 void CGameCore::CheckBestScore(int nScore)
 {
     std::wstring strName;
-    // An equal score is no record.
-    if (nScore <= ReadBestRecord(strName))
+    bool bKnown = true;
+    // An equal score is no record. A record that cannot be read now is not beaten by default: that
+    // would let a locked store replace the real holder.
+    if (nScore <= ReadBestRecord(strName, bKnown) || !bKnown)
         return;
     if (RunPlayerNameDlg(strName, L"You are best player in this level") != ResultOK)
         return;
@@ -37,7 +46,8 @@ void CGameCore::CheckBestScore(int nScore)
 void CGameCore::CheckFewestTries(int nTries)
 {
     std::wstring strName;
-    if (nTries >= ReadBestRecord(strName))
+    bool bKnown = true;
+    if (nTries >= ReadBestRecord(strName, bKnown) || !bKnown)
         return;
     if (RunPlayerNameDlg(strName, L"You are the best player in this level who took minimum tries.") != ResultOK)
         return;

@@ -10,13 +10,15 @@ bool CGameCore::PickNextWord()
         return false;
     // Played in file order; after the last word (or from a damaged index) the list starts again.
     const int nCount = static_cast<int>(std::min<std::size_t>(words.size(), 0x7FFFFFFF));
-    int nNext = 0;
-    if (m_nWordIndex >= -1 && m_nWordIndex < nCount - 1)
-        nNext = m_nWordIndex + 1;
-    m_nWordIndex = nNext;
-    History().m_strMagicWord = std::wstring(words[static_cast<std::size_t>(nNext)]);
-    // Saved at once, so the index names the last word handed out, solved or not.
-    SaveProgress(m_strSet, PlayedSkill(), m_nWordIndex);
+    // Read, advanced and saved in one step, so the index names the last word handed out, solved or
+    // not, and a second running copy never gets the same word.
+    const CHandOut out = m_store.HandOut(m_strSet, PlayedSkill(), m_nWordIndex, m_bIndexKnown, m_bChoiceKnown,
+                                         [nCount](int nLast) {
+                                             return nLast >= -1 && nLast < nCount - 1 ? nLast + 1 : 0;
+                                         });
+    m_nWordIndex = out.nIndex;
+    m_bIndexKnown = out.bIndexKnown;
+    History().m_strMagicWord = std::wstring(words[static_cast<std::size_t>(m_nWordIndex)]);
     return true;
 }
 

@@ -18,6 +18,21 @@ std::wstring CAppProfile::SectionKey(const std::wstring& strSection) const
     return AppKey() + L"\\" + strSection;
 }
 
+ERead CAppProfile::QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const
+{
+    std::uint32_t dw = 0;
+    const ERead result = m_registry.QueryDword(SectionKey(strSection), strEntry, dw);
+    if (result == ERead::Found)
+        nValue = static_cast<int>(static_cast<std::int32_t>(dw));
+    return result;
+}
+
+ERead CAppProfile::QueryProfileString(const std::wstring& strSection, const std::wstring& strEntry,
+                                      std::wstring& strValue) const
+{
+    return m_registry.QueryString(SectionKey(strSection), strEntry, strValue);
+}
+
 int CAppProfile::GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const
 {
     std::uint32_t dw = 0;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-class CRegistry;
+#include "platform/registry.h"
 
 class CAppProfile {
 public:
@@ -18,7 +18,12 @@ public:
     // The application key, a backslash and the section.
     std::wstring SectionKey(const std::wstring& strSection) const;
 
-    // A value that is absent, or stored with the other type, reads as the default.
+    // Found, absent (also when stored with the other type), or unreadable just now; the output is
+    // only changed when found.
+    ERead QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const;
+    ERead QueryProfileString(const std::wstring& strSection, const std::wstring& strEntry, std::wstring& strValue) const;
+
+    // A value that is absent, unreadable, or stored with the other type, reads as the default.
     int GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const;
     bool WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue);
     std::wstring GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,

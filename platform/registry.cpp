@@ -1,38 +1,42 @@
-// The per-user registry on one SQLite file.
+// The per-user registry on one SQLite file: values held for the session, queued writes, and the
+// public calls. Opening and checking the file is in registry_file.cpp.
 #include "platform/registry.h"
 
 #include <sqlite3.h>
 
-#include <chrono>
-#include <cstdio>
-#include <cstring>
 #include <cstdlib>
 #include <pwd.h>
-#include <system_error>
-#include <thread>
 #include <unistd.h>
 
+#include "platform/registry_sql.h"
 #include "platform/text.h"
 
 namespace {
 
-constexpr int kTypeString = 1;
-constexpr int kTypeDword = 4;
-constexpr int kBusyTimeoutMs = 5000;
+// Writes that wait this long on another program's lock are reported as not being saved.
+constexpr auto kLockedReport = std::chrono::seconds(3);
+// Queued writes are tried again on a read no more often than this.
+constexpr auto kRetrySpacing = std::chrono::milliseconds(200);
+constexpr int kExitWaitMs = 2000;
 
-constexpr const char* kCreateTable =
-    "CREATE TABLE IF NOT EXISTS registry("
-    "key TEXT NOT NULL COLLATE NOCASE, name TEXT NOT NULL COLLATE NOCASE, "
-    "type INTEGER NOT NULL, value, PRIMARY KEY(key, name))";
+bool SameAsciiNoCase(const std::wstring& a, const std::wstring& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        wchar_t ca = a[i], cb = b[i];
+        if (ca >= L'a' && ca <= L'z')
+            ca = static_cast<wchar_t>(ca - 32);
+        if (cb >= L'a' && cb <= L'z')
+            cb = static_cast<wchar_t>(cb - 32);
+        if (ca != cb)
+            return false;
+    }
+    return true;
+}
 
-// Upsert keeps the spelling a key or name was first written with, as a registry does.
-constexpr const char* kWrite =
-    "INSERT INTO registry(key, name, type, value) VALUES(?1, ?2, ?3, ?4) "
-    "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, value = excluded.value";
+}  // namespace
 
-constexpr const char* kRead = "SELECT type, value FROM registry WHERE key = ?1 AND name = ?2";
-
-// Not empty, no empty component: "a\\b" is a key, "a\\\\b", "\\a" and "a\\" are not.
 bool IsWellFormedKey(const std::wstring& strKey)
 {
     if (strKey.empty() || strKey.front() == L'\\' || strKey.back() == L'\\')
@@ -42,75 +46,6 @@ bool IsWellFormedKey(const std::wstring& strKey)
     return strKey.find(L'\0') == std::wstring::npos;
 }
 
-// SQLite takes a very short file for an empty database and writes over it, so an existing file is
-// only opened when it is empty or starts with SQLite's own header.
-bool MayOpenExisting(const std::filesystem::path& path)
-{
-    static constexpr char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    char head[sizeof kHeader] = {};
-    const std::size_t n = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-    return n == 0 || (n == sizeof head && std::memcmp(head, kHeader, sizeof head) == 0);
-}
-
-class CStatement {
-public:
-    CStatement(sqlite3* db, const char* sql)
-    {
-        if (sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr) != SQLITE_OK) {
-            sqlite3_finalize(m_stmt);
-            m_stmt = nullptr;
-        }
-    }
-    ~CStatement() { sqlite3_finalize(m_stmt); }
-    CStatement(const CStatement&) = delete;
-    CStatement& operator=(const CStatement&) = delete;
-
-    bool IsValid() const { return m_stmt != nullptr; }
-    sqlite3_stmt* Get() const { return m_stmt; }
-
-    bool BindText(int nIndex, const std::string& str)
-    {
-        return sqlite3_bind_text(m_stmt, nIndex, str.data(), static_cast<int>(str.size()), SQLITE_TRANSIENT)
-               == SQLITE_OK;
-    }
-
-    // Every statement here names one value by ?1 (key) and ?2 (value name).
-    bool BindValueName(const std::wstring& strKey, const std::wstring& strName)
-    {
-        return IsValid() && BindText(1, EncodeUtf8(strKey)) && BindText(2, EncodeUtf8(strName));
-    }
-
-    // Steps a read to its row and checks that the value was stored with the type asked for.
-    bool StepToValue(int nType, int nSqlType)
-    {
-        return Step() == SQLITE_ROW && sqlite3_column_int(m_stmt, 0) == nType
-               && sqlite3_column_type(m_stmt, 1) == nSqlType;
-    }
-
-    // Steps once, waiting out a lock that the busy timeout alone does not cover (SQLite gives up
-    // at once where waiting could deadlock; the statement then has to be run again).
-    int Step()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kBusyTimeoutMs);
-        for (;;) {
-            const int rc = sqlite3_step(m_stmt);
-            if ((rc != SQLITE_BUSY && rc != SQLITE_LOCKED) || std::chrono::steady_clock::now() >= deadline)
-                return rc;
-            sqlite3_reset(m_stmt);
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        }
-    }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-};
-
-}  // namespace
-
 CRegistry::CRegistry(std::filesystem::path file)
     : m_path(std::move(file))
 {
@@ -118,7 +53,13 @@ CRegistry::CRegistry(std::filesystem::path file)
 
 CRegistry::~CRegistry()
 {
+    Close();
+}
+
+void CRegistry::Close()
+{
     sqlite3_close_v2(m_db);
+    m_db = nullptr;
 }
 
 std::filesystem::path CRegistry::DefaultPath()
@@ -139,116 +80,269 @@ std::filesystem::path CRegistry::DefaultPath()
     return base / "veltrane-quillorn" / "registry.db";
 }
 
-// Reads use whatever connection exists and never create the file; a write needs a connection that
-// can write, with the table in place. A file that is not a database (SQLITE_NOTADB on the first
-// statement), a read-only file or directory all end in false here, and nothing is rewritten:
-// the file is only ever opened, never truncated or replaced.
-bool CRegistry::Open(bool bForWrite)
-{
-    if (m_db && (m_bWritable || !bForWrite))
-        return true;
-    if (m_db) {
-        sqlite3_close_v2(m_db);
-        m_db = nullptr;
-    }
-    m_bWritable = false;
-
-    std::error_code ec;
-    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX;
-    if (bForWrite) {
-        if (m_path.has_parent_path())
-            std::filesystem::create_directories(m_path.parent_path(), ec);
-        // CREATE only when nothing is there: an existing but bad file must not be touched.
-        if (!std::filesystem::exists(m_path, ec))
-            flags |= SQLITE_OPEN_CREATE;
-        else if (!MayOpenExisting(m_path))
-            return false;
-    } else if (!std::filesystem::is_regular_file(m_path, ec) || !MayOpenExisting(m_path)) {
-        return false;
-    }
-
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(m_path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return false;
-    }
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
-
-    // Reading the schema makes SQLite look at the file's header now rather than later.
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return false;
-    }
-    const bool bWritable = sqlite3_db_readonly(db, "main") == 0;
-    if (bForWrite) {
-        if (!bWritable || sqlite3_exec(db, kCreateTable, nullptr, nullptr, nullptr) != SQLITE_OK) {
-            sqlite3_close_v2(db);
-            return false;
-        }
-    }
-    m_db = db;
-    m_bWritable = bForWrite;
-    return true;
-}
-
-// Keys exist implicitly through their values, so there is nothing to create; a store that cannot be
-// written still hands out keys, and the game plays on with defaults.
 bool CRegistry::CreateKey(const std::wstring& strKey)
 {
     return IsWellFormedKey(strKey);
 }
 
-bool CRegistry::ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
+const CRegistry::CEntry* CRegistry::FindHeld(const std::wstring& strKey, const std::wstring& strName) const
 {
-    if (!IsWellFormedKey(strKey) || !Open(false))
-        return false;
-    CStatement stmt(m_db, kRead);
-    if (!stmt.BindValueName(strKey, strName) || !stmt.StepToValue(kTypeDword, SQLITE_INTEGER))
-        return false;
-    // Anything that fits 32 bits, signed or not, keeps its bit pattern; -1 and 0xFFFFFFFF are one value.
-    const sqlite3_int64 n = sqlite3_column_int64(stmt.Get(), 1);
-    if (n < INT32_MIN || n > static_cast<sqlite3_int64>(UINT32_MAX))
-        return false;
-    dwValue = static_cast<std::uint32_t>(n);
-    return true;
+    // The newest write of a value wins: queued ones are newer than anything kept or on disk.
+    for (const std::vector<CEntry>* list : {&m_aPending, &m_aKept}) {
+        for (auto it = list->rbegin(); it != list->rend(); ++it) {
+            if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey))
+                return &*it;
+        }
+    }
+    return nullptr;
+}
+
+ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn)
+{
+    if (!IsWellFormedKey(strKey))
+        return ERead::Absent;
+    if (const CEntry* held = FindHeld(strKey, strName)) {
+        value = held->value;
+        return ERead::Found;
+    }
+    if (!bInTxn) {
+        EnsureOpen();
+        if (!m_aPending.empty() && std::chrono::steady_clock::now() - m_lastRetry >= kRetrySpacing)
+            FlushPending(kBusyWaitMs);
+    }
+    switch (m_mode) {
+    case EMode::Unopened: return ERead::Failed;  // the file could not even be checked: locked
+    case EMode::Absent:
+    case EMode::Unreadable: return ERead::Absent;
+    default: break;
+    }
+    const int rc = SqlReadValue(m_db, strKey, strName, value);
+    if (rc == SQLITE_ROW) {
+        m_lockedSince = {};
+        return ERead::Found;
+    }
+    if (rc == SQLITE_DONE) {
+        m_lockedSince = {};
+        return ERead::Absent;
+    }
+    if (rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB) {
+        // Damage found late: from now on nothing more is read from or written to the file.
+        GiveUpWriting(EStoreTrouble::Damaged);
+        m_mode = EMode::Unreadable;
+        Close();
+        return ERead::Absent;
+    }
+    NoteBusy(rc);
+    return ERead::Failed;
+}
+
+ERead CRegistry::QueryDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
+{
+    CRegValue value;
+    const ERead result = QueryValue(strKey, strName, value, false);
+    if (result != ERead::Found)
+        return result;
+    if (value.nType != CRegValue::kDword)
+        return ERead::Absent;
+    dwValue = value.dw;
+    return ERead::Found;
+}
+
+ERead CRegistry::QueryString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue)
+{
+    CRegValue value;
+    const ERead result = QueryValue(strKey, strName, value, false);
+    if (result != ERead::Found)
+        return result;
+    if (value.nType != CRegValue::kString)
+        return ERead::Absent;
+    strValue = value.str;
+    return ERead::Found;
 }
 
 bool CRegistry::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
 {
-    if (!IsWellFormedKey(strKey) || !Open(true))
-        return false;
-    CStatement stmt(m_db, kWrite);
-    if (!stmt.BindValueName(strKey, strName))
-        return false;
-    if (sqlite3_bind_int(stmt.Get(), 3, kTypeDword) != SQLITE_OK
-        || sqlite3_bind_int64(stmt.Get(), 4, static_cast<sqlite3_int64>(dwValue)) != SQLITE_OK)
-        return false;
-    return stmt.Step() == SQLITE_DONE;
-}
-
-bool CRegistry::ReadString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue)
-{
-    if (!IsWellFormedKey(strKey) || !Open(false))
-        return false;
-    CStatement stmt(m_db, kRead);
-    if (!stmt.BindValueName(strKey, strName) || !stmt.StepToValue(kTypeString, SQLITE_TEXT))
-        return false;
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 1));
-    const int nBytes = sqlite3_column_bytes(stmt.Get(), 1);
-    strValue = DecodeBytes(std::string_view(text ? text : "", static_cast<std::size_t>(nBytes)));
-    return true;
+    CRegValue value;
+    value.nType = CRegValue::kDword;
+    value.dw = dwValue;
+    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
 }
 
 bool CRegistry::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
 {
-    if (!IsWellFormedKey(strKey) || !Open(true))
+    CRegValue value;
+    value.nType = CRegValue::kString;
+    value.str = strValue;
+    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
+}
+
+EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
+{
+    if (!IsWellFormedKey(strKey))
+        return EWrite::KeptForSession;
+    return Update([&](CRegistryTxn& txn) { txn.Write(strKey, strName, value); });
+}
+
+EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn)
+{
+    EnsureOpen();
+    if (m_mode == EMode::Absent)
+        CreateFile();
+    CRegistryTxn txn(*this);
+    if (m_mode == EMode::ReadWrite) {
+        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", kBusyWaitMs);
+        if (rc == SQLITE_OK)
+            txn.m_bOnDisk = true;
+        else
+            NoteBusy(rc);
+    }
+    fn(txn);
+    if (txn.m_bOnDisk) {
+        // Older queued writes go first, so the file never sees them land after newer ones.
+        std::vector<CEntry> all = std::move(m_aPending);
+        all.insert(all.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
+        int rc = SqlExec(m_db, kSqlCreateTable, kBusyWaitMs);
+        for (std::size_t i = 0; rc == SQLITE_OK && i < all.size(); ++i)
+            rc = SqlWriteValue(m_db, all[i].strKey, all[i].strName, all[i].value);
+        if (rc == SQLITE_OK)
+            rc = SqlExec(m_db, "COMMIT", kBusyWaitMs);
+        if (rc == SQLITE_OK) {
+            m_lockedSince = {};
+            return EWrite::Written;
+        }
+        SqlExec(m_db, "ROLLBACK", kBusyWaitMs);
+        m_aPending = std::move(all);
+        if (!IsBusy(rc))
+            GiveUpWriting(TroubleOfWriteError(rc));
+        else
+            NoteBusy(rc);
+    } else {
+        m_aPending.insert(m_aPending.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
+    }
+    if (m_mode == EMode::ReadWrite || m_mode == EMode::Unopened) {
+        if (m_lockedSince == std::chrono::steady_clock::time_point{})
+            m_lockedSince = std::chrono::steady_clock::now();
+        return EWrite::Queued;
+    }
+    GiveUpWriting(m_trouble == EStoreTrouble::None ? EStoreTrouble::CannotWrite : m_trouble);
+    return EWrite::KeptForSession;
+}
+
+bool CRegistry::FlushPending(int nBusyWaitMs)
+{
+    m_lastRetry = std::chrono::steady_clock::now();
+    if (m_aPending.empty())
+        return true;
+    EnsureOpen();
+    if (m_mode == EMode::Absent)
+        CreateFile();
+    if (m_mode == EMode::Unopened)
         return false;
-    CStatement stmt(m_db, kWrite);
-    if (!stmt.BindValueName(strKey, strName) || !stmt.BindText(4, EncodeUtf8(strValue)))
+    if (m_mode != EMode::ReadWrite) {
+        GiveUpWriting(m_trouble);
+        return true;
+    }
+    int rc = SqlExec(m_db, "BEGIN IMMEDIATE", nBusyWaitMs);
+    if (rc != SQLITE_OK) {
+        NoteBusy(rc);
         return false;
-    if (sqlite3_bind_int(stmt.Get(), 3, kTypeString) != SQLITE_OK)
+    }
+    rc = SqlExec(m_db, kSqlCreateTable, nBusyWaitMs);
+    for (std::size_t i = 0; rc == SQLITE_OK && i < m_aPending.size(); ++i)
+        rc = SqlWriteValue(m_db, m_aPending[i].strKey, m_aPending[i].strName, m_aPending[i].value);
+    if (rc == SQLITE_OK)
+        rc = SqlExec(m_db, "COMMIT", nBusyWaitMs);
+    if (rc == SQLITE_OK) {
+        m_aPending.clear();
+        m_lockedSince = {};
+        return true;
+    }
+    SqlExec(m_db, "ROLLBACK", nBusyWaitMs);
+    if (IsBusy(rc)) {
+        NoteBusy(rc);
         return false;
-    return stmt.Step() == SQLITE_DONE;
+    }
+    GiveUpWriting(TroubleOfWriteError(rc));
+    return true;
+}
+
+bool CRegistry::RetryPending()
+{
+    return FlushPending(kBusyWaitMs);
+}
+
+bool CRegistry::FlushAtExit()
+{
+    return FlushPending(kExitWaitMs);
+}
+
+void CRegistry::NoteBusy(int rc)
+{
+    if (IsBusy(rc) && m_lockedSince == std::chrono::steady_clock::time_point{})
+        m_lockedSince = std::chrono::steady_clock::now();
+}
+
+void CRegistry::GiveUpWriting(EStoreTrouble trouble)
+{
+    if (m_trouble == EStoreTrouble::None)
+        m_trouble = trouble == EStoreTrouble::None ? EStoreTrouble::CannotWrite : trouble;
+    if (m_mode == EMode::ReadWrite || m_mode == EMode::Absent || m_mode == EMode::Unopened)
+        m_mode = m_db ? EMode::ReadOnly : EMode::Unreadable;
+    // The session keeps what it wrote, in order, so the game still sees its own choices.
+    m_aKept.insert(m_aKept.end(), m_aPending.begin(), m_aPending.end());
+    m_aPending.clear();
+}
+
+EStoreTrouble CRegistry::Trouble() const
+{
+    if (m_trouble != EStoreTrouble::None)
+        return m_trouble;
+    if (m_lockedSince != std::chrono::steady_clock::time_point{}
+        && std::chrono::steady_clock::now() - m_lockedSince >= kLockedReport)
+        return EStoreTrouble::Locked;
+    return EStoreTrouble::None;
+}
+
+ERead CRegistryTxn::ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
+{
+    for (auto it = m_aWrites.rbegin(); it != m_aWrites.rend(); ++it) {
+        if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey)) {
+            if (it->value.nType != CRegValue::kDword)
+                return ERead::Absent;
+            dwValue = it->value.dw;
+            return ERead::Found;
+        }
+    }
+    CRegValue value;
+    const ERead result = m_registry.QueryValue(strKey, strName, value, true);
+    if (result != ERead::Found)
+        return result;
+    if (value.nType != CRegValue::kDword)
+        return ERead::Absent;
+    dwValue = value.dw;
+    return ERead::Found;
+}
+
+void CRegistryTxn::Write(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
+{
+    if (IsWellFormedKey(strKey))
+        m_aWrites.push_back({strKey, strName, value});
+}
+
+void CRegistryTxn::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
+{
+    CRegValue value;
+    value.nType = CRegValue::kDword;
+    value.dw = dwValue;
+    Write(strKey, strName, value);
+}
+
+void CRegistryTxn::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
+{
+    CRegValue value;
+    value.nType = CRegValue::kString;
+    value.str = strValue;
+    Write(strKey, strName, value);
 }
 
 bool CRegKey::Create(CRegistry& registry, const std::wstring& strKey)

@@ -1,23 +1,69 @@
 // The per-user registry: typed values under backslash-separated key paths, kept in one SQLite file.
 //
 // Key paths and value names compare without regard to case, as a registry's do (ASCII letters
-// only: SQLite's NOCASE folds A-Z and nothing else). Every write is
-// committed before it returns. Two running copies of the game may share the file: each statement
-// is its own short transaction and waits out the other's lock. Nothing here throws; a store that
-// cannot be opened or written makes reads fail and writes return false, and the file is never
-// deleted or replaced.
+// only: SQLite's NOCASE folds A-Z and nothing else). Nothing here throws, and no call waits on
+// another program for more than a few tens of milliseconds: the file is in WAL mode, so reading
+// never waits for a writer, and a write that meets another program's lock is kept in order and
+// tried again (on every later call, on RetryPending and once more at exit) until it lands.
+//
+// A read tells "absent" from "could not read" (ERead). A store that can be read but not written
+// (read-only file or folder, not a database, damaged, not a regular file) keeps what the game
+// writes for the rest of the session, so the game sees its own choices, and writes nothing to
+// the file; Trouble() says why nothing is being saved. The file is never deleted or replaced.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
-#include <memory>
+#include <functional>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 
+enum class ERead { Found, Absent, Failed };
+enum class EWrite { Written, Queued, KeptForSession };
+
+// Why values are not being saved; None while they are.
+enum class EStoreTrouble { None, Locked, ReadOnly, NoAccess, NotADatabase, Damaged, NotAFile, CannotWrite };
+
+// One stored value with its registry type.
+struct CRegValue {
+    static constexpr int kString = 1;
+    static constexpr int kDword = 4;
+    int nType = 0;
+    std::uint32_t dw = 0;
+    std::wstring str;
+};
+
+// One value written: where, and what.
+struct CRegEntry {
+    std::wstring strKey;
+    std::wstring strName;
+    CRegValue value;
+};
+
+class CRegistry;
+
+// Reads and writes inside one CRegistry::Update: they land together or not at all.
+class CRegistryTxn {
+public:
+    ERead ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
+    void WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
+    void WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
+    void Write(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
+
+private:
+    friend class CRegistry;
+    explicit CRegistryTxn(CRegistry& registry) : m_registry(registry) {}
+    CRegistry& m_registry;
+    bool m_bOnDisk = false;  // inside a database transaction; otherwise writes are queued or kept
+    std::vector<CRegEntry> m_aWrites;
+};
+
 class CRegistry {
 public:
-    // The file is opened (and its directory created) only on first use.
+    // The file is opened only on first use, and created (with its directory) at the first write.
     explicit CRegistry(std::filesystem::path file);
     ~CRegistry();
     CRegistry(const CRegistry&) = delete;
@@ -28,24 +74,72 @@ public:
 
     const std::filesystem::path& File() const { return m_path; }
 
-    // Creates or opens a key. Keys exist through their values, so this only checks that the path
-    // is well formed (not empty, no empty component); it touches no file, and a store that cannot
-    // be written still opens keys, so the game plays on with defaults.
+    // Keys exist through their values: this only checks that the path is well formed (not empty,
+    // no empty component) and touches no file.
     bool CreateKey(const std::wstring& strKey);
 
-    // A 4-byte value: fails when absent or not stored as an integer.
-    bool ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
+    // A value of the other type reads as absent. Failed: the file is there but could not be read
+    // now (another program holds it locked), so the value is unknown.
+    ERead QueryDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
+    ERead QueryString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue);
+    bool ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
+    {
+        return QueryDword(strKey, strName, dwValue) == ERead::Found;
+    }
+    bool ReadString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue)
+    {
+        return QueryString(strKey, strName, strValue) == ERead::Found;
+    }
+
+    // False only for a malformed key; see SetValue for what happens to the value.
     bool WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
-    // A string value: fails when absent or not stored as a string.
-    bool ReadString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue);
     bool WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
+    EWrite SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
+
+    // Runs fn once as one transaction: its reads see the file as it is while no other program can
+    // write, and its writes land together. When another program holds the write lock, fn still runs
+    // (reading what can be read) and its writes are queued; on a store that cannot be written they
+    // are kept for the session.
+    EWrite Update(const std::function<void(CRegistryTxn&)>& fn);
+
+    // Tries the queued writes again; true when none is left.
+    bool RetryPending();
+    // At exit: the queued writes get one last, longer chance.
+    bool FlushAtExit();
+    bool HasPending() const { return !m_aPending.empty(); }
+
+    // Why the values of this session are not (all) saved; Locked once writes have waited longer
+    // than a few seconds.
+    EStoreTrouble Trouble() const;
+
+    // How long a call may wait on another program's lock.
+    static constexpr int kBusyWaitMs = 20;
 
 private:
-    bool Open(bool bForWrite);
+    friend class CRegistryTxn;
+    enum class EMode { Unopened, Absent, ReadWrite, ReadOnly, Unreadable };
+
+    using CEntry = CRegEntry;
+
+    void EnsureOpen();
+    void OpenExisting();
+    void CreateFile();
+    void Close();
+    void GiveUpWriting(EStoreTrouble trouble);
+    void NoteBusy(int rc);
+
+    const CEntry* FindHeld(const std::wstring& strKey, const std::wstring& strName) const;
+    ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
+    bool FlushPending(int nBusyWaitMs);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
-    bool m_bWritable = false;
+    EMode m_mode = EMode::Unopened;
+    EStoreTrouble m_trouble = EStoreTrouble::None;
+    std::vector<CEntry> m_aPending;  // to be written, in order
+    std::vector<CEntry> m_aKept;     // written this session to a store that cannot take them
+    std::chrono::steady_clock::time_point m_lockedSince;  // first met another program's lock; 0: not now
+    std::chrono::steady_clock::time_point m_lastRetry;
 };
 
 // An open key: the registry plus the key's path, closed when it goes out of scope.
@@ -63,3 +157,6 @@ private:
     CRegistry* m_pRegistry = nullptr;
     std::wstring m_strKey;
 };
+
+// Not empty, no empty component: "a\\b" is a key, "a\\\\b", "\\a" and "a\\" are not.
+bool IsWellFormedKey(const std::wstring& strKey);

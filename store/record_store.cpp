@@ -38,8 +38,9 @@ CBestRecord CRecordStore::Read(int nSkill, bool bTimeTrial) const
     if (!IsValidSkill(nSkill))
         return record;
     const CRecordNames& names = NamesOf(nSkill, bTimeTrial);
-    record.strName = m_profile.GetProfileString(CSettingsStore::kSection, names.szName);
-    record.nNumber = m_profile.GetProfileInt(CSettingsStore::kSection, names.szNumber, 0);
+    const ERead nameRead = m_profile.QueryProfileString(CSettingsStore::kSection, names.szName, record.strName);
+    const ERead numberRead = m_profile.QueryProfileInt(CSettingsStore::kSection, names.szNumber, record.nNumber);
+    record.bUnreadable = nameRead == ERead::Failed || numberRead == ERead::Failed;
     return record;
 }
 

@@ -10,6 +10,7 @@ class CAppProfile;
 struct CBestRecord {
     std::wstring strName;
     int nNumber = 0;
+    bool bUnreadable = false;  // the store could not be read just now: the record is unknown
 };
 
 class CRecordStore {

@@ -38,6 +38,48 @@ CSettingsStore::CSettingsStore(CAppProfile& profile)
 {
 }
 
+ERead CSettingsStore::ReadSound(bool& bSound) const
+{
+    int n = 0;
+    const ERead result = m_profile.QueryProfileInt(kSection, kSound, n);
+    if (result == ERead::Found)
+        bSound = n != 0;
+    return result;
+}
+
+ERead CSettingsStore::ReadTimeTrial(bool& bTimeTrial) const
+{
+    int n = 0;
+    const ERead result = m_profile.QueryProfileInt(kSection, kTimeTrial, n);
+    if (result == ERead::Found)
+        bTimeTrial = n != 0;
+    return result;
+}
+
+ERead CSettingsStore::ReadBackground(COLORREF& clr) const
+{
+    int n = 0;
+    const ERead result = m_profile.QueryProfileInt(kSection, kBackground, n);
+    // The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
+    if (result == ERead::Found)
+        clr = static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu);
+    return result;
+}
+
+ERead CSettingsStore::ReadCurrentSkill(int& nSkill) const
+{
+    int n = 0;
+    const ERead result = m_profile.QueryProfileInt(kSection, kCurrentLevel, n);
+    if (result == ERead::Found)
+        nSkill = IsValidSkill(n) ? n : SkillBeginner;
+    return result;
+}
+
+ERead CSettingsStore::ReadCurrentSet(std::wstring& strSet) const
+{
+    return m_profile.QueryProfileString(kSection, kCurrentSet, strSet);
+}
+
 bool CSettingsStore::ReadSound() const
 {
     return m_profile.GetProfileInt(kSection, kSound, 1) != 0;
@@ -102,6 +144,11 @@ bool OpenKey(CAppProfile& profile, const std::wstring& strSet, CRegKey& key)
 
 }  // namespace
 
+std::wstring CSettingsStore::ProgressKey(const std::wstring& strSet) const
+{
+    return m_profile.SectionKey(kSection) + L"\\" + strSet;
+}
+
 bool CSettingsStore::OpenProgressKey(const std::wstring& strSet)
 {
     CRegKey key;
@@ -110,15 +157,58 @@ bool CSettingsStore::OpenProgressKey(const std::wstring& strSet)
 
 bool CSettingsStore::ReadWordIndex(const std::wstring& strSet, int nSkill, int& nIndex)
 {
-    CRegKey key;
-    if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
-        return false;
-    std::uint32_t dw = 0;
-    if (!key.QueryDWORDValue(kIndexNames[nSkill], dw))
-        return false;
+    return QueryWordIndex(strSet, nSkill, nIndex) == ERead::Found;
+}
+
+namespace {
+
+int IndexFromDword(std::uint32_t dw)
+{
     const int n = static_cast<int>(static_cast<std::int32_t>(dw));
-    nIndex = n < -1 ? -1 : n;
-    return true;
+    return n < -1 ? -1 : n;
+}
+
+}  // namespace
+
+ERead CSettingsStore::QueryWordIndex(const std::wstring& strSet, int nSkill, int& nIndex)
+{
+    if (!IsValidSkill(nSkill) || !IsUsableSetName(strSet))
+        return ERead::Absent;
+    std::uint32_t dw = 0;
+    const ERead result = m_profile.Registry().QueryDword(ProgressKey(strSet), kIndexNames[nSkill], dw);
+    if (result == ERead::Found)
+        nIndex = IndexFromDword(dw);
+    return result;
+}
+
+CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nInMemory, bool bInMemoryKnown,
+                                 bool bSaveChoice, const std::function<int(int)>& fnNext)
+{
+    CHandOut out;
+    const bool bKeyed = IsValidSkill(nSkill) && IsUsableSetName(strSet);
+    m_profile.Registry().Update([&](CRegistryTxn& txn) {
+        int nLast = nInMemory;
+        bool bKnown = bInMemoryKnown;
+        if (bKeyed) {
+            std::uint32_t dw = 0;
+            switch (txn.ReadDword(ProgressKey(strSet), kIndexNames[nSkill], dw)) {
+            case ERead::Found: nLast = IndexFromDword(dw); bKnown = true; break;
+            case ERead::Absent: nLast = -1; bKnown = true; break;
+            case ERead::Failed: break;
+            }
+        }
+        out.nIndex = fnNext(nLast);
+        out.bIndexKnown = bKnown;
+        const std::wstring strSection = m_profile.SectionKey(kSection);
+        if (bSaveChoice) {
+            txn.WriteString(strSection, kCurrentSet, strSet);
+            txn.WriteDword(strSection, kCurrentLevel, static_cast<std::uint32_t>(nSkill));
+        }
+        // An index derived from one that could not be read would overwrite the player's progress.
+        if (bKeyed && bKnown)
+            txn.WriteDword(ProgressKey(strSet), kIndexNames[nSkill], static_cast<std::uint32_t>(out.nIndex));
+    });
+    return out;
 }
 
 bool CSettingsStore::WriteWordIndex(const std::wstring& strSet, int nSkill, int nIndex)

@@ -7,18 +7,34 @@
 // skill outside 0 to 2 as Beginner, a word index below -1 as -1.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "platform/colorref.h"
 #include "store/skill.h"
+#include "platform/registry.h"
 
 class CAppProfile;
+
+// Where the next word stands after one hand-out.
+struct CHandOut {
+    int nIndex = -1;
+    bool bIndexKnown = false;  // read from the store (or absent there), not guessed
+};
 
 class CSettingsStore {
 public:
     static constexpr const wchar_t* kSection = L"Veltrane Quillorn";
 
     explicit CSettingsStore(CAppProfile& profile);
+
+    // Each value as stored: the output keeps its value unless found; a damaged value is found as
+    // what it reads as (see the value-returning forms).
+    ERead ReadSound(bool& bSound) const;
+    ERead ReadTimeTrial(bool& bTimeTrial) const;
+    ERead ReadBackground(COLORREF& clr) const;
+    ERead ReadCurrentSkill(int& nSkill) const;
+    ERead ReadCurrentSet(std::wstring& strSet) const;
 
     bool ReadSound() const;                 // "SOUND", default on
     void WriteSound(bool bSound);
@@ -37,11 +53,21 @@ public:
     // The index of the last word handed out for the set and skill. False when absent, unreadable,
     // or the skill is outside 0 to 2; a stored value below -1 reads as -1.
     bool ReadWordIndex(const std::wstring& strSet, int nSkill, int& nIndex);
+    ERead QueryWordIndex(const std::wstring& strSet, int nSkill, int& nIndex);
     bool WriteWordIndex(const std::wstring& strSet, int nSkill, int nIndex);
+
+    // Hands out the next word of a set and skill in one transaction, so two running copies never
+    // get the same word: reads the stored index (or takes nInMemory when it cannot be read),
+    // advances it with fnNext and writes it back only when it was known, together with the set
+    // and skill when bSaveChoice.
+    CHandOut HandOut(const std::wstring& strSet, int nSkill, int nInMemory, bool bInMemoryKnown, bool bSaveChoice,
+                     const std::function<int(int)>& fnNext);
 
     CAppProfile& Profile() const { return m_profile; }
 
 private:
+    std::wstring ProgressKey(const std::wstring& strSet) const;
+
     CAppProfile& m_profile;
 };
 

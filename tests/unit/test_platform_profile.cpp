@@ -55,17 +55,24 @@ TEST_F(ProfileTest, IntegersRoundTripWithTheirSign)
     }
 }
 
-TEST(ProfileOnAnUnusableStore, ReadsDefaultsAndWritesFail)
+TEST(ProfileOnAnUnusableStore, ReadsDefaultsAndKeepsWritesForTheSessionOnly)
 {
     CTempDir dir;
     WriteWholeFile(dir / "registry.db", "plain text, not a database");
-    CRegistry registry(dir / "registry.db");
-    CAppProfile profile(registry);
-    EXPECT_FALSE(profile.WriteProfileInt(L"S", L"N", 3));
-    EXPECT_FALSE(profile.WriteProfileString(L"S", L"T", L"x"));
-    EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9);
-    EXPECT_EQ(profile.GetProfileString(L"S", L"T", L"d"), L"d");
+    {
+        CRegistry registry(dir / "registry.db");
+        CAppProfile profile(registry);
+        EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9);
+        EXPECT_FALSE(profile.WriteProfileInt(L"S", L"N", 3));
+        EXPECT_FALSE(profile.WriteProfileString(L"S", L"T", L"x"));
+        EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 3) << "the session sees its own choice";
+        EXPECT_EQ(profile.GetProfileString(L"S", L"T", L"d"), L"x");
+        EXPECT_EQ(registry.Trouble(), EStoreTrouble::NotADatabase);
+    }
     EXPECT_EQ(ReadWholeFile(dir / "registry.db"), "plain text, not a database");
+    CRegistry again(dir / "registry.db");
+    CAppProfile profile(again);
+    EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9) << "nothing outlived the session";
 }
 
 }  // namespace

@@ -293,10 +293,11 @@ TEST_F(RegistryTest, AFileThatIsNotADatabaseIsLeftByteForByte)
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
             std::wstring str;
-            EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Absent);
             EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
             EXPECT_FALSE(reg.WriteString(kKey, L"CURRENT_SET", L"animals"));
-            EXPECT_FALSE(reg.ReadString(kKey, L"CURRENT_SET", str));
+            EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
         }
         EXPECT_EQ(ReadWholeFile(m_file), content);
         EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-journal"));
@@ -317,8 +318,9 @@ TEST_F(RegistryTest, AnUnwritablePlaceMakesWritesFalseAndReadsFail)
         SCOPED_TRACE(place.string());
         CRegistry reg(place);
         std::uint32_t dw = 0;
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
         EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+        EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
         CRegKey key;
         EXPECT_TRUE(key.Create(reg, kKey + L"\\animals")) << "keys still open so play goes on";
         EXPECT_FALSE(key.SetDWORDValue(L"BEG_INDEX", 0));
@@ -344,8 +346,9 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
         EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
         EXPECT_EQ(dw, 0u);
         EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(reg.Trouble(), EStoreTrouble::ReadOnly);
         EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
-        EXPECT_EQ(dw, 0u);
+        EXPECT_EQ(dw, 1u) << "kept for the session";
     }
     std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadWholeFile(m_file), before);

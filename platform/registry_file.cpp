@@ -1,0 +1,285 @@
+// Opening the registry file: only a regular file, never blocking, checked for damage before the
+// first value is believed; and the statements that read and write it.
+#include <sqlite3.h>
+
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+#include "platform/registry.h"
+#include "platform/registry_sql.h"
+#include "platform/text.h"
+
+namespace {
+
+constexpr const char* kWrite =
+    "INSERT INTO registry(key, name, type, value) VALUES(?1, ?2, ?3, ?4) "
+    "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, value = excluded.value";
+constexpr const char* kRead = "SELECT type, value FROM registry WHERE key = ?1 AND name = ?2";
+
+class CStatement {
+public:
+    CStatement(sqlite3* db, const char* sql) { m_rc = sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr); }
+    ~CStatement() { sqlite3_finalize(m_stmt); }
+    CStatement(const CStatement&) = delete;
+    CStatement& operator=(const CStatement&) = delete;
+
+    int PrepareResult() const { return m_rc; }
+    sqlite3_stmt* Get() const { return m_stmt; }
+
+    bool BindText(int nIndex, const std::wstring& str)
+    {
+        const std::string utf8 = EncodeUtf8(str);
+        return sqlite3_bind_text(m_stmt, nIndex, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT)
+               == SQLITE_OK;
+    }
+
+    // Steps once, waiting out a lock the busy handler does not cover (SQLite gives up at once where
+    // waiting could deadlock; the statement then has to be run again), within the same bound.
+    int Step()
+    {
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRegistry::kBusyWaitMs);
+        for (;;) {
+            const int rc = sqlite3_step(m_stmt);
+            if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
+                return rc;
+            sqlite3_reset(m_stmt);
+            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        }
+    }
+
+private:
+    sqlite3_stmt* m_stmt = nullptr;
+    int m_rc = SQLITE_OK;
+};
+
+bool IsNoTable(sqlite3* db)
+{
+    return std::strstr(sqlite3_errmsg(db), "no such table") != nullptr;
+}
+
+// A URI that opens the file without ever writing it, not even SQLite's shared-memory index: for a
+// WAL file in a folder where that index cannot be made.
+std::string ImmutableUri(const std::filesystem::path& path)
+{
+    std::string uri = "file:";
+    for (unsigned char c : path.string()) {
+        if (std::isalnum(c) || c == '/' || c == '.' || c == '-' || c == '_') {
+            uri += static_cast<char>(c);
+        } else {
+            char hex[4];
+            std::snprintf(hex, sizeof hex, "%%%02X", c);
+            uri += hex;
+        }
+    }
+    return uri + "?immutable=1";
+}
+
+}  // namespace
+
+bool IsBusy(int rc)
+{
+    return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED;
+}
+
+EStoreTrouble TroubleOfWriteError(int rc)
+{
+    switch (rc & 0xFF) {
+    case SQLITE_READONLY: return EStoreTrouble::ReadOnly;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return EStoreTrouble::Damaged;
+    default: return EStoreTrouble::CannotWrite;
+    }
+}
+
+int SqlExec(sqlite3* db, const char* sql, int nBusyWaitMs)
+{
+    sqlite3_busy_timeout(db, nBusyWaitMs);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nBusyWaitMs);
+    for (;;) {
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
+            return rc;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
+{
+    sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
+    CStatement stmt(db, kRead);
+    if (stmt.PrepareResult() != SQLITE_OK)
+        return IsNoTable(db) ? SQLITE_DONE : stmt.PrepareResult();
+    if (!stmt.BindText(1, strKey) || !stmt.BindText(2, strName))
+        return SQLITE_NOMEM;
+    const int rc = stmt.Step();
+    if (rc != SQLITE_ROW)
+        return rc;
+    sqlite3_stmt* s = stmt.Get();
+    const int nType = sqlite3_column_int(s, 0);
+    if (nType == CRegValue::kDword && sqlite3_column_type(s, 1) == SQLITE_INTEGER) {
+        // Anything that fits 32 bits, signed or not, keeps its bit pattern; -1 and 0xFFFFFFFF are one value.
+        const sqlite3_int64 n = sqlite3_column_int64(s, 1);
+        if (n < INT32_MIN || n > static_cast<sqlite3_int64>(UINT32_MAX))
+            return SQLITE_DONE;
+        value.nType = nType;
+        value.dw = static_cast<std::uint32_t>(n);
+        return SQLITE_ROW;
+    }
+    if (nType == CRegValue::kString && sqlite3_column_type(s, 1) == SQLITE_TEXT) {
+        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
+        const int nBytes = sqlite3_column_bytes(s, 1);
+        value.nType = nType;
+        value.str = DecodeBytes(std::string_view(text ? text : "", static_cast<std::size_t>(nBytes)));
+        return SQLITE_ROW;
+    }
+    return SQLITE_DONE;
+}
+
+int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
+{
+    CStatement stmt(db, kWrite);
+    if (stmt.PrepareResult() != SQLITE_OK)
+        return stmt.PrepareResult();
+    if (!stmt.BindText(1, strKey) || !stmt.BindText(2, strName)
+        || sqlite3_bind_int(stmt.Get(), 3, value.nType) != SQLITE_OK)
+        return SQLITE_NOMEM;
+    const bool bBound = value.nType == CRegValue::kString
+                            ? stmt.BindText(4, value.str)
+                            : sqlite3_bind_int64(stmt.Get(), 4, static_cast<sqlite3_int64>(value.dw)) == SQLITE_OK;
+    if (!bBound)
+        return SQLITE_NOMEM;
+    const int rc = stmt.Step();
+    return rc == SQLITE_DONE ? SQLITE_OK : rc;
+}
+
+int SqlQuickCheck(sqlite3* db, bool& bOk)
+{
+    bOk = false;
+    sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
+    CStatement stmt(db, "PRAGMA quick_check");
+    if (stmt.PrepareResult() != SQLITE_OK)
+        return stmt.PrepareResult();
+    const int rc = stmt.Step();
+    if (rc != SQLITE_ROW)
+        return rc == SQLITE_DONE ? SQLITE_CORRUPT : rc;
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0));
+    bOk = text && std::strcmp(text, "ok") == 0;
+    return SQLITE_OK;
+}
+
+// The file is looked at once per connection. A lock that keeps it from being checked leaves the
+// registry unopened, and the next call tries again.
+void CRegistry::EnsureOpen()
+{
+    if (m_mode != EMode::Unopened)
+        return;
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) {
+            m_mode = EMode::Absent;
+        } else {
+            m_trouble = EStoreTrouble::NoAccess;
+            m_mode = EMode::Unreadable;
+        }
+        return;
+    }
+    // A FIFO, a device or a folder would block or mislead SQLite: only a regular file is a store.
+    if (!S_ISREG(st.st_mode)) {
+        m_trouble = EStoreTrouble::NotAFile;
+        m_mode = EMode::Unreadable;
+        return;
+    }
+    // SQLite takes a very short file for an empty database and writes over it, so an existing file
+    // is only opened when it is empty or starts with SQLite's own header.
+    const int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        m_trouble = EStoreTrouble::NoAccess;
+        m_mode = EMode::Unreadable;
+        return;
+    }
+    static constexpr char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
+    char head[sizeof kHeader] = {};
+    const ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    if (n != 0 && (n != static_cast<ssize_t>(sizeof head) || std::memcmp(head, kHeader, sizeof head) != 0)) {
+        m_trouble = EStoreTrouble::NotADatabase;
+        m_mode = EMode::Unreadable;
+        return;
+    }
+    OpenExisting();
+}
+
+void CRegistry::OpenExisting()
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    bool bOk = false;
+    if (rc == SQLITE_OK)
+        rc = SqlQuickCheck(db, bOk);
+    if ((rc & 0xFF) == SQLITE_CANTOPEN || (rc & 0xFF) == SQLITE_READONLY) {
+        // A WAL file in a folder that cannot be written: read it as it stands.
+        sqlite3_close_v2(db);
+        db = nullptr;
+        rc = sqlite3_open_v2(ImmutableUri(m_path).c_str(), &db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
+        if (rc == SQLITE_OK)
+            rc = SqlQuickCheck(db, bOk);
+    }
+    if (IsBusy(rc)) {
+        sqlite3_close_v2(db);
+        NoteBusy(rc);
+        return;  // still unopened: the next call looks again
+    }
+    if (rc != SQLITE_OK || !bOk) {
+        sqlite3_close_v2(db);
+        m_trouble = (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::NotADatabase
+                    : (rc == SQLITE_OK || (rc & 0xFF) == SQLITE_CORRUPT) ? EStoreTrouble::Damaged
+                                                                          : EStoreTrouble::NoAccess;
+        m_mode = EMode::Unreadable;
+        return;
+    }
+    m_db = db;
+    if (sqlite3_db_readonly(db, "main") != 0) {
+        m_trouble = EStoreTrouble::ReadOnly;
+        m_mode = EMode::ReadOnly;
+        return;
+    }
+    m_mode = EMode::ReadWrite;
+    // Readers then never wait for a writer. Another program with the file open in the old journal
+    // mode keeps it there for now; that costs waiting, not values.
+    SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
+    SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
+}
+
+void CRegistry::CreateFile()
+{
+    std::error_code ec;
+    if (m_path.has_parent_path())
+        std::filesystem::create_directories(m_path.parent_path(), ec);
+    sqlite3* db = nullptr;
+    int rc = ec ? SQLITE_CANTOPEN
+                : sqlite3_open_v2(m_path.c_str(), &db,
+                                  SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") != 0)
+        rc = SQLITE_READONLY;
+    if (rc == SQLITE_OK) {
+        SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
+        SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
+        rc = SqlExec(db, kSqlCreateTable, kBusyWaitMs);
+    }
+    if (rc != SQLITE_OK && !IsBusy(rc)) {
+        sqlite3_close_v2(db);
+        m_mode = EMode::Unreadable;
+        GiveUpWriting(TroubleOfWriteError(rc));
+        return;
+    }
+    m_db = db;
+    m_mode = EMode::ReadWrite;
+}

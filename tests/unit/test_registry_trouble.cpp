@@ -1,0 +1,202 @@
+// The registry when another program holds it, when it is damaged, and when it is no file at all:
+// values are never lost to a lock, never read from damage, and nothing waits on a FIFO.
+#include <gtest/gtest.h>
+
+#include <sqlite3.h>
+
+#include <chrono>
+#include <csignal>
+#include <cstdint>
+#include <pwd.h>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "platform/registry.h"
+#include "test_platform_temp_dir.h"
+#include "test_store_lock.h"
+
+namespace {
+
+const std::wstring kKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
+
+class RegistryTrouble : public ::testing::Test {
+protected:
+    CTempDir m_dir;
+    std::filesystem::path m_file = m_dir / "registry.db";
+
+    void Seed(std::uint32_t dwSound)
+    {
+        CRegistry reg(m_file);
+        ASSERT_TRUE(reg.WriteDword(kKey, L"SOUND", dwSound));
+        ASSERT_TRUE(reg.WriteString(kKey, L"CURRENT_SET", L"Standard"));
+    }
+};
+
+TEST_F(RegistryTrouble, AWriteThatMeetsALockIsQueuedInOrderAndLandsAfterIt)
+{
+    Seed(1);
+    CRegistry reg(m_file);
+    std::uint32_t dw = 0;
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Write);
+        ASSERT_TRUE(lock.Held());
+        // Readers go on while another connection writes.
+        ASSERT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+        EXPECT_EQ(dw, 1u);
+
+        EXPECT_EQ(reg.SetValue(kKey, L"SOUND", CRegValue{CRegValue::kDword, 0, {}}), EWrite::Queued);
+        EXPECT_TRUE(reg.WriteDword(kKey, L"TIMETRIAL_CHECKED", 0)) << "queued, not dropped";
+        EXPECT_TRUE(reg.WriteDword(kKey, L"SOUND", 7));
+        EXPECT_TRUE(reg.HasPending());
+        ASSERT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+        EXPECT_EQ(dw, 7u) << "the session reads its own newest write";
+        EXPECT_FALSE(reg.RetryPending());
+        EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "1") << "nothing landed under the lock";
+    }
+    EXPECT_TRUE(reg.RetryPending());
+    EXPECT_FALSE(reg.HasPending());
+    EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "7") << "the newer write landed last";
+    EXPECT_EQ(CStoreLock::ReadRaw(m_file, "TIMETRIAL_CHECKED"), "0");
+    EXPECT_EQ(reg.Trouble(), EStoreTrouble::None);
+}
+
+TEST_F(RegistryTrouble, QueuedWritesGetALastChanceAtExit)
+{
+    Seed(1);
+    CRegistry reg(m_file);
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Write);
+        EXPECT_TRUE(reg.WriteDword(kKey, L"SOUND", 0));
+        lock.ReleaseAfter(std::chrono::milliseconds(300));
+        EXPECT_TRUE(reg.FlushAtExit());
+    }
+    EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "0");
+}
+
+TEST_F(RegistryTrouble, AnExclusiveLockMakesReadsFailNotAbsent)
+{
+    Seed(0);
+    CRegistry reg(m_file);
+    std::uint32_t dw = 9;
+    std::wstring str;
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
+        ASSERT_TRUE(lock.Held());
+        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Failed);
+        EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Failed);
+        EXPECT_EQ(dw, 9u);
+    }
+    EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+    EXPECT_EQ(dw, 0u);
+    EXPECT_EQ(reg.QueryDword(kKey, L"ABSENT", dw), ERead::Absent);
+}
+
+// Zeroes the type byte of the last b-tree leaf page: SQLite still opens the file and reads its
+// schema, but its own check finds the damage.
+void DamageLastLeaf(const std::filesystem::path& file)
+{
+    std::string bytes = ReadWholeFile(file);
+    const std::size_t nPage = static_cast<unsigned char>(bytes[16]) * 256u + static_cast<unsigned char>(bytes[17]);
+    for (std::size_t off = bytes.size() - nPage; off >= nPage; off -= nPage) {
+        const unsigned char type = static_cast<unsigned char>(bytes[off]);
+        if (type == 0x0A || type == 0x0D) {
+            bytes[off] = 0;
+            break;
+        }
+    }
+    WriteWholeFile(file, bytes);
+}
+
+TEST_F(RegistryTrouble, ADamagedFileIsNeverWrittenAndReadsAsEmpty)
+{
+    {
+        CRegistry reg(m_file);
+        for (int i = 0; i < 120; ++i)
+            ASSERT_TRUE(reg.WriteDword(kKey + L"\\set" + std::to_wstring(i), L"BEG_INDEX", static_cast<std::uint32_t>(i)));
+    }
+    DamageLastLeaf(m_file);
+    const std::string before = ReadWholeFile(m_file);
+    {
+        CRegistry reg(m_file);
+        std::uint32_t dw = 0;
+        EXPECT_EQ(reg.QueryDword(kKey + L"\\set7", L"BEG_INDEX", dw), ERead::Absent);
+        EXPECT_EQ(reg.Trouble(), EStoreTrouble::Damaged);
+        EXPECT_FALSE(reg.WriteDword(kKey + L"\\set7", L"BEG_INDEX", 8));
+        ASSERT_EQ(reg.QueryDword(kKey + L"\\set7", L"BEG_INDEX", dw), ERead::Found);
+        EXPECT_EQ(dw, 8u) << "the session keeps its own write";
+    }
+    EXPECT_EQ(ReadWholeFile(m_file), before);
+    EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
+}
+
+// Runs fn in a child process and fails the test when it does not end within the time: a call that
+// blocks forever must not hang the suite.
+void ExpectEndsInChild(const std::function<bool()>& fn, std::chrono::seconds limit)
+{
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(fn() ? 0 : 1);
+    const auto deadline = std::chrono::steady_clock::now() + limit;
+    int status = 0;
+    pid_t done = 0;
+    while ((done = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (done == 0) {
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        FAIL() << "still blocked after " << limit.count() << " s";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+TEST_F(RegistryTrouble, AFifoOrAFolderInPlaceOfTheFileIsNoStoreAndNeverBlocks)
+{
+    ASSERT_EQ(mkfifo(m_file.c_str(), 0600), 0);
+    ExpectEndsInChild(
+        [&] {
+            CRegistry reg(m_file);
+            std::uint32_t dw = 0;
+            return reg.QueryDword(kKey, L"SOUND", dw) == ERead::Absent && !reg.WriteDword(kKey, L"SOUND", 0)
+                   && reg.Trouble() == EStoreTrouble::NotAFile;
+        },
+        std::chrono::seconds(20));
+    std::filesystem::remove(m_file);
+    std::filesystem::create_directory(m_file);
+    CRegistry reg(m_file);
+    EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+    EXPECT_EQ(reg.Trouble(), EStoreTrouble::NotAFile);
+}
+
+// Root writes any file, so the read-only case runs as "nobody" in a child process.
+TEST_F(RegistryTrouble, AReadOnlyFileOfAnotherUserIsReadAndNeverWritten)
+{
+    Seed(0);
+    const passwd* nobody = getpwnam("nobody");
+    if (geteuid() != 0 || !nobody)
+        GTEST_SKIP() << "needs root and a user nobody to switch to";
+    chmod(m_dir.Path().c_str(), 0755);
+    chmod(m_file.c_str(), 0644);  // root's file: readable, not writable, for nobody
+    const std::string before = ReadWholeFile(m_file);
+    const uid_t uid = nobody->pw_uid;
+    const gid_t gid = nobody->pw_gid;
+    ExpectEndsInChild(
+        [&] {
+            if (setgid(gid) != 0 || setuid(uid) != 0)
+                return false;
+            CRegistry reg(m_file);
+            std::uint32_t dw = 9;
+            const bool bRead = reg.QueryDword(kKey, L"SOUND", dw) == ERead::Found && dw == 0;
+            const bool bRefused = !reg.WriteDword(kKey, L"SOUND", 1);
+            const bool bKept = reg.QueryDword(kKey, L"SOUND", dw) == ERead::Found && dw == 1;
+            return bRead && bRefused && bKept && reg.Trouble() == EStoreTrouble::ReadOnly;
+        },
+        std::chrono::seconds(20));
+    EXPECT_EQ(ReadWholeFile(m_file), before);
+}
+
+}  // namespace
