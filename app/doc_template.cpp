@@ -22,5 +22,6 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
     pView->SetQuitAfterFirstPaint(setup.bQuitAfterFirstPaint);
     pView->SetGameLog(setup.pGameLog);
     pView->OnInitialUpdate();
+    pFrame->CheckStore();
     return pFrame;
 }

@@ -6,6 +6,7 @@
 #include <wx/toolbar.h>
 
 #include "app/app_icons.h"
+#include "platform/profile.h"
 #include "view/command_ids.h"
 #include "view/command_map.h"
 #include "view/game_view.h"
@@ -31,6 +32,10 @@ CMainFrame::CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarge
 
 CMainFrame::~CMainFrame()
 {
+    m_storeTimer.Stop();
+    // Writes still waiting on another program's lock get their last chance.
+    if (m_pRegistry)
+        m_pRegistry->FlushAtExit();
     // The view goes with the children after this; late activation events must not reach it.
     m_pView = nullptr;
 }
@@ -56,10 +61,7 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
         return false;
     }
     m_pView = pView;
-    const wxSize client(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight);
-    SetClientSize(client);
-    SetMinClientSize(client);
-    SetMaxClientSize(client);
+    WatchStore(profile.Registry());
     m_pView->SetFocus();
 
     Bind(wxEVT_MENU, &CMainFrame::OnMenu, this);

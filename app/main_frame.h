@@ -8,12 +8,15 @@
 #include <vector>
 
 #include <wx/frame.h>
+#include <wx/timer.h>
 
 #include "app/veltrane_quillorn_doc.h"
 #include "view/command_target.h"
 
 class CAppProfile;
+class CRegistry;
 class CVeltraneQuillornView;
+class wxInfoBarGeneric;
 
 class CMainFrame : public wxFrame, public CCommandTarget {
 public:
@@ -33,6 +36,14 @@ public:
     // view, document, frame, application
     std::vector<CCommandTarget*> CommandRoute();
 
+    // Tries the store's queued writes again, and tells the player once per session, in a bar above
+    // the game, when values are not being saved.
+    void CheckStore();
+    // What the bar's close button does: the game gets its own size back.
+    void DismissStoreNotice();
+    // The notice's text while it is shown; empty otherwise.
+    wxString StoreNotice() const;
+
     bool QueryCommand(int, bool&) const override { return false; }  // the frame handles none itself
     void OnCommand(int) override {}
 
@@ -45,9 +56,16 @@ private:
     void OnUpdateUI(wxUpdateUIEvent& event);
     void OnActivate(wxActivateEvent& event);
     void OnIconize(wxIconizeEvent& event);
+    void WatchStore(CRegistry& registry);
+    void FitClientToContent();
 
     std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;
     CCommandTarget* m_pAppTarget;
     CVeltraneQuillornView* m_pView = nullptr;
     std::vector<wxString> m_astrToolTips;
+    CRegistry* m_pRegistry = nullptr;
+    wxInfoBarGeneric* m_pInfoBar = nullptr;
+    wxTimer m_storeTimer;
+    bool m_bStoreNoticeShown = false;
+    wxString m_strStoreNotice;
 };

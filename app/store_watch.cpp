@@ -1,0 +1,120 @@
+// The main window's watch on the settings store: queued writes retried while the game runs, and a
+// bar above the game when values are not being saved, shown once per session and never modal.
+#include <wx/infobar.h>  // declares the base the drawn bar derives from
+#include <wx/generic/infobar.h>
+#include <wx/dcclient.h>
+#include <wx/sizer.h>
+
+#include "app/main_frame.h"
+#include "platform/registry.h"
+#include "store/store_notice.h"
+#include "view/game_view.h"
+
+namespace {
+
+constexpr int kStoreCheckMs = 500;
+
+// The bar is as narrow as the game; its text is broken into lines that fit, the path included.
+wxString WrapToWidth(wxWindow* pWindow, const wxString& strText, int nWidth)
+{
+    wxString strOut;
+    wxString strLine;
+    for (const wxUniChar c : strText) {
+        const wxString strTry = strLine + c;
+        if (!strLine.empty() && pWindow->GetTextExtent(strTry).x > nWidth) {
+            // Break after the last blank or path separator when there is one.
+            const size_t nBlank = strLine.rfind(' ');
+            const size_t nSlash = strLine.rfind('/');
+            size_t nBreak = nBlank == wxString::npos ? nSlash : nSlash == wxString::npos ? nBlank : std::max(nBlank, nSlash);
+            if (nBreak != wxString::npos && nBreak > 0 && nBreak + 1 < strLine.size()) {
+                strOut += strLine.substr(0, nBreak + 1).Strip(wxString::trailing) + '\n';
+                strLine = strLine.substr(nBreak + 1);
+            } else {
+                strOut += strLine + '\n';
+                strLine.clear();
+            }
+        }
+        strLine += c;
+    }
+    return strOut + strLine;
+}
+
+}  // namespace
+
+void CMainFrame::WatchStore(CRegistry& registry)
+{
+    m_pRegistry = &registry;
+    // The toolkit's own bar asks for more width than the game has; the drawn one wraps to it.
+    m_pInfoBar = new wxInfoBarGeneric(this);
+    m_pInfoBar->SetShowHideEffects(wxSHOW_EFFECT_NONE, wxSHOW_EFFECT_NONE);
+    m_pInfoBar->SetFont(GetFont().Smaller());
+    auto* pSizer = new wxBoxSizer(wxVERTICAL);
+    pSizer->Add(m_pInfoBar, wxSizerFlags().Expand());
+    pSizer->Add(m_pView, wxSizerFlags().Expand());
+    SetSizer(pSizer);
+    m_pView->SetMinSize(wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+    FitClientToContent();
+    // The player's close button folds the bar away and gives the game its size back.
+    m_pInfoBar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { DismissStoreNotice(); }, wxID_CLOSE);
+
+    // Text is measured differently before the window is on screen: fit again once it is.
+    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
+        event.Skip();
+        if (event.IsShown())
+            CallAfter([this] { FitClientToContent(); });
+    });
+
+    m_storeTimer.SetOwner(this);
+    Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CheckStore(); }, m_storeTimer.GetId());
+    m_storeTimer.Start(kStoreCheckMs);
+}
+
+void CMainFrame::FitClientToContent()
+{
+    // Laid out once at the sizer's measure, then fitted to where the game actually lands: the
+    // bar's wrapped text settles its height only once it has its width.
+    SetMinClientSize(wxDefaultSize);
+    SetMaxClientSize(wxDefaultSize);
+    SetClientSize(CVeltraneQuillornView::kClientWidth, GetSizer()->CalcMin().y);
+    Layout();
+    const wxSize client(CVeltraneQuillornView::kClientWidth,
+                        m_pView->GetPosition().y + CVeltraneQuillornView::kClientHeight);
+    SetClientSize(client);
+    SetMinClientSize(client);
+    SetMaxClientSize(client);
+    Layout();
+}
+
+void CMainFrame::CheckStore()
+{
+    if (!m_pRegistry)
+        return;
+    if (m_pRegistry->HasPending())
+        m_pRegistry->RetryPending();
+    const EStoreTrouble trouble = m_pRegistry->Trouble();
+    if (trouble == EStoreTrouble::None || m_bStoreNoticeShown || !m_pInfoBar)
+        return;
+    m_bStoreNoticeShown = true;
+    // Room for the bar's close button beside the text.
+    m_strStoreNotice = WrapToWidth(m_pInfoBar, wxString(StoreNoticeText(trouble, m_pRegistry->File())),
+                                   CVeltraneQuillornView::kClientWidth - 56);
+    m_pInfoBar->ShowMessage(m_strStoreNotice, wxICON_WARNING);
+    // The bar sizes itself by its icon and button; the wrapped lines may need more.
+    wxClientDC dc(m_pInfoBar);
+    dc.SetFont(m_pInfoBar->GetFont());
+    m_pInfoBar->SetMinSize(wxSize(-1, dc.GetMultiLineTextExtent(m_strStoreNotice).y + 10));
+    FitClientToContent();
+}
+
+void CMainFrame::DismissStoreNotice()
+{
+    if (m_pInfoBar && m_pInfoBar->IsShown()) {
+        m_pInfoBar->Dismiss();
+        FitClientToContent();
+    }
+}
+
+wxString CMainFrame::StoreNotice() const
+{
+    return m_pInfoBar && m_pInfoBar->IsShown() ? m_strStoreNotice : wxString();
+}

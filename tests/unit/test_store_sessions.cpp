@@ -1,0 +1,206 @@
+// Whole games on a store that is locked, shared by two running copies, or cannot be written: the
+// player's progress is never overwritten by a guess, never handed out twice, never forgotten.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "scripted_host.h"
+#include "test_store_lock.h"
+
+namespace {
+
+class StoreSessions : public ::testing::Test {
+protected:
+    CTempDir m_storeDir;
+    CTempDir m_programDir;
+    std::filesystem::path m_file = m_storeDir.Path() / "registry.db";
+
+    void SetUp() override
+    {
+        m_programDir.Write("animals.set", MakeSet({"tiger", "horse", "camel"}, {"donkey"}, {"giraffe"}));
+        m_programDir.Write("Fruit.set", MakeSet({"apple", "mango"}, {"banana"}, {"apricot", "avocado", "satsuma"}));
+    }
+
+    // One running copy of the game: its own connection to the shared file.
+    struct CCopy {
+        CRegistry registry;
+        CAppProfile profile{registry};
+        CScriptedGame game;
+        CCopy(const std::filesystem::path& file, const std::filesystem::path& dir)
+            : registry(file), game(profile, dir)
+        {
+        }
+    };
+    std::unique_ptr<CCopy> Copy() { return std::make_unique<CCopy>(m_file, m_programDir.Path()); }
+
+    std::string Raw(const std::string& name, const std::string& sub = "")
+    {
+        std::string key = "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
+        if (!sub.empty())
+            key += "\\" + sub;
+        return CStoreLock::ReadRaw(m_file, name, key);
+    }
+};
+
+std::string FileBytes(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::function<int(COptionsValues&)> Choose(const std::wstring& strSet, int nSkill)
+{
+    return [strSet, nSkill](COptionsValues& v) {
+        v.strSet = strSet;
+        v.nSkill = nSkill;
+        return static_cast<int>(ResultOK);
+    };
+}
+
+TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStoredChoice)
+{
+    {
+        auto first = Copy();
+        CSettingsStore store(first->profile);
+        store.WriteCurrentSet(L"Fruit");
+        store.WriteCurrentSkill(SkillAdvanced);
+        store.WriteSound(false);
+        store.WriteTimeTrial(false);
+        store.WriteWordIndex(L"Fruit", SkillAdvanced, 0);
+    }
+    std::unique_ptr<CCopy> copy;
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
+        ASSERT_TRUE(lock.Held());
+        copy = Copy();
+        copy->game.StartFirstWord();
+        EXPECT_EQ(copy->game.m_nQuitCode, -1);
+        EXPECT_FALSE(copy->game.m_bGameOver) << "the session plays on what it has";
+    }
+    for (const auto& [name, value] : {std::pair{"CURRENT_SET", "Fruit"}, std::pair{"CURRENT_LEVEL", "2"},
+                                      std::pair{"SOUND", "0"}, std::pair{"TIMETRIAL_CHECKED", "0"}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Raw(name), value);
+    }
+    EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "0");
+    EXPECT_EQ(Raw("BEG_INDEX", "animals"), "absent");
+    EXPECT_EQ(Raw("BEG_INDEX", "Fruit"), "absent");
+
+    // Once the lock is gone the next word is the stored set's, at the stored position.
+    copy->game.OnNew();
+    EXPECT_EQ(copy->game.m_strSet, L"Fruit");
+    EXPECT_EQ(copy->game.m_nSkill, SkillAdvanced);
+    EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"AVOCADO");
+    EXPECT_FALSE(copy->game.m_bSound);
+    EXPECT_FALSE(copy->game.m_bTimeTrial);
+    EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
+}
+
+TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
+{
+    std::vector<std::string> words;
+    for (char c = 'a'; c <= 'l'; ++c)
+        words.push_back(std::string(5, c));
+    m_programDir.Write("animals.set", MakeSet(words));
+    std::filesystem::remove(m_programDir.Path() / "Fruit.set");
+
+    auto a = Copy();
+    auto b = Copy();
+    std::set<std::wstring> seen;
+    long nLastStored = -2;
+    a->game.StartFirstWord();
+    seen.insert(a->game.m_history.m_strMagicWord);
+    b->game.StartFirstWord();
+    seen.insert(b->game.m_history.m_strMagicWord);
+    for (int i = 0; i < 8; ++i) {
+        CScriptedGame& g = (i % 2 ? b : a)->game;
+        g.OnNew();
+        EXPECT_TRUE(seen.insert(g.m_history.m_strMagicWord).second) << "handed out twice";
+        const long nStored = std::stol(Raw("BEG_INDEX", "animals"));
+        EXPECT_GT(nStored, nLastStored) << "the position went back";
+        nLastStored = nStored;
+    }
+    EXPECT_EQ(seen.size(), 10u);
+    EXPECT_EQ(nLastStored, 9);
+}
+
+TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
+{
+    auto a = Copy();
+    auto b = Copy();
+    a->game.StartFirstWord();
+    b->game.StartFirstWord();
+    ASSERT_TRUE(b->game.m_bSound);
+
+    a->game.m_aOptions.push_back([](COptionsValues& v) {
+        v.bSound = false;
+        v.clrBackground = 0x123456;
+        return static_cast<int>(ResultOK);
+    });
+    a->game.OnOptions();
+    b->game.m_aOptions.push_back([](COptionsValues&) { return static_cast<int>(ResultOK); });
+    b->game.OnOptions();
+    ASSERT_EQ(b->game.m_aOptionsGiven.size(), 1u);
+    EXPECT_FALSE(b->game.m_aOptionsGiven[0].bSound) << "Options shows what is stored now";
+    EXPECT_EQ(b->game.m_aOptionsGiven[0].clrBackground, 0x123456u);
+    EXPECT_EQ(Raw("SOUND"), "0");
+    EXPECT_EQ(Raw("Background Color"), std::to_string(0x123456));
+}
+
+// A store that cannot take a value: a file that is not a database. The player's choices hold for
+// the session, word positions included, and the file is left as it was.
+TEST_F(StoreSessions, OptionsOnAStoreThatCannotBeWrittenKeepThePlayersChoiceForTheSession)
+{
+    const std::string notes = "somebody's notes, not a database\n";
+    m_storeDir.Write("registry.db", notes);
+    auto copy = Copy();
+    CScriptedGame& g = copy->game;
+    g.StartFirstWord();
+    const std::wstring strFirstSet = g.m_strSet;
+    const std::wstring strFirstWord = g.m_history.m_strMagicWord;
+    const std::wstring strOther = strFirstSet == L"Fruit" ? L"animals" : L"Fruit";
+
+    g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
+    g.OnOptions();
+    EXPECT_EQ(g.m_strSet, strOther);
+    const std::wstring strOtherFirst = g.m_history.m_strMagicWord;
+    g.m_aOptions.push_back(Choose(strOther, SkillAdvanced));
+    g.OnOptions();
+    EXPECT_EQ(g.m_nSkill, SkillAdvanced);
+    EXPECT_EQ(g.m_history.m_strMagicWord.size(), 7u);
+
+    // Back to the first set and skill: the next word, not the one already seen.
+    g.m_aOptions.push_back(Choose(strFirstSet, SkillBeginner));
+    g.OnOptions();
+    EXPECT_EQ(g.m_strSet, strFirstSet);
+    EXPECT_NE(g.m_history.m_strMagicWord, strFirstWord);
+    g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
+    g.OnOptions();
+    EXPECT_NE(g.m_history.m_strMagicWord, strOtherFirst);
+
+    EXPECT_EQ(FileBytes(m_file), notes);
+    EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{}) << "no message of its own";
+}
+
+TEST_F(StoreSessions, ASetNameThatOpensNothingNeverBecomesAProgressKey)
+{
+    const std::wstring strHuge(1 << 20, L'q');
+    {
+        auto first = Copy();
+        CSettingsStore(first->profile).WriteCurrentSet(strHuge);
+    }
+    const auto nBefore = std::filesystem::file_size(m_file);
+    for (int i = 0; i < 3; ++i) {
+        auto copy = Copy();
+        copy->game.StartFirstWord();
+        EXPECT_EQ(copy->game.m_astrMessages.back(), L"Did not find any word sets to play with.");
+    }
+    EXPECT_LT(std::filesystem::file_size(m_file), nBefore + 4096);
+    EXPECT_EQ(Raw("BEG_INDEX", std::string(1 << 20, 'q')), "absent");
+}
+
+}  // namespace
