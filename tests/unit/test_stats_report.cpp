@@ -1,0 +1,80 @@
+// --stats: what it prints for scripts and people, and the exit status when it cannot answer.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/stats_report.h"
+#include "game_log_rows.h"
+#include "scripted_host.h"
+
+namespace {
+
+struct CRun {
+    int nStatus;
+    std::string strOut, strErr;
+};
+
+CRun Stats(const std::vector<std::string>& args, const std::filesystem::path& log)
+{
+    std::ostringstream out, err;
+    const int n = RunStatsReport(args, log, out, err);
+    return {n, out.str(), err.str()};
+}
+
+}  // namespace
+
+TEST(StatsCommand, AnswersFromTheLogOrSaysWhyNot)
+{
+    CTempDir dir;
+    const std::filesystem::path file = dir.Path() / "games.db";
+
+    // No log yet: zeros for every skill, and success.
+    CRun run = Stats({"--json"}, file);
+    EXPECT_EQ(run.nStatus, 0);
+    EXPECT_NE(run.strOut.find("\"skill\": \"Advanced\""), std::string::npos);
+    EXPECT_NE(run.strOut.find("\"played\": 0"), std::string::npos);
+
+    {
+        CGameLog log(file);
+        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
+        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Say \"hi\"\\", 1)));
+        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::GaveUp, 2, 30, L"Other", 1)));
+    }
+    run = Stats({"--skill", "Intermediate", "--set", "Say \"hi\"\\", "--json"}, file);
+    EXPECT_EQ(run.nStatus, 0);
+    EXPECT_NE(run.strOut.find("\"set\": \"Say \\\"hi\\\"\\\\\""), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("\"played\": 1,"), std::string::npos) << "the other set is left out";
+    EXPECT_NE(run.strOut.find("\"median_seconds\": 75,"), std::string::npos);
+    EXPECT_EQ(run.strOut.find("Beginner"), std::string::npos) << "one skill asked for, one printed";
+
+    run = Stats({"--skill", "1"}, file);
+    EXPECT_NE(run.strOut.find("Intermediate, all sets"), std::string::npos);
+    EXPECT_NE(run.strOut.find("Solved                  50 % (1)"), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("  4        1   <- last solved word"), std::string::npos) << run.strOut;
+    EXPECT_NE(run.strOut.find("Median time to solve    1:15"), std::string::npos);
+
+    for (const std::vector<std::string>& bad : std::vector<std::vector<std::string>>{
+             {"--skill"}, {"--skill", "expert"}, {"--set"}, {"--verbose"}}) {
+        run = Stats(bad, file);
+        EXPECT_EQ(run.nStatus, 2) << bad.back();
+        EXPECT_NE(run.strErr.find("usage:"), std::string::npos);
+        EXPECT_TRUE(run.strOut.empty());
+    }
+
+    dir.Write("games.db", "not a database");
+    run = Stats({}, file);
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("cannot read the game log " + file.string()), std::string::npos) << run.strErr;
+    EXPECT_TRUE(run.strOut.empty());
+    EXPECT_EQ(FileBytes(file), "not a database");
+}
+
+TEST(StatsCommand, TimesReadAsClockTimes)
+{
+    const std::vector<std::pair<double, std::wstring>> cases = {
+        {0, L"0:00"}, {7, L"0:07"}, {59.5, L"1:00"}, {750, L"12:30"}, {3723, L"1:02:03"}, {-3, L"0:00"}};
+    for (const auto& [d, str] : cases)
+        EXPECT_EQ(FormatSeconds(d), str) << d;
+}
