@@ -6,17 +6,12 @@
 #include <wx/toolbar.h>
 
 #include "app/app_icons.h"
+#include "app/command_table.h"
 #include "platform/profile.h"
 #include "view/command_ids.h"
-#include "view/command_map.h"
 #include "view/game_view.h"
 
 namespace {
-
-// Tool-tip strings in the order the menu bar has always loaded them: one per bar button ("New"
-// for the Game button, "Tools"), then one per tool.
-constexpr const char* kToolTipTexts[] = {"New", "Tools", "New", "Options", "Help", "Give Up"};
-constexpr std::size_t kFirstToolTip = 2;
 
 wxBitmap ToolBitmap(const wxImage& img)
 {
@@ -52,8 +47,7 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
     if (!CreateMenuBar() || !CreateToolBarWithTools())
         return false;
 
-    wxAcceleratorEntry accel(wxACCEL_CTRL, 'N', WxIdFromCommand(ID_GAME_NEW));
-    SetAcceleratorTable(wxAcceleratorTable(1, &accel));
+    SetShortcuts();
 
     auto* pView = new CVeltraneQuillornView(profile, programDir);
     if (!pView->Create(this)) {
@@ -63,6 +57,8 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
     m_pView = pView;
     WatchStore(profile.Registry());
     m_pView->SetFocus();
+    if (!EveryCommandIsRouted())
+        return false;
 
     Bind(wxEVT_MENU, &CMainFrame::OnMenu, this);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUI, this);
@@ -73,29 +69,28 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
 
 void CMainFrame::FillToolTips()
 {
-    m_astrToolTips.assign(std::begin(kToolTipTexts), std::end(kToolTipTexts));
+    m_astrToolTips.clear();
+    for (const CMenuRow& menu : MenuRows())
+        if (menu.pszToolTip)
+            m_astrToolTips.push_back(menu.pszToolTip);
+    for (const CCommandRow* pTool : ToolRows())
+        m_astrToolTips.push_back(pTool->pszToolTip);
 }
 
 bool CMainFrame::CreateMenuBar()
 {
-    auto* pGame = new wxMenu;
-    pGame->Append(WxIdFromCommand(ID_APP_EXIT_GAME), "E&xit");
-    pGame->AppendSeparator();
-    pGame->Append(WxIdFromCommand(ID_GAME_GIVEUP), "&Give Up");
-    pGame->AppendSeparator();
-    pGame->Append(WxIdFromCommand(ID_GAME_NEW), "&New");
-
-    auto* pTools = new wxMenu;
-    pTools->Append(WxIdFromCommand(ID_APP_ABOUT), "About ...");
-    pTools->Append(WxIdFromCommand(ID_TOOLS_HELP), "Help ...");
-    pTools->AppendSeparator();
-    pTools->Append(WxIdFromCommand(ID_TOOLS_BESTSCORES), "Best Scores ...");
-    pTools->Append(WxIdFromCommand(ID_TOOLS_OPTIONS), "&Options ...");
-    pTools->Append(WxIdFromCommand(ID_TOOLS_STATISTICS), "Statistics ...\tCtrl+T");
-
     auto* pBar = new wxMenuBar;
-    pBar->Append(pGame, "&Game");
-    pBar->Append(pTools, "Tools");
+    for (const CMenuRow& menuRow : MenuRows()) {
+        auto* pMenu = new wxMenu;
+        for (const CCommandRow& row : CommandRows()) {
+            if (row.menu != menuRow.menu)
+                continue;
+            if (row.bSeparatorBefore && pMenu->GetMenuItemCount() > 0)
+                pMenu->AppendSeparator();
+            pMenu->Append(WxIdFromCommand(row.nId), MenuItemText(row));
+        }
+        pBar->Append(pMenu, menuRow.pszTitle);
+    }
     SetMenuBar(pBar);
     return true;
 }
@@ -106,14 +101,39 @@ bool CMainFrame::CreateToolBarWithTools()
     if (!pBar)
         return false;
     pBar->SetToolBitmapSize(wxSize(kToolImageSize, kToolImageSize));
-    const auto tip = [this](std::size_t i) { return m_astrToolTips[kFirstToolTip + i]; };
-    pBar->AddTool(WxIdFromCommand(ID_GAME_NEW), tip(0), ToolBitmap(DrawNewToolImage()), tip(0));
-    pBar->AddSeparator();
-    pBar->AddTool(WxIdFromCommand(ID_TOOLS_OPTIONS), tip(1), ToolBitmap(DrawOptionsToolImage()), tip(1));
-    pBar->AddTool(WxIdFromCommand(ID_TOOLS_HELP), tip(2), ToolBitmap(DrawHelpToolImage()), tip(2));
-    pBar->AddSeparator();
-    pBar->AddTool(WxIdFromCommand(ID_GAME_GIVEUP), tip(3), ToolBitmap(DrawGiveUpToolImage()), tip(3));
+    for (const CCommandRow* pRow : ToolRows()) {
+        if (pRow->bToolSeparatorBefore)
+            pBar->AddSeparator();
+        const wxString strTip = wxString::FromUTF8(pRow->pszToolTip);
+        pBar->AddTool(WxIdFromCommand(pRow->nId), strTip, ToolBitmap(pRow->pfnToolImage()), strTip);
+    }
     return pBar->Realize();
+}
+
+void CMainFrame::SetShortcuts()
+{
+    // A shortcut the menu item shows is the menu's own; the frame's table takes all the others.
+    std::vector<wxAcceleratorEntry> aEntries;
+    for (const CCommandRow& row : CommandRows()) {
+        for (std::size_t i = 0; i < row.aKeys.size(); ++i) {
+            if (i == 0 && row.bKeyInMenu && row.menu != EMenu::None)
+                continue;
+            aEntries.emplace_back(row.aKeys[i].nFlags, row.aKeys[i].nKeyCode, WxIdFromCommand(row.nId));
+        }
+    }
+    SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(aEntries.size()), aEntries.data()));
+}
+
+bool CMainFrame::EveryCommandIsRouted()
+{
+    // A row nobody handles would be a menu item, tool or key that silently does nothing.
+    for (const CCommandRow& row : CommandRows()) {
+        if (!FindCommandTarget(CommandRoute(), row.nId)) {
+            wxFAIL_MSG(wxString::Format("command %d has a row but no handler on the route", row.nId));
+            return false;
+        }
+    }
+    return true;
 }
 
 std::vector<CCommandTarget*> CMainFrame::CommandRoute()

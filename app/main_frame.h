@@ -22,7 +22,7 @@ class CMainFrame : public wxFrame, public CCommandTarget {
 public:
     static constexpr const char* kTitle = "Veltrane Quillorn";
 
-    // pAppTarget is the last stop of the command route (the application); may be null.
+    // pAppTarget is the last stop of the command route (the application's commands).
     CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarget* pAppTarget);
     ~CMainFrame() override;
 
@@ -51,6 +51,8 @@ private:
     void FillToolTips();
     bool CreateMenuBar();
     bool CreateToolBarWithTools();
+    void SetShortcuts();
+    bool EveryCommandIsRouted();
 
     void OnMenu(wxCommandEvent& event);
     void OnUpdateUI(wxUpdateUIEvent& event);

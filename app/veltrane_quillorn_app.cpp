@@ -10,12 +10,10 @@
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "app/run_game.h"
-#include "dialogs/about_dlg.h"
 #include "dialogs/dialog_look.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "store/game_log_writer.h"
-#include "view/command_ids.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
@@ -96,26 +94,4 @@ void CVeltraneQuillornApp::ExitWhenBackInMainLoop()
         m_mainLoop->Exit(m_nExitCode);
     else
         CallAfter([this] { ExitWhenBackInMainLoop(); });
-}
-
-bool CVeltraneQuillornApp::QueryCommand(int nId, bool& bEnabled) const
-{
-    switch (nId) {
-    case ID_APP_ABOUT:
-    case ID_FILE_NEW:
-    case ID_FILE_OPEN:
-        bEnabled = true;
-        return true;
-    default:
-        return false;
-    }
-}
-
-void CVeltraneQuillornApp::OnCommand(int nId)
-{
-    // New and Open documents are only the framework's start-up path; a running game has one.
-    if (nId == ID_APP_ABOUT) {
-        CAboutDlg dlg;
-        dlg.DoModal();
-    }
 }

@@ -4,9 +4,9 @@
 
 #include <wx/app.h>
 
-#include "view/command_target.h"
+#include "app/app_commands.h"
 
-class CVeltraneQuillornApp : public wxApp, public CCommandTarget {
+class CVeltraneQuillornApp : public wxApp, public CAppCommands {
 public:
     bool OnInit() override;
     int OnRun() override;
@@ -14,9 +14,6 @@ public:
     // The quit request: ends the main loop once control is back in it, also when it comes
     // before the loop has started (no word set at start-up).
     void PostQuit(int nExitCode);
-
-    bool QueryCommand(int nId, bool& bEnabled) const override;
-    void OnCommand(int nId) override;
 
 private:
     void ExitWhenBackInMainLoop();

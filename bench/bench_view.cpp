@@ -11,6 +11,7 @@
 #include <wx/init.h>
 #include <wx/utils.h>
 
+#include "app/app_commands.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "dialogs/dialog_look.h"
@@ -52,6 +53,8 @@ bool OpenWindow()
     CGameWindowSetup setup;
     setup.pProfile = g_pWindow->pProfile.get();
     setup.programDir = g_pWindow->dir;
+    static CAppCommands appCommands;
+    setup.pAppTarget = &appCommands;
     setup.fnQuit = [](int) {};
     setup.bQuitAfterFirstPaint = true;  // no New Game dialog to answer
     g_pWindow->pFrame = OpenNewGameWindow(setup);

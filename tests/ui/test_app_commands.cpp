@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "app/app_icons.h"
+#include "app/command_table.h"
 #include "platform/help_launch.h"
 #include "ui_test_support.h"
 #include "view/command_ids.h"
-#include "view/command_map.h"
 #include "view/command_target.h"
 
 namespace {
@@ -29,6 +29,26 @@ TEST(CommandMap, EveryGameCommandGetsItsOwnWxIdBelowTheToolkitLimit)
     EXPECT_EQ(CommandFromWxId(wxID_OK), -1);
     EXPECT_EQ(CommandFromWxId(*aSeen.rbegin() + 1), -1);
     EXPECT_EQ(CommandFromWxId(*aSeen.begin() - 1), -1);
+}
+
+// A second row for an id, two tools on one place or a tool without its picture would each build
+// a bar that looks fine and does the wrong thing.
+TEST(CommandTable, EachCommandHasOneRowAndEachToolItsOwnPlace)
+{
+    std::set<int> aIds;
+    std::set<int> aToolPlaces;
+    for (const CCommandRow& row : CommandRows()) {
+        EXPECT_TRUE(aIds.insert(row.nId).second) << "two rows for " << row.nId;
+        EXPECT_EQ(row.menu == EMenu::None, row.pszText == nullptr) << row.nId;
+        EXPECT_FALSE(row.bKeyInMenu && row.aKeys.empty()) << row.nId;
+        if (row.nToolPos > 0) {
+            EXPECT_TRUE(aToolPlaces.insert(row.nToolPos).second) << "two tools at " << row.nToolPos;
+            EXPECT_NE(row.pfnToolImage, nullptr) << row.nId;
+            EXPECT_NE(row.pszToolTip, nullptr) << row.nId;
+        }
+    }
+    ASSERT_FALSE(aToolPlaces.empty());
+    EXPECT_EQ(*aToolPlaces.rbegin(), static_cast<int>(aToolPlaces.size())) << "tool places leave a gap";
 }
 
 // A stop on the route that lists some ids and records what it ran.

@@ -5,13 +5,13 @@
 #include <wx/toolbar.h>
 #include <wx/uiaction.h>
 
+#include "app/command_table.h"
 #include "app/main_frame.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
-#include "view/command_map.h"
 #include "view/game_view.h"
 
 namespace {
@@ -123,6 +123,13 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
         EXPECT_EQ(pTool->GetShortHelp(), aTools[i].second);
         EXPECT_EQ(pTool->GetNormalBitmap().GetSize(), wxSize(16, 16));
     }
+}
+
+TEST_F(ShellTest, EveryCommandOfTheTableHasAHandlerOnTheRoute)
+{
+    OpenAndStartWord();
+    for (const int nId : GameCommandIds())
+        EXPECT_NE(FindCommandTarget(m_pFrame->CommandRoute(), nId), nullptr) << nId;
 }
 
 TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)

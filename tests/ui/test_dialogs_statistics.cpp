@@ -11,6 +11,7 @@
 #include <wx/menu.h>
 #include <wx/uiaction.h>
 
+#include "app/command_table.h"
 #include "app/main_frame.h"
 #include "dialogs/painted_text.h"
 #include "dialogs/statistics_chart.h"
@@ -21,7 +22,6 @@
 #include "test_view_fixture.h"
 #include "ui_test_support.h"
 #include "view/command_ids.h"
-#include "view/command_map.h"
 #include "view/game_view.h"
 
 using namespace uitest;

@@ -9,10 +9,10 @@
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
+#include "app/command_table.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "dialogs/new_game_dlg.h"
-#include "view/command_map.h"
 #include "view/game_view.h"
 
 const char* const kTestSetText =
@@ -60,6 +60,7 @@ void CGameWindowTest::Open(uitest::CModalScript& script)
     CGameWindowSetup setup;
     setup.pProfile = m_pProfile.get();
     setup.programDir = m_dirProgram;
+    setup.pAppTarget = &m_appCommands;
     setup.fnQuit = [this](int nCode) { m_anQuit.push_back(nCode); };
     m_pFrame = OpenNewGameWindow(setup);
     ASSERT_NE(m_pFrame, nullptr);

@@ -11,6 +11,7 @@
 #include <wx/eventfilter.h>
 #include <wx/image.h>
 
+#include "app/app_commands.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "ui_test_support.h"
@@ -55,6 +56,7 @@ protected:
     CMainFrame* m_pFrame = nullptr;
     CVeltraneQuillornView* m_pView = nullptr;
     std::vector<int> m_anQuit;
+    CAppCommands m_appCommands;
 
 private:
     class CManualClock : public wxEventFilter {

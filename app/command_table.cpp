@@ -1,0 +1,103 @@
+// The command table's rows, and the game id <-> wx id mapping made from them.
+#include "app/command_table.h"
+
+#include <algorithm>
+
+#include <wx/accel.h>
+#include <wx/defs.h>
+
+#include "app/app_icons.h"
+#include "view/command_ids.h"
+
+namespace {
+
+// Well above wx's own stock ids and below 0x7FFF, which the game's own ids are not.
+constexpr int kWxCommandBase = wxID_HIGHEST + 1000;
+
+}  // namespace
+
+const std::vector<CMenuRow>& MenuRows()
+{
+    // The bar buttons' tips, "New" for the Game button, are the first of the frame's tooltip texts.
+    static const std::vector<CMenuRow> aRows = {
+        {EMenu::Game, "&Game", "New"},
+        {EMenu::Tools, "Tools", "Tools"},
+    };
+    return aRows;
+}
+
+const std::vector<CCommandRow>& CommandRows()
+{
+    // clang-format off
+    static const std::vector<CCommandRow> aRows = {
+        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit"},
+        {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = "&Give Up", .bSeparatorBefore = true,
+         .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = "Give Up"},
+        {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New", .bSeparatorBefore = true,
+         .aKeys = {{wxACCEL_CTRL, 'N'}},
+         .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = "New"},
+
+        {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "About ..."},
+        {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "Help ...",
+         .nToolPos = 3, .pfnToolImage = DrawHelpToolImage, .pszToolTip = "Help"},
+        {.nId = ID_TOOLS_BESTSCORES, .menu = EMenu::Tools, .pszText = "Best Scores ...", .bSeparatorBefore = true},
+        {.nId = ID_TOOLS_OPTIONS, .menu = EMenu::Tools, .pszText = "&Options ...",
+         .nToolPos = 2, .bToolSeparatorBefore = true, .pfnToolImage = DrawOptionsToolImage, .pszToolTip = "Options"},
+        {.nId = ID_TOOLS_STATISTICS, .menu = EMenu::Tools, .pszText = "Statistics ...",
+         .aKeys = {{wxACCEL_CTRL, 'T'}}, .bKeyInMenu = true},
+
+        // The framework's document commands: start-up's path only, in no menu.
+        {.nId = ID_FILE_NEW},
+        {.nId = ID_FILE_OPEN},
+    };
+    // clang-format on
+    return aRows;
+}
+
+const CCommandRow* FindCommandRow(int nCommandId)
+{
+    const std::vector<CCommandRow>& aRows = CommandRows();
+    const auto it = std::find_if(aRows.begin(), aRows.end(), [&](const CCommandRow& r) { return r.nId == nCommandId; });
+    return it == aRows.end() ? nullptr : &*it;
+}
+
+std::vector<const CCommandRow*> ToolRows()
+{
+    std::vector<const CCommandRow*> aTools;
+    for (const CCommandRow& row : CommandRows())
+        if (row.nToolPos > 0)
+            aTools.push_back(&row);
+    std::sort(aTools.begin(), aTools.end(), [](const CCommandRow* a, const CCommandRow* b) { return a->nToolPos < b->nToolPos; });
+    return aTools;
+}
+
+int WxIdFromCommand(int nCommandId)
+{
+    const CCommandRow* pRow = FindCommandRow(nCommandId);
+    return pRow ? kWxCommandBase + static_cast<int>(pRow - CommandRows().data()) : -1;
+}
+
+int CommandFromWxId(int nWxId)
+{
+    const std::vector<CCommandRow>& aRows = CommandRows();
+    const int nIndex = nWxId - kWxCommandBase;
+    if (nIndex < 0 || nIndex >= static_cast<int>(aRows.size()))
+        return -1;
+    return aRows[static_cast<std::size_t>(nIndex)].nId;
+}
+
+std::vector<int> GameCommandIds()
+{
+    std::vector<int> aIds;
+    for (const CCommandRow& row : CommandRows())
+        aIds.push_back(row.nId);
+    return aIds;
+}
+
+wxString MenuItemText(const CCommandRow& row)
+{
+    wxString strText = wxString::FromUTF8(row.pszText);
+    if (row.bKeyInMenu && !row.aKeys.empty())
+        strText += "\t" + wxAcceleratorEntry(row.aKeys.front().nFlags, row.aKeys.front().nKeyCode).ToString();
+    return strText;
+}
