@@ -8,7 +8,6 @@
 #include "app/app_icons.h"
 #include "app/command_table.h"
 #include "platform/profile.h"
-#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {
