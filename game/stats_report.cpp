@@ -128,20 +128,16 @@ std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
             str += L", the last solved word";
         astr.push_back(str);
     }
-    if (stats.bHasTimes) {
-        astr.push_back(L"Median time to solve " + FormatSeconds(stats.dMedianSeconds));
-        astr.push_back(L"Best time to solve " + FormatSeconds(stats.nBestSeconds));
-    } else {
-        astr.push_back(L"No solved words yet");
-    }
+    const std::wstring strNone = L" none yet";
+    astr.push_back(L"Median time to solve" + (stats.bHasTimes ? L" " + FormatSeconds(stats.dMedianSeconds) : strNone));
+    astr.push_back(L"Best time to solve" + (stats.bHasTimes ? L" " + FormatSeconds(stats.nBestSeconds) : strNone));
     astr.push_back(L"Time Trial games " + std::to_wstring(stats.nTimeTrialGames));
-    if (stats.nTimeTrialGames > 0) {
-        astr.push_back(L"Best final score " + std::to_wstring(stats.nBestFinalScore));
-        std::wstring str = L"Last five final scores";
-        for (int n : LastFinalScores(stats, 5))
-            str += L" " + std::to_wstring(n);
-        astr.push_back(str);
-    }
+    const bool bGames = stats.nTimeTrialGames > 0;
+    astr.push_back(L"Best final score" + (bGames ? L" " + std::to_wstring(stats.nBestFinalScore) : strNone));
+    std::wstring str = L"Last five final scores";
+    for (int n : LastFinalScores(stats, 5))
+        str += L" " + std::to_wstring(n);
+    astr.push_back(bGames ? str : str + strNone);
     return astr;
 }
 

@@ -19,7 +19,8 @@ std::wstring TriesBucketLabel(int nBucket);
 // The newest at the end, as the chart draws them.
 std::vector<int> LastFinalScores(const CWordStats& stats, std::size_t nCount);
 
-// One skill's figures, one per line, the words a screen reader says for what the window paints.
+// One skill's figures, one per line, the words a screen reader says for what the window paints;
+// always the same lines in the same order, so they can be updated in place.
 std::vector<std::wstring> SpokenStatistics(const CWordStats& stats);
 
 struct CStatsBlock {

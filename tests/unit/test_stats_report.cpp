@@ -78,3 +78,27 @@ TEST(StatsCommand, TimesReadAsClockTimes)
     for (const auto& [d, str] : cases)
         EXPECT_EQ(FormatSeconds(d), str) << d;
 }
+
+TEST(StatsCommand, SpokenLinesKeepTheirPlaceWhateverTheFigures)
+{
+    CWordStats empty;
+    CWordStats some;
+    some.nPlayed = 3;
+    some.nSolved = 2;
+    some.anTries[3] = 2;
+    some.nLastSolvedTries = 4;
+    some.bHasTimes = true;
+    some.dMedianSeconds = 61;
+    some.nBestSeconds = 50;
+    some.nTimeTrialGames = 1;
+    some.nBestFinalScore = 300;
+    some.anFinalScores = {300};
+    const std::vector<std::wstring> a = SpokenStatistics(empty), b = SpokenStatistics(some);
+    ASSERT_EQ(a.size(), b.size());
+    EXPECT_EQ(a[1], L"Solved 0 percent");
+    EXPECT_EQ(b[1], L"Solved 67 percent");
+    EXPECT_EQ(b[4 + 3], L"4 tries: 2 words, the last solved word");
+    EXPECT_EQ(a[4 + 15], L"Median time to solve none yet");
+    EXPECT_EQ(b[4 + 15], L"Median time to solve 1:01");
+    EXPECT_EQ(b.back(), L"Last five final scores 300");
+}
