@@ -47,3 +47,8 @@ void CAboutDlg::InitialiseDialog()
     StyleBlue(FindWindow(IDC_ABOUT_WEB));
     StyleBlue(FindWindow(IDC_ABOUT_SUPPORT));
 }
+
+wxWindow* CAboutDlg::FirstFocus()
+{
+    return FindWindow(wxID_OK);
+}

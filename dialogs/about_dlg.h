@@ -20,4 +20,5 @@ public:
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    wxWindow* FirstFocus() override;
 };

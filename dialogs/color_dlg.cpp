@@ -7,6 +7,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/swatch_button.h"
 
@@ -87,6 +88,23 @@ void CColorDlg::InitialiseDialog()
     m_sliderRed->SetValue(m_nRed);
     m_sliderGreen->SetValue(m_nGreen);
     m_sliderBlue->SetValue(m_nBlue);
+    NameControlsForReaders();
+}
+
+void CColorDlg::NameControlsForReaders()
+{
+    // The sliders' labels are separate texts and the swatches show nothing but their colour.
+    SetAccessibleName(*m_sliderRed, L"Red");
+    SetAccessibleName(*m_sliderGreen, L"Green");
+    SetAccessibleName(*m_sliderBlue, L"Blue");
+    const struct {
+        int nId;
+        const wchar_t* pszName;
+    } aSwatchNames[] = {{2006, L"Red"},   {2007, L"Green"},   {2009, L"Blue"},   {2010, L"Olive"},  {2011, L"Magenta"},
+                        {2012, L"White"}, {2008, L"Black"},   {2013, L"Maroon"}, {2014, L"Yellow"}, {2015, L"Cyan"}};
+    for (const auto& swatch : aSwatchNames)
+        if (wxWindow* pSwatch = FindWindow(swatch.nId))
+            SetAccessibleName(*pSwatch, swatch.pszName);
 }
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)

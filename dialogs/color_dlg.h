@@ -50,6 +50,7 @@ public:
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    void NameControlsForReaders();
 
 private:
     void OnSlider(wxCommandEvent& event);

@@ -10,6 +10,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
 
@@ -47,6 +48,8 @@ CGameDialog::CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& str
 {
 }
 
+CGameDialog::~CGameDialog() = default;
+
 bool CGameDialog::CreateWindow()
 {
     if (m_bCreated)
@@ -62,6 +65,9 @@ bool CGameDialog::CreateWindow()
                 wxCAPTION | wxSYSTEM_MENU | wxCLOSE_BOX))
         return false;
     m_bCreated = true;
+    // Before anything can ask for the client area's accessible object.
+    m_pAccess = std::make_unique<CAccWindow>(*this, false);
+    m_pAccess->OnFirstUse([this] { BuildAccessible(); });
 
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
@@ -82,6 +88,7 @@ bool CGameDialog::CreateWindow()
     Bind(wxEVT_PAINT, &CGameDialog::OnPaint, this);
     Bind(wxEVT_CHAR_HOOK, &CGameDialog::OnCharHook, this);
     Bind(wxEVT_CLOSE_WINDOW, &CGameDialog::OnClose, this);
+    Bind(wxEVT_SHOW, &CGameDialog::OnShown, this);
     // The data exchange runs once, from DoModal; wx would otherwise repeat it when showing.
     Bind(wxEVT_INIT_DIALOG, [](wxInitDialogEvent&) {});
 
@@ -155,6 +162,9 @@ int CGameDialog::DoModal()
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
     WidenCutOffTexts();
+    MarkAsDialog(*this);
+    if (wxWindow* pFirst = FirstFocus())
+        pFirst->SetFocus();
     // A main window not yet on screen has no place to centre over.
     if (GetParent() != nullptr && GetParent()->IsShown())
         CentreOnParent();
@@ -212,6 +222,25 @@ void CGameDialog::OnCharHook(wxKeyEvent& event)
         }
     }
     event.Skip();
+}
+
+void CGameDialog::OnShown(wxShowEvent& event)
+{
+    event.Skip();
+    // Focus given before the window is mapped can be lost on the way; give it again once up.
+    if (event.IsShown())
+        CallAfter([this] {
+            if (wxWindow* pFirst = FirstFocus())
+                pFirst->SetFocus();
+        });
+}
+
+void CGameDialog::BuildAccessible()
+{
+    for (const std::wstring& strLine : PaintedTexts()) {
+        m_apPaintedLabels.push_back(std::make_unique<CAccObject>(EAccRole::Label, strLine));
+        m_pAccess->AddChild(*m_apPaintedLabels.back());
+    }
 }
 
 void CGameDialog::OnClose(wxCloseEvent&)

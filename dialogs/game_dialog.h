@@ -2,6 +2,10 @@
 // ending with the game's result codes.
 #pragma once
 
+#include <memory>
+#include <string>
+#include <vector>
+
 #include <wx/dialog.h>
 #include <wx/font.h>
 #include <wx/gdicmn.h>
@@ -11,6 +15,8 @@
 
 class wxButton;
 class wxDC;
+class CAccObject;
+class CAccWindow;
 
 // wx ids for the game's result codes and back.
 int ResultFromWxId(int nWxId);
@@ -30,6 +36,10 @@ public:
 
     // What the dialog paints itself, on any surface; the paint handler and the tests use it.
     virtual void PaintContent(wxDC& dc, int nClientWidth);
+    // The painted texts as a screen reader reads them, one entry per line; labels in its tree.
+    virtual std::vector<std::wstring> PaintedTexts() const { return {}; }
+
+    ~CGameDialog() override;
 
 protected:
     CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
@@ -39,6 +49,9 @@ protected:
     virtual void CreateControls() = 0;
     // After the data exchange into the controls; the place for fonts and the rest of the set-up.
     virtual void InitialiseDialog() {}
+    // The control that has the keyboard focus when the dialog comes up; none leaves it to the
+    // toolkit.
+    virtual wxWindow* FirstFocus() { return nullptr; }
 
     // The OK the handheld kept in the title bar: a default button at a template rectangle.
     wxButton* AddOkButton(int x, int y, int cx, int cy);
@@ -55,6 +68,8 @@ private:
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
+    void OnShown(wxShowEvent& event);
+    void BuildAccessible();
 
     wxWindow* m_pParentWanted;
     int m_nTemplateId;
@@ -66,4 +81,6 @@ private:
     int m_nBaseY = 13;
     bool m_bCreated = false;
     int m_nEarlyResult = 0;     // set when initialisation already ended the run
+    std::unique_ptr<CAccWindow> m_pAccess;
+    std::vector<std::unique_ptr<CAccObject>> m_apPaintedLabels;
 };

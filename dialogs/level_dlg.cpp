@@ -6,6 +6,7 @@
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
+#include "game/spoken_text.h"
 
 CLevelDlg::CLevelDlg(wxWindow* pParent)
     : CGameDialog(pParent, IDD_LEVEL, "Level", 9, 143, 154)
@@ -16,10 +17,10 @@ CLevelDlg::CLevelDlg(wxWindow* pParent)
 void CLevelDlg::CreateControls()
 {
     const wxRect rcYes = DialogRect(14, 118, 50, 14);
-    auto* pYes = new wxButton(this, IDC_LEVEL_YES, "Yes", rcYes.GetPosition(), rcYes.GetSize());
+    auto* pYes = new wxButton(this, IDC_LEVEL_YES, "&Yes", rcYes.GetPosition(), rcYes.GetSize());
     pYes->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultYes); });
     const wxRect rcNo = DialogRect(78, 118, 50, 14);
-    auto* pNo = new wxButton(this, IDC_LEVEL_NO, "No", rcNo.GetPosition(), rcNo.GetSize());
+    auto* pNo = new wxButton(this, IDC_LEVEL_NO, "&No", rcNo.GetPosition(), rcNo.GetSize());
     pNo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultNo); });
     // Enter goes on to the next level, the answer the player gives most.
     pYes->SetDefault();
@@ -50,4 +51,14 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     DrawTiles(dc, 80, 100);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
+}
+
+std::vector<std::wstring> CLevelDlg::PaintedTexts() const
+{
+    return SpokenLevelLines(m_nFinishedLevel, m_nNextLevel);
+}
+
+wxWindow* CLevelDlg::FirstFocus()
+{
+    return FindWindow(IDC_LEVEL_YES);
 }

@@ -7,16 +7,7 @@
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
-
-namespace {
-
-constexpr const wchar_t* kExplanation =
-    L"For every guess, you will be given "
-    L"the number of letters that match and "
-    L"the number of letters that are in the "
-    L"right place (Bingo).";
-
-}  // namespace
+#include "game/spoken_text.h"
 
 CNewGameDlg::CNewGameDlg(wxWindow* pParent)
     : CGameDialog(pParent, IDD_NEW_GAME, "Quillorn", 10, 138, 153)
@@ -60,7 +51,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
 
     DrawTiles(dc, 80, 85);
 
-    DrawWrappedCentred(dc, kExplanation, RectLTRB(10, 100, W - 10, 200));
+    DrawWrappedCentred(dc, kNewGameRules, RectLTRB(10, 100, W - 10, 200));
 
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(ToWxColour(kRed));
@@ -68,4 +59,14 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
+}
+
+std::vector<std::wstring> CNewGameDlg::PaintedTexts() const
+{
+    return SpokenNewGameLines(m_nWordLength);
+}
+
+wxWindow* CNewGameDlg::FirstFocus()
+{
+    return FindWindow(IDC_GO);
 }

@@ -18,8 +18,10 @@ public:
     wxFont m_fontLarge;
 
     void PaintContent(wxDC& dc, int nClientWidth) override;
+    std::vector<std::wstring> PaintedTexts() const override;
 
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    wxWindow* FirstFocus() override;
 };

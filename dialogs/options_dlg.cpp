@@ -10,6 +10,7 @@
 #include <wx/stattext.h>
 
 #include "dialogs/color_dlg.h"
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "game/word_set.h"
 #include "platform/files.h"
@@ -107,6 +108,8 @@ void COptionsDlg::InitialiseDialog()
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
         StyleBlue(FindWindow(nId));
+    // The list's label is a separate text above it.
+    SetAccessibleName(*m_comboSet, L"Game Set");
 
     const std::vector<std::wstring> astrSets = ListSetNames(m_setDirectory ? *m_setDirectory : ProgramDirectory());
     if (astrSets.empty()) {

@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 
 CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)
@@ -26,7 +27,9 @@ void CPlayerNameDlg::CreateControls()
     new wxStaticText(this, wxID_ANY, "Enter your name:", rcPrompt.GetPosition(), rcPrompt.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcName = DialogRect(7, 49, 120, 14);
-    new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
+    auto* pName = new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
+    // The prompt is a separate text; a reader landing in the field hears it as the field's name.
+    SetAccessibleName(*pName, L"Enter your name");
     AddOkButton(77, 70, 50, 14);
     // Focus given before the window is up can be lost on the way; give it again once shown.
     Bind(wxEVT_SHOW, [this](wxShowEvent& event) {

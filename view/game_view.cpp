@@ -14,6 +14,7 @@
 #include "platform/services.h"
 #include "store/game_log_writer.h"
 #include "view/command_ids.h"
+#include "view/view_access.h"
 #include "view/view_look.h"
 
 namespace {
@@ -69,6 +70,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
                           wxWANTS_CHARS | wxBORDER_NONE, "VeltraneQuillornView"))
         return false;
     SetMinSize(wxSize(kClientWidth, kClientHeight));
+    m_pAccess = std::make_unique<CViewAccess>(*this);
     // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
     m_fontView = DefaultFontForLine(kViewLineHeight, {{"Guess:", m_nCellLeft - 25 - 2}, {"Match", 40}, {"Bingo", 30}});
 
@@ -173,6 +175,7 @@ int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 
 void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
 {
+    AnnounceBeforeMessage();
     CModalScope scope(*this);
     wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
 }
@@ -191,6 +194,8 @@ void CVeltraneQuillornView::RepaintView()
 {
     Refresh(false);
     Update();
+    if (m_pAccess)
+        m_pAccess->Sync();
 }
 
 void CVeltraneQuillornView::RepaintKey(int nId)
@@ -199,11 +204,15 @@ void CVeltraneQuillornView::RepaintKey(int nId)
         pKey->Refresh(false);
         pKey->Update();
     }
+    if (m_pAccess)
+        m_pAccess->Sync();
 }
 
 void CVeltraneQuillornView::RepaintHistory()
 {
     m_history.RepaintNow();
+    if (m_pAccess)
+        m_pAccess->Sync();
 }
 
 void CVeltraneQuillornView::PlayAlert(EAlert kind)
@@ -245,7 +254,11 @@ void CVeltraneQuillornView::OnCommand(int nId)
 {
     switch (nId) {
     case ID_GAME_NEW: OnNew(); break;
-    case ID_GAME_GIVEUP: OnGiveUp(); break;
+    case ID_GAME_GIVEUP:
+        m_endPending = EWordEnd::GivenUp;
+        OnGiveUp();
+        m_endPending.reset();
+        break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP: OpenHelp(m_programDir); break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
@@ -273,6 +286,13 @@ int CVeltraneQuillornView::VirtualKeyFromWx(int nWxKey)
 
 void CVeltraneQuillornView::OnKeyDownEvent(wxKeyEvent& event)
 {
+    // A key the keypad takes produces no character either.
+    if (HandleKeypadKey(event))
+        return;
+    if (IsShortcutChar(event)) {
+        event.Skip();
+        return;
+    }
     if (const int nVirtKey = VirtualKeyFromWx(event.GetKeyCode()))
         OnKeyDown(nVirtKey);
     event.Skip();
@@ -281,7 +301,7 @@ void CVeltraneQuillornView::OnKeyDownEvent(wxKeyEvent& event)
 void CVeltraneQuillornView::OnCharEvent(wxKeyEvent& event)
 {
     const wxChar c = event.GetUnicodeKey();
-    if (c != WXK_NONE)
+    if (c != WXK_NONE && !IsShortcutChar(event))
         OnChar(static_cast<wchar_t>(c));
     event.Skip();
 }
@@ -302,5 +322,32 @@ void CVeltraneQuillornView::OnLetterKeyEvent(wxCommandEvent& event)
 
 void CVeltraneQuillornView::OnTimerEvent(wxTimerEvent&)
 {
+    const int nTimeLeft = m_nTimeLeft;
+    m_endPending = EWordEnd::TimedOut;
     OnClockTick();
+    m_endPending.reset();
+    // Said at the seconds the countdown's alerts mark, whether or not sound is on.
+    if (m_pAccess && m_bTimeTrial && !m_bGameOver && m_nTimeLeft != nTimeLeft)
+        m_pAccess->Announce(SpokenCountdown(m_nTimeLeft));
+}
+
+void CVeltraneQuillornView::AnnounceBeforeMessage()
+{
+    const std::optional<EWordEnd> endPending = m_endPending;
+    m_endPending.reset();
+    if (!m_pAccess)
+        return;
+    // The list and guess first, so the last guess is read before the word's end.
+    m_pAccess->Sync();
+    const CGuessRecord& record = m_history;
+    if (!m_bGameOver && record.IsSolved())
+        m_pAccess->Announce(SpokenWordEnd(EWordEnd::Solved, record.m_strMagicWord, record.GuessCount()));
+    else if (m_bGameOver && endPending)
+        m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
+}
+
+void CVeltraneQuillornView::OnKeypadFocusChanged()
+{
+    if (m_pAccess)
+        m_pAccess->OnKeypadFocus();
 }

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
@@ -13,9 +15,13 @@
 #include <wx/window.h>
 
 #include "game/game_core.h"
+#include "game/keypad_focus.h"
+#include "game/spoken_text.h"
 #include "view/command_target.h"
 #include "view/guess_history_view.h"
 #include "view/letter_key.h"
+
+class CViewAccess;
 
 class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget, public CKeyPainter {
 public:
@@ -57,6 +63,11 @@ public:
     void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) override;
 
     CGuessHistoryView& HistoryView() { return m_history; }
+    // Which letter key the keyboard marks, and whether the keypad has the keyboard at all.
+    const CKeypadFocus& Keypad() const { return m_keypad; }
+    static EKeypadKey KeypadKeyFromWx(int nWxKey, int nModifiers);
+    // A character typed with Ctrl or Alt belongs to a shortcut or a menu, not to the guess.
+    static bool IsShortcutChar(const wxKeyEvent& event);
     using CGameCore::OnActivateView;
     using CGameCore::OnChar;
     using CGameCore::OnKeyDown;
@@ -95,6 +106,11 @@ private:
 
     void DrawGuessCell(int i);
     void DrawTimeBar(int nLeft, int nBottom, int nRight);
+    void DrawKeypadFocusRing();
+    // True when the keypad took the key.
+    bool HandleKeypadKey(const wxKeyEvent& event);
+    void OnKeypadFocusChanged();
+    void AnnounceBeforeMessage();
 
     void OnPaint(wxPaintEvent& event);
     void OnCharEvent(wxKeyEvent& event);
@@ -103,7 +119,10 @@ private:
     void OnLetterKeyEvent(wxCommandEvent& event);
     void OnTimerEvent(wxTimerEvent& event);
 
+    static constexpr int kKeypadRingWidth = 2;
+
     CGuessHistoryView m_history;
+    CKeypadFocus m_keypad;
     wxTimer m_timerClock;
 
     wxMemoryDC m_dcMem;
@@ -117,6 +136,11 @@ private:
     wxBrush m_brushKey;
     wxFont m_fontKey;
     wxFont m_fontKeyBold;
+
+    // What a screen reader is told; stays empty of work until one asks.
+    std::unique_ptr<CViewAccess> m_pAccess;
+    // How the word in play is about to end, for the announcement made with its message.
+    std::optional<EWordEnd> m_endPending;
 
     std::function<void(int)> m_fnQuit;
     bool m_bQuitAfterFirstPaint = false;

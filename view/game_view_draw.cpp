@@ -77,6 +77,7 @@ void CVeltraneQuillornView::OnDraw()
 
     if (!m_bGameOver && m_bTimeTrial)
         DrawTimeBar(L, B, R);
+    DrawKeypadFocusRing();
 }
 
 void CVeltraneQuillornView::DrawGuessCell(int i)

@@ -1,0 +1,92 @@
+// Accessible objects on GTK's accessibility layer (ATK), which wxWidgets does not reach on GTK:
+// a way to give one of our windows an accessible object with children of our own, and small
+// objects of our own for what the game only paints. Nothing here is built until an assistive
+// technology asks for it, so a session without one pays nothing.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include <wx/gdicmn.h>
+
+typedef struct _AtkObject AtkObject;
+class wxWindow;
+
+// Roles and states by the names ATK gives them, so callers need no GTK header.
+enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, Dialog };
+enum class EAccState { Focused, Focusable, Checked, Selected, Selectable };
+
+// One accessible object of our own, for a part of the screen that has no window.
+class CAccObject {
+public:
+    CAccObject(EAccRole role, const std::wstring& strName);
+    ~CAccObject();
+    CAccObject(const CAccObject&) = delete;
+    CAccObject& operator=(const CAccObject&) = delete;
+
+    AtkObject* Get() const { return m_pObject; }
+
+    // Each change is announced to listeners only when it changes something.
+    void SetName(const std::wstring& strName);
+    void SetDescription(const std::wstring& strDescription);
+    void SetState(EAccState state, bool bOn);
+    // Text objects (EAccRole::Text) also offer their name as text, with a caret.
+    void SetCaret(int nOffset);
+    // Where the part is drawn, in pixels of the window that draws it.
+    void SetBounds(wxWindow* pOwner, const wxRect& rc);
+    // The one action a screen reader can run on the object ("press").
+    void SetAction(const std::string& strName, std::function<void()> fnAction);
+
+    void AddChild(CAccObject& child);
+    void RemoveAllChildren();
+    // Says the text at once, whatever has the focus.
+    void Announce(const std::wstring& strText);
+
+private:
+    AtkObject* m_pObject;
+};
+
+// The accessible object of a window, made ours: a role, a name, and children of our own placed
+// after (or instead of) the accessible objects of its child windows.
+class CAccWindow {
+public:
+    // bOwnChildrenOnly: the child windows are drawn parts too and are shown only as our children.
+    CAccWindow(wxWindow& window, bool bOwnChildrenOnly);
+    ~CAccWindow();
+    CAccWindow(const CAccWindow&) = delete;
+    CAccWindow& operator=(const CAccWindow&) = delete;
+
+    // Runs once, when an assistive technology first asks for the window's accessible object.
+    void OnFirstUse(std::function<void()> fnBuild) { m_fnBuild = std::move(fnBuild); }
+    // Whether anything has asked yet; until then there is nothing to keep up to date.
+    bool IsInUse() const { return m_pObject != nullptr; }
+
+    AtkObject* Get();  // makes it if needed
+    void SetRole(EAccRole role);
+    void SetName(const std::wstring& strName);
+    void SetDescription(const std::wstring& strDescription);
+    void AddChild(CAccObject& child);
+    void Announce(const std::wstring& strText);
+
+    // Used by the toolkit hook.
+    AtkObject* Materialise();
+    int CountExtraChildren() const { return static_cast<int>(m_apChildren.size()); }
+    AtkObject* ExtraChild(int i) const { return m_apChildren[static_cast<std::size_t>(i)]; }
+    bool OwnChildrenOnly() const { return m_bOwnChildrenOnly; }
+
+private:
+    wxWindow& m_window;
+    void* m_pWidget;  // the GtkWidget that draws the window's client area
+    bool m_bOwnChildrenOnly;
+    AtkObject* m_pObject = nullptr;
+    std::vector<AtkObject*> m_apChildren;
+    std::function<void()> m_fnBuild;
+};
+
+// The dialog role for a top-level window that GTK would report as a frame, and a visible focus
+// from the start rather than after the first key press.
+void MarkAsDialog(wxWindow& window);
+
+// The accessible name of a control, e.g. a field whose label is a separate text.
+void SetAccessibleName(wxWindow& window, const std::wstring& strName);

@@ -1,0 +1,46 @@
+// What a screen reader says about the game: the words for each part of the screen and for each
+// change worth announcing. Kept apart from the toolkit so the phrasing is tested without a display;
+// the view only hands these strings to the accessibility layer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class CGuessRecord;
+
+// The painted rules of the New Game dialog; painted and spoken from this one text.
+inline constexpr const wchar_t* kNewGameRules =
+    L"For every guess, you will be given "
+    L"the number of letters that match and "
+    L"the number of letters that are in the "
+    L"right place (Bingo).";
+
+// "Guess: A P blank blank blank, cursor on cell 3"; cells counted from 1 as a person counts.
+std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor);
+
+// "Level 1, Score 203" in Time Trial (the score as shown, time left included), else "Time 1:05".
+std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nElapsed);
+
+// Minutes and seconds the way they are said, not padded: 65 -> "1:05", 6000 -> "100:00".
+std::wstring SpokenClock(int nSeconds);
+
+// "" for no mark, "struck", "highlighted".
+std::wstring SpokenMark(int nMark);
+// "A" or "A, struck".
+std::wstring SpokenKey(wchar_t cLetter, int nMark);
+
+// Row nRow (0-based) of the record: "3. PLANT, match 3, bingo 0", followed by the letters of the
+// guess that carry a mark, e.g. ", struck L T, highlighted A".
+std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow);
+
+// What the countdown says when its alert would sound with time left nTimeLeft: the whole
+// minutes, 30 seconds and the end; empty at any other second.
+std::wstring SpokenCountdown(int nTimeLeft);
+
+enum class EWordEnd { Solved, GivenUp, TimedOut };
+// "Solved PLANT in 3 guesses.", "Given up. The magic word was PLANT.", "Time is up. ..."
+std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_t nGuesses);
+
+// The texts the New Game and Level dialogs paint, one entry per line a reader should read.
+std::vector<std::wstring> SpokenNewGameLines(int nWordLength);
+std::vector<std::wstring> SpokenLevelLines(int nFinishedLevel, int nNextLevel);

@@ -1,0 +1,241 @@
+#!/usr/bin/python3
+"""The game as a screen reader meets it, out of process over AT-SPI: the names, roles and states
+of the game view and the dialogs, before and after a guess, a mark and a solved word, and what is
+announced on the way. Keys go in through the X server, as a person's would.
+
+Usage: a11y_tree.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+from gi.repository import GLib
+
+SET_TEXT = "Test words\r\n<BEGINNER>\r\napple\r\nplant\r\n<INTERMEDIATE>\r\nplanet\r\n<ADVANCED>\r\nkitchen\r\n"
+failures = []
+announcements = []
+
+
+def check(ok, what):
+    print(("ok   " if ok else "FAIL ") + what, flush=True)
+    if not ok:
+        failures.append(what)
+    return ok
+
+
+def pump(seconds=0.05):
+    end = time.monotonic() + seconds
+    ctx = GLib.MainContext.default()
+    while time.monotonic() < end:
+        while ctx.pending():
+            ctx.iteration(False)
+        time.sleep(0.01)
+
+
+def wait_for(fn, seconds=10.0):
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        try:
+            value = fn()
+        except Exception:  # objects vanish while a window closes
+            value = None
+        if value:
+            return value
+        pump(0.05)
+    return None
+
+
+def children(obj):
+    try:
+        return [obj.getChildAtIndex(i) for i in range(obj.childCount)]
+    except Exception:
+        return []
+
+
+def find(root, pred, depth=12):
+    """Breadth first, the first object the predicate accepts."""
+    level = [root]
+    for _ in range(depth):
+        nxt = []
+        for obj in level:
+            if obj is None:
+                continue
+            try:
+                if pred(obj):
+                    return obj
+            except Exception:
+                continue
+            nxt.extend(children(obj))
+        level = nxt
+    return None
+
+
+def role(obj, r):
+    return obj.getRole() == r
+
+
+def has_state(obj, s):
+    return obj.getState().contains(s)
+
+
+def key(keysym):
+    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
+    pump(0.08)
+
+
+def type_text(text):
+    for c in text:
+        key({"\r": 0xFF0D, " ": 0x20}.get(c, ord(c)))
+
+
+RETURN, TAB, ESCAPE, DOWN = 0xFF0D, 0xFF09, 0xFF1B, 0xFF54
+
+
+def on_event(event):
+    if event.type.startswith("object:announcement"):
+        announcements.append(str(event.any_data))
+
+
+def find_app():
+    desktop = pyatspi.Registry.getDesktop(0)
+    for app in children(desktop):
+        if app is not None and "veltrane" in (app.name or "").lower():
+            return app
+    return None
+
+
+def dialog_named(app, name):
+    return find(app, lambda o: role(o, pyatspi.ROLE_DIALOG) and o.name == name, depth=2)
+
+
+def labels(obj):
+    found = []
+
+    def walk(o, d):
+        if d > 8:
+            return
+        for c in children(o):
+            if c is not None and role(c, pyatspi.ROLE_LABEL):
+                found.append(c.name)
+            walk(c, d + 1)
+    walk(obj, 0)
+    return found
+
+
+def button(dlg, name):
+    return find(dlg, lambda o: role(o, pyatspi.ROLE_PUSH_BUTTON) and o.name.replace("_", "") == name)
+
+
+def main():
+    exe = os.path.abspath(sys.argv[1])
+    work = tempfile.mkdtemp(prefix="vq-a11y-")
+    try:
+        shutil.copy(exe, work)
+        with open(os.path.join(work, "Test.set"), "w", newline="") as f:
+            f.write(SET_TEXT)
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env.pop("NO_AT_BRIDGE", None)
+        pyatspi.Registry.registerEventListener(on_event, "object:announcement")
+        game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
+        try:
+            run(game)
+        finally:
+            game.kill()
+            game.wait()
+    finally:
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{len(failures)} failure(s)")
+    return 1 if failures else 0
+
+
+def run(game):
+    app = wait_for(find_app, 20)
+    if not check(app is not None, "the game is on the accessibility bus"):
+        return
+
+    # New Game: the dialog role, the painted texts as labels, Go focused and taking Enter.
+    dlg = wait_for(lambda: dialog_named(app, "Quillorn"), 10)
+    if not check(dlg is not None, "New Game comes up with the dialog role"):
+        return
+    texts = labels(dlg)
+    check("Guess the magic 5 lettered word" in texts, f"New Game reads the word length: {texts}")
+    check(any("right place (Bingo)." in t for t in texts), "New Game reads the rules")
+    go = button(dlg, "Go =>>")
+    check(go is not None and wait_for(lambda: has_state(go, pyatspi.STATE_FOCUSED), 5), "Go =>> has the first focus")
+    key(RETURN)
+    check(wait_for(lambda: dialog_named(app, "Quillorn") is None, 5), "Enter presses Go =>>")
+
+    view = wait_for(lambda: find(app, lambda o: o.name == "Veltrane Quillorn game"), 5)
+    if not check(view is not None, "the view is a group named Veltrane Quillorn game"):
+        return
+    check(role(view, pyatspi.ROLE_GROUPING), f"the view's role is grouping ({view.getRoleName()})")
+    # Xvfb runs no window manager to hand the focus back when a dialog closes; ask for it the
+    # way a reader's "focus this" command does.
+    view.queryComponent().grabFocus()
+    pump(0.3)
+    kids = children(view)
+    guess = next((c for c in kids if role(c, pyatspi.ROLE_TEXT)), None)
+    status = next((c for c in kids if role(c, pyatspi.ROLE_STATUS_BAR)), None)
+    hist = next((c for c in kids if role(c, pyatspi.ROLE_LIST)), None)
+    keys = [c for c in kids if role(c, pyatspi.ROLE_TOGGLE_BUTTON)]
+    check(guess is not None and guess.name == "Guess: blank blank blank blank blank, cursor on cell 1",
+          f"the guess reads its empty cells ({guess and guess.name})")
+    check(guess is not None and guess.queryText().getText(0, -1) == guess.name, "the guess offers its text")
+    check(status is not None and status.name == "Level 1, Score 240", f"the status reads level and score ({status and status.name})")
+    check(hist is not None and hist.childCount == 0, "the history list starts empty")
+    check([k.name for k in keys] == [chr(c) for c in range(ord("A"), ord("Z") + 1)], "26 keys named A to Z")
+
+    type_text("pl")
+    check(wait_for(lambda: guess.name == "Guess: P L blank blank blank, cursor on cell 3", 3),
+          f"typing fills the guess ({guess.name})")
+    type_text("ant\r")
+    row = wait_for(lambda: hist.childCount == 1 and hist.getChildAtIndex(0), 3)
+    check(row is not None and row.name == "1. PLANT, match 3, bingo 0" and role(row, pyatspi.ROLE_LIST_ITEM),
+          f"the guess joins the list as a row ({row and row.name})")
+    check(wait_for(lambda: "1. PLANT, match 3, bingo 0" in announcements, 3), f"the new row is announced {announcements}")
+
+    # Marking by keyboard: Tab into the keypad, down to L, Space strikes it, Escape back.
+    key(TAB)
+    check(wait_for(lambda: has_state(keys[0], pyatspi.STATE_FOCUSED), 3), "Tab focuses key A")
+    check(not has_state(guess, pyatspi.STATE_FOCUSED), "the guess gives up the focus to the keypad")
+    for _ in range(11):
+        key(DOWN)
+    check(wait_for(lambda: has_state(keys[11], pyatspi.STATE_FOCUSED), 3), "Down walks to key L")
+    key(0x20)
+    check(wait_for(lambda: keys[11].description == "struck", 3), f"Space strikes L ({keys[11].description!r})")
+    check(has_state(keys[11], pyatspi.STATE_CHECKED), "a marked key is checked")
+    check(wait_for(lambda: row.name == "1. PLANT, match 3, bingo 0, struck L", 3), f"the row says L is struck ({row.name})")
+    key(ESCAPE)
+    check(wait_for(lambda: has_state(guess, pyatspi.STATE_FOCUSED), 3), "Escape returns to the guess")
+    check(not has_state(keys[11], pyatspi.STATE_FOCUSED), "the key loses the focus")
+
+    # A solved word: announced, then the box, then the Level dialog with its painted lines.
+    type_text("apple\r")
+    check(wait_for(lambda: "Solved APPLE in 2 guesses." in announcements, 5), f"the solved word is announced {announcements}")
+    box = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_ALERT) or (
+        role(o, pyatspi.ROLE_DIALOG) and "Congratulations" in " ".join(labels(o))), depth=2), 5)
+    check(box is not None, "the congratulation box is up")
+    key(RETURN)
+    level = wait_for(lambda: dialog_named(app, "Level"), 5)
+    if check(level is not None, "the Level dialog has the dialog role"):
+        texts = labels(level)
+        check("Finished Level: 1" in texts and "Continue to Level: 2?" in texts, f"Level reads both lines: {texts}")
+        yes = button(level, "Yes")
+        check(yes is not None and wait_for(lambda: has_state(yes, pyatspi.STATE_FOCUSED), 5), "Yes has the first focus")
+        key(RETURN)
+        check(wait_for(lambda: dialog_named(app, "Level") is None, 5), "Enter answers Yes")
+    dlg = wait_for(lambda: dialog_named(app, "Quillorn"), 5)
+    if check(dlg is not None, "Yes goes on to the next word"):
+        key(RETURN)
+        view.queryComponent().grabFocus()
+        check(wait_for(lambda: hist.childCount == 0, 5), "the list is empty for the new word")
+        check(wait_for(lambda: keys[11].description == "", 3), "the new word clears the marks")
+        check(wait_for(lambda: status.name.startswith("Level 2, Score "), 3), f"the status shows level 2 ({status.name})")
+
+
+if __name__ == "__main__":
+    sys.exit(main())

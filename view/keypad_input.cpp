@@ -1,0 +1,76 @@
+// Marking letters from the keyboard: the view keeps the focus and routes Tab, the arrows, Space,
+// Enter and Escape to the keypad while it is entered; the ring shows which key they act on.
+#include <wx/dcmemory.h>
+
+#include "view/game_view.h"
+#include "view/view_look.h"
+
+EKeypadKey CVeltraneQuillornView::KeypadKeyFromWx(int nWxKey, int nModifiers)
+{
+    // With Ctrl or Alt a key belongs to the menus and shortcuts, never to the keypad.
+    if ((nModifiers & ~wxMOD_SHIFT) != 0)
+        return EKeypadKey::Other;
+    switch (nWxKey) {
+    case WXK_TAB: return EKeypadKey::Tab;
+    case WXK_ESCAPE: return EKeypadKey::Escape;
+    case WXK_UP:
+    case WXK_NUMPAD_UP: return EKeypadKey::Up;
+    case WXK_DOWN:
+    case WXK_NUMPAD_DOWN: return EKeypadKey::Down;
+    case WXK_LEFT:
+    case WXK_NUMPAD_LEFT: return EKeypadKey::Left;
+    case WXK_RIGHT:
+    case WXK_NUMPAD_RIGHT: return EKeypadKey::Right;
+    case WXK_HOME:
+    case WXK_NUMPAD_HOME: return EKeypadKey::Home;
+    case WXK_END:
+    case WXK_NUMPAD_END: return EKeypadKey::End;
+    case WXK_SPACE:
+    case WXK_NUMPAD_SPACE: return EKeypadKey::Space;
+    case WXK_RETURN:
+    case WXK_NUMPAD_ENTER: return EKeypadKey::Enter;
+    default: return EKeypadKey::Other;
+    }
+}
+
+bool CVeltraneQuillornView::HandleKeypadKey(const wxKeyEvent& event)
+{
+    const EKeypadAction action = m_keypad.OnKey(KeypadKeyFromWx(event.GetKeyCode(), event.GetModifiers()));
+    switch (action) {
+    case EKeypadAction::Unhandled: return false;
+    case EKeypadAction::None: return true;
+    case EKeypadAction::FocusMoved:
+        RepaintView();
+        OnKeypadFocusChanged();
+        return true;
+    case EKeypadAction::StepMark:
+        OnLetterKey(IDC_LETTER_FIRST + m_keypad.FocusedKey());
+        return true;
+    }
+    return false;
+}
+
+bool CVeltraneQuillornView::IsShortcutChar(const wxKeyEvent& event)
+{
+    // AltGr arrives as Ctrl+Alt on some layouts and types letters; Ctrl or Alt alone never does.
+    const int nModifiers = event.GetModifiers() & (wxMOD_ALT | wxMOD_CONTROL);
+    return nModifiers == wxMOD_ALT || nModifiers == wxMOD_CONTROL;
+}
+
+void CVeltraneQuillornView::DrawKeypadFocusRing()
+{
+    if (!m_keypad.InKeypad())
+        return;
+    // Two pixels around the key, in the gaps the layout leaves between keys; dark on a light
+    // background and light on a dark one.
+    const COLORREF clrBack = m_clrBackground;
+    const int nLuma = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
+    const wxRect rcKey = KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
+    m_dcMem.SetPen(*wxTRANSPARENT_PEN);
+    m_dcMem.SetBrush(wxBrush(WxColour(nLuma >= 128 ? kBlack : kWhite)));
+    const wxRect rcRing = rcKey.Inflate(kKeypadRingWidth, kKeypadRingWidth);
+    m_dcMem.DrawRectangle(rcRing.x, rcRing.y, rcRing.width, kKeypadRingWidth);
+    m_dcMem.DrawRectangle(rcRing.x, rcRing.GetBottom() + 1 - kKeypadRingWidth, rcRing.width, kKeypadRingWidth);
+    m_dcMem.DrawRectangle(rcRing.x, rcRing.y, kKeypadRingWidth, rcRing.height);
+    m_dcMem.DrawRectangle(rcRing.GetRight() + 1 - kKeypadRingWidth, rcRing.y, kKeypadRingWidth, rcRing.height);
+}
