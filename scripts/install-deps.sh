@@ -10,6 +10,7 @@ packages=(
   xvfb xauth x11-utils imagemagick xdg-utils
   fonts-wine fonts-liberation2
   wamerican-small
+  libgtk-3-dev dbus-bin at-spi2-core python3-pyatspi
 )
 [ "${1:-}" = "--runtime" ] && packages=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 xdg-utils fonts-wine fonts-liberation2)
 

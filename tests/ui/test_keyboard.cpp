@@ -1,0 +1,208 @@
+// Playing without a mouse: keys go in through the display server as a person's would, and the
+// tests look at what changed on screen and in the game.
+#include <wx/button.h>
+#include <wx/textctrl.h>
+#include <wx/uiaction.h>
+
+#include "app/command_ids.h"
+#include "app/main_frame.h"
+#include "dialogs/about_dlg.h"
+#include "dialogs/best_scores_dlg.h"
+#include "dialogs/level_dlg.h"
+#include "dialogs/new_game_dlg.h"
+#include "dialogs/player_name_dlg.h"
+#include "test_view_fixture.h"
+#include "view/game_view.h"
+
+namespace {
+
+using uitest::CModalScript;
+
+void Key(int nKey, int nModifiers = wxMOD_NONE)
+{
+    wxUIActionSimulator().Char(nKey, nModifiers);
+    uitest::Pump(30);
+}
+
+const auto kEnter = [](wxDialog&) { Key(WXK_RETURN); };
+
+class KeyboardTest : public CGameWindowTest {
+protected:
+    // The New Game dialog answered by Enter, not by a click.
+    void StartWordByKeyboard()
+    {
+        WriteSet("Test.set", kTestSetText);
+        CModalScript script;
+        script.Then(kEnter);
+        Open(script);
+        ASSERT_FALSE(m_pView->m_bGameOver);
+    }
+    // Whether the two-pixel ring stands around the key: its left band in the ring colour, the
+    // same band around a neighbour in the background.
+    bool RingAround(const wxImage& img, int nId)
+    {
+        const wxRect rc = CVeltraneQuillornView::KeyRect(nId);
+        return uitest::PixelRgb(img, rc.x - 1, rc.y + 6) == 0x000000 && uitest::PixelRgb(img, rc.x - 2, rc.y + 6) == 0x000000 &&
+               uitest::PixelRgb(img, rc.x + 7, rc.y - 1) == 0x000000 && uitest::PixelRgb(img, rc.x + 7, rc.GetBottom() + 2) == 0x000000;
+    }
+};
+
+TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
+{
+    StartWordByKeyboard();
+    Type("plant\r");
+    ASSERT_EQ(m_pView->HistoryView().GuessCount(), 1u);
+
+    // Tab enters the keypad at A; the ring shows around it and nowhere else.
+    const wxImage before = OnScreen(*m_pView);
+    Key(WXK_TAB);
+    EXPECT_TRUE(m_pView->Keypad().InKeypad());
+    wxImage img = OnScreen(*m_pView);
+    EXPECT_TRUE(RingAround(img, IDC_LETTER_FIRST));
+    EXPECT_FALSE(RingAround(img, IDC_LETTER_FIRST + 1));
+    Shot(img, "keypad-focus-a");
+
+    // Down to L and Right across to Y, Left back; Space and Enter step L's mark.
+    for (int i = 0; i < 11; ++i)
+        Key(WXK_DOWN);
+    Key(WXK_RIGHT);
+    EXPECT_EQ(m_pView->Keypad().FocusedLetter(), L'Y');
+    Key(WXK_LEFT);
+    EXPECT_EQ(m_pView->Keypad().FocusedLetter(), L'L');
+    Key(WXK_SPACE);
+    EXPECT_EQ(m_pView->HistoryView().MarkOf(L'L'), MarkStruck);
+    Key(WXK_RETURN);
+    EXPECT_EQ(m_pView->HistoryView().MarkOf(L'L'), MarkHighlighted);
+    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 1u) << "Enter in the keypad submits nothing";
+    img = OnScreen(*m_pView);
+    EXPECT_TRUE(RingAround(img, IDC_LETTER_FIRST + 11));
+    Shot(img, "keypad-focus-l-highlighted");
+
+    // Letters typed in the keypad still fill the guess, Backspace still clears.
+    Type("ab\b");
+    EXPECT_EQ(m_pView->m_strGuess, L"A    ");
+    EXPECT_TRUE(m_pView->Keypad().InKeypad());
+
+    // Escape leaves the keypad; the ring goes and the picture is as it was.
+    Key(WXK_ESCAPE);
+    EXPECT_FALSE(m_pView->Keypad().InKeypad());
+    Type("\b");
+    img = OnScreen(*m_pView);
+    EXPECT_FALSE(RingAround(img, IDC_LETTER_FIRST + 11));
+    for (int y = 0; y < before.GetHeight(); y += 1)
+        for (int x : {1, 2, 3, 4, 19, 20, 21, 218, 219, 220, 221, 237, 238})
+            ASSERT_EQ(uitest::PixelRgb(img, x, y), uitest::PixelRgb(before, x, y)) << x << "," << y;
+
+    // The word solved by keyboard; Alt+N answers the Level dialog, Escape the Player Name.
+    CModalScript script;
+    script.ThenMessageBox()
+        .Then([](wxDialog& d) {
+            EXPECT_EQ(d.GetTitle(), "Level");
+            Key('n', wxMOD_ALT);
+        })
+        .Then([](wxDialog& d) {
+            EXPECT_EQ(d.GetTitle(), "Player Name");
+            Key(WXK_ESCAPE);
+        });
+    Type("apple\r");
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(m_pView->m_bGameOver);
+    EXPECT_EQ(m_pView->m_nLevel, 1) << "No does not go on";
+}
+
+TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
+{
+    StartWordByKeyboard();
+    Type("pl");
+    // Alt+G opens the Game menu, G there is Give Up; neither letter reaches the guess.
+    {
+        CModalScript script;
+        script.ThenMessageBox();
+        Key('g', wxMOD_ALT);
+        Key('g');
+        EXPECT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
+        EXPECT_TRUE(m_pView->m_bGameOver);
+        EXPECT_EQ(m_pView->m_strGuess.substr(0, 2), L"PL");
+        ASSERT_FALSE(script.Messages().empty());
+        EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
+    }
+
+    // Ctrl+N is New: the next word, and no N typed into it.
+    CModalScript scriptNew;
+    scriptNew.Then(kEnter);
+    Key('n', wxMOD_CONTROL);
+    EXPECT_TRUE(uitest::WaitFor([&] { return scriptNew.Done(); }));
+    EXPECT_FALSE(m_pView->m_bGameOver);
+    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    // No window manager hands the focus back after the dialog.
+    m_pFrame->Raise();
+    m_pView->SetFocus();
+    Type("x");
+    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+}
+
+// Runs the dialog; inside, waits for the first focus, then follows Tab through nTabs controls,
+// collecting the focused windows' ids, and leaves with the given key.
+std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nResult)
+{
+    std::vector<int> anIds;
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        uitest::WaitFor([&] { return wxWindow::FindFocus() != nullptr && d.IsDescendant(wxWindow::FindFocus()); });
+        for (int i = 0; i <= nTabs; ++i) {
+            wxWindow* pFocus = wxWindow::FindFocus();
+            anIds.push_back(pFocus != nullptr ? pFocus->GetId() : 0);
+            if (i < nTabs)
+                Key(WXK_TAB);
+        }
+        Key(nLeaveKey);
+    });
+    nResult = dlg.DoModal();
+    EXPECT_TRUE(script.Done());
+    return anIds;
+}
+
+TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
+{
+    int nResult = 0;
+    {
+        CNewGameDlg dlg;
+        EXPECT_EQ(FocusWalk(dlg, 0, WXK_RETURN, nResult), std::vector<int>{IDC_GO});
+        EXPECT_EQ(nResult, ResultOK);
+    }
+    {
+        CLevelDlg dlg;
+        dlg.m_nFinishedLevel = 1;
+        dlg.m_nNextLevel = 2;
+        EXPECT_EQ(FocusWalk(dlg, 2, WXK_RETURN, nResult), (std::vector<int>{IDC_LEVEL_YES, IDC_LEVEL_NO, IDC_LEVEL_YES}));
+        EXPECT_EQ(nResult, ResultYes) << "Enter on the focused Yes";
+    }
+    {
+        CLevelDlg dlg;
+        EXPECT_EQ(FocusWalk(dlg, 0, WXK_ESCAPE, nResult), std::vector<int>{IDC_LEVEL_YES});
+        EXPECT_EQ(nResult, ResultCancel) << "Escape is taken as No by the game";
+    }
+    {
+        CPlayerNameDlg dlg;
+        EXPECT_EQ(FocusWalk(dlg, 2, WXK_ESCAPE, nResult), (std::vector<int>{IDC_PLAYER_NAME, wxID_OK, IDC_PLAYER_NAME}));
+        EXPECT_EQ(nResult, ResultCancel);
+    }
+    {
+        CAboutDlg dlg;
+        EXPECT_EQ(FocusWalk(dlg, 0, WXK_RETURN, nResult), std::vector<int>{wxID_OK});
+        EXPECT_EQ(nResult, ResultOK);
+    }
+}
+
+TEST(DialogKeyboard, LevelAnswersByMnemonic)
+{
+    for (const auto& [nKey, nExpected] : {std::pair{'y', ResultYes}, std::pair{'n', ResultNo}}) {
+        CLevelDlg dlg;
+        CModalScript script;
+        script.Then([nKey = nKey](wxDialog&) { Key(nKey, wxMOD_ALT); });
+        EXPECT_EQ(dlg.DoModal(), nExpected) << static_cast<char>(nKey);
+        EXPECT_TRUE(script.Done());
+    }
+}
+
+}  // namespace
