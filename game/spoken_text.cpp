@@ -104,8 +104,9 @@ std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_
 {
     switch (how) {
     case EWordEnd::Solved: return L"Solved " + strWord + L" in " + Plural(nGuesses, L"guess", L"guesses") + L".";
-    case EWordEnd::GivenUp: return L"Given up. The magic word was " + strWord + L".";
+    case EWordEnd::GaveUp: return L"Given up. The magic word was " + strWord + L".";
     case EWordEnd::TimedOut: return L"Time is up. The magic word was " + strWord + L".";
+    case EWordEnd::Abandoned: break;
     }
     return L"";
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "store/game_log.h"
+
 class CGuessRecord;
 
 // The painted rules of the New Game dialog; painted and spoken from this one text.
@@ -37,8 +39,8 @@ std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow);
 // minutes, 30 seconds and the end; empty at any other second.
 std::wstring SpokenCountdown(int nTimeLeft);
 
-enum class EWordEnd { Solved, GivenUp, TimedOut };
-// "Solved PLANT in 3 guesses.", "Given up. The magic word was PLANT.", "Time is up. ..."
+// "Solved PLANT in 3 guesses.", "Given up. The magic word was PLANT.", "Time is up. ..."; nothing
+// for a word abandoned by closing the game.
 std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_t nGuesses);
 
 // The texts the New Game and Level dialogs paint, one entry per line a reader should read.

@@ -255,7 +255,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
     switch (nId) {
     case ID_GAME_NEW: OnNew(); break;
     case ID_GAME_GIVEUP:
-        m_endPending = EWordEnd::GivenUp;
+        m_endPending = EWordEnd::GaveUp;
         OnGiveUp();
         m_endPending.reset();
         break;

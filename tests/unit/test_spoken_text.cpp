@@ -74,8 +74,9 @@ TEST(SpokenText, EndOfAWordNamesTheWordAndHowItEnded)
 {
     EXPECT_EQ(SpokenWordEnd(EWordEnd::Solved, L"PLANT", 3), L"Solved PLANT in 3 guesses.");
     EXPECT_EQ(SpokenWordEnd(EWordEnd::Solved, L"PLANT", 1), L"Solved PLANT in 1 guess.");
-    EXPECT_EQ(SpokenWordEnd(EWordEnd::GivenUp, L"APPLE", 0), L"Given up. The magic word was APPLE.");
+    EXPECT_EQ(SpokenWordEnd(EWordEnd::GaveUp, L"APPLE", 0), L"Given up. The magic word was APPLE.");
     EXPECT_EQ(SpokenWordEnd(EWordEnd::TimedOut, L"APPLE", 4), L"Time is up. The magic word was APPLE.");
+    EXPECT_EQ(SpokenWordEnd(EWordEnd::Abandoned, L"APPLE", 4), L"");
 }
 
 TEST(SpokenText, DialogLinesReadAsPainted)
