@@ -4,7 +4,7 @@
 #include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
-#include "app/command_ids.h"
+#include "view/command_ids.h"
 #include "app/main_frame.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/best_scores_dlg.h"

@@ -5,7 +5,7 @@
 
 #include <gtk/gtk.h>
 
-#include "app/command_ids.h"
+#include "view/command_ids.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/game_view.h"

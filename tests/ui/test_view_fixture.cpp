@@ -39,10 +39,6 @@ void CGameWindowTest::SetUp()
 void CGameWindowTest::TearDown()
 {
     if (m_pFrame != nullptr) {
-        // A word left running keeps its real clock; a tick that ran it out while the frame waits
-        // to be deleted would open a box nobody answers.
-        if (m_pView != nullptr)
-            m_pView->OnActivateView(false);
         m_pFrame->Destroy();
         uitest::Pump(20);
     }
