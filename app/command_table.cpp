@@ -21,7 +21,7 @@ const std::vector<CMenuRow>& MenuRows()
     // The bar buttons' tips, "New" for the Game button, are the first of the frame's tooltip texts.
     static const std::vector<CMenuRow> aRows = {
         {EMenu::Game, "&Game", "New"},
-        {EMenu::Tools, "Tools", "Tools"},
+        {EMenu::Tools, "&Tools", "Tools"},  // the mnemonic is ours; the title stays
     };
     return aRows;
 }
@@ -30,20 +30,20 @@ const std::vector<CCommandRow>& CommandRows()
 {
     // clang-format off
     static const std::vector<CCommandRow> aRows = {
-        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit"},
+        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit", .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
         {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = "&Give Up", .bSeparatorBefore = true,
          .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = "Give Up"},
         {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New", .bSeparatorBefore = true,
-         .aKeys = {{wxACCEL_CTRL, 'N'}},
+         .aKeys = {{wxACCEL_CTRL, 'N'}}, .bKeyInMenu = true,
          .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = "New"},
 
-        {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "About ..."},
-        {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "Help ...",
+        {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "&About ..."},
+        {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "&Help ...", .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,
          .nToolPos = 3, .pfnToolImage = DrawHelpToolImage, .pszToolTip = "Help"},
-        {.nId = ID_TOOLS_BESTSCORES, .menu = EMenu::Tools, .pszText = "Best Scores ...", .bSeparatorBefore = true},
+        {.nId = ID_TOOLS_BESTSCORES, .menu = EMenu::Tools, .pszText = "&Best Scores ...", .bSeparatorBefore = true},
         {.nId = ID_TOOLS_OPTIONS, .menu = EMenu::Tools, .pszText = "&Options ...",
          .nToolPos = 2, .bToolSeparatorBefore = true, .pfnToolImage = DrawOptionsToolImage, .pszToolTip = "Options"},
-        {.nId = ID_TOOLS_STATISTICS, .menu = EMenu::Tools, .pszText = "Statistics ...",
+        {.nId = ID_TOOLS_STATISTICS, .menu = EMenu::Tools, .pszText = "&Statistics ...",
          .aKeys = {{wxACCEL_CTRL, 'T'}}, .bKeyInMenu = true},
 
         // The framework's document commands: start-up's path only, in no menu.

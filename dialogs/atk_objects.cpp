@@ -569,7 +569,12 @@ void MarkAsDialog(wxWindow& window)
     if (pWidget == nullptr)
         return;
     atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_DIALOG);
-    if (GTK_IS_WINDOW(pWidget))
+}
+
+void ShowKeyboardFocus(wxWindow& window)
+{
+    auto* pWidget = static_cast<GtkWidget*>(window.GetHandle());
+    if (pWidget != nullptr && GTK_IS_WINDOW(pWidget))
         gtk_window_set_focus_visible(GTK_WINDOW(pWidget), TRUE);
 }
 

@@ -84,9 +84,11 @@ private:
     std::function<void()> m_fnBuild;
 };
 
-// The dialog role for a top-level window that GTK would report as a frame, and a visible focus
-// from the start rather than after the first key press.
+// The dialog role for a top-level window that GTK would report as a frame.
 void MarkAsDialog(wxWindow& window);
+// The focused control of a top-level window outlined now, not only after the first key press;
+// GTK decides afresh when the window is mapped, so this comes once it is up.
+void ShowKeyboardFocus(wxWindow& window);
 
 // The accessible name of a control, e.g. a field whose label is a separate text.
 void SetAccessibleName(wxWindow& window, const std::wstring& strName);

@@ -232,6 +232,7 @@ void CGameDialog::OnShown(wxShowEvent& event)
         CallAfter([this] {
             if (wxWindow* pFirst = FirstFocus())
                 pFirst->SetFocus();
+            ShowKeyboardFocus(*this);
         });
 }
 

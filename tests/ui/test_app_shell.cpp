@@ -75,20 +75,20 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
     ASSERT_NE(pBar, nullptr);
     ASSERT_EQ(pBar->GetMenuCount(), 2u);
     EXPECT_EQ(pBar->GetMenuLabel(0), "&Game");
-    EXPECT_EQ(pBar->GetMenuLabel(1), "Tools");
+    EXPECT_EQ(pBar->GetMenuLabel(1), "&Tools");
 
     struct CItem {
         int nCommand;  // 0 for a separator
         const char* pszText;
     };
     const std::vector<std::vector<CItem>> aMenus = {
-        {{ID_APP_EXIT_GAME, "E&xit"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {0, ""}, {ID_GAME_NEW, "&New"}},
-        {{ID_APP_ABOUT, "About ..."},
-         {ID_TOOLS_HELP, "Help ..."},
+        {{ID_APP_EXIT_GAME, "E&xit\tCtrl+Q"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {0, ""}, {ID_GAME_NEW, "&New\tCtrl+N"}},
+        {{ID_APP_ABOUT, "&About ..."},
+         {ID_TOOLS_HELP, "&Help ...\tF1"},
          {0, ""},
-         {ID_TOOLS_BESTSCORES, "Best Scores ..."},
+         {ID_TOOLS_BESTSCORES, "&Best Scores ..."},
          {ID_TOOLS_OPTIONS, "&Options ..."},
-         {ID_TOOLS_STATISTICS, "Statistics ...\tCtrl+T"}},
+         {ID_TOOLS_STATISTICS, "&Statistics ...\tCtrl+T"}},
     };
     for (std::size_t m = 0; m < aMenus.size(); ++m) {
         const wxMenuItemList& items = pBar->GetMenu(m)->GetMenuItems();

@@ -128,10 +128,12 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
     }
 
     // Ctrl+N is New: the next word, and no N typed into it.
-    CModalScript scriptNew;
-    scriptNew.Then(kEnter);
-    Key('n', wxMOD_CONTROL);
-    EXPECT_TRUE(uitest::WaitFor([&] { return scriptNew.Done(); }));
+    {
+        CModalScript script;
+        script.Then(kEnter);
+        Key('n', wxMOD_CONTROL);
+        EXPECT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
+    }
     EXPECT_FALSE(m_pView->m_bGameOver);
     EXPECT_EQ(m_pView->m_strGuess, L"     ");
     // No window manager hands the focus back after the dialog.
@@ -139,16 +141,41 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
     m_pView->SetFocus();
     Type("x");
     EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+
+    // Alt+T opens Tools, where B is Best Scores.
+    {
+        CModalScript script;
+        script.Then([](wxDialog& d) {
+            EXPECT_EQ(d.GetTitle(), "Top Players");
+            Key(WXK_ESCAPE);
+        });
+        Key('t', wxMOD_ALT);
+        Key('b');
+        EXPECT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
+    }
+    m_pFrame->Raise();
+    m_pView->SetFocus();
+    uitest::Pump(30);
+
+    // Ctrl+Q is Exit.
+    Key('q', wxMOD_CONTROL);
+    EXPECT_TRUE(uitest::WaitFor([&] { return !m_anQuit.empty(); }));
+    EXPECT_EQ(m_anQuit, std::vector<int>{0});
+    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
 }
 
 // Runs the dialog; inside, waits for the first focus, then follows Tab through nTabs controls,
 // collecting the focused windows' ids, and leaves with the given key.
-std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nResult)
+std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nResult, const std::string& strShot = "")
 {
     std::vector<int> anIds;
     CModalScript script;
     script.Then([&](wxDialog& d) {
         uitest::WaitFor([&] { return wxWindow::FindFocus() != nullptr && d.IsDescendant(wxWindow::FindFocus()); });
+        if (!strShot.empty()) {
+            uitest::Pump(100);
+            EXPECT_TRUE(uitest::SaveShot(uitest::CaptureClient(d), strShot));
+        }
         for (int i = 0; i <= nTabs; ++i) {
             wxWindow* pFocus = wxWindow::FindFocus();
             anIds.push_back(pFocus != nullptr ? pFocus->GetId() : 0);
@@ -174,7 +201,8 @@ TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
         CLevelDlg dlg;
         dlg.m_nFinishedLevel = 1;
         dlg.m_nNextLevel = 2;
-        EXPECT_EQ(FocusWalk(dlg, 2, WXK_RETURN, nResult), (std::vector<int>{IDC_LEVEL_YES, IDC_LEVEL_NO, IDC_LEVEL_YES}));
+        EXPECT_EQ(FocusWalk(dlg, 2, WXK_RETURN, nResult, "level-first-focus"),
+                  (std::vector<int>{IDC_LEVEL_YES, IDC_LEVEL_NO, IDC_LEVEL_YES}));
         EXPECT_EQ(nResult, ResultYes) << "Enter on the focused Yes";
     }
     {
