@@ -9,6 +9,7 @@
 #include <wx/app.h>
 #include <wx/dcclient.h>
 #include <wx/init.h>
+#include <wx/modalhook.h>
 #include <wx/utils.h>
 
 #include "app/app_commands.h"
@@ -39,6 +40,17 @@ void Pump()
     }
 }
 
+// Answers every modal dialog at once with OK: here only the first word's New Game dialog.
+class CAnswerGo : public wxModalDialogHook {
+public:
+    CAnswerGo() { Register(); }
+    ~CAnswerGo() override { Unregister(); }
+
+protected:
+    int Enter(wxDialog*) override { return wxID_OK; }
+    void Exit(wxDialog*) override {}
+};
+
 bool OpenWindow()
 {
     g_pWindow = new CBenchWindow;
@@ -56,7 +68,8 @@ bool OpenWindow()
     static CAppCommands appCommands;
     setup.pAppTarget = &appCommands;
     setup.fnQuit = [](int) {};
-    setup.bQuitAfterFirstPaint = true;  // no New Game dialog to answer
+    // The first word's New Game dialog is answered "Go", so a word is in play.
+    CAnswerGo answerGo;
     g_pWindow->pFrame = OpenNewGameWindow(setup);
     if (!g_pWindow->pFrame)
         return false;
@@ -71,10 +84,14 @@ bool OpenWindow()
 void BM_ViewRepaint(benchmark::State& state)
 {
     CVeltraneQuillornView& view = *g_pWindow->pView;
-    view.m_bGameOver = false;
-    view.m_bTimeTrial = true;
-    view.m_strGuess = L"PL   ";
-    view.m_nCursor = 2;
+    if (view.IsGameOver() || !view.IsTimeTrial()) {
+        state.SkipWithError("no Time Trial word in play");
+        return;
+    }
+    if (view.Cursor() == 0) {
+        view.OnChar(L'p');
+        view.OnChar(L'l');
+    }
     for (auto _ : state) {
         view.Refresh(false);
         view.Update();

@@ -11,6 +11,7 @@
 #include "game/guess_record.h"
 #include "game/types.h"
 #include "game/word_list.h"
+#include "game/word_set.h"
 #include "store/game_log.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
@@ -90,26 +91,24 @@ public:
     int WordLength() const;
     const CWordList& WordsOfSkill() const;
 
-    // ---- Game state ---------------------------------------------------------------------------
-    std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
-    int m_nCursor = 6;                  // the cell the next letter fills
-    bool m_bGameOver = true;            // no word in play
-    bool m_bClockRunning = false;       // the clock was started for the current word
-    bool m_bPaused = false;             // the clock was stopped because the view went inactive
-    bool m_bTimeTrial = true;
-    bool m_bSound = true;
-    int m_nTimeLimit = 240;
-    int m_nTimeLeft = 240;
-    int m_nElapsed = 0;
-    int m_nSkill = SkillBeginner;
-    int m_nWordIndex = -1;              // the last word handed out; -1 when none yet
-    int m_nLevel = 1;
-    int m_nScore = 0;
-    COLORREF m_clrBackground = kDefaultBackground;
-    std::wstring m_strSet;
-    CWordList m_wordsBeginner{5};
-    CWordList m_wordsIntermediate{6};
-    CWordList m_wordsAdvanced{7};
+    // ---- Game state, as the view draws it -----------------------------------------------------
+    const std::wstring& Guess() const { return m_strGuess; }
+    int Cursor() const { return m_nCursor; }
+    bool IsGameOver() const { return m_bGameOver; }
+    bool IsClockRunning() const { return m_bClockRunning; }
+    bool IsPaused() const { return m_bPaused; }
+    bool IsTimeTrial() const { return m_bTimeTrial; }
+    bool IsSoundOn() const { return m_bSound; }
+    int TimeLimit() const { return m_nTimeLimit; }
+    int TimeLeft() const { return m_nTimeLeft; }
+    int Elapsed() const { return m_nElapsed; }
+    int Skill() const { return m_nSkill; }
+    int WordIndex() const { return m_nWordIndex; }
+    int Level() const { return m_nLevel; }
+    int Score() const { return m_nScore; }
+    COLORREF Background() const { return m_clrBackground; }
+    const std::wstring& CurrentSet() const { return m_strSet; }
+    const CWordLists& Words() const { return m_words; }
 
     // Cell geometry of the guess row, shared by the drawing and the tap rule.
     static constexpr int m_nCellLeft = 63;
@@ -145,13 +144,20 @@ protected:
     static constexpr const wchar_t* kMsgNoWordSets = L"Did not find any word sets to play with.";
 
 private:
+    // Tests reach states that take many words or minutes of play through this one named seam.
+    friend class CGameCoreTestSeam;
+
+    // The clock stops for the word in play and is marked stopped: the word has ended or is
+    // being replaced.
+    void StopWordClock();
+    // The Time Trial game is over: nothing is banked, and the bar and the score show empty.
+    void EndTimeTrialGame();
     void EndSolvedWord();
     void EndUnsolvedWord(EWordEnd how);   // given up or timed out
     // The one place a word that left play is reported; the first report of a word is the only one.
     void ReportWordLeftPlay(EWordEnd how, bool bEndsGame);
     void CheckBestScore(int nScore);
     void CheckFewestTries(int nTries);
-    int PlayedSkill() const;  // a damaged skill is played as Beginner
     // Reads again what another running copy may have stored; values that cannot be read keep
     // what the session has.
     void RefreshOptions();
@@ -165,4 +171,22 @@ private:
     bool m_bSolving = false;  // the congratulation box of a solved word is open
     bool m_bWordUnreported = false;  // a word entered play and has not been reported as gone
     CGameLogWriter* m_pGameLog = nullptr;
+
+    std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
+    int m_nCursor = 6;                  // the cell the next letter fills
+    bool m_bGameOver = true;            // no word in play
+    bool m_bClockRunning = false;       // the clock was started for the current word
+    bool m_bPaused = false;             // the clock was stopped because the view went inactive
+    bool m_bTimeTrial = true;
+    bool m_bSound = true;
+    int m_nTimeLimit = 240;
+    int m_nTimeLeft = 240;
+    int m_nElapsed = 0;
+    int m_nSkill = SkillBeginner;       // always a valid skill: every way in checks it
+    int m_nWordIndex = -1;              // the last word handed out; -1 when none yet
+    int m_nLevel = 1;
+    int m_nScore = 0;
+    COLORREF m_clrBackground = kDefaultBackground;
+    std::wstring m_strSet;
+    CWordLists m_words;                 // the current set's words, one list per skill
 };

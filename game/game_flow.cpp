@@ -20,8 +20,7 @@ void CGameCore::StartFirstWord()
 void CGameCore::StartNextWord()
 {
     AbandonWordInPlay(false);
-    StopClock();
-    m_bClockRunning = false;
+    StopWordClock();
     // What could not be read at start may be readable now.
     if (!m_bChoiceKnown)
         RecoverStoredChoice();
@@ -57,8 +56,7 @@ void CGameCore::EndSolvedWord()
     ShowMessage(kMsgSolved);
     m_bSolving = false;
     m_bGameOver = true;
-    StopClock();
-    m_bClockRunning = false;
+    StopWordClock();
 
     if (!m_bTimeTrial) {
         ReportWordLeftPlay(EWordEnd::Solved, false);
@@ -74,9 +72,7 @@ void CGameCore::EndSolvedWord()
         return;
     }
     CheckBestScore(m_nScore);
-    m_nTimeLeft = 0;
-    m_nScore = 0;
-    m_nTimeLimit = 0;
+    EndTimeTrialGame();
 }
 
 void CGameCore::GiveUp()
@@ -86,9 +82,8 @@ void CGameCore::GiveUp()
 
 void CGameCore::EndUnsolvedWord(EWordEnd how)
 {
-    StopClock();
+    StopWordClock();
     m_bGameOver = true;
-    m_bClockRunning = false;
     // Whatever was banked is the Time Trial game's final score.
     ReportWordLeftPlay(how, m_bTimeTrial);
     ShowMessage(L"The magic word was " + History().m_strMagicWord + L".");
@@ -97,10 +92,21 @@ void CGameCore::EndUnsolvedWord(EWordEnd how)
         // they replace a stored best only when they beat it.
         if (m_bTimeTrial)
             CheckBestScore(m_nScore);
-        m_nTimeLeft = 0;
-        m_nScore = 0;
-        m_nTimeLimit = 0;
+        EndTimeTrialGame();
     }
+}
+
+void CGameCore::StopWordClock()
+{
+    StopClock();
+    m_bClockRunning = false;
+}
+
+void CGameCore::EndTimeTrialGame()
+{
+    m_nTimeLeft = 0;
+    m_nScore = 0;
+    m_nTimeLimit = 0;
 }
 
 void CGameCore::OnClockTick()

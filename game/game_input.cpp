@@ -1,5 +1,6 @@
 // What typing, the four editing keys, a tap on the guess row and a letter-key press do to the game.
 #include "game/game_core.h"
+#include "platform/invariant.h"
 #include "platform/text.h"
 
 void CGameCore::OnChar(wchar_t c)
@@ -9,8 +10,8 @@ void CGameCore::OnChar(wchar_t c)
     if (!IsLetter(c))
         return;
     const int nLength = WordLength();
-    if (m_nCursor < 0 || m_nCursor >= nLength || static_cast<std::size_t>(m_nCursor) >= m_strGuess.size())
-        return;
+    // While a word is in play the row has a cell per letter and the cursor stands on one of them.
+    VQ_INVARIANT(m_nCursor >= 0 && m_nCursor < nLength && static_cast<std::size_t>(nLength) == m_strGuess.size());
     m_strGuess[static_cast<std::size_t>(m_nCursor)] = ToUpperChar(c);
     // At the last cell the cursor stays, and the next letter replaces this one.
     if (m_nCursor < nLength - 1)
@@ -25,7 +26,8 @@ void CGameCore::OnKeyDown(int nVirtKey)
     const int nLength = WordLength();
     switch (nVirtKey) {
     case VK_BACK:
-        if (m_nCursor <= 0 || static_cast<std::size_t>(m_nCursor) >= m_strGuess.size())
+        VQ_INVARIANT(m_nCursor >= 0 && static_cast<std::size_t>(m_nCursor) < m_strGuess.size());
+        if (m_nCursor == 0)
             return;
         // On a blank cell Backspace deletes the letter before it, as in a line of text.
         if (m_strGuess[static_cast<std::size_t>(m_nCursor)] == L' ')
@@ -73,7 +75,9 @@ void CGameCore::OnLButtonDown(int x, int y)
 
 void CGameCore::OnLetterKey(int nId)
 {
-    if (m_bGameOver || nId < IDC_LETTER_FIRST || nId > IDC_LETTER_LAST)
+    // Only the 26 keys send this, each with its own id.
+    VQ_INVARIANT(nId >= IDC_LETTER_FIRST && nId <= IDC_LETTER_LAST);
+    if (m_bGameOver)
         return;
     History().StepMark(static_cast<wchar_t>(L'A' + (nId - IDC_LETTER_FIRST)));
     // The marks show in the list and on the key; the guess row does not change.

@@ -15,7 +15,7 @@ void CGameCore::ReportWordLeftPlay(EWordEnd how, bool bEndsGame)
     CGameLogEntry entry;
     entry.nEndedUtc = static_cast<std::int64_t>(std::time(nullptr));
     entry.strSet = m_strSet;
-    entry.nSkill = PlayedSkill();
+    entry.nSkill = m_nSkill;
     entry.strWord = History().m_strMagicWord;
     entry.nGuesses = static_cast<int>(History().GuessCount());
     entry.eEnd = how;

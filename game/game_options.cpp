@@ -38,7 +38,7 @@ void CGameCore::OnOptions()
             // player's choice as it stands, not read back: a store that could not take them must
             // not undo it.
             m_bGameOver = true;
-            m_bClockRunning = false;
+            StopWordClock();
             m_bChoiceKnown = true;
             if (!LoadSetProgress()) {
                 ShowMessage(kMsgNoWordSets);

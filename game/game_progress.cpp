@@ -3,6 +3,7 @@
 
 #include "game/game_core.h"
 #include "game/word_set.h"
+#include "platform/invariant.h"
 
 CGameCore::CGameCore(CAppProfile& profile, std::filesystem::path programDir)
     : m_store(profile), m_records(profile), m_programDir(std::move(programDir))
@@ -28,11 +29,6 @@ void CGameCore::RefreshOptions()
     m_bOptionsKnown = sound != ERead::Failed && timeTrial != ERead::Failed && background != ERead::Failed;
 }
 
-int CGameCore::PlayedSkill() const
-{
-    return IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner;
-}
-
 int CGameCore::WordLength() const
 {
     return static_cast<int>(History().m_strMagicWord.size());
@@ -40,11 +36,8 @@ int CGameCore::WordLength() const
 
 const CWordList& CGameCore::WordsOfSkill() const
 {
-    switch (PlayedSkill()) {
-    case SkillIntermediate: return m_wordsIntermediate;
-    case SkillAdvanced: return m_wordsAdvanced;
-    default: return m_wordsBeginner;
-    }
+    VQ_INVARIANT(IsValidSkill(m_nSkill));
+    return m_words.ForSkill(m_nSkill);
 }
 
 bool CGameCore::FindFirstSet(std::wstring& strSet)
@@ -60,12 +53,8 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
 
 bool CGameCore::LoadWordSet(const std::wstring& strSet)
 {
-    CWordLists lists;
-    const bool bRead = IsUsableSetName(strSet) && ReadWordSetFile(SetFilePath(m_programDir, strSet), lists);
-    m_wordsBeginner = std::move(lists.m_wordsBeginner);
-    m_wordsIntermediate = std::move(lists.m_wordsIntermediate);
-    m_wordsAdvanced = std::move(lists.m_wordsAdvanced);
-    if (!bRead) {
+    m_words.Clear();
+    if (!IsUsableSetName(strSet) || !ReadWordSetFile(SetFilePath(m_programDir, strSet), m_words)) {
         ShowMessage(L"Can not open file");
         return false;
     }

@@ -16,7 +16,7 @@ int CGameCore::ReadBestRecord(std::wstring& strName)
 
 int CGameCore::ReadBestRecord(std::wstring& strName, bool& bKnown)
 {
-    const CBestRecord record = m_records.Read(PlayedSkill(), m_bTimeTrial);
+    const CBestRecord record = m_records.Read(m_nSkill, m_bTimeTrial);
     bKnown = !record.bUnreadable;
     strName = record.strName;
     if (!m_bTimeTrial && record.nNumber <= 0)
@@ -26,7 +26,7 @@ int CGameCore::ReadBestRecord(std::wstring& strName, bool& bKnown)
 
 void CGameCore::WriteBestRecord(const std::wstring& strName, int nNumber)
 {
-    m_records.Write(PlayedSkill(), m_bTimeTrial, strName, nNumber);
+    m_records.Write(m_nSkill, m_bTimeTrial, strName, nNumber);
 }
 
 void CGameCore::CheckBestScore(int nScore)

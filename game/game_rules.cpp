@@ -12,7 +12,7 @@ bool CGameCore::PickNextWord()
     const int nCount = static_cast<int>(std::min<std::size_t>(words.size(), 0x7FFFFFFF));
     // Read, advanced and saved in one step, so the index names the last word handed out, solved or
     // not, and a second running copy never gets the same word.
-    const CHandOut out = m_store.HandOut(m_strSet, PlayedSkill(), m_nWordIndex, m_bIndexKnown, m_bChoiceKnown,
+    const CHandOut out = m_store.HandOut(m_strSet, m_nSkill, m_nWordIndex, m_bIndexKnown, m_bChoiceKnown,
                                          [nCount](int nLast) {
                                              return nLast >= -1 && nLast < nCount - 1 ? nLast + 1 : 0;
                                          });

@@ -148,7 +148,7 @@ int CVeltraneQuillornView::RunStatisticsDlg()
 {
     CModalScope scope(*this);
     CStatisticsDlg dlg(GameLog() != nullptr ? GameLog()->File() : CGameLog::DefaultPath());
-    dlg.m_nSkill = m_nSkill;
+    dlg.m_nSkill = Skill();
     return dlg.DoModal();
 }
 

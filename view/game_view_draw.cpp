@@ -24,7 +24,7 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
     wxPaintDC dc(this);
     if (!m_dcMem.IsOk()) {
         // Before the initial update there is no picture yet.
-        dc.SetBackground(wxBrush(WxColour(m_clrBackground)));
+        dc.SetBackground(wxBrush(WxColour(Background())));
         dc.Clear();
         return;
     }
@@ -42,7 +42,7 @@ void CVeltraneQuillornView::OnDraw()
     wxMemoryDC& dc = m_dcMem;
     const wxSize size = m_bmpBuffer.GetLogicalSize();
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(WxColour(m_clrBackground)));
+    dc.SetBrush(wxBrush(WxColour(Background())));
     dc.DrawRectangle(0, 0, size.x, size.y);
 
     const int L = kHistoryRect.GetLeft();
@@ -51,17 +51,17 @@ void CVeltraneQuillornView::OnDraw()
     const int B = kHistoryRect.GetBottom() + 1;
 
     // Labels keep the text colour the last paint ended with (black); values are red.
-    if (m_bTimeTrial) {
+    if (IsTimeTrial()) {
         dc.DrawLabel("Level:", RectLTRB(L, T - 30, L + 40, T), kTopAligned);
         dc.DrawLabel("Score:", RectLTRB(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%d", m_nScore + m_nTimeLeft), RectLTRB(L + 40, T - 15, L + 80, T),
+        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), RectLTRB(L + 40, T - 15, L + 80, T),
                      kTopAligned);
-        dc.DrawLabel(wxString::Format("%d", m_nLevel), RectLTRB(L + 40, T - 30, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Level()), RectLTRB(L + 40, T - 30, L + 80, T), kTopAligned);
     } else {
         dc.DrawLabel("Time:", RectLTRB(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%02d:%02d", m_nElapsed / 60, m_nElapsed % 60),
+        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
                      RectLTRB(L + 40, T - 15, L + 80, T), kTopAligned);
     }
 
@@ -75,7 +75,7 @@ void CVeltraneQuillornView::OnDraw()
     for (int i = 0; i < nCells; ++i)
         DrawGuessCell(i);
 
-    if (!m_bGameOver && m_bTimeTrial)
+    if (!IsGameOver() && IsTimeTrial())
         DrawTimeBar(L, B, R);
     DrawKeypadFocusRing();
 }
@@ -93,7 +93,7 @@ void CVeltraneQuillornView::DrawGuessCell(int i)
 
     // The outline runs through the right and bottom edges too, so it spans 21 by 21 pixels and
     // neighbouring outlines stand one pixel apart.
-    dc.SetPen(i == m_nCursor ? m_penCursor : m_penCell);
+    dc.SetPen(i == Cursor() ? m_penCursor : m_penCell);
     const wxPoint aOutline[] = {{x, nTop},
                                 {x + m_nCellWidth, nTop},
                                 {x + m_nCellWidth, nTop + m_nCellHeight},
@@ -101,7 +101,7 @@ void CVeltraneQuillornView::DrawGuessCell(int i)
                                 {x, nTop}};
     dc.DrawLines(5, aOutline);
 
-    const wchar_t c = static_cast<std::size_t>(i) < m_strGuess.size() ? m_strGuess[static_cast<std::size_t>(i)] : L' ';
+    const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
     dc.DrawLabel(wxString(c), rcCell, wxALIGN_CENTER);
     dc.SetPen(wxNullPen);
 }
@@ -117,8 +117,8 @@ void CVeltraneQuillornView::DrawTimeBar(int nLeft, int nBottom, int nRight)
     // draws an empty bar rather than dividing by it.
     const int nInside = nRight - nLeft - 1;
     int nWidth = 0;
-    if (m_nTimeLimit > 0)
-        nWidth = std::clamp(nInside * std::max(m_nTimeLeft, 0) / m_nTimeLimit, 0, nInside);
+    if (TimeLimit() > 0)
+        nWidth = std::clamp(nInside * std::max(TimeLeft(), 0) / TimeLimit(), 0, nInside);
     if (nWidth > 0) {
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(WxColour(kRed)));

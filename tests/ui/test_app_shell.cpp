@@ -7,6 +7,7 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
+#include "core_test_seam.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/settings_store.h"
@@ -34,7 +35,7 @@ TEST_F(ShellTest, WithoutAnySetBothMessagesShowAndTheGameQuits)
     EXPECT_EQ(script.Messages()[0], L"Words Sets: Sets not found");
     EXPECT_EQ(script.Messages()[1], L"Did not find any word sets to play with.");
     EXPECT_EQ(m_anQuit, std::vector<int>{0});
-    EXPECT_TRUE(m_pView->m_bGameOver);
+    EXPECT_TRUE(m_pView->IsGameOver());
     EXPECT_TRUE(m_pView->HistoryView().m_strMagicWord.empty());
     // No word: no cells, but the background and the labels are still drawn.
     const wxImage img = ComposedView();
@@ -54,10 +55,10 @@ TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
     Open(script);
 
     EXPECT_TRUE(bSawNewGame);
-    EXPECT_FALSE(m_pView->m_bGameOver);
+    EXPECT_FALSE(m_pView->IsGameOver());
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"APPLE");
-    EXPECT_EQ(m_pView->m_strGuess, L"     ");
-    EXPECT_EQ(m_pView->m_nCursor, 0);
+    EXPECT_EQ(m_pView->Guess(), L"     ");
+    EXPECT_EQ(m_pView->Cursor(), 0);
     CSettingsStore store(*m_pProfile);
     EXPECT_EQ(store.ReadCurrentSet(), L"Test");
     int nIndex = -2;
@@ -145,7 +146,7 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
         ASSERT_EQ(script.Messages().size(), 1u);
         EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
     }
-    EXPECT_TRUE(m_pView->m_bGameOver);
+    EXPECT_TRUE(m_pView->IsGameOver());
 
     EXPECT_FALSE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
     for (const int nId : {ID_GAME_NEW, ID_APP_EXIT_GAME, ID_TOOLS_HELP, ID_TOOLS_BESTSCORES, ID_TOOLS_OPTIONS})
@@ -157,7 +158,7 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     EXPECT_FALSE(pGiveUp->IsEnabled());
     // A letter typed now goes nowhere.
     Type("b");
-    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    EXPECT_EQ(m_pView->Guess(), L"     ");
 
     // Ctrl+N is New: the next word of the set, with its New Game dialog.
     CModalScript next;
@@ -167,15 +168,15 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     uitest::Pump(60);
     EXPECT_TRUE(next.Done());
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANT");
-    EXPECT_FALSE(m_pView->m_bGameOver);
+    EXPECT_FALSE(m_pView->IsGameOver());
 }
 
 TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
 {
     OpenAndStartWord();
     Type("pap");
-    EXPECT_EQ(m_pView->m_strGuess, L"PAP  ");
-    EXPECT_EQ(m_pView->m_nCursor, 3);
+    EXPECT_EQ(m_pView->Guess(), L"PAP  ");
+    EXPECT_EQ(m_pView->Cursor(), 3);
     Shot(OnScreen(*m_pView), "typing");
 
     Type("er\r");
@@ -183,9 +184,9 @@ TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
     EXPECT_EQ(m_pView->HistoryView().m_astrGuesses[0], L"PAPER");
     EXPECT_EQ(m_pView->HistoryView().m_adwMatch[0], 4u);
     EXPECT_EQ(m_pView->HistoryView().m_adwBingo[0], 1u);
-    EXPECT_EQ(m_pView->m_strGuess, L"     ");
-    EXPECT_EQ(m_pView->m_nCursor, 0);
-    EXPECT_TRUE(m_pView->m_bClockRunning);
+    EXPECT_EQ(m_pView->Guess(), L"     ");
+    EXPECT_EQ(m_pView->Cursor(), 0);
+    EXPECT_TRUE(m_pView->IsClockRunning());
 
     // The row is on screen: dark letter pixels in the first row of the list.
     const wxImage list = OnScreen(m_pView->HistoryView());
@@ -199,11 +200,11 @@ TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
     // Backspace on a blank cell blanks the one to its left; on cell 0 it does nothing; an
     // incomplete guess is not taken.
     Type("ab\b");
-    EXPECT_EQ(m_pView->m_strGuess, L"A    ");
-    EXPECT_EQ(m_pView->m_nCursor, 1);
+    EXPECT_EQ(m_pView->Guess(), L"A    ");
+    EXPECT_EQ(m_pView->Cursor(), 1);
     Type("\b\b\r");
-    EXPECT_EQ(m_pView->m_strGuess, L"     ");
-    EXPECT_EQ(m_pView->m_nCursor, 0);
+    EXPECT_EQ(m_pView->Guess(), L"     ");
+    EXPECT_EQ(m_pView->Cursor(), 0);
     EXPECT_EQ(m_pView->HistoryView().GuessCount(), 1u);
 }
 
@@ -211,7 +212,7 @@ TEST_F(ShellTest, ClickOnACellMovesTheRedOutlineThere)
 {
     OpenAndStartWord();
     ClickAt(*m_pView, wxPoint(63 + 22 * 2 + 5, 15));
-    EXPECT_EQ(m_pView->m_nCursor, 2);
+    EXPECT_EQ(m_pView->Cursor(), 2);
     EXPECT_EQ(wxWindow::FindFocus(), m_pView);
 
     const wxImage img = OnScreen(*m_pView);
@@ -230,7 +231,7 @@ TEST_F(ShellTest, ClickOnACellMovesTheRedOutlineThere)
 
     // Beside the cells nothing happens.
     ClickAt(*m_pView, wxPoint(63 + 22 * 5 + 5, 15));
-    EXPECT_EQ(m_pView->m_nCursor, 2);
+    EXPECT_EQ(m_pView->Cursor(), 2);
 }
 
 TEST_F(ShellTest, ALetterKeyStepsItsMarkAndLeavesTheFocusWithTheView)
@@ -265,7 +266,7 @@ TEST_F(ShellTest, ALetterKeyStepsItsMarkAndLeavesTheFocusWithTheView)
     }
     // Typing still reaches the cells.
     Type("x");
-    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+    EXPECT_EQ(m_pView->Guess(), L"X    ");
 }
 
 TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
@@ -277,7 +278,7 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
         start.Then(PressGo);
         Open(start);
     }
-    EXPECT_FALSE(m_pView->m_bTimeTrial);
+    EXPECT_FALSE(m_pView->IsTimeTrial());
 
     CModalScript script;
     script.ThenMessageBox()
@@ -292,8 +293,8 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
     EXPECT_TRUE(script.Done());
     ASSERT_FALSE(script.Messages().empty());
     EXPECT_EQ(script.Messages()[0], L"Congratulations.  You are one smart player.");
-    EXPECT_TRUE(m_pView->m_bGameOver);
-    EXPECT_FALSE(m_pView->m_bClockRunning);
+    EXPECT_TRUE(m_pView->IsGameOver());
+    EXPECT_FALSE(m_pView->IsClockRunning());
     std::wstring strName;
     EXPECT_EQ(m_pView->ReadBestRecord(strName), 2);
     EXPECT_EQ(strName, L"Tester");
@@ -303,14 +304,14 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
 TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)
 {
     OpenAndStartWord();
-    ASSERT_TRUE(m_pView->m_bTimeTrial);
+    ASSERT_TRUE(m_pView->IsTimeTrial());
     struct CCase {
         int nTicks;  // after the first guess
         int nWidth;  // 189 * left / 240
     };
     Type("plant\r");
     for (const CCase& c : {CCase{0, 189}, CCase{10, 181}, CCase{120, 94}, CCase{240, 0}}) {
-        Tick(c.nTicks - (240 - m_pView->m_nTimeLeft));
+        Tick(c.nTicks - (240 - m_pView->TimeLeft()));
         const wxImage img = ComposedView();
         EXPECT_EQ(uitest::PixelRgb(img, 25, 183), kRgbBlack) << c.nTicks;
         EXPECT_EQ(uitest::PixelRgb(img, 215, 183), kRgbBlack) << c.nTicks;
@@ -328,7 +329,7 @@ TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)
 TEST_F(ShellTest, TheBarNeverDividesByAZeroLimit)
 {
     OpenAndStartWord();
-    m_pView->m_nTimeLimit = 0;
+    CGameCoreTestSeam::SetTimeLimit(*m_pView, 0);
     const wxImage img = ComposedView();
     EXPECT_TRUE(uitest::RowIs(img, 183, 26, 215, kRgbWhite));
 }
@@ -337,21 +338,21 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
 {
     OpenAndStartWord();
     Type("plant\r");
-    ASSERT_TRUE(m_pView->m_bClockRunning);
+    ASSERT_TRUE(m_pView->IsClockRunning());
 
     wxActivateEvent off(wxEVT_ACTIVATE, false);
     m_pFrame->GetEventHandler()->ProcessEvent(off);
-    EXPECT_TRUE(m_pView->m_bPaused);
+    EXPECT_TRUE(m_pView->IsPaused());
     wxActivateEvent on(wxEVT_ACTIVATE, true);
     m_pFrame->GetEventHandler()->ProcessEvent(on);
-    EXPECT_FALSE(m_pView->m_bPaused);
+    EXPECT_FALSE(m_pView->IsPaused());
 
     wxIconizeEvent iconized(0, true);
     m_pFrame->GetEventHandler()->ProcessEvent(iconized);
-    EXPECT_TRUE(m_pView->m_bPaused);
+    EXPECT_TRUE(m_pView->IsPaused());
     wxIconizeEvent restored(0, false);
     m_pFrame->GetEventHandler()->ProcessEvent(restored);
-    EXPECT_FALSE(m_pView->m_bPaused);
+    EXPECT_FALSE(m_pView->IsPaused());
 
     // Under Best Scores the main window loses the focus, and the countdown goes on.
     bool bPausedUnderDialog = true;
@@ -359,7 +360,7 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
     script.Then([&](wxDialog& dlg) {
         wxActivateEvent lost(wxEVT_ACTIVATE, false);
         m_pFrame->GetEventHandler()->ProcessEvent(lost);
-        bPausedUnderDialog = m_pView->m_bPaused;
+        bPausedUnderDialog = m_pView->IsPaused();
         dlg.EndModal(wxID_OK);
     });
     Command(ID_TOOLS_BESTSCORES);

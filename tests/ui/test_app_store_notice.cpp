@@ -13,7 +13,7 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
 {
     std::ofstream(m_dirTemp / "registry.db") << "somebody's notes\n";
     OpenAndStartWord();
-    EXPECT_FALSE(m_pView->m_bGameOver) << "play goes on";
+    EXPECT_FALSE(m_pView->IsGameOver()) << "play goes on";
 
     const wxString strNotice = m_pFrame->StoreNotice();
     // Lines are broken to the window's width; the words and the path are all there.

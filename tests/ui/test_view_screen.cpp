@@ -83,9 +83,9 @@ TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
     Command(ID_TOOLS_OPTIONS);
     EXPECT_TRUE(script.Done());
 
-    EXPECT_EQ(m_pView->m_nSkill, SkillIntermediate);
-    EXPECT_FALSE(m_pView->m_bTimeTrial);
-    EXPECT_EQ(m_pView->m_clrBackground, clrNew);
+    EXPECT_EQ(m_pView->Skill(), SkillIntermediate);
+    EXPECT_FALSE(m_pView->IsTimeTrial());
+    EXPECT_EQ(m_pView->Background(), clrNew);
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANET");
     CSettingsStore store(*m_pProfile);
     EXPECT_FALSE(store.ReadTimeTrial());

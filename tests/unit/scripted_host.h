@@ -143,7 +143,8 @@ public:
         for (const wchar_t c : strLetters)
             OnChar(c);
     }
-    // Types a whole guess and presses Enter.
+    // Types a whole guess and presses Enter; Guess() without a word is the row as it stands.
+    using CGameCore::Guess;
     void Guess(const std::wstring& strWord)
     {
         Type(strWord);

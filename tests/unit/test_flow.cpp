@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core_test_seam.h"
 #include "scripted_host.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsTheKeysInOrder)
     CScriptedGame& g = StartGame();
     g.Guess(L"QQQQQ");
     g.OnLetterKey(1003);
-    g.m_nCursor = 3;
+    g.OnLButtonDown(63 + 22 * 3 + 5, 15);  // a tap on the fourth cell
     g.ClearLog();
     g.OnNew();
 
@@ -44,9 +45,9 @@ TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsTheKeysInOrder)
     EXPECT_EQ(g.m_astrEvents, expected);
     EXPECT_TRUE(g.m_history.m_astrGuesses.empty());
     EXPECT_EQ(g.m_history.MarkOf(L'C'), MarkNone);
-    EXPECT_EQ(g.m_strGuess, L"     ");
-    EXPECT_EQ(g.m_nCursor, 0);
-    EXPECT_FALSE(g.m_bClockRunning);
+    EXPECT_EQ(g.Guess(), L"     ");
+    EXPECT_EQ(g.Cursor(), 0);
+    EXPECT_FALSE(g.IsClockRunning());
     EXPECT_EQ(g.m_anNewGameLength.back(), 5);
 }
 
@@ -55,11 +56,11 @@ TEST_F(Flow, NewGameDialogClosedOtherwiseLeavesNoWordInPlay)
     CScriptedGame& g = MakeGame();
     g.m_aNewGame = {ResultCancel};
     g.StartFirstWord();
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE") << "the word was handed out all the same";
     EXPECT_FALSE(g.CanGiveUp());
     g.OnNew();
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_FALSE(g.IsGameOver());
     EXPECT_TRUE(g.CanGiveUp());
 }
 
@@ -68,18 +69,18 @@ TEST_F(Flow, TimeTrialClimbBanksOnYesAndShrinksTheAllowance)
     CScriptedGame& g = StartGame();
     std::vector<int> limits;
     for (int level = 1; level <= 14; ++level) {
-        ASSERT_EQ(g.m_nLevel, level);
-        ASSERT_FALSE(g.m_bGameOver);
-        limits.push_back(g.m_nTimeLimit);
-        EXPECT_EQ(g.m_nTimeLeft, g.m_nTimeLimit);
+        ASSERT_EQ(g.Level(), level);
+        ASSERT_FALSE(g.IsGameOver());
+        limits.push_back(g.TimeLimit());
+        EXPECT_EQ(g.TimeLeft(), g.TimeLimit());
         g.Miss();
         g.Ticks(10);
-        const int nScoreBefore = g.m_nScore;
-        EXPECT_EQ(g.m_nScore + g.m_nTimeLeft, nScoreBefore + g.m_nTimeLimit - 10) << "score shown";
+        const int nScoreBefore = g.Score();
+        EXPECT_EQ(g.Score() + g.TimeLeft(), nScoreBefore + g.TimeLimit() - 10) << "score shown";
         g.m_aLevel.push_back(ResultYes);
         g.Solve();
         EXPECT_EQ(g.m_aLevelAsked.back(), std::make_pair(level, level + 1));
-        EXPECT_EQ(g.m_nScore, nScoreBefore + limits.back() - 10);
+        EXPECT_EQ(g.Score(), nScoreBefore + limits.back() - 10);
     }
     const std::vector<int> expected = {240, 225, 210, 195, 180, 165, 150, 135, 120, 105, 90, 75, 60, 60};
     EXPECT_EQ(limits, expected);
@@ -89,45 +90,43 @@ TEST_F(Flow, TimeTrialClimbBanksOnYesAndShrinksTheAllowance)
 TEST_F(Flow, SolveAtLevelThreeWithBankedPointsThenYes)
 {
     CScriptedGame& g = StartGame();
-    g.m_nLevel = 3;
-    g.m_nScore = 300;
-    g.m_nTimeLeft = 100;
+    CGameCoreTestSeam::SetStanding(g, 3, 300);
+    CGameCoreTestSeam::SetTimeLeft(g, 100);
     g.m_aLevel = {ResultYes};
     g.Solve();
-    EXPECT_EQ(g.m_nLevel, 4);
-    EXPECT_EQ(g.m_nScore, 400);
-    EXPECT_EQ(g.m_nTimeLimit, 195);
-    EXPECT_EQ(g.m_nTimeLeft, 195);
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_EQ(g.Level(), 4);
+    EXPECT_EQ(g.Score(), 400);
+    EXPECT_EQ(g.TimeLimit(), 195);
+    EXPECT_EQ(g.TimeLeft(), 195);
+    EXPECT_FALSE(g.IsGameOver());
 }
 
 TEST_F(Flow, NewDuringATimeTrialGameStartsAtLevelOneKeepingTheScore)
 {
     CScriptedGame& g = StartGame();
-    g.m_nLevel = 5;
-    g.m_nScore = 123;
+    CGameCoreTestSeam::SetStanding(g, 5, 123);
     g.OnNew();
-    EXPECT_EQ(g.m_nLevel, 1);
-    EXPECT_EQ(g.m_nTimeLimit, 240);
-    EXPECT_EQ(g.m_nScore, 123);
+    EXPECT_EQ(g.Level(), 1);
+    EXPECT_EQ(g.TimeLimit(), 240);
+    EXPECT_EQ(g.Score(), 123);
 }
 
 TEST_F(Flow, TimeOutWithoutBankedPointsShowsTheWordOnTheTickAfterZero)
 {
     CScriptedGame& g = StartGame();
     g.Ticks(50);
-    EXPECT_EQ(g.m_nTimeLeft, 240) << "the countdown waits for the first guess";
+    EXPECT_EQ(g.TimeLeft(), 240) << "the countdown waits for the first guess";
     g.Miss();
     g.Ticks(240);
-    EXPECT_EQ(g.m_nTimeLeft, 0);
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_EQ(g.TimeLeft(), 0);
+    EXPECT_FALSE(g.IsGameOver());
     EXPECT_TRUE(g.m_astrMessages.empty());
     g.Ticks(1);
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"The magic word was APPLE."});
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_FALSE(g.CanGiveUp());
-    EXPECT_EQ(g.m_nTimeLimit, 240) << "with nothing banked the times stay";
+    EXPECT_EQ(g.TimeLimit(), 240) << "with nothing banked the times stay";
     g.Ticks(5);
     EXPECT_EQ(g.m_astrMessages.size(), 1u) << "ticks after the end do nothing";
 }
@@ -136,7 +135,7 @@ TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)
 {
     store.records.Write(SkillBeginner, true, L"Ann", 30);
     CScriptedGame& g = StartGame();
-    g.m_nScore = 50;
+    CGameCoreTestSeam::SetStanding(g, 1, 50);
     g.m_aName.push_back({ResultOK, L"Bob"});
     g.Miss();
     g.Ticks(241);
@@ -147,9 +146,9 @@ TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)
     EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 50);
     EXPECT_EQ(store.records.Read(SkillBeginner, true).strName, L"Bob");
     EXPECT_EQ(g.m_nBestScoresShown, 1);
-    EXPECT_EQ(g.m_nScore, 0);
-    EXPECT_EQ(g.m_nTimeLeft, 0);
-    EXPECT_EQ(g.m_nTimeLimit, 0);
+    EXPECT_EQ(g.Score(), 0);
+    EXPECT_EQ(g.TimeLeft(), 0);
+    EXPECT_EQ(g.TimeLimit(), 0);
 }
 
 TEST_F(Flow, SoundScheduleOverAWholeCountdown)
@@ -162,9 +161,9 @@ TEST_F(Flow, SoundScheduleOverAWholeCountdown)
         const int nA = g.m_nAsterisks, nE = g.m_nExclamations;
         g.OnClockTick();
         if (g.m_nAsterisks != nA)
-            asteriskAt.push_back(g.m_nTimeLeft);
+            asteriskAt.push_back(g.TimeLeft());
         if (g.m_nExclamations != nE) {
-            exclamationAt.push_back(g.m_nTimeLeft);
+            exclamationAt.push_back(g.TimeLeft());
             EXPECT_EQ(g.m_nExclamations - nE, 2) << "twice in a row";
         }
     }
@@ -191,8 +190,8 @@ TEST_F(Flow, NoSoundWhenSoundIsOffOrTimeTrialIsOff)
     h.Miss();
     h.Ticks(300);
     EXPECT_EQ(h.m_nAsterisks + h.m_nExclamations, 0);
-    EXPECT_EQ(h.m_nElapsed, 300);
-    EXPECT_FALSE(h.m_bGameOver);
+    EXPECT_EQ(h.Elapsed(), 300);
+    EXPECT_FALSE(h.IsGameOver());
 }
 
 TEST_F(Flow, TicksWhileTheCongratulationBoxIsOpenCountButCannotTimeOut)
@@ -210,7 +209,7 @@ TEST_F(Flow, TicksWhileTheCongratulationBoxIsOpenCountButCannotTimeOut)
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
         CScriptedGame& g = StartGame();
-        g.m_nScore = 40;
+        CGameCoreTestSeam::SetStanding(g, 1, 40);
         g.Miss();
         g.Ticks(240 - c.nLeftAtSolve);
         g.m_onMessage = [&g, n = c.nTicksInBox](const std::wstring& s) {
@@ -222,9 +221,9 @@ TEST_F(Flow, TicksWhileTheCongratulationBoxIsOpenCountButCannotTimeOut)
         g.Solve();
         EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{kSolved}) << "no time-out message";
         EXPECT_EQ(g.Count(L"level"), 1);
-        EXPECT_EQ(g.m_nScore, 40 + c.nBanked);
-        EXPECT_EQ(g.m_nLevel, 2);
-        EXPECT_FALSE(g.m_bGameOver) << "the next level's word is in play";
+        EXPECT_EQ(g.Score(), 40 + c.nBanked);
+        EXPECT_EQ(g.Level(), 2);
+        EXPECT_FALSE(g.IsGameOver()) << "the next level's word is in play";
         g.m_onMessage = nullptr;
     }
 }
@@ -235,7 +234,7 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     g.ClearLog();
     // Word in play, clock not started: pausing stops, resuming does not start it.
     g.OnActivateView(false);
-    EXPECT_TRUE(g.m_bPaused);
+    EXPECT_TRUE(g.IsPaused());
     g.OnActivateView(true);
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.Count(L"clock:start"), 0);
@@ -244,10 +243,10 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     EXPECT_TRUE(g.m_bClockOn);
     g.OnActivateView(false);
     EXPECT_FALSE(g.m_bClockOn);
-    EXPECT_TRUE(g.m_bPaused);
+    EXPECT_TRUE(g.IsPaused());
     g.OnActivateView(true);
     EXPECT_TRUE(g.m_bClockOn);
-    EXPECT_FALSE(g.m_bPaused);
+    EXPECT_FALSE(g.IsPaused());
 
     // No word in play: neither direction touches the clock.
     g.OnGiveUp();
@@ -255,20 +254,20 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     g.OnActivateView(false);
     g.OnActivateView(true);
     EXPECT_TRUE(g.m_astrEvents.empty());
-    EXPECT_FALSE(g.m_bPaused);
+    EXPECT_FALSE(g.IsPaused());
 }
 
 TEST_F(Flow, BestScoresCommandLeavesTheClockRunningAndATimeOutMayComeOnTop)
 {
     CScriptedGame& g = StartGame();
     g.Miss();
-    g.m_nTimeLeft = 2;
+    g.Ticks(g.TimeLimit() - 2);
     g.m_onBestScores = [&g] { g.Ticks(3); };
     g.ClearLog();
     g.OnBestScores();
     EXPECT_EQ(g.Count(L"clock:stop"), 1) << "only the time-out stops it";
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"The magic word was APPLE."});
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
 }
 
 TEST_F(Flow, FirstStartWithoutAnySetFileShowsBothMessagesAndQuits)
@@ -278,7 +277,7 @@ TEST_F(Flow, FirstStartWithoutAnySetFileShowsBothMessagesAndQuits)
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"msg:Words Sets: Sets not found", L"quit:0",
                                                           L"msg:Did not find any word sets to play with."}));
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
 }
 
 TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
@@ -290,7 +289,7 @@ TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
         EXPECT_EQ(g.m_astrMessages,
                   (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
         EXPECT_EQ(g.m_nQuitCode, -1) << "no quit: sets exist";
-        EXPECT_TRUE(g.m_bGameOver);
+        EXPECT_TRUE(g.IsGameOver());
         EXPECT_EQ(g.Count(L"newgame"), 0);
         EXPECT_EQ(store.settings.ReadCurrentSet(), strSet) << "the stored name is not replaced";
     }
@@ -304,7 +303,7 @@ TEST_F(Flow, EmptyListForTheSkillSaysSoAndStartsNothing)
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"This word set has no words for this skill level."});
     EXPECT_EQ(g.Count(L"newgame"), 0);
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
     g.OnKeyDown(VK_RETURN);
     g.OnChar(L'a');
     EXPECT_TRUE(g.m_history.m_astrGuesses.empty());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core_test_seam.h"
 #include "scripted_host.h"
 
 namespace {
@@ -22,8 +23,7 @@ protected:
     CScriptedGame& Playing()
     {
         CScriptedGame& g = StartGame();
-        g.m_nLevel = 4;
-        g.m_nScore = 321;
+        CGameCoreTestSeam::SetStanding(g, 4, 321);
         g.Miss();
         g.ClearLog();
         return g;
@@ -67,7 +67,7 @@ TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
     const std::wstring strWord = g.m_history.m_strMagicWord;
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bSound = false; }));
     g.OnOptions();
-    EXPECT_FALSE(g.m_bSound);
+    EXPECT_FALSE(g.IsSoundOn());
     EXPECT_FALSE(store.settings.ReadSound());
     EXPECT_FALSE(Stored(L"TIMETRIAL_CHECKED"));
     EXPECT_FALSE(Stored(L"Background Color"));
@@ -75,7 +75,7 @@ TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
     EXPECT_EQ(g.m_history.m_strMagicWord, strWord);
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
     EXPECT_TRUE(g.m_bClockOn) << "the clock goes on after the dialog";
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_FALSE(g.IsGameOver());
 }
 
 TEST_F(Options, SoundIsStoredOnOkEvenUnchanged)
@@ -114,16 +114,16 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         EXPECT_EQ(g.Count(L"newgame"), 1);
         EXPECT_EQ(g.m_history.m_strMagicWord, c.strWord);
         EXPECT_EQ(g.m_history.GuessCount(), 0u);
-        EXPECT_EQ(g.m_nLevel, 4);
-        EXPECT_EQ(g.m_nScore, 321);
+        EXPECT_EQ(g.Level(), 4);
+        EXPECT_EQ(g.Score(), 321);
         EXPECT_FALSE(g.m_bClockOn) << "the new word starts it at its first guess";
-        EXPECT_FALSE(g.m_bClockRunning);
+        EXPECT_FALSE(g.IsClockRunning());
         EXPECT_TRUE(g.m_astrMessages.empty()) << "the old word goes without a message";
         EXPECT_TRUE(Stored(L"TIMETRIAL_CHECKED"));
         EXPECT_TRUE(Stored(L"Background Color"));
-        EXPECT_EQ(store.settings.ReadBackground(), g.m_clrBackground);
-        EXPECT_EQ(store.settings.ReadTimeTrial(), g.m_bTimeTrial);
-        EXPECT_EQ(store.settings.ReadCurrentSet(), g.m_strSet);
+        EXPECT_EQ(store.settings.ReadBackground(), g.Background());
+        EXPECT_EQ(store.settings.ReadTimeTrial(), g.IsTimeTrial());
+        EXPECT_EQ(store.settings.ReadCurrentSet(), g.CurrentSet());
     }
 }
 
@@ -136,11 +136,11 @@ TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
         },
         ResultCancel));
     g.OnOptions();
-    EXPECT_EQ(g.m_nSkill, SkillBeginner);
-    EXPECT_TRUE(g.m_bTimeTrial);
-    EXPECT_TRUE(g.m_bSound);
-    EXPECT_EQ(g.m_strSet, L"animals");
-    EXPECT_EQ(g.m_clrBackground, kDefaultBackground);
+    EXPECT_EQ(g.Skill(), SkillBeginner);
+    EXPECT_TRUE(g.IsTimeTrial());
+    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_EQ(g.CurrentSet(), L"animals");
+    EXPECT_EQ(g.Background(), kDefaultBackground);
     EXPECT_FALSE(Stored(L"SOUND"));
     EXPECT_EQ(g.Count(L"newgame"), 0);
     EXPECT_TRUE(g.m_bClockOn);
@@ -161,7 +161,7 @@ TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
     g.OnOptions();
     EXPECT_EQ(g.m_astrMessages,
               (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
-    EXPECT_TRUE(g.m_bGameOver);
+    EXPECT_TRUE(g.IsGameOver());
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.Count(L"newgame"), 0);
     EXPECT_EQ(store.settings.ReadCurrentSet(), L"vanished");
@@ -169,7 +169,7 @@ TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
     // The player recovers by choosing a set that exists.
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"Fruit"; }));
     g.OnOptions();
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_FALSE(g.IsGameOver());
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
 }
 
@@ -181,7 +181,7 @@ TEST_F(Options, ADamagedSkillFromTheDialogIsPlayedAsBeginner)
         v.clrBackground = 1;
     }));
     g.OnOptions();
-    EXPECT_EQ(g.m_nSkill, SkillBeginner);
+    EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(store.settings.ReadCurrentSkill(), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"HORSE");
 }

