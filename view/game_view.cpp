@@ -322,13 +322,13 @@ void CVeltraneQuillornView::OnLetterKeyEvent(wxCommandEvent& event)
 
 void CVeltraneQuillornView::OnTimerEvent(wxTimerEvent&)
 {
-    const int nTimeLeft = m_nTimeLeft;
+    const int nTimeLeft = TimeLeft();
     m_endPending = EWordEnd::TimedOut;
     OnClockTick();
     m_endPending.reset();
     // Said at the seconds the countdown's alerts mark, whether or not sound is on.
-    if (m_pAccess && m_bTimeTrial && !m_bGameOver && m_nTimeLeft != nTimeLeft)
-        m_pAccess->Announce(SpokenCountdown(m_nTimeLeft));
+    if (m_pAccess && IsTimeTrial() && !IsGameOver() && TimeLeft() != nTimeLeft)
+        m_pAccess->Announce(SpokenCountdown(TimeLeft()));
 }
 
 void CVeltraneQuillornView::AnnounceBeforeMessage()
@@ -340,9 +340,9 @@ void CVeltraneQuillornView::AnnounceBeforeMessage()
     // The list and guess first, so the last guess is read before the word's end.
     m_pAccess->Sync();
     const CGuessRecord& record = m_history;
-    if (!m_bGameOver && record.IsSolved())
+    if (!IsGameOver() && record.IsSolved())
         m_pAccess->Announce(SpokenWordEnd(EWordEnd::Solved, record.m_strMagicWord, record.GuessCount()));
-    else if (m_bGameOver && endPending)
+    else if (IsGameOver() && endPending)
         m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
 }
 

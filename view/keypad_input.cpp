@@ -63,7 +63,7 @@ void CVeltraneQuillornView::DrawKeypadFocusRing()
         return;
     // Two pixels around the key, in the gaps the layout leaves between keys; dark on a light
     // background and light on a dark one.
-    const COLORREF clrBack = m_clrBackground;
+    const COLORREF clrBack = Background();
     const int nLuma = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
     const wxRect rcKey = KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
     m_dcMem.SetPen(*wxTRANSPARENT_PEN);

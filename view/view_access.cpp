@@ -74,12 +74,12 @@ void CViewAccess::Sync()
         return;
     CVeltraneQuillornView& v = m_view;
     const std::size_t nCells = v.HistoryView().m_strMagicWord.size();
-    const std::wstring strCells = v.m_strGuess.substr(0, std::min(nCells, v.m_strGuess.size()));
-    m_pGuess->SetName(SpokenGuess(strCells, v.m_nCursor));
-    m_pGuess->SetCaret(v.m_nCursor);
+    const std::wstring strCells = v.Guess().substr(0, std::min(nCells, v.Guess().size()));
+    m_pGuess->SetName(SpokenGuess(strCells, v.Cursor()));
+    m_pGuess->SetCaret(v.Cursor());
     m_pGuess->SetBounds(&m_view, wxRect(CGameCore::m_nCellLeft, CGameCore::m_nCellTop,
                                         std::max<int>(1, static_cast<int>(nCells) * 22 - 1), CGameCore::m_nCellHeight));
-    m_pStatus->SetName(SpokenStatus(v.m_bTimeTrial, v.m_nLevel, v.m_nScore + v.m_nTimeLeft, v.m_nElapsed));
+    m_pStatus->SetName(SpokenStatus(v.IsTimeTrial(), v.Level(), v.Score() + v.TimeLeft(), v.Elapsed()));
     SyncRows();
     for (std::size_t i = 0; i < m_apKeys.size(); ++i) {
         const int nMark = v.HistoryView().MarkOf(static_cast<wchar_t>(L'A' + i));

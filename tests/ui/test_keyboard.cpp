@@ -35,7 +35,7 @@ protected:
         CModalScript script;
         script.Then(kEnter);
         Open(script);
-        ASSERT_FALSE(m_pView->m_bGameOver);
+        ASSERT_FALSE(m_pView->IsGameOver());
     }
     // Whether the two-pixel ring stands around the key: its left band in the ring colour, the
     // same band around a neighbour in the background.
@@ -80,7 +80,7 @@ TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
 
     // Letters typed in the keypad still fill the guess, Backspace still clears.
     Type("ab\b");
-    EXPECT_EQ(m_pView->m_strGuess, L"A    ");
+    EXPECT_EQ(m_pView->Guess(), L"A    ");
     EXPECT_TRUE(m_pView->Keypad().InKeypad());
 
     // Escape leaves the keypad; the ring goes and the picture is as it was.
@@ -106,8 +106,8 @@ TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
         });
     Type("apple\r");
     EXPECT_TRUE(script.Done());
-    EXPECT_TRUE(m_pView->m_bGameOver);
-    EXPECT_EQ(m_pView->m_nLevel, 1) << "No does not go on";
+    EXPECT_TRUE(m_pView->IsGameOver());
+    EXPECT_EQ(m_pView->Level(), 1) << "No does not go on";
 }
 
 TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
@@ -121,8 +121,8 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
         Key('g', wxMOD_ALT);
         Key('g');
         EXPECT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
-        EXPECT_TRUE(m_pView->m_bGameOver);
-        EXPECT_EQ(m_pView->m_strGuess.substr(0, 2), L"PL");
+        EXPECT_TRUE(m_pView->IsGameOver());
+        EXPECT_EQ(m_pView->Guess().substr(0, 2), L"PL");
         ASSERT_FALSE(script.Messages().empty());
         EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
     }
@@ -134,13 +134,13 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
         Key('n', wxMOD_CONTROL);
         EXPECT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
     }
-    EXPECT_FALSE(m_pView->m_bGameOver);
-    EXPECT_EQ(m_pView->m_strGuess, L"     ");
+    EXPECT_FALSE(m_pView->IsGameOver());
+    EXPECT_EQ(m_pView->Guess(), L"     ");
     // No window manager hands the focus back after the dialog.
     m_pFrame->Raise();
     m_pView->SetFocus();
     Type("x");
-    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+    EXPECT_EQ(m_pView->Guess(), L"X    ");
 
     // Alt+T opens Tools, where B is Best Scores.
     {
@@ -161,7 +161,7 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
     Key('q', wxMOD_CONTROL);
     EXPECT_TRUE(uitest::WaitFor([&] { return !m_anQuit.empty(); }));
     EXPECT_EQ(m_anQuit, std::vector<int>{0});
-    EXPECT_EQ(m_pView->m_strGuess, L"X    ");
+    EXPECT_EQ(m_pView->Guess(), L"X    ");
 }
 
 // Runs the dialog; inside, waits for the first focus, then follows Tab through nTabs controls,

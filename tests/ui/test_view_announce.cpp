@@ -34,7 +34,7 @@ TEST_F(AnnounceTest, CountdownSpeaksAtTheAlertSecondsAndTheTimeOutNamesTheWord)
     Listen();
     Type("plant\r");
     ASSERT_EQ(m_astrHeard, std::vector<std::string>{"1. PLANT, match 3, bingo 0"});
-    ASSERT_EQ(m_pView->m_nTimeLeft, 240);
+    ASSERT_EQ(m_pView->TimeLeft(), 240);
     m_astrHeard.clear();
 
     Tick(239);
