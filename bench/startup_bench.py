@@ -8,6 +8,9 @@ returning player (settings kept from the run before) and a first start (an empty
 directory each run, so the settings file is created). Prints the median wall time and peak
 resident memory of each program and the ratios.
 
+With VQ_BENCH_AT_BRIDGE=1 both programs load GTK's accessibility bridge (run it under
+dbus-run-session so that an accessibility bus answers, with no screen reader listening).
+
 usage: startup_bench.py BUILD_BIN_DIR [RUNS]
 """
 import os
@@ -64,6 +67,8 @@ def main():
                 config = tempfile.mkdtemp(prefix="vq-bench-") if fresh else kept
                 env = dict(os.environ, XDG_CONFIG_HOME=config, VELTRANE_QUILLORN_BENCH_FIRST_PAINT="1",
                            NO_AT_BRIDGE="1")
+                if os.environ.get("VQ_BENCH_AT_BRIDGE"):
+                    env.pop("NO_AT_BRIDGE")  # the accessibility bridge on, as on a desktop
                 elapsed, rss = run_once(argv, env)
                 if fresh:
                     shutil.rmtree(config, ignore_errors=True)

@@ -236,6 +236,25 @@ def run(game):
         check(wait_for(lambda: keys[11].description == "", 3), "the new word clears the marks")
         check(wait_for(lambda: status.name.startswith("Level 2, Score "), 3), f"the status shows level 2 ({status.name})")
 
+    # The Tools dialogs, opened by keyboard: F10 opens the menu bar, Right moves to Tools, Down
+    # walks to the item and Enter runs it.
+    for downs, title, want in (
+        (1, "About Veltrane Quillorn", lambda d: "Version 1.0" in labels(d) and button(d, "OK")),
+        (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset")),
+        (4, "Options", lambda d: find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set")),
+    ):
+        view.queryComponent().grabFocus()
+        pump(0.2)
+        key(0xFFC7)  # F10
+        key(0xFF53)  # Right
+        for _ in range(downs):
+            key(DOWN)
+        key(RETURN)
+        dlg = wait_for(lambda: dialog_named(app, title), 5)
+        if check(dlg is not None, f"the Tools menu opens {title} with the dialog role"):
+            check(wait_for(lambda: want(dlg), 3), f"{title} exposes its texts and named fields")
+            key(ESCAPE)
+            check(wait_for(lambda: dialog_named(app, title) is None, 5), f"Escape closes {title}")
 
 if __name__ == "__main__":
     sys.exit(main())
