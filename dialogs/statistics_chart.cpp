@@ -72,6 +72,11 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     const int nFigure = dc.GetCharHeight();
     dc.SetFont(m_fontCaption);
     const int nCaption = dc.GetCharHeight();
+    // Gaps, lines and dots grow with the text, so the picture keeps its proportions at any zoom.
+    const double dUnit = nLine / 15.0;
+    const int nGap = std::max(2, static_cast<int>(std::lround(2 * dUnit)));
+    pic.nLineWidth = std::max(1, static_cast<int>(std::lround(dUnit)));
+    pic.nDotRadius = std::max(1, static_cast<int>(std::lround(dUnit)));
 
     auto text = [&](int nId, const wxString& str, const wxRect& rc, const wxFont& font, const wxColour& clr,
                     int nAlign) { pic.aTexts.push_back({nId, str, rc, &font, clr, nAlign}); };
@@ -95,8 +100,8 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     // Left: how many tries the solved words took.
     const int nLeftWidth = (size.x - 3 * nMargin) * 11 / 20;
     text(0, "Tries to solve", wxRect(nMargin, y, nLeftWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
-    y += nCaption + 2;
-    const int nRow = nLine + 2;
+    y += nCaption + nGap;
+    const int nRow = nLine + nGap;
     const int xTrack = nMargin + nLabelWidth + nMargin / 2;
     const int nTrack = std::max(1, nLeftWidth - (xTrack - nMargin) - nCountWidth - nMargin / 2);
     const int nMost = std::max(1, *std::max_element(m_stats.anTries.begin(), m_stats.anTries.end()));
@@ -107,11 +112,11 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
         // Any word at all shows as at least a sliver.
         const int nLength = n > 0 ? std::max(1, static_cast<int>(std::lround(double(n) * nTrack / nMost))) : 0;
         CPaintedBar& bar = pic.aBars[i];
-        bar.rcTrack = wxRect(xTrack, yRow + 2, nTrack, nRow - 4);
-        bar.rcBar = wxRect(xTrack, yRow + 2, nLength, nRow - 4);
+        bar.rcTrack = wxRect(xTrack, yRow + nGap, nTrack, nRow - 2 * nGap);
+        bar.rcBar = wxRect(xTrack, yRow + nGap, nLength, nRow - 2 * nGap);
         bar.bLastSolved = i == nLastBucket;
         text(0, wxString(TriesBucketLabel(i)), wxRect(nMargin, yRow, nLabelWidth, nRow), fontSmall, clrText, nRight);
-        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nLength + 3, yRow, nCountWidth, nRow), fontSmall,
+        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nLength + nGap + 1, yRow, nCountWidth, nRow), fontSmall,
              clrText, nLeftRight);
     }
 
@@ -125,13 +130,13 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
         y += nLine;
     };
     text(0, "Time to solve", wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
-    y += nCaption + 2;
+    y += nCaption + nGap;
     const bool bTimes = m_stats.bHasTimes;
     row("Median", StatsTextMedianTime, bTimes ? wxString(FormatSeconds(m_stats.dMedianSeconds)) : wxString("-"));
     row("Best", StatsTextBestTime, bTimes ? wxString(FormatSeconds(m_stats.nBestSeconds)) : wxString("-"));
     y += nLine / 2;
     text(0, "Time Trial", wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
-    y += nCaption + 2;
+    y += nCaption + nGap;
     const bool bGames = m_stats.nTimeTrialGames > 0;
     row("Games", StatsTextTimeTrialGames, Number(m_stats.nTimeTrialGames));
     row("Best final score", StatsTextBestScore, bGames ? Number(m_stats.nBestFinalScore) : wxString("-"));
@@ -144,11 +149,11 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     y += nLine;
 
     // The line chart runs from 0 at the bottom to the best of the games shown at the top.
-    const int yChartBottom = std::min(size.y - nMargin / 2, yColumns + nCaption + 2 + kTriesBuckets * nRow);
+    const int yChartBottom = std::min(size.y - nMargin / 2, yColumns + nCaption + nGap + kTriesBuckets * nRow);
     pic.rcLineChart = wxRect(x1, y, nRightWidth, std::max(3 * nLine, yChartBottom - y));
     const std::vector<int>& an = m_stats.anFinalScores;
     const int nTop = std::max(1, an.empty() ? 1 : *std::max_element(an.begin(), an.end()));
-    const wxRect rcPlot = pic.rcLineChart.Deflate(4);
+    const wxRect rcPlot = pic.rcLineChart.Deflate(2 * nGap);
     for (std::size_t i = 0; i < an.size(); ++i) {
         const int x = an.size() == 1 ? rcPlot.x + rcPlot.width / 2
                                      : rcPlot.x + static_cast<int>(i * (rcPlot.width - 1) / (an.size() - 1));
@@ -179,11 +184,11 @@ void CStatisticsChart::Paint(wxDC& dc) const
         DrawTextInRect(dc, t.str, t.rc, t.nAlign);
     }
 
-    dc.SetPen(wxPen(kBarColour, 1));
+    dc.SetPen(wxPen(kBarColour, pic.nLineWidth));
     dc.SetBrush(*wxTRANSPARENT_BRUSH);
     dc.DrawRectangle(pic.rcLineChart);
     if (pic.aptScores.size() > 1) {
-        dc.SetPen(wxPen(kLineColour, 1));
+        dc.SetPen(wxPen(kLineColour, pic.nLineWidth));
         dc.DrawLines(static_cast<int>(pic.aptScores.size()), pic.aptScores.data());
     }
     // Each game a dot; the newest in the last-solved green.
@@ -191,7 +196,8 @@ void CStatisticsChart::Paint(wxDC& dc) const
     for (std::size_t i = 0; i < pic.aptScores.size(); ++i) {
         const bool bNewest = i + 1 == pic.aptScores.size();
         dc.SetBrush(wxBrush(bNewest ? kLastSolvedColour : kLineColour));
-        dc.DrawRectangle(pic.aptScores[i].x - 1, pic.aptScores[i].y - 1, 3, 3);
+        const int r = pic.nDotRadius;
+        dc.DrawRectangle(pic.aptScores[i].x - r, pic.aptScores[i].y - r, 2 * r + 1, 2 * r + 1);
     }
 }
 

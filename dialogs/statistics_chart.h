@@ -49,6 +49,8 @@ struct CStatsPicture {
     CPaintedBar aBars[kTriesBuckets];
     wxRect rcLineChart;
     std::vector<wxPoint> aptScores;   // the last final scores, oldest first
+    int nLineWidth = 1;               // of the chart's frame and line
+    int nDotRadius = 1;               // a game's dot is 2r + 1 pixels square
 
     const CPaintedText* Text(int nId) const;
 };
