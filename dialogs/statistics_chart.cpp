@@ -8,6 +8,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
 #include "game/stats_report.h"
@@ -43,14 +44,31 @@ CStatisticsChart::CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc)
     Create(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE, "StatisticsChart");
     CreatePointSizeFont(m_fontFigure, "Tahoma", 14, true, false, false, false);
     CreatePointSizeFont(m_fontCaption, "Tahoma", 8.5, true, false, false, false);
+    m_pAccess = std::make_unique<CAccWindow>(*this, true);
+    m_pAccess->OnFirstUse([this] { BuildAccessible(); });
     SetStats(CWordStats());
     Bind(wxEVT_PAINT, &CStatisticsChart::OnPaint, this);
+}
+
+CStatisticsChart::~CStatisticsChart() = default;
+
+void CStatisticsChart::BuildAccessible()
+{
+    m_pAccess->SetRole(EAccRole::Grouping);
+    m_pAccess->SetName(L"Statistics figures");
+    for (const std::wstring& strLine : m_astrSpoken) {
+        m_apSpoken.push_back(std::make_unique<CAccObject>(EAccRole::Label, strLine));
+        m_pAccess->AddChild(*m_apSpoken.back());
+    }
 }
 
 void CStatisticsChart::SetStats(const CWordStats& stats)
 {
     m_stats = stats;
     m_astrSpoken = SpokenStatistics(stats);
+    // The lines keep their order, so each label only changes its words.
+    for (std::size_t i = 0; i < m_apSpoken.size() && i < m_astrSpoken.size(); ++i)
+        m_apSpoken[i]->SetName(m_astrSpoken[i]);
     Refresh(false);
 }
 

@@ -3,6 +3,7 @@
 // last final scores. Everything is placed from the fonts' own measurements, so it scales with them.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "store/game_stats.h"
 
 class wxDC;
+class CAccObject;
+class CAccWindow;
 
 // A text the chart paints, by what it shows.
 enum EStatsText : int {
@@ -62,6 +65,7 @@ public:
     static inline const wxColour kLineColour{0, 0, 255};
 
     CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc);
+    ~CStatisticsChart() override;
 
     void SetStats(const CWordStats& stats);
     const CWordStats& Stats() const { return m_stats; }
@@ -70,15 +74,17 @@ public:
     CStatsPicture Compose(wxDC& dc) const;
     void Paint(wxDC& dc) const;
 
-    // What a screen reader should say for the painted figures, one line each (the toolkit has no
-    // accessibility on GTK; the game's ATK objects take their words from here).
+    // What a screen reader says for the painted figures, one label each, kept up to date.
     const std::vector<std::wstring>& SpokenLines() const { return m_astrSpoken; }
 
 private:
     void OnPaint(wxPaintEvent& event);
+    void BuildAccessible();
 
     CWordStats m_stats;
     std::vector<std::wstring> m_astrSpoken;
+    std::unique_ptr<CAccWindow> m_pAccess;
+    std::vector<std::unique_ptr<CAccObject>> m_apSpoken;
     wxFont m_fontFigure;
     wxFont m_fontCaption;
 };

@@ -137,7 +137,7 @@ def main():
         shutil.copy(exe, work)
         with open(os.path.join(work, "Test.set"), "w", newline="") as f:
             f.write(SET_TEXT)
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"))
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
         env.pop("NO_AT_BRIDGE", None)
         pyatspi.Registry.registerEventListener(on_event, "object:announcement")
         game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)

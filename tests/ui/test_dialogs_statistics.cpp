@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/choice.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
@@ -126,6 +127,23 @@ int BarLength(const wxImage& shot, const CPaintedBar& bar, const wxColour& clr)
     return n;
 }
 
+// The names a screen reader reads for the painted figures: the chart's accessible children.
+std::vector<std::string> ReadAloud(CStatisticsChart& chart)
+{
+    std::vector<std::string> astr;
+    AtkObject* pChart = gtk_widget_get_accessible(static_cast<GtkWidget*>(chart.GetHandle()));
+    if (pChart == nullptr)
+        return astr;
+    astr.push_back(atk_object_get_name(pChart) ? atk_object_get_name(pChart) : "");
+    for (int i = 0; i < atk_object_get_n_accessible_children(pChart); ++i) {
+        AtkObject* pChild = atk_object_ref_accessible_child(pChart, i);
+        astr.push_back(pChild && atk_object_get_name(pChild) ? atk_object_get_name(pChild) : "");
+        if (pChild)
+            g_object_unref(pChild);
+    }
+    return astr;
+}
+
 std::string RunStatsCommand(const std::filesystem::path& dataHome, const std::string& strArgs)
 {
     const std::string strCmd = "XDG_DATA_HOME='" + dataHome.string() + "' '" +
@@ -203,6 +221,18 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         }
         EXPECT_EQ(nHighest, 28);
 
+        // A screen reader reads the same figures.
+        const std::vector<std::string> astrRead = ReadAloud(chart);
+        ASSERT_EQ(astrRead.size(), 1 + 4 + kTriesBuckets + 5u);
+        EXPECT_EQ(astrRead[0], "Statistics figures");
+        EXPECT_EQ(astrRead[1], "Words played 975");
+        EXPECT_EQ(astrRead[2], "Solved 72 percent");
+        EXPECT_EQ(astrRead[4], "Best streak 500");
+        EXPECT_EQ(astrRead[5 + 9], "10 tries: 60 words, the last solved word");
+        EXPECT_EQ(astrRead[5 + 14], "15+ tries: 100 words");
+        EXPECT_EQ(astrRead[20], "Median time to solve 0:50");
+        EXPECT_EQ(astrRead.back(), "Last five final scores 925 1100 975 1150 1025");
+
         // Another skill: nothing played there.
         auto* pSkill = wxDynamicCast(d.FindWindow(IDC_STATS_SKILL), wxChoice);
         ASSERT_NE(pSkill, nullptr);
@@ -215,6 +245,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         const CStatsPicture picOther = chart.Compose(dc);
         EXPECT_TRUE(ShowsText(shotOther, picOther.Text(StatsTextPlayed), "0", clrGround));
         EXPECT_TRUE(ShowsText(shotOther, picOther.Text(StatsTextMedianTime), "-", clrGround));
+        EXPECT_EQ(ReadAloud(chart)[1], "Words played 0") << "the labels follow the choice";
         d.EndModal(wxID_OK);
     });
     CStatisticsDlg dlg(file);
