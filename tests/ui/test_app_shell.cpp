@@ -165,7 +165,7 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     next.Then(PressGo);
     wxUIActionSimulator sim;
     sim.Char('n', wxMOD_CONTROL);
-    uitest::Pump(60);
+    uitest::Settle();
     EXPECT_TRUE(next.Done());
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANT");
     EXPECT_FALSE(m_pView->IsGameOver());

@@ -27,7 +27,7 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
     EXPECT_TRUE(flat(strNotice).Contains(flat((m_dirTemp / "registry.db").string()))) << strNotice;
 
     // The game keeps its full size below the bar.
-    uitest::Pump(100);
+    uitest::Settle();
     const int nBar = m_pFrame->GetClientSize().y - CVeltraneQuillornView::kClientHeight;
     EXPECT_GT(nBar, 10);
     EXPECT_EQ(m_pView->GetSize(), wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));

@@ -101,7 +101,7 @@ TEST(ColorDialog, ClickingSwatch2010ThenOkGivesItsComponents)
         wxUIActionSimulator sim;
         wxWindow* pSwatch = d.FindWindow(2010);
         sim.MouseMove(pSwatch->GetScreenRect().GetPosition() + wxPoint(8, 6));
-        Pump(30);
+        Settle();
         sim.MouseClick();
         auto& dlg = static_cast<CColorDlg&>(d);
         EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed == 128; }));
@@ -124,12 +124,12 @@ TEST(ColorDialog, DraggingASliderMovesThePreviewBeforeRelease)
         wxUIActionSimulator sim;
         // A press on the trough takes the thumb there and keeps dragging it.
         sim.MouseMove(rc.GetLeft() + rc.width / 4, rc.GetTop() + rc.height / 2);
-        Pump(30);
+        Settle();
         sim.MouseDown();
-        Pump(30);
+        Settle();
         sim.MouseMove(rc.GetLeft() + rc.width / 2, rc.GetTop() + rc.height / 2);
         WaitFor([&] { return dlg.m_nRed > 60; });
-        Pump(30);
+        Settle();
         const int nMid = dlg.m_nRed;
         EXPECT_GT(nMid, 60);
         EXPECT_LT(nMid, 200);
@@ -138,7 +138,7 @@ TEST(ColorDialog, DraggingASliderMovesThePreviewBeforeRelease)
         sim.MouseMove(rc.GetLeft() + rc.width * 3 / 4, rc.GetTop() + rc.height / 2);
         EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed > nMid; })) << "still following the pointer";
         sim.MouseUp();
-        Pump(30);
+        Settle();
         wxUIActionSimulator().Char(WXK_ESCAPE);
     });
     CColorDlg dlg;

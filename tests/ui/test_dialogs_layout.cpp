@@ -197,5 +197,5 @@ TEST(DialogLayout, WithoutAParentTheMainWindowOwnsAndCentresTheDialog)
     }
     wxTheApp->SetTopWindow(pOldTop);
     pFrame->Destroy();
-    Pump(30);
+    Settle();
 }

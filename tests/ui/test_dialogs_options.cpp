@@ -108,7 +108,7 @@ TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
             wxDynamicCast(d.FindWindow(IDC_SOUND), wxCheckBox)->SetValue(true);
             SetList(d)->SetStringSelection("Birds");
             d.FindWindow(IDC_SKILL_ADVANCED)->SetFocus();
-            Pump(30);
+            Settle();
             c.finish(d);
         });
         COptionsDlg dlg;

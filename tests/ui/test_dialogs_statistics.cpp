@@ -240,7 +240,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         wxCommandEvent choose(wxEVT_CHOICE, IDC_STATS_SKILL);
         choose.SetEventObject(pSkill);
         pSkill->GetEventHandler()->ProcessEvent(choose);
-        Pump(50);
+        Settle();
         const wxImage shotOther = CaptureClient(chart);
         const CStatsPicture picOther = chart.Compose(dc);
         EXPECT_TRUE(ShowsText(shotOther, picOther.Text(StatsTextPlayed), "0", clrGround));
@@ -281,7 +281,7 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
         auto& dlg = static_cast<CStatisticsDlg&>(d);
         const wxColour clrGround = d.GetBackgroundColour();
         auto shows = [&](const char* szPlayed) {
-            Pump(30);
+            Settle();
             wxClientDC dc(dlg.Chart());
             return ShowsText(CaptureClient(*dlg.Chart()), dlg.Chart()->Compose(dc).Text(StatsTextPlayed), szPlayed,
                              clrGround);
@@ -349,7 +349,7 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     wxUIActionSimulator sim;
     sim.Char('t', wxMOD_CONTROL);
     EXPECT_TRUE(WaitFor([&] { return script.Done(); }));
-    Pump(30);
+    Settle();
     m_pView->SetGameLog(nullptr);
 }
 
@@ -362,7 +362,7 @@ TEST_F(StatisticsCommand, ClosingTheWindowAbandonsTheWordInPlay)
     Type("bread\r");
     m_pFrame->Close(true);
     m_pFrame = nullptr;
-    Pump(50);
+    Settle();
     writer.Flush();
 
     CGameLog log(file);

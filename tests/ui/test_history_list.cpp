@@ -29,13 +29,13 @@ protected:
     void TearDown() override
     {
         m_pFrame->Destroy();
-        uitest::Pump(10);
+        uitest::Settle();
     }
     wxImage Screen()
     {
         m_pList->Refresh(false);
         m_pList->Update();
-        uitest::Pump(20);
+        uitest::Settle();
         return uitest::CaptureClient(*m_pList);
     }
     // Pixels of the row band and column span that are clearly coloured like rgb.

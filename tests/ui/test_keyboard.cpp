@@ -21,7 +21,7 @@ using uitest::CModalScript;
 void Key(int nKey, int nModifiers = wxMOD_NONE)
 {
     wxUIActionSimulator().Char(nKey, nModifiers);
-    uitest::Pump(30);
+    uitest::Settle();
 }
 
 const auto kEnter = [](wxDialog&) { Key(WXK_RETURN); };
@@ -155,7 +155,7 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
     }
     m_pFrame->Raise();
     m_pView->SetFocus();
-    uitest::Pump(30);
+    uitest::Settle();
 
     // Ctrl+Q is Exit.
     Key('q', wxMOD_CONTROL);
@@ -173,7 +173,7 @@ std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nRes
     script.Then([&](wxDialog& d) {
         uitest::WaitFor([&] { return wxWindow::FindFocus() != nullptr && d.IsDescendant(wxWindow::FindFocus()); });
         if (!strShot.empty()) {
-            uitest::Pump(100);
+            uitest::Settle();
             EXPECT_TRUE(uitest::SaveShot(uitest::CaptureClient(d), strShot));
         }
         for (int i = 0; i <= nTabs; ++i) {

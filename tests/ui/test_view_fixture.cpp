@@ -40,7 +40,7 @@ void CGameWindowTest::TearDown()
 {
     if (m_pFrame != nullptr) {
         m_pFrame->Destroy();
-        uitest::Pump(20);
+        uitest::Settle();
     }
     wxEvtHandler::RemoveFilter(&m_clock);
     m_pProfile.reset();
@@ -69,7 +69,7 @@ void CGameWindowTest::Open(uitest::CModalScript& script)
     m_pFrame->Raise();
     uitest::WaitShown(*m_pFrame);
     m_pView->SetFocus();
-    uitest::Pump(30);
+    uitest::Settle();
     EXPECT_TRUE(script.Done()) << "some answers were not asked for";
 }
 
@@ -98,7 +98,7 @@ wxImage CGameWindowTest::OnScreen(wxWindow& window)
 {
     window.Refresh(false);
     window.Update();
-    uitest::Pump(30);
+    uitest::Settle();
     return uitest::CaptureClient(window);
 }
 
@@ -125,18 +125,17 @@ void CGameWindowTest::Type(const std::string& strKeys)
     wxUIActionSimulator sim;
     for (const char c : strKeys) {
         sim.Char(c == '\r' ? int{WXK_RETURN} : c == '\b' ? int{WXK_BACK} : int{c});
-        uitest::Pump(15);
+        uitest::Settle();
     }
-    uitest::Pump(30);
 }
 
 void CGameWindowTest::ClickAt(wxWindow& window, const wxPoint& ptClient)
 {
     wxUIActionSimulator sim;
     sim.MouseMove(window.ClientToScreen(ptClient));
-    uitest::Pump(20);
+    uitest::Settle();
     sim.MouseClick();
-    uitest::Pump(40);
+    uitest::Settle();
 }
 
 void CGameWindowTest::Command(int nCommandId)
@@ -144,7 +143,7 @@ void CGameWindowTest::Command(int nCommandId)
     wxCommandEvent event(wxEVT_MENU, WxIdFromCommand(nCommandId));
     event.SetEventObject(m_pFrame);
     m_pFrame->GetEventHandler()->ProcessEvent(event);
-    uitest::Pump(20);
+    uitest::Settle();
 }
 
 void CGameWindowTest::Shot(const wxImage& image, const std::string& strName)

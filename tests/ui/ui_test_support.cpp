@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include <gdk/gdk.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
@@ -17,14 +18,16 @@
 
 namespace uitest {
 
-void Pump(int nMs)
+void Settle()
 {
+    // A round trip to the server first: what it made of earlier requests is then queued here.
+    // Handling that may ask for more (a click's focus change, a paint), hence the loop.
     wxStopWatch watch;
     do {
+        gdk_display_sync(gdk_display_get_default());
         if (wxTheApp != nullptr)
             wxTheApp->Yield(true);
-        wxMilliSleep(5);
-    } while (watch.Time() < nMs);
+    } while (gdk_events_pending() && watch.Time() < 2000);
 }
 
 bool WaitFor(const std::function<bool()>& condition, int nMs)
@@ -33,7 +36,8 @@ bool WaitFor(const std::function<bool()>& condition, int nMs)
     while (!condition()) {
         if (watch.Time() >= nMs)
             return false;
-        Pump(10);
+        Settle();
+        wxMilliSleep(2);
     }
     return true;
 }
@@ -42,11 +46,10 @@ void WaitShown(wxWindow& window)
 {
     wxStopWatch watch;
     while (!window.IsShownOnScreen() && watch.Time() < 1000)
-        Pump(10);
-    // Mapping, the first expose and GTK's frame clock take a few turns of the loop.
+        Settle();
     window.Refresh();
     window.Update();
-    Pump(250);
+    Settle();
 }
 
 CModalScript::CModalScript()

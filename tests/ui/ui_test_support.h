@@ -17,14 +17,15 @@ class wxDC;
 
 namespace uitest {
 
-// Lets pending events and repaints through for about nMs milliseconds.
-void Pump(int nMs = 30);
+// Waits until the display server has dealt with everything asked of it so far (simulated keys and
+// clicks, mapping, repaints) and the events that came of it have been handled.
+void Settle();
 
 // Lets events through until the condition holds or nMs pass; whether it came to hold. Simulated
 // input arrives through the display server, so a loaded machine may need a while.
 bool WaitFor(const std::function<bool()>& condition, int nMs = 3000);
 
-// Waits (up to a second) until the window is on screen, then lets it paint.
+// Waits (up to a second) until the window is on screen and has painted.
 void WaitShown(wxWindow& window);
 
 // Answers the modal dialogs opened while it lives, in order. A dialog action runs once the dialog
