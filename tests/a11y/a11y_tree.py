@@ -256,5 +256,23 @@ def run(game):
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, title) is None, 5), f"Escape closes {title}")
 
+    # Level 2 solved and not continued: the score is a record, and Player Name asks for a name.
+    view.queryComponent().grabFocus()
+    pump(0.2)
+    type_text("plant\r")
+    box = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_ALERT), depth=2), 5)
+    if check(box is not None, "the second word is solved"):
+        key(RETURN)
+        check(wait_for(lambda: dialog_named(app, "Level"), 5) is not None, "Level asks again")
+        key(ESCAPE)
+        name = wait_for(lambda: dialog_named(app, "Player Name"), 5)
+        if check(name is not None, "Player Name has the dialog role"):
+            field = find(name, lambda o: role(o, pyatspi.ROLE_TEXT) or role(o, pyatspi.ROLE_ENTRY))
+            check(field is not None and field.name == "Enter your name", f"the name field is named ({field and field.name})")
+            check(field is not None and wait_for(lambda: has_state(field, pyatspi.STATE_FOCUSED), 5), "the name field has the first focus")
+            check("You are best player in this level" in labels(name), f"the message is read: {labels(name)}")
+            key(ESCAPE)
+            check(wait_for(lambda: dialog_named(app, "Player Name") is None, 5), "Escape cancels Player Name")
+
 if __name__ == "__main__":
     sys.exit(main())
