@@ -3,10 +3,25 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-./scripts/install-deps.sh
+# --sanitize: the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer in a
+# folder of their own (clang when present, which also builds and briefly runs the fuzzers).
+build=build
+cmake_args=()
+if [ "${1:-}" = "--sanitize" ]; then
+  shift
+  ./scripts/install-deps.sh --sanitize
+  build=build-asan
+  cmake_args=(-DVQ_SANITIZE=ON)
+  command -v clang++ >/dev/null && cmake_args+=(-DCMAKE_CXX_COMPILER=clang++ -DVQ_FUZZ=ON)
+  export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
+  export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
+  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+else
+  ./scripts/install-deps.sh
+fi
 ./scripts/check-includes.sh
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build build -j2
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cmake_args[@]}" >/dev/null
+cmake --build "$build" -j2
 
 # Window tests need a display of their own: a private Xvfb keeps them off the player's screen and
 # gives every run the same 96-dpi, 24-bit picture.
@@ -32,4 +47,16 @@ export XDG_CONFIG_HOME="$config_dir"
 export XDG_DATA_HOME="$config_dir/data"   # nor their game log
 export NO_AT_BRIDGE=1
 
-ctest --test-dir build --output-on-failure -j2 "$@"
+ctest --test-dir "$build" --output-on-failure -j2 "$@"
+
+# Each fuzzer for a fixed number of runs from its committed seeds; README says how to run longer.
+for fuzzer in "$build"/bin/fuzz_*; do
+  [ -x "$fuzzer" ] || continue
+  name="$(basename "$fuzzer")"
+  corpus="$(mktemp -d)"
+  cp -r "fuzz/corpus/${name#fuzz_}/." "$corpus/"
+  runs=20000
+  [ "$name" = fuzz_registry ] && runs=2000  # each run opens, checks and writes a database file
+  "$fuzzer" -runs="$runs" -seed=1 "$corpus" 2>&1 | tail -n 2
+  rm -rf "$corpus"
+done

@@ -79,9 +79,9 @@ void CBestScoresDlg::InitialiseDialog()
     CRecordStore records(Profile());
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
-        if (auto* pName = wxDynamicCast(FindWindow(row.nNameId), wxStaticText))
+        if (auto* pName = dynamic_cast<wxStaticText*>(FindWindow(row.nNameId)))
             pName->SetLabelText(wxString(record.strName));
-        if (auto* pScore = wxDynamicCast(FindWindow(row.nScoreId), wxStaticText))
+        if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))
             pScore->SetLabelText(ScoreText(record.nNumber));
     }
 }
@@ -91,7 +91,7 @@ void CBestScoresDlg::OnReset()
     CRecordStore(Profile()).ResetAll();
     for (const CBestScoreRow& row : kBestScoreRows) {
         for (int nId : {row.nNameId, row.nScoreId})
-            if (auto* pText = wxDynamicCast(FindWindow(nId), wxStaticText))
+            if (auto* pText = dynamic_cast<wxStaticText*>(FindWindow(nId)))
                 pText->SetLabelText(wxString());
     }
 }

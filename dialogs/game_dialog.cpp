@@ -110,7 +110,7 @@ void CGameDialog::WidenCutOffTexts()
                 continue;
             const wxRect rcOther = pOther->GetRect();
             // A group box may frame the control, but not cut across it.
-            if (wxDynamicCast(pOther, wxStaticBox) != nullptr && rcOther.Contains(pSelf->GetRect()) &&
+            if (dynamic_cast<wxStaticBox*>(pOther) != nullptr && rcOther.Contains(pSelf->GetRect()) &&
                 rcOther.Contains(rc))
                 continue;
             if (rcOther.Intersects(rc))
@@ -119,8 +119,8 @@ void CGameDialog::WidenCutOffTexts()
         return true;
     };
     for (wxWindow* pChild : GetChildren()) {
-        const bool bText = wxDynamicCast(pChild, wxStaticText) != nullptr && !pChild->HasFlag(wxST_ELLIPSIZE_END);
-        const bool bMark = wxDynamicCast(pChild, wxCheckBox) != nullptr || wxDynamicCast(pChild, wxRadioButton) != nullptr;
+        const bool bText = dynamic_cast<wxStaticText*>(pChild) != nullptr && !pChild->HasFlag(wxST_ELLIPSIZE_END);
+        const bool bMark = dynamic_cast<wxCheckBox*>(pChild) != nullptr || dynamic_cast<wxRadioButton*>(pChild) != nullptr;
         if (!bText && !bMark)
             continue;
         const wxRect rc = pChild->GetRect();
@@ -212,8 +212,8 @@ void CGameDialog::OnCharHook(wxKeyEvent& event)
     if (nKey == WXK_RETURN || nKey == WXK_NUMPAD_ENTER) {
         // A focused push button takes Enter itself; elsewhere Enter presses the default button.
         wxWindow* pFocus = FindFocus();
-        if (pFocus == nullptr || wxDynamicCast(pFocus, wxButton) == nullptr) {
-            if (auto* pDefault = wxDynamicCast(GetDefaultItem(), wxButton)) {
+        if (pFocus == nullptr || dynamic_cast<wxButton*>(pFocus) == nullptr) {
+            if (auto* pDefault = dynamic_cast<wxButton*>(GetDefaultItem())) {
                 wxCommandEvent click(wxEVT_BUTTON, pDefault->GetId());
                 click.SetEventObject(pDefault);
                 pDefault->GetEventHandler()->ProcessEvent(click);

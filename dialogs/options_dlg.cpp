@@ -70,9 +70,9 @@ void COptionsDlg::CreateControls()
 bool COptionsDlg::TransferDataToWindow()
 {
     if (IsValidSkill(m_nSkill))
-        if (auto* pRadio = wxDynamicCast(FindWindow(kSkillIds[m_nSkill]), wxRadioButton))
+        if (auto* pRadio = dynamic_cast<wxRadioButton*>(FindWindow(kSkillIds[m_nSkill])))
             pRadio->SetValue(true);
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox))
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
         pCheck->SetValue(m_bTimeTrial);
     // Selects the first entry beginning with the name, ignoring case, when the list has any.
     const wxString strSet(m_strSet);
@@ -82,7 +82,7 @@ bool COptionsDlg::TransferDataToWindow()
             break;
         }
     }
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox))
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
         pCheck->SetValue(m_bSound);
     return true;
 }
@@ -91,13 +91,13 @@ bool COptionsDlg::TransferDataFromWindow()
 {
     m_nSkill = -1;
     for (int i = 0; i < 3; ++i)
-        if (auto* pRadio = wxDynamicCast(FindWindow(kSkillIds[i]), wxRadioButton); pRadio && pRadio->GetValue())
+        if (auto* pRadio = dynamic_cast<wxRadioButton*>(FindWindow(kSkillIds[i])); pRadio && pRadio->GetValue())
             m_nSkill = i;
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox))
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
         m_bTimeTrial = pCheck->GetValue();
     const int nSel = m_comboSet->GetSelection();
     m_strSet = nSel == wxNOT_FOUND ? std::wstring() : m_comboSet->GetString(static_cast<unsigned>(nSel)).ToStdWstring();
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox))
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
         m_bSound = pCheck->GetValue();
     return true;
 }
@@ -126,9 +126,9 @@ void COptionsDlg::InitialiseDialog()
             nSelect = static_cast<int>(i);
     }
     m_comboSet->SetSelection(nSelect);
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_SOUND), wxCheckBox); pCheck && m_bSound)
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)); pCheck && m_bSound)
         pCheck->SetValue(true);
-    if (auto* pCheck = wxDynamicCast(FindWindow(IDC_TIME_TRIAL), wxCheckBox); pCheck && m_bTimeTrial)
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)); pCheck && m_bTimeTrial)
         pCheck->SetValue(true);
 
     const wxRect rcButton = FindWindow(IDC_BACKGROUND_COLOR)->GetRect();

@@ -41,9 +41,9 @@ void CPlayerNameDlg::CreateControls()
 
 bool CPlayerNameDlg::TransferDataToWindow()
 {
-    if (auto* pName = wxDynamicCast(FindWindow(IDC_PLAYER_NAME), wxTextCtrl))
+    if (auto* pName = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_PLAYER_NAME)))
         pName->ChangeValue(wxString(m_strName));
-    if (auto* pMessage = wxDynamicCast(FindWindow(IDC_PLAYER_MESSAGE), wxStaticText)) {
+    if (auto* pMessage = dynamic_cast<wxStaticText*>(FindWindow(IDC_PLAYER_MESSAGE))) {
         // Taken as text: an ampersand in a message is shown, not read as a mnemonic.
         pMessage->SetLabelText(wxString(m_strMessage));
         pMessage->Wrap(pMessage->GetSize().x);
@@ -53,7 +53,7 @@ bool CPlayerNameDlg::TransferDataToWindow()
 
 bool CPlayerNameDlg::TransferDataFromWindow()
 {
-    if (auto* pName = wxDynamicCast(FindWindow(IDC_PLAYER_NAME), wxTextCtrl))
+    if (auto* pName = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_PLAYER_NAME)))
         m_strName = pName->GetValue().ToStdWstring();
     return true;
 }

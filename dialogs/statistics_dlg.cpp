@@ -63,7 +63,7 @@ void CStatisticsDlg::InitialiseDialog()
     for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
         StyleBlue(FindWindow(nId));
 
-    if (auto* pSkill = wxDynamicCast(FindWindow(IDC_STATS_SKILL), wxChoice))
+    if (auto* pSkill = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SKILL)))
         pSkill->SetSelection(IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner);
     m_log.OpenForReading(kReadBusyMs);
     FillSetChoice();
@@ -72,7 +72,7 @@ void CStatisticsDlg::InitialiseDialog()
 
 void CStatisticsDlg::FillSetChoice()
 {
-    auto* pSet = wxDynamicCast(FindWindow(IDC_STATS_SET), wxChoice);
+    auto* pSet = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SET));
     if (pSet == nullptr)
         return;
     pSet->Clear();
@@ -88,8 +88,8 @@ void CStatisticsDlg::FillSetChoice()
 
 void CStatisticsDlg::Reload()
 {
-    auto* pSkill = wxDynamicCast(FindWindow(IDC_STATS_SKILL), wxChoice);
-    auto* pSet = wxDynamicCast(FindWindow(IDC_STATS_SET), wxChoice);
+    auto* pSkill = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SKILL));
+    auto* pSet = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SET));
     if (pSkill == nullptr || pSet == nullptr || m_pChart == nullptr)
         return;
     m_nSkill = std::max(0, pSkill->GetSelection());
@@ -104,7 +104,7 @@ void CStatisticsDlg::Reload()
     else if (m_log.State() == CGameLog::EState::Absent)
         strState = "No words played yet.";
     m_pChart->SetStats(stats);
-    if (auto* pState = wxDynamicCast(FindWindow(IDC_STATS_STATE), wxStaticText))
+    if (auto* pState = dynamic_cast<wxStaticText*>(FindWindow(IDC_STATS_STATE)))
         pState->SetLabelText(strState);
     if (wxWindow* pClear = FindWindow(IDC_STATS_CLEAR))
         pClear->Enable(m_log.State() != CGameLog::EState::Absent && m_log.State() != CGameLog::EState::Closed);

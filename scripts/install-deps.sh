@@ -12,6 +12,8 @@ packages=(
   wamerican-small
   libgtk-3-dev dbus-bin at-spi2-core python3-pyatspi
 )
+# The sanitizer build prefers clang, whose runtime also carries libFuzzer.
+[ "${1:-}" = "--sanitize" ] && packages+=(clang libclang-rt-dev)
 [ "${1:-}" = "--runtime" ] && packages=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 xdg-utils fonts-wine fonts-liberation2)
 
 missing=()

@@ -34,7 +34,7 @@ TEST(AboutBox, ProductLinesAreBlueSemiBoldElevenPointTheRestKeepTheDialogFont)
         };
         const wxFont fontDialog = d.GetFont();
         for (const auto& line : aLines) {
-            auto* pText = wxDynamicCast(d.FindWindow(line.nId), wxStaticText);
+            auto* pText = dynamic_cast<wxStaticText*>(d.FindWindow(line.nId));
             ASSERT_NE(pText, nullptr) << line.nId;
             if (line.pszText != nullptr)
                 EXPECT_EQ(pText->GetLabelText(), line.pszText);
@@ -51,7 +51,7 @@ TEST(AboutBox, ProductLinesAreBlueSemiBoldElevenPointTheRestKeepTheDialogFont)
         }
         std::set<int> anBitmaps;
         for (wxWindow* pChild : d.GetChildren())
-            if (auto* pPicture = wxDynamicCast(pChild, wxStaticBitmap))
+            if (auto* pPicture = dynamic_cast<wxStaticBitmap*>(pChild))
                 anBitmaps.insert(pPicture->GetBitmap().GetWidth() * 100 + pPicture->GetBitmap().GetHeight());
         EXPECT_EQ(anBitmaps, std::set<int>{3232}) << "one 32 x 32 emblem";
         wxUIActionSimulator().Char(WXK_RETURN);

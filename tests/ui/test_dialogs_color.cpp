@@ -20,7 +20,7 @@ struct CComponents {
 
 CComponents SliderValues(wxDialog& d)
 {
-    auto value = [&](int nId) { return wxDynamicCast(d.FindWindow(nId), wxSlider)->GetValue(); };
+    auto value = [&](int nId) { return dynamic_cast<wxSlider*>(d.FindWindow(nId))->GetValue(); };
     return {value(IDC_SLIDER_RED), value(IDC_SLIDER_GREEN), value(IDC_SLIDER_BLUE)};
 }
 

@@ -16,7 +16,7 @@ namespace {
 
 wxTextCtrl* NameField(wxDialog& d)
 {
-    return wxDynamicCast(d.FindWindow(IDC_PLAYER_NAME), wxTextCtrl);
+    return dynamic_cast<wxTextCtrl*>(d.FindWindow(IDC_PLAYER_NAME));
 }
 
 }  // namespace
@@ -83,7 +83,7 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
     for (const auto& c : aCases) {
         CModalScript script;
         script.Then([&](wxDialog& d) {
-            auto* pMessage = wxDynamicCast(d.FindWindow(IDC_PLAYER_MESSAGE), wxStaticText);
+            auto* pMessage = dynamic_cast<wxStaticText*>(d.FindWindow(IDC_PLAYER_MESSAGE));
             ASSERT_NE(pMessage, nullptr);
             wxString strShown = pMessage->GetLabelText();
             strShown.Replace("\n", " ");

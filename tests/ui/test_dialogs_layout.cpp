@@ -53,7 +53,7 @@ std::vector<std::string> FindLayoutProblems(wxDialog& dlg)
         if (!rcClient.Contains(rc))
             astrProblems.push_back(Describe(pChild) + " leaves the client area");
         // A text that is neither ellipsised nor wrapped must fit its control.
-        if (auto* pText = wxDynamicCast(pChild, wxStaticText); pText && !pText->HasFlag(wxST_ELLIPSIZE_END) &&
+        if (auto* pText = dynamic_cast<wxStaticText*>(pChild); pText && !pText->HasFlag(wxST_ELLIPSIZE_END) &&
                                                                !pText->GetLabelText().Contains("\n")) {
             const wxSize sizeBest = pText->GetBestSize();
             if (sizeBest.x > rc.width || sizeBest.y > rc.height + 1)
@@ -61,7 +61,7 @@ std::vector<std::string> FindLayoutProblems(wxDialog& dlg)
                                        std::to_string(sizeBest.y) + ", has " + std::to_string(rc.width) + "x" +
                                        std::to_string(rc.height));
         }
-        if (wxDynamicCast(pChild, wxCheckBox) || wxDynamicCast(pChild, wxRadioButton)) {
+        if (dynamic_cast<wxCheckBox*>(pChild) || dynamic_cast<wxRadioButton*>(pChild)) {
             if (pChild->GetBestSize().x > rc.width)
                 astrProblems.push_back(Describe(pChild) + " is cut off");
         }
@@ -70,8 +70,8 @@ std::vector<std::string> FindLayoutProblems(wxDialog& dlg)
         for (std::size_t j = i + 1; j < apControls.size(); ++j) {
             wxWindow* pA = apControls[i];
             wxWindow* pB = apControls[j];
-            const bool bBoxA = wxDynamicCast(pA, wxStaticBox) != nullptr;
-            const bool bBoxB = wxDynamicCast(pB, wxStaticBox) != nullptr;
+            const bool bBoxA = dynamic_cast<wxStaticBox*>(pA) != nullptr;
+            const bool bBoxB = dynamic_cast<wxStaticBox*>(pB) != nullptr;
             if (bBoxA || bBoxB) {
                 // A control is either inside the box's frame or clear of it.
                 const wxRect rcBox = bBoxA ? pA->GetRect() : pB->GetRect();
@@ -103,7 +103,7 @@ std::vector<int> TabOrder(wxDialog& dlg)
     for (wxWindow* pChild : dlg.GetChildren()) {
         if (!pChild->IsShown() || !pChild->AcceptsFocusFromKeyboard())
             continue;
-        if (auto* pRadio = wxDynamicCast(pChild, wxRadioButton)) {
+        if (auto* pRadio = dynamic_cast<wxRadioButton*>(pChild)) {
             if (bInRadioGroup && !pRadio->HasFlag(wxRB_GROUP))
                 continue;
             bInRadioGroup = true;

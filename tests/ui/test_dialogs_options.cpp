@@ -29,13 +29,13 @@ struct CSetFolder {
 
 wxChoice* SetList(wxDialog& d)
 {
-    return wxDynamicCast(d.FindWindow(IDC_GAME_SET), wxChoice);
+    return dynamic_cast<wxChoice*>(d.FindWindow(IDC_GAME_SET));
 }
 bool Checked(wxDialog& d, int nId)
 {
-    if (auto* pCheck = wxDynamicCast(d.FindWindow(nId), wxCheckBox))
+    if (auto* pCheck = dynamic_cast<wxCheckBox*>(d.FindWindow(nId)))
         return pCheck->GetValue();
-    return wxDynamicCast(d.FindWindow(nId), wxRadioButton)->GetValue();
+    return dynamic_cast<wxRadioButton*>(d.FindWindow(nId))->GetValue();
 }
 
 }  // namespace
@@ -103,9 +103,9 @@ TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
     for (const auto& c : aCases) {
         CModalScript script;
         script.Then([&](wxDialog& d) {
-            wxDynamicCast(d.FindWindow(IDC_SKILL_ADVANCED), wxRadioButton)->SetValue(true);
-            wxDynamicCast(d.FindWindow(IDC_TIME_TRIAL), wxCheckBox)->SetValue(false);
-            wxDynamicCast(d.FindWindow(IDC_SOUND), wxCheckBox)->SetValue(true);
+            dynamic_cast<wxRadioButton*>(d.FindWindow(IDC_SKILL_ADVANCED))->SetValue(true);
+            dynamic_cast<wxCheckBox*>(d.FindWindow(IDC_TIME_TRIAL))->SetValue(false);
+            dynamic_cast<wxCheckBox*>(d.FindWindow(IDC_SOUND))->SetValue(true);
             SetList(d)->SetStringSelection("Birds");
             d.FindWindow(IDC_SKILL_ADVANCED)->SetFocus();
             Settle();

@@ -26,7 +26,7 @@ struct CPreparedStore {
 
 wxString TextOf(wxDialog& d, int nId)
 {
-    auto* pText = wxDynamicCast(d.FindWindow(nId), wxStaticText);
+    auto* pText = dynamic_cast<wxStaticText*>(d.FindWindow(nId));
     return pText != nullptr ? pText->GetLabelText() : wxString("<missing>");
 }
 

@@ -234,7 +234,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         EXPECT_EQ(astrRead.back(), "Last five final scores 925 1100 975 1150 1025");
 
         // Another skill: nothing played there.
-        auto* pSkill = wxDynamicCast(d.FindWindow(IDC_STATS_SKILL), wxChoice);
+        auto* pSkill = dynamic_cast<wxChoice*>(d.FindWindow(IDC_STATS_SKILL));
         ASSERT_NE(pSkill, nullptr);
         pSkill->SetSelection(SkillIntermediate);
         wxCommandEvent choose(wxEVT_CHOICE, IDC_STATS_SKILL);
