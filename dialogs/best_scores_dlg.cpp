@@ -5,6 +5,7 @@
 #include <wx/stattext.h>
 
 #include "dialogs/dialog_look.h"
+#include "dialogs/fit_text.h"
 #include "platform/profile.h"
 #include "store/record_store.h"
 
@@ -80,7 +81,7 @@ void CBestScoresDlg::InitialiseDialog()
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
         if (auto* pName = dynamic_cast<wxStaticText*>(FindWindow(row.nNameId)))
-            pName->SetLabelText(wxString(record.strName));
+            pName->SetLabelText(FitWithEllipsis(*pName, wxString(record.strName), pName->GetClientSize().x));
         if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))
             pScore->SetLabelText(ScoreText(record.nNumber));
     }

@@ -15,7 +15,7 @@ void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 {
     out << szHeading << '\n';
     for (std::wstring_view strWord : words)
-        out << EncodeUtf8(strWord) << '\n';
+        out << EncodeUtf8Escaped(strWord) << '\n';
 }
 
 // 0 when every skill has words, 1 when some list is empty, 2 when the file cannot be read.
@@ -25,15 +25,16 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
     std::vector<CIgnoredLine> aIgnored;
     CWordLists lists;
     if (!ReadWordSetFile(file, lists, [&](const CIgnoredLine& line) { aIgnored.push_back(line); })) {
-        err << "veltrane-quillorn: cannot read " << strFile << '\n';
+        err << "veltrane-quillorn: cannot read " << EncodeUtf8Escaped(DecodeBytes(strFile)) << '\n';
         return 2;
     }
-    out << "set: " << EncodeUtf8(SetNameFromFileName(file.filename())) << '\n';
+    // Names and words are shown escaped: a newline or a NUL in them must not forge or cut a line.
+    out << "set: " << EncodeUtf8Escaped(SetNameFromFileName(file.filename())) << '\n';
     out << "Beginner: " << lists.m_wordsBeginner.size() << " words\n";
     out << "Intermediate: " << lists.m_wordsIntermediate.size() << " words\n";
     out << "Advanced: " << lists.m_wordsAdvanced.size() << " words\n";
     for (const CIgnoredLine& line : aIgnored)
-        out << "line " << line.nLine << ": " << EncodeUtf8(line.strReason) << '\n';
+        out << "line " << line.nLine << ": " << EncodeUtf8Escaped(line.strReason) << '\n';
     if (bWords) {
         PrintList(out, "[Beginner]", lists.m_wordsBeginner);
         PrintList(out, "[Intermediate]", lists.m_wordsIntermediate);

@@ -2,6 +2,7 @@
 #include "platform/text.h"
 
 #include <clocale>
+#include <cstdio>
 #include <cwctype>
 #include <locale.h>
 
@@ -155,4 +156,35 @@ std::wstring ToUpper(std::wstring_view text)
     for (wchar_t& c : upper)
         c = ToUpperChar(c);
     return upper;
+}
+
+std::string EncodeUtf8Escaped(std::wstring_view text)
+{
+    std::string out;
+    out.reserve(text.size());
+    std::size_t nPlain = 0;
+    auto flush = [&](std::size_t nEnd) {
+        out += EncodeUtf8(text.substr(nPlain, nEnd - nPlain));
+    };
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const wchar_t c = text[i];
+        const bool bControl = c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
+        if (!bControl && c != L'\\')
+            continue;
+        flush(i);
+        nPlain = i + 1;
+        switch (c) {
+        case L'\n': out += "\\n"; break;
+        case L'\r': out += "\\r"; break;
+        case L'\t': out += "\\t"; break;
+        case L'\\': out += "\\\\"; break;
+        default: {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, c < 0x80 ? "\\x%02x" : "\\u%04x", static_cast<unsigned>(c));
+            out += hex;
+        }
+        }
+    }
+    flush(text.size());
+    return out;
 }

@@ -8,6 +8,9 @@
 // value (never sign-extended).
 std::wstring DecodeBytes(std::string_view bytes);
 std::string EncodeUtf8(std::wstring_view text);
+// UTF-8 for a terminal: control characters written as escapes (\n, \t, \x00, \u0085) and a
+// backslash doubled, so a line of output is one line and says what the text holds.
+std::string EncodeUtf8Escaped(std::wstring_view text);
 
 // Letter test and upper-casing over all of Unicode, independent of the process locale.
 bool IsLetter(wchar_t c);

@@ -103,3 +103,22 @@ TEST(SetChecker, NonAsciiWordsAreCountedInCharactersAndPrintedAsUtf8)
     EXPECT_NE(r.strOut.find("line 3: wrong length for <BEGINNER>: 4\n"), std::string::npos);
     EXPECT_NE(r.strOut.find("[Beginner]\n\xC3\x89\x43OLE\n"), std::string::npos);
 }
+
+TEST(SetChecker, ControlCharactersInNamesAndWordsAreEscapedSoEachLineStaysOneLine)
+{
+    CTempDir dir;
+    // A set named with a newline, words holding NUL, ESC, DEL, a C1 control and a backslash.
+    const std::string bytes = "<BEGINNER>\n" + std::string("ab\0de\n", 6) + "\x1b[31m\nx\x7Fy\\z\n\xC2\x85" "abcd\n";
+    const std::string file = dir.Write("new\nline.set", bytes).string();
+    const CRun r = Check({"--words", file});
+    EXPECT_NE(r.strOut.find("set: new\\nline\n"), std::string::npos) << r.strOut;
+    EXPECT_NE(r.strOut.find("\nAB\\x00DE\n"), std::string::npos) << r.strOut;
+    EXPECT_NE(r.strOut.find("\n\\x1b[31M\n"), std::string::npos) << r.strOut;
+    EXPECT_NE(r.strOut.find("\nX\\x7fY\\\\Z\n"), std::string::npos) << r.strOut;
+    EXPECT_NE(r.strOut.find("\n\\u0085ABCD\n"), std::string::npos) << r.strOut;
+    EXPECT_EQ(r.strOut.find('\0'), std::string::npos);
+    EXPECT_EQ(r.strOut.find('\x1b'), std::string::npos);
+
+    const CRun missing = Check({(dir.Path() / "gone\tset.set").string()});
+    EXPECT_NE(missing.strErr.find("gone\\tset.set"), std::string::npos) << missing.strErr;
+}
