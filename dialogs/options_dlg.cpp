@@ -3,8 +3,8 @@
 
 #include <wx/button.h>
 #include <wx/checkbox.h>
-#include <wx/choice.h>
 #include <wx/msgdlg.h>
+#include <wx/odcombo.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -50,7 +50,10 @@ void COptionsDlg::CreateControls()
     // A drop-down list: the template's 68 units include the open list. Closed, the box gets the
     // room above the skill group and no more.
     const wxRect rcCombo = at(3, 26, 129, 17);
-    m_comboSet = new wxChoice(this, IDC_GAME_SET, rcCombo.GetPosition(), rcCombo.GetSize());
+    // The list draws only the rows in view: the toolkit's own drop-down measures every name, which
+    // froze the game for a minute with ten thousand sets.
+    m_comboSet = new wxOwnerDrawnComboBox(this, IDC_GAME_SET, wxEmptyString, rcCombo.GetPosition(), rcCombo.GetSize(), 0,
+                                          nullptr, wxCB_READONLY);
     place(new wxCheckBox(this, IDC_TIME_TRIAL, "Time Trial"), at(76, 55, 50, 10));
     place(new wxCheckBox(this, IDC_SOUND, "Sound"), at(76, 71, 37, 10));
     const wxRect rcHeader = at(4, 2, 52, 8);
@@ -119,12 +122,15 @@ void COptionsDlg::InitialiseDialog()
     }
     m_comboSet->Clear();
     int nSelect = 0;
+    wxArrayString astrItems;
+    astrItems.reserve(astrSets.size());
     for (std::size_t i = 0; i < astrSets.size(); ++i) {
-        m_comboSet->Append(wxString(astrSets[i]));
+        astrItems.push_back(wxString(astrSets[i]));
         // A later match wins, as the list is read.
-        if (wxString(astrSets[i]).CmpNoCase(wxString(m_strSet)) == 0)
+        if (astrItems.back().CmpNoCase(wxString(m_strSet)) == 0)
             nSelect = static_cast<int>(i);
     }
+    m_comboSet->Append(astrItems);
     m_comboSet->SetSelection(nSelect);
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)); pCheck && m_bSound)
         pCheck->SetValue(true);

@@ -9,7 +9,7 @@
 #include "dialogs/game_dialog.h"
 #include "game/types.h"
 
-class wxChoice;
+class wxOwnerDrawnComboBox;
 
 constexpr int IDD_OPTIONS = 130;
 constexpr int IDC_SKILL_BEGINNER = 1002;
@@ -31,7 +31,7 @@ public:
     std::wstring m_strSet;
     bool m_bSound = false;
     COLORREF m_clrBackground = kDefaultBackground;
-    wxChoice* m_comboSet = nullptr;
+    wxOwnerDrawnComboBox* m_comboSet = nullptr;
     CColorSwatch m_swatch;
     wxFont m_fontTitle;
 

@@ -50,10 +50,15 @@ std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::pa
         // A name that is only the ending (".set") names nothing.
         if (name.size() <= suffix.size() || !EndsWithNoCase(name, suffix))
             continue;
-        // Links are followed: a link to a set counts, a dangling one and anything not a regular file do not.
-        struct stat st {};
-        if (fstatat(dirFd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
-            continue;
+        // Links are followed: a link to a set counts, a dangling one and anything not a regular file do
+        // not. The directory already says what most entries are; only the rest cost a stat.
+        if (entry->d_type != DT_REG) {
+            struct stat st {};
+            if (entry->d_type != DT_LNK && entry->d_type != DT_UNKNOWN)
+                continue;
+            if (fstatat(dirFd, entry->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+                continue;
+        }
         aFound.emplace_back(std::string(name));
     }
     closedir(d);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
+#include <wx/odcombo.h>
 #include <wx/radiobut.h>
 #include <wx/uiaction.h>
 
@@ -27,9 +28,9 @@ struct CSetFolder {
     CTempFolder folder;
 };
 
-wxChoice* SetList(wxDialog& d)
+wxItemContainer* SetList(wxDialog& d)
 {
-    return dynamic_cast<wxChoice*>(d.FindWindow(IDC_GAME_SET));
+    return dynamic_cast<wxItemContainer*>(d.FindWindow(IDC_GAME_SET));
 }
 bool Checked(wxDialog& d, int nId)
 {
