@@ -76,7 +76,7 @@ public:
     bool OwnChildrenOnly() const { return m_bOwnChildrenOnly; }
 
 private:
-    wxWindow& m_window;
+    [[maybe_unused]] wxWindow& m_window;  // kept for the object's life; clang sees no read of it
     void* m_pWidget;  // the GtkWidget that draws the window's client area
     bool m_bOwnChildrenOnly;
     AtkObject* m_pObject = nullptr;
