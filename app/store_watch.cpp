@@ -60,7 +60,7 @@ void CMainFrame::WatchStore(CRegistry& registry)
     // Text is measured differently before the window is on screen: fit again once it is.
     Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
         event.Skip();
-        if (event.IsShown())
+        if (event.IsShown() && m_pInfoBar->IsShown())
             CallAfter([this] { FitClientToContent(); });
     });
 

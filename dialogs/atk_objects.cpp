@@ -571,6 +571,12 @@ void MarkAsDialog(wxWindow& window)
     atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_DIALOG);
 }
 
+void MarkAsComboBox(wxWindow& window)
+{
+    if (auto* pWidget = static_cast<GtkWidget*>(window.GetHandle()))
+        atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_COMBO_BOX);
+}
+
 void ShowKeyboardFocus(wxWindow& window)
 {
     auto* pWidget = static_cast<GtkWidget*>(window.GetHandle());

@@ -86,6 +86,8 @@ private:
 
 // The dialog role for a top-level window that GTK would report as a frame.
 void MarkAsDialog(wxWindow& window);
+// The combo-box role for a drop-down the game draws itself (GTK reports it as a plain panel).
+void MarkAsComboBox(wxWindow& window);
 // The focused control of a top-level window outlined now, not only after the first key press;
 // GTK decides afresh when the window is mapped, so this comes once it is up.
 void ShowKeyboardFocus(wxWindow& window);

@@ -113,6 +113,7 @@ void COptionsDlg::InitialiseDialog()
         StyleBlue(FindWindow(nId));
     // The list's label is a separate text above it.
     SetAccessibleName(*m_comboSet, L"Game Set");
+    MarkAsComboBox(*m_comboSet);
 
     const std::vector<std::wstring> astrSets = ListSetNames(m_setDirectory ? *m_setDirectory : ProgramDirectory());
     if (astrSets.empty()) {
