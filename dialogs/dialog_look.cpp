@@ -2,9 +2,12 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
 
+#include <cmath>
+#include <cstdio>
 #include <filesystem>
 
 #include <fontconfig/fontconfig.h>
+#include <gtk/gtk.h>
 
 #include <wx/dc.h>
 #include <wx/dcscreen.h>
@@ -19,6 +22,22 @@ constexpr const char* kTahomaFiles[] = {
     "/usr/share/wine/fonts/tahoma.ttf",
     "/usr/share/wine/fonts/tahomabd.ttf",
 };
+
+// The free Tahoma's bold file has regular-weight outlines; only the small bitmaps built into it
+// are bold, up to 12 pixels. Above that, bold Tahoma is drawn from the outlines and thickened by
+// the rasteriser (the bitmaps there are regular and a pixel short of the outlines' height).
+constexpr const char* kBoldTahoma = R"(<?xml version="1.0"?>
+<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
+<fontconfig>
+  <match target="font">
+    <test name="family"><string>Tahoma</string></test>
+    <test name="weight" compare="more_eq"><const>demibold</const></test>
+    <test name="pixelsize" compare="more_eq"><double>12.5</double></test>
+    <edit name="embeddedbitmap" mode="assign"><bool>false</bool></edit>
+    <edit name="embolden" mode="assign"><bool>true</bool></edit>
+  </match>
+</fontconfig>
+)";
 
 }  // namespace
 
@@ -41,6 +60,7 @@ void RegisterGameFonts()
         if (pszFile == kTahomaFiles[0] && ReadFontVerticalMetrics(pszFile, metrics))
             SetTahomaMetrics(metrics);
     }
+    FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(kBoldTahoma), FcFalse);
 }
 
 wxString ResolveFaceName(const wxString& strFace)
@@ -107,11 +127,35 @@ void DrawTiles(wxDC& dc, int x, int y)
     dc.SetBrush(oldBrush);
 }
 
-void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
+void SetControlFont(wxWindow* pControl, const wxFont& font)
 {
     if (pControl == nullptr)
         return;
     pControl->SetFont(font);
+    // The toolkit hands a control's font on in whole points, so 10.5 points (14 pixels at 96 dpi)
+    // would show at 10. The exact size goes in again above the toolkit's own style, still in
+    // points so that the desktop's text scaling applies to it as to everything else.
+    auto* pWidget = static_cast<GtkWidget*>(pControl->GetHandle());
+    if (pWidget == nullptr)
+        return;
+    const int nHundredths = static_cast<int>(std::lround(font.GetFractionalPointSize() * 100));
+    char szCss[64];
+    std::snprintf(szCss, sizeof szCss, "* { font-size: %d.%02dpt; }", nHundredths / 100, nHundredths % 100);
+    GtkStyleContext* pContext = gtk_widget_get_style_context(pWidget);
+    static const char* const kKey = "vq-exact-font-size";
+    if (auto* pOld = static_cast<GtkStyleProvider*>(g_object_get_data(G_OBJECT(pWidget), kKey)))
+        gtk_style_context_remove_provider(pContext, pOld);
+    GtkCssProvider* pProvider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(pProvider, szCss, -1, nullptr);
+    gtk_style_context_add_provider(pContext, GTK_STYLE_PROVIDER(pProvider), GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+    g_object_set_data_full(G_OBJECT(pWidget), kKey, pProvider, g_object_unref);
+}
+
+void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
+{
+    if (pControl == nullptr)
+        return;
+    SetControlFont(pControl, font);
     StyleBlue(pControl);
 }
 

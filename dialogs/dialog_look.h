@@ -57,6 +57,8 @@ void DrawHeaderRule(wxDC& dc, int nClientWidth);
 // Three overlapping rounded squares, light to dark, from the corner (x, y).
 void DrawTiles(wxDC& dc, int x, int y);
 
+// A control's font at its exact size, fractions of a point included.
+void SetControlFont(wxWindow* pControl, const wxFont& font);
 // The control-colour styling: header font and blue text, or blue text alone.
 void StyleFontAndBlue(wxWindow* pControl, const wxFont& font);
 void StyleBlue(wxWindow* pControl);

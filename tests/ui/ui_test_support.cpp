@@ -1,6 +1,8 @@
 // Window-test helpers.
 #include "ui_test_support.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -165,6 +167,67 @@ bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb)
         if (PixelRgb(image, x, y) != rgb)
             return false;
     return true;
+}
+
+CTextInk MeasureText(const wxImage& image, const wxRect& rcArea, unsigned rgbInk, unsigned rgbGround)
+{
+    const wxRect rc = rcArea.Intersect(wxRect(0, 0, image.GetWidth(), image.GetHeight()));
+    auto channel = [](unsigned rgb, int n) { return static_cast<double>((rgb >> (16 - 8 * n)) & 0xFF); };
+    double dSpan = 0;
+    for (int n = 0; n < 3; ++n)
+        dSpan += (channel(rgbInk, n) - channel(rgbGround, n)) * (channel(rgbInk, n) - channel(rgbGround, n));
+    // Smoothed edges lie between the two colours; anything far off that line is other ink.
+    auto isInk = [&](int x, int y) {
+        const unsigned rgb = PixelRgb(image, x, y);
+        double dAlong = 0;
+        for (int n = 0; n < 3; ++n)
+            dAlong += (channel(rgb, n) - channel(rgbGround, n)) * (channel(rgbInk, n) - channel(rgbGround, n));
+        const double t = dSpan > 0 ? dAlong / dSpan : 0;
+        double dOff = 0;
+        for (int n = 0; n < 3; ++n) {
+            const double d = channel(rgb, n) - (channel(rgbGround, n) + t * (channel(rgbInk, n) - channel(rgbGround, n)));
+            dOff += d * d;
+        }
+        return t >= 0.5 && dOff < 80.0 * 80.0;
+    };
+    CTextInk ink;
+    int nRuns = 0;
+    int nFirstLeft = -1;
+    int nFirstRight = -1;
+    for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x) {
+        bool bColumn = false;
+        for (int y = rc.GetTop(); y <= rc.GetBottom() && !bColumn; ++y)
+            bColumn = isInk(x, y);
+        if (bColumn && nFirstLeft < 0)
+            nFirstLeft = x;
+        else if (!bColumn && nFirstLeft >= 0)
+            break;
+        if (bColumn)
+            nFirstRight = x;
+    }
+    int nGlyphTop = INT_MAX;
+    int nGlyphBottom = INT_MIN;
+    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y) {
+        bool bInRun = false;
+        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x) {
+            const bool bInk = isInk(x, y);
+            if (bInk) {
+                ++ink.nPixels;
+                ink.rcBox = ink.nPixels == 1 ? wxRect(x, y, 1, 1) : ink.rcBox.Union(wxRect(x, y, 1, 1));
+                if (x >= nFirstLeft && x <= nFirstRight) {
+                    nGlyphTop = std::min(nGlyphTop, y);
+                    nGlyphBottom = std::max(nGlyphBottom, y);
+                }
+            }
+            nRuns += bInk && !bInRun ? 1 : 0;
+            bInRun = bInk;
+        }
+    }
+    if (nRuns > 0)
+        ink.dStroke = static_cast<double>(ink.nPixels) / nRuns;
+    if (nFirstLeft >= 0 && nGlyphTop <= nGlyphBottom)
+        ink.rcFirstGlyph = wxRect(nFirstLeft, nGlyphTop, nFirstRight - nFirstLeft + 1, nGlyphBottom - nGlyphTop + 1);
+    return ink;
 }
 
 CTempFolder::CTempFolder()

@@ -79,6 +79,17 @@ void ClickButton(wxWindow& parent, int nId);
 unsigned PixelRgb(const wxImage& image, int x, int y);
 bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb);
 
+// The pixels of a text in an area: those at least half way from the ground colour to the ink
+// colour. Where they stand, the first glyph on the left (up to the first clear column), and the
+// mean length of their horizontal runs, which is the width of a vertical stroke.
+struct CTextInk {
+    wxRect rcBox;
+    wxRect rcFirstGlyph;
+    double dStroke = 0;
+    int nPixels = 0;
+};
+CTextInk MeasureText(const wxImage& image, const wxRect& rcArea, unsigned rgbInk, unsigned rgbGround);
+
 // A private temporary folder, removed with everything in it.
 class CTempFolder {
 public:
