@@ -163,7 +163,8 @@ void CMainFrame::OnUpdateUI(wxUpdateUIEvent& event)
 void CMainFrame::OnActivate(wxActivateEvent& event)
 {
     // The game's own dialogs take the focus from the frame; that is not leaving the game.
-    if (m_pView && !(!event.GetActive() && m_pView->IsRunningModal()))
+    const bool bToOwnDialog = m_pView && (m_pView->IsRunningModal() || m_modalWatch.IsDialogUp());
+    if (m_pView && !(!event.GetActive() && bToOwnDialog))
         m_pView->OnActivateView(event.GetActive());
     event.Skip();
 }

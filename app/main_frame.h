@@ -9,6 +9,7 @@
 
 #include <wx/frame.h>
 #include <wx/timer.h>
+#include <wx/modalhook.h>
 
 #include "app/veltrane_quillorn_doc.h"
 #include "view/command_target.h"
@@ -61,6 +62,27 @@ private:
     void WatchStore(CRegistry& registry);
     void FitClientToContent();
 
+    // Counts every modal dialog of this process while it is up, also those the view does not
+    // run itself (the About box, which the application runs): the frame losing the focus to one
+    // of them is not the player leaving the game.
+    class CModalWatch : public wxModalDialogHook {
+    public:
+        CModalWatch() { Register(); }
+        ~CModalWatch() override { Unregister(); }
+        bool IsDialogUp() const { return m_nOpen > 0; }
+
+    protected:
+        int Enter(wxDialog*) override
+        {
+            ++m_nOpen;
+            return wxID_NONE;
+        }
+        void Exit(wxDialog*) override { --m_nOpen; }
+
+    private:
+        int m_nOpen = 0;
+    };
+
     std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;
     CCommandTarget* m_pAppTarget;
     CVeltraneQuillornView* m_pView = nullptr;
@@ -70,4 +92,5 @@ private:
     wxTimer m_storeTimer;
     bool m_bStoreNoticeShown = false;
     wxString m_strStoreNotice;
+    CModalWatch m_modalWatch;
 };

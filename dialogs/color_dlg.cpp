@@ -1,8 +1,14 @@
 // Color picker dialog.
 #include "dialogs/color_dlg.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include <wx/bitmap.h>
 #include <wx/button.h>
 #include <wx/dc.h>
+#include <wx/dcmemory.h>
+#include <wx/image.h>
 #include <wx/slider.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -79,9 +85,63 @@ void CColorDlg::CreateControls()
     Bind(wxEVT_BUTTON, &CColorDlg::OnSwatch, this, IDC_SWATCH_FIRST, IDC_SWATCH_LAST);
 }
 
+namespace {
+
+// Where the middle of a text's ink lies below the top of its line, in the font it is drawn in.
+// Measured, because the capitals sit wherever the face puts them within the line.
+double InkMiddle(const wxFont& font, const wxString& str)
+{
+    wxMemoryDC dc;
+    dc.SetFont(font);
+    const wxSize size = dc.GetTextExtent(str);
+    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
+    dc.SelectObject(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText(str, 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bmp.ConvertToImage();
+    int nTop = -1;
+    int nBottom = -1;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) < 128) {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+                break;
+            }
+    return nTop < 0 ? size.y / 2.0 : (nTop + nBottom + 1) / 2.0;
+}
+
+}  // namespace
+
+void CColorDlg::CentreLabelsOnTracks()
+{
+    // The template puts each label's top beside its slider's top, but the track runs through the
+    // middle of the slider: the label moves down until its letters are centred on the track.
+    const struct {
+        int nLabel;
+        wxSlider* pSlider;
+    } aPairs[] = {{3019, m_sliderRed}, {3021, m_sliderGreen}, {3023, m_sliderBlue}};
+    for (const auto& pair : aPairs) {
+        wxWindow* pLabel = FindWindow(pair.nLabel);
+        if (pLabel == nullptr || pair.pSlider == nullptr)
+            continue;
+        const wxRect rcSlider = pair.pSlider->GetRect();
+        const double dTrack = rcSlider.GetTop() + rcSlider.GetHeight() / 2.0;
+        const double dMiddle = InkMiddle(pLabel->GetFont(), pLabel->GetLabel());
+        wxRect rcLabel = pLabel->GetRect();
+        rcLabel.height = std::max(rcLabel.height, pLabel->GetBestSize().y);
+        rcLabel.y = static_cast<int>(std::lround(dTrack - dMiddle));
+        pLabel->SetSize(rcLabel);
+    }
+}
+
 void CColorDlg::InitialiseDialog()
 {
     CHeaderDlg::InitialiseDialog();
+    CentreLabelsOnTracks();
     StyleBlue(FindWindow(IDC_CUSTOM_COLOR));
     for (wxSlider* pSlider : {m_sliderRed, m_sliderGreen, m_sliderBlue})
         pSlider->SetRange(0, 255);
@@ -125,7 +185,7 @@ void CColorDlg::OnSlider(wxCommandEvent& event)
         m_nGreen = m_sliderGreen->GetValue();
     else if (event.GetEventObject() == m_sliderBlue)
         m_nBlue = m_sliderBlue->GetValue();
-    RefreshPreview();
+    RefreshPreview(true);
     event.Skip();
 }
 
@@ -140,15 +200,20 @@ void CColorDlg::OnSwatch(wxCommandEvent& event)
     m_sliderRed->SetValue(m_nRed);
     m_sliderGreen->SetValue(m_nGreen);
     m_sliderBlue->SetValue(m_nBlue);
-    RefreshPreview();
+    // Not painted on the spot: the toolkit moves the thumbs only when it next lays the sliders
+    // out, and a paint forced before that shows them where they were and leaves them there. The
+    // next frame draws the thumbs and the preview together.
+    RefreshPreview(false);
 }
 
-void CColorDlg::RefreshPreview()
+void CColorDlg::RefreshPreview(bool bNow)
 {
-    // Painted at once, so the preview follows a dragged thumb rather than its release.
     const int nWidth = GetClientSize().x;
     RefreshRect(wxRect(kPreviewInset, kPreviewTop, nWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop), false);
-    Update();
+    // While a thumb is dragged the toolkit has already moved it: painting at once lets the
+    // preview follow the thumb rather than its release.
+    if (bNow)
+        Update();
 }
 
 void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)

@@ -55,5 +55,6 @@ protected:
 private:
     void OnSlider(wxCommandEvent& event);
     void OnSwatch(wxCommandEvent& event);
-    void RefreshPreview();
+    void RefreshPreview(bool bNow);
+    void CentreLabelsOnTracks();
 };

@@ -18,11 +18,17 @@ void CPlayerNameDlg::CreateControls()
     const wxRect rcHeader = DialogRect(1, 2, 79, 8);
     new wxStaticText(this, IDC_HEADER_LABEL, "Player Name", rcHeader.GetPosition(), rcHeader.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
-    const wxRect rcMessage = DialogRect(7, 11, 133, 22);
-    auto* pMessage = new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(),
-                                      rcMessage.GetSize(), wxALIGN_LEFT | wxST_NO_AUTORESIZE);
-    // The message area covers the rule where it crosses it, as an opaque static always did.
-    pMessage->SetBackgroundColour(GetBackgroundColour());
+    // The template's message area starts above the header rule. Covering the rule there left two
+    // stubs that read as a dash before the text; instead the rule runs across whole and the
+    // message starts just below it, keeping the area's bottom (two lines still fit).
+    wxRect rcMessage = DialogRect(7, 11, 133, 22);
+    const int nBelowRule = kHeaderRuleY + 3;
+    if (rcMessage.GetTop() < nBelowRule) {
+        rcMessage.height -= nBelowRule - rcMessage.GetTop();
+        rcMessage.y = nBelowRule;
+    }
+    new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(), rcMessage.GetSize(),
+                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcPrompt = DialogRect(8, 35, 80, 8);
     new wxStaticText(this, wxID_ANY, "Enter your name:", rcPrompt.GetPosition(), rcPrompt.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);

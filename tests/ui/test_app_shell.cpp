@@ -7,7 +7,11 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
+<<<<<<< HEAD
 #include "core_test_seam.h"
+=======
+#include "dialogs/about_dlg.h"
+>>>>>>> 4d1c027 (Colour picker: a swatch pick leaves the thumbs to move before the preview paints; labels centred on their tracks. Player Name: the message starts below a whole header rule. About no longer pauses the countdown)
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/settings_store.h"
@@ -356,15 +360,32 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
 
     // Under Best Scores the main window loses the focus, and the countdown goes on.
     bool bPausedUnderDialog = true;
-    CModalScript script;
-    script.Then([&](wxDialog& dlg) {
+    {
+        CModalScript script;
+        script.Then([&](wxDialog& dlg) {
+            wxActivateEvent lost(wxEVT_ACTIVATE, false);
+            m_pFrame->GetEventHandler()->ProcessEvent(lost);
+            bPausedUnderDialog = m_pView->IsPaused();
+            dlg.EndModal(wxID_OK);
+        });
+        Command(ID_TOOLS_BESTSCORES);
+        EXPECT_TRUE(script.Done());
+        EXPECT_FALSE(bPausedUnderDialog);
+    }
+
+    // The About box is run by the application, not by the view; it does not stop the countdown
+    // either.
+    bPausedUnderDialog = true;
+    CModalScript about;
+    about.Then([&](wxDialog& dlg) {
         wxActivateEvent lost(wxEVT_ACTIVATE, false);
         m_pFrame->GetEventHandler()->ProcessEvent(lost);
         bPausedUnderDialog = m_pView->IsPaused();
         dlg.EndModal(wxID_OK);
     });
-    Command(ID_TOOLS_BESTSCORES);
-    EXPECT_TRUE(script.Done());
+    CAboutDlg dlg;
+    dlg.DoModal();
+    EXPECT_TRUE(about.Done());
     EXPECT_FALSE(bPausedUnderDialog);
 }
 

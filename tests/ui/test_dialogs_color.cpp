@@ -186,3 +186,88 @@ TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesById)
     CColorDlg dlg;
     dlg.DoModal();
 }
+
+TEST(ColorDialog, SwatchPicksMoveTheThumbsAtOnce)
+{
+    // What the three sliders look like standing at olive, from a picker opened on it.
+    auto slidersOf = [](wxDialog& d) {
+        const wxImage image = CaptureClient(d);
+        std::vector<wxImage> aSliders;
+        for (int nId : {IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE})
+            aSliders.push_back(image.GetSubImage(d.FindWindow(nId)->GetRect()));
+        return aSliders;
+    };
+    std::vector<wxImage> aOlive;
+    {
+        CModalScript script;
+        script.Then([&](wxDialog& d) {
+            aOlive = slidersOf(d);
+            d.EndModal(wxID_CANCEL);
+        });
+        CColorDlg dlg;
+        dlg.m_nRed = 128;
+        dlg.m_nGreen = 128;
+        dlg.m_nBlue = 64;
+        dlg.DoModal();
+    }
+    ASSERT_EQ(aOlive.size(), 3u);
+    // Blue first, then olive: each pick must show at once, with no stale thumb left behind.
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        ClickButton(d, 2009);
+        Pump(50);
+        ClickButton(d, 2010);
+        Pump(50);
+        SaveShot(CaptureClient(d), "color-two-picks");
+        const std::vector<wxImage> aNow = slidersOf(d);
+        for (std::size_t i = 0; i < aNow.size(); ++i) {
+            int nDiffer = 0;
+            for (int y = 0; y < aNow[i].GetHeight(); ++y)
+                for (int x = 0; x < aNow[i].GetWidth(); ++x)
+                    nDiffer += PixelRgb(aNow[i], x, y) != PixelRgb(aOlive[i], x, y) ? 1 : 0;
+            EXPECT_EQ(nDiffer, 0) << "slider " << i << " does not stand where olive puts it";
+        }
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.m_nRed = 255;
+    dlg.DoModal();
+    EXPECT_TRUE(script.Done());
+}
+
+TEST(ColorDialog, EachLabelIsCentredOnItsSlidersTrack)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        const wxImage image = CaptureClient(d);
+        SaveShot(image, "color-labels");
+        const unsigned rgbGround = PixelRgb(image, 1, image.GetHeight() - 2);
+        for (const auto& [nLabel, nSlider] : {std::pair{3019, IDC_SLIDER_RED}, std::pair{3021, IDC_SLIDER_GREEN},
+                                              std::pair{3023, IDC_SLIDER_BLUE}}) {
+            const wxRect rcSlider = d.FindWindow(nSlider)->GetRect();
+            // The filled part of the track, a quarter of the way in: clearly bluer than anything grey.
+            int nTrackTop = -1;
+            int nTrackBottom = -1;
+            for (int y = rcSlider.GetTop(); y <= rcSlider.GetBottom(); ++y) {
+                const unsigned rgb = PixelRgb(image, rcSlider.GetLeft() + rcSlider.GetWidth() / 4, y);
+                if ((rgb & 0xFF) > ((rgb >> 16) & 0xFF) + 60) {
+                    nTrackTop = nTrackTop < 0 ? y : nTrackTop;
+                    nTrackBottom = y;
+                }
+            }
+            EXPECT_GE(nTrackTop, 0) << "no track found in slider " << nSlider;
+            const wxRect rcLabel = d.FindWindow(nLabel)->GetRect();
+            const CTextInk ink = MeasureText(
+                image, wxRect(rcLabel.GetLeft(), rcSlider.GetTop() - 8, rcLabel.GetWidth(), rcSlider.GetHeight() + 16),
+                0x000000, rgbGround);
+            EXPECT_GT(ink.nPixels, 10) << nLabel;
+            const double dTrack = (nTrackTop + nTrackBottom + 1) / 2.0;
+            const double dText = ink.rcBox.GetTop() + ink.rcBox.GetHeight() / 2.0;
+            EXPECT_NEAR(dText, dTrack, 1.0) << "label " << nLabel;
+        }
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.m_nRed = dlg.m_nGreen = dlg.m_nBlue = 200;
+    dlg.DoModal();
+}

@@ -79,6 +79,8 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
         {L"", L""},
         {L"You are best player in this level", L"You are best player in this level"},
         {L"Fish & Chips", L"Fish & Chips"},  // an ampersand is text, not a mnemonic
+        {L"You are the best player in this level who took minimum tries.",
+         L"You are the best player in this level who took minimum tries."},  // two lines
     };
     for (const auto& c : aCases) {
         CModalScript script;
@@ -92,8 +94,19 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
             EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetForegroundColour(), ToWxColour(kBlue));
             const wxImage image = CaptureClient(d);
             SaveShot(image, c.strMessage.empty() ? "player_name_empty" : "player_name");
-            // The rule shows left of the message area, which covers it where they cross.
-            EXPECT_TRUE(RowIs(image, 23, 0, pMessage->GetRect().GetLeft(), 0x000000));
+            // The rule runs across whole, and the message's letters keep clear of it.
+            const int W = d.GetClientSize().x;
+            EXPECT_TRUE(RowIs(image, 23, 0, W, 0x000000));
+            const wxRect rcMessage = pMessage->GetRect();
+            const unsigned rgbGround = PixelRgb(image, 1, image.GetHeight() - 2);
+            EXPECT_EQ(MeasureText(image, wxRect(0, 0, W, 23), 0x000000, rgbGround).nPixels, 0)
+                << "nothing black above the rule";
+            const CTextInk ink = MeasureText(image, wxRect(0, 24, W, rcMessage.GetBottom() - 23), 0x000000, rgbGround);
+            if (!c.strMessage.empty()) {
+                EXPECT_GE(ink.rcBox.GetTop(), 25) << "no letter touches the rule";
+                EXPECT_LE(ink.rcBox.GetBottom(), rcMessage.GetBottom());
+                EXPECT_LT(ink.rcBox.GetBottom(), NameField(d)->GetRect().GetTop() - 14) << "the prompt still fits";
+            }
             d.EndModal(wxID_CANCEL);
         });
         CPlayerNameDlg dlg;
