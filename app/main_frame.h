@@ -8,8 +8,8 @@
 #include <vector>
 
 #include <wx/frame.h>
-#include <wx/timer.h>
 #include <wx/modalhook.h>
+#include <wx/timer.h>
 
 #include "app/veltrane_quillorn_doc.h"
 #include "view/command_target.h"

@@ -7,11 +7,7 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
-<<<<<<< HEAD
 #include "core_test_seam.h"
-=======
-#include "dialogs/about_dlg.h"
->>>>>>> 4d1c027 (Colour picker: a swatch pick leaves the thumbs to move before the preview paints; labels centred on their tracks. Player Name: the message starts below a whole header rule. About no longer pauses the countdown)
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/settings_store.h"
@@ -383,8 +379,7 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
         bPausedUnderDialog = m_pView->IsPaused();
         dlg.EndModal(wxID_OK);
     });
-    CAboutDlg dlg;
-    dlg.DoModal();
+    Command(ID_APP_ABOUT);
     EXPECT_TRUE(about.Done());
     EXPECT_FALSE(bPausedUnderDialog);
 }
