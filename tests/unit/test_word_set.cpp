@@ -60,6 +60,8 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
          "<ADVANCED>\nkitchen\n<BEGINNER>\napple\n<ADVANCED>\nbalcony\n", {L"APPLE"}, {}, {L"KITCHEN", L"BALCONY"}},
         {"duplicates are kept", "<BEGINNER>\napple\napple\n", {L"APPLE", L"APPLE"}, {}, {}},
         {"tabs and blanks around, inner blank counts", "<BEGINNER>\n\t a b c \t\n", {L"A B C"}, {}, {}},
+        {"every standard blank is trimmed, form feed and vertical tab too",
+         "\f<BEGINNER>\v\n \t\v\fapple\f\v\t \n", {L"APPLE"}, {}, {}},
         {"digits are not checked", "<BEGINNER>\n12345\n", {L"12345"}, {}, {}},
         {"indented marker with trailing blanks", "   <INTERMEDIATE>  \t\nplanet\n", {}, {L"PLANET"}, {}},
         {"marker text inside a longer line is no marker", "<BEGINNER> x\napple\n", {}, {}, {}},
