@@ -33,14 +33,14 @@ const CBestScoreRow kBestScoreRows[6] = {
     {SkillIntermediate, true, 1022, 1029},  {SkillAdvanced, true, 1024, 1030},
 };
 
-CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile* pProfile)
-    : CGameDialog(pParent, IDD_BEST_SCORES, "Top Players", 9, 127, 156), m_pProfile(pProfile)
+CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile& profile)
+    : CGameDialog(pParent, IDD_BEST_SCORES, "Top Players", 9, 127, 156), m_profile(profile)
 {
 }
 
 CAppProfile& CBestScoresDlg::Profile() const
 {
-    return m_pProfile != nullptr ? *m_pProfile : TheAppProfile();
+    return m_profile;
 }
 
 wxString CBestScoresDlg::ScoreText(int nScore)
@@ -72,7 +72,7 @@ void CBestScoresDlg::CreateControls()
 
 void CBestScoresDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {IDC_BEST_RESET, IDC_BEST_BEGINNER, IDC_BEST_INTERMEDIATE, IDC_BEST_ADVANCED})
         StyleBlue(FindWindow(nId));

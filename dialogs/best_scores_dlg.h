@@ -22,7 +22,7 @@ extern const CBestScoreRow kBestScoreRows[6];
 class CBestScoresDlg : public CGameDialog {
 public:
     // Without a profile the dialog uses the game's own; tests hand it one on a temporary store.
-    explicit CBestScoresDlg(wxWindow* pParent = nullptr, CAppProfile* pProfile = nullptr);
+    CBestScoresDlg(wxWindow* pParent, CAppProfile& profile);
 
     wxFont m_fontTitle;
 
@@ -37,5 +37,5 @@ private:
     CAppProfile& Profile() const;
     void OnReset();
 
-    CAppProfile* m_pProfile;
+    CAppProfile& m_profile;
 };

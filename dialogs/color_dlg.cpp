@@ -172,7 +172,7 @@ void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)
     CHeaderDlg::PaintContent(dc, nClientWidth);
     const COLORREF clr = MakeRGB(m_nRed, m_nGreen, m_nBlue);
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(ToWxColour(clr)));
+    dc.SetBrush(wxBrush(WxColour(clr)));
     dc.DrawRectangle(kPreviewInset, kPreviewTop, nClientWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop);
 }
 
@@ -232,6 +232,6 @@ void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
     dc.DrawRectangle(x + cx - 1, y, 1, cy);
     wxRect rcFill = rcItem;
     rcFill.Deflate(nAction == DrawSelect ? 1 : 3);
-    dc.SetBrush(wxBrush(ToWxColour(clr)));
+    dc.SetBrush(wxBrush(WxColour(clr)));
     dc.DrawRectangle(rcFill);
 }

@@ -27,7 +27,7 @@ void CColorSwatch::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
     dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(ToWxColour(m_clrSwatch)));
+    dc.SetBrush(wxBrush(WxColour(m_clrSwatch)));
     const wxSize size = GetClientSize();
     dc.DrawRectangle(0, 0, size.x, size.y);
 }

@@ -119,7 +119,7 @@ void DrawTiles(wxDC& dc, int x, int y)
     const wxBrush oldBrush = dc.GetBrush();
     dc.SetPen(*wxWHITE_PEN);
     for (int i = 0; i < 3; ++i) {
-        dc.SetBrush(wxBrush(ToWxColour(aclrTiles[i])));
+        dc.SetBrush(wxBrush(WxColour(aclrTiles[i])));
         // The corner ellipse is 25 across, so its radius is half of that.
         dc.DrawRoundedRectangle(x + i * kTileStep, y + i * kTileStep, kTileSize, kTileSize,
                                 kTileCornerEllipse / 2.0);
@@ -162,5 +162,15 @@ void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
 void StyleBlue(wxWindow* pControl)
 {
     if (pControl != nullptr)
-        pControl->SetForegroundColour(ToWxColour(kBlue));
+        pControl->SetForegroundColour(WxColour(kBlue));
+}
+
+void CreateHeadingFont(wxFont& font)
+{
+    CreatePointSizeFont(font, "Tahoma", 8.5, true, false, false, false);
+}
+
+void CreateLargeFont(wxFont& font)
+{
+    CreatePointSizeFont(font, "Tahoma", 14, true, false, false, false);
 }

@@ -7,6 +7,7 @@
 #include <wx/string.h>
 
 #include "dialogs/font_height.h"
+#include "dialogs/wx_helpers.h"
 #include "game/types.h"
 
 class wxDC;
@@ -24,15 +25,6 @@ constexpr int kTileSize = 50;
 constexpr int kTileStep = 20;
 constexpr int kTileCornerEllipse = 25;
 
-inline wxColour ToWxColour(COLORREF clr)
-{
-    return wxColour(static_cast<unsigned char>(GetRValue(clr)), static_cast<unsigned char>(GetGValue(clr)),
-                    static_cast<unsigned char>(GetBValue(clr)));
-}
-inline COLORREF FromWxColour(const wxColour& clr)
-{
-    return MakeRGB(clr.Red(), clr.Green(), clr.Blue());
-}
 
 // Makes the free Tahoma known to the toolkit when it is installed; call once before any font is
 // made. Without it the fonts fall back to the desktop's sans face and the layout still holds,

@@ -27,10 +27,6 @@ public:
     // run. Returns ResultOK, ResultCancel, ResultYes or ResultNo.
     int DoModal();
 
-    int TemplateId() const { return m_nTemplateId; }
-    const wxFont& TemplateFont() const { return m_fontTemplate; }
-    wxSize DialogBaseUnits() const { return wxSize(m_nBaseX, m_nBaseY); }
-
     // A template rectangle (left, top, width, height in dialog units) in client pixels.
     wxRect DialogRect(int x, int y, int cx, int cy) const;
 

@@ -13,7 +13,7 @@ CHeaderDlg::CHeaderDlg(wxWindow* pParent, int nTemplateId, const wxString& strCa
 
 void CHeaderDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
     // The label leaves 70 pixels at the right of the header strip free.
     const int nWidth = GetClientSize().x;
     const wxRect rc(4, 5, nWidth - 70 - 4, 22 - 5);

@@ -28,7 +28,7 @@ void CLevelDlg::CreateControls()
 
 void CLevelDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontLarge, "Tahoma", 14, true, false, false, false);
+    CreateLargeFont(m_fontLarge);
     m_strFinishedLevel = std::to_wstring(m_nFinishedLevel);
     m_strNextLevel = std::to_wstring(m_nNextLevel);
     StyleFontAndBlue(FindWindow(IDC_LEVEL_YES), m_fontLarge);
@@ -41,12 +41,12 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     const int nAlign = wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL;
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(ToWxColour(kBlue));
+    dc.SetTextForeground(WxColour(kBlue));
     DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(15, 25, 200, 55), nAlign);
-    dc.SetTextForeground(ToWxColour(kGreen));
+    dc.SetTextForeground(WxColour(kGreen));
     DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(30, 55, 220, 85), nAlign);
     // The question mark keeps its place whatever the width of the line before it.
-    dc.SetTextForeground(ToWxColour(kRed));
+    dc.SetTextForeground(WxColour(kRed));
     DrawTextInRect(dc, "?", RectLTRB(225, 55, 240, 85), nAlign);
     DrawTiles(dc, 80, 100);
     dc.SetFont(DialogPaintFont());

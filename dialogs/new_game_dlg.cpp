@@ -27,8 +27,8 @@ void CNewGameDlg::CreateControls()
 
 void CNewGameDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
-    CreatePointSizeFont(m_fontLarge, "Tahoma", 14, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
+    CreateLargeFont(m_fontLarge);
     m_strWordLength = std::to_wstring(m_nWordLength);
     StyleFontAndBlue(FindWindow(IDC_GO), m_fontTitle);
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
@@ -43,7 +43,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
 
     DrawTextInRect(dc, "Guess the magic ", RectLTRB(20, 50, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(ToWxColour(kRed));
+    dc.SetTextForeground(WxColour(kRed));
     DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(115, 45, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
@@ -54,7 +54,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     DrawWrappedCentred(dc, kNewGameRules, RectLTRB(10, 100, W - 10, 200));
 
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(ToWxColour(kRed));
+    dc.SetTextForeground(WxColour(kRed));
     DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(20, 180, W - 20, 200),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());

@@ -107,7 +107,7 @@ bool COptionsDlg::TransferDataFromWindow()
 
 void COptionsDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
         StyleBlue(FindWindow(nId));

@@ -8,16 +8,13 @@
 #include <wx/gdicmn.h>
 #include <wx/string.h>
 
+#include "dialogs/wx_helpers.h"
+
 class wxDC;
 
 // "Tahoma" 9 points, regular: the face and size the painted layouts were measured with.
 const wxFont& DialogPaintFont();
 
-// (left, top, right, bottom), right and bottom exclusive.
-inline wxRect RectLTRB(int nLeft, int nTop, int nRight, int nBottom)
-{
-    return wxRect(nLeft, nTop, nRight - nLeft, nBottom - nTop);
-}
 
 // One line, clipped to the rectangle; nAlign is wx alignment flags.
 void DrawTextInRect(wxDC& dc, const wxString& str, const wxRect& rc, int nAlign);

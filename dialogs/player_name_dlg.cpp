@@ -66,7 +66,7 @@ bool CPlayerNameDlg::TransferDataFromWindow()
 
 void CPlayerNameDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     ShowInputPanel();
 }

@@ -43,7 +43,7 @@ CStatisticsChart::CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc)
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Create(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE, "StatisticsChart");
     CreatePointSizeFont(m_fontFigure, "Tahoma", 14, true, false, false, false);
-    CreatePointSizeFont(m_fontCaption, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontCaption);
     m_pAccess = std::make_unique<CAccWindow>(*this, true);
     m_pAccess->OnFirstUse([this] { BuildAccessible(); });
     SetStats(CWordStats());
@@ -77,8 +77,8 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     CStatsPicture pic;
     const wxSize size = GetClientSize();
     const wxFont& fontSmall = DialogPaintFont();
-    const wxColour clrText = ToWxColour(kBlack);
-    const wxColour clrCaption = ToWxColour(kBlue);
+    const wxColour clrText = WxColour(kBlack);
+    const wxColour clrCaption = WxColour(kBlue);
 
     dc.SetFont(fontSmall);
     const int nLine = dc.GetCharHeight();

@@ -58,7 +58,7 @@ void CStatisticsDlg::CreateControls()
 
 void CStatisticsDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontTitle, "Tahoma", 8.5, true, false, false, false);
+    CreateHeadingFont(m_fontTitle);
     StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
         StyleBlue(FindWindow(nId));

@@ -18,7 +18,6 @@ public:
     bool AcceptsFocus() const override { return true; }
 
     // The action of the most recent paint, for tests.
-    int LastDrawAction() const { return m_nLastAction; }
 
 private:
     void RepaintFor(int nAction);

@@ -140,7 +140,7 @@ int CVeltraneQuillornView::RunPlayerNameDlg(std::wstring& strName, const std::ws
 int CVeltraneQuillornView::RunBestScoresDlg()
 {
     CModalScope scope(*this);
-    CBestScoresDlg dlg(nullptr, &m_store.Profile());
+    CBestScoresDlg dlg(nullptr, m_store.Profile());
     return dlg.DoModal();
 }
 

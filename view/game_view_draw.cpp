@@ -9,11 +9,6 @@
 
 namespace {
 
-wxRect RectLTRB(int nLeft, int nTop, int nRight, int nBottom)
-{
-    return wxRect(nLeft, nTop, nRight - nLeft, nBottom - nTop);
-}
-
 constexpr int kTopAligned = wxALIGN_LEFT | wxALIGN_TOP;
 constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
 

@@ -21,7 +21,6 @@ public:
     bool AcceptsFocus() const override { return false; }
     bool AcceptsFocusFromKeyboard() const override { return false; }
 
-    bool IsPressed() const { return m_bPressed; }
 
 private:
     void OnPaint(wxPaintEvent& event);

@@ -8,13 +8,9 @@
 #include <wx/font.h>
 #include <wx/string.h>
 
+#include "dialogs/wx_helpers.h"
 #include "game/types.h"
 
-inline wxColour WxColour(COLORREF clr)
-{
-    return wxColour(static_cast<unsigned char>(GetRValue(clr)), static_cast<unsigned char>(GetGValue(clr)),
-                    static_cast<unsigned char>(GetBValue(clr)));
-}
 
 // A font whose cell (ascent plus descent, leading included) is at most nCellHeight pixels, as
 // large as that allows. The screen layout was drawn for such cell heights, while the toolkit sizes

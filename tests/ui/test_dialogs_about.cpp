@@ -18,7 +18,7 @@ TEST(AboutBox, ProductLinesAreBlueSemiBoldElevenPointTheRestKeepTheDialogFont)
     CModalScript script;
     script.Then([](wxDialog& d) {
         SaveShot(CaptureClient(d), "about");
-        const wxColour clrBlue = ToWxColour(kBlue);
+        const wxColour clrBlue = WxColour(kBlue);
         struct {
             int nId;
             const char* pszText;

@@ -91,7 +91,7 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
             strShown.Replace("\n", " ");
             EXPECT_EQ(strShown.ToStdWstring(), c.strShown);
             EXPECT_EQ(wxWindow::FindFocus(), NameField(d)) << "typing goes to the name";
-            EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetForegroundColour(), ToWxColour(kBlue));
+            EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetForegroundColour(), WxColour(kBlue));
             const wxImage image = CaptureClient(d);
             SaveShot(image, c.strMessage.empty() ? "player_name_empty" : "player_name");
             // The rule runs across whole, and the message's letters keep clear of it.

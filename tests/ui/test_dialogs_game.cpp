@@ -184,7 +184,7 @@ TEST(LevelDialog, PaintsBlueGreenAndARedQuestionMarkAtItsFixedPlace)
             // The buttons carry the large blue font.
             wxWindow* pYes = d.FindWindow(IDC_LEVEL_YES);
             ASSERT_NE(pYes, nullptr);
-            EXPECT_EQ(pYes->GetForegroundColour(), ToWxColour(kBlue));
+            EXPECT_EQ(pYes->GetForegroundColour(), WxColour(kBlue));
             EXPECT_EQ(pYes->GetFont().GetNumericWeight(), 600);
         });
     }

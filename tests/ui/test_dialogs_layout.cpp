@@ -139,7 +139,7 @@ TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
              d.m_strMessage = L"You are the best player in this level who took minimum tries.";
              return d.DoModal();
          }, "Player Name", {IDC_PLAYER_NAME, wxID_OK}},
-        {"best_scores", [&] { CBestScoresDlg d(nullptr, &profile); return d.DoModal(); }, "Top Players",
+        {"best_scores", [&] { CBestScoresDlg d(nullptr, profile); return d.DoModal(); }, "Top Players",
          {wxID_OK, IDC_BEST_RESET}},
         {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); }, "Color",
          {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},

@@ -204,7 +204,7 @@ TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
     CSetFolder sets{"Animals.set"};
     CModalScript script;
     script.Then([](wxDialog& d) {
-        const wxColour clrBlue = ToWxColour(kBlue);
+        const wxColour clrBlue = WxColour(kBlue);
         for (int nId : {IDC_HEADER_LABEL, static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
             EXPECT_EQ(d.FindWindow(nId)->GetForegroundColour(), clrBlue) << nId;
         for (int nId : {IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR})

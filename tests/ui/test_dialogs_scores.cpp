@@ -39,7 +39,7 @@ void OpenScores(CAppProfile& profile, const std::function<void(wxDialog&)>& act,
         if (d.IsModal())
             d.EndModal(wxID_CANCEL);
     });
-    CBestScoresDlg dlg(nullptr, &profile);
+    CBestScoresDlg dlg(nullptr, profile);
     const int nResult = dlg.DoModal();
     if (pnResult != nullptr)
         *pnResult = nResult;
@@ -95,8 +95,8 @@ TEST(BestScoresDialog, EachRowShowsItsRecordAndZeroShowsNothing)
         }
         EXPECT_TRUE(d.FindWindow(1026)->HasFlag(wxST_ELLIPSIZE_END)) << "long names end in an ellipsis";
         EXPECT_TRUE(d.FindWindow(1032)->HasFlag(wxALIGN_RIGHT)) << "scores stand right-aligned";
-        EXPECT_EQ(d.FindWindow(IDC_BEST_RESET)->GetForegroundColour(), ToWxColour(kBlue));
-        EXPECT_EQ(d.FindWindow(1051)->GetForegroundColour(), ToWxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(IDC_BEST_RESET)->GetForegroundColour(), WxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(1051)->GetForegroundColour(), WxColour(kBlue));
         EXPECT_TRUE(RowIs(CaptureClient(d), 23, 0, d.GetClientSize().x, 0x000000)) << "header rule";
     });
 }
