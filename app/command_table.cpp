@@ -21,6 +21,7 @@ const std::vector<CMenuRow>& MenuRows()
     // The bar buttons' tips, "New" for the Game button, are the first of the frame's tooltip texts.
     static const std::vector<CMenuRow> aRows = {
         {EMenu::Game, "&Game", "New"},
+        {EMenu::View, "&View", nullptr},
         {EMenu::Tools, "&Tools", "Tools"},  // the mnemonic is ours; the title stays
     };
     return aRows;
@@ -36,6 +37,15 @@ const std::vector<CCommandRow>& CommandRows()
         {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New", .bSeparatorBefore = true,
          .aKeys = {{wxACCEL_CTRL, 'N'}}, .bKeyInMenu = true,
          .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = "New"},
+
+        // Plus sits on the "=" key of most layouts, so Ctrl+= zooms in as well as Ctrl+Plus.
+        {.nId = ID_VIEW_ZOOMIN, .menu = EMenu::View, .pszText = "Zoom &In",
+         .aKeys = {{wxACCEL_CTRL, '+'}, {wxACCEL_CTRL | wxACCEL_SHIFT, '+'}, {wxACCEL_CTRL, '='},
+                   {wxACCEL_CTRL | wxACCEL_SHIFT, '='}, {wxACCEL_CTRL, WXK_NUMPAD_ADD}}},
+        {.nId = ID_VIEW_ZOOMOUT, .menu = EMenu::View, .pszText = "Zoom &Out",
+         .aKeys = {{wxACCEL_CTRL, '-'}, {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT}}},
+        {.nId = ID_VIEW_NORMALSIZE, .menu = EMenu::View, .pszText = "&Normal Size",
+         .aKeys = {{wxACCEL_CTRL, '0'}, {wxACCEL_CTRL, WXK_NUMPAD0}}},
 
         {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "&About ..."},
         {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "&Help ...", .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,

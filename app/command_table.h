@@ -13,7 +13,7 @@
 #include <wx/string.h>
 
 // The menus of the menu bar, in the order they stand.
-enum class EMenu { None, Game, Tools };
+enum class EMenu { None, Game, View, Tools };
 
 struct CMenuRow {
     EMenu menu;

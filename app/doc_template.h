@@ -18,6 +18,7 @@ struct CGameWindowSetup {
     std::function<void(int)> fnQuit;   // the quit request; empty: end the main loop
     bool bQuitAfterFirstPaint = false;
     CGameLogWriter* pGameLog = nullptr;  // where finished words are logged; none when null
+    int nZoom = 0;                       // a zoom step to open at; 0: the stored one or the screen's
 };
 
 // The frame, not yet shown, after the view's initial update (which has run the first word's New

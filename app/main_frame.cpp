@@ -2,12 +2,17 @@
 #include "app/main_frame.h"
 
 #include <wx/accel.h>
+#include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
+
+#include <gtk/gtk.h>
 
 #include "app/app_icons.h"
 #include "app/command_table.h"
 #include "platform/profile.h"
+#include "game/zoom_steps.h"
+#include "store/settings_store.h"
 #include "view/game_view.h"
 
 namespace {
@@ -34,11 +39,10 @@ CMainFrame::~CMainFrame()
     m_pView = nullptr;
 }
 
-bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& programDir)
+bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& programDir, int nZoom)
 {
-    // Fixed size: the game screen is laid out in pixels.
-    const long nStyle = wxDEFAULT_FRAME_STYLE & ~(wxRESIZE_BORDER | wxMAXIMIZE_BOX);
-    if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, nStyle))
+    // Resizable: the zoom follows the window.
+    if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
     SetIcons(AppIconBundle());
 
@@ -54,6 +58,16 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
         return false;
     }
     m_pView = pView;
+    SetMinClientSize(CVeltraneQuillornView::PictureSize(kZoomNormal));
+    if (!IsZoomStep(nZoom)) {
+        CSettingsStore store(profile);
+        const int nStored = store.ReadZoom();
+        nZoom = StartZoom(nStored);
+        if (nZoom != nStored)
+            store.WriteZoom(nZoom);
+    }
+    m_pView->SetZoom(nZoom);
+    m_pView->SetFitHandler([this](const wxSize&) { FitClientTo(); });
     WatchStore(profile.Registry());
     m_pView->SetFocus();
     if (!EveryCommandIsRouted())
@@ -133,6 +147,42 @@ bool CMainFrame::EveryCommandIsRouted()
         }
     }
     return true;
+}
+
+int CMainFrame::ChromeHeight() const
+{
+    // The menu and tool bar above the view; the window manager's frame does not count.
+    int nHeight = 0;
+    // Before the window is shown the toolkit has no size for the menu bar yet; GTK can say what
+    // it will ask for.
+    if (wxMenuBar* pMenu = GetMenuBar()) {
+        int nMinimum = 0, nNatural = 0;
+        gtk_widget_get_preferred_height(pMenu->GetHandle(), &nMinimum, &nNatural);
+        nHeight += nNatural;
+    }
+    if (wxToolBar* pTools = GetToolBar())
+        nHeight += pTools->GetBestSize().y;
+    return nHeight;
+}
+
+int CMainFrame::StartZoom(int nStored) const
+{
+    const int nDisplay = wxDisplay::GetFromWindow(this);
+    const wxRect rcWork = wxDisplay(nDisplay == wxNOT_FOUND ? 0u : static_cast<unsigned>(nDisplay)).GetClientArea();
+    const int nChrome = ChromeHeight();
+    const int nW = CVeltraneQuillornView::kClientWidth;
+    const int nH = CVeltraneQuillornView::kClientHeight;
+    // A remembered step stays unless the whole window no longer fits the work area.
+    const int nLargest = LargestStepFitting(nW, nH, rcWork.width, std::max(rcWork.height - nChrome, 0));
+    const int nUsable = UsableStoredZoom(nStored, nLargest);
+    return nUsable != 0 ? nUsable : FirstStartStep(nW, nH, nChrome, rcWork.width, rcWork.height);
+}
+
+void CMainFrame::FitClientTo()
+{
+    if (IsMaximized() || IsFullScreen())
+        return;
+    FitClientToContent();
 }
 
 std::vector<CCommandTarget*> CMainFrame::CommandRoute()

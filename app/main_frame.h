@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include <wx/accel.h>
 #include <wx/frame.h>
 #include <wx/modalhook.h>
 #include <wx/timer.h>
@@ -28,7 +29,8 @@ public:
     ~CMainFrame() override;
 
     // The window with its menu bar, tool bar and tooltips, then the view as its client window.
-    bool Create(CAppProfile& profile, const std::filesystem::path& programDir);
+    // nZoom: a step to open at; 0 opens at the stored step, or at one that suits the screen.
+    bool Create(CAppProfile& profile, const std::filesystem::path& programDir, int nZoom = 0);
 
     CVeltraneQuillornView* GetView() const { return m_pView; }
     CVeltraneQuillornDoc& GetDocument() const { return *m_pDoc; }
@@ -54,6 +56,12 @@ private:
     bool CreateToolBarWithTools();
     void SetShortcuts();
     bool EveryCommandIsRouted();
+    // Height of the menu and tool bar above the client area.
+    int ChromeHeight() const;
+    // The zoom to open at: the stored one while the window fits the screen, else one for it.
+    int StartZoom(int nStored) const;
+    // After a zoom command: the client area fits the picture again, unless maximised.
+    void FitClientTo();
 
     void OnMenu(wxCommandEvent& event);
     void OnUpdateUI(wxUpdateUIEvent& event);

@@ -50,7 +50,8 @@ void CMainFrame::WatchStore(CRegistry& registry)
     m_pInfoBar->SetFont(GetFont().Smaller());
     auto* pSizer = new wxBoxSizer(wxVERTICAL);
     pSizer->Add(m_pInfoBar, wxSizerFlags().Expand());
-    pSizer->Add(m_pView, wxSizerFlags().Expand());
+    // The game takes whatever room the window gives it; its zoom follows.
+    pSizer->Add(m_pView, wxSizerFlags(1).Expand());
     SetSizer(pSizer);
     m_pView->SetMinSize(wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
     FitClientToContent();
@@ -73,15 +74,15 @@ void CMainFrame::FitClientToContent()
 {
     // Laid out once at the sizer's measure, then fitted to where the game actually lands: the
     // bar's wrapped text settles its height only once it has its width.
+    // The picture at the zoom; the window may be made larger, never smaller than at 100 %.
+    const wxSize picture = CVeltraneQuillornView::PictureSize(m_pView->Zoom());
+    const int nNormalHeight = CVeltraneQuillornView::kClientHeight;
     SetMinClientSize(wxDefaultSize);
-    SetMaxClientSize(wxDefaultSize);
-    SetClientSize(CVeltraneQuillornView::kClientWidth, GetSizer()->CalcMin().y);
+    SetClientSize(picture.x, GetSizer()->CalcMin().y - nNormalHeight + picture.y);
     Layout();
-    const wxSize client(CVeltraneQuillornView::kClientWidth,
-                        m_pView->GetPosition().y + CVeltraneQuillornView::kClientHeight);
-    SetClientSize(client);
-    SetMinClientSize(client);
-    SetMaxClientSize(client);
+    const int nTop = m_pView->GetPosition().y;
+    SetClientSize(picture.x, nTop + picture.y);
+    SetMinClientSize(wxSize(CVeltraneQuillornView::kClientWidth, nTop + nNormalHeight));
     Layout();
 }
 
@@ -97,7 +98,7 @@ void CMainFrame::CheckStore()
     m_bStoreNoticeShown = true;
     // Room for the bar's close button beside the text.
     m_strStoreNotice = WrapToWidth(m_pInfoBar, wxString(StoreNoticeText(trouble, m_pRegistry->File())),
-                                   CVeltraneQuillornView::kClientWidth - 56);
+                                   GetClientSize().x - 56);
     m_pInfoBar->ShowMessage(m_strStoreNotice, wxICON_WARNING);
     // The bar sizes itself by its icon and button; the wrapped lines may need more.
     wxClientDC dc(m_pInfoBar);

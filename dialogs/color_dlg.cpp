@@ -15,6 +15,7 @@
 
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
+#include "dialogs/painted_text.h"
 #include "dialogs/swatch_button.h"
 
 const CSwatchDef kSwatches[10] = {
@@ -173,7 +174,12 @@ void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)
     const COLORREF clr = MakeRGB(m_nRed, m_nGreen, m_nBlue);
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(WxColour(clr)));
-    dc.DrawRectangle(kPreviewInset, kPreviewTop, nClientWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop);
+    dc.DrawRectangle(PreviewRect(nClientWidth));
+}
+
+wxRect CColorDlg::PreviewRect(int nClientWidth) const
+{
+    return RectLTRB(Px(kPreviewInset), Px(kPreviewTop), nClientWidth - Px(kPreviewInset), Px(kPreviewBottom));
 }
 
 void CColorDlg::OnSlider(wxCommandEvent& event)
@@ -208,8 +214,7 @@ void CColorDlg::OnSwatch(wxCommandEvent& event)
 
 void CColorDlg::RefreshPreview(bool bNow)
 {
-    const int nWidth = GetClientSize().x;
-    RefreshRect(wxRect(kPreviewInset, kPreviewTop, nWidth - 2 * kPreviewInset, kPreviewBottom - kPreviewTop), false);
+    RefreshRect(PreviewRect(GetClientSize().x), false);
     // While a thumb is dragged the toolkit has already moved it: painting at once lets the
     // preview follow the thumb rather than its release.
     if (bNow)

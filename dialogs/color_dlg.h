@@ -57,4 +57,6 @@ private:
     void OnSwatch(wxCommandEvent& event);
     void RefreshPreview(bool bNow);
     void CentreLabelsOnTracks();
+    // The painted preview of the colour, in client pixels.
+    wxRect PreviewRect(int nClientWidth) const;
 };

@@ -2,6 +2,7 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
@@ -10,11 +11,14 @@
 #include <gtk/gtk.h>
 
 #include <wx/dc.h>
+#include <wx/display.h>
 #include <wx/dcscreen.h>
 #include <wx/fontenum.h>
 #include <wx/pen.h>
 #include <wx/brush.h>
 #include <wx/window.h>
+
+#include <gdk/gdk.h>
 
 namespace {
 
@@ -81,7 +85,55 @@ int ScreenPixelsPerInch()
 {
     wxScreenDC dc;
     const int nPpi = dc.GetPPI().y;
-    return nPpi > 0 ? nPpi : 96;
+    if (nPpi <= 0)
+        return 96;
+    // The screen reports device pixels; windows and fonts are measured in logical ones, which
+    // a HiDPI screen doubles by itself.
+    const double dScale = wxDisplay().GetScaleFactor();
+    return dScale > 1.0 ? static_cast<int>(std::lround(nPpi / dScale)) : nPpi;
+}
+
+namespace {
+
+int g_nDialogZoom = 100;
+
+}  // namespace
+
+void SetDialogZoom(int nPercent)
+{
+    g_nDialogZoom = nPercent > 0 ? nPercent : 100;
+}
+
+int DialogZoom()
+{
+    return g_nDialogZoom;
+}
+
+double DesktopTextScale()
+{
+    // GTK renders fonts at this resolution; it carries the desktop's text scaling factor.
+    static const double s_dScale = [] {
+        const double dResolution = gdk_screen_get_resolution(gdk_screen_get_default());
+        if (dResolution <= 0)
+            return 1.0;
+        return std::clamp(dResolution / ScreenPixelsPerInch(), 0.5, 4.0);
+    }();
+    return s_dScale;
+}
+
+double DialogScale()
+{
+    return g_nDialogZoom / 100.0 * DesktopTextScale();
+}
+
+int ScaledPixels(int nLayout, double dScale)
+{
+    return static_cast<int>(std::lround(nLayout * dScale));
+}
+
+int ScaledLineWidth(double dScale)
+{
+    return std::max(1, static_cast<int>(dScale + 0.25));
 }
 
 void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold, bool bItalic,
@@ -91,7 +143,8 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
     const int nHeight = PointSizeToFontHeight(dPoints, nPpi);
     // The toolkit sizes fonts by their em height in points, which is exactly what a negative
     // logical height means; asking for a pixel size instead makes it hunt for a cell height.
-    const double dEmPoints = -nHeight * 72.0 / nPpi;
+    // The zoom scales it here; the desktop's text scaling is added by the toolkit.
+    const double dEmPoints = -nHeight * 72.0 / nPpi * DialogZoom() / 100.0;
     wxFontInfo info;
     info.FaceName(ResolveFaceName(strFace.Left(31))).Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
     wxFont made(info);
@@ -100,7 +153,7 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
     font = made;
 }
 
-void DrawHeaderRule(wxDC& dc, int nClientWidth)
+void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale)
 {
     // A one-row rectangle covers exactly the pixels the line would, without the half-pixel
     // blending an anti-aliased line gets at its ends.
@@ -108,12 +161,12 @@ void DrawHeaderRule(wxDC& dc, int nClientWidth)
     const wxBrush oldBrush = dc.GetBrush();
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(*wxBLACK_BRUSH);
-    dc.DrawRectangle(0, kHeaderRuleY, nClientWidth, 1);
+    dc.DrawRectangle(0, ScaledPixels(kHeaderRuleY, dScale), nClientWidth, ScaledLineWidth(dScale));
     dc.SetPen(oldPen);
     dc.SetBrush(oldBrush);
 }
 
-void DrawTiles(wxDC& dc, int x, int y)
+void DrawTiles(wxDC& dc, int x, int y, double dScale)
 {
     const COLORREF aclrTiles[] = {kTileLight, kTileMiddle, kTileDark};
     const wxBrush oldBrush = dc.GetBrush();
@@ -121,8 +174,11 @@ void DrawTiles(wxDC& dc, int x, int y)
     for (int i = 0; i < 3; ++i) {
         dc.SetBrush(wxBrush(WxColour(aclrTiles[i])));
         // The corner ellipse is 25 across, so its radius is half of that.
-        dc.DrawRoundedRectangle(x + i * kTileStep, y + i * kTileStep, kTileSize, kTileSize,
-                                kTileCornerEllipse / 2.0);
+        const int nLeft = ScaledPixels(x + i * kTileStep, dScale);
+        const int nTop = ScaledPixels(y + i * kTileStep, dScale);
+        dc.DrawRoundedRectangle(nLeft, nTop, ScaledPixels(x + i * kTileStep + kTileSize, dScale) - nLeft,
+                                ScaledPixels(y + i * kTileStep + kTileSize, dScale) - nTop,
+                                kTileCornerEllipse * dScale / 2.0);
     }
     dc.SetBrush(oldBrush);
 }

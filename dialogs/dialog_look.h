@@ -36,18 +36,33 @@ void RegisterGameFonts();
 // still fit.
 wxString ResolveFaceName(const wxString& strFace);
 
-// The vertical pixels per inch fonts are sized by.
+// The vertical pixels per inch fonts are sized by, in the toolkit's logical pixels (a HiDPI
+// screen's doubled pixels are the toolkit's business).
 int ScreenPixelsPerInch();
+
+// The dialogs' scale. Every dialog is laid out from the fonts it actually gets: the game's zoom
+// times the desktop's text scaling (the resolution fonts are rendered at over the screen's). Its
+// dialog units, its fonts and what it paints all grow by this one factor, so a dialog keeps its
+// proportions at any zoom and under "large text" nothing is cut off.
+void SetDialogZoom(int nPercent);
+int DialogZoom();
+double DesktopTextScale();
+double DialogScale();
+// A painted layout pixel at the dialog scale, and the width of a one-pixel line.
+int ScaledPixels(int nLayout, double dScale);
+int ScaledLineWidth(double dScale);
 
 // Fills font with strFace at dPoints; bold means semi-bold (weight 600), not 700.
 void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold, bool bItalic,
                          bool bStrikeOut, bool bUnderline);
 
-// A line from (0, 23) to the client width, end point excluded, with a black one-pixel pen.
-void DrawHeaderRule(wxDC& dc, int nClientWidth);
+// A line from (0, 23) to the client width, end point excluded, with a black one-pixel pen;
+// its row and width scaled by dScale.
+void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale = 1.0);
 
-// Three overlapping rounded squares, light to dark, from the corner (x, y).
-void DrawTiles(wxDC& dc, int x, int y);
+// Three overlapping rounded squares, light to dark, from the corner (x, y); layout pixels
+// scaled by dScale.
+void DrawTiles(wxDC& dc, int x, int y, double dScale = 1.0);
 
 // A control's font at its exact size, fractions of a point included.
 void SetControlFont(wxWindow* pControl, const wxFont& font);

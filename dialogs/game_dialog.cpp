@@ -69,10 +69,11 @@ bool CGameDialog::CreateWindow()
     m_pAccess = std::make_unique<CAccWindow>(*this, false);
     m_pAccess->OnFirstUse([this] { BuildAccessible(); });
 
+    m_dScale = DialogScale();
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
     m_fontTemplate = wxFont(wxFontInfo().FaceName(ResolveFaceName("Tahoma")));
-    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi);
+    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi * DialogZoom() / 100.0);
     SetFont(m_fontTemplate);
     {
         wxClientDC dc(this);
@@ -80,7 +81,9 @@ bool CGameDialog::CreateWindow()
         const wxSize sizeLetters = dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
         m_nBaseX = (sizeLetters.x / 26 + 1) / 2;
         const CFontVerticalMetrics* pTahoma = TahomaMetrics();
-        m_nBaseY = pTahoma != nullptr ? CellHeightFromMetrics(*pTahoma, nEm) : dc.GetCharHeight();
+        // The em the font is rendered at, zoom and text scaling included.
+        const int nEmInUse = ScaledPixels(nEm, m_dScale);
+        m_nBaseY = pTahoma != nullptr ? CellHeightFromMetrics(*pTahoma, nEmInUse) : dc.GetCharHeight();
     }
     const wxRect rcClient = DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y);
     SetClientSize(rcClient.GetSize());
@@ -189,10 +192,15 @@ void CGameDialog::EndWithResult(int nResult)
         m_nEarlyResult = nResult;
 }
 
+int CGameDialog::Px(int nLayout) const
+{
+    return ScaledPixels(nLayout, m_dScale);
+}
+
 void CGameDialog::PaintContent(wxDC& dc, int nClientWidth)
 {
     if (m_bHeaderRule)
-        DrawHeaderRule(dc, nClientWidth);
+        DrawHeaderRule(dc, nClientWidth, m_dScale);
 }
 
 void CGameDialog::OnPaint(wxPaintEvent&)

@@ -30,6 +30,11 @@ public:
     // A template rectangle (left, top, width, height in dialog units) in client pixels.
     wxRect DialogRect(int x, int y, int cx, int cy) const;
 
+    // The scale this dialog was laid out at (zoom times the desktop's text scaling), and a
+    // painted layout pixel at it.
+    double Scale() const { return m_dScale; }
+    int Px(int nLayout) const;
+
     // What the dialog paints itself, on any surface; the paint handler and the tests use it.
     virtual void PaintContent(wxDC& dc, int nClientWidth);
     // The painted texts as a screen reader reads them, one entry per line; labels in its tree.
@@ -75,6 +80,7 @@ private:
     wxFont m_fontTemplate;
     int m_nBaseX = 6;           // dialog base units of the template font, in pixels
     int m_nBaseY = 13;
+    double m_dScale = 1.0;
     bool m_bCreated = false;
     int m_nEarlyResult = 0;     // set when initialisation already ended the run
     std::unique_ptr<CAccWindow> m_pAccess;

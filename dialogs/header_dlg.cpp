@@ -16,7 +16,7 @@ void CHeaderDlg::InitialiseDialog()
     CreateHeadingFont(m_fontTitle);
     // The label leaves 70 pixels at the right of the header strip free.
     const int nWidth = GetClientSize().x;
-    const wxRect rc(4, 5, nWidth - 70 - 4, 22 - 5);
+    const wxRect rc(Px(4), Px(5), nWidth - Px(70) - Px(4), Px(22) - Px(5));
     if (m_staticTitle == nullptr)
         m_staticTitle = new wxStaticText(this, IDC_HEADER_TITLE, wxEmptyString, rc.GetPosition(), rc.GetSize(),
                                          wxALIGN_LEFT | wxST_NO_AUTORESIZE);

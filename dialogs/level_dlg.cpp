@@ -42,13 +42,13 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(WxColour(kBlue));
-    DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(15, 25, 200, 55), nAlign);
+    DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
     dc.SetTextForeground(WxColour(kGreen));
-    DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(30, 55, 220, 85), nAlign);
+    DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(Px(30), Px(55), Px(220), Px(85)), nAlign);
     // The question mark keeps its place whatever the width of the line before it.
     dc.SetTextForeground(WxColour(kRed));
-    DrawTextInRect(dc, "?", RectLTRB(225, 55, 240, 85), nAlign);
-    DrawTiles(dc, 80, 100);
+    DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);
+    DrawTiles(dc, 80, 100, Scale());
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
 }

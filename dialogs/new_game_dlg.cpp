@@ -41,21 +41,21 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
 
-    DrawTextInRect(dc, "Guess the magic ", RectLTRB(20, 50, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, "Guess the magic ", RectLTRB(Px(20), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(WxColour(kRed));
-    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(115, 45, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(Px(115), Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);
-    DrawTextInRect(dc, "lettered word", RectLTRB(135, 50, W, 70), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, "lettered word", RectLTRB(Px(135), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
 
-    DrawTiles(dc, 80, 85);
+    DrawTiles(dc, 80, 85, Scale());
 
-    DrawWrappedCentred(dc, kNewGameRules, RectLTRB(10, 100, W - 10, 200));
+    DrawWrappedCentred(dc, kNewGameRules, RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
 
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(WxColour(kRed));
-    DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(20, 180, W - 20, 200),
+    DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(*wxBLACK);

@@ -13,6 +13,7 @@ constexpr const wchar_t* kTimeTrial = L"TIMETRIAL_CHECKED";
 constexpr const wchar_t* kBackground = L"Background Color";
 constexpr const wchar_t* kCurrentSet = L"CURRENT_SET";
 constexpr const wchar_t* kCurrentLevel = L"CURRENT_LEVEL";
+constexpr const wchar_t* kZoom = L"Zoom";
 
 // Progress value names by skill.
 constexpr const wchar_t* kIndexNames[] = {L"BEG_INDEX", L"INT_INDEX", L"ADV_INDEX"};
@@ -217,4 +218,14 @@ bool CSettingsStore::WriteWordIndex(const std::wstring& strSet, int nSkill, int 
     if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
         return false;
     return key.SetDWORDValue(kIndexNames[nSkill], static_cast<std::uint32_t>(nIndex));
+}
+
+int CSettingsStore::ReadZoom() const
+{
+    return m_profile.GetProfileInt(kSection, kZoom, 0);
+}
+
+void CSettingsStore::WriteZoom(int nPercent)
+{
+    m_profile.WriteProfileInt(kSection, kZoom, nPercent);
 }

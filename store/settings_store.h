@@ -46,6 +46,8 @@ public:
     void WriteCurrentSkill(int nSkill);
     std::wstring ReadCurrentSet() const;    // "CURRENT_SET", default empty
     void WriteCurrentSet(const std::wstring& strSet);
+    int ReadZoom() const;                   // "Zoom", percent; 0 (pick for the screen) when absent
+    void WriteZoom(int nPercent);
 
     // The progress key of a set. False for a set name that cannot name a key (empty, holding a
     // backslash, a slash or a control character, "." or ".."): nothing is created for it.

@@ -3,6 +3,7 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
+#include <wx/settings.h>
 
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/level_dlg.h"
@@ -11,6 +12,7 @@
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/statistics_dlg.h"
 #include "platform/help_launch.h"
+#include "game/zoom_steps.h"
 #include "platform/services.h"
 #include "store/game_log_writer.h"
 #include "view/command_ids.h"
@@ -26,8 +28,6 @@ constexpr int kKeyPitch = 14;
 constexpr int kKeyWidth = 14;
 constexpr int kKeyHeight = 12;
 constexpr int kKeysPerColumn = 13;
-constexpr int kViewLineHeight = 15;  // the status texts stand 15 pixels apart
-constexpr int kKeyCellHeight = 12;
 
 }  // namespace
 
@@ -36,10 +36,7 @@ const wxRect CVeltraneQuillornView::kHistoryRect(25, 60, 190, 120);
 CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, std::filesystem::path programDir)
     : CGameCore(profile, std::move(programDir)),
       m_timerClock(this, kClockTimerId),
-      m_penCursor(WxColour(kRed), 1, wxPENSTYLE_SOLID),
-      m_penCell(WxColour(kBlack), 1, wxPENSTYLE_SOLID),
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
-      m_penHighlighted(WxColour(kBlue), 1, wxPENSTYLE_SOLID),
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID),
       m_fontKey(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_NORMAL, false)),
       m_fontKeyBold(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_BOLD, false))
@@ -72,7 +69,8 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     SetMinSize(wxSize(kClientWidth, kClientHeight));
     m_pAccess = std::make_unique<CViewAccess>(*this);
     // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
-    m_fontView = DefaultFontForLine(kViewLineHeight, {{"Guess:", m_nCellLeft - 25 - 2}, {"Match", 40}, {"Bingo", 30}});
+    m_fontViewBase = ViewFontAt(kZoomNormal, wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
+    m_fontView = m_fontViewBase;
 
     if (!m_history.Create(this, kHistoryRect))
         return false;
@@ -87,20 +85,14 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_LEFT_DCLICK, &CVeltraneQuillornView::OnLeftDownEvent, this);
     Bind(wxEVT_BUTTON, &CVeltraneQuillornView::OnLetterKeyEvent, this, IDC_LETTER_FIRST, IDC_LETTER_LAST);
     Bind(wxEVT_TIMER, &CVeltraneQuillornView::OnTimerEvent, this, kClockTimerId);
+    Bind(wxEVT_SIZE, &CVeltraneQuillornView::OnSizeEvent, this);
+    Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
     return true;
 }
 
 void CVeltraneQuillornView::OnInitialUpdate()
 {
-    // The buffer keeps the size of this moment: the window is not resizable.
-    const wxSize size = GetClientSize();
-    m_bmpBuffer.CreateWithDIPSize(wxSize(std::max(size.x, 1), std::max(size.y, 1)), GetDPIScaleFactor());
-    m_dcMem.SelectObject(m_bmpBuffer);
-    UseCrispShapes(m_dcMem);
-    m_dcMem.SetFont(m_fontView);
-    m_dcMem.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    m_dcMem.SetTextForeground(*wxBLACK);
-
+    MakeBuffer();
     StartFirstWord();
 }
 
@@ -245,6 +237,15 @@ bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
     case ID_TOOLS_STATISTICS:
         bEnabled = true;
         return true;
+    case ID_VIEW_ZOOMIN:
+        bEnabled = m_nZoom < kZoomSteps.back();
+        return true;
+    case ID_VIEW_ZOOMOUT:
+        bEnabled = m_nZoom > kZoomSteps.front();
+        return true;
+    case ID_VIEW_NORMALSIZE:
+        bEnabled = m_nZoom != kZoomNormal;
+        return true;
     default:
         return false;
     }
@@ -264,6 +265,9 @@ void CVeltraneQuillornView::OnCommand(int nId)
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
     case ID_TOOLS_OPTIONS: OnOptions(); break;
     case ID_TOOLS_STATISTICS: OnStatistics(); break;
+    case ID_VIEW_ZOOMIN: ChangeZoom(ZoomStepIn(m_nZoom)); break;
+    case ID_VIEW_ZOOMOUT: ChangeZoom(ZoomStepOut(m_nZoom)); break;
+    case ID_VIEW_NORMALSIZE: ChangeZoom(kZoomNormal); break;
     default: break;
     }
 }
@@ -308,7 +312,7 @@ void CVeltraneQuillornView::OnCharEvent(wxKeyEvent& event)
 
 void CVeltraneQuillornView::OnLeftDownEvent(wxMouseEvent& event)
 {
-    const wxPoint pt = event.GetPosition();
+    const wxPoint pt = LayoutPoint(event.GetPosition());
     OnLButtonDown(pt.x, pt.y);
     SetFocus();
     event.Skip();

@@ -53,6 +53,22 @@ public:
     bool IsRunningModal() const { return m_nModalDepth > 0; }
 
     static wxRect KeyRect(int nId);
+
+    // Zoom, in percent of the layout's pixels. The core never sees it: the picture, the keys and
+    // the list are laid out and drawn at the zoom, and input is divided back before it reaches
+    // the core. The picture stands centred in whatever client area the window has.
+    int Zoom() const { return m_nZoom; }
+    // Lays out and repaints at a step; the window is not resized.
+    void SetZoom(int nPercent);
+    // A zoom command's change: the new step is stored and the window asked to fit it.
+    void ChangeZoom(int nPercent);
+    // Asked to make the client area fit the picture after a zoom command.
+    void SetFitHandler(std::function<void(const wxSize&)> fnFit) { m_fnFit = std::move(fnFit); }
+    // The picture's size at a zoom.
+    static wxSize PictureSize(int nPercent);
+    // A layout rectangle in client pixels, and a client point back in layout pixels.
+    wxRect ZoomedRect(const wxRect& rcLayout) const;
+    wxPoint LayoutPoint(const wxPoint& ptClient) const;
     static int VirtualKeyFromWx(int nWxKey);
 
     // CCommandTarget: the game commands, Help and Exit.
@@ -92,6 +108,9 @@ protected:
     const CGuessRecord& History() const override { return m_history; }
 
 private:
+    static constexpr int kViewLineHeight = 15;  // the status texts stand 15 pixels apart
+    static constexpr int kKeyCellHeight = 12;
+
     // Counts the game's own modal runs, so that the focus they take is not taken for a pause.
     class CModalScope {
     public:
@@ -105,6 +124,19 @@ private:
     };
 
     void DrawGuessCell(int i);
+    // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
+    // layout becomes a whole number of device pixels.
+    void FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr);
+    int Z(int nLayout) const;
+
+    // Zoom mechanics, apart from drawing.
+    void MakeZoomedFonts();
+    // The view's font at a zoom, starting the search from fontStart.
+    wxFont ViewFontAt(int nPercent, const wxFont& fontStart) const;
+    void LayoutChildren();
+    void MakeBuffer();
+    void OnSizeEvent(wxSizeEvent& event);
+    void OnMouseWheelEvent(wxMouseEvent& event);
     void DrawTimeBar(int nLeft, int nBottom, int nRight);
     void DrawKeypadFocusRing();
     // True when the keypad took the key.
@@ -128,11 +160,9 @@ private:
     wxMemoryDC m_dcMem;
     wxBitmap m_bmpBuffer;
     wxFont m_fontView;
+    wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
 
-    wxPen m_penCursor;
-    wxPen m_penCell;
     wxPen m_penStruck;
-    wxPen m_penHighlighted;
     wxBrush m_brushKey;
     wxFont m_fontKey;
     wxFont m_fontKeyBold;
@@ -146,4 +176,7 @@ private:
     bool m_bQuitAfterFirstPaint = false;
     bool m_bPainted = false;
     int m_nModalDepth = 0;
+    int m_nZoom = 100;
+    wxPoint m_ptOrigin;  // the picture's top left in the client area
+    std::function<void(const wxSize&)> m_fnFit;
 };

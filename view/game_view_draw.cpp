@@ -3,6 +3,7 @@
 
 #include <wx/dcclient.h>
 
+#include "game/zoom_steps.h"
 #include "platform/services.h"
 #include "view/game_view.h"
 #include "view/view_look.h"
@@ -44,26 +45,28 @@ void CVeltraneQuillornView::OnDraw()
     const int T = kHistoryRect.GetTop();
     const int R = kHistoryRect.GetRight() + 1;
     const int B = kHistoryRect.GetBottom() + 1;
+    const auto at = [this](int nLeft, int nTop, int nRight, int nBottom) {
+        return ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom));
+    };
 
     // Labels keep the text colour the last paint ended with (black); values are red.
     if (IsTimeTrial()) {
-        dc.DrawLabel("Level:", RectLTRB(L, T - 30, L + 40, T), kTopAligned);
-        dc.DrawLabel("Score:", RectLTRB(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel("Level:", at(L, T - 30, L + 40, T), kTopAligned);
+        dc.DrawLabel("Score:", at(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), RectLTRB(L + 40, T - 15, L + 80, T),
-                     kTopAligned);
-        dc.DrawLabel(wxString::Format("%d", Level()), RectLTRB(L + 40, T - 30, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), at(L + 40, T - 15, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Level()), at(L + 40, T - 30, L + 80, T), kTopAligned);
     } else {
-        dc.DrawLabel("Time:", RectLTRB(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel("Time:", at(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
-                     RectLTRB(L + 40, T - 15, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60), at(L + 40, T - 15, L + 80, T),
+                     kTopAligned);
     }
 
     dc.SetTextForeground(WxColour(kGreen));
-    dc.DrawLabel("Match", RectLTRB(145, T - 15, 185, 60), kCentredTop);
-    dc.DrawLabel("Bingo", RectLTRB(185, T - 15, 215, 60), kCentredTop);
-    dc.DrawLabel("Guess:", RectLTRB(25, 7, 200, 30), kTopAligned);
+    dc.DrawLabel("Match", at(145, T - 15, 185, 60), kCentredTop);
+    dc.DrawLabel("Bingo", at(185, T - 15, 215, 60), kCentredTop);
+    dc.DrawLabel("Guess:", at(25, 7, 200, 30), kTopAligned);
 
     dc.SetTextForeground(WxColour(kBlack));
     const int nCells = static_cast<int>(History().m_strMagicWord.size());
@@ -75,49 +78,58 @@ void CVeltraneQuillornView::OnDraw()
     DrawKeypadFocusRing();
 }
 
+void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr)
+{
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(clr));
+    dc.DrawRectangle(ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom)));
+}
+
 void CVeltraneQuillornView::DrawGuessCell(int i)
 {
     wxMemoryDC& dc = m_dcMem;
     const int x = m_nCellLeft + (m_nCellWidth + m_nCellGap) * i;
-    const int nTop = m_nCellTop;
-    const wxRect rcCell(x, nTop, m_nCellWidth, m_nCellHeight);
-
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(*wxWHITE_BRUSH);
-    dc.DrawRectangle(rcCell);
+    const int y = m_nCellTop;
+    const int nRight = x + m_nCellWidth;
+    const int nBottom = y + m_nCellHeight;
+    FillLayout(dc, x, y, nRight, nBottom, *wxWHITE);
 
     // The outline runs through the right and bottom edges too, so it spans 21 by 21 pixels and
-    // neighbouring outlines stand one pixel apart.
-    dc.SetPen(i == Cursor() ? m_penCursor : m_penCell);
-    const wxPoint aOutline[] = {{x, nTop},
-                                {x + m_nCellWidth, nTop},
-                                {x + m_nCellWidth, nTop + m_nCellHeight},
-                                {x, nTop + m_nCellHeight},
-                                {x, nTop}};
-    dc.DrawLines(5, aOutline);
+    // neighbouring outlines stand one pixel apart. Drawn as four one-pixel bands so that at any
+    // zoom each is a whole number of device pixels wide.
+    const wxColour clrOutline = WxColour(i == Cursor() ? kRed : kBlack);
+    FillLayout(dc, x, y, nRight + 1, y + 1, clrOutline);
+    FillLayout(dc, x, nBottom, nRight + 1, nBottom + 1, clrOutline);
+    FillLayout(dc, x, y, x + 1, nBottom + 1, clrOutline);
+    FillLayout(dc, nRight, y, nRight + 1, nBottom + 1, clrOutline);
 
     const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
-    dc.DrawLabel(wxString(c), rcCell, wxALIGN_CENTER);
-    dc.SetPen(wxNullPen);
+    dc.DrawLabel(wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
 }
 
 void CVeltraneQuillornView::DrawTimeBar(int nLeft, int nBottom, int nRight)
 {
     wxMemoryDC& dc = m_dcMem;
-    dc.SetPen(*wxBLACK_PEN);
-    dc.SetBrush(*wxWHITE_BRUSH);
-    dc.DrawRectangle(RectLTRB(nLeft, nBottom + 2, nRight + 1, nBottom + 6));
+    const int nTop = nBottom + 2;
+    const int nEnd = nRight + 1;
+    const int nFoot = nBottom + 6;
+    FillLayout(dc, nLeft, nTop, nEnd, nFoot, *wxWHITE);
+    FillLayout(dc, nLeft, nTop, nEnd, nTop + 1, *wxBLACK);
+    FillLayout(dc, nLeft, nFoot - 1, nEnd, nFoot, *wxBLACK);
+    FillLayout(dc, nLeft, nTop, nLeft + 1, nFoot, *wxBLACK);
+    FillLayout(dc, nEnd - 1, nTop, nEnd, nFoot, *wxBLACK);
 
-    // The inside is 189 pixels wide. A limit of 0 or less (only a damaged skill could give one)
-    // draws an empty bar rather than dividing by it.
-    const int nInside = nRight - nLeft - 1;
+    // The inside is 189 layout pixels wide; the red part is measured in device pixels so a
+    // zoomed bar shrinks as smoothly as it can. A limit of 0 or less (only a damaged skill could
+    // give one) draws an empty bar rather than dividing by it.
+    const wxRect rcInside = ZoomedRect(RectLTRB(nLeft + 1, nBottom + 3, nRight, nBottom + 5));
     int nWidth = 0;
     if (TimeLimit() > 0)
-        nWidth = std::clamp(nInside * std::max(TimeLeft(), 0) / TimeLimit(), 0, nInside);
+        nWidth = std::clamp(rcInside.width * std::max(TimeLeft(), 0) / TimeLimit(), 0, rcInside.width);
     if (nWidth > 0) {
         dc.SetPen(*wxTRANSPARENT_PEN);
         dc.SetBrush(wxBrush(WxColour(kRed)));
-        dc.DrawRectangle(nLeft + 1, nBottom + 3, nWidth, 2);
+        dc.DrawRectangle(rcInside.x, rcInside.y, nWidth, rcInside.height);
     }
 }
 
@@ -127,20 +139,25 @@ void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, 
         DebugOutput(L"Selected state");
 
     const int nMark = History().MarkOf(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST));
-    const wxPen& pen = nMark == MarkStruck ? m_penStruck : nMark == MarkHighlighted ? m_penHighlighted : m_penCell;
+    const COLORREF clrLine = nMark == MarkStruck ? kRed : nMark == MarkHighlighted ? kBlue : kBlack;
     dc.SetFont(nMark == MarkHighlighted ? m_fontKeyBold : m_fontKey);
     dc.SetTextForeground(WxColour(nMark == MarkHighlighted ? kBlue : kBlack));
-    dc.SetPen(pen);
-    dc.SetBrush(m_brushKey);
+    // The outline is one layout pixel: a whole number of device pixels at every zoom.
+    const int nLine = ZoomLineWidth(m_nZoom);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(WxColour(clrLine)));
     dc.DrawRectangle(rcItem);
+    dc.SetBrush(m_brushKey);
+    dc.DrawRectangle(wxRect(rcItem).Deflate(nLine));
 
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     wxRect rcText = rcItem;
-    rcText.y += 1;
-    rcText.height -= 2;
+    rcText.y += Z(1);
+    rcText.height -= Z(2);
     dc.DrawLabel(wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
 
     if (nMark == MarkStruck) {
+        m_penStruck.SetWidth(nLine);
         dc.SetPen(m_penStruck);
         dc.DrawLine(rcItem.GetLeft(), rcItem.GetTop(), rcItem.GetRight() + 1, rcItem.GetBottom() + 1);
     }

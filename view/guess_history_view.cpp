@@ -6,18 +6,24 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "game/zoom_steps.h"
 #include "view/view_look.h"
 
 namespace {
 
 constexpr int kCellHeight = 16;
 
-wxRect RowRect(int nLeft, int nTop, int nRight)
+}  // namespace
+
+int CGuessHistoryView::Z(int nLayout) const
 {
-    return wxRect(nLeft, nTop, nRight - nLeft, CGuessHistoryView::kRowHeight);
+    return ZoomEdge(nLayout, m_nZoom);
 }
 
-}  // namespace
+int CGuessHistoryView::RowHeight() const
+{
+    return Z(kRowHeight);
+}
 
 CGuessHistoryView::CGuessHistoryView()
     : m_clrStruck(WxColour(kRed)), m_clrHighlighted(WxColour(kBlue)), m_clrNormal(WxColour(kBlack))
@@ -30,9 +36,9 @@ void CGuessHistoryView::MakeFonts() const
     // the face would only delay the first picture of the game.
     if (m_fontRow.IsOk())
         return;
-    m_fontRow = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, false);
-    m_fontRowBold = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_BOLD, false);
-    m_fontRowStruck = FontForCellHeight("ARIAL", kCellHeight, wxFONTWEIGHT_NORMAL, true);
+    m_fontRow = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, false);
+    m_fontRowBold = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_BOLD, false);
+    m_fontRowStruck = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, true);
 }
 
 bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
@@ -79,7 +85,7 @@ int CGuessHistoryView::ScrollPixels() const
 
 int CGuessHistoryView::FirstVisibleRow() const
 {
-    return ScrollPixels() / kRowHeight;
+    return ScrollPixels() / RowHeight();
 }
 
 void CGuessHistoryView::OnScrollLine(wxScrollWinEvent& event)
@@ -94,6 +100,11 @@ void CGuessHistoryView::OnScrollLine(wxScrollWinEvent& event)
 
 void CGuessHistoryView::OnWheel(wxMouseEvent& event)
 {
+    // Ctrl+wheel zooms the whole screen, the list included.
+    if (event.ControlDown() && GetParent() != nullptr) {
+        GetParent()->GetEventHandler()->ProcessEvent(event);
+        return;
+    }
     if (event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL || event.GetWheelDelta() <= 0) {
         event.Skip();
         return;
@@ -109,7 +120,7 @@ void CGuessHistoryView::OnWheel(wxMouseEvent& event)
 
 void CGuessHistoryView::ScrollRows(int nRows)
 {
-    Scroll(-1, std::max(ScrollPixels() + nRows * kRowHeight, 0));
+    Scroll(-1, std::max(ScrollPixels() + nRows * RowHeight(), 0));
 }
 
 void CGuessHistoryView::OnFocusGiven(wxFocusEvent& event)
@@ -141,10 +152,14 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
         MakeFonts();
     // Text first, with the desktop's smoothing: without it the strike-out band of a struck
     // letter, thinner than a pixel, would not be drawn at all.
-    for (int j = nFirst, y = -(ScrollPixels() % kRowHeight); j < nRows && y < nHeight; ++j, y += kRowHeight) {
+    const int nRowHeight = RowHeight();
+    const auto rowRect = [&](int nLeft, int y, int nRight) {
+        return wxRect(Z(nLeft), y, Z(nRight) - Z(nLeft), nRowHeight);
+    };
+    for (int j = nFirst, y = -(ScrollPixels() % nRowHeight); j < nRows && y < nHeight; ++j, y += nRowHeight) {
         dc.SetFont(m_fontRow);
         dc.SetTextForeground(m_clrNormal);
-        dc.DrawLabel(wxString::Format("%2d.  ", j + 1), RowRect(0, y, kNumberRight),
+        dc.DrawLabel(wxString::Format("%2d.  ", j + 1), rowRect(0, y, kNumberRight),
                      wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
 
         const std::wstring& strGuess = m_astrGuesses[static_cast<std::size_t>(j)];
@@ -153,22 +168,24 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
             dc.SetFont(FontOfMark(nMark));
             dc.SetTextForeground(ColourOfMark(nMark));
             const int nLeft = kLetterLeft + kLetterWidth * static_cast<int>(k);
-            dc.DrawLabel(wxString(strGuess[k]), RowRect(nLeft, y, nLeft + kLetterWidth), wxALIGN_CENTER);
+            dc.DrawLabel(wxString(strGuess[k]), rowRect(nLeft, y, nLeft + kLetterWidth), wxALIGN_CENTER);
         }
 
         dc.SetFont(m_fontRow);
         dc.SetTextForeground(m_clrNormal);
         dc.DrawLabel(wxString::Format("%u", m_adwMatch[static_cast<std::size_t>(j)]),
-                     RowRect(kMatchLeft, y, kBingoLeft), wxALIGN_CENTER);
+                     rowRect(kMatchLeft, y, kBingoLeft), wxALIGN_CENTER);
         dc.DrawLabel(wxString::Format("%u", m_adwBingo[static_cast<std::size_t>(j)]),
-                     RowRect(kBingoLeft, y, kBingoRight), wxALIGN_CENTER);
+                     rowRect(kBingoLeft, y, kBingoRight), wxALIGN_CENTER);
         ++m_nRowsDrawn;
     }
 
+    // One layout pixel wide, a whole number of device pixels at every zoom.
     UseCrispShapes(dc);
-    dc.SetPen(*wxBLACK_PEN);
-    dc.DrawLine(kMatchLeft, 0, kMatchLeft, nHeight);
-    dc.DrawLine(kBingoLeft, 0, kBingoLeft, nHeight);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(*wxBLACK_BRUSH);
+    dc.DrawRectangle(Z(kMatchLeft), 0, Z(kMatchLeft + 1) - Z(kMatchLeft), nHeight);
+    dc.DrawRectangle(Z(kBingoLeft), 0, Z(kBingoLeft + 1) - Z(kBingoLeft), nHeight);
 }
 
 void CGuessHistoryView::RepaintNow()
@@ -179,9 +196,14 @@ void CGuessHistoryView::RepaintNow()
     Update();
 }
 
+void CGuessHistoryView::SetExtent()
+{
+    SetVirtualSize(Z(kExtentWidth), RowHeight() * static_cast<int>(m_astrGuesses.size()));
+}
+
 void CGuessHistoryView::OnHistoryReset()
 {
-    SetVirtualSize(kExtentWidth, 0);
+    SetExtent();
     Scroll(0, 0);
     RepaintNow();
 }
@@ -189,9 +211,24 @@ void CGuessHistoryView::OnHistoryReset()
 void CGuessHistoryView::OnGuessAdded()
 {
     const int nRows = static_cast<int>(m_astrGuesses.size());
-    SetVirtualSize(kExtentWidth, kRowHeight * nRows);
+    SetExtent();
     // Past the end on purpose: the scroll bar stops at its last position, the newest row ending
     // at the bottom edge.
-    Scroll(0, kRowHeight * nRows);
+    Scroll(0, RowHeight() * nRows);
     RepaintNow();
+}
+
+void CGuessHistoryView::SetZoom(int nPercent)
+{
+    if (nPercent == m_nZoom)
+        return;
+    // The same rows stay in view, as far as the new height allows.
+    const int nTopRow = FirstVisibleRow();
+    m_nZoom = nPercent;
+    m_fontRow = wxFont();  // remade at the new height on first need
+    m_fontRowBold = wxFont();
+    m_fontRowStruck = wxFont();
+    SetExtent();
+    Scroll(0, nTopRow * RowHeight());
+    Refresh(false);
 }

@@ -42,6 +42,12 @@ public:
 
     void RepaintNow();
 
+    // Rows, columns, lines and fonts at a zoom (percent); the window itself is placed by the view.
+    void SetZoom(int nPercent);
+    int Zoom() const { return m_nZoom; }
+    // A row's height at the zoom: the list scrolls by it.
+    int RowHeight() const;
+
 protected:
     void OnHistoryReset() override;
     void OnGuessAdded() override;
@@ -53,6 +59,8 @@ private:
     void ScrollRows(int nRows);
     void OnFocusGiven(wxFocusEvent& event);
     void MakeFonts() const;
+    void SetExtent();
+    int Z(int nLayout) const;
 
     mutable wxFont m_fontRowStruck;
     mutable wxFont m_fontRowBold;
@@ -62,4 +70,5 @@ private:
     wxColour m_clrNormal;
     int m_nRowsDrawn = 0;
     int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
+    int m_nZoom = 100;
 };

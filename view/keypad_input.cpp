@@ -66,11 +66,13 @@ void CVeltraneQuillornView::DrawKeypadFocusRing()
     const COLORREF clrBack = Background();
     const int nLuma = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
     const wxRect rcKey = KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
-    m_dcMem.SetPen(*wxTRANSPARENT_PEN);
-    m_dcMem.SetBrush(wxBrush(WxColour(nLuma >= 128 ? kBlack : kWhite)));
-    const wxRect rcRing = rcKey.Inflate(kKeypadRingWidth, kKeypadRingWidth);
-    m_dcMem.DrawRectangle(rcRing.x, rcRing.y, rcRing.width, kKeypadRingWidth);
-    m_dcMem.DrawRectangle(rcRing.x, rcRing.GetBottom() + 1 - kKeypadRingWidth, rcRing.width, kKeypadRingWidth);
-    m_dcMem.DrawRectangle(rcRing.x, rcRing.y, kKeypadRingWidth, rcRing.height);
-    m_dcMem.DrawRectangle(rcRing.GetRight() + 1 - kKeypadRingWidth, rcRing.y, kKeypadRingWidth, rcRing.height);
+    const wxColour clrRing = WxColour(nLuma >= 128 ? kBlack : kWhite);
+    // Layout pixels, zoomed like the rest of the picture.
+    const int w = kKeypadRingWidth;
+    const int nLeft = rcKey.x - w, nTop = rcKey.y - w;
+    const int nRight = rcKey.GetRight() + 1 + w, nBottom = rcKey.GetBottom() + 1 + w;
+    FillLayout(m_dcMem, nLeft, nTop, nRight, nTop + w, clrRing);
+    FillLayout(m_dcMem, nLeft, nBottom - w, nRight, nBottom, clrRing);
+    FillLayout(m_dcMem, nLeft, nTop, nLeft + w, nBottom, clrRing);
+    FillLayout(m_dcMem, nRight - w, nTop, nRight, nBottom, clrRing);
 }

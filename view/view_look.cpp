@@ -72,9 +72,10 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
     return font;
 }
 
-wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples)
+wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples,
+                          const wxFont& fontStart)
 {
-    wxFont font = wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT);
+    wxFont font = fontStart;
     // One measurement at the desktop's size gives the scale that makes everything fit; text
     // grows about in proportion to the size, and the loop below settles any rounding.
     wxMemoryDC& dc = MeasuringDC();

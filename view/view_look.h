@@ -17,9 +17,10 @@
 // fonts by their em, so the size is found by measuring.
 wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut);
 
-// The desktop's GUI font, shrunk if need be so that one line fits nLineHeight pixels and each
-// sample text fits its width.
-wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples);
+// fontStart (the desktop's GUI font, or it scaled for a zoom), shrunk if need be so that one line
+// fits nLineHeight pixels and each sample text fits its width.
+wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples,
+                          const wxFont& fontStart);
 
 class wxDC;
 // Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing. Text drawn after

@@ -74,9 +74,10 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
     OpenAndStartWord();
     wxMenuBar* pBar = m_pFrame->GetMenuBar();
     ASSERT_NE(pBar, nullptr);
-    ASSERT_EQ(pBar->GetMenuCount(), 2u);
+    ASSERT_EQ(pBar->GetMenuCount(), 3u);
     EXPECT_EQ(pBar->GetMenuLabel(0), "&Game");
-    EXPECT_EQ(pBar->GetMenuLabel(1), "&Tools");
+    EXPECT_EQ(pBar->GetMenuLabel(1), "&View");
+    EXPECT_EQ(pBar->GetMenuLabel(2), "&Tools");
 
     struct CItem {
         int nCommand;  // 0 for a separator
@@ -84,6 +85,7 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
     };
     const std::vector<std::vector<CItem>> aMenus = {
         {{ID_APP_EXIT_GAME, "E&xit\tCtrl+Q"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {0, ""}, {ID_GAME_NEW, "&New\tCtrl+N"}},
+        {{ID_VIEW_ZOOMIN, "Zoom &In"}, {ID_VIEW_ZOOMOUT, "Zoom &Out"}, {ID_VIEW_NORMALSIZE, "&Normal Size"}},
         {{ID_APP_ABOUT, "&About ..."},
          {ID_TOOLS_HELP, "&Help ...\tF1"},
          {0, ""},

@@ -1,6 +1,8 @@
 // Every dialog on screen: nothing overlaps, nothing is cut off, everything lies inside the client
 // area, the dialogs have the handheld's width, and a screenshot of each is kept.
+#include <cstdlib>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
@@ -16,6 +19,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/color_dlg.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
@@ -115,63 +119,176 @@ std::vector<int> TabOrder(wxDialog& dlg)
     return anOrder;
 }
 
-}  // namespace
+bool IsRed(unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
+bool IsGreen(unsigned rgb) { return (rgb >> 16) < 0x70 && ((rgb >> 8) & 0xFF) > 0x50 && (rgb & 0xFF) < 0x70; }
+bool IsDark(unsigned rgb) { return (rgb >> 16) < 0x70 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
 
-TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
+// The tightest box around the pixels of the area that pass pred; empty if none do.
+wxRect InkBox(const wxImage& img, const wxRect& rcArea, bool (*pred)(unsigned))
 {
-    CTempFolder folder;
-    folder.Write("Animals.set", "<BEGINNER>\nHORSE\n");
-    folder.Write("Birds.set", "<BEGINNER>\nROBIN\n");
-    CRegistry registry(folder.Path() / "registry.db");
-    CAppProfile profile(registry);
-    CRecordStore records(profile);
-    records.Write(SkillBeginner, false, L"Ann", 12);
-    records.Write(SkillBeginner, true, L"Bartholomew Fitzgerald-Montgomery the Third", 1234);
-    records.Write(SkillAdvanced, true, std::wstring(10000, L'W'), 99999);
+    wxRect rcInk;
+    const wxRect rc = rcArea.Intersect(wxRect(img.GetSize()));
+    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
+        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
+            if (pred(PixelRgb(img, x, y)))
+                rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
+    return rcInk;
+}
 
-    const CLayoutCase aCases[] = {
-        {"new_game", [] { CNewGameDlg d; d.m_nWordLength = 6; return d.DoModal(); }, "Quillorn", {IDC_GO}},
-        {"level", [] { CLevelDlg d; d.m_nFinishedLevel = 10; d.m_nNextLevel = 11; return d.DoModal(); }, "Level",
-         {IDC_LEVEL_YES, IDC_LEVEL_NO}},
-        {"player_name", [] {
-             CPlayerNameDlg d;
-             d.m_strName = L"Ann";
-             d.m_strMessage = L"You are the best player in this level who took minimum tries.";
-             return d.DoModal();
-         }, "Player Name", {IDC_PLAYER_NAME, wxID_OK}},
-        {"best_scores", [&] { CBestScoresDlg d(nullptr, profile); return d.DoModal(); }, "Top Players",
-         {wxID_OK, IDC_BEST_RESET}},
-        {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); }, "Color",
-         {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},
-        {"options", [&] {
-             COptionsDlg d;
-             d.SetSetDirectory(folder.Path());
-             d.m_nSkill = 1;
-             d.m_bTimeTrial = true;
-             d.m_strSet = L"birds";
-             d.m_bSound = false;
-             return d.DoModal();
-         }, "Options",
-         {IDC_SKILL_BEGINNER, IDC_GAME_SET, IDC_TIME_TRIAL, IDC_SOUND, wxID_OK, wxID_CANCEL, IDC_BACKGROUND_COLOR}},
-        {"about", [] { CAboutDlg d; return d.DoModal(); }, "About Veltrane Quillorn", {wxID_OK}},
-    };
-    for (const CLayoutCase& c : aCases) {
+// Each dialog with inputs that stretch it: long names, many sets, two-digit levels.
+class CAllDialogs {
+public:
+    CAllDialogs() : m_registry(m_folder.Path() / "registry.db"), m_profile(m_registry)
+    {
+        m_folder.Write("Animals.set", "<BEGINNER>\nHORSE\n");
+        m_folder.Write("Birds.set", "<BEGINNER>\nROBIN\n");
+        CRecordStore records(m_profile);
+        records.Write(SkillBeginner, false, L"Ann", 12);
+        records.Write(SkillBeginner, true, L"Bartholomew Fitzgerald-Montgomery the Third", 1234);
+        records.Write(SkillAdvanced, true, std::wstring(10000, L'W'), 99999);
+    }
+
+    std::vector<CLayoutCase> Cases()
+    {
+        return {
+            {"new_game", [] { CNewGameDlg d; d.m_nWordLength = 6; return d.DoModal(); }, "Quillorn", {IDC_GO}},
+            {"level", [] { CLevelDlg d; d.m_nFinishedLevel = 10; d.m_nNextLevel = 11; return d.DoModal(); }, "Level",
+             {IDC_LEVEL_YES, IDC_LEVEL_NO}},
+            {"player_name", [] {
+                 CPlayerNameDlg d;
+                 d.m_strName = L"Ann";
+                 d.m_strMessage = L"You are the best player in this level who took minimum tries.";
+                 return d.DoModal();
+             }, "Player Name", {IDC_PLAYER_NAME, wxID_OK}},
+            {"best_scores", [this] { CBestScoresDlg d(nullptr, m_profile); return d.DoModal(); }, "Top Players",
+             {wxID_OK, IDC_BEST_RESET}},
+            {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); },
+             "Color", {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},
+            {"options", [this] {
+                 COptionsDlg d;
+                 d.SetSetDirectory(m_folder.Path());
+                 d.m_nSkill = 1;
+                 d.m_bTimeTrial = true;
+                 d.m_strSet = L"birds";
+                 d.m_bSound = false;
+                 return d.DoModal();
+             }, "Options",
+             {IDC_SKILL_BEGINNER, IDC_GAME_SET, IDC_TIME_TRIAL, IDC_SOUND, wxID_OK, wxID_CANCEL, IDC_BACKGROUND_COLOR}},
+            {"about", [] { CAboutDlg d; return d.DoModal(); }, "About Veltrane Quillorn", {wxID_OK}},
+        };
+    }
+
+private:
+    CTempFolder m_folder;
+    CRegistry m_registry;
+    CAppProfile m_profile;
+};
+
+// Runs every dialog once and hands each, while it is up, to check; then cancels it.
+void ForEachDialog(const std::function<void(const CLayoutCase&, wxDialog&)>& check)
+{
+    CAllDialogs dialogs;
+    for (const CLayoutCase& c : dialogs.Cases()) {
         CModalScript script;
-        script.Then([&c](wxDialog& dlg) {
-            SaveShot(CaptureClient(dlg), c.pszName);
-            for (const std::string& strProblem : FindLayoutProblems(dlg))
-                ADD_FAILURE() << c.pszName << ": " << strProblem;
-            // About 240 pixels in Tahoma; a wider fallback face widens the dialog units with it.
-            const int nWidth = dlg.GetClientSize().x;
-            EXPECT_GE(nWidth, 215) << c.pszName;
-            EXPECT_LE(nWidth, TahomaMetrics() != nullptr ? 260 : 290) << c.pszName;
-            EXPECT_EQ(dlg.GetTitle(), c.pszCaption);
-            EXPECT_EQ(TabOrder(dlg), c.anTabOrder) << c.pszName;
+        script.Then([&](wxDialog& dlg) {
+            check(c, dlg);
             dlg.EndModal(wxID_CANCEL);
         });
         EXPECT_EQ(c.run(), ResultCancel) << c.pszName;
         EXPECT_TRUE(script.Done()) << c.pszName;
     }
+}
+
+// The name a screenshot gets: the dialog, the zoom, and the desktop's scaling when there is any.
+std::string ShotName(const char* pszName, int nZoom)
+{
+    std::string strName = std::string(pszName) + "-" + std::to_string(nZoom);
+    for (const char* pszVar : {"GDK_SCALE", "GDK_DPI_SCALE"}) {
+        if (const char* pszValue = std::getenv(pszVar))
+            strName += std::string("-") + pszVar + "-" + pszValue;
+    }
+    return strName;
+}
+
+}  // namespace
+
+TEST(DialogLayout, EveryDialogFitsWithoutOverlapsAndIsHandheldWide)
+{
+    // Under the desktop's text scaling every dialog grows by that factor as a whole.
+    const double dScale = DesktopTextScale();
+    const wxRect rcScreen = wxDisplay(0u).GetClientArea();
+    ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) {
+        SaveShot(CaptureClient(dlg), ShotName(c.pszName, 100));
+        for (const std::string& strProblem : FindLayoutProblems(dlg))
+            ADD_FAILURE() << c.pszName << ": " << strProblem;
+        // About 240 pixels in Tahoma; a wider fallback face widens the dialog units with it.
+        const int nWidth = dlg.GetClientSize().x;
+        EXPECT_GE(nWidth, 215 * dScale) << c.pszName;
+        EXPECT_LE(nWidth, (TahomaMetrics() != nullptr ? 260 : 290) * dScale) << c.pszName;
+        // Whole, frame included, on a 1024 x 768 screen.
+        EXPECT_LE(dlg.GetSize().x, rcScreen.width) << c.pszName;
+        EXPECT_LE(dlg.GetSize().y, rcScreen.height) << c.pszName;
+        EXPECT_EQ(dlg.GetTitle(), c.pszCaption);
+        EXPECT_EQ(TabOrder(dlg), c.anTabOrder) << c.pszName;
+    });
+}
+
+// At 200 % every dialog is twice as large in both directions, keeps every text inside its
+// control, and its painted texts keep clear of each other.
+TEST(DialogLayout, AtTwoHundredPercentEveryDialogIsTwiceAsLargeAndStillFits)
+{
+    std::map<std::string, wxSize> sizeAt100;
+    ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) { sizeAt100[c.pszName] = dlg.GetClientSize(); });
+    SetDialogZoom(200);
+    ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) {
+        SaveShot(CaptureClient(dlg), ShotName(c.pszName, 200));
+        const wxSize size = dlg.GetClientSize();
+        const wxSize want = 2 * sizeAt100[c.pszName];
+        EXPECT_NEAR(size.x, want.x, want.x / 50 + 2) << c.pszName;
+        EXPECT_NEAR(size.y, want.y, want.y / 50 + 2) << c.pszName;
+        for (const std::string& strProblem : FindLayoutProblems(dlg))
+            ADD_FAILURE() << c.pszName << " at 200 %: " << strProblem;
+    });
+    SetDialogZoom(100);
+}
+
+// The texts the New Game and Level dialogs paint keep apart at every scale: the red length
+// stands between its two black phrases, the green line ends before the red question mark, and
+// nothing runs into the edge of its rectangle.
+TEST(DialogLayout, PaintedTextsKeepClearOfEachOther)
+{
+    for (const int nZoom : {100, 200}) {
+        SetDialogZoom(nZoom);
+        ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) {
+            const std::string strName = c.pszName;
+            if (strName != "new_game" && strName != "level")
+                return;
+            auto& game = dynamic_cast<CGameDialog&>(dlg);
+            const wxImage img = CaptureClient(dlg);
+            if (strName == "new_game") {
+                const wxRect rcBand(0, game.Px(45), img.GetWidth(), game.Px(25));
+                const wxRect rcRed = InkBox(img, rcBand, IsRed);
+                ASSERT_FALSE(rcRed.IsEmpty()) << nZoom;
+                const wxRect rcLeft = InkBox(img, wxRect(0, rcBand.y, rcRed.x, rcBand.height), IsDark);
+                const wxRect rcRight = InkBox(img, wxRect(rcRed.GetRight() + 1, rcBand.y,
+                                                          img.GetWidth() - rcRed.GetRight() - 1, rcBand.height), IsDark);
+                EXPECT_TRUE(InkBox(img, wxRect(rcRed.x, rcBand.y, rcRed.width, rcBand.height), IsDark).IsEmpty())
+                    << "black ink under the red digit at " << nZoom;
+                EXPECT_FALSE(rcLeft.IsEmpty()) << nZoom;
+                EXPECT_FALSE(rcRight.IsEmpty()) << nZoom;
+                EXPECT_LT(rcRight.GetRight(), img.GetWidth() - 1) << "\"lettered word\" cut at the edge, " << nZoom;
+            } else {
+                const wxRect rcBand(0, game.Px(55), img.GetWidth(), game.Px(30));
+                const wxRect rcGreen = InkBox(img, rcBand, IsGreen);
+                const wxRect rcRed = InkBox(img, rcBand, IsRed);
+                ASSERT_FALSE(rcGreen.IsEmpty()) << nZoom;
+                ASSERT_FALSE(rcRed.IsEmpty()) << nZoom;
+                EXPECT_LT(rcGreen.GetRight(), game.Px(220) - 1) << "\"Continue to Level: 11\" cut off at " << nZoom;
+                EXPECT_LT(rcGreen.GetRight(), rcRed.x) << nZoom;
+            }
+        });
+    }
+    SetDialogZoom(100);
 }
 
 TEST(DialogLayout, WithoutAParentTheMainWindowOwnsAndCentresTheDialog)

@@ -62,6 +62,7 @@ void CGameWindowTest::Open(uitest::CModalScript& script)
     setup.programDir = m_dirProgram;
     setup.pAppTarget = &m_appCommands;
     setup.fnQuit = [this](int nCode) { m_anQuit.push_back(nCode); };
+    setup.nZoom = m_nOpenZoom;
     m_pFrame = OpenNewGameWindow(setup);
     ASSERT_NE(m_pFrame, nullptr);
     m_pView = m_pFrame->GetView();

@@ -56,6 +56,9 @@ protected:
     CMainFrame* m_pFrame = nullptr;
     CVeltraneQuillornView* m_pView = nullptr;
     std::vector<int> m_anQuit;
+    // The layout's own size unless a test asks for another; 0 opens as the game does, at the
+    // stored zoom or one picked for the test screen.
+    int m_nOpenZoom = 100;
     CAppCommands m_appCommands;
 
 private:

@@ -1,0 +1,134 @@
+// The game view at a zoom: fonts made at the zoomed pixel height, children placed at zoomed
+// rectangles, the buffer at the client size, the zoom following the window, Ctrl+wheel.
+#include <algorithm>
+
+#include "dialogs/dialog_look.h"
+#include "game/zoom_steps.h"
+#include "view/game_view.h"
+#include "view/view_look.h"
+
+wxSize CVeltraneQuillornView::PictureSize(int nPercent)
+{
+    return wxSize(ZoomEdge(kClientWidth, nPercent), ZoomEdge(kClientHeight, nPercent));
+}
+
+int CVeltraneQuillornView::Z(int nLayout) const
+{
+    return ZoomEdge(nLayout, m_nZoom);
+}
+
+wxRect CVeltraneQuillornView::ZoomedRect(const wxRect& rcLayout) const
+{
+    const int nLeft = Z(rcLayout.GetLeft());
+    const int nTop = Z(rcLayout.GetTop());
+    return wxRect(m_ptOrigin.x + nLeft, m_ptOrigin.y + nTop, Z(rcLayout.GetRight() + 1) - nLeft,
+                  Z(rcLayout.GetBottom() + 1) - nTop);
+}
+
+wxPoint CVeltraneQuillornView::LayoutPoint(const wxPoint& ptClient) const
+{
+    return wxPoint(UnzoomPoint(ptClient.x - m_ptOrigin.x, m_nZoom), UnzoomPoint(ptClient.y - m_ptOrigin.y, m_nZoom));
+}
+
+wxFont CVeltraneQuillornView::ViewFontAt(int nPercent, const wxFont& fontStart) const
+{
+    // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
+    const auto z = [nPercent](int n) { return ZoomEdge(n, nPercent); };
+    return DefaultFontForLine(z(kViewLineHeight), {{"Guess:", z(m_nCellLeft - 25 - 2)}, {"Match", z(40)}, {"Bingo", z(30)}},
+                              fontStart);
+}
+
+void CVeltraneQuillornView::MakeZoomedFonts()
+{
+    if (m_nZoom == kZoomNormal) {
+        m_fontView = m_fontViewBase;
+    } else {
+        // Started from the 100 % font grown by the zoom, so every step shows the same face at
+        // the same proportions, only shrunk where rounding would overflow a rectangle.
+        m_fontView = ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
+    }
+    m_fontKey = FontForCellHeight("Tahoma", Z(kKeyCellHeight), wxFONTWEIGHT_NORMAL, false);
+    m_fontKeyBold = FontForCellHeight("Tahoma", Z(kKeyCellHeight), wxFONTWEIGHT_BOLD, false);
+    if (m_dcMem.IsOk())
+        m_dcMem.SetFont(m_fontView);
+}
+
+void CVeltraneQuillornView::LayoutChildren()
+{
+    const wxSize client = GetClientSize();
+    const wxSize picture = PictureSize(m_nZoom);
+    m_ptOrigin = wxPoint(std::max((client.x - picture.x) / 2, 0), std::max((client.y - picture.y) / 2, 0));
+    m_history.SetSize(ZoomedRect(kHistoryRect));
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
+        if (wxWindow* pKey = FindWindow(nId))
+            pKey->SetSize(ZoomedRect(KeyRect(nId)));
+    }
+}
+
+void CVeltraneQuillornView::MakeBuffer()
+{
+    // Sized to the whole client area (the picture plus the margins that centre it), at the
+    // window's content scale so HiDPI screens get their own pixels.
+    const wxSize size = GetClientSize();
+    const wxSize want(std::max(size.x, 1), std::max(size.y, 1));
+    if (m_bmpBuffer.IsOk() && m_bmpBuffer.GetLogicalSize() == want &&
+        m_bmpBuffer.GetScaleFactor() == GetDPIScaleFactor())
+        return;
+    if (m_dcMem.IsOk())
+        m_dcMem.SelectObject(wxNullBitmap);
+    m_bmpBuffer.CreateWithDIPSize(want, GetDPIScaleFactor());
+    m_dcMem.SelectObject(m_bmpBuffer);
+    UseCrispShapes(m_dcMem);
+    m_dcMem.SetFont(m_fontView);
+    m_dcMem.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    m_dcMem.SetTextForeground(*wxBLACK);
+}
+
+void CVeltraneQuillornView::SetZoom(int nPercent)
+{
+    if (!IsZoomStep(nPercent))
+        nPercent = kZoomNormal;
+    // The game's dialogs are laid out at the zoom of the screen they open over.
+    SetDialogZoom(nPercent);
+    if (nPercent != m_nZoom) {
+        m_nZoom = nPercent;
+        MakeZoomedFonts();
+        m_history.SetZoom(nPercent);
+    }
+    LayoutChildren();
+    if (m_dcMem.IsOk())
+        MakeBuffer();
+    Refresh(false);
+}
+
+void CVeltraneQuillornView::ChangeZoom(int nPercent)
+{
+    SetZoom(nPercent);
+    m_store.WriteZoom(m_nZoom);
+    if (m_fnFit)
+        m_fnFit(PictureSize(m_nZoom));
+}
+
+void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
+{
+    // The zoom follows the window: the largest step whose picture fits the new client area.
+    const wxSize client = GetClientSize();
+    const int nFit = LargestStepFitting(kClientWidth, kClientHeight, client.x, client.y);
+    const bool bChanged = nFit != m_nZoom;
+    SetZoom(nFit);
+    if (bChanged)
+        m_store.WriteZoom(m_nZoom);
+    event.Skip();
+}
+
+void CVeltraneQuillornView::OnMouseWheelEvent(wxMouseEvent& event)
+{
+    if (!event.ControlDown() || event.GetWheelAxis() != wxMOUSE_WHEEL_VERTICAL) {
+        event.Skip();
+        return;
+    }
+    if (event.GetWheelRotation() > 0)
+        ChangeZoom(ZoomStepIn(m_nZoom));
+    else if (event.GetWheelRotation() < 0)
+        ChangeZoom(ZoomStepOut(m_nZoom));
+}
