@@ -70,21 +70,24 @@ bool CGameDialog::CreateWindow()
     m_pAccess->OnFirstUse([this] { BuildAccessible(); });
 
     m_dScale = DialogScale();
+    m_nZoom = DialogZoom();
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
     m_fontTemplate = wxFont(wxFontInfo().FaceName(ResolveFaceName("Tahoma")));
-    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi * DialogZoom() / 100.0);
-    SetFont(m_fontTemplate);
+    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi);
     {
+        // Base units of the font in use at 100 % (the desktop's text scaling included); the zoom
+        // multiplies them exactly, where measuring the zoomed font would round them anew.
         wxClientDC dc(this);
         dc.SetFont(m_fontTemplate);
         const wxSize sizeLetters = dc.GetTextExtent("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
         m_nBaseX = (sizeLetters.x / 26 + 1) / 2;
         const CFontVerticalMetrics* pTahoma = TahomaMetrics();
-        // The em the font is rendered at, zoom and text scaling included.
-        const int nEmInUse = ScaledPixels(nEm, m_dScale);
+        const int nEmInUse = ScaledPixels(nEm, DesktopTextScale());
         m_nBaseY = pTahoma != nullptr ? CellHeightFromMetrics(*pTahoma, nEmInUse) : dc.GetCharHeight();
     }
+    m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi * m_nZoom / 100.0);
+    SetFont(m_fontTemplate);
     const wxRect rcClient = DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y);
     SetClientSize(rcClient.GetSize());
 
@@ -149,10 +152,11 @@ void CGameDialog::WidenCutOffTexts()
 wxRect CGameDialog::DialogRect(int x, int y, int cx, int cy) const
 {
     // Edges are converted, not sizes, so neighbouring controls meet exactly as in the template.
-    const int nLeft = DialogUnitsToPixels(x, m_nBaseX, 4);
-    const int nTop = DialogUnitsToPixels(y, m_nBaseY, 8);
-    return wxRect(nLeft, nTop, DialogUnitsToPixels(x + cx, m_nBaseX, 4) - nLeft,
-                  DialogUnitsToPixels(y + cy, m_nBaseY, 8) - nTop);
+    const auto across = [this](int n) { return DialogUnitsToPixels(n * m_nZoom, m_nBaseX, 4 * 100); };
+    const auto down = [this](int n) { return DialogUnitsToPixels(n * m_nZoom, m_nBaseY, 8 * 100); };
+    const int nLeft = across(x);
+    const int nTop = down(y);
+    return wxRect(nLeft, nTop, across(x + cx) - nLeft, down(y + cy) - nTop);
 }
 
 int CGameDialog::DoModal()

@@ -81,6 +81,7 @@ private:
     int m_nBaseX = 6;           // dialog base units of the template font, in pixels
     int m_nBaseY = 13;
     double m_dScale = 1.0;
+    int m_nZoom = 100;
     bool m_bCreated = false;
     int m_nEarlyResult = 0;     // set when initialisation already ended the run
     std::unique_ptr<CAccWindow> m_pAccess;
