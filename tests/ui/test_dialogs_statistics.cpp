@@ -323,7 +323,7 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     m_pView->SetGameLog(&writer);
 
     // The last item of the Tools menu, with its shortcut.
-    wxMenu* pTools = m_pFrame->GetMenuBar()->GetMenu(1);
+    wxMenu* pTools = m_pFrame->GetMenuBar()->GetMenu(m_pFrame->GetMenuBar()->FindMenu("Tools"));
     const wxMenuItem* pLast = pTools->FindItemByPosition(pTools->GetMenuItemCount() - 1);
     EXPECT_EQ(pLast->GetId(), WxIdFromCommand(ID_TOOLS_STATISTICS));
     EXPECT_EQ(pLast->GetItemLabelText(), "Statistics ...");
