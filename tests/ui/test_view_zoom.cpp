@@ -232,7 +232,7 @@ TEST_F(ViewZoomTest, TheZoomFollowsAResizedWindowAndThePictureIsCentred)
     OpenAt(100);
     m_pFrame->SetClientSize(600, 500);
     ASSERT_TRUE(WaitClient(wxSize(600, 500)));
-    uitest::Pump(30);
+    uitest::Settle();
     EXPECT_EQ(m_pView->Zoom(), 200);
     EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 200);
     const wxImage img = OnScreen(*m_pView);
@@ -247,7 +247,7 @@ TEST_F(ViewZoomTest, TheZoomFollowsAResizedWindowAndThePictureIsCentred)
     EXPECT_EQ(m_pView->Cursor(), 3);
 
     m_pFrame->SetClientSize(120, 90);
-    uitest::Pump(100);
+    EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->Zoom() == 100; }));
     EXPECT_GE(m_pFrame->GetClientSize().x, 241);
     EXPECT_GE(m_pFrame->GetClientSize().y, 190);
     EXPECT_EQ(m_pView->Zoom(), 100);
@@ -271,7 +271,7 @@ TEST_F(ViewZoomTest, StoredZoomIsRestoredCheckedAndLoweredToFitTheScreen)
         EXPECT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(c.nOpened))) << c.nStored;
         m_pFrame->Destroy();
         m_pFrame = nullptr;
-        uitest::Pump(20);
+        uitest::Settle();
     }
     // A value of the wrong type reads as absent.
     m_pProfile->WriteProfileString(CSettingsStore::kSection, L"Zoom", L"200");
