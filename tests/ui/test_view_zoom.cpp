@@ -235,7 +235,8 @@ TEST_F(ViewZoomTest, TheZoomFollowsAResizedWindowAndThePictureIsCentred)
     uitest::Settle();
     EXPECT_EQ(m_pView->Zoom(), 200);
     EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 200);
-    const wxImage img = OnScreen(*m_pView);
+    // The composed picture: what the paint copies, whatever other window may cover the screen.
+    const wxImage img = ComposedView();
     Shot(img, "zoom-resized");
     // The picture (482 x 380) stands at (59, 60); its first key at (69, 70).
     EXPECT_EQ(m_pView->FindWindow(IDC_LETTER_FIRST)->GetRect(), wxRect(59 + 10, 60 + 10, 28, 24));
