@@ -246,7 +246,8 @@ def run(game):
         view.queryComponent().grabFocus()
         pump(0.2)
         key(0xFFC7)  # F10
-        key(0xFF53)  # Right
+        key(0xFF53)  # Right: View
+        key(0xFF53)  # Right: Tools
         for _ in range(downs):
             key(DOWN)
         key(RETURN)
