@@ -44,7 +44,7 @@ xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "test.sh: Xvfb did not st
 export DISPLAY="$display"
 # No sound server, no settings of the person running the tests.
 export XDG_CONFIG_HOME="$config_dir"
-export XDG_DATA_HOME="$config_dir/data"   # nor their game log
+export XDG_DATA_HOME="$config_dir/data"   # nor their game log or sets
 export NO_AT_BRIDGE=1
 
 ctest --test-dir "$build" --output-on-failure -j2 "$@"

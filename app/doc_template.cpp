@@ -8,7 +8,7 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
 {
     auto pDoc = std::make_unique<CVeltraneQuillornDoc>();
     auto* pFrame = new CMainFrame(std::move(pDoc), setup.pAppTarget);
-    if (!pFrame->Create(*setup.pProfile, setup.programDir, setup.nZoom)) {
+    if (!pFrame->Create(*setup.pProfile, CSetFolders(setup.programDir, setup.userSetDir), setup.nZoom)) {
         pFrame->Destroy();
         return nullptr;
     }

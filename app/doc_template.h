@@ -14,6 +14,7 @@ class CMainFrame;
 struct CGameWindowSetup {
     CAppProfile* pProfile = nullptr;
     std::filesystem::path programDir;
+    std::filesystem::path userSetDir;   // the player's own sets; empty: none
     CCommandTarget* pAppTarget = nullptr;
     std::function<void(int)> fnQuit;   // the quit request; empty: end the main loop
     bool bQuitAfterFirstPaint = false;

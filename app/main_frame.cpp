@@ -39,7 +39,7 @@ CMainFrame::~CMainFrame()
     m_pView = nullptr;
 }
 
-bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& programDir, int nZoom)
+bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int nZoom)
 {
     // Resizable: the zoom follows the window.
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
@@ -52,7 +52,7 @@ bool CMainFrame::Create(CAppProfile& profile, const std::filesystem::path& progr
 
     SetShortcuts();
 
-    auto* pView = new CVeltraneQuillornView(profile, programDir);
+    auto* pView = new CVeltraneQuillornView(profile, setFolders);
     if (!pView->Create(this)) {
         delete pView;
         return false;

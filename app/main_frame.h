@@ -17,6 +17,7 @@
 
 class CAppProfile;
 class CRegistry;
+class CSetFolders;
 class CVeltraneQuillornView;
 class wxInfoBarGeneric;
 
@@ -30,7 +31,7 @@ public:
 
     // The window with its menu bar, tool bar and tooltips, then the view as its client window.
     // nZoom: a step to open at; 0 opens at the stored step, or at one that suits the screen.
-    bool Create(CAppProfile& profile, const std::filesystem::path& programDir, int nZoom = 0);
+    bool Create(CAppProfile& profile, const CSetFolders& setFolders, int nZoom = 0);
 
     CVeltraneQuillornView* GetView() const { return m_pView; }
     CVeltraneQuillornDoc& GetDocument() const { return *m_pDoc; }

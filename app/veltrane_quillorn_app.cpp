@@ -11,6 +11,7 @@
 #include "app/main_frame.h"
 #include "app/run_game.h"
 #include "dialogs/dialog_look.h"
+#include "game/set_folders.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "store/game_log_writer.h"
@@ -49,6 +50,7 @@ bool CVeltraneQuillornApp::OnInit()
     CGameWindowSetup setup;
     setup.pProfile = &TheAppProfile();
     setup.programDir = ProgramDirectory();
+    setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
     // Start-up measurements play no words worth keeping.
     setup.pGameLog = std::getenv(kBenchFirstPaintVar) != nullptr ? nullptr : &TheGameLog();

@@ -12,7 +12,6 @@
 #include "dialogs/color_dlg.h"
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "game/word_set.h"
 #include "platform/files.h"
 
 namespace {
@@ -115,7 +114,9 @@ void COptionsDlg::InitialiseDialog()
     SetAccessibleName(*m_comboSet, L"Game Set");
     MarkAsComboBox(*m_comboSet);
 
-    const std::vector<std::wstring> astrSets = ListSetNames(m_setDirectory ? *m_setDirectory : ProgramDirectory());
+    const CSetFolders folders =
+        m_setFolders ? *m_setFolders : CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory());
+    const std::vector<std::wstring> astrSets = folders.ListSetNames();
     if (astrSets.empty()) {
         wxMessageBox("Words Sets: Sets not found", "Veltrane Quillorn", wxOK, GetParent());
         EndWithResult(ResultCancel);

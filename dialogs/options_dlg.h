@@ -7,6 +7,7 @@
 
 #include "dialogs/color_swatch.h"
 #include "dialogs/game_dialog.h"
+#include "game/set_folders.h"
 #include "game/types.h"
 
 class wxOwnerDrawnComboBox;
@@ -35,8 +36,9 @@ public:
     CColorSwatch m_swatch;
     wxFont m_fontTitle;
 
-    // Where the word sets are looked for; the program's directory unless a test says otherwise.
-    void SetSetDirectory(const std::filesystem::path& dir) { m_setDirectory = dir; }
+    // Where the word sets are looked for; the program's directory and the player's own folder
+    // unless the caller says otherwise.
+    void SetSetFolders(const CSetFolders& folders) { m_setFolders = folders; }
 
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;
@@ -48,5 +50,5 @@ protected:
 private:
     void OnBackgroundColor();
 
-    std::optional<std::filesystem::path> m_setDirectory;
+    std::optional<CSetFolders> m_setFolders;
 };

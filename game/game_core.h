@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "game/guess_record.h"
+#include "game/set_folders.h"
 #include "game/types.h"
 #include "game/word_list.h"
 #include "game/word_set.h"
@@ -30,8 +31,8 @@ struct COptionsValues {
 
 class CGameCore {
 public:
-    // Reads the options from the profile; the word sets are looked for in programDir.
-    CGameCore(CAppProfile& profile, std::filesystem::path programDir);
+    // Reads the options from the profile; the word sets are looked for in the folders given.
+    CGameCore(CAppProfile& profile, CSetFolders setFolders);
     virtual ~CGameCore() = default;
     CGameCore(const CGameCore&) = delete;
     CGameCore& operator=(const CGameCore&) = delete;
@@ -139,7 +140,7 @@ protected:
 
     CSettingsStore m_store;
     CRecordStore m_records;
-    std::filesystem::path m_programDir;
+    CSetFolders m_setFolders;
 
     static constexpr const wchar_t* kMsgNoWordSets = L"Did not find any word sets to play with.";
 

@@ -5,8 +5,8 @@
 #include "game/word_set.h"
 #include "platform/invariant.h"
 
-CGameCore::CGameCore(CAppProfile& profile, std::filesystem::path programDir)
-    : m_store(profile), m_records(profile), m_programDir(std::move(programDir))
+CGameCore::CGameCore(CAppProfile& profile, CSetFolders setFolders)
+    : m_store(profile), m_records(profile), m_setFolders(std::move(setFolders))
 {
     RefreshOptions();
 }
@@ -42,7 +42,7 @@ const CWordList& CGameCore::WordsOfSkill() const
 
 bool CGameCore::FindFirstSet(std::wstring& strSet)
 {
-    const std::vector<std::wstring> astrSets = ListSetNames(m_programDir);
+    const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {
         ShowMessage(L"Words Sets: Sets not found");
         return false;
@@ -54,7 +54,7 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
 bool CGameCore::LoadWordSet(const std::wstring& strSet)
 {
     m_words.Clear();
-    if (!IsUsableSetName(strSet) || !ReadWordSetFile(SetFilePath(m_programDir, strSet), m_words)) {
+    if (!IsUsableSetName(strSet) || !ReadWordSetFile(m_setFolders.SetFile(strSet), m_words)) {
         ShowMessage(L"Can not open file");
         return false;
     }
@@ -115,7 +115,7 @@ void CGameCore::RecoverStoredChoice()
     const int nGuessedSkill = m_nSkill;
     m_strSet = strSet;
     m_nSkill = nSkill;
-    if (!IsUsableSetName(strSet) || !std::filesystem::is_regular_file(SetFilePath(m_programDir, strSet))
+    if (!IsUsableSetName(strSet) || !std::filesystem::is_regular_file(m_setFolders.SetFile(strSet))
         || !LoadSetProgress()) {
         m_strSet = strGuessed;
         m_nSkill = nGuessedSkill;

@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
+#include <cstdlib>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +38,70 @@ std::filesystem::path ProgramDirectory()
     if (ec || exe.empty())
         return std::filesystem::current_path(ec);
     return exe.parent_path();
+}
+
+std::filesystem::path UserDataDirectory()
+{
+    // Relative values are to be ignored, as the base-directory convention says.
+    const char* xdg = std::getenv("XDG_DATA_HOME");
+    if (xdg && *xdg == '/')
+        return std::filesystem::path(xdg) / "veltrane-quillorn";
+    const char* home = std::getenv("HOME");
+    if (!home || !*home) {
+        const passwd* pw = getpwuid(getuid());
+        home = pw ? pw->pw_dir : nullptr;
+    }
+    return std::filesystem::path(home && *home ? home : "/tmp") / ".local" / "share" / "veltrane-quillorn";
+}
+
+namespace {
+
+bool WriteAll(int fd, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+}  // namespace
+
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool bReplace)
+{
+    std::error_code ec;
+    if (!path.parent_path().empty())
+        std::filesystem::create_directories(path.parent_path(), ec);
+    std::string tmp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    const int fd = mkostemp(tmp.data(), O_CLOEXEC);
+    if (fd < 0)
+        return errno;
+    int nError = 0;
+    // The file gets the permissions an ordinary new file would, not mkstemp's 0600.
+    const mode_t mask = umask(0);
+    umask(mask);
+    if (fchmod(fd, 0666 & ~mask) != 0 || !WriteAll(fd, bytes) || fsync(fd) != 0)
+        nError = errno ? errno : EIO;
+    if (::close(fd) != 0 && nError == 0)
+        nError = errno;
+    if (nError == 0) {
+        // link() refuses an existing name, which rename() would silently replace.
+        if (bReplace) {
+            if (::rename(tmp.c_str(), path.c_str()) != 0)
+                nError = errno;
+        } else if (::link(tmp.c_str(), path.c_str()) != 0) {
+            nError = errno;
+            // A file system without hard links (FAT, some network shares): check, then rename.
+            if ((nError == EPERM || nError == EOPNOTSUPP) && !std::filesystem::exists(path, ec))
+                nError = ::rename(tmp.c_str(), path.c_str()) == 0 ? 0 : errno;
+        }
+    }
+    ::unlink(tmp.c_str());
+    return nError;
 }
 
 std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix)

@@ -11,6 +11,15 @@
 // The directory of the running executable, links resolved.
 std::filesystem::path ProgramDirectory();
 
+// The player's own data of this game: $XDG_DATA_HOME/veltrane-quillorn, or
+// ~/.local/share/veltrane-quillorn when the variable is unset, empty or relative. Not created.
+std::filesystem::path UserDataDirectory();
+
+// Writes bytes to path through a temporary file in the same folder, so a reader never sees half a
+// file. With bReplace false an existing file is left alone and the result is EEXIST. Missing
+// folders on the way are created. 0 on success, else an errno value.
+int WriteFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool bReplace);
+
 // Names (no directory) of the regular files in dir whose name ends in suffix, the ending compared
 // without regard to case, in the order the directory yields them. Empty when dir cannot be read.
 std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix);

@@ -33,8 +33,8 @@ constexpr int kKeysPerColumn = 13;
 
 const wxRect CVeltraneQuillornView::kHistoryRect(25, 60, 190, 120);
 
-CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, std::filesystem::path programDir)
-    : CGameCore(profile, std::move(programDir)),
+CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders)
+    : CGameCore(profile, std::move(setFolders)),
       m_timerClock(this, kClockTimerId),
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID),
@@ -148,7 +148,7 @@ int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 {
     CModalScope scope(*this);
     COptionsDlg dlg;
-    dlg.SetSetDirectory(m_programDir);
+    dlg.SetSetFolders(m_setFolders);
     dlg.m_nSkill = values.nSkill;
     dlg.m_bTimeTrial = values.bTimeTrial;
     dlg.m_strSet = values.strSet;
@@ -261,7 +261,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
         m_endPending.reset();
         break;
     case ID_APP_EXIT_GAME: OnExit(); break;
-    case ID_TOOLS_HELP: OpenHelp(m_programDir); break;
+    case ID_TOOLS_HELP: OpenHelp(m_setFolders.ProgramDirectory()); break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
     case ID_TOOLS_OPTIONS: OnOptions(); break;
     case ID_TOOLS_STATISTICS: OnStatistics(); break;

@@ -30,7 +30,7 @@ public:
     static constexpr int kClientHeight = 190;
     static const wxRect kHistoryRect;  // (25, 60, 215, 180)
 
-    CVeltraneQuillornView(CAppProfile& profile, std::filesystem::path programDir);
+    CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders);
     ~CVeltraneQuillornView() override;
 
     // Window creation: the history list, then the 26 keys. False when the window cannot be made.

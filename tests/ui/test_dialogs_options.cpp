@@ -73,7 +73,7 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
             ClickButton(d, wxID_OK);
         });
         COptionsDlg dlg;
-        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.SetSetFolders(sets.folder.Path());
         dlg.m_nSkill = c.nSkill;
         dlg.m_bTimeTrial = c.bTimeTrial;
         dlg.m_bSound = c.bSound;
@@ -113,7 +113,7 @@ TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
             c.finish(d);
         });
         COptionsDlg dlg;
-        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.SetSetFolders(sets.folder.Path());
         dlg.m_nSkill = 0;
         dlg.m_bTimeTrial = true;
         dlg.m_bSound = false;
@@ -136,7 +136,7 @@ TEST(OptionsDialog, NoSetsSaysSoAndCancelsWithoutShowingTheDialog)
     CModalScript script;
     script.ThenMessageBox();
     COptionsDlg dlg;
-    dlg.SetSetDirectory(empty.folder.Path());
+    dlg.SetSetFolders(empty.folder.Path());
     dlg.m_strSet = L"Animals";
     EXPECT_EQ(dlg.DoModal(), ResultCancel);
     EXPECT_EQ(script.DialogsSeen(), 1) << "only the message box";
@@ -190,7 +190,7 @@ TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
                 picker.Close();
         });
         COptionsDlg dlg;
-        dlg.SetSetDirectory(sets.folder.Path());
+        dlg.SetSetFolders(sets.folder.Path());
         dlg.m_nSkill = 0;
         dlg.m_strSet = L"Animals";
         EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
@@ -214,6 +214,6 @@ TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
         d.EndModal(wxID_CANCEL);
     });
     COptionsDlg dlg;
-    dlg.SetSetDirectory(sets.folder.Path());
+    dlg.SetSetFolders(sets.folder.Path());
     dlg.DoModal();
 }

@@ -31,6 +31,7 @@ void CGameWindowTest::SetUp()
     m_dirTemp = strTemplate;
     m_dirProgram = m_dirTemp / "program";
     std::filesystem::create_directories(m_dirProgram);
+    m_dirUserSets = m_dirTemp / "user" / "sets";
     m_pRegistry = std::make_unique<CRegistry>(m_dirTemp / "registry.db");
     m_pProfile = std::make_unique<CAppProfile>(*m_pRegistry);
     wxEvtHandler::AddFilter(&m_clock);
@@ -61,6 +62,7 @@ void CGameWindowTest::Open(uitest::CModalScript& script)
     setup.pProfile = m_pProfile.get();
     setup.programDir = m_dirProgram;
     setup.pAppTarget = &m_appCommands;
+    setup.userSetDir = m_dirUserSets;
     setup.fnQuit = [this](int nCode) { m_anQuit.push_back(nCode); };
     setup.nZoom = m_nOpenZoom;
     m_pFrame = OpenNewGameWindow(setup);

@@ -51,6 +51,7 @@ protected:
 
     std::filesystem::path m_dirTemp;
     std::filesystem::path m_dirProgram;
+    std::filesystem::path m_dirUserSets;   // not created until a test writes into it
     std::unique_ptr<CRegistry> m_pRegistry;
     std::unique_ptr<CAppProfile> m_pProfile;
     CMainFrame* m_pFrame = nullptr;

@@ -80,8 +80,8 @@ struct CTestStore {
 
 class CScriptedGame : public CGameCore {
 public:
-    CScriptedGame(CAppProfile& profile, const std::filesystem::path& programDir)
-        : CGameCore(profile, programDir)
+    CScriptedGame(CAppProfile& profile, CSetFolders setFolders)
+        : CGameCore(profile, std::move(setFolders))
     {
     }
 

@@ -1,0 +1,31 @@
+// Where word sets are found: the program's own directory first, then the player's own folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class CSetFolders {
+public:
+    // A single folder (the program's) converts implicitly: most callers and tests know only that.
+    CSetFolders(std::filesystem::path programDir, std::filesystem::path userDir = {});
+
+    // $XDG_DATA_HOME/veltrane-quillorn/sets (by default ~/.local/share/veltrane-quillorn/sets).
+    static std::filesystem::path DefaultUserDirectory();
+
+    // The program's sets in directory order, then the player's that the program does not have.
+    // A name is the same set in any letter case, as it is the same progress key, so the program's
+    // set hides the player's one of that name.
+    std::vector<std::wstring> ListSetNames() const;
+    // The file of a set: the program's if it has the set, else the player's; when neither has it,
+    // the path it would have beside the program (so opening it fails). Empty for a name that
+    // cannot be a file name.
+    std::filesystem::path SetFile(const std::wstring& strSet) const;
+
+    const std::filesystem::path& ProgramDirectory() const { return m_programDir; }
+    const std::filesystem::path& UserDirectory() const { return m_userDir; }
+
+private:
+    std::filesystem::path m_programDir;
+    std::filesystem::path m_userDir;   // empty: no second folder
+};
