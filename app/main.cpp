@@ -1,5 +1,5 @@
-// Entry point: the word-set checker and the usual --help and --version are answered before any
-// toolkit start-up, so they work without a display; everything else starts the game.
+// Entry point: the word-set checker and maker, the statistics and the usual --help and --version
+// are answered before any toolkit start-up, so they work without a display; the rest plays.
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -9,6 +9,9 @@
 #include "game/set_checker.h"
 #include "game/stats_report.h"
 #include "store/game_log.h"
+#include "game/set_folders.h"
+#include "game/set_maker.h"
+#include "platform/files.h"
 
 namespace {
 
@@ -18,6 +21,9 @@ constexpr const char* kUsage =
     "                                      show what the game reads from word-set files\n"
     "       veltrane-quillorn --stats [--skill S] [--set NAME] [--json]\n"
     "                                      print the statistics kept in the game log\n"
+    "       veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii]\n"
+    "                                [--output DIR] [--force] FILE...\n"
+    "                                      make the set NAME from word lists (one word a line)\n"
     "       veltrane-quillorn --help | --version\n";
 
 }  // namespace
@@ -39,6 +45,10 @@ int main(int argc, char** argv)
         if (first == "--stats")
             return RunStatsReport(std::vector<std::string>(argv + 2, argv + argc), CGameLog::DefaultPath(), std::cout,
                                   std::cerr);
+        if (first == "--make-set")
+            return RunSetMaker(std::vector<std::string>(argv + 2, argv + argc),
+                               CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory()), std::cout,
+                               std::cerr);
         std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
         return 2;
     }

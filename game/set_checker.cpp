@@ -29,10 +29,7 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
         return 2;
     }
     // Names and words are shown escaped: a newline or a NUL in them must not forge or cut a line.
-    out << "set: " << EncodeUtf8Escaped(SetNameFromFileName(file.filename())) << '\n';
-    out << "Beginner: " << lists.m_wordsBeginner.size() << " words\n";
-    out << "Intermediate: " << lists.m_wordsIntermediate.size() << " words\n";
-    out << "Advanced: " << lists.m_wordsAdvanced.size() << " words\n";
+    PrintSetCounts(out, SetNameFromFileName(file.filename()), lists);
     for (const CIgnoredLine& line : aIgnored)
         out << "line " << line.nLine << ": " << EncodeUtf8Escaped(line.strReason) << '\n';
     if (bWords) {
@@ -46,6 +43,14 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
 }
 
 }  // namespace
+
+void PrintSetCounts(std::ostream& out, const std::wstring& strSet, const CWordLists& lists)
+{
+    out << "set: " << EncodeUtf8Escaped(strSet) << '\n';
+    out << "Beginner: " << lists.m_wordsBeginner.size() << " words\n";
+    out << "Intermediate: " << lists.m_wordsIntermediate.size() << " words\n";
+    out << "Advanced: " << lists.m_wordsAdvanced.size() << " words\n";
+}
 
 int RunSetChecker(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
 {

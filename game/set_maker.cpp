@@ -1,0 +1,272 @@
+// The word-set maker: word lists in, a set file out, counted the way the game reads it.
+#include "game/set_maker.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <ostream>
+#include <random>
+
+#include "game/set_checker.h"
+#include "game/set_folders.h"
+#include "game/word_set.h"
+#include "platform/files.h"
+#include "platform/text.h"
+#include "store/settings_store.h"
+
+namespace {
+
+constexpr const char* kMakeUsage =
+    "Usage: veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii] [--output DIR]\n"
+    "                         [--force] FILE...\n";
+constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+bool IsBlankChar(wchar_t c)
+{
+    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
+}
+
+bool IsWordChar(wchar_t c, bool bAsciiOnly)
+{
+    return bAsciiOnly ? (c >= L'A' && c <= L'Z') : IsLetter(c);
+}
+
+bool ReadWholeFile(const std::string& strFile, std::string& bytes)
+{
+    std::ifstream in(strFile, std::ios::binary);
+    if (!in)
+        return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+}  // namespace
+
+void CWordCollector::AddList(std::string_view bytes)
+{
+    if (bytes.substr(0, kBom.size()) == kBom)
+        bytes.remove_prefix(kBom.size());
+    while (!bytes.empty()) {
+        const std::size_t nEnd = bytes.find_first_of("\r\n");
+        const std::string_view line = bytes.substr(0, nEnd);
+        AddLine(DecodeBytes(line.substr(0, line.find('#'))));
+        if (nEnd == std::string_view::npos)
+            break;
+        const bool bPair = bytes[nEnd] == '\r' && nEnd + 1 < bytes.size() && bytes[nEnd + 1] == '\n';
+        bytes.remove_prefix(nEnd + (bPair ? 2 : 1));
+    }
+}
+
+void CWordCollector::AddLine(std::wstring_view line)
+{
+    while (!line.empty() && IsBlankChar(line.front()))
+        line.remove_prefix(1);
+    while (!line.empty() && IsBlankChar(line.back()))
+        line.remove_suffix(1);
+    if (line.empty())
+        return;
+    std::wstring strWord = ToUpper(line);
+    bool bWord = strWord.size() >= 5 && strWord.size() <= 7;
+    for (std::size_t i = 0; bWord && i < strWord.size(); ++i)
+        bWord = IsWordChar(strWord[i], m_bAsciiOnly);
+    if (!bWord) {
+        ++m_nRejected;
+        return;
+    }
+    const std::size_t nSkill = strWord.size() - 5;
+    if (!m_seen.insert(strWord).second) {
+        ++m_nDuplicates;
+        return;
+    }
+    m_aWords[nSkill].push_back(std::move(strWord));
+}
+
+void ShuffleWords(std::array<std::vector<std::wstring>, 3>& aWords, std::uint32_t nSeed)
+{
+    std::mt19937 rng(nSeed);
+    for (std::vector<std::wstring>& words : aWords) {
+        for (std::size_t i = words.size(); i > 1; --i) {
+            const std::uint64_t nDraw = (static_cast<std::uint64_t>(rng()) << 32) | rng();
+            std::swap(words[i - 1], words[static_cast<std::size_t>(nDraw % i)]);
+        }
+    }
+}
+
+std::string FormatSetFile(std::wstring_view strTitle, const std::array<std::vector<std::wstring>, 3>& aWords)
+{
+    std::string text = EncodeUtf8(strTitle) + "\r\n\r\n";
+    for (std::size_t n = 0; n < aWords.size(); ++n) {
+        text += EncodeUtf8(kMarkers[n]) + "\r\n";
+        for (const std::wstring& strWord : aWords[n])
+            text += EncodeUtf8(strWord) + "\r\n";
+        text += "\r\n";
+    }
+    return text;
+}
+
+namespace {
+
+struct CMakeArgs {
+    std::string strName;
+    std::string strTitle;
+    bool bTitle = false;
+    bool bShuffle = false;
+    std::uint32_t nSeed = 0;
+    bool bAscii = false;
+    bool bForce = false;
+    std::string strOutput;
+    std::vector<std::string> astrFiles;
+};
+
+bool ParseSeed(const std::string& str, std::uint32_t& nSeed)
+{
+    if (str.empty() || str.size() > 10 || str.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    const unsigned long long n = std::stoull(str);
+    if (n > 0xFFFFFFFFull)
+        return false;
+    nSeed = static_cast<std::uint32_t>(n);
+    return true;
+}
+
+// An error line on err, or nothing when the arguments make sense.
+std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
+{
+    bool bOptionsDone = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& strArg = args[i];
+        const bool bOption = !bOptionsDone && strArg.size() > 1 && strArg[0] == '-';
+        if (!bOption) {
+            (a.strName.empty() ? a.strName : a.astrFiles.emplace_back()) = strArg;
+            continue;
+        }
+        const bool bHasValue = i + 1 < args.size();
+        if (strArg == "--") {
+            bOptionsDone = true;
+        } else if (strArg == "--ascii") {
+            a.bAscii = true;
+        } else if (strArg == "--force") {
+            a.bForce = true;
+        } else if (strArg == "--title" || strArg == "--shuffle" || strArg == "--output") {
+            if (!bHasValue)
+                return strArg + " needs a value";
+            const std::string& strValue = args[++i];
+            if (strArg == "--title") {
+                a.strTitle = strValue;
+                a.bTitle = true;
+            } else if (strArg == "--output") {
+                a.strOutput = strValue;
+            } else if (!ParseSeed(strValue, a.nSeed)) {
+                return "the seed must be a whole number from 0 to 4294967295: '" + strValue + "'";
+            } else {
+                a.bShuffle = true;
+            }
+        } else {
+            return "unknown option '" + strArg + "'";
+        }
+    }
+    if (a.strName.empty())
+        return "no set name given";
+    if (a.astrFiles.empty())
+        return "no word list given";
+    return {};
+}
+
+// The title must stay a title: one line, and not a section marker the game would obey.
+bool IsUsableTitle(const std::wstring& strTitle)
+{
+    if (strTitle.find_first_of(L"\r\n") != std::wstring::npos)
+        return false;
+    std::wstring_view trimmed(strTitle);
+    while (!trimmed.empty() && IsBlankChar(trimmed.front()))
+        trimmed.remove_prefix(1);
+    while (!trimmed.empty() && IsBlankChar(trimmed.back()))
+        trimmed.remove_suffix(1);
+    const std::wstring strUpper = ToUpper(trimmed);
+    for (const wchar_t* szMarker : kMarkers)
+        if (strUpper == szMarker)
+            return false;
+    return true;
+}
+
+}  // namespace
+
+int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders, std::ostream& out,
+                std::ostream& err)
+{
+    CMakeArgs a;
+    if (const std::string strError = ParseArgs(args, a); !strError.empty()) {
+        err << "veltrane-quillorn: " << strError << '\n' << kMakeUsage;
+        return 2;
+    }
+    // "Birds.set" is the set Birds, as the game would name that file.
+    const std::wstring strName = SetNameFromFileName(a.strName);
+    if (a.strName.find('/') != std::string::npos || !IsUsableSetName(strName)) {
+        err << "veltrane-quillorn: '" << a.strName << "' cannot be the name of a set\n";
+        return 2;
+    }
+    const std::wstring strTitle = a.bTitle ? DecodeBytes(a.strTitle) : strName;
+    if (!IsUsableTitle(strTitle)) {
+        err << "veltrane-quillorn: the title must be one line and not a section marker\n";
+        return 2;
+    }
+
+    CWordCollector collector(a.bAscii);
+    for (const std::string& strFile : a.astrFiles) {
+        std::string bytes;
+        if (!ReadWholeFile(strFile, bytes)) {
+            err << "veltrane-quillorn: cannot read " << strFile << '\n';
+            return 2;
+        }
+        collector.AddList(bytes);
+    }
+    std::size_t nKept = 0;
+    for (const auto& words : collector.m_aWords)
+        nKept += words.size();
+    if (nKept == 0) {
+        err << "veltrane-quillorn: no word of 5, 6 or 7 letters in the word lists; nothing written\n";
+        return 2;
+    }
+    if (a.bShuffle)
+        ShuffleWords(collector.m_aWords, a.nSeed);
+
+    const std::filesystem::path dir = a.strOutput.empty() ? folders.UserDirectory() : std::filesystem::path(a.strOutput);
+    if (dir.empty()) {
+        err << "veltrane-quillorn: no folder to write the set to; give one with --output\n";
+        return 2;
+    }
+    // An existing set of this name in another letter case is the same set: it is the one replaced.
+    const std::filesystem::path file = SetFilePath(dir, strName);
+    std::error_code ec;
+    if (!a.bForce && std::filesystem::exists(file, ec)) {
+        err << "veltrane-quillorn: " << file.string() << " exists; add --force to replace it\n";
+        return 2;
+    }
+    if (const int nError = WriteFileAtomically(file, FormatSetFile(strTitle, collector.m_aWords), a.bForce);
+        nError != 0) {
+        err << "veltrane-quillorn: cannot write " << file.string() << ": " << std::strerror(nError) << '\n';
+        return 2;
+    }
+
+    out << "written: " << file.string() << '\n';
+    out << "kept " << nKept << " words; dropped " << collector.m_nDuplicates << " repeated and "
+        << collector.m_nRejected << " other lines\n";
+    // Counted from the file as the game reads it, not from what was meant to be written.
+    CWordLists lists;
+    ReadWordSetFile(file, lists);
+    PrintSetCounts(out, strName, lists);
+    if (a.strOutput.empty() && !folders.ProgramDirectory().empty()) {
+        const std::filesystem::path programFile = SetFilePath(folders.ProgramDirectory(), strName);
+        if (std::filesystem::exists(programFile, ec))
+            err << "veltrane-quillorn: note: the game's own " << programFile.string()
+                << " has this name, and the game plays that one\n";
+    }
+    const bool bAllSkills =
+        !lists.m_wordsBeginner.empty() && !lists.m_wordsIntermediate.empty() && !lists.m_wordsAdvanced.empty();
+    if (!bAllSkills)
+        err << "veltrane-quillorn: some skill has no words; the game cannot play it from this set\n";
+    return bAllSkills ? 0 : 1;
+}

@@ -1,0 +1,206 @@
+// The word-set maker: which lines of a word list become words, and the set file it writes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "game/set_folders.h"
+#include "game/set_maker.h"
+#include "game/word_set.h"
+#include "scripted_host.h"
+
+namespace {
+
+using Lists = std::array<std::vector<std::wstring>, 3>;
+
+struct CRun {
+    int nStatus;
+    std::string strOut, strErr;
+};
+
+CRun Make(const std::vector<std::string>& args, const CSetFolders& folders = CSetFolders({}))
+{
+    std::ostringstream out, err;
+    const int n = RunSetMaker(args, folders, out, err);
+    return {n, out.str(), err.str()};
+}
+
+std::string ReadWholeFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::vector<std::wstring> AsVector(const CWordList& list)
+{
+    return std::vector<std::wstring>(list.begin(), list.end());
+}
+
+}  // namespace
+
+TEST(WordCollector, KeepsFiveToSevenLetterWordsOnceInTheGamesCapitals)
+{
+    const struct {
+        const char* szName;
+        std::string bytes;
+        bool bAscii;
+        Lists expected;
+        std::size_t nDuplicates, nRejected;
+    } cases[] = {
+        {"LF and case duplicates", "apple\nAPPLE\nApple\nplanet\nkitchen\n", false,
+         {{{L"APPLE"}, {L"PLANET"}, {L"KITCHEN"}}}, 2, 0},
+        {"CR LF, lone CR, no final end", "apple\r\nplanet\rkitchen\r\n\r\nbread", false,
+         {{{L"APPLE", L"BREAD"}, {L"PLANET"}, {L"KITCHEN"}}}, 0, 0},
+        {"byte-order mark and comments", "\xEF\xBB\xBF" "apple\n# plant\n  bread # baked\n#\n", false,
+         {{{L"APPLE", L"BREAD"}, {}, {}}}, 0, 0},
+        {"accents count as letters, one character each", "caf\xC3\xA9\n\xC3\xA9" "clair\nna\xC3\xAFve\n", false,
+         {{{L"NA\u00CFVE"}, {L"\u00C9CLAIR"}, {}}}, 0, 1},
+        {"a duplicate only after upper-casing", "\xC3\xA9" "clair\n\xC3\x89" "CLAIR\n", false,
+         {{{}, {L"\u00C9CLAIR"}, {}}}, 1, 0},
+        {"--ascii drops accented words", "\xC3\xA9" "clair\nna\xC3\xAFve\nplanet\n", true,
+         {{{}, {L"PLANET"}, {}}}, 0, 2},
+        {"anything but letters, and other lengths", "don't\nab-cd\n12345\nab cd\nappl\nbananas!\nbalconies\n", false,
+         {{{}, {}, {}}}, 0, 7},
+        {"Unicode blanks around a word", "\xC2\xA0" "apple\xE3\x80\x80\n\tplanet \n", false,
+         {{{L"APPLE"}, {L"PLANET"}, {}}}, 0, 0},
+        {"empty input", "", false, {{{}, {}, {}}}, 0, 0},
+        {"blank lines only", "\n\r\n  \n", false, {{{}, {}, {}}}, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.szName);
+        CWordCollector collector(c.bAscii);
+        collector.AddList(c.bytes);
+        EXPECT_EQ(collector.m_aWords, c.expected);
+        EXPECT_EQ(collector.m_nDuplicates, c.nDuplicates);
+        EXPECT_EQ(collector.m_nRejected, c.nRejected);
+    }
+}
+
+TEST(WordCollector, DuplicatesAcrossListsKeepTheFirstPlace)
+{
+    CWordCollector collector;
+    collector.AddList("tiger\nhorse\n");
+    collector.AddList("zebra\nTIGER\ncamel\n");
+    EXPECT_EQ(collector.m_aWords[0], (std::vector<std::wstring>{L"TIGER", L"HORSE", L"ZEBRA", L"CAMEL"}));
+    EXPECT_EQ(collector.m_nDuplicates, 1u);
+}
+
+TEST(SetFile, WhatIsWrittenReadsBackAsTheSameWordsAndTheTitleIsNoWord)
+{
+    const Lists words = {{{L"APPLE", L"\u00C9TUDE"}, {L"PLANET"}, {L"KITCHEN", L"BALCONY"}}};
+    // A title of five letters before the first marker must not become a word.
+    const std::string text = FormatSetFile(L"Fruit", words);
+    EXPECT_EQ(text.substr(0, 21), "Fruit\r\n\r\n<BEGINNER>\r\n");
+    EXPECT_EQ(text.find('\n'), text.find('\r') + 1) << "CR LF line ends";
+    CWordLists lists;
+    CWordSetParser parser(lists);
+    parser.Feed(text);
+    parser.Finish();
+    EXPECT_EQ(AsVector(lists.m_wordsBeginner), words[0]);
+    EXPECT_EQ(AsVector(lists.m_wordsIntermediate), words[1]);
+    EXPECT_EQ(AsVector(lists.m_wordsAdvanced), words[2]);
+}
+
+TEST(SetFile, ShuffleIsAPermutationFixedByItsSeed)
+{
+    Lists words;
+    for (int i = 0; i < 200; ++i)
+        words[i % 3].push_back(std::to_wstring(10000 + i));
+    Lists a = words, b = words, c = words;
+    ShuffleWords(a, 7);
+    ShuffleWords(b, 7);
+    ShuffleWords(c, 8);
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, c);
+    for (std::size_t n = 0; n < 3; ++n) {
+        EXPECT_NE(a[n], words[n]);
+        std::vector<std::wstring> sorted = a[n];
+        std::sort(sorted.begin(), sorted.end());
+        EXPECT_EQ(sorted, words[n]) << "same words, other order";
+    }
+}
+
+TEST(SetMaker, WritesTheSetIntoThePlayersFolderAndCountsItAsTheGameReadsIt)
+{
+    CTempDir program, user, lists;
+    const std::string file = lists.Write("words.txt", "apple\nbread\nplanet\nkitchen\nkitchen\nab\n").string();
+    const CSetFolders folders(program.Path(), user.Path() / "new" / "sets");
+    const CRun r = Make({"Food", "--title", "Food: things to eat", file}, folders);
+    EXPECT_EQ(r.nStatus, 0) << r.strErr;
+    const std::filesystem::path written = user.Path() / "new" / "sets" / "Food.set";
+    EXPECT_EQ(ReadWholeFile(written), "Food: things to eat\r\n\r\n<BEGINNER>\r\nAPPLE\r\nBREAD\r\n\r\n"
+                                      "<INTERMEDIATE>\r\nPLANET\r\n\r\n<ADVANCED>\r\nKITCHEN\r\n\r\n");
+    EXPECT_EQ(r.strOut, "written: " + written.string() +
+                            "\nkept 4 words; dropped 1 repeated and 1 other lines\n"
+                            "set: Food\nBeginner: 2 words\nIntermediate: 1 words\nAdvanced: 1 words\n");
+    EXPECT_EQ(folders.ListSetNames(), std::vector<std::wstring>{L"Food"});
+}
+
+TEST(SetMaker, NeverReplacesAFileWithoutForce)
+{
+    CTempDir out, lists;
+    const std::string file = lists.Write("w.txt", "apple\nplanet\nkitchen\n").string();
+    out.Write("birds.SET", "old");
+    // "Birds" is the set birds.SET holds, in another case: that file is the one at stake.
+    CRun r = Make({"Birds", "--output", out.Path().string(), file});
+    EXPECT_EQ(r.nStatus, 2);
+    EXPECT_NE(r.strErr.find("add --force"), std::string::npos) << r.strErr;
+    EXPECT_EQ(ReadWholeFile(out.Path() / "birds.SET"), "old");
+
+    r = Make({"Birds.set", "--force", "--output", out.Path().string(), file});
+    EXPECT_EQ(r.nStatus, 0) << r.strErr;
+    EXPECT_EQ(ReadWholeFile(out.Path() / "birds.SET").substr(0, 7), "Birds\r\n");
+    EXPECT_FALSE(std::filesystem::exists(out.Path() / "Birds.set"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 1) << "no temporary left";
+}
+
+TEST(SetMaker, WritesNothingForBadArgumentsOrNoWords)
+{
+    CTempDir out, lists;
+    const std::string strOut = out.Path().string();
+    const std::string good = lists.Write("good.txt", "apple\n").string();
+    const std::string empty = lists.Write("empty.txt", "").string();
+    const std::string none = lists.Write("none.txt", "ab\ndon't\n\xEF\xBB\xBF\n").string();
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"Name"},
+        {"Name", "--output", strOut, empty},
+        {"Name", "--output", strOut, none},
+        {"Name", "--output", strOut, good, (lists.Path() / "missing.txt").string()},
+        {"Name", "--output", strOut, "--shuffle", "-1", good},
+        {"Name", "--output", strOut, "--shuffle", "4294967296", good},
+        {"Name", "--output", strOut, "--shuffle"},
+        {"Name", "--output", strOut, "--title", " <Beginner> ", good},
+        {"Name", "--output", strOut, "--title", "two\nlines", good},
+        {"Name", "--output", strOut, "--frobnicate", good},
+        {"..", "--output", strOut, good},
+        {"a/b", "--output", strOut, good},
+    };
+    for (const auto& args : cases) {
+        std::string strArgs;
+        for (const std::string& s : args)
+            strArgs += s + " ";
+        SCOPED_TRACE(strArgs);
+        const CRun r = Make(args);
+        EXPECT_EQ(r.nStatus, 2);
+        EXPECT_FALSE(r.strErr.empty());
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 0);
+    }
+    EXPECT_EQ(Make({"Name", good}).nStatus, 2) << "no player's folder and no --output";
+}
+
+TEST(SetMaker, ASetMissingASkillIsWrittenWithAWarningAndAHiddenNameIsPointedOut)
+{
+    CTempDir program, user, lists;
+    program.Write("Animals.set", MakeSet({"tiger"}, {"donkey"}, {"giraffe"}));
+    const std::string file = lists.Write("w.txt", "horse\nzebra\n").string();
+    const CRun r = Make({"animals", "--shuffle", "1", file}, CSetFolders(program.Path(), user.Path()));
+    EXPECT_EQ(r.nStatus, 1);
+    EXPECT_TRUE(std::filesystem::exists(user.Path() / "animals.set"));
+    EXPECT_NE(r.strErr.find("game plays that one"), std::string::npos) << r.strErr;
+    EXPECT_NE(r.strErr.find("some skill has no words"), std::string::npos) << r.strErr;
+}
