@@ -8,7 +8,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   exit 1
 fi
 
-./scripts/install-deps.sh
+./scripts/install-deps.sh --play
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j2 --target veltrane-quillorn
 exec ./build/bin/veltrane-quillorn "$@"

@@ -17,7 +17,7 @@ if [ "${1:-}" = "--sanitize" ]; then
   export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
-  ./scripts/install-deps.sh
+  ./scripts/install-deps.sh --test
 fi
 ./scripts/check-includes.sh
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cmake_args[@]}" >/dev/null

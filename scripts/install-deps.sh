@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and be tested. Quiet and quick when
-# everything is already there.
+# Installs the Debian packages the game needs: `--play` what building and playing need (play.sh),
+# `--test` that plus the test and benchmark tools (test.sh, the default), `--runtime` only what an
+# installed copy needs to run. Quiet and quick when everything is already there.
 set -euo pipefail
 
-packages=(
-  build-essential cmake pkg-config
-  libwxgtk3.2-dev libsqlite3-dev libcanberra-dev libfontconfig-dev
+# The package names below are Debian 12's; elsewhere they may not exist or mean something else.
+. /etc/os-release 2>/dev/null || true
+if [ "${ID:-}" != debian ] || { [ -n "${VERSION_ID:-}" ] && [ "${VERSION_ID%%.*}" -lt 12 ]; }; then
+  echo "install-deps.sh: supports Debian 12 (bookworm) or later, not ${PRETTY_NAME:-this system}; install the packages listed in scripts/install-deps.sh by hand." >&2
+  exit 1
+fi
+
+build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev)
+play=(fonts-wine fonts-liberation2)
+runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2)
+test=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick xdg-utils
-  fonts-wine fonts-liberation2
-  wamerican-small
-  libgtk-3-dev dbus-bin at-spi2-core python3-pyatspi
+  xvfb xauth x11-utils imagemagick
+  scowl
+  dbus-bin at-spi2-core python3-pyatspi
 )
-# The sanitizer build prefers clang, whose runtime also carries libFuzzer.
-[ "${1:-}" = "--sanitize" ] && packages+=(clang libclang-rt-dev)
-[ "${1:-}" = "--runtime" ] && packages=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 xdg-utils fonts-wine fonts-liberation2)
+
+case "${1:---test}" in
+  --play) packages=("${build[@]}" "${play[@]}") ;;
+  --test) packages=("${build[@]}" "${play[@]}" "${test[@]}") ;;
+  # The sanitizer build prefers clang, whose runtime also carries libFuzzer.
+  --sanitize) packages=("${build[@]}" "${play[@]}" "${test[@]}" clang libclang-rt-dev) ;;
+  --runtime) packages=("${runtime[@]}") ;;
+  *) echo "Usage: install-deps.sh [--play | --test | --sanitize | --runtime]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

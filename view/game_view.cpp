@@ -5,13 +5,13 @@
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
 
+#include "dialogs/help_window.h"
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/statistics_dlg.h"
-#include "platform/help_launch.h"
 #include "game/zoom_steps.h"
 #include "platform/services.h"
 #include "store/game_log_writer.h"
@@ -261,7 +261,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
         m_endPending.reset();
         break;
     case ID_APP_EXIT_GAME: OnExit(); break;
-    case ID_TOOLS_HELP: OpenHelp(m_setFolders.ProgramDirectory()); break;
+    case ID_TOOLS_HELP: CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor); break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
     case ID_TOOLS_OPTIONS: OnOptions(); break;
     case ID_TOOLS_STATISTICS: OnStatistics(); break;

@@ -7,7 +7,6 @@
 
 #include "app/app_icons.h"
 #include "app/command_table.h"
-#include "platform/help_launch.h"
 #include "ui_test_support.h"
 #include "view/command_ids.h"
 #include "view/command_target.h"
@@ -92,21 +91,6 @@ TEST(CommandRoute, TheFirstTargetThatListsAnIdHandlesItAndDecidesItsEnabling)
     }
     // Give Up disabled by the view is not passed on to the application, which lists it too.
     EXPECT_EQ(FindCommandTarget(aRoute, ID_GAME_GIVEUP), &view);
-}
-
-TEST(HelpAddress, PointsAtThePageBesideTheProgramWithItsAnchor)
-{
-    struct CCase {
-        const char* pszDir;
-        const char* pszUrl;
-    };
-    for (const CCase& c : {
-             CCase{"/usr/lib/veltrane-quillorn", "file:///usr/lib/veltrane-quillorn/ZentraHelp.htm#Main_Contents"},
-             CCase{"/home/a b/My Games", "file:///home/a%20b/My%20Games/ZentraHelp.htm#Main_Contents"},
-             CCase{"/tmp/x#y?z%", "file:///tmp/x%23y%3Fz%25/ZentraHelp.htm#Main_Contents"},
-             CCase{"/opt/\xC3\xA9t\xC3\xA9", "file:///opt/%C3%A9t%C3%A9/ZentraHelp.htm#Main_Contents"},
-         })
-        EXPECT_EQ(HelpUrl(c.pszDir), c.pszUrl) << c.pszDir;
 }
 
 // The share of an image's pixels that are opaque and match pred.
