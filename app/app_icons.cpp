@@ -128,7 +128,7 @@ wxImage DrawAppIconImage(int nSize)
 wxIconBundle AppIconBundle()
 {
     wxIconBundle bundle;
-    for (const int nSize : {16, 32}) {
+    for (const int nSize : kAppIconSizes) {
         wxIcon icon;
         icon.CopyFromBitmap(wxBitmap(DrawAppIconImage(nSize)));
         bundle.AddIcon(icon);

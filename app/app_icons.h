@@ -13,6 +13,9 @@ wxImage DrawOptionsToolImage();  // sheet of paper with a blue pen
 wxImage DrawHelpToolImage();     // yellow question mark
 wxImage DrawGiveUpToolImage();   // white cross on a red disc
 
-// A large green question mark in front of a row of white tiles; nSize is 16 or 32.
+// The sizes the desktop is given the icon in, as files and as the window's icons.
+constexpr int kAppIconSizes[] = {16, 32, 48, 64, 128, 256};
+
+// A large green question mark in front of a row of white tiles, nSize pixels square.
 wxImage DrawAppIconImage(int nSize);
 wxIconBundle AppIconBundle();

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cerrno>
 #include <dirent.h>
-#include <cstdlib>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/sqlite_db.h"
 
 namespace {
 
@@ -42,16 +42,7 @@ std::filesystem::path ProgramDirectory()
 
 std::filesystem::path UserDataDirectory()
 {
-    // Relative values are to be ignored, as the base-directory convention says.
-    const char* xdg = std::getenv("XDG_DATA_HOME");
-    if (xdg && *xdg == '/')
-        return std::filesystem::path(xdg) / "veltrane-quillorn";
-    const char* home = std::getenv("HOME");
-    if (!home || !*home) {
-        const passwd* pw = getpwuid(getuid());
-        home = pw ? pw->pw_dir : nullptr;
-    }
-    return std::filesystem::path(home && *home ? home : "/tmp") / ".local" / "share" / "veltrane-quillorn";
+    return XdgBaseDirectory("XDG_DATA_HOME", std::filesystem::path(".local") / "share") / "veltrane-quillorn";
 }
 
 namespace {

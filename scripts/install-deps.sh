@@ -19,6 +19,7 @@ test=(
   xvfb xauth x11-utils imagemagick
   scowl
   dbus-bin at-spi2-core python3-pyatspi
+  dpkg-dev file appstream desktop-file-utils librsvg2-bin groff-base
 )
 
 case "${1:---test}" in

@@ -2,6 +2,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <set>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -128,30 +129,51 @@ TEST(Icons, EachPictureHasItsSizeItsColourAndATransparentBackground)
     }
 }
 
-// The desktop entry's icon file is the picture the window shows; VQ_WRITE_APP_ICON=1 redraws the
-// file from the code after a change to the drawing.
-TEST(Icons, DesktopIconFileIsTheDrawnAppIcon)
+// The desktop's icon files are the picture the window shows; VQ_WRITE_APP_ICON=1 redraws the
+// files from the code after a change to the drawing. The scalable one is drawn by hand after the
+// same measures, so it is compared at the largest size.
+TEST(Icons, DesktopIconFilesAreTheDrawnAppIcon)
 {
     wxInitAllImageHandlers();
-    const std::filesystem::path file =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources/icons/veltrane-quillorn.png";
-    const wxImage drawn = DrawAppIconImage(32);
-    if (std::getenv("VQ_WRITE_APP_ICON") != nullptr) {
-        ASSERT_TRUE(drawn.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
-    }
-    wxImage stored;
-    ASSERT_TRUE(stored.LoadFile(file.string(), wxBITMAP_TYPE_PNG)) << file;
-    ASSERT_EQ(stored.GetSize(), drawn.GetSize());
-    ASSERT_TRUE(stored.HasAlpha());
-    int nDiffering = 0;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            const int nAlpha = std::abs(stored.GetAlpha(x, y) - drawn.GetAlpha(x, y));
-            const int nRgb = std::abs(static_cast<int>(uitest::PixelRgb(stored, x, y) >> 8 & 0xFF) -
-                                      static_cast<int>(uitest::PixelRgb(drawn, x, y) >> 8 & 0xFF));
-            nDiffering += (nAlpha > 16 || (drawn.GetAlpha(x, y) > 0 && nRgb > 16)) ? 1 : 0;
+    const std::filesystem::path dir =
+        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources/icons";
+    // Pixels whose coverage or green differs by more than a little.
+    const auto differing = [](const wxImage& a, const wxImage& b) {
+        int n = 0;
+        for (int y = 0; y < a.GetHeight(); ++y)
+            for (int x = 0; x < a.GetWidth(); ++x) {
+                const int nAlpha = std::abs(a.GetAlpha(x, y) - b.GetAlpha(x, y));
+                const int nGreen = std::abs(static_cast<int>(uitest::PixelRgb(a, x, y) >> 8 & 0xFF) -
+                                            static_cast<int>(uitest::PixelRgb(b, x, y) >> 8 & 0xFF));
+                n += (nAlpha > 16 || (b.GetAlpha(x, y) > 128 && a.GetAlpha(x, y) > 128 && nGreen > 48)) ? 1 : 0;
+            }
+        return n;
+    };
+    for (const int nSize : kAppIconSizes) {
+        SCOPED_TRACE(nSize);
+        const std::filesystem::path file = dir / "hicolor" / std::to_string(nSize) / "veltrane-quillorn.png";
+        const wxImage drawn = DrawAppIconImage(nSize);
+        if (std::getenv("VQ_WRITE_APP_ICON") != nullptr) {
+            std::filesystem::create_directories(file.parent_path());
+            ASSERT_TRUE(drawn.SaveFile(file.string(), wxBITMAP_TYPE_PNG));
         }
-    EXPECT_LE(nDiffering, 8) << "redraw the file with VQ_WRITE_APP_ICON=1";
+        wxImage stored;
+        ASSERT_TRUE(stored.LoadFile(file.string(), wxBITMAP_TYPE_PNG)) << file;
+        ASSERT_EQ(stored.GetSize(), drawn.GetSize());
+        ASSERT_TRUE(stored.HasAlpha());
+        EXPECT_LE(differing(stored, drawn), 8) << "redraw the files with VQ_WRITE_APP_ICON=1";
+    }
+
+    const std::filesystem::path rendered = std::filesystem::temp_directory_path() / "vq-icon-svg.png";
+    const std::string strCommand =
+        "rsvg-convert -w 256 -h 256 -o '" + rendered.string() + "' '" + (dir / "veltrane-quillorn.svg").string() + "'";
+    ASSERT_EQ(std::system(strCommand.c_str()), 0) << strCommand;
+    wxImage svg;
+    ASSERT_TRUE(svg.LoadFile(rendered.string(), wxBITMAP_TYPE_PNG));
+    std::filesystem::remove(rendered);
+    ASSERT_TRUE(svg.HasAlpha());
+    // Edges are smoothed a little differently; the shapes must be the same.
+    EXPECT_LT(differing(svg, DrawAppIconImage(256)), 256 * 256 / 50);
 }
 
 }  // namespace

@@ -6,11 +6,11 @@
 #include <wx/html/htmlwin.h>
 #include <wx/uiaction.h>
 
-#include "app/command_ids.h"
 #include "app/main_frame.h"
 #include "dialogs/help_window.h"
 #include "platform/files.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <wx/choice.h>
 
-#include "app/command_ids.h"
 #include "dialogs/options_dlg.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {

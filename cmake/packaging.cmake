@@ -1,0 +1,37 @@
+# What a desktop needs beside the program (menu entry, AppStream data, icons, manual page) and the
+# Debian package CPack makes of the installed tree: `cpack -G DEB` in the build directory.
+
+install(FILES resources/veltrane-quillorn.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES resources/metainfo/example.veltrane.Quillorn.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+foreach(size 16 32 48 64 128 256)
+  install(FILES resources/icons/hicolor/${size}/veltrane-quillorn.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+install(FILES resources/icons/veltrane-quillorn.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+# Debian ships manual pages compressed.
+set(VQ_MAN_PAGE ${CMAKE_BINARY_DIR}/veltrane-quillorn.6.gz)
+add_custom_command(OUTPUT ${VQ_MAN_PAGE}
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/docs/veltrane-quillorn.6 > ${VQ_MAN_PAGE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/veltrane-quillorn.6 VERBATIM)
+add_custom_target(vq_man_page ALL DEPENDS ${VQ_MAN_PAGE})
+install(FILES ${VQ_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+
+set(CPACK_PACKAGE_NAME veltrane-quillorn)
+set(CPACK_PACKAGE_VENDOR "Veltrane Corporation")
+set(CPACK_PACKAGE_CONTACT "Veltrane Corporation <support@veltrane.example>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-guessing game: find the magic word from its Match and Bingo counts")
+set(CPACK_PACKAGE_DESCRIPTION "Veltrane Quillorn hides a word of five, six or seven letters; every guess
+is listed with the letters it shares with the word and the letters in place. Three skill levels,
+a Time Trial countdown, best scores, statistics, and word sets anyone can write or make from a
+word list.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillorn.veltrane.example)
+# The libraries come from what the program links (dpkg-shlibdeps); the fonts are looked up by name.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine")
+include(CPack)
