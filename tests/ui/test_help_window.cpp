@@ -105,6 +105,19 @@ TEST_F(HelpTest, ThePageOpensFromAFolderWhoseNameLooksLikeAddressSyntax)
     }
 }
 
+TEST_F(HelpTest, ZoomScalesThePagesText)
+{
+    CopyHelpPage();
+    CHelpWindow* pHelp = CHelpWindow::Open(nullptr, m_dirProgram / kHelpFileName, kHelpAnchor);
+    ASSERT_NE(pHelp, nullptr);
+    const auto pageHeight = [pHelp] { return pHelp->Html()->GetInternalRepresentation()->GetHeight(); };
+    const int nPlain = pageHeight();
+    pHelp->SetZoom(2.0);
+    EXPECT_GT(pageHeight(), nPlain * 3 / 2);
+    pHelp->SetZoom(1.0);
+    EXPECT_EQ(pageHeight(), nPlain);
+}
+
 TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
 {
     OpenAndStartWord();
