@@ -33,14 +33,20 @@ cleanup() {
 }
 trap cleanup EXIT
 display=""
+# Another run may take the same free number at the same moment: then the next one is tried.
 for n in $(seq 90 299); do
-  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { display=":$n"; break; }
+  [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+  Xvfb ":$n" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  for _ in $(seq 200); do
+    xdpyinfo -display ":$n" >/dev/null 2>&1 && { display=":$n"; break; }
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  [ -n "$display" ] && break
+  kill "$xvfb_pid" 2>/dev/null; xvfb_pid=""
 done
-[ -n "$display" ] || { echo "test.sh: no free X display number for Xvfb" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -dpi 96 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do xdpyinfo -display "$display" >/dev/null 2>&1 && break; sleep 0.1; done
-xdpyinfo -display "$display" >/dev/null 2>&1 || { echo "test.sh: Xvfb did not start on $display" >&2; exit 1; }
+[ -n "$display" ] || { echo "test.sh: Xvfb did not start on any free display number" >&2; exit 1; }
 export DISPLAY="$display"
 # No sound server, no settings of the person running the tests.
 export XDG_CONFIG_HOME="$config_dir"
