@@ -37,7 +37,7 @@ TEST_F(UserSetsTest, OptionsListsThePlayersSetOnceAndPlaysIt)
     Command(ID_TOOLS_OPTIONS);
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "Mine"}));
-    EXPECT_EQ(m_pView->m_strSet, L"Mine");
+    EXPECT_EQ(m_pView->CurrentSet(), L"Mine");
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER");
 }
 

@@ -107,7 +107,7 @@ TEST(SetFolders, AGameWithOnlyThePlayersSetsPlaysThem)
     CScriptedGame g(store.profile, CSetFolders(program.Path(), user.Path()));
     g.StartFirstWord();
     EXPECT_TRUE(g.m_astrMessages.empty());
-    EXPECT_EQ(g.m_strSet, L"Mine");
+    EXPECT_EQ(g.CurrentSet(), L"Mine");
     EXPECT_EQ(g.m_history.m_strMagicWord, L"OTTER");
     EXPECT_EQ(store.settings.ReadCurrentSet(), L"Mine");
 
