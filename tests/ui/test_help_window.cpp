@@ -21,7 +21,7 @@ protected:
     {
         if (CHelpWindow* pHelp = CHelpWindow::Current())
             pHelp->Destroy();
-        uitest::Pump(20);
+        uitest::Settle();
         CGameWindowTest::TearDown();
     }
     // The page the build puts beside the test program, as an installed game has it.
@@ -75,10 +75,10 @@ TEST_F(HelpTest, F1OpensTheHelpPageAtItsContentsAndALinkMovesWithinIt)
     ASSERT_NE(pLink, nullptr);
     const wxPoint ptCell = pLink->GetAbsPos() + wxPoint(2, pLink->GetHeight() / 2);
     sim.MouseMove(html.ClientToScreen(html.CalcScrolledPosition(ptCell)));
-    uitest::Pump(50);
+    uitest::Settle();
     sim.MouseClick();
     ASSERT_TRUE(uitest::WaitFor([&] { return html.GetOpenedAnchor() == "Sets"; })) << html.GetOpenedAnchor();
-    uitest::Pump(50);
+    uitest::Settle();
     EXPECT_GT(ScrolledY(html), 200) << "the page scrolled down to the part";
     uitest::SaveShot(uitest::CaptureClient(help), "help-sets");
 
@@ -101,7 +101,7 @@ TEST_F(HelpTest, ThePageOpensFromAFolderWhoseNameLooksLikeAddressSyntax)
         EXPECT_EQ(pHelp->Html()->GetOpenedPageTitle(), "Veltrane Quillorn Help");
         EXPECT_EQ(pHelp->Html()->GetOpenedAnchor(), "Sets");
         pHelp->Destroy();
-        uitest::Pump(20);
+        uitest::Settle();
     }
 }
 
