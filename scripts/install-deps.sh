@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs: `--play` what building and playing need (play.sh),
-# `--test` that plus the test and benchmark tools (test.sh, the default), `--runtime` only what an
-# installed copy needs to run. Quiet and quick when everything is already there.
+# `--test` that plus the test and benchmark tools (test.sh, the default; `--sanitize` adds clang),
+# `--runtime` only what an installed copy needs to run. Quiet and quick when everything is there.
 set -euo pipefail
 
 # The package names below are Debian 12's; elsewhere they may not exist or mean something else.
