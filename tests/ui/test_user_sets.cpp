@@ -2,7 +2,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include <wx/choice.h>
+#include <wx/ctrlsub.h>
 
 #include "dialogs/options_dlg.h"
 #include "test_view_fixture.h"
@@ -26,7 +26,7 @@ TEST_F(UserSetsTest, OptionsListsThePlayersSetOnceAndPlaysIt)
     std::vector<wxString> astrListed;
     script
         .Then([&](wxDialog& dlg) {
-            auto* pList = wxDynamicCast(dlg.FindWindow(IDC_GAME_SET), wxChoice);
+            auto* pList = dynamic_cast<wxItemContainer*>(dlg.FindWindow(IDC_GAME_SET));
             ASSERT_NE(pList, nullptr);
             for (unsigned i = 0; i < pList->GetCount(); ++i)
                 astrListed.push_back(pList->GetString(i));
