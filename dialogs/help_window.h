@@ -23,8 +23,7 @@ public:
 
     wxHtmlWindow* Html() const { return m_pHtml; }
 
-    // Scales the page's text; 1.0 is the desktop's own size. The game's zoom, once it has one,
-    // is handed on here.
+    // Scales the page's text; 1.0 is the desktop's own size. The view hands on the game's zoom.
     void SetZoom(double dZoom);
 
 private:

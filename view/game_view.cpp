@@ -5,8 +5,8 @@
 #include <wx/msgdlg.h>
 #include <wx/settings.h>
 
-#include "dialogs/help_window.h"
 #include "dialogs/best_scores_dlg.h"
+#include "dialogs/help_window.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
@@ -261,7 +261,10 @@ void CVeltraneQuillornView::OnCommand(int nId)
         m_endPending.reset();
         break;
     case ID_APP_EXIT_GAME: OnExit(); break;
-    case ID_TOOLS_HELP: CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor); break;
+    case ID_TOOLS_HELP:
+        if (CHelpWindow* pHelp = CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor))
+            pHelp->SetZoom(Zoom() / 100.0);
+        break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
     case ID_TOOLS_OPTIONS: OnOptions(); break;
     case ID_TOOLS_STATISTICS: OnStatistics(); break;
