@@ -102,14 +102,21 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         {"Time Trial", [](COptionsValues& v) { v.bTimeTrial = false; }, L"HORSE"},
         {"another set", [](COptionsValues& v) { v.strSet = L"Fruit"; }, L"APPLE"},
     };
+    bool bSound = false;
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
         store.settings.WriteCurrentSet(L"animals");
         store.settings.WriteCurrentSkill(SkillBeginner);
         store.settings.WriteTimeTrial(true);
         store.settings.WriteWordIndex(L"animals", SkillBeginner, -1);
+        // Sound flips too in every case: it is stored along with the other changes, not instead.
+        bSound = !bSound;
+        store.settings.WriteSound(!bSound);
         CScriptedGame& g = Playing();
-        g.m_aOptions.push_back(Answer(c.change));
+        g.m_aOptions.push_back(Answer([&](COptionsValues& v) {
+            c.change(v);
+            v.bSound = bSound;
+        }));
         g.OnOptions();
         EXPECT_EQ(g.Count(L"newgame"), 1);
         EXPECT_EQ(g.m_history.m_strMagicWord, c.strWord);
@@ -124,6 +131,8 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         EXPECT_EQ(store.settings.ReadBackground(), g.Background());
         EXPECT_EQ(store.settings.ReadTimeTrial(), g.IsTimeTrial());
         EXPECT_EQ(store.settings.ReadCurrentSet(), g.CurrentSet());
+        EXPECT_EQ(store.settings.ReadSound(), bSound);
+        EXPECT_EQ(g.IsSoundOn(), bSound);
     }
 }
 
