@@ -217,7 +217,9 @@ TEST(ColorDialog, SwatchPicksMoveTheThumbsAtOnce)
         ClickButton(d, 2009);
         Settle();
         ClickButton(d, 2010);
-        // The toolkit moves thumbs on its next frame; a stale thumb never moves at all.
+        // The toolkit moves thumbs on its next frame; a stale thumb never moves at all. Reading
+        // the screen forces a paint, so it waits until the pick has been handled.
+        Settle();
         auto differing = [&] {
             const std::vector<wxImage> aNow = slidersOf(d);
             std::vector<int> anDiffer;
