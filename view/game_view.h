@@ -179,4 +179,7 @@ private:
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area
     std::function<void(const wxSize&)> m_fnFit;
+    // When the window was last asked to fit a new zoom: size events that arrive before it gets
+    // there are the window's earlier sizes and must not pull the zoom back.
+    std::optional<wxLongLong> m_tFitAsked;
 };

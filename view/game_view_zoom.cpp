@@ -2,6 +2,8 @@
 // rectangles, the buffer at the client size, the zoom following the window, Ctrl+wheel.
 #include <algorithm>
 
+#include <wx/time.h>
+
 #include "dialogs/dialog_look.h"
 #include "game/zoom_steps.h"
 #include "view/game_view.h"
@@ -105,8 +107,10 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
 {
     SetZoom(nPercent);
     m_store.WriteZoom(m_nZoom);
-    if (m_fnFit)
+    if (m_fnFit) {
+        m_tFitAsked = wxGetLocalTimeMillis();
         m_fnFit(PictureSize(m_nZoom));
+    }
 }
 
 void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
@@ -114,6 +118,15 @@ void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
     // The zoom follows the window: the largest step whose picture fits the new client area.
     const wxSize client = GetClientSize();
     const int nFit = LargestStepFitting(kClientWidth, kClientHeight, client.x, client.y);
+    // A window manager that will not give the asked size gets a second to say so; after that
+    // the zoom follows whatever size the window has.
+    constexpr long kFitSettleMs = 1000;
+    if (m_tFitAsked && nFit != m_nZoom && wxGetLocalTimeMillis() - *m_tFitAsked < kFitSettleMs) {
+        event.Skip();
+        return;
+    }
+    if (nFit == m_nZoom)
+        m_tFitAsked.reset();
     const bool bChanged = nFit != m_nZoom;
     SetZoom(nFit);
     if (bChanged)
