@@ -70,6 +70,7 @@ TEST_F(ViewZoomTest, ScreenMapAtTwoHundredPercentIsTheLayoutDoubled)
     OpenAt(100);
     const wxRect rcGuessAt100 = InkBox(OnScreen(*m_pView), wxRect(25, 7, 37, 23), IsGreenText);
     Command(ID_VIEW_ZOOMIN);
+    ASSERT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(150)));
     Command(ID_VIEW_ZOOMIN);
     ASSERT_EQ(m_pView->Zoom(), 200);
     ASSERT_TRUE(WaitClient(wxSize(482, 380))) << "the window follows the zoom";
