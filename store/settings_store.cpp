@@ -39,22 +39,23 @@ CSettingsStore::CSettingsStore(CAppProfile& profile)
 {
 }
 
-ERead CSettingsStore::ReadSound(bool& bSound) const
+ERead CSettingsStore::ReadFlag(const wchar_t* szName, bool& bFlag) const
 {
     int n = 0;
-    const ERead result = m_profile.QueryProfileInt(kSection, kSound, n);
+    const ERead result = m_profile.QueryProfileInt(kSection, szName, n);
     if (result == ERead::Found)
-        bSound = n != 0;
+        bFlag = n != 0;
     return result;
+}
+
+ERead CSettingsStore::ReadSound(bool& bSound) const
+{
+    return ReadFlag(kSound, bSound);
 }
 
 ERead CSettingsStore::ReadTimeTrial(bool& bTimeTrial) const
 {
-    int n = 0;
-    const ERead result = m_profile.QueryProfileInt(kSection, kTimeTrial, n);
-    if (result == ERead::Found)
-        bTimeTrial = n != 0;
-    return result;
+    return ReadFlag(kTimeTrial, bTimeTrial);
 }
 
 ERead CSettingsStore::ReadBackground(COLORREF& clr) const

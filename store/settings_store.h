@@ -69,6 +69,8 @@ public:
 
 private:
     std::wstring ProgressKey(const std::wstring& strSet) const;
+    // A stored DWORD read as on (non-zero) or off; the flag is left alone unless it was found.
+    ERead ReadFlag(const wchar_t* szName, bool& bFlag) const;
 
     CAppProfile& m_profile;
 };

@@ -87,7 +87,10 @@ TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
     Key(WXK_ESCAPE);
     EXPECT_FALSE(m_pView->Keypad().InKeypad());
     Type("\b");
-    img = OnScreen(*m_pView);
+    uitest::WaitFor([&] {
+        img = OnScreen(*m_pView);
+        return !RingAround(img, IDC_LETTER_FIRST + 11);
+    });
     EXPECT_FALSE(RingAround(img, IDC_LETTER_FIRST + 11));
     for (int y = 0; y < before.GetHeight(); y += 1)
         for (int x : {1, 2, 3, 4, 19, 20, 21, 218, 219, 220, 221, 237, 238})

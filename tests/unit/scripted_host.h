@@ -277,4 +277,16 @@ struct CGameFixture : public ::testing::Test {
         MakeGame().StartFirstWord();
         return *game;
     }
+    // A set of twenty Beginner and twenty Intermediate words and one Advanced word, stored as the
+    // current set: enough words that a test never runs out of them.
+    void UseTwentyWordSet(const std::string& strName)
+    {
+        std::vector<std::string> beg, inter;
+        for (int i = 0; i < 20; ++i) {
+            beg.push_back(std::string("word") + static_cast<char>('a' + i));
+            inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
+        }
+        programDir.Write(strName + ".set", MakeSet(beg, inter, {"kitchen"}));
+        store.settings.WriteCurrentSet(std::wstring(strName.begin(), strName.end()));
+    }
 };

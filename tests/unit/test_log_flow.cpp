@@ -14,16 +14,7 @@ namespace {
 
 class LogFlow : public CGameFixture {
 protected:
-    void SetUp() override
-    {
-        std::vector<std::string> beg, inter;
-        for (int i = 0; i < 20; ++i) {
-            beg.push_back(std::string("word") + static_cast<char>('a' + i));
-            inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
-        }
-        programDir.Write("Fruit.set", MakeSet(beg, inter, {"kitchen"}));
-        store.settings.WriteCurrentSet(L"Fruit");
-    }
+    void SetUp() override { UseTwentyWordSet("Fruit"); }
     CScriptedGame& Start(bool bTimeTrial)
     {
         store.settings.WriteTimeTrial(bTimeTrial);

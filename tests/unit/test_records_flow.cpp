@@ -15,16 +15,7 @@ const std::wstring kFewestTries = L"You are the best player in this level who to
 
 class Records : public CGameFixture {
 protected:
-    void SetUp() override
-    {
-        std::vector<std::string> beg, inter;
-        for (int i = 0; i < 20; ++i) {
-            beg.push_back(std::string("word") + static_cast<char>('a' + i));
-            inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
-        }
-        programDir.Write("r.set", MakeSet(beg, inter, {"kitchen"}));
-        store.settings.WriteCurrentSet(L"r");
-    }
+    void SetUp() override { UseTwentyWordSet("r"); }
     // Misses n - 1 times, then solves: a word solved in n guesses.
     static void SolveIn(CScriptedGame& g, int n)
     {
