@@ -30,8 +30,7 @@ void BM_OpenOptions(benchmark::State& state)
 {
     const std::filesystem::path dir = MakeSetFolder(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        COptionsDlg dlg;
-        dlg.SetSetFolders(dir);
+        COptionsDlg dlg(nullptr, dir);
         dlg.m_strSet = L"set number 5000";
         dlg.m_nSkill = 0;
         dlg.CallAfter([&dlg] { dlg.EndModal(wxID_CANCEL); });

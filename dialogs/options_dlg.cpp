@@ -12,7 +12,6 @@
 #include "dialogs/color_dlg.h"
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "platform/files.h"
 
 namespace {
 
@@ -20,8 +19,8 @@ constexpr int kSkillIds[] = {IDC_SKILL_BEGINNER, IDC_SKILL_INTERMEDIATE, IDC_SKI
 
 }  // namespace
 
-COptionsDlg::COptionsDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_OPTIONS, "Options", 9, 135, 137)
+COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
+    : CGameDialog(pParent, IDD_OPTIONS, "Options", 9, 135, 137), m_setFolders(folders)
 {
 }
 
@@ -114,9 +113,7 @@ void COptionsDlg::InitialiseDialog()
     SetAccessibleName(*m_comboSet, L"Game Set");
     MarkAsComboBox(*m_comboSet);
 
-    const CSetFolders folders =
-        m_setFolders ? *m_setFolders : CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory());
-    const std::vector<std::wstring> astrSets = folders.ListSetNames();
+    const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {
         wxMessageBox("Words Sets: Sets not found", "Veltrane Quillorn", wxOK, GetParent());
         EndWithResult(ResultCancel);

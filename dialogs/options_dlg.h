@@ -1,8 +1,6 @@
 // The game's settings: skill, word set, Time Trial, Sound and background colour.
 #pragma once
 
-#include <filesystem>
-#include <optional>
 #include <string>
 
 #include "dialogs/color_swatch.h"
@@ -25,7 +23,8 @@ constexpr int IDC_BACKGROUND_COLOR = 1018;
 
 class COptionsDlg : public CGameDialog {
 public:
-    explicit COptionsDlg(wxWindow* pParent = nullptr);
+    // The sets listed are those of the folders the game plays from.
+    COptionsDlg(wxWindow* pParent, const CSetFolders& folders);
 
     int m_nSkill = -1;
     bool m_bTimeTrial = false;
@@ -35,10 +34,6 @@ public:
     wxOwnerDrawnComboBox* m_comboSet = nullptr;
     CColorSwatch m_swatch;
     wxFont m_fontTitle;
-
-    // Where the word sets are looked for; the program's directory and the player's own folder
-    // unless the caller says otherwise.
-    void SetSetFolders(const CSetFolders& folders) { m_setFolders = folders; }
 
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;
@@ -50,5 +45,5 @@ protected:
 private:
     void OnBackgroundColor();
 
-    std::optional<CSetFolders> m_setFolders;
+    const CSetFolders m_setFolders;
 };

@@ -147,8 +147,7 @@ int CVeltraneQuillornView::RunStatisticsDlg()
 int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 {
     CModalScope scope(*this);
-    COptionsDlg dlg;
-    dlg.SetSetFolders(m_setFolders);
+    COptionsDlg dlg(nullptr, m_setFolders);
     dlg.m_nSkill = values.nSkill;
     dlg.m_bTimeTrial = values.bTimeTrial;
     dlg.m_strSet = values.strSet;

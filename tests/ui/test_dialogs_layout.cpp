@@ -165,8 +165,7 @@ public:
             {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); },
              "Color", {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},
             {"options", [this] {
-                 COptionsDlg d;
-                 d.SetSetFolders(m_folder.Path());
+                 COptionsDlg d(nullptr, m_folder.Path());
                  d.m_nSkill = 1;
                  d.m_bTimeTrial = true;
                  d.m_strSet = L"birds";

@@ -72,8 +72,7 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
                 EXPECT_EQ(Checked(d, anRadios[i]), i == c.nSkill) << "radio " << i;
             ClickButton(d, wxID_OK);
         });
-        COptionsDlg dlg;
-        dlg.SetSetFolders(sets.folder.Path());
+        COptionsDlg dlg(nullptr, sets.folder.Path());
         dlg.m_nSkill = c.nSkill;
         dlg.m_bTimeTrial = c.bTimeTrial;
         dlg.m_bSound = c.bSound;
@@ -112,8 +111,7 @@ TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
             Settle();
             c.finish(d);
         });
-        COptionsDlg dlg;
-        dlg.SetSetFolders(sets.folder.Path());
+        COptionsDlg dlg(nullptr, sets.folder.Path());
         dlg.m_nSkill = 0;
         dlg.m_bTimeTrial = true;
         dlg.m_bSound = false;
@@ -135,8 +133,7 @@ TEST(OptionsDialog, NoSetsSaysSoAndCancelsWithoutShowingTheDialog)
     CSetFolder empty{"readme.txt", "sets.set.bak"};
     CModalScript script;
     script.ThenMessageBox();
-    COptionsDlg dlg;
-    dlg.SetSetFolders(empty.folder.Path());
+    COptionsDlg dlg(nullptr, empty.folder.Path());
     dlg.m_strSet = L"Animals";
     EXPECT_EQ(dlg.DoModal(), ResultCancel);
     EXPECT_EQ(script.DialogsSeen(), 1) << "only the message box";
@@ -189,8 +186,7 @@ TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
             else
                 picker.Close();
         });
-        COptionsDlg dlg;
-        dlg.SetSetFolders(sets.folder.Path());
+        COptionsDlg dlg(nullptr, sets.folder.Path());
         dlg.m_nSkill = 0;
         dlg.m_strSet = L"Animals";
         EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
@@ -213,7 +209,6 @@ TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
         EXPECT_TRUE(RowIs(CaptureClient(d), 23, 0, d.GetClientSize().x, 0x000000)) << "header rule";
         d.EndModal(wxID_CANCEL);
     });
-    COptionsDlg dlg;
-    dlg.SetSetFolders(sets.folder.Path());
+    COptionsDlg dlg(nullptr, sets.folder.Path());
     dlg.DoModal();
 }
