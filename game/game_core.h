@@ -80,7 +80,8 @@ public:
     void SetGameLog(CGameLogWriter* pLog) { m_pGameLog = pLog; }
     CGameLogWriter* GameLog() const { return m_pGameLog; }
     // The word in play, if any, leaves play unfinished: New, Options, Exit, the window closing.
-    // bGameEnds: nothing of a Time Trial game survives it (the program ends).
+    // bGameEnds: nothing of a Time Trial game survives it (the program ends, or New drops the
+    // banked points).
     void AbandonWordInPlay(bool bGameEnds);
 
     // ---- Input --------------------------------------------------------------------------------

@@ -151,8 +151,18 @@ void CGameCore::OnActivateView(bool bActivate)
 
 void CGameCore::OnNew()
 {
+    // Banked points end their Time Trial game here, as a give-up would: starting again at level 1
+    // with them kept would let a player bank the easy first level over and over.
+    const bool bEndsGame = m_nScore > 0;
     // Before the level changes: the row keeps the level the word was played at.
-    AbandonWordInPlay(false);
+    AbandonWordInPlay(bEndsGame);
+    if (bEndsGame) {
+        // No countdown while the player types a name.
+        StopWordClock();
+        if (m_bTimeTrial)
+            CheckBestScore(m_nScore);
+        EndTimeTrialGame();
+    }
     m_nLevel = 1;
     StartNextWord();
 }

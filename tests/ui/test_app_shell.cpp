@@ -1,5 +1,7 @@
 // The game window from start-up to the end of a word, driven through the real window: the
 // keyboard, clicks on cells and letter keys, menu commands and clock ticks.
+#include <algorithm>
+
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -10,6 +12,7 @@
 #include "core_test_seam.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/player_name_dlg.h"
+#include "store/record_store.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
@@ -307,6 +310,71 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
     EXPECT_EQ(m_pView->ReadBestRecord(strName), 2);
     EXPECT_EQ(strName, L"Tester");
     Shot(OnScreen(*m_pFrame), "solved");
+}
+
+TEST_F(ShellTest, NewWithBankedPointsAsksForTheBestScoreAndStartsFromNothing)
+{
+    OpenAndStartWord();
+    ASSERT_TRUE(m_pView->IsTimeTrial());
+    m_pView->WriteBestRecord(L"Holder", 150);
+    // The red "Level:" and "Score:" figures above the list, as the player reads them.
+    const wxRect rcFigures(CVeltraneQuillornView::kHistoryRect.GetLeft() + 40,
+                           CVeltraneQuillornView::kHistoryRect.GetTop() - 30, 40, 30);
+    const auto figures = [&] { return ComposedView().GetSubImage(rcFigures); };
+    const auto same = [](const wxImage& a, const wxImage& b) {
+        return a.GetSize() == b.GetSize() &&
+               std::equal(a.GetData(), a.GetData() + 3 * a.GetWidth() * a.GetHeight(), b.GetData());
+    };
+    const wxImage atStart = figures();
+    {
+        // Level 1 solved with 200 s left: banked, and on to level 2.
+        CModalScript level;
+        level.ThenMessageBox()
+            .Then([](wxDialog& dlg) { uitest::ClickButton(dlg, IDC_LEVEL_YES); })
+            .Then(PressGo);
+        Type("plant\r");
+        Tick(40);
+        Type("apple\r");
+        ASSERT_TRUE(level.Done());
+    }
+    ASSERT_EQ(m_pView->Score(), 200);
+    EXPECT_FALSE(same(figures(), atStart)) << "level 2, 200 + 225 to win";
+    // No window manager hands the focus back after the dialogs.
+    m_pFrame->Raise();
+    m_pView->SetFocus();
+    Type("bread\r");  // a guess at level 2: its countdown runs
+    ASSERT_TRUE(m_pView->IsClockRunning());
+
+    std::wstring strPrefill, strMessage;
+    bool bClockStopped = false;
+    CModalScript script;
+    script
+        .Then([&](wxDialog& dlg) {
+            bClockStopped = !m_pView->IsClockRunning();
+            auto* pName = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(IDC_PLAYER_NAME));
+            ASSERT_NE(pName, nullptr);
+            strPrefill = pName->GetValue().ToStdWstring();
+            strMessage = dlg.FindWindow(IDC_PLAYER_MESSAGE)->GetLabel().ToStdWstring();
+            Shot(OnScreen(dlg), "new-with-banked-points");
+            pName->SetValue("Tester");
+            uitest::ClickButton(dlg, wxID_OK);
+        })
+        .Then([](wxDialog& dlg) { dlg.EndModal(wxID_OK); })  // Best Scores
+        .Then(PressGo);
+    Command(ID_GAME_NEW);
+    EXPECT_TRUE(script.Done());
+    EXPECT_TRUE(script.Messages().empty());
+    EXPECT_EQ(strPrefill, L"Holder");
+    EXPECT_EQ(strMessage, L"You are best player in this level");
+    EXPECT_TRUE(bClockStopped);
+
+    // The record as it now stands in the store.
+    EXPECT_EQ(CRecordStore(*m_pProfile).Read(SkillBeginner, true).nNumber, 200);
+    EXPECT_EQ(CRecordStore(*m_pProfile).Read(SkillBeginner, true).strName, L"Tester");
+    // Level 1 and 240 to win, as at the very start: nothing of the old game is left.
+    EXPECT_TRUE(same(figures(), atStart));
+    EXPECT_EQ(m_pView->Score(), 0);
+    EXPECT_FALSE(m_pView->IsGameOver());
 }
 
 TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)

@@ -101,14 +101,16 @@ TEST_F(Flow, SolveAtLevelThreeWithBankedPointsThenYes)
     EXPECT_FALSE(g.IsGameOver());
 }
 
-TEST_F(Flow, NewDuringATimeTrialGameStartsAtLevelOneKeepingTheScore)
+TEST_F(Flow, NewDuringATimeTrialGameStartsLevelOneWithNothingBanked)
 {
     CScriptedGame& g = StartGame();
     CGameCoreTestSeam::SetStanding(g, 5, 123);
     g.OnNew();
     EXPECT_EQ(g.Level(), 1);
     EXPECT_EQ(g.TimeLimit(), 240);
-    EXPECT_EQ(g.Score(), 123);
+    EXPECT_EQ(g.TimeLeft(), 240);
+    EXPECT_EQ(g.Score(), 0);
+    EXPECT_FALSE(g.IsGameOver());
 }
 
 TEST_F(Flow, TimeOutWithoutBankedPointsShowsTheWordOnTheTickAfterZero)

@@ -168,7 +168,8 @@ TEST_F(LogFlow, NewOptionsAndExitAbandonTheWordInPlayUnderItsOwnSettings)
     EXPECT_EQ(rows[2].strOutcome, "abandoned");
     EXPECT_EQ(rows[2].nLevel, 3) << "logged before New sets the level back to 1";
     EXPECT_EQ(rows[2].nGuesses, 2);
-    EXPECT_EQ(rows[2].nEndsGame, 0) << "New keeps the banked score: the game is not over";
+    EXPECT_EQ(rows[2].nEndsGame, 1) << "New drops the banked score: the game is over";
+    EXPECT_EQ(rows[2].nScore, 465) << "with what it had banked";
     EXPECT_EQ(rows[3].strOutcome, "abandoned");
     EXPECT_EQ(rows[3].nSkill, SkillBeginner) << "logged before the new options apply";
     EXPECT_EQ(rows[3].nTimeTrial, 1);

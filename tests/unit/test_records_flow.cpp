@@ -2,6 +2,7 @@
 // points, and the fewest-tries record.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -105,6 +106,91 @@ TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
         EXPECT_EQ(g.TimeLeft(), 0);
         EXPECT_EQ(g.TimeLimit(), 0);
     }
+}
+
+TEST_F(Records, NewWithBankedPointsEndsTheTimeTrialGameAsAGiveUpWould)
+{
+    struct CCase {
+        const char* szName;
+        bool bStored;
+        int nStored;
+        int nAnswer;
+        bool bAsked;
+        int nAfter;
+    };
+    // Level 1 solved with 200 of 240 s left and banked; the level 2 word is in play when New comes.
+    const std::vector<CCase> cases = {
+        {"fresh store", false, 0, ResultOK, true, 200},
+        {"better than the stored best", true, 150, ResultOK, true, 200},
+        {"equal is no record", true, 200, ResultOK, false, 200},
+        {"worse than the stored best", true, 900, ResultOK, false, 900},
+        {"better, name cancelled", true, 150, ResultCancel, true, 150},
+    };
+    for (const CCase& c : cases) {
+        SCOPED_TRACE(c.szName);
+        store.records.ResetAll();
+        if (c.bStored)
+            store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        CScriptedGame& g = StartGame();
+        g.m_aLevel = {ResultYes};
+        g.Miss();
+        g.Ticks(40);
+        g.Solve();
+        g.Miss();
+        g.Ticks(5);
+        ASSERT_EQ(g.Score(), 200);
+        ASSERT_EQ(g.Level(), 2);
+        g.ClearLog();
+        g.m_aName.push_back({c.nAnswer, L"Zoe"});
+        g.OnNew();
+
+        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
+        if (c.bAsked) {
+            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
+            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
+        }
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        EXPECT_TRUE(g.m_astrMessages.empty()) << "New does not show the word it drops";
+        // The countdown stops before anyone is asked for a name, and the new word comes last.
+        const auto at = [&](const std::wstring& strEvent) {
+            return std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), strEvent) - g.m_astrEvents.begin();
+        };
+        EXPECT_EQ(at(L"clock:stop"), 0);
+        EXPECT_FALSE(g.m_bClockOn);
+        EXPECT_EQ(g.Count(L"newgame"), 1);
+        if (c.bAsked) {
+            EXPECT_LT(at(L"name"), at(L"newgame"));
+        }
+        EXPECT_EQ(g.Score(), 0);
+        EXPECT_EQ(g.Level(), 1);
+        EXPECT_EQ(g.TimeLimit(), 240);
+        EXPECT_EQ(g.TimeLeft(), 240);
+        EXPECT_FALSE(g.IsGameOver());
+
+        // The next game banks from nothing.
+        g.m_aLevel = {ResultNo};
+        g.m_aName = {{ResultOK, L"Ann"}};
+        g.Solve();
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, std::max(c.nAfter, 240))
+            << "240, not 440 with the dropped points";
+    }
+}
+
+TEST_F(Records, NewWithoutBankedPointsAsksForNothing)
+{
+    CScriptedGame& g = StartGame();
+    store.records.Write(SkillBeginner, true, L"Holder", 30);
+    g.Miss();
+    g.Ticks(3);
+    g.ClearLog();
+    g.OnNew();
+    EXPECT_TRUE(g.m_aNameAsked.empty());
+    EXPECT_TRUE(g.m_astrMessages.empty());
+    EXPECT_EQ(g.Count(L"newgame"), 1);
+    EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 30);
+    EXPECT_EQ(g.Score(), 0);
+    EXPECT_EQ(g.TimeLeft(), 240);
 }
 
 TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
