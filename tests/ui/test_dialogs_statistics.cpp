@@ -173,7 +173,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
     script.Then([&](wxDialog& d) {
         auto& dlg = static_cast<CStatisticsDlg&>(d);
         CStatisticsChart& chart = *dlg.Chart();
-        SaveShot(CaptureClient(d), "statistics-dialog");
+        SaveShot(CaptureClient(d), "statistics-thousand-words");
         const wxImage shot = CaptureClient(chart);
         wxClientDC dc(&chart);
         const CStatsPicture pic = chart.Compose(dc);

@@ -1,8 +1,6 @@
 // What the game screen shows at the pixels the layout fixes: the letter keys, the cells of the
-// longest word, the colours and cells after new options, and a picture of a game in progress.
+// longest word, the colours and cells after new options, and where clicks in the list leave typing.
 #include <wx/checkbox.h>
-#include <wx/dcmemory.h>
-#include <wx/dcscreen.h>
 #include <wx/radiobut.h>
 #include <wx/uiaction.h>
 
@@ -142,30 +140,6 @@ TEST_F(ViewScreenTest, ClicksInTheHistoryListLeaveTypingWithTheCells)
     Type("s\r");
     EXPECT_EQ(list.GuessCount(), 9u);
     EXPECT_EQ(list.ScrollPixels(), 9 * 20 - 118);
-}
-
-// A picture of a game in progress, menus and tool bar included, for whoever reads the README.
-TEST_F(ViewScreenTest, GameInProgressScreenshot)
-{
-    OpenAndStartWord();
-    Type("plant\rpaper\rample\r");
-    for (const wchar_t c : {L'T', L'N', L'R', L'A', L'A', L'P', L'P'})
-        m_pView->OnLetterKey(IDC_LETTER_FIRST + (c - L'A'));
-    Tick(37);
-    Type("ap");
-    m_pFrame->Refresh(false);
-    m_pFrame->Update();
-    uitest::Settle();
-    const wxRect rc = m_pFrame->GetScreenRect();
-    wxBitmap bmp(rc.width, rc.height, 24);
-    {
-        wxMemoryDC dc(bmp);
-        wxScreenDC screen;
-        dc.Blit(0, 0, rc.width, rc.height, &screen, rc.x, rc.y);
-    }
-    const wxImage img = bmp.ConvertToImage();
-    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 3u);
-    Shot(img, "game-screen");
 }
 
 }  // namespace
