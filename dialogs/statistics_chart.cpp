@@ -42,7 +42,7 @@ CStatisticsChart::CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Create(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE, "StatisticsChart");
-    CreatePointSizeFont(m_fontFigure, "Tahoma", 14, true, false, false, false);
+    CreateLargeFont(m_fontFigure);
     CreateHeadingFont(m_fontCaption);
     m_pAccess = std::make_unique<CAccWindow>(*this, true);
     m_pAccess->OnFirstUse([this] { BuildAccessible(); });

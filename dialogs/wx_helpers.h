@@ -22,5 +22,5 @@ inline wxRect RectLTRB(int nLeft, int nTop, int nRight, int nBottom)
 
 // "Tahoma" 8.5 points bold: the heading of a dialog.
 void CreateHeadingFont(wxFont& font);
-// "Tahoma" 14 points bold: the one large line of the New Game and Level dialogs.
+// "Tahoma" 14 points bold: the large line of the New Game and Level dialogs, the Statistics figures.
 void CreateLargeFont(wxFont& font);

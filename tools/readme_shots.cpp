@@ -113,6 +113,11 @@ protected:
         pDialog->CallAfter([this, pDialog] {
             pDialog->Raise();
             WaitFor([pDialog] { return pDialog->IsShownOnScreen(); });
+            // The keyboard arrives a moment after the window, and with it the focused control's outline.
+            WaitFor([pDialog] {
+                wxWindow* pFocus = wxWindow::FindFocus();
+                return pFocus != nullptr && wxGetTopLevelParent(pFocus) == pDialog;
+            });
             pDialog->Refresh();
             pDialog->Update();
             Settle();
@@ -242,12 +247,13 @@ bool ShootGameInProgress(const std::filesystem::path& dirWork, int nZoom, const 
     pFrame->UpdateWindowUI(wxUPDATE_UI_RECURSE);
     pFrame->Refresh(false);
     pFrame->Update();
-    if (!WaitFor([&] { return ShowsWholePicture(view, view.Background()); }))
+    const bool bWhole = WaitFor([&] { return ShowsWholePicture(view, view.Background()); });
+    if (!bWhole)
         std::fprintf(stderr, "readme_shots: the screen did not show the whole game at %d %%\n", nZoom);
-    Settle();
-    const bool bSaved = view.Zoom() == nZoom && Save(FromScreen(*pFrame), file);
     if (view.Zoom() != nZoom)
         std::fprintf(stderr, "readme_shots: the window opened at %d %%, not %d %%\n", view.Zoom(), nZoom);
+    Settle();
+    const bool bSaved = bWhole && view.Zoom() == nZoom && Save(FromScreen(*pFrame), file);
     pFrame->Destroy();
     Settle();
     return bSaved;
