@@ -61,7 +61,8 @@ void CColorDlg::CreateControls()
         new wxStaticText(this, label.nId, label.pszText, rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
     }
 
-    // Tab order: the sliders, then the swatches by id.
+    // Tab order: the sliders, where the dialog opens, then the swatches row by row as they stand
+    // above them, then OK.
     struct {
         int nId;
         int y;
@@ -74,16 +75,17 @@ void CColorDlg::CreateControls()
         const wxRect rc = rect(35, slider.y, 93, slider.cy);
         *slider.ppSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
     }
-    for (int nId = IDC_SWATCH_FIRST; nId <= IDC_SWATCH_LAST; ++nId) {
-        for (const CSwatchDef& swatch : kSwatches) {
-            if (swatch.nId == nId)
-                new CSwatchButton(this, nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
-        }
-    }
+    for (const CSwatchDef& swatch : kSwatches)
+        new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
     AddOkButton(105, 1, 30, 11);
 
     Bind(wxEVT_SLIDER, &CColorDlg::OnSlider, this);
     Bind(wxEVT_BUTTON, &CColorDlg::OnSwatch, this, IDC_SWATCH_FIRST, IDC_SWATCH_LAST);
+}
+
+wxWindow* CColorDlg::FirstFocus()
+{
+    return m_sliderRed;
 }
 
 namespace {

@@ -50,6 +50,7 @@ public:
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    wxWindow* FirstFocus() override;  // the Red slider
     void NameControlsForReaders();
 
 private:

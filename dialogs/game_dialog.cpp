@@ -242,9 +242,14 @@ void CGameDialog::OnShown(wxShowEvent& event)
     // Focus given before the window is mapped can be lost on the way; give it again once up.
     if (event.IsShown())
         CallAfter([this] {
-            if (wxWindow* pFirst = FirstFocus())
+            wxWindow* pFirst = FirstFocus();
+            if (pFirst != nullptr)
                 pFirst->SetFocus();
             ShowKeyboardFocus(*this);
+            // A control that already had the focus is not drawn again by the toolkit for its
+            // outline (a slider kept none until the first Tab).
+            if (pFirst != nullptr)
+                pFirst->Refresh();
         });
 }
 

@@ -66,6 +66,20 @@ void COptionsDlg::CreateControls()
                                 rcColor.GetSize());
     pColor->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBackgroundColor(); });
     FindWindow(wxID_CANCEL)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultCancel); });
+
+    // The dialog opens on the skill, so Tab reads on from there: the boxes beside it, the colour
+    // below, then round to the set list at the top, with the two buttons last. The controls keep
+    // their template order otherwise, which is the order a screen reader lists them in.
+    pColor->MoveAfterInTabOrder(FindWindow(IDC_SOUND));
+    m_comboSet->MoveAfterInTabOrder(pColor);
+}
+
+wxWindow* COptionsDlg::FirstFocus()
+{
+    for (const int nId : kSkillIds)
+        if (auto* pRadio = dynamic_cast<wxRadioButton*>(FindWindow(nId)); pRadio != nullptr && pRadio->GetValue())
+            return pRadio;
+    return FindWindow(IDC_SKILL_BEGINNER);
 }
 
 bool COptionsDlg::TransferDataToWindow()

@@ -41,6 +41,8 @@ public:
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    // The checked skill button.
+    wxWindow* FirstFocus() override;
 
 private:
     void OnBackgroundColor();

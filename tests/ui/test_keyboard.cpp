@@ -8,8 +8,10 @@
 #include "app/main_frame.h"
 #include "dialogs/about_dlg.h"
 #include "dialogs/best_scores_dlg.h"
+#include "dialogs/color_dlg.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
+#include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "test_view_fixture.h"
 #include "view/game_view.h"
@@ -222,6 +224,77 @@ TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
         CAboutDlg dlg;
         EXPECT_EQ(FocusWalk(dlg, 0, WXK_RETURN, nResult), std::vector<int>{wxID_OK});
         EXPECT_EQ(nResult, ResultOK);
+    }
+}
+
+// How many pixels of the control a dialog opens on change when Tab takes the focus from it: its
+// focus outline, which should be there from the start.
+int OutlineAtOpen(CGameDialog& dlg, const std::string& strShot)
+{
+    int nChanged = -1;
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        uitest::WaitFor([&] { return wxWindow::FindFocus() != nullptr && d.IsDescendant(wxWindow::FindFocus()); });
+        wxWindow* pFirst = wxWindow::FindFocus();
+        for (int i = 0; i < 5; ++i)
+            uitest::Settle();
+        const wxImage opened = uitest::CaptureClient(d);
+        EXPECT_TRUE(uitest::SaveShot(opened, strShot));
+        Key(WXK_TAB);
+        uitest::WaitFor([&] { return wxWindow::FindFocus() != pFirst; });
+        for (int i = 0; i < 5; ++i)
+            uitest::Settle();
+        // The toolkit may draw the outline a little outside the control.
+        const wxRect rc = pFirst->GetRect().Inflate(3).Intersect(wxRect(d.GetClientSize()));
+        const wxImage before = opened.GetSubImage(rc);
+        const wxImage after = uitest::CaptureClient(d).GetSubImage(rc);
+        nChanged = 0;
+        for (int y = 0; y < rc.height; ++y)
+            for (int x = 0; x < rc.width; ++x)
+                nChanged += uitest::PixelRgb(before, x, y) != uitest::PixelRgb(after, x, y);
+        Key(WXK_ESCAPE);
+    });
+    dlg.DoModal();
+    EXPECT_TRUE(script.Done());
+    return nChanged;
+}
+
+// Both open on the control the player came for and go round in reading order from there, top to
+// bottom and left to right, wrapping to the top; the buttons come last, just before the round
+// starts again.
+TEST(DialogKeyboard, OptionsAndColorStartOnTheirFirstControlAndTabInReadingOrder)
+{
+    int nResult = 0;
+    uitest::CTempFolder sets;
+    sets.Write("Animals.set", "<BEGINNER>\nHORSE\n");
+    for (const int nSkill : {SkillIntermediate, SkillAdvanced}) {
+        SCOPED_TRACE(nSkill);
+        COptionsDlg dlg(nullptr, sets.Path());
+        dlg.m_nSkill = nSkill;
+        const int nChecked = IDC_SKILL_BEGINNER + nSkill;
+        // Only the checked one of the skill buttons is a stop; the arrows move within them.
+        EXPECT_EQ(FocusWalk(dlg, 7, WXK_ESCAPE, nResult),
+                  (std::vector<int>{nChecked, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_GAME_SET, wxID_OK,
+                                    wxID_CANCEL, nChecked}));
+        EXPECT_EQ(nResult, ResultCancel);
+    }
+    {
+        CColorDlg dlg;
+        // The sliders, then the swatches row by row as they stand, then OK.
+        EXPECT_EQ(FocusWalk(dlg, 14, WXK_ESCAPE, nResult),
+                  (std::vector<int>{IDC_SLIDER_RED, IDC_SLIDER_GREEN, IDC_SLIDER_BLUE, 2006, 2007, 2009, 2010, 2011,
+                                    2012, 2008, 2013, 2014, 2015, wxID_OK, IDC_SLIDER_RED}));
+        EXPECT_EQ(nResult, ResultCancel);
+    }
+    // The player sees where they start: the outline stands around that control on opening.
+    {
+        COptionsDlg dlg(nullptr, sets.Path());
+        dlg.m_nSkill = SkillIntermediate;
+        EXPECT_GT(OutlineAtOpen(dlg, "options-first-focus"), 20);
+    }
+    {
+        CColorDlg dlg;
+        EXPECT_GT(OutlineAtOpen(dlg, "color-first-focus"), 20);
     }
 }
 
