@@ -170,7 +170,7 @@ TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByAction)
     }
 }
 
-TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesById)
+TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesRowByRow)
 {
     CModalScript script;
     script.Then([](wxDialog& d) {
@@ -178,8 +178,9 @@ TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesById)
         for (wxWindow* pChild : d.GetChildren())
             if (pChild->AcceptsFocusFromKeyboard() && pChild->GetId() != wxID_OK)
                 anOrder.push_back(pChild->GetId());
-        const std::vector<int> anExpected = {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010,
-                                             2011, 2012, 2013, 2014, 2015};
+        // The second row starts with white (2012), then black (2008).
+        const std::vector<int> anExpected = {3018, 3020, 3022, 2006, 2007, 2009, 2010, 2011,
+                                             2012, 2008, 2013, 2014, 2015};
         EXPECT_EQ(anOrder, anExpected);
         d.EndModal(wxID_CANCEL);
     });

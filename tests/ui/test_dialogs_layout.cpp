@@ -163,7 +163,7 @@ public:
             {"best_scores", [this] { CBestScoresDlg d(nullptr, m_profile); return d.DoModal(); }, "Top Players",
              {wxID_OK, IDC_BEST_RESET}},
             {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); },
-             "Color", {3018, 3020, 3022, 2006, 2007, 2008, 2009, 2010, 2011, 2012, 2013, 2014, 2015, wxID_OK}},
+             "Color", {3018, 3020, 3022, 2006, 2007, 2009, 2010, 2011, 2012, 2008, 2013, 2014, 2015, wxID_OK}},
             {"options", [this] {
                  COptionsDlg d(nullptr, m_folder.Path());
                  d.m_nSkill = 1;
@@ -172,7 +172,7 @@ public:
                  d.m_bSound = false;
                  return d.DoModal();
              }, "Options",
-             {IDC_SKILL_BEGINNER, IDC_GAME_SET, IDC_TIME_TRIAL, IDC_SOUND, wxID_OK, wxID_CANCEL, IDC_BACKGROUND_COLOR}},
+             {IDC_SKILL_BEGINNER, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_GAME_SET, wxID_OK, wxID_CANCEL}},
             {"about", [] { CAboutDlg d; return d.DoModal(); }, "About Veltrane Quillorn", {wxID_OK}},
         };
     }
