@@ -41,11 +41,12 @@ const std::vector<CCommandRow>& CommandRows()
         // Plus sits on the "=" key of most layouts, so Ctrl+= zooms in as well as Ctrl+Plus.
         {.nId = ID_VIEW_ZOOMIN, .menu = EMenu::View, .pszText = "Zoom &In",
          .aKeys = {{wxACCEL_CTRL, '+'}, {wxACCEL_CTRL | wxACCEL_SHIFT, '+'}, {wxACCEL_CTRL, '='},
-                   {wxACCEL_CTRL | wxACCEL_SHIFT, '='}, {wxACCEL_CTRL, WXK_NUMPAD_ADD}}},
+                   {wxACCEL_CTRL | wxACCEL_SHIFT, '='}, {wxACCEL_CTRL, WXK_NUMPAD_ADD}},
+         .bKeyInMenu = true},
         {.nId = ID_VIEW_ZOOMOUT, .menu = EMenu::View, .pszText = "Zoom &Out",
-         .aKeys = {{wxACCEL_CTRL, '-'}, {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT}}},
+         .aKeys = {{wxACCEL_CTRL, '-'}, {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT}}, .bKeyInMenu = true},
         {.nId = ID_VIEW_NORMALSIZE, .menu = EMenu::View, .pszText = "&Normal Size",
-         .aKeys = {{wxACCEL_CTRL, '0'}, {wxACCEL_CTRL, WXK_NUMPAD0}}},
+         .aKeys = {{wxACCEL_CTRL, '0'}, {wxACCEL_CTRL, WXK_NUMPAD0}}, .bKeyInMenu = true},
 
         {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "&About ..."},
         {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "&Help ...", .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,

@@ -88,7 +88,7 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
     };
     const std::vector<std::vector<CItem>> aMenus = {
         {{ID_APP_EXIT_GAME, "E&xit\tCtrl+Q"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {0, ""}, {ID_GAME_NEW, "&New\tCtrl+N"}},
-        {{ID_VIEW_ZOOMIN, "Zoom &In"}, {ID_VIEW_ZOOMOUT, "Zoom &Out"}, {ID_VIEW_NORMALSIZE, "&Normal Size"}},
+        {{ID_VIEW_ZOOMIN, "Zoom &In\tCtrl++"}, {ID_VIEW_ZOOMOUT, "Zoom &Out\tCtrl+-"}, {ID_VIEW_NORMALSIZE, "&Normal Size\tCtrl+0"}},
         {{ID_APP_ABOUT, "&About ..."},
          {ID_TOOLS_HELP, "&Help ...\tF1"},
          {0, ""},

@@ -169,6 +169,28 @@ TEST_F(KeyboardTest, ShortcutsAndMenuKeysRunTheirCommandAndTypeNothing)
     EXPECT_EQ(m_pView->Guess(), L"X    ");
 }
 
+// The View menu's keys, typed as a person types them: the shown ones the menu owns, the others
+// the frame's table. Nothing reaches the guess.
+TEST_F(KeyboardTest, ZoomKeysStepTheZoomAndTypeNothing)
+{
+    StartWordByKeyboard();
+    const std::vector<std::pair<std::pair<int, int>, int>> aKeys = {
+        {{'=', wxMOD_CONTROL}, 150},
+        {{'+', wxMOD_CONTROL}, 200},
+        {{'-', wxMOD_CONTROL}, 150},
+        {{'0', wxMOD_CONTROL}, 100},
+        {{'0', wxMOD_CONTROL}, 100},
+        {{WXK_NUMPAD_ADD, wxMOD_CONTROL}, 150},
+        {{WXK_NUMPAD_SUBTRACT, wxMOD_CONTROL}, 100},
+    };
+    for (const auto& [key, nWant] : aKeys) {
+        Key(key.first, key.second);
+        EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->Zoom() == nWant; }))
+            << "key " << key.first << ": zoom " << m_pView->Zoom() << ", wanted " << nWant;
+    }
+    EXPECT_EQ(m_pView->Guess(), L"     ");
+}
+
 // Runs the dialog; inside, waits for the first focus, then follows Tab through nTabs controls,
 // collecting the focused windows' ids, and leaves with the given key.
 std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nResult, const std::string& strShot = "")
