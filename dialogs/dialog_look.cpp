@@ -96,6 +96,7 @@ int ScreenPixelsPerInch()
 namespace {
 
 int g_nDialogZoom = 100;
+int g_nZoomInUse = 0;  // 0: no dialog has one of its own
 
 }  // namespace
 
@@ -104,9 +105,24 @@ void SetDialogZoom(int nPercent)
     g_nDialogZoom = nPercent > 0 ? nPercent : 100;
 }
 
-int DialogZoom()
+int GameDialogZoom()
 {
     return g_nDialogZoom;
+}
+
+int DialogZoom()
+{
+    return g_nZoomInUse > 0 ? g_nZoomInUse : g_nDialogZoom;
+}
+
+CDialogZoomScope::CDialogZoomScope(int nPercent) : m_nPrevious(g_nZoomInUse)
+{
+    g_nZoomInUse = nPercent;
+}
+
+CDialogZoomScope::~CDialogZoomScope()
+{
+    g_nZoomInUse = m_nPrevious;
 }
 
 double DesktopTextScale()
@@ -123,7 +139,7 @@ double DesktopTextScale()
 
 double DialogScale()
 {
-    return g_nDialogZoom / 100.0 * DesktopTextScale();
+    return DialogZoom() / 100.0 * DesktopTextScale();
 }
 
 int ScaledPixels(int nLayout, double dScale)

@@ -45,7 +45,22 @@ int ScreenPixelsPerInch();
 // dialog units, its fonts and what it paints all grow by this one factor, so a dialog keeps its
 // proportions at any zoom and under "large text" nothing is cut off.
 void SetDialogZoom(int nPercent);
+// The game's zoom, which a dialog starts from.
+int GameDialogZoom();
+// The zoom of the dialog being laid out or run: the game's, unless a dialog took a lower one.
 int DialogZoom();
+// While a dialog is laid out and runs, the fonts it makes and the texts it paints follow its own
+// zoom, which may be lower than the game's when the screen is too small for it.
+class CDialogZoomScope {
+public:
+    explicit CDialogZoomScope(int nPercent);
+    ~CDialogZoomScope();
+    CDialogZoomScope(const CDialogZoomScope&) = delete;
+    CDialogZoomScope& operator=(const CDialogZoomScope&) = delete;
+
+private:
+    int m_nPrevious;
+};
 double DesktopTextScale();
 double DialogScale();
 // A painted layout pixel at the dialog scale, and the width of a one-pixel line.

@@ -2,9 +2,12 @@
 // handheld's OK, Escape and close behaviour.
 #include "dialogs/game_dialog.h"
 
+#include <algorithm>
+
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/display.h>
 #include <wx/dcclient.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
@@ -13,6 +16,7 @@
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
+#include "game/zoom_steps.h"
 
 int ResultFromWxId(int nWxId)
 {
@@ -34,6 +38,13 @@ int WxIdFromResult(int nResult)
     case ResultNo: return wxID_NO;
     default: return wxID_CANCEL;
     }
+}
+
+// The work area of the screen the dialog opens on: its owner's, or the first.
+wxRect WorkAreaOf(const wxWindow* pOwner)
+{
+    const int nDisplay = pOwner != nullptr ? wxDisplay::GetFromWindow(pOwner) : wxNOT_FOUND;
+    return wxDisplay(nDisplay == wxNOT_FOUND ? 0u : static_cast<unsigned>(nDisplay)).GetClientArea();
 }
 
 }  // namespace
@@ -69,8 +80,6 @@ bool CGameDialog::CreateWindow()
     m_pAccess = std::make_unique<CAccWindow>(*this, false);
     m_pAccess->OnFirstUse([this] { BuildAccessible(); });
 
-    m_dScale = DialogScale();
-    m_nZoom = DialogZoom();
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
     m_fontTemplate = wxFont(wxFontInfo().FaceName(ResolveFaceName("Tahoma")));
@@ -86,6 +95,9 @@ bool CGameDialog::CreateWindow()
         const int nEmInUse = ScaledPixels(nEm, DesktopTextScale());
         m_nBaseY = pTahoma != nullptr ? CellHeightFromMetrics(*pTahoma, nEmInUse) : dc.GetCharHeight();
     }
+    m_nZoom = ZoomThatFits(WorkAreaOf(pOwner));
+    const CDialogZoomScope zoom(m_nZoom);
+    m_dScale = DialogScale();
     m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi * m_nZoom / 100.0);
     SetFont(m_fontTemplate);
     const wxRect rcClient = DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y);
@@ -100,6 +112,34 @@ bool CGameDialog::CreateWindow()
 
     CreateControls();
     return true;
+}
+
+bool CGameDialog::FitsWorkArea(const wxSize& sizeClient, const wxRect& rcWork)
+{
+    // The window manager's frame is not known before the window is shown; a title bar's worth
+    // is kept free for it.
+    constexpr int kTitleBarAllowance = 40;
+    constexpr int kBorderAllowance = 8;
+    return sizeClient.x + kBorderAllowance <= rcWork.width && sizeClient.y + kTitleBarAllowance <= rcWork.height;
+}
+
+int CGameDialog::ZoomThatFits(const wxRect& rcWork)
+{
+    // The largest step not above the game's at which the whole dialog fits the work area: a
+    // dialog whose buttons are off the screen cannot be used at all. Only where the screen
+    // cannot hold even the layout's own size (a doubled desktop on a small screen) does a
+    // dialog shrink below it.
+    std::vector<int> anSteps(kZoomSteps.rbegin(), kZoomSteps.rend());
+    anSteps.insert(anSteps.end(), kDialogShrinkSteps.begin(), kDialogShrinkSteps.end());
+    const int nGameZoom = GameDialogZoom();
+    for (const int nStep : anSteps) {
+        if (nStep > nGameZoom)
+            continue;
+        m_nZoom = nStep;
+        if (FitsWorkArea(DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y).GetSize(), rcWork))
+            return nStep;
+    }
+    return m_nZoom;
 }
 
 void CGameDialog::WidenCutOffTexts()
@@ -163,6 +203,7 @@ int CGameDialog::DoModal()
 {
     if (!CreateWindow())
         return ResultCancel;
+    const CDialogZoomScope zoom(m_nZoom);
     m_nEarlyResult = 0;
     TransferDataToWindow();
     InitialiseDialog();

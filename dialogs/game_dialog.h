@@ -2,6 +2,7 @@
 // ending with the game's result codes.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,9 @@ class wxDC;
 class CAccObject;
 class CAccWindow;
 
+// Below the game's steps, for a dialog that a small screen cannot hold at 100 %.
+constexpr std::array<int, 5> kDialogShrinkSteps = {90, 80, 70, 60, 50};
+
 // wx ids for the game's result codes and back.
 int ResultFromWxId(int nWxId);
 
@@ -33,6 +37,9 @@ public:
     // The scale this dialog was laid out at (zoom times the desktop's text scaling), and a
     // painted layout pixel at it.
     double Scale() const { return m_dScale; }
+    int Zoom() const { return m_nZoom; }
+    // Whether a dialog of this client size fits the work area with the window manager's frame.
+    static bool FitsWorkArea(const wxSize& sizeClient, const wxRect& rcWork);
     int Px(int nLayout) const;
 
     // What the dialog paints itself, on any surface; the paint handler and the tests use it.
@@ -65,6 +72,7 @@ protected:
 
 private:
     bool CreateWindow();
+    int ZoomThatFits(const wxRect& rcWork);
     void WidenCutOffTexts();
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);

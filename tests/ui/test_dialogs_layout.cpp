@@ -11,6 +11,7 @@
 #include <wx/app.h>
 #include <wx/checkbox.h>
 #include <wx/display.h>
+#include <wx/button.h>
 #include <wx/frame.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
@@ -26,6 +27,8 @@
 #include "dialogs/options_dlg.h"
 #include "dialogs/painted_text.h"
 #include "dialogs/player_name_dlg.h"
+#include "dialogs/statistics_dlg.h"
+#include "game/zoom_steps.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "store/record_store.h"
@@ -243,8 +246,8 @@ TEST(DialogLayout, AtTwoHundredPercentEveryDialogIsTwiceAsLargeAndStillFits)
     SetDialogZoom(200);
     ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) {
         const wxSize want = 2 * sizeAt100[c.pszName];
-        // Larger zooms may need a larger screen; the toolkit keeps a window within this one.
-        if (want.x > rcScreen.width || want.y + (dlg.GetSize().y - dlg.GetClientSize().y) > rcScreen.height)
+        // Larger zooms may need a larger screen: such a dialog takes a lower step (tested below).
+        if (!CGameDialog::FitsWorkArea(want, rcScreen))
             return;
         SaveShot(CaptureClient(dlg), ShotName(c.pszName, 200));
         const wxSize size = dlg.GetClientSize();
@@ -298,6 +301,56 @@ TEST(DialogLayout, PaintedTextsFitTheirRectanglesAndKeepClearOfEachOther)
                     << nZoom;
             }
         });
+    }
+    SetDialogZoom(100);
+}
+
+// A dialog the screen cannot hold at the game's zoom opens at the largest step that it can, so its
+// buttons are never off the screen: every dialog, the Statistics window (the tallest) included,
+// at every step up to 400 % on the test's 1024 x 768 screen.
+TEST(DialogLayout, AtAnyZoomEveryDialogAndItsButtonsStayOnTheScreen)
+{
+    const wxRect rcWork = wxDisplay(0u).GetClientArea();
+    CTempFolder folder;
+    std::map<std::string, wxSize> sizeAt100;
+    for (const int nGameZoom : {100, 200, 400}) {
+        SetDialogZoom(nGameZoom);
+        const auto check = [&](const std::string& strName, wxDialog& dlg) {
+            const std::string strWhat = strName + " at " + std::to_string(nGameZoom) + " %";
+            const wxSize size = dlg.GetClientSize();
+            if (nGameZoom == 100)
+                sizeAt100[strName] = size * 100 / dynamic_cast<CGameDialog&>(dlg).Zoom();
+            // Laid out whole at its zoom: none above the game's, and the next step up would not
+            // have fitted (judged a little generously: edges round).
+            const int nZoom = dynamic_cast<CGameDialog&>(dlg).Zoom();
+            const wxSize size100 = sizeAt100[strName];
+            EXPECT_NEAR(size.y, size100.y * nZoom / 100.0, size.y / 50.0 + 2) << strWhat << " is laid out at " << nZoom;
+            EXPECT_NEAR(size.x, size100.x * nZoom / 100.0, size.x / 50.0 + 2) << strWhat << " is laid out at " << nZoom;
+            EXPECT_LE(nZoom, nGameZoom) << strWhat;
+            const int nNext = nZoom < kZoomNormal ? nZoom + 10 : ZoomStepIn(nZoom);
+            if (nZoom < nGameZoom) {
+                EXPECT_FALSE(CGameDialog::FitsWorkArea(size100 * nNext / 100 + wxSize(2, 2), rcWork))
+                    << strWhat << " could have had " << nNext;
+            }
+            if (nGameZoom == 400 || (nGameZoom == 200 && strName == "statistics"))
+                SaveShot(CaptureClient(dlg), ShotName(strName.c_str(), nGameZoom));
+            EXPECT_TRUE(rcWork.Contains(dlg.GetScreenRect())) << strWhat;
+            for (wxWindow* pChild : dlg.GetChildren()) {
+                if (dynamic_cast<wxButton*>(pChild) != nullptr) {
+                    EXPECT_TRUE(rcWork.Contains(pChild->GetScreenRect()))
+                        << strWhat << ": \"" << pChild->GetLabel().utf8_string() << "\" is off the screen";
+                }
+            }
+        };
+        ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) { check(c.pszName, dlg); });
+        CModalScript script;
+        script.Then([&](wxDialog& dlg) {
+            check("statistics", dlg);
+            dlg.EndModal(wxID_CANCEL);
+        });
+        CStatisticsDlg dlg(folder.Path() / "log.db");
+        dlg.DoModal();
+        EXPECT_TRUE(script.Done());
     }
     SetDialogZoom(100);
 }
