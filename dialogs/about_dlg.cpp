@@ -34,8 +34,10 @@ void CAboutDlg::CreateControls()
                          wxALIGN_CENTRE_HORIZONTAL | wxST_NO_AUTORESIZE);
     }
     // A picture static takes the size of its picture from the template's corner.
+    // It grows with the dialog, as everything the dialog paints does.
     const wxRect rcEmblem = DialogRect(60, 126, 18, 16);
-    new wxStaticBitmap(this, wxID_ANY, MakeEmblemBitmap(), rcEmblem.GetPosition(), wxSize(kEmblemSize, kEmblemSize));
+    const wxBitmap bmpEmblem = MakeEmblemBitmap(Scale(), GetContentScaleFactor());
+    new wxStaticBitmap(this, wxID_ANY, bmpEmblem, rcEmblem.GetPosition(), bmpEmblem.GetLogicalSize());
     AddOkButton(100, 130, 40, 14);
 }
 

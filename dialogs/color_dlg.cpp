@@ -228,17 +228,20 @@ void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
     COLORREF clr = 0;
     if (!SwatchColor(nId, clr))
         return;
-    // Edges as one-pixel rectangles: exact pixels, light top and left, dark bottom and right.
+    // Edges as rectangles one layout pixel wide at the dialog's scale: whole pixels, light top
+    // and left, dark bottom and right.
+    const double dScale = DialogScale();
+    const int nLine = ScaledLineWidth(dScale);
     const int x = rcItem.x, y = rcItem.y, cx = rcItem.width, cy = rcItem.height;
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(wxColour(0xC0, 0xC0, 0xC0)));
-    dc.DrawRectangle(x, y, cx - 1, 1);
-    dc.DrawRectangle(x, y, 1, cy - 1);
+    dc.DrawRectangle(x, y, cx - nLine, nLine);
+    dc.DrawRectangle(x, y, nLine, cy - nLine);
     dc.SetBrush(wxBrush(wxColour(0x80, 0x80, 0x80)));
-    dc.DrawRectangle(x, y + cy - 1, cx, 1);
-    dc.DrawRectangle(x + cx - 1, y, 1, cy);
+    dc.DrawRectangle(x, y + cy - nLine, cx, nLine);
+    dc.DrawRectangle(x + cx - nLine, y, nLine, cy);
     wxRect rcFill = rcItem;
-    rcFill.Deflate(nAction == DrawSelect ? 1 : 3);
+    rcFill.Deflate(ScaledPixels(nAction == DrawSelect ? 1 : 3, dScale));
     dc.SetBrush(wxBrush(WxColour(clr)));
     dc.DrawRectangle(rcFill);
 }

@@ -9,6 +9,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/about_emblem.h"
 #include "dialogs/dialog_look.h"
+#include "dialogs/game_dialog.h"
 #include "ui_test_support.h"
 
 using namespace uitest;
@@ -52,8 +53,10 @@ TEST(AboutBox, ProductLinesAreBlueSemiBoldElevenPointTheRestKeepTheDialogFont)
         std::set<int> anBitmaps;
         for (wxWindow* pChild : d.GetChildren())
             if (auto* pPicture = dynamic_cast<wxStaticBitmap*>(pChild))
-                anBitmaps.insert(pPicture->GetBitmap().GetWidth() * 100 + pPicture->GetBitmap().GetHeight());
-        EXPECT_EQ(anBitmaps, std::set<int>{3232}) << "one 32 x 32 emblem";
+                anBitmaps.insert(pPicture->GetSize().x * 1000 + pPicture->GetSize().y);
+        // 32 x 32 at 100 %; the desktop's text scaling grows it with the rest of the dialog.
+        const int nSide = ScaledPixels(kEmblemSize, dynamic_cast<CGameDialog&>(d).Scale());
+        EXPECT_EQ(anBitmaps, std::set<int>{nSide * 1000 + nSide}) << "one emblem";
         wxUIActionSimulator().Char(WXK_RETURN);
     });
     CAboutDlg dlg;
@@ -81,4 +84,57 @@ TEST(AboutBox, EmblemUsesAFewColoursOnATransparentGround)
     EXPECT_TRUE(colours.count(0x1D941D)) << "the dark tile";
     EXPECT_TRUE(colours.count(0xFFFFFF)) << "the white mark";
     EXPECT_LE(colours.size(), 16u) << "a 16-colour picture";
+}
+
+// At 200 % the emblem is drawn anew at twice the size: its dark tile covers twice the width and
+// height it does at 100 %, and it still has only its own few colours (a stretched picture would
+// blend them at every edge).
+TEST(AboutBox, TheEmblemGrowsWithTheZoomAndStaysCrisp)
+{
+    const auto isDark = [](unsigned rgb) { return rgb == 0x1D941D; };
+    std::vector<wxRect> arcDark;
+    std::vector<double> adScale;
+    for (const int nZoom : {100, 200}) {
+        SetDialogZoom(nZoom);
+        CModalScript script;
+        script.Then([&](wxDialog& d) {
+            Settle();
+            const wxImage img = CaptureClient(d);
+            SaveShot(img, "about-emblem-" + std::to_string(nZoom));
+            wxStaticBitmap* pEmblem = nullptr;
+            for (wxWindow* pChild : d.GetChildren())
+                if (auto* p = dynamic_cast<wxStaticBitmap*>(pChild))
+                    pEmblem = p;
+            ASSERT_NE(pEmblem, nullptr);
+            const wxRect rcEmblem = pEmblem->GetRect();
+            const double dScale = dynamic_cast<CGameDialog&>(d).Scale();
+            EXPECT_EQ(rcEmblem.GetSize().x, ScaledPixels(kEmblemSize, dScale)) << nZoom << " %";
+            EXPECT_EQ(rcEmblem.GetSize().y, ScaledPixels(kEmblemSize, dScale)) << nZoom << " %";
+            adScale.push_back(dScale);
+            wxRect rcDark;
+            std::set<unsigned> colours;
+            for (int y = rcEmblem.GetTop(); y <= rcEmblem.GetBottom(); ++y)
+                for (int x = rcEmblem.GetLeft(); x <= rcEmblem.GetRight(); ++x) {
+                    const unsigned rgb = PixelRgb(img, x, y);
+                    colours.insert(rgb);
+                    if (isDark(rgb))
+                        rcDark = rcDark.IsEmpty() ? wxRect(x, y, 1, 1) : rcDark.Union(wxRect(x, y, 1, 1));
+                }
+            arcDark.push_back(rcDark);
+            // Three greens, white and the dialog behind.
+            EXPECT_LE(colours.size(), 5u) << nZoom << " %";
+            d.EndModal(wxID_OK);
+        });
+        CAboutDlg dlg;
+        dlg.DoModal();
+        EXPECT_TRUE(script.Done());
+    }
+    SetDialogZoom(100);
+    ASSERT_EQ(arcDark.size(), 2u);
+    ASSERT_EQ(adScale.size(), 2u);
+    EXPECT_FALSE(arcDark[0].IsEmpty());
+    EXPECT_GT(adScale[1], adScale[0]) << "the larger zoom fits the screen";
+    // Fifteen pixels of dark tile per 32 of emblem at 100 %.
+    EXPECT_NEAR(arcDark[1].width, arcDark[0].width * adScale[1] / adScale[0], 1);
+    EXPECT_NEAR(arcDark[1].height, arcDark[0].height * adScale[1] / adScale[0], 1);
 }

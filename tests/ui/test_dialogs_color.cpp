@@ -145,29 +145,69 @@ TEST(ColorDialog, DraggingASliderMovesThePreviewBeforeRelease)
     EXPECT_EQ(dlg.DoModal(), ResultCancel) << "cancel after moving: the caller keeps its colour";
 }
 
-TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByAction)
+// The frame is one layout pixel wide and the colour inset by three (one when pressed), both
+// growing with the zoom: at 200 % the frame is two whole pixels.
+TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByActionAtTheZoom)
 {
-    // 26 x 18, like a swatch at 96 dpi; the 2010 swatch's colour is olive, 128, 128, 64.
-    const wxSize size(26, 18);
     const unsigned kGround = 0x123456, kOlive = Rgb(128, 128, 64);
-    struct {
-        int nAction;
-        int nInset;
-    } const aCases[] = {{DrawEntire, 3}, {DrawFocus, 3}, {DrawSelect, 1}};
-    for (const auto& c : aCases) {
-        const wxImage image = RenderOffscreen(
-            size, [&](wxDC& dc) { CColorDlg::DrawSwatch(dc, 2010, wxRect(size), c.nAction); },
-            wxColour(0x12, 0x34, 0x56));
-        EXPECT_EQ(PixelRgb(image, 5, 0), 0xC0C0C0u) << "top edge, action " << c.nAction;
-        EXPECT_EQ(PixelRgb(image, 0, 5), 0xC0C0C0u) << "left edge";
-        EXPECT_EQ(PixelRgb(image, 5, size.y - 1), 0x808080u) << "bottom edge";
-        EXPECT_EQ(PixelRgb(image, size.x - 1, 5), 0x808080u) << "right edge";
-        EXPECT_EQ(PixelRgb(image, c.nInset, c.nInset), kOlive) << "fill starts at the inset";
-        EXPECT_EQ(PixelRgb(image, size.x - 1 - c.nInset, size.y - 1 - c.nInset), kOlive) << "and ends there";
-        if (c.nInset > 1) {
-            EXPECT_EQ(PixelRgb(image, c.nInset - 1, c.nInset - 1), kGround) << "the band is left as it was";
+    for (const int nZoom : {100, 200}) {
+        SetDialogZoom(nZoom);
+        const CDialogZoomScope zoom(nZoom);
+        // Whole pixels: one, two at 200 % (more under the desktop's larger text).
+        const int z = ScaledLineWidth(DialogScale());
+        // 26 x 18, like a swatch at 96 dpi; the 2010 swatch's colour is olive, 128, 128, 64.
+        const wxSize size(26 * z, 18 * z);
+        struct {
+            int nAction;
+            int nInset;
+        } const aCases[] = {{DrawEntire, 3}, {DrawFocus, 3}, {DrawSelect, 1}};
+        for (const auto& c : aCases) {
+            const wxImage image = RenderOffscreen(
+                size, [&](wxDC& dc) { CColorDlg::DrawSwatch(dc, 2010, wxRect(size), c.nAction); },
+                wxColour(0x12, 0x34, 0x56));
+            const std::string strWhat = "action " + std::to_string(c.nAction) + " at " + std::to_string(nZoom) + " %";
+            for (int n = 0; n < z; ++n) {
+                EXPECT_EQ(PixelRgb(image, 5 * z, n), 0xC0C0C0u) << "top edge, " << strWhat;
+                EXPECT_EQ(PixelRgb(image, n, 5 * z), 0xC0C0C0u) << "left edge, " << strWhat;
+                EXPECT_EQ(PixelRgb(image, 5 * z, size.y - 1 - n), 0x808080u) << "bottom edge, " << strWhat;
+                EXPECT_EQ(PixelRgb(image, size.x - 1 - n, 5 * z), 0x808080u) << "right edge, " << strWhat;
+            }
+            const int nInset = ScaledPixels(c.nInset, DialogScale());
+            EXPECT_EQ(PixelRgb(image, nInset, nInset), kOlive) << "fill starts at the inset, " << strWhat;
+            EXPECT_EQ(PixelRgb(image, size.x - 1 - nInset, size.y - 1 - nInset), kOlive) << "and ends there, " << strWhat;
+            EXPECT_NE(PixelRgb(image, nInset - 1, nInset - 1), kOlive) << "and not before, " << strWhat;
+            if (c.nInset > 1) {
+                EXPECT_EQ(PixelRgb(image, nInset - 1, nInset - 1), kGround) << "the band is left as it was, " << strWhat;
+            }
         }
     }
+    SetDialogZoom(100);
+}
+
+// On screen at 200 %: a swatch's top and left edges are two light pixels, then its band.
+TEST(ColorDialog, SwatchFramesOnScreenAreTwoPixelsAtTwoHundredPercent)
+{
+    SetDialogZoom(200);
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        Settle();
+        const wxImage img = CaptureClient(d);
+        SaveShot(img, "color-swatches-200");
+        const wxRect rc = d.FindWindow(2010)->GetRect();
+        const int y = rc.y + rc.height / 2;
+        EXPECT_EQ(PixelRgb(img, rc.x, y), 0xC0C0C0u);
+        EXPECT_EQ(PixelRgb(img, rc.x + 1, y), 0xC0C0C0u);
+        EXPECT_NE(PixelRgb(img, rc.x + 2, y), 0xC0C0C0u);
+        EXPECT_EQ(PixelRgb(img, rc.GetRight(), y), 0x808080u);
+        EXPECT_EQ(PixelRgb(img, rc.GetRight() - 1, y), 0x808080u);
+        EXPECT_EQ(PixelRgb(img, rc.x + 6, y), Rgb(128, 128, 64)) << "the colour, six pixels in";
+        EXPECT_NE(PixelRgb(img, rc.x + 5, y), Rgb(128, 128, 64));
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
+    dlg.DoModal();
+    EXPECT_TRUE(script.Done());
+    SetDialogZoom(100);
 }
 
 TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesRowByRow)
