@@ -53,6 +53,10 @@ CRegistry::CRegistry(std::filesystem::path file)
 
 CRegistry::~CRegistry()
 {
+    // Going away is this registry's exit: queued writes get their last chance here too, whoever
+    // owns it, instead of vanishing with it.
+    if (!m_aPending.empty())
+        FlushAtExit();
     Close();
 }
 

@@ -104,7 +104,8 @@ public:
 
     // Tries the queued writes again; true when none is left.
     bool RetryPending();
-    // At exit: the queued writes get one last, longer chance.
+    // At exit: the queued writes get one last, longer chance. The destructor gives it to
+    // whatever is still queued.
     bool FlushAtExit();
     bool HasPending() const { return !m_aPending.empty(); }
 

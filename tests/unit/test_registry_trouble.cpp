@@ -74,6 +74,20 @@ TEST_F(RegistryTrouble, QueuedWritesGetALastChanceAtExit)
         EXPECT_TRUE(reg.FlushAtExit());
     }
     EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "0");
+
+    // An owner that never says it is exiting (a second copy's short-lived store, a test's writer
+    // thread): the registry going away is its exit. This once lost the last round of two writers.
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Write);
+        {
+            CRegistry other(m_file);
+            EXPECT_EQ(other.SetValue(kKey, L"SOUND", CRegValue{CRegValue::kDword, 5, {}}), EWrite::Queued);
+            EXPECT_TRUE(other.WriteString(kKey, L"CURRENT_SET", L"Animals"));
+            lock.ReleaseAfter(std::chrono::milliseconds(300));
+        }
+        EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "5");
+        EXPECT_EQ(CStoreLock::ReadRaw(m_file, "CURRENT_SET"), "Animals");
+    }
 }
 
 TEST_F(RegistryTrouble, AnExclusiveLockMakesReadsFailNotAbsent)
