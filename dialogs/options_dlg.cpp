@@ -4,7 +4,6 @@
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/msgdlg.h>
-#include <wx/odcombo.h>
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
@@ -12,6 +11,7 @@
 #include "dialogs/color_dlg.h"
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
+#include "dialogs/set_combo_box.h"
 
 namespace {
 
@@ -50,8 +50,7 @@ void COptionsDlg::CreateControls()
     const wxRect rcCombo = at(3, 26, 129, 17);
     // The list draws only the rows in view: the toolkit's own drop-down measures every name, which
     // froze the game for a minute with ten thousand sets.
-    m_comboSet = new wxOwnerDrawnComboBox(this, IDC_GAME_SET, wxEmptyString, rcCombo.GetPosition(), rcCombo.GetSize(), 0,
-                                          nullptr, wxCB_READONLY);
+    m_comboSet = new CSetComboBox(this, IDC_GAME_SET, rcCombo);
     place(new wxCheckBox(this, IDC_TIME_TRIAL, "Time Trial"), at(76, 55, 50, 10));
     place(new wxCheckBox(this, IDC_SOUND, "Sound"), at(76, 71, 37, 10));
     const wxRect rcHeader = at(4, 2, 52, 8);

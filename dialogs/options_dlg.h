@@ -8,7 +8,7 @@
 #include "game/set_folders.h"
 #include "game/types.h"
 
-class wxOwnerDrawnComboBox;
+class CSetComboBox;
 
 constexpr int IDD_OPTIONS = 130;
 constexpr int IDC_SKILL_BEGINNER = 1002;
@@ -31,7 +31,7 @@ public:
     std::wstring m_strSet;
     bool m_bSound = false;
     COLORREF m_clrBackground = kDefaultBackground;
-    wxOwnerDrawnComboBox* m_comboSet = nullptr;
+    CSetComboBox* m_comboSet = nullptr;
     CColorSwatch m_swatch;
     wxFont m_fontTitle;
 

@@ -212,3 +212,52 @@ TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
     COptionsDlg dlg(nullptr, sets.folder.Path());
     dlg.DoModal();
 }
+
+// The drawn list measures no name: a name wider than the box is cut with an ellipsis, both in the
+// closed box and in the open list, and the open list stays as wide as the box.
+TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWidth)
+{
+    const std::string strLong(150, 'W');
+    CSetFolder sets{"Animals.set", (strLong + ".set").c_str()};
+    // The last columns of a text's ink: three dots on the baseline, or the foot of a W.
+    auto endsInDots = [](const wxImage& image, const wxRect& rcArea, unsigned rgbInk, unsigned rgbGround) {
+        const CTextInk ink = MeasureText(image, rcArea, rgbInk, rgbGround);
+        const wxRect rcTail(ink.rcBox.GetRight() - 3, ink.rcBox.GetTop(), 4, ink.rcBox.GetHeight());
+        const CTextInk tail = MeasureText(image, rcTail, rgbInk, rgbGround);
+        return ink.nPixels > 0 && tail.nPixels > 0 && tail.rcBox.GetHeight() * 3 <= ink.rcBox.GetHeight();
+    };
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        auto* pCombo = dynamic_cast<wxOwnerDrawnComboBox*>(d.FindWindow(IDC_GAME_SET));
+        ASSERT_NE(pCombo, nullptr);
+        d.FindWindow(IDC_SOUND)->SetFocus();
+        Settle();
+        const int nLong = pCombo->FindString(wxString(strLong));
+        ASSERT_NE(nLong, wxNOT_FOUND);
+        EXPECT_EQ(pCombo->GetSelection(), nLong);
+        const wxImage box = CaptureClient(*pCombo);
+        SaveShot(box, "options-long-name-box");
+        const wxRect rcText(0, 0, pCombo->GetClientSize().x - pCombo->GetButtonSize().x, box.GetHeight());
+        const CTextInk ink = MeasureText(box, rcText, 0x000000, PixelRgb(box, rcText.GetRight() - 1, 2));
+        EXPECT_GT(ink.rcBox.GetWidth(), rcText.GetWidth() / 2) << "the name fills the box";
+        EXPECT_TRUE(endsInDots(box, rcText, 0x000000, PixelRgb(box, rcText.GetRight() - 1, 2)))
+            << "the box ends the name with an ellipsis";
+
+        pCombo->SetSelection(pCombo->FindString("Animals"));
+        pCombo->Popup();
+        wxWindow* pList = pCombo->GetPopupControl()->GetControl();
+        ASSERT_TRUE(WaitFor([&] { return pCombo->IsPopupShown() && pList->IsShownOnScreen(); }));
+        Settle();
+        EXPECT_EQ(pCombo->GetPopupWindow()->GetSize().x, pCombo->GetSize().x) << "the open list is as wide as the box";
+        const wxImage list = CaptureClient(*pList);
+        SaveShot(list, "options-long-name-list");
+        const int nRow = pList->GetCharHeight();
+        const wxRect rcRow(0, nLong * nRow, list.GetWidth(), nRow);
+        EXPECT_TRUE(endsInDots(list, rcRow, 0x000000, 0xFFFFFF)) << "the open list ends the name with an ellipsis";
+        pCombo->Dismiss();
+        d.EndModal(wxID_CANCEL);
+    });
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    dlg.m_strSet = wxString(strLong).ToStdWstring();
+    dlg.DoModal();
+}
