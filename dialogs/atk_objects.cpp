@@ -244,6 +244,7 @@ AtkRole AtkRoleOf(EAccRole role)
     case EAccRole::Grouping: return ATK_ROLE_GROUPING;
     case EAccRole::StatusBar: return ATK_ROLE_STATUSBAR;
     case EAccRole::Dialog: return ATK_ROLE_DIALOG;
+    case EAccRole::ComboBox: return ATK_ROLE_COMBO_BOX;
     }
     return ATK_ROLE_UNKNOWN;
 }
@@ -546,13 +547,18 @@ void CAccWindow::SetDescription(const std::wstring& strDescription)
 
 void CAccWindow::AddChild(CAccObject& child)
 {
+    AddChild(child.Get());
+}
+
+void CAccWindow::AddChild(AtkObject* pChild)
+{
     AtkObject* p = Get();
-    if (p == nullptr)
+    if (p == nullptr || pChild == nullptr)
         return;
-    m_apChildren.push_back(ATK_OBJECT(g_object_ref(child.Get())));
-    atk_object_set_parent(child.Get(), p);
+    m_apChildren.push_back(ATK_OBJECT(g_object_ref(pChild)));
+    atk_object_set_parent(pChild, p);
     g_signal_emit_by_name(p, "children-changed::add", static_cast<guint>(atk_object_get_n_accessible_children(p) - 1),
-                          child.Get());
+                          pChild);
 }
 
 void CAccWindow::Announce(const std::wstring& strText)
@@ -569,12 +575,6 @@ void MarkAsDialog(wxWindow& window)
     if (pWidget == nullptr)
         return;
     atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_DIALOG);
-}
-
-void MarkAsComboBox(wxWindow& window)
-{
-    if (auto* pWidget = static_cast<GtkWidget*>(window.GetHandle()))
-        atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_COMBO_BOX);
 }
 
 void ShowKeyboardFocus(wxWindow& window)

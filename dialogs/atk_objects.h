@@ -14,7 +14,7 @@ typedef struct _AtkObject AtkObject;
 class wxWindow;
 
 // Roles and states by the names ATK gives them, so callers need no GTK header.
-enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, Dialog };
+enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, Dialog, ComboBox };
 enum class EAccState { Focused, Focusable, Checked, Selected, Selectable };
 
 // One accessible object of our own, for a part of the screen that has no window.
@@ -67,6 +67,7 @@ public:
     void SetName(const std::wstring& strName);
     void SetDescription(const std::wstring& strDescription);
     void AddChild(CAccObject& child);
+    void AddChild(AtkObject* pChild);
     void Announce(const std::wstring& strText);
 
     // Used by the toolkit hook.
@@ -86,8 +87,6 @@ private:
 
 // The dialog role for a top-level window that GTK would report as a frame.
 void MarkAsDialog(wxWindow& window);
-// The combo-box role for a drop-down the game draws itself (GTK reports it as a plain panel).
-void MarkAsComboBox(wxWindow& window);
 // The focused control of a top-level window outlined now, not only after the first key press;
 // GTK decides afresh when the window is mapped, so this comes once it is up.
 void ShowKeyboardFocus(wxWindow& window);

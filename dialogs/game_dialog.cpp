@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/combo.h>
 #include <wx/display.h>
 #include <wx/dcclient.h>
 #include <wx/radiobut.h>
@@ -257,6 +258,14 @@ void CGameDialog::OnPaint(wxPaintEvent&)
 void CGameDialog::OnCharHook(wxKeyEvent& event)
 {
     const int nKey = event.GetKeyCode();
+    // In an open drop-down list Enter picks the row and Escape closes the list, as the player
+    // expects; the dialog would otherwise end with the list still open and the row not taken.
+    for (wxWindow* pWindow = FindFocus(); pWindow != nullptr && pWindow != this; pWindow = pWindow->GetParent()) {
+        if (auto* pCombo = dynamic_cast<wxComboCtrl*>(pWindow); pCombo != nullptr && pCombo->IsPopupShown()) {
+            event.Skip();
+            return;
+        }
+    }
     if (nKey == WXK_ESCAPE) {
         // wx would press OK when a dialog has no Cancel button; Escape always cancels here.
         EndWithResult(ResultCancel);

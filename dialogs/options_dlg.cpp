@@ -124,7 +124,6 @@ void COptionsDlg::InitialiseDialog()
         StyleBlue(FindWindow(nId));
     // The list's label is a separate text above it.
     SetAccessibleName(*m_comboSet, L"Game Set");
-    MarkAsComboBox(*m_comboSet);
 
     const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {

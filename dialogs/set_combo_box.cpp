@@ -1,7 +1,9 @@
-// The word-set drop-down: fixed-width rows, names fitted to them as they are drawn.
+// The word-set drop-down: fixed-width rows, names fitted to them as they are drawn, and the list
+// on the accessibility layer.
 #include "dialogs/set_combo_box.h"
 
 #include <wx/dc.h>
+#include <wx/vlbox.h>
 
 #include "dialogs/fit_text.h"
 
@@ -13,8 +15,103 @@ constexpr int kRowIndent = 2;
 }  // namespace
 
 CSetComboBox::CSetComboBox(wxWindow* pParent, int nId, const wxRect& rc)
-    : wxOwnerDrawnComboBox(pParent, nId, wxEmptyString, rc.GetPosition(), rc.GetSize(), 0, nullptr, wxCB_READONLY)
+    : wxOwnerDrawnComboBox(pParent, nId, wxEmptyString, rc.GetPosition(), rc.GetSize(), 0, nullptr, wxCB_READONLY),
+      m_acc(*this, true),
+      m_accList(L"Game Set",
+                {[this] { return static_cast<int>(GetCount()); },
+                 [this](int i) { return GetString(static_cast<unsigned>(i)).ToStdWstring(); },
+                 [this] { return GetSelection(); },
+                 [this](int i) {
+                     // As if the player had picked it: the dialog hears of it like of any other choice.
+                     Select(i);
+                     wxCommandEvent event(wxEVT_COMBOBOX, GetId());
+                     event.SetEventObject(this);
+                     event.SetInt(i);
+                     ProcessWindowEvent(event);
+                 }})
 {
+    m_acc.OnFirstUse([this] {
+        m_acc.SetRole(EAccRole::ComboBox);
+        m_acc.AddChild(m_accList.Get());
+        FollowFocus();
+    });
+    Bind(wxEVT_COMBOBOX, [this](wxCommandEvent& event) {
+        event.Skip();
+        if (m_acc.IsInUse()) {
+            m_accList.SelectionMoved();
+            FollowFocus();
+        }
+    });
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        FollowFocus();
+    });
+    Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        // The open list takes the focus from the box; its own rows are followed then.
+        CallAfter([this] { FollowFocus(); });
+    });
+    Bind(wxEVT_COMBOBOX_DROPDOWN, [this](wxCommandEvent& event) {
+        event.Skip();
+        wxWindow* pList = GetPopupControl() != nullptr ? GetPopupControl()->GetControl() : nullptr;
+        if (pList != nullptr && !m_bWatchingList) {
+            m_bWatchingList = true;
+            // Keys move the highlight in the open list; the choice is made only by Enter or a click.
+            pList->Bind(wxEVT_LISTBOX, [this](wxCommandEvent& e) {
+                e.Skip();
+                FollowFocus();
+            });
+        }
+        FollowFocus();
+    });
+    Bind(wxEVT_COMBOBOX_CLOSEUP, [this](wxCommandEvent& event) {
+        event.Skip();
+        FollowFocus();
+    });
+}
+
+int CSetComboBox::HighlightedRow() const
+{
+    auto* pPopup = const_cast<CSetComboBox*>(this)->GetPopupControl();
+    const auto* pList = pPopup != nullptr ? dynamic_cast<const wxVListBox*>(pPopup->GetControl()) : nullptr;
+    return pList != nullptr ? pList->GetSelection() : GetSelection();
+}
+
+void CSetComboBox::FollowFocus()
+{
+    if (!m_acc.IsInUse())
+        return;
+    if (IsPopupShown())
+        m_accList.SetFocusItem(HighlightedRow());
+    else
+        m_accList.SetFocusItem(HasFocus() ? GetSelection() : -1);
+}
+
+void CSetComboBox::Select(int nItem)
+{
+    wxOwnerDrawnComboBox::Select(nItem);
+    if (m_acc.IsInUse())
+        m_accList.SelectionMoved();
+}
+
+int CSetComboBox::DoInsertItems(const wxArrayStringsAdapter& items, unsigned int nPos, void** ppClientData,
+                                wxClientDataType type)
+{
+    const int nResult = wxOwnerDrawnComboBox::DoInsertItems(items, nPos, ppClientData, type);
+    m_accList.Reload();
+    return nResult;
+}
+
+void CSetComboBox::DoClear()
+{
+    wxOwnerDrawnComboBox::DoClear();
+    m_accList.Reload();
+}
+
+void CSetComboBox::DoDeleteOneItem(unsigned int nItem)
+{
+    wxOwnerDrawnComboBox::DoDeleteOneItem(nItem);
+    m_accList.Reload();
 }
 
 wxCoord CSetComboBox::OnMeasureItemWidth(size_t) const

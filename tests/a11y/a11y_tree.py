@@ -16,8 +16,10 @@ import pyatspi
 from gi.repository import GLib
 
 SET_TEXT = "Test words\r\n<BEGINNER>\r\napple\r\nplant\r\n<INTERMEDIATE>\r\nplanet\r\n<ADVANCED>\r\nkitchen\r\n"
+EXTRA_SETS = ("Birds", "Zebras", "Kitchen things")
 failures = []
 announcements = []
+focus_moves = []
 
 
 def check(ok, what):
@@ -98,6 +100,11 @@ RETURN, TAB, ESCAPE, DOWN = 0xFF0D, 0xFF09, 0xFF1B, 0xFF54
 def on_event(event):
     if event.type.startswith("object:announcement"):
         announcements.append(str(event.any_data))
+    elif event.type.startswith("object:state-changed:focused") and event.detail1 == 1:
+        try:
+            focus_moves.append((event.source.getRoleName(), event.source.name))
+        except Exception:
+            pass
 
 
 def find_app():
@@ -137,9 +144,15 @@ def main():
         shutil.copy(exe, work)
         with open(os.path.join(work, "Test.set"), "w", newline="") as f:
             f.write(SET_TEXT)
+        # More sets in the player's own folder: listed after the program's, so Test is still played.
+        user_sets = os.path.join(work, "data", "veltrane-quillorn", "sets")
+        os.makedirs(user_sets)
+        for name in EXTRA_SETS:
+            with open(os.path.join(user_sets, name + ".set"), "w", newline="") as f:
+                f.write(SET_TEXT)
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
         env.pop("NO_AT_BRIDGE", None)
-        pyatspi.Registry.registerEventListener(on_event, "object:announcement")
+        pyatspi.Registry.registerEventListener(on_event, "object:announcement", "object:state-changed:focused")
         game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
         try:
             run(game)
@@ -265,6 +278,8 @@ def run(game):
             pump(0.5)
         if check(dlg is not None, f"the Tools menu opens {title} with the dialog role"):
             check(wait_for(lambda: want(dlg), 3), f"{title} exposes its texts and named fields")
+            if title == "Options":
+                walk_set_list(dlg)
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, title) is None, 5), f"Escape closes {title}")
 
@@ -285,6 +300,56 @@ def run(game):
             check("You are best player in this level" in labels(name), f"the message is read: {labels(name)}")
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, "Player Name") is None, 5), "Escape cancels Player Name")
+
+def selected_names(lst):
+    sel = lst.querySelection()
+    return [sel.getSelectedChild(i).name for i in range(sel.nSelectedChildren)]
+
+
+def walk_set_list(dlg):
+    """The drawn set list, item by item: names, the chosen one selected, and the arrow keys moving
+    the choice and the focus the way a reader hears them."""
+    combo = find(dlg, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set")
+    lst = combo and next((c for c in children(combo) if role(c, pyatspi.ROLE_LIST)), None)
+    if not check(lst is not None, "the set box holds a list"):
+        return
+    items = children(lst)
+    names = [i.name for i in items]
+    check(sorted(names) == sorted(("Test",) + EXTRA_SETS) and names[0] == "Test",
+          f"the list names every set, the program's first: {names}")
+    check(all(role(i, pyatspi.ROLE_LIST_ITEM) for i in items), "each set is a list item")
+    check(selected_names(lst) == ["Test"], f"the played set is the selection ({selected_names(lst)})")
+    check([has_state(i, pyatspi.STATE_SELECTED) for i in items] == [n == "Test" for n in names],
+          "only the played set is marked selected")
+    check(all(lst.getChildAtIndex(k).getIndexInParent() == k for k in range(len(items))), "items know their place")
+
+    combo.queryComponent().grabFocus()
+    check(wait_for(lambda: has_state(combo, pyatspi.STATE_FOCUSED), 3), "the set box takes the focus")
+    check(wait_for(lambda: has_state(items[0], pyatspi.STATE_FOCUSED), 3), "the focus is on the chosen set")
+    for step, want in ((DOWN, 1), (DOWN, 2), (0xFF52, 1)):  # Down, Down, Up
+        del focus_moves[:]
+        key(step)
+        check(wait_for(lambda: selected_names(lst) == [names[want]], 3),
+              f"the arrow key chooses {names[want]} ({selected_names(lst)})")
+        check(wait_for(lambda: ("list item", names[want]) in focus_moves, 3),
+              f"the focus move to {names[want]} is reported ({focus_moves})")
+        check([has_state(i, pyatspi.STATE_SELECTED) for i in items] == [k == want for k in range(len(items))],
+              "the old choice is no longer selected")
+        check([has_state(i, pyatspi.STATE_FOCUSED) for i in items] == [k == want for k in range(len(items))],
+              "one item has the focus")
+
+    # Open (F4), the keys move the highlight, which readers follow; Enter makes it the choice.
+    del focus_moves[:]
+    key(0xFFC1)
+    pump(0.5)
+    key(DOWN)
+    check(wait_for(lambda: ("list item", names[2]) in focus_moves, 3),
+          f"in the open list the highlight move to {names[2]} is reported ({focus_moves})")
+    check(selected_names(lst) == [names[1]], "moving in the open list does not choose yet")
+    key(RETURN)
+    check(wait_for(lambda: selected_names(lst) == [names[2]], 3), f"Enter chooses {names[2]} ({selected_names(lst)})")
+    check(wait_for(lambda: has_state(items[2], pyatspi.STATE_FOCUSED), 3), "the focus is back on the chosen set")
+
 
 if __name__ == "__main__":
     sys.exit(main())
