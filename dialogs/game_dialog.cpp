@@ -262,7 +262,11 @@ void CGameDialog::OnCharHook(wxKeyEvent& event)
     // expects; the dialog would otherwise end with the list still open and the row not taken.
     for (wxWindow* pWindow = FindFocus(); pWindow != nullptr && pWindow != this; pWindow = pWindow->GetParent()) {
         if (auto* pCombo = dynamic_cast<wxComboCtrl*>(pWindow); pCombo != nullptr && pCombo->IsPopupShown()) {
-            event.Skip();
+            // Escape is closed here: passed on, the toolkit's own dialog handling would cancel.
+            if (nKey == WXK_ESCAPE)
+                pCombo->Dismiss();
+            else
+                event.Skip();
             return;
         }
     }

@@ -261,3 +261,40 @@ TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWid
     dlg.m_strSet = wxString(strLong).ToStdWstring();
     dlg.DoModal();
 }
+
+// Keys in the open set list act on the list: Enter takes the highlighted row, Escape closes the
+// list unchanged, and the dialog stays up for both.
+TEST(OptionsDialog, EnterAndEscapeInTheOpenListActOnTheListNotOnTheDialog)
+{
+    CSetFolder sets{"Animals.set", "Birds.set", "Cats.set"};
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        auto* pCombo = dynamic_cast<wxOwnerDrawnComboBox*>(d.FindWindow(IDC_GAME_SET));
+        ASSERT_NE(pCombo, nullptr);
+        const int nFirst = pCombo->GetSelection();
+        ASSERT_GE(nFirst, 0);
+        const int nNext = (nFirst + 1) % static_cast<int>(pCombo->GetCount());
+        struct {
+            int nKey;
+            int nSelection;
+        } const aCases[] = {{WXK_ESCAPE, nFirst}, {WXK_RETURN, nNext}};
+        for (const auto& c : aCases) {
+            pCombo->SetFocus();
+            pCombo->Popup();
+            wxWindow* pList = pCombo->GetPopupControl()->GetControl();
+            ASSERT_TRUE(WaitFor([&] { return pCombo->IsPopupShown() && pList->HasFocus(); }));
+            wxUIActionSimulator().Char(WXK_DOWN);
+            Settle();
+            wxUIActionSimulator().Char(c.nKey);
+            EXPECT_TRUE(WaitFor([&] { return !pCombo->IsPopupShown(); })) << c.nKey << ": the list closes";
+            Settle();
+            EXPECT_TRUE(d.IsModal()) << c.nKey << ": the dialog stays";
+            EXPECT_EQ(pCombo->GetSelection(), c.nSelection) << c.nKey;
+        }
+        ClickButton(d, wxID_OK);
+    });
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    dlg.m_strSet = L"Animals";
+    EXPECT_EQ(dlg.DoModal(), ResultOK);
+    EXPECT_NE(dlg.m_strSet, L"Animals") << "Enter in the list chose another set, and OK took it";
+}
