@@ -40,6 +40,24 @@ void BM_OpenOptions(benchmark::State& state)
 }
 BENCHMARK(BM_OpenOptions)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
+// The same number of sets in the program's folder and in the player's, under the same names: each
+// of the player's is looked up among the program's before it is listed or hidden.
+void BM_OpenOptionsTwoFolders(benchmark::State& state)
+{
+    const std::filesystem::path programDir = MakeSetFolder(static_cast<int>(state.range(0)));
+    const std::filesystem::path userDir = MakeSetFolder(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        COptionsDlg dlg(nullptr, CSetFolders(programDir, userDir));
+        dlg.m_strSet = L"set number 5000";
+        dlg.m_nSkill = 0;
+        dlg.CallAfter([&dlg] { dlg.EndModal(wxID_CANCEL); });
+        dlg.DoModal();
+    }
+    std::filesystem::remove_all(programDir);
+    std::filesystem::remove_all(userDir);
+}
+BENCHMARK(BM_OpenOptionsTwoFolders)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
 }  // namespace
 
 int main(int argc, char** argv)

@@ -1,7 +1,7 @@
 // The two folders a set may live in, and which one wins when both hold a name.
 #include "game/set_folders.h"
 
-#include <algorithm>
+#include <unordered_set>
 #include <utility>
 
 #include "game/word_set.h"
@@ -24,11 +24,14 @@ std::vector<std::wstring> CSetFolders::ListSetNames() const
     std::vector<std::wstring> astrNames = ::ListSetNames(m_programDir);
     if (m_userDir.empty())
         return astrNames;
-    std::vector<std::wstring> astrTaken;
+    // Hashed: thousands of sets in both folders would otherwise cost a search of the one list per
+    // name of the other.
+    std::unordered_set<std::wstring> taken;
+    taken.reserve(astrNames.size());
     for (const std::wstring& strName : astrNames)
-        astrTaken.push_back(ToUpper(strName));
+        taken.insert(ToUpper(strName));
     for (std::wstring& strName : ::ListSetNames(m_userDir)) {
-        if (std::find(astrTaken.begin(), astrTaken.end(), ToUpper(strName)) == astrTaken.end())
+        if (!taken.contains(ToUpper(strName)))
             astrNames.push_back(std::move(strName));
     }
     return astrNames;
