@@ -86,6 +86,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_BUTTON, &CVeltraneQuillornView::OnLetterKeyEvent, this, IDC_LETTER_FIRST, IDC_LETTER_LAST);
     Bind(wxEVT_TIMER, &CVeltraneQuillornView::OnTimerEvent, this, kClockTimerId);
     Bind(wxEVT_SIZE, &CVeltraneQuillornView::OnSizeEvent, this);
+    m_timerFitSettled.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { FollowWindow(); });
     Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
     return true;
 }

@@ -136,6 +136,7 @@ private:
     void LayoutChildren();
     void MakeBuffer();
     void OnSizeEvent(wxSizeEvent& event);
+    void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
     void DrawTimeBar(int nLeft, int nBottom, int nRight);
     void DrawKeypadFocusRing();
@@ -179,7 +180,10 @@ private:
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area
     std::function<void(const wxSize&)> m_fnFit;
-    // When the window was last asked to fit a new zoom: size events that arrive before it gets
-    // there are the window's earlier sizes and must not pull the zoom back.
+    // When the window was last asked to fit a new zoom. For a while after, size events are the
+    // window system catching up with earlier asks (they may come after the window has already
+    // been laid out at the new size) and must not pull the zoom back; once the while is over the
+    // zoom follows whatever size the window has then.
     std::optional<wxLongLong> m_tFitAsked;
+    wxTimer m_timerFitSettled;
 };

@@ -103,6 +103,11 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
     Refresh(false);
 }
 
+namespace {
+// A window manager that will not give the asked size gets this long to say so.
+constexpr long kFitSettleMs = 1000;
+}
+
 void CVeltraneQuillornView::ChangeZoom(int nPercent)
 {
     SetZoom(nPercent);
@@ -115,23 +120,31 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
 
 void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
 {
-    // The zoom follows the window: the largest step whose picture fits the new client area.
+    event.Skip();
+    FollowWindow();
+}
+
+void CVeltraneQuillornView::FollowWindow()
+{
+    // The zoom follows the window: the largest step whose picture fits the client area.
     const wxSize client = GetClientSize();
-    const int nFit = LargestStepFitting(kClientWidth, kClientHeight, client.x, client.y);
-    // A window manager that will not give the asked size gets a second to say so; after that
-    // the zoom follows whatever size the window has.
-    constexpr long kFitSettleMs = 1000;
-    if (m_tFitAsked && nFit != m_nZoom && wxGetLocalTimeMillis() - *m_tFitAsked < kFitSettleMs) {
-        event.Skip();
-        return;
+    int nFit = LargestStepFitting(kClientWidth, kClientHeight, client.x, client.y);
+    if (m_tFitAsked) {
+        const long nSinceAsked = (wxGetLocalTimeMillis() - *m_tFitAsked).ToLong();
+        if (nSinceAsked >= 0 && nSinceAsked < kFitSettleMs) {
+            // Looked at again when the while is over, so a window that stays at another size
+            // (a refusing window manager, a drag right after a zoom step) is still followed.
+            if (nFit != m_nZoom && !m_timerFitSettled.IsRunning())
+                m_timerFitSettled.StartOnce(static_cast<int>(kFitSettleMs - nSinceAsked) + 1);
+            nFit = m_nZoom;
+        } else {
+            m_tFitAsked.reset();
+        }
     }
-    if (nFit == m_nZoom)
-        m_tFitAsked.reset();
     const bool bChanged = nFit != m_nZoom;
-    SetZoom(nFit);
+    SetZoom(nFit);  // also lays the picture out anew in the client area it has now
     if (bChanged)
         m_store.WriteZoom(m_nZoom);
-    event.Skip();
 }
 
 void CVeltraneQuillornView::OnMouseWheelEvent(wxMouseEvent& event)

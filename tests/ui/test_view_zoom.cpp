@@ -226,6 +226,35 @@ TEST_F(ViewZoomTest, CommandsAndTheWheelStepTheZoomAndTheWindowFollows)
     EXPECT_EQ(m_pView->Zoom(), 100) << "a wheel without Ctrl does not zoom";
 }
 
+// The window system confirms a size late: a size from before a zoom step can arrive after the
+// window was already laid out at the step's size. It must not pull the zoom back; a window that
+// really stays at another size (a drag right after a step) is followed once the while is over.
+TEST_F(ViewZoomTest, ALateSizeFromAnEarlierStepDoesNotPullTheZoomBack)
+{
+    OpenAt(100);
+    Command(ID_VIEW_ZOOMIN);
+    ASSERT_EQ(m_pView->Zoom(), 150);
+    ASSERT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(150)));
+    const auto lateSize = [&](const wxSize& size) {
+        m_pView->SetSize(size);
+        wxSizeEvent event(size, m_pView->GetId());
+        event.SetEventObject(m_pView);
+        m_pView->GetEventHandler()->ProcessEvent(event);
+    };
+    lateSize(CVeltraneQuillornView::PictureSize(100));
+    EXPECT_EQ(m_pView->Zoom(), 150);
+    m_pFrame->Layout();  // and then the size asked for arrives
+    EXPECT_FALSE(uitest::WaitFor([&] { return m_pView->Zoom() != 150; }, 1500));
+    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+
+    Command(ID_VIEW_ZOOMOUT);
+    ASSERT_EQ(m_pView->Zoom(), 100);
+    m_pFrame->SetClientSize(600, 500);
+    EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->Zoom() == 200; }, 3000))
+        << "a drag right after a step is followed: " << m_pView->Zoom();
+    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 200);
+}
+
 // Dragging the window picks the largest step that fits and centres the picture; it never gets
 // smaller than 100 %.
 TEST_F(ViewZoomTest, TheZoomFollowsAResizedWindowAndThePictureIsCentred)
