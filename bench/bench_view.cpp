@@ -1,5 +1,7 @@
 // Repaint costs of the game screen: the whole view (compose on the buffer and copy it to the
-// window), and the history list with few and with very many guesses. Needs a display (Xvfb).
+// window) at 100 % and 300 %, a change of zoom step, and the history list with few and with very
+// many guesses. Needs a display (Xvfb) of at least 1024 x 768.
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -8,8 +10,10 @@
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
+#include <wx/time.h>
 #include <wx/utils.h>
 
 #include "app/app_commands.h"
@@ -68,6 +72,7 @@ bool OpenWindow()
     static CAppCommands appCommands;
     setup.pAppTarget = &appCommands;
     setup.fnQuit = [](int) {};
+    setup.nZoom = 100;  // the same start whatever screen the benchmark runs on
     // The first word's New Game dialog is answered "Go", so a word is in play.
     CAnswerGo answerGo;
     g_pWindow->pFrame = OpenNewGameWindow(setup);
@@ -77,6 +82,38 @@ bool OpenWindow()
     g_pWindow->pFrame->Show();
     Pump();
     return true;
+}
+
+// A zoom step as the View menu makes it, waited for until the X server has resized the window
+// and the view has settled at the step (the toolkit takes the asked size at once, the server a
+// little later).
+bool ZoomAndWait(int nPercent, double* pdArrivedSeconds = nullptr)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    const auto tStart = std::chrono::steady_clock::now();
+    view.ChangeZoom(nPercent);
+    const wxSize want = CVeltraneQuillornView::PictureSize(nPercent);
+    bool bArrived = false;
+    wxLongLong tSettled = 0;
+    while (std::chrono::steady_clock::now() - tStart < std::chrono::seconds(3)) {
+        wxTheApp->Yield(true);
+        const bool bThere = view.GetClientSize() == want && view.Zoom() == nPercent;
+        if (bThere && !bArrived) {
+            // The picture at the new size on the window: the moment the player sees the step.
+            view.Update();
+            bArrived = true;
+            if (pdArrivedSeconds != nullptr)
+                *pdArrivedSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - tStart).count();
+        }
+        if (!bThere)
+            tSettled = 0;
+        else if (tSettled == 0)
+            tSettled = wxGetLocalTimeMillis();
+        else if (wxGetLocalTimeMillis() - tSettled >= 20)
+            return true;
+        wxMilliSleep(1);
+    }
+    return false;
 }
 
 // A word in play with a half-typed guess, Time Trial bar showing: every element is drawn. The
@@ -92,33 +129,103 @@ void BM_ViewRepaint(benchmark::State& state)
         view.OnChar(L'p');
         view.OnChar(L'l');
     }
+    if (!ZoomAndWait(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the window did not reach the zoom");
+        return;
+    }
     for (auto _ : state) {
         view.Refresh(false);
         view.Update();
     }
 }
-BENCHMARK(BM_ViewRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ViewRepaint)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Our part of a repaint: compose on the buffer, then one block copy onto the window.
+// Our part of a repaint at a zoom step (the argument): compose on the buffer, then one block
+// copy onto the window.
 void BM_ViewComposeAndCopy(benchmark::State& state)
 {
     CVeltraneQuillornView& view = *g_pWindow->pView;
+    if (!ZoomAndWait(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the window did not reach the zoom");
+        return;
+    }
     wxClientDC dc(&view);
     const wxSize size = view.BufferDC().GetSize();
     for (auto _ : state) {
         view.OnDraw();
         dc.Blit(0, 0, size.x, size.y, &view.BufferDC(), 0, 0);
     }
+    state.counters["pixels"] = static_cast<double>(size.x) * size.y;
 }
-BENCHMARK(BM_ViewComposeAndCopy)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ViewComposeAndCopy)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The floor under the copy: a plain bitmap of the view's size put on the window, nothing
+// composed. Measured beside the view's own copy, it shows how much of a repaint is the toolkit
+// moving pixels to the X server.
+void BM_BareCopyOfTheViewsSize(benchmark::State& state)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    if (!ZoomAndWait(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the window did not reach the zoom");
+        return;
+    }
+    const wxSize size = view.GetClientSize();
+    wxBitmap bmp;
+    bmp.CreateWithDIPSize(size, view.GetDPIScaleFactor());
+    wxMemoryDC dcBitmap(bmp);
+    dcBitmap.SetBackground(*wxWHITE_BRUSH);
+    dcBitmap.Clear();
+    wxClientDC dc(&view);
+    for (auto _ : state)
+        dc.Blit(0, 0, size.x, size.y, &dcBitmap, 0, 0);
+}
+BENCHMARK(BM_BareCopyOfTheViewsSize)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// Changing the zoom step inside the view: fonts made at the new size, keys and list placed
+// anew, the buffer remade, the picture painted. Steps between the two arguments.
+void BM_ZoomStepRelayoutAndRepaint(benchmark::State& state)
+{
+    CVeltraneQuillornView& view = *g_pWindow->pView;
+    const int anSteps[] = {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    int n = 0;
+    for (auto _ : state) {
+        view.SetZoom(anSteps[n++ % 2]);
+        view.Update();
+    }
+    ZoomAndWait(100);
+}
+BENCHMARK(BM_ZoomStepRelayoutAndRepaint)->Args({100, 150})->Args({200, 300})->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The whole step as the player sees it: the command stores the step, the window is resized
+// through the X server, the view follows and is painted at the new size.
+void BM_ZoomStepWholeWindow(benchmark::State& state)
+{
+    const int anSteps[] = {static_cast<int>(state.range(0)), static_cast<int>(state.range(1))};
+    int n = 0;
+    for (auto _ : state) {
+        double dSeconds = 0;
+        if (!ZoomAndWait(anSteps[n++ % 2], &dSeconds)) {
+            state.SkipWithError("the window did not settle at the zoom");
+            break;
+        }
+        // Up to the first paint at the new size; the wait that checks the step holds is not timed.
+        state.SetIterationTime(dSeconds);
+    }
+    ZoomAndWait(100);
+}
+BENCHMARK(BM_ZoomStepWholeWindow)->Args({100, 150})->Args({200, 300})->Unit(benchmark::kMillisecond)->UseManualTime();
 
 void BM_ViewCompose(benchmark::State& state)
 {
     CVeltraneQuillornView& view = *g_pWindow->pView;
+    if (!ZoomAndWait(static_cast<int>(state.range(0)))) {
+        state.SkipWithError("the window did not reach the zoom");
+        return;
+    }
     for (auto _ : state)
         view.OnDraw();
 }
-BENCHMARK(BM_ViewCompose)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(BM_ViewCompose)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The list scrolled to its end, as it always is after a guess.
 void BM_HistoryRepaint(benchmark::State& state)
