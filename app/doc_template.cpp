@@ -2,6 +2,7 @@
 #include "app/doc_template.h"
 
 #include "app/main_frame.h"
+#include "platform/startup_trace.h"
 #include "view/game_view.h"
 
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
@@ -12,6 +13,7 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
         pFrame->Destroy();
         return nullptr;
     }
+    StartupMark("frame made");
     if (!pFrame->GetDocument().OnNewDocument()) {
         pFrame->Destroy();
         return nullptr;

@@ -11,6 +11,7 @@
 #include "app/app_icons.h"
 #include "app/command_table.h"
 #include "platform/profile.h"
+#include "platform/startup_trace.h"
 #include "game/zoom_steps.h"
 #include "store/settings_store.h"
 #include "view/game_view.h"
@@ -32,6 +33,7 @@ CMainFrame::CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarge
 CMainFrame::~CMainFrame()
 {
     m_storeTimer.Stop();
+    StorePickedZoom();
     // Writes still waiting on another program's lock get their last chance.
     if (m_pRegistry)
         m_pRegistry->FlushAtExit();
@@ -44,13 +46,16 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     // Resizable: the zoom follows the window.
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
+    StartupMark("frame window made");
     SetIcons(AppIconBundle());
+    StartupMark("icons set");
 
     FillToolTips();
     if (!CreateMenuBar() || !CreateToolBarWithTools())
         return false;
 
     SetShortcuts();
+    StartupMark("menus and tool bar made");
 
     auto* pView = new CVeltraneQuillornView(profile, setFolders);
     if (!pView->Create(this)) {
@@ -58,15 +63,18 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
         return false;
     }
     m_pView = pView;
+    StartupMark("view made");
     SetMinClientSize(CVeltraneQuillornView::PictureSize(kZoomNormal));
+    m_pProfile = &profile;
     if (!IsZoomStep(nZoom)) {
-        CSettingsStore store(profile);
-        const int nStored = store.ReadZoom();
+        const int nStored = CSettingsStore(profile).ReadZoom();
         nZoom = StartZoom(nStored);
+        StartupMark("zoom picked");
         if (nZoom != nStored)
-            store.WriteZoom(nZoom);
+            m_nZoomToStore = nZoom;
     }
     m_pView->SetZoom(nZoom);
+    StartupMark("zoom chosen");
     m_pView->SetFitHandler([this](const wxSize&) { FitClientTo(); });
     WatchStore(profile.Registry());
     m_pView->SetFocus();
@@ -176,6 +184,15 @@ int CMainFrame::StartZoom(int nStored) const
     const int nLargest = LargestStepFitting(nW, nH, rcWork.width, std::max(rcWork.height - nChrome, 0));
     const int nUsable = UsableStoredZoom(nStored, nLargest);
     return nUsable != 0 ? nUsable : FirstStartStep(nW, nH, nChrome, rcWork.width, rcWork.height);
+}
+
+void CMainFrame::StorePickedZoom()
+{
+    if (m_nZoomToStore == 0 || m_pProfile == nullptr)
+        return;
+    // The player may have zoomed since; that step was stored then and is the one to keep.
+    CSettingsStore(*m_pProfile).WriteZoom(m_pView != nullptr ? m_pView->Zoom() : m_nZoomToStore);
+    m_nZoomToStore = 0;
 }
 
 void CMainFrame::FitClientTo()

@@ -97,6 +97,11 @@ private:
     CVeltraneQuillornView* m_pView = nullptr;
     std::vector<wxString> m_astrToolTips;
     CRegistry* m_pRegistry = nullptr;
+    // A first start's zoom, stored once the first dialog is up: the write creates the settings
+    // file, which would otherwise hold the dialog back. 0 when nothing waits.
+    CAppProfile* m_pProfile = nullptr;
+    int m_nZoomToStore = 0;
+    void StorePickedZoom();
     wxInfoBarGeneric* m_pInfoBar = nullptr;
     wxTimer m_storeTimer;
     bool m_bStoreNoticeShown = false;

@@ -88,6 +88,7 @@ void CMainFrame::FitClientToContent()
 
 void CMainFrame::CheckStore()
 {
+    StorePickedZoom();
     if (!m_pRegistry)
         return;
     if (m_pRegistry->HasPending())

@@ -15,6 +15,7 @@
 #include "game/zoom_steps.h"
 #include "platform/services.h"
 #include "store/game_log_writer.h"
+#include "platform/startup_trace.h"
 #include "view/command_ids.h"
 #include "view/view_access.h"
 #include "view/view_look.h"
@@ -37,10 +38,10 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders s
     : CGameCore(profile, std::move(setFolders)),
       m_timerClock(this, kClockTimerId),
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
-      m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID),
-      m_fontKey(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_NORMAL, false)),
-      m_fontKeyBold(FontForCellHeight("Tahoma", kKeyCellHeight, wxFONTWEIGHT_BOLD, false))
+      m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID)
 {
+    // The key fonts are made with the first zoom (SetZoom), at its size: a first start on a
+    // larger screen never needs the 100 % ones.
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // every pixel comes from the buffer: nothing to erase
 }
 
@@ -67,16 +68,20 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
                           wxWANTS_CHARS | wxBORDER_NONE, "VeltraneQuillornView"))
         return false;
     SetMinSize(wxSize(kClientWidth, kClientHeight));
+    StartupMark("view: window");
     m_pAccess = std::make_unique<CViewAccess>(*this);
+    StartupMark("view: accessible");
     // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
     m_fontViewBase = ViewFontAt(kZoomNormal, wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     m_fontView = m_fontViewBase;
+    StartupMark("view: font fitted");
 
     if (!m_history.Create(this, kHistoryRect))
         return false;
     m_history.ResetHistory();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
         new CLetterKey(this, *this, nId, KeyRect(nId));
+    StartupMark("view: list and keys");
 
     Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
     Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);

@@ -92,7 +92,7 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
         nPercent = kZoomNormal;
     // The game's dialogs are laid out at the zoom of the screen they open over.
     SetDialogZoom(nPercent);
-    if (nPercent != m_nZoom) {
+    if (nPercent != m_nZoom || !m_fontKey.IsOk()) {
         m_nZoom = nPercent;
         MakeZoomedFonts();
         m_history.SetZoom(nPercent);
