@@ -54,11 +54,30 @@ void QuestionMark(wxGraphicsContext& gc, double x, double y, double s, const wxC
     gc.DrawEllipse(cx - d / 2, y + s * 0.76, d, d);
 }
 
+// A tool picture on its 16-pixel grid, at nSize pixels.
+template <typename F>
+wxImage DrawTool(int nSize, F fnDraw)
+{
+    return Draw(nSize, [&](wxGraphicsContext& gc, double s) {
+        const double dScale = s / kToolImageSize;
+        gc.Scale(dScale, dScale);
+        fnDraw(gc, static_cast<double>(kToolImageSize));
+    });
+}
+
 }  // namespace
 
-wxImage DrawNewToolImage()
+wxBitmapBundle ToolBitmapBundle(wxImage (*pfnDraw)(int))
 {
-    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+    wxVector<wxBitmap> abmp;
+    for (int nScale = 1; nScale <= 4; ++nScale)
+        abmp.push_back(wxBitmap(pfnDraw(kToolImageSize * nScale)));
+    return wxBitmapBundle::FromBitmaps(abmp);
+}
+
+wxImage DrawNewToolImage(int nSize)
+{
+    return DrawTool(nSize, [](wxGraphicsContext& gc, double) {
         wxGraphicsPath path = gc.CreatePath();
         path.MoveToPoint(3.5, 1.5);
         path.AddLineToPoint(14.5, 8);
@@ -70,9 +89,9 @@ wxImage DrawNewToolImage()
     });
 }
 
-wxImage DrawOptionsToolImage()
+wxImage DrawOptionsToolImage(int nSize)
 {
-    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+    return DrawTool(nSize, [](wxGraphicsContext& gc, double) {
         gc.SetPen(wxPen(wxColour(96, 96, 96), 1));
         gc.SetBrush(*wxWHITE_BRUSH);
         gc.DrawRectangle(1.5, 1.5, 10, 13);
@@ -93,16 +112,16 @@ wxImage DrawOptionsToolImage()
     });
 }
 
-wxImage DrawHelpToolImage()
+wxImage DrawHelpToolImage(int nSize)
 {
-    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double s) {
+    return DrawTool(nSize, [](wxGraphicsContext& gc, double s) {
         QuestionMark(gc, 0, 0, s, wxColour(255, 220, 0), wxColour(128, 96, 0));
     });
 }
 
-wxImage DrawGiveUpToolImage()
+wxImage DrawGiveUpToolImage(int nSize)
 {
-    return Draw(kToolImageSize, [](wxGraphicsContext& gc, double) {
+    return DrawTool(nSize, [](wxGraphicsContext& gc, double) {
         gc.SetPen(wxPen(wxColour(128, 0, 0), 1));
         gc.SetBrush(wxBrush(wxColour(220, 0, 0)));
         gc.DrawEllipse(0.5, 0.5, 15, 15);

@@ -36,7 +36,7 @@ struct CCommandRow {
     bool bKeyInMenu = false;        // the menu item shows the first of aKeys
     int nToolPos = 0;               // place on the tool bar from 1, or 0 for none
     bool bToolSeparatorBefore = false;
-    wxImage (*pfnToolImage)() = nullptr;
+    wxImage (*pfnToolImage)(int nSize) = nullptr;  // the tool's picture at nSize pixels
     const char* pszToolTip = nullptr;
 };
 

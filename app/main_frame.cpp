@@ -16,15 +16,6 @@
 #include "store/settings_store.h"
 #include "view/game_view.h"
 
-namespace {
-
-wxBitmap ToolBitmap(const wxImage& img)
-{
-    return wxBitmap(img);
-}
-
-}  // namespace
-
 CMainFrame::CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarget* pAppTarget)
     : m_pDoc(std::move(pDoc)), m_pAppTarget(pAppTarget)
 {
@@ -126,7 +117,7 @@ bool CMainFrame::CreateToolBarWithTools()
         if (pRow->bToolSeparatorBefore)
             pBar->AddSeparator();
         const wxString strTip = wxString::FromUTF8(pRow->pszToolTip);
-        pBar->AddTool(WxIdFromCommand(pRow->nId), strTip, ToolBitmap(pRow->pfnToolImage()), strTip);
+        pBar->AddTool(WxIdFromCommand(pRow->nId), strTip, ToolBitmapBundle(pRow->pfnToolImage), strTip);
     }
     return pBar->Realize();
 }

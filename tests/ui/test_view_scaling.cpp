@@ -1,0 +1,149 @@
+// The game window under the desktop's scaling: ctest runs this suite again with GDK_SCALE=2 and
+// with GDK_DPI_SCALE=1.5. The window is read back as the X server holds it, one image pixel per
+// screen pixel, so a picture stretched from a smaller one, or a letter cut at its key's edge,
+// shows as it would to a person.
+#include <cstdlib>
+#include <string>
+
+#include <gdk/gdk.h>
+#include <gtk/gtk.h>
+#include <wx/frame.h>
+#include <wx/toolbar.h>
+
+#include "app/app_icons.h"
+#include "app/main_frame.h"
+#include "test_view_fixture.h"
+#include "view/command_ids.h"
+#include "view/game_view.h"
+
+namespace {
+
+using uitest::PixelRgb;
+
+// A window's whole area as the X server holds it, and the screen pixels per logical one.
+wxImage ScreenPixels(wxWindow& window, int& nScale)
+{
+    window.Refresh();
+    window.Update();
+    uitest::Settle();
+    nScale = gdk_window_get_scale_factor(gtk_widget_get_window(static_cast<GtkWidget*>(window.GetHandle())));
+    const wxRect rc(window.GetScreenPosition(), window.GetSize());
+    GdkPixbuf* pPixbuf = gdk_pixbuf_get_from_window(gdk_get_default_root_window(), rc.x, rc.y, rc.width, rc.height);
+    if (pPixbuf == nullptr)
+        return wxImage();
+    const int nW = gdk_pixbuf_get_width(pPixbuf), nH = gdk_pixbuf_get_height(pPixbuf);
+    const int nChannels = gdk_pixbuf_get_n_channels(pPixbuf), nStride = gdk_pixbuf_get_rowstride(pPixbuf);
+    const guchar* pData = gdk_pixbuf_get_pixels(pPixbuf);
+    wxImage img(nW, nH);
+    for (int y = 0; y < nH; ++y)
+        for (int x = 0; x < nW; ++x) {
+            const guchar* p = pData + y * nStride + x * nChannels;
+            img.SetRGB(x, y, p[0], p[1], p[2]);
+        }
+    g_object_unref(pPixbuf);
+    return img;
+}
+
+std::string ScalingName()
+{
+    std::string str;
+    for (const char* pszVar : {"GDK_SCALE", "GDK_DPI_SCALE"})
+        if (const char* pszValue = std::getenv(pszVar))
+            str += std::string("-") + pszVar + "-" + pszValue;
+    return str;
+}
+
+bool IsGreenInk(unsigned rgb)
+{
+    return (rgb >> 16) < 0x80 && ((rgb >> 8) & 0xFF) > 0x40 && (rgb & 0xFF) < 0x80 &&
+           ((rgb >> 8) & 0xFF) > (rgb >> 16) + 0x20;
+}
+
+wxRect InkBox(const wxImage& img, const wxRect& rcArea, bool (*pred)(unsigned))
+{
+    wxRect rcInk;
+    const wxRect rc = rcArea.Intersect(wxRect(img.GetSize()));
+    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
+        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
+            if (pred(PixelRgb(img, x, y)))
+                rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
+    return rcInk;
+}
+
+// How far, on average per channel, a screen area is from a picture laid over a ground colour.
+double Difference(const wxImage& screen, const wxPoint& pt, const wxImage& picture, unsigned rgbGround)
+{
+    double dSum = 0;
+    int nCount = 0;
+    for (int y = 0; y < picture.GetHeight(); ++y)
+        for (int x = 0; x < picture.GetWidth(); ++x) {
+            if (pt.x + x >= screen.GetWidth() || pt.y + y >= screen.GetHeight() || pt.x + x < 0 || pt.y + y < 0)
+                return 1e9;
+            const double a = picture.HasAlpha() ? picture.GetAlpha(x, y) / 255.0 : 1.0;
+            const unsigned s = PixelRgb(screen, pt.x + x, pt.y + y);
+            for (int nShift : {16, 8, 0}) {
+                const double dPicture = ((PixelRgb(picture, x, y) >> nShift) & 0xFF) * a + ((rgbGround >> nShift) & 0xFF) * (1 - a);
+                dSum += std::abs(dPicture - ((s >> nShift) & 0xFF));
+                ++nCount;
+            }
+        }
+    return dSum / nCount;
+}
+
+class ViewScalingTest : public CGameWindowTest {};
+
+// The window in the screen's own pixels at 100 % and 200 %: the cell outlines solid whole pixels
+// (no stretched picture blurs them), "Guess:" clear of the first cell, the tool bar's pictures
+// drawn at the screen's scale rather than stretched.
+TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
+{
+    for (const int nZoom : {100, 200}) {
+        m_nOpenZoom = nZoom;
+        OpenAndStartWord();
+        Type("pla");
+        int s = 1;
+        const wxImage img = ScreenPixels(*m_pFrame, s);
+        ASSERT_TRUE(img.IsOk());
+        Shot(img, "window-" + std::to_string(nZoom) + ScalingName());
+        const std::string strWhat = std::to_string(nZoom) + " %" + ScalingName();
+        // The view's origin in the frame's own pixels.
+        const wxPoint ptView = (m_pView->GetScreenPosition() - m_pFrame->GetScreenPosition()) * s;
+        const auto device = [&](const wxRect& rc) {
+            return wxRect(ptView.x + rc.x * s, ptView.y + rc.y * s, rc.width * s, rc.height * s);
+        };
+        const int nLine = (nZoom / 100) * s;
+
+        // The first cell's outline: a solid black band nLine pixels wide, then white.
+        const wxRect rcCell = device(m_pView->ZoomedRect(wxRect(63 + 22, 5, 21, 21)));
+        const int yMid = rcCell.y + rcCell.height / 2;
+        for (int i = 0; i < nLine; ++i)
+            EXPECT_EQ(PixelRgb(img, rcCell.x + i, yMid), 0x000000u) << "outline pixel " << i << " at " << strWhat;
+        EXPECT_EQ(PixelRgb(img, rcCell.x + nLine, yMid), 0xFFFFFFu) << "inside the outline at " << strWhat;
+
+        const wxRect rcFirstCell = device(m_pView->ZoomedRect(wxRect(63, 5, 21, 21)));
+        const wxRect rcGuess = InkBox(img, wxRect(ptView.x, rcFirstCell.y, rcFirstCell.x - ptView.x, rcFirstCell.height), IsGreenInk);
+        ASSERT_FALSE(rcGuess.IsEmpty()) << strWhat;
+        EXPECT_LT(rcGuess.GetRight(), rcFirstCell.GetLeft()) << "\"Guess:\" runs into the first cell at " << strWhat;
+
+        // The Give Up picture on the tool bar is the one drawn for this many screen pixels.
+        wxToolBar* pTools = m_pFrame->GetToolBar();
+        const wxPoint ptBar = (pTools->GetScreenPosition() - m_pFrame->GetScreenPosition()) * s;
+        const wxRect rcBar(ptBar, pTools->GetSize() * s);
+        const auto isRed = [](unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x40 && (rgb & 0xFF) < 0x40; };
+        const wxRect rcRed = InkBox(img, rcBar, isRed);
+        ASSERT_FALSE(rcRed.IsEmpty()) << strWhat;
+        const wxImage native = DrawGiveUpToolImage(kToolImageSize * s);
+        const unsigned rgbGround = PixelRgb(img, rcRed.x - 3 * s, rcRed.y + rcRed.height / 2);
+        double dBest = 1e9;
+        for (int dy = -2 * s; dy <= 2 * s; ++dy)
+            for (int dx = -2 * s; dx <= 2 * s; ++dx)
+                dBest = std::min(dBest, Difference(img, wxPoint(rcRed.x - s + dx, rcRed.y - s + dy), native, rgbGround));
+        EXPECT_LT(dBest, 6.0) << "the tool picture is not the one drawn at " << kToolImageSize * s << " pixels, at " << strWhat;
+
+        m_pFrame->Destroy();
+        uitest::Settle();
+        m_pFrame = nullptr;
+    }
+}
+
+}  // namespace
