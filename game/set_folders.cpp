@@ -6,7 +6,6 @@
 
 #include "game/word_set.h"
 #include "platform/files.h"
-#include "platform/text.h"
 #include "store/settings_store.h"
 
 CSetFolders::CSetFolders(std::filesystem::path programDir, std::filesystem::path userDir)
@@ -29,9 +28,9 @@ std::vector<std::wstring> CSetFolders::ListSetNames() const
     std::unordered_set<std::wstring> taken;
     taken.reserve(astrNames.size());
     for (const std::wstring& strName : astrNames)
-        taken.insert(ToUpper(strName));
+        taken.insert(FoldSetName(strName));
     for (std::wstring& strName : ::ListSetNames(m_userDir)) {
-        if (!taken.contains(ToUpper(strName)))
+        if (!taken.contains(FoldSetName(strName)))
             astrNames.push_back(std::move(strName));
     }
     return astrNames;

@@ -312,9 +312,8 @@ std::filesystem::path SetFilePath(const std::filesystem::path& dir, const std::w
         if (SetNameFromFileName(name) == strSet)
             return dir / name;
     }
-    const std::wstring strUpper = ToUpper(strSet);
     for (const std::filesystem::path& name : names) {
-        if (ToUpper(SetNameFromFileName(name)) == strUpper)
+        if (IsSameSetName(SetNameFromFileName(name), strSet))
             return dir / name;
     }
     return exact;

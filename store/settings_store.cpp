@@ -5,6 +5,7 @@
 
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -32,6 +33,16 @@ bool IsUsableSetName(const std::wstring& strSet)
             return false;
     }
     return true;
+}
+
+std::wstring FoldSetName(std::wstring_view strSet)
+{
+    return ToUpper(strSet);
+}
+
+bool IsSameSetName(std::wstring_view strA, std::wstring_view strB)
+{
+    return strA.size() == strB.size() && FoldSetName(strA) == FoldSetName(strB);
 }
 
 CSettingsStore::CSettingsStore(CAppProfile& profile)
@@ -137,17 +148,39 @@ void CSettingsStore::WriteCurrentSet(const std::wstring& strSet)
 
 namespace {
 
+// The registry folds A to Z and nothing else, so a key spells every other letter as FoldSetName
+// does: two names are then one key exactly when they are one set. ASCII stays as written, so a
+// set with a plain name keeps the key it always had.
+std::wstring KeySpelling(const std::wstring& strSet)
+{
+    std::wstring str(strSet);
+    for (wchar_t& c : str) {
+        if (c >= 0x80)
+            c = ToUpperChar(c);
+    }
+    return str;
+}
+
 bool OpenKey(CAppProfile& profile, const std::wstring& strSet, CRegKey& key)
 {
     if (!IsUsableSetName(strSet))
         return false;
-    return key.Create(profile.Registry(), profile.SectionKey(CSettingsStore::kSection) + L"\\" + strSet);
+    return key.Create(profile.Registry(), profile.SectionKey(CSettingsStore::kSection) + L"\\" + KeySpelling(strSet));
 }
 
 }  // namespace
 
 std::wstring CSettingsStore::ProgressKey(const std::wstring& strSet) const
 {
+    return m_profile.SectionKey(kSection) + L"\\" + KeySpelling(strSet);
+}
+
+std::wstring CSettingsStore::EarlierProgressKey(const std::wstring& strSet) const
+{
+    // Earlier versions keyed a set by its name as written. Such a key is still read while the
+    // folded one has no value, and the folded one takes over at the next word handed out.
+    if (KeySpelling(strSet) == strSet)
+        return {};
     return m_profile.SectionKey(kSection) + L"\\" + strSet;
 }
 
@@ -177,7 +210,10 @@ ERead CSettingsStore::QueryWordIndex(const std::wstring& strSet, int nSkill, int
     if (!IsValidSkill(nSkill) || !IsUsableSetName(strSet))
         return ERead::Absent;
     std::uint32_t dw = 0;
-    const ERead result = m_profile.Registry().QueryDword(ProgressKey(strSet), kIndexNames[nSkill], dw);
+    ERead result = m_profile.Registry().QueryDword(ProgressKey(strSet), kIndexNames[nSkill], dw);
+    const std::wstring strEarlier = EarlierProgressKey(strSet);
+    if (result == ERead::Absent && !strEarlier.empty())
+        result = m_profile.Registry().QueryDword(strEarlier, kIndexNames[nSkill], dw);
     if (result == ERead::Found)
         nIndex = IndexFromDword(dw);
     return result;
@@ -193,7 +229,11 @@ CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nIn
         bool bKnown = bInMemoryKnown;
         if (bKeyed) {
             std::uint32_t dw = 0;
-            switch (txn.ReadDword(ProgressKey(strSet), kIndexNames[nSkill], dw)) {
+            ERead read = txn.ReadDword(ProgressKey(strSet), kIndexNames[nSkill], dw);
+            const std::wstring strEarlier = EarlierProgressKey(strSet);
+            if (read == ERead::Absent && !strEarlier.empty())
+                read = txn.ReadDword(strEarlier, kIndexNames[nSkill], dw);
+            switch (read) {
             case ERead::Found: nLast = IndexFromDword(dw); bKnown = true; break;
             case ERead::Absent: nLast = -1; bKnown = true; break;
             case ERead::Failed: break;

@@ -3,12 +3,16 @@
 //   Software\Veltrane Corporation\Veltrane Quillorn\Veltrane Quillorn          options, records
 //   Software\Veltrane Corporation\Veltrane Quillorn\Veltrane Quillorn\<set>    BEG_INDEX, INT_INDEX, ADV_INDEX
 //
+// A set's key is its name with every letter beyond A to Z in upper case; the registry folds A to Z
+// itself, so names in any letter case share one key.
+//
 // Damaged values read as something playable: a value of the wrong type reads as its default, a
 // skill outside 0 to 2 as Beginner, a word index below -1 as -1.
 #pragma once
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/colorref.h"
 #include "store/skill.h"
@@ -69,6 +73,8 @@ public:
 
 private:
     std::wstring ProgressKey(const std::wstring& strSet) const;
+    // The key a set's progress had before keys were folded, when it is another key.
+    std::wstring EarlierProgressKey(const std::wstring& strSet) const;
     // A stored DWORD read as on (non-zero) or off; the flag is left alone unless it was found.
     ERead ReadFlag(const wchar_t* szName, bool& bFlag) const;
 
@@ -77,3 +83,8 @@ private:
 
 // Whether a set name may be used in a file path and a key path.
 bool IsUsableSetName(const std::wstring& strSet);
+
+// A set is one set in any letter case, over all of Unicode: names that fold to the same text find
+// the same file and share one progress key.
+std::wstring FoldSetName(std::wstring_view strSet);
+bool IsSameSetName(std::wstring_view strA, std::wstring_view strB);
