@@ -14,6 +14,9 @@ struct CModelLists {
 
 inline CModelLists ModelParse(std::string_view bytes)
 {
+    // A byte-order mark at the start of the file is skipped.
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF")
+        bytes.remove_prefix(3);
     // Lines end with LF, CR LF or CR; a last line without a line end counts too.
     std::vector<std::string> lines;
     std::string line;
@@ -35,16 +38,20 @@ inline CModelLists ModelParse(std::string_view bytes)
     CModelLists model;
     int nSection = -1;
     for (const std::string& raw : lines) {
-        // Blanks: space, tab, vertical tab, form feed.
-        std::size_t first = 0, last = raw.size();
-        auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; };
-        while (first < last && blank(raw[first]))
+        // Blanks around the line's characters go: space, tab, vertical tab, form feed, no-break
+        // space and ideographic space.
+        const std::wstring chars = DecodeBytes(raw);
+        std::size_t first = 0, last = chars.size();
+        auto blank = [](wchar_t c) {
+            return c == L' ' || c == L'\t' || c == L'\v' || c == L'\f' || c == 0xA0 || c == 0x3000;
+        };
+        while (first < last && blank(chars[first]))
             ++first;
-        while (last > first && blank(raw[last - 1]))
+        while (last > first && blank(chars[last - 1]))
             --last;
         if (first == last)
             continue;
-        const std::wstring text = ToUpper(DecodeBytes(std::string_view(raw).substr(first, last - first)));
+        const std::wstring text = ToUpper(chars.substr(first, last - first));
         bool bMarker = false;
         for (int s = 0; s < 3; ++s) {
             if (text == kMarkers[s]) {

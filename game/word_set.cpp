@@ -21,9 +21,24 @@ constexpr std::size_t kLineCap = 64;
 constexpr std::array<std::string_view, 3> kAsciiMarkers = {"<BEGINNER>", "<INTERMEDIATE>", "<ADVANCED>"};
 constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlankByte(char c)
 {
     return c == ' ' || c == '\t' || c == '\v' || c == '\f';
+}
+
+bool IsHighByte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0x80) != 0;
+}
+
+// One character of n bytes that is a blank beyond ASCII: U+00A0 as UTF-8 or as the lone byte that
+// reads as its Latin-1 self, and U+3000.
+bool IsWideBlank(const char* p, std::size_t n)
+{
+    const std::string_view c(p, n);
+    return c == "\xC2\xA0" || c == "\xA0" || c == "\xE3\x80\x80";
 }
 
 // The first CR or LF in [p, pEnd), else pEnd. Eight bytes at a time: most lines are a word, and
@@ -94,9 +109,37 @@ CWordSetParser::CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored)
 
 void CWordSetParser::Feed(std::string_view bytes)
 {
+    if (m_nBomBytes >= 0 && !SkipByteOrderMark(bytes))
+        return;
+    FeedLines(bytes);
+}
+
+bool CWordSetParser::SkipByteOrderMark(std::string_view& bytes)
+{
+    // An editor's mark would otherwise be three characters of the first line, and a marker there
+    // would be lost. False while the bytes so far may still be a mark.
+    while (m_nBomBytes < 3 && !bytes.empty() && bytes.front() == kByteOrderMark[static_cast<std::size_t>(m_nBomBytes)]) {
+        ++m_nBomBytes;
+        bytes.remove_prefix(1);
+    }
+    if (m_nBomBytes == 3) {
+        m_nBomBytes = -1;
+        return true;
+    }
+    if (bytes.empty())
+        return false;
+    // Not a mark after all: the bytes held back start the first line.
+    const auto nHeld = static_cast<std::size_t>(m_nBomBytes);
+    m_nBomBytes = -1;
+    FeedLines(kByteOrderMark.substr(0, nHeld));
+    return true;
+}
+
+void CWordSetParser::FeedLines(std::string_view bytes)
+{
     const char* p = bytes.data();
     const char* const pEnd = p + bytes.size();
-    if (m_nLineBytes > 0) {
+    if (m_nLineBytes > 0 || !m_strPending.empty()) {
         // The line the last chunk ended in (no CR can be pending: that would have ended it).
         const char* const pStop = FindLineEnd(p, pEnd);
         AppendPartial(p, pStop);
@@ -126,15 +169,74 @@ void CWordSetParser::Feed(std::string_view bytes)
         const char* pLast = pStop;
         while (pLast > pFirst && IsBlankByte(pLast[-1]))
             --pLast;
-        EndLine(pFirst, static_cast<std::size_t>(pLast - pFirst));
+        if (pFirst < pLast && (IsHighByte(*pFirst) || IsHighByte(pLast[-1]))) {
+            // It may start or end with a blank beyond ASCII: taken character by character.
+            AppendPartial(pFirst, pLast);
+            EndPartialLine();
+        } else {
+            EndLine(pFirst, static_cast<std::size_t>(pLast - pFirst));
+        }
         p = pStop + 1;
     }
 }
 
 void CWordSetParser::AppendPartial(const char* p, const char* pEnd)
 {
+    if (!m_strPending.empty()) {
+        // The sequence the last chunk ended inside, with enough of this one to decide it.
+        const std::size_t nHeld = m_strPending.size();
+        std::string strJoined = m_strPending;
+        strJoined.append(p, std::min<std::size_t>(3, static_cast<std::size_t>(pEnd - p)));
+        m_strPending.clear();
+        const char* const pJoined = strJoined.data();
+        const char* const pStop = AppendChars(pJoined, pJoined + strJoined.size(), true);
+        const auto nDone = static_cast<std::size_t>(pStop - pJoined);
+        if (nDone < nHeld) {
+            // Still open: this chunk was too short to decide, and all of it is held now.
+            m_strPending.assign(pStop, pJoined + strJoined.size());
+            return;
+        }
+        p += nDone - nHeld;
+    }
+    const char* const pStop = AppendChars(p, pEnd, true);
+    m_strPending.assign(pStop, pEnd);
+}
+
+const char* CWordSetParser::AppendChars(const char* p, const char* pEnd, bool bMoreToCome)
+{
+    while (p < pEnd) {
+        const char* pHigh = p;
+        while (pHigh < pEnd && !IsHighByte(*pHigh))
+            ++pHigh;
+        AppendAscii(p, pHigh);
+        if (pHigh == pEnd)
+            break;
+        const std::size_t n = DecodeStepLength(std::string_view(pHigh, static_cast<std::size_t>(pEnd - pHigh)), bMoreToCome);
+        if (n == 0)
+            return pHigh;
+        AppendChar(pHigh, n, IsWideBlank(pHigh, n));
+        p = pHigh + n;
+    }
+    return pEnd;
+}
+
+void CWordSetParser::AppendChar(const char* p, std::size_t n, bool bBlank)
+{
+    if (bBlank && m_nLineBytes == 0)
+        return;
+    m_nLineBytes += n;
+    if (!bBlank)
+        m_nContentBytes = m_nLineBytes;
+    if (m_line.size() < kLineCap)
+        m_line.append(p, std::min(n, kLineCap - m_line.size()));
+}
+
+void CWordSetParser::AppendAscii(const char* p, const char* pEnd)
+{
     // Leading white space is trimmed as it comes, trailing white space once a later byte shows
     // it was inner; only the first kLineCap bytes are kept, the rest only counted.
+    if (p == pEnd)
+        return;
     if (m_nLineBytes == 0) {
         while (p < pEnd && IsBlankByte(*p))
             ++p;
@@ -154,6 +256,12 @@ void CWordSetParser::AppendPartial(const char* p, const char* pEnd)
 
 void CWordSetParser::EndPartialLine()
 {
+    if (!m_strPending.empty()) {
+        // The line ended inside a sequence: its bytes are characters of their own.
+        const std::string strHeld = std::move(m_strPending);
+        m_strPending.clear();
+        AppendChars(strHeld.data(), strHeld.data() + strHeld.size(), false);
+    }
     const std::size_t nContent = m_nContentBytes;
     m_nLineBytes = 0;
     m_nContentBytes = 0;
@@ -164,8 +272,12 @@ void CWordSetParser::EndPartialLine()
 
 void CWordSetParser::Finish()
 {
+    // A file that is only the start of a byte-order mark holds those bytes as its one line.
+    if (m_nBomBytes > 0)
+        FeedLines(kByteOrderMark.substr(0, static_cast<std::size_t>(m_nBomBytes)));
+    m_nBomBytes = -1;
     // A last line without a line end still counts.
-    if (m_nLineBytes > 0)
+    if (m_nLineBytes > 0 || !m_strPending.empty())
         EndPartialLine();
     m_bAfterCR = false;
 }

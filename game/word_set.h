@@ -28,9 +28,11 @@ struct CIgnoredLine {
 };
 using IgnoredLineSink = std::function<void(const CIgnoredLine&)>;
 
-// Builds the lists from a set's bytes fed in chunks of any size. A CR or an LF ends a line (a CR
-// LF pair ends one line, also when the chunks split it); a last line without a line end still
-// counts. Memory stays bounded by the words kept, whatever the file holds.
+// Builds the lists from a set's bytes fed in chunks of any size. A UTF-8 byte-order mark at the
+// start is skipped. A CR or an LF ends a line (a CR LF pair ends one line, also when the chunks
+// split it); a last line without a line end still counts. Each line is trimmed of blanks: space,
+// tab, vertical tab, form feed, U+00A0 (also as a lone Latin-1 byte) and U+3000. Memory stays
+// bounded by the words kept, whatever the file holds.
 class CWordSetParser {
 public:
     explicit CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored = {});
@@ -38,7 +40,13 @@ public:
     void Finish();
 
 private:
+    bool SkipByteOrderMark(std::string_view& bytes);
+    void FeedLines(std::string_view bytes);
+    // A line's bytes as they come: leading blanks dropped, the content's end kept track of.
     void AppendPartial(const char* p, const char* pEnd);
+    const char* AppendChars(const char* p, const char* pEnd, bool bMoreToCome);
+    void AppendAscii(const char* p, const char* pEnd);
+    void AppendChar(const char* p, std::size_t n, bool bBlank);
     void EndPartialLine();
     // A line trimmed of its white space, n bytes; past the cap only n is looked at.
     void EndLine(const char* p, std::size_t n);
@@ -53,7 +61,9 @@ private:
     std::string m_line;             // its bytes after the leading white space, up to a cap
     std::size_t m_nLineBytes = 0;   // its bytes after the leading white space, cap or not
     std::size_t m_nContentBytes = 0;  // of those, up to the last one that is not white space
+    std::string m_strPending;       // the start of a UTF-8 sequence that a chunk's end cut
     std::size_t m_nLine = 1;
+    int m_nBomBytes = 0;            // bytes of a byte-order mark met at the start; -1 past it
     int m_nSection = -1;            // -1 before the first marker
     bool m_bAfterCR = false;
 };

@@ -104,6 +104,33 @@ std::wstring DecodeBytes(std::string_view bytes)
     return text;
 }
 
+std::size_t DecodeStepLength(std::string_view bytes, bool bMoreToCome)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t n = bytes.size();
+    if (n == 0)
+        return 0;
+    if (const std::size_t len = SequenceLength(p, n))
+        return len;
+    if (!bMoreToCome)
+        return 1;
+    // Not valid as it stands: still open only while every byte present fits a sequence.
+    const unsigned char b0 = p[0];
+    const std::size_t nNeed = (b0 >= 0xC2 && b0 <= 0xDF) ? 2 : (b0 >= 0xE0 && b0 <= 0xEF) ? 3
+                            : (b0 >= 0xF0 && b0 <= 0xF4)   ? 4
+                                                           : 1;
+    if (n >= nNeed)
+        return 1;
+    for (std::size_t i = 1; i < n; ++i) {
+        if (!IsTrail(p[i]))
+            return 1;
+    }
+    if (n >= 2 && ((b0 == 0xE0 && p[1] < 0xA0) || (b0 == 0xED && p[1] >= 0xA0) || (b0 == 0xF0 && p[1] < 0x90)
+                   || (b0 == 0xF4 && p[1] >= 0x90)))
+        return 1;
+    return 0;
+}
+
 std::string EncodeUtf8(std::wstring_view text)
 {
     std::string bytes;

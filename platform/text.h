@@ -1,12 +1,17 @@
 // Text as the game holds it: wide strings of Unicode characters, whatever the locale variables say.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 // Bytes as UTF-8; a byte that is not part of valid UTF-8 is taken as the Latin-1 character of that
 // value (never sign-extended).
 std::wstring DecodeBytes(std::string_view bytes);
+// The bytes DecodeBytes takes for the character at the start of bytes: 1 to 4, and 1 for a byte
+// it reads as Latin-1. With bMoreToCome, 0 while bytes stop inside a sequence that the bytes still
+// to come may complete.
+std::size_t DecodeStepLength(std::string_view bytes, bool bMoreToCome);
 std::string EncodeUtf8(std::wstring_view text);
 // UTF-8 for a terminal: control characters written as escapes (\n, \t, \x00, \u0085) and a
 // backslash doubled, so a line of output is one line and says what the text holds.

@@ -62,6 +62,17 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         {"tabs and blanks around, inner blank counts", "<BEGINNER>\n\t a b c \t\n", {L"A B C"}, {}, {}},
         {"every standard blank is trimmed, form feed and vertical tab too",
          "\f<BEGINNER>\v\n \t\v\fapple\f\v\t \n", {L"APPLE"}, {}, {}},
+        {"no-break and ideographic spaces are trimmed like blanks",
+         "\xE3\x80\x80<BEGINNER>\xC2\xA0\n\xC2\xA0 \tapple\xE3\x80\x80 \xC2\xA0\n", {L"APPLE"}, {}, {}},
+        {"a no-break space as a lone Latin-1 byte is trimmed too", "<BEGINNER>\n\xA0mango\xA0\n", {L"MANGO"}, {}, {}},
+        {"an inner no-break space is a character", "<BEGINNER>\nab\xC2\xA0" "cd\n", {L"AB\u00A0CD"}, {}, {}},
+        // à is C3 A0 and U+0820 is E0 A0 A0: a line may end in the byte A0 of a letter.
+        {"letters whose last byte is A0 are not blanks", "<BEGINNER>\nvoil\xC3\xA0\nabcd\xE0\xA0\xA0\n",
+         {L"VOIL\u00C0", L"ABCD\u0820"}, {}, {}},
+        {"other Unicode spaces are characters", "<BEGINNER>\n\xE2\x80\x83" "abcd\n", {L"\u2003ABCD"}, {}, {}},
+        {"a byte-order mark at the start is skipped", "\xEF\xBB\xBF<BEGINNER>\r\napple\r\n", {L"APPLE"}, {}, {}},
+        {"a byte-order mark further on is a character", "<BEGINNER>\n\xEF\xBB\xBF" "appl\n", {L"\uFEFFAPPL"}, {}, {}},
+        {"the start of a mark that is not one stays in the first line", "\xEF\xBB<BEGINNER>\napple\n", {}, {}, {}},
         {"digits are not checked", "<BEGINNER>\n12345\n", {L"12345"}, {}, {}},
         {"indented marker with trailing blanks", "   <INTERMEDIATE>  \t\nplanet\n", {}, {L"PLANET"}, {}},
         {"marker text inside a longer line is no marker", "<BEGINNER> x\napple\n", {}, {}, {}},
@@ -125,16 +136,21 @@ TEST(WordSetLines, EverySplitIntoChunksGivesTheSameResultAsOneChunk)
 {
     // Whole lines are taken straight from a chunk and a line cut by a chunk's end is carried over:
     // both must give the same words, line numbers and reasons, wherever the cuts fall.
-    const std::string bytes = "Title\r\n"
+    // Wide blanks pad one word past the length a line may have: they are trimmed, not counted.
+    std::string strWidePadded;
+    for (int i = 0; i < 33; ++i)
+        strWidePadded += "\xC2\xA0";
+    const std::string bytes = "\xEF\xBB\xBFTitle\r\n"
                               "<beginner>\r\n"
                               "  apple  \r\n"
                               "\xC3\xA9"
                               "cole\r\n"
-                              "mango\rlemon\n"
+                              "mango\xA0\rlemon\xE3\x80\x80\n"
                               "\r\n"
                               "planet\r\n"
                               "\x0b\x0bgrape\x0b\n"
-                              "p\x0e\x0e\x0eh\n"
+                              "p\x0e\x0e\x0eh\n" +
+                              strWidePadded + "melon\xE3\x80\x80\n"
                               "<INTERMEDIATE>\n" +
                               std::string(70, 'x') + "\n" + std::string(64, 'y') + "\n  " + std::string(65, 'z') +
                               "  \n"
@@ -143,15 +159,15 @@ TEST(WordSetLines, EverySplitIntoChunksGivesTheSameResultAsOneChunk)
                               "kitchen";
     const CParsed whole = Parse(bytes);
     EXPECT_EQ(whole.lists.m_wordsBeginner.ToVector(),
-              (Words{L"APPLE", L"\u00C9COLE", L"MANGO", L"LEMON", L"GRAPE", L"P\x0e\x0e\x0eH"}));
+              (Words{L"APPLE", L"\u00C9COLE", L"MANGO", L"LEMON", L"GRAPE", L"P\x0e\x0e\x0eH", L"MELON"}));
     EXPECT_EQ(whole.lists.m_wordsIntermediate.ToVector(), Words{L"PLANET"});
     EXPECT_EQ(whole.lists.m_wordsAdvanced.ToVector(), Words{L"KITCHEN"});
     const std::vector<std::pair<std::size_t, std::wstring>> expected = {
         {1, L"before any section marker"},
         {8, L"wrong length for <BEGINNER>: 6"},
-        {12, L"line too long: 70 bytes"},
-        {13, L"wrong length for <INTERMEDIATE>: 64"},
-        {14, L"line too long: 65 bytes"},
+        {13, L"line too long: 70 bytes"},
+        {14, L"wrong length for <INTERMEDIATE>: 64"},
+        {15, L"line too long: 65 bytes"},
     };
     EXPECT_EQ(Reports(whole), expected);
 
@@ -212,6 +228,14 @@ TEST(WordSetLines, HugeAndHostileLinesAreCountedNotKept)
     // Any amount of white space around a word is trimmed, not counted against it.
     const std::string padded = "<BEGINNER>\n" + std::string(100000, ' ') + "apple" + std::string(100000, '\t') + "\n";
     EXPECT_EQ(Parse(padded).lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    std::string wide = "<BEGINNER>\n";
+    for (int i = 0; i < 50000; ++i)
+        wide += "\xC2\xA0\xA0";
+    wide += "apple";
+    for (int i = 0; i < 50000; ++i)
+        wide += "\xE3\x80\x80 ";
+    for (std::size_t nChunk : {std::size_t{0}, std::size_t{7}})
+        EXPECT_EQ(Parse(wide + "\n", nChunk).lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
 
     // All bytes 0..255 many times over: no crash, and nothing before a marker is taken.
     std::string binary;
@@ -313,4 +337,31 @@ TEST(SetNames, ANameInAnotherCaseFindsTheSameFileButAnExactOneWins)
     EXPECT_EQ(SetFilePath(dir.Path(), L"Birds"), dir.Path() / "Birds.SET");
     EXPECT_EQ(SetFilePath(dir.Path(), L"birds"), dir.Path() / "birds.set");
     EXPECT_EQ(SetFilePath(dir.Path(), L"fish"), dir.Path() / "fish.set") << "a missing set names its file";
+}
+
+namespace {
+
+class SetFromAnEditor : public CGameFixture {};
+
+}  // namespace
+
+TEST_F(SetFromAnEditor, AByteOrderMarkAndNoBreakSpacesLoseNoWord)
+{
+    // As a word processor saves it: a mark first, no-break spaces around the words.
+    programDir.Write("garden.set",
+                     "\xEF\xBB\xBF<BEGINNER>\r\n\xC2\xA0tulip\xC2\xA0\r\n<INTERMEDIATE>\r\n\xE3\x80\x80orchid\r\n"
+                     "<ADVANCED>\r\npetunia\xC2\xA0\r\n");
+    store.settings.WriteCurrentSet(L"garden");
+    StartGame();
+    EXPECT_EQ(game->m_history.m_strMagicWord, L"TULIP");
+    EXPECT_TRUE(game->m_astrMessages.empty());
+    for (const int nSkill : {SkillIntermediate, SkillAdvanced}) {
+        game->m_aOptions.push_back([nSkill](COptionsValues& v) {
+            v.nSkill = nSkill;
+            return static_cast<int>(ResultOK);
+        });
+        game->OnOptions();
+    }
+    EXPECT_EQ(game->m_history.m_strMagicWord, L"PETUNIA");
+    EXPECT_EQ(game->m_anNewGameLength, (std::vector<int>{5, 6, 7}));
 }
