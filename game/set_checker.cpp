@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <ostream>
+#include <string>
+#include <vector>
 
 #include "game/word_set.h"
 #include "platform/text.h"
@@ -22,16 +24,26 @@ void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std::ostream& err)
 {
     const std::filesystem::path file(strFile);
-    std::vector<CIgnoredLine> aIgnored;
+    // Lines ignored and words nobody can type, in the order of their lines. Names and words are
+    // shown escaped: a newline or a NUL in them must not forge or cut a line.
+    std::vector<std::string> astrNotes;
+    auto note = [&](std::size_t nLine, const std::string& strText) {
+        astrNotes.push_back("line " + std::to_string(nLine) + ": " + strText);
+    };
+    const auto onIgnored = [&](const CIgnoredLine& line) { note(line.nLine, EncodeUtf8Escaped(line.strReason)); };
+    // Such a word still counts: the game plays it all the same.
+    const auto onKept = [&](std::size_t nLine, std::wstring_view strWord) {
+        if (!CanBeTyped(strWord))
+            note(nLine, "word \"" + EncodeUtf8Escaped(strWord) + "\" has characters that cannot be typed");
+    };
     CWordLists lists;
-    if (!ReadWordSetFile(file, lists, [&](const CIgnoredLine& line) { aIgnored.push_back(line); })) {
+    if (!ReadWordSetFile(file, lists, onIgnored, onKept)) {
         err << "veltrane-quillorn: cannot read " << EncodeUtf8Escaped(DecodeBytes(strFile)) << '\n';
         return 2;
     }
-    // Names and words are shown escaped: a newline or a NUL in them must not forge or cut a line.
     PrintSetCounts(out, SetNameFromFileName(file.filename()), lists);
-    for (const CIgnoredLine& line : aIgnored)
-        out << "line " << line.nLine << ": " << EncodeUtf8Escaped(line.strReason) << '\n';
+    for (const std::string& strNote : astrNotes)
+        out << strNote << '\n';
     if (bWords) {
         PrintList(out, "[Beginner]", lists.m_wordsBeginner);
         PrintList(out, "[Intermediate]", lists.m_wordsIntermediate);

@@ -100,9 +100,15 @@ void CWordLists::Clear()
     m_wordsAdvanced.clear();
 }
 
-CWordSetParser::CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored)
+bool CanBeTyped(std::wstring_view strWord)
+{
+    // The same test as a typed character meets before it reaches a cell.
+    return std::all_of(strWord.begin(), strWord.end(), IsLetter);
+}
+
+CWordSetParser::CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored, KeptWordSink onKept)
     : m_apLists{&lists.m_wordsBeginner, &lists.m_wordsIntermediate, &lists.m_wordsAdvanced},
-      m_onIgnored(std::move(onIgnored))
+      m_onIgnored(std::move(onIgnored)), m_onKept(std::move(onKept))
 {
     m_line.reserve(kLineCap);
 }
@@ -323,6 +329,8 @@ void CWordSetParser::EndLine(const char* p, std::size_t n)
         const unsigned char c = static_cast<unsigned char>(p[i]);
         pWord[i] = static_cast<wchar_t>(static_cast<unsigned>(c - 'a') < 26u ? c - ('a' - 'A') : c);
     }
+    if (m_onKept)
+        m_onKept(nLine, std::wstring_view(pWord, n));
 }
 
 void CWordSetParser::EndOtherLine(std::size_t nLine, std::string_view content)
@@ -347,6 +355,8 @@ void CWordSetParser::EndOtherLine(std::size_t nLine, std::string_view content)
         return;
     }
     list.push_back(strLine);
+    if (m_onKept)
+        m_onKept(nLine, strLine);
 }
 
 void CWordSetParser::Ignore(std::size_t nLine, EIgnored kind, std::size_t nValue)
@@ -387,12 +397,13 @@ bool FeedFile(const std::filesystem::path& file, CWordSetParser& parser)
 
 }  // namespace
 
-bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, IgnoredLineSink onIgnored)
+bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, IgnoredLineSink onIgnored,
+                     KeptWordSink onKept)
 {
     lists.Clear();
     // One pass: the lists grow by doubling, which costs less than reading the file twice to
     // size them exactly (a large list grows by moving its pages, see word_list.cpp).
-    CWordSetParser parser(lists, std::move(onIgnored));
+    CWordSetParser parser(lists, std::move(onIgnored), std::move(onKept));
     return FeedFile(file, parser);
 }
 

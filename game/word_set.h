@@ -27,6 +27,11 @@ struct CIgnoredLine {
     std::wstring strReason;     // e.g. "before any section marker", "wrong length for <BEGINNER>: 6"
 };
 using IgnoredLineSink = std::function<void(const CIgnoredLine&)>;
+// A word kept, with its 1-based line, as the lists hold it.
+using KeptWordSink = std::function<void(std::size_t nLine, std::wstring_view strWord)>;
+
+// Whether the player can type the word: the guess cells take letters only.
+bool CanBeTyped(std::wstring_view strWord);
 
 // Builds the lists from a set's bytes fed in chunks of any size. A UTF-8 byte-order mark at the
 // start is skipped. A CR or an LF ends a line (a CR LF pair ends one line, also when the chunks
@@ -35,7 +40,7 @@ using IgnoredLineSink = std::function<void(const CIgnoredLine&)>;
 // bounded by the words kept, whatever the file holds.
 class CWordSetParser {
 public:
-    explicit CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored = {});
+    explicit CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored = {}, KeptWordSink onKept = {});
     void Feed(std::string_view bytes);
     void Finish();
 
@@ -56,6 +61,7 @@ private:
 
     CWordList* m_apLists[3];
     IgnoredLineSink m_onIgnored;
+    KeptWordSink m_onKept;
     // A line that a chunk ends in the middle of waits here for the next chunk; whole lines are
     // taken straight from the chunk.
     std::string m_line;             // its bytes after the leading white space, up to a cap
@@ -69,7 +75,8 @@ private:
 };
 
 // Reads the file into lists (emptied first). False when it cannot be opened.
-bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, IgnoredLineSink onIgnored = {});
+bool ReadWordSetFile(const std::filesystem::path& file, CWordLists& lists, IgnoredLineSink onIgnored = {},
+                     KeptWordSink onKept = {});
 
 // The set name of a file name: the name without its final ".set" (any case): my.words.set -> my.words.
 std::wstring SetNameFromFileName(const std::filesystem::path& fileName);

@@ -122,3 +122,40 @@ TEST(SetChecker, ControlCharactersInNamesAndWordsAreEscapedSoEachLineStaysOneLin
     const CRun missing = Check({(dir.Path() / "gone\tset.set").string()});
     EXPECT_NE(missing.strErr.find("gone\\tset.set"), std::string::npos) << missing.strErr;
 }
+
+TEST(SetChecker, WordsNobodyCanTypeAreNamedInLineOrderAndStillCount)
+{
+    CTempDir dir;
+    const std::string file = dir.Write("odd.set",
+                                       "Odd words\n<BEGINNER>\napple\n12345\nab cd\nplanet\ndon't\n"
+                                       "\xC3\xA9" "cole\ncaf\xE9s\na\tbcd\n<INTERMEDIATE>\nplanet\n<ADVANCED>\n"
+                                       "wait-up\nkitchen\n")
+                                 .string();
+    const CRun r = Check({file});
+    EXPECT_EQ(r.nStatus, 0);
+    // école and CAFÉS (a Latin-1 byte) are letters: they can be typed.
+    EXPECT_EQ(r.strOut,
+              "set: odd\n"
+              "Beginner: 7 words\n"
+              "Intermediate: 1 words\n"
+              "Advanced: 2 words\n"
+              "line 1: before any section marker\n"
+              "line 4: word \"12345\" has characters that cannot be typed\n"
+              "line 5: word \"AB CD\" has characters that cannot be typed\n"
+              "line 6: wrong length for <BEGINNER>: 6\n"
+              "line 7: word \"DON'T\" has characters that cannot be typed\n"
+              "line 10: word \"A\\tBCD\" has characters that cannot be typed\n"
+              "line 14: word \"WAIT-UP\" has characters that cannot be typed\n");
+    EXPECT_EQ(r.strErr, "");
+
+    // A skill whose only word cannot be typed still has a word: the exit status does not change.
+    const std::string only = dir.Write("only.set", "<BEGINNER>\nab1de\n<INTERMEDIATE>\nplanet\n<ADVANCED>\nkitchen\n").string();
+    const CRun o = Check({"--words", only});
+    EXPECT_EQ(o.nStatus, 0);
+    EXPECT_NE(o.strOut.find("Beginner: 1 words\nIntermediate: 1 words\nAdvanced: 1 words\n"
+                            "line 2: word \"AB1DE\" has characters that cannot be typed\n[Beginner]\nAB1DE\n"),
+              std::string::npos)
+        << o.strOut;
+    const std::string none = dir.Write("none.set", "<BEGINNER>\nab1de\n<ADVANCED>\nkitchen\n").string();
+    EXPECT_EQ(Check({none}).nStatus, 1);
+}
