@@ -108,7 +108,7 @@ bool CanBeTyped(std::wstring_view strWord)
 
 CWordSetParser::CWordSetParser(CWordLists& lists, IgnoredLineSink onIgnored, KeptWordSink onKept)
     : m_apLists{&lists.m_wordsBeginner, &lists.m_wordsIntermediate, &lists.m_wordsAdvanced},
-      m_onIgnored(std::move(onIgnored)), m_onKept(std::move(onKept))
+      m_onIgnored(std::move(onIgnored)), m_onKept(std::move(onKept)), m_bReportKept(static_cast<bool>(m_onKept))
 {
     m_line.reserve(kLineCap);
 }
@@ -175,15 +175,19 @@ void CWordSetParser::FeedLines(std::string_view bytes)
         const char* pLast = pStop;
         while (pLast > pFirst && IsBlankByte(pLast[-1]))
             --pLast;
-        if (pFirst < pLast && (IsHighByte(*pFirst) || IsHighByte(pLast[-1]))) {
-            // It may start or end with a blank beyond ASCII: taken character by character.
-            AppendPartial(pFirst, pLast);
-            EndPartialLine();
-        } else {
+        if (pFirst < pLast && (IsHighByte(*pFirst) || IsHighByte(pLast[-1]))) [[unlikely]]
+            EndWideLine(pFirst, pLast);
+        else
             EndLine(pFirst, static_cast<std::size_t>(pLast - pFirst));
-        }
         p = pStop + 1;
     }
+}
+
+void CWordSetParser::EndWideLine(const char* p, const char* pEnd)
+{
+    // It may start or end with a blank beyond ASCII: taken character by character.
+    AppendPartial(p, pEnd);
+    EndPartialLine();
 }
 
 void CWordSetParser::AppendPartial(const char* p, const char* pEnd)
@@ -329,8 +333,8 @@ void CWordSetParser::EndLine(const char* p, std::size_t n)
         const unsigned char c = static_cast<unsigned char>(p[i]);
         pWord[i] = static_cast<wchar_t>(static_cast<unsigned>(c - 'a') < 26u ? c - ('a' - 'A') : c);
     }
-    if (m_onKept)
-        m_onKept(nLine, std::wstring_view(pWord, n));
+    if (m_bReportKept) [[unlikely]]
+        ReportKept(nLine, std::wstring_view(pWord, n));
 }
 
 void CWordSetParser::EndOtherLine(std::size_t nLine, std::string_view content)
@@ -355,8 +359,13 @@ void CWordSetParser::EndOtherLine(std::size_t nLine, std::string_view content)
         return;
     }
     list.push_back(strLine);
-    if (m_onKept)
-        m_onKept(nLine, strLine);
+    if (m_bReportKept)
+        ReportKept(nLine, strLine);
+}
+
+void CWordSetParser::ReportKept(std::size_t nLine, std::wstring_view strWord)
+{
+    m_onKept(nLine, strWord);
 }
 
 void CWordSetParser::Ignore(std::size_t nLine, EIgnored kind, std::size_t nValue)

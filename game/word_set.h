@@ -53,15 +53,19 @@ private:
     void AppendAscii(const char* p, const char* pEnd);
     void AppendChar(const char* p, std::size_t n, bool bBlank);
     void EndPartialLine();
+    [[gnu::noinline, gnu::cold]] void EndWideLine(const char* p, const char* pEnd);
     // A line trimmed of its white space, n bytes; past the cap only n is looked at.
     void EndLine(const char* p, std::size_t n);
     void EndOtherLine(std::size_t nLine, std::string_view content);  // one with bytes above 0x7F
+    // Only the checker asks; a load pays nothing for it but one well-predicted test per word.
+    [[gnu::noinline, gnu::cold]] void ReportKept(std::size_t nLine, std::wstring_view strWord);
     enum EIgnored { IgnoredTooLong, IgnoredBeforeMarker, IgnoredWrongLength };
     void Ignore(std::size_t nLine, EIgnored kind, std::size_t nValue);
 
     CWordList* m_apLists[3];
     IgnoredLineSink m_onIgnored;
     KeptWordSink m_onKept;
+    bool m_bReportKept;             // out of the way of the word loop, which nearly never reports
     // A line that a chunk ends in the middle of waits here for the next chunk; whole lines are
     // taken straight from the chunk.
     std::string m_line;             // its bytes after the leading white space, up to a cap
