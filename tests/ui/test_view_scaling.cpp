@@ -125,6 +125,22 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
         ASSERT_FALSE(rcGuess.IsEmpty()) << strWhat;
         EXPECT_LT(rcGuess.GetRight(), rcFirstCell.GetLeft()) << "\"Guess:\" runs into the first cell at " << strWhat;
 
+        // The key capitals are drawn as at the unscaled desktop. Text scaling once drew them so
+        // large that the key's outline cut them: "W" filled the key from side to side and "T"'s
+        // bar disappeared into the top edge, leaving a one-pixel stem.
+        const auto keyInk = [&](char chLetter, wxRect& rcInside) {
+            rcInside = device(m_pView->FindWindow(IDC_LETTER_FIRST + chLetter - 'A')->GetRect()).Deflate(nLine);
+            return InkBox(img, rcInside, [](unsigned rgb) { return rgb != 0xFFFFFFu; });
+        };
+        wxRect rcInside;
+        const wxRect rcW = keyInk('W', rcInside);
+        EXPECT_GT(rcW.GetLeft(), rcInside.GetLeft()) << "W at " << strWhat;
+        EXPECT_LT(rcW.GetRight(), rcInside.GetRight()) << "W at " << strWhat;
+        EXPECT_LE(rcW.width * 8, rcInside.width * 7) << "W at " << strWhat;
+        const wxRect rcT = keyInk('T', rcInside);
+        EXPECT_GE(rcT.width * 3, rcInside.width) << "T's bar at " << strWhat;
+        EXPECT_LT(rcT.GetBottom(), rcInside.GetBottom()) << "T at " << strWhat;
+
         // The Give Up picture on the tool bar is the one drawn for this many screen pixels.
         wxToolBar* pTools = m_pFrame->GetToolBar();
         const wxPoint ptBar = (pTools->GetScreenPosition() - m_pFrame->GetScreenPosition()) * s;
