@@ -183,7 +183,8 @@ TEST_F(KeyboardTest, ZoomKeysStepTheZoomAndTypeNothing)
         {{WXK_NUMPAD_ADD, wxMOD_CONTROL}, 150},
         {{WXK_NUMPAD_SUBTRACT, wxMOD_CONTROL}, 100},
     };
-    for (const auto& [key, nWant] : aKeys) {
+    for (const auto& [key, nZoom] : aKeys) {
+        const int nWant = nZoom;  // a lambda may not capture a structured binding before C++20 in every compiler
         Key(key.first, key.second);
         EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->Zoom() == nWant; }))
             << "key " << key.first << ": zoom " << m_pView->Zoom() << ", wanted " << nWant;
