@@ -126,17 +126,6 @@ std::vector<int> TabOrder(wxDialog& dlg)
 bool IsRed(unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
 bool IsDark(unsigned rgb) { return (rgb >> 16) < 0x70 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
 
-// The tightest box around the pixels of the area that pass pred; empty if none do.
-wxRect InkBox(const wxImage& img, const wxRect& rcArea, bool (*pred)(unsigned))
-{
-    wxRect rcInk;
-    const wxRect rc = rcArea.Intersect(wxRect(img.GetSize()));
-    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
-        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
-            if (pred(PixelRgb(img, x, y)))
-                rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
-    return rcInk;
-}
 
 // Each dialog with inputs that stretch it: long names, many sets, two-digit levels.
 class CAllDialogs {

@@ -18,6 +18,7 @@
 
 namespace {
 
+using uitest::InkBox;
 using uitest::PixelRgb;
 
 // A window's whole area as the X server holds it, and the screen pixels per logical one.
@@ -59,16 +60,6 @@ bool IsGreenInk(unsigned rgb)
            ((rgb >> 8) & 0xFF) > (rgb >> 16) + 0x20;
 }
 
-wxRect InkBox(const wxImage& img, const wxRect& rcArea, bool (*pred)(unsigned))
-{
-    wxRect rcInk;
-    const wxRect rc = rcArea.Intersect(wxRect(img.GetSize()));
-    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
-        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
-            if (pred(PixelRgb(img, x, y)))
-                rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
-    return rcInk;
-}
 
 // How far, on average per channel, a screen area is from a picture laid over a ground colour.
 double Difference(const wxImage& screen, const wxPoint& pt, const wxImage& picture, unsigned rgbGround)

@@ -14,6 +14,7 @@
 
 namespace {
 
+using uitest::InkBox;
 using uitest::PixelRgb;
 using uitest::RowIs;
 
@@ -52,16 +53,6 @@ protected:
     }
     static bool IsDark(unsigned rgb) { return (rgb >> 16) < 0x60 && ((rgb >> 8) & 0xFF) < 0x60 && (rgb & 0xFF) < 0x60; }
     static bool IsGreenText(unsigned rgb) { return (rgb >> 16) < 0x60 && ((rgb >> 8) & 0xFF) > 0x50 && (rgb & 0xFF) < 0x60; }
-    // The tightest box around pixels that pass pred, in the image's coordinates; empty if none.
-    static wxRect InkBox(const wxImage& img, const wxRect& rcSearch, bool (*pred)(unsigned))
-    {
-        wxRect rcInk;
-        for (int y = rcSearch.GetTop(); y <= rcSearch.GetBottom(); ++y)
-            for (int x = rcSearch.GetLeft(); x <= rcSearch.GetRight(); ++x)
-                if (pred(PixelRgb(img, x, y)))
-                    rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
-        return rcInk;
-    }
 };
 
 // The screen map at 200 %: every position and size doubled, one-pixel lines two pixels wide.

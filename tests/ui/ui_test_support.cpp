@@ -161,6 +161,17 @@ unsigned PixelRgb(const wxImage& image, int x, int y)
            image.GetBlue(x, y);
 }
 
+wxRect InkBox(const wxImage& image, const wxRect& rcArea, bool (*pred)(unsigned))
+{
+    wxRect rcInk;
+    const wxRect rc = rcArea.Intersect(wxRect(image.GetSize()));
+    for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
+        for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
+            if (pred(PixelRgb(image, x, y)))
+                rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
+    return rcInk;
+}
+
 bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb)
 {
     for (int x = x0; x < x1; ++x)

@@ -78,6 +78,9 @@ void ClickButton(wxWindow& parent, int nId);
 // Pixel helpers: the colour at (x, y) as 0xRRGGBB, and whether every pixel of a row segment has it.
 unsigned PixelRgb(const wxImage& image, int x, int y);
 bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb);
+// The tightest box around the pixels of an area (clipped to the image) that pass pred; empty if
+// none do.
+wxRect InkBox(const wxImage& image, const wxRect& rcArea, bool (*pred)(unsigned));
 
 // The pixels of a text in an area: those at least half way from the ground colour to the ink
 // colour. Where they stand, the first glyph on the left (up to the first clear column), and the
