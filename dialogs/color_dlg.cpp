@@ -193,7 +193,7 @@ void CColorDlg::OnSlider(wxCommandEvent& event)
         m_nGreen = m_sliderGreen->GetValue();
     else if (event.GetEventObject() == m_sliderBlue)
         m_nBlue = m_sliderBlue->GetValue();
-    RefreshPreview(true);
+    RefreshPreview();
     event.Skip();
 }
 
@@ -208,19 +208,14 @@ void CColorDlg::OnSwatch(wxCommandEvent& event)
     m_sliderRed->SetValue(m_nRed);
     m_sliderGreen->SetValue(m_nGreen);
     m_sliderBlue->SetValue(m_nBlue);
-    // Not painted on the spot: the toolkit moves the thumbs only when it next lays the sliders
-    // out, and a paint forced before that shows them where they were and leaves them there. The
-    // next frame draws the thumbs and the preview together.
-    RefreshPreview(false);
+    LayOutPendingNow(*this);
+    RefreshPreview();
 }
 
-void CColorDlg::RefreshPreview(bool bNow)
+void CColorDlg::RefreshPreview()
 {
     RefreshRect(PreviewRect(GetClientSize().x), false);
-    // While a thumb is dragged the toolkit has already moved it: painting at once lets the
-    // preview follow the thumb rather than its release.
-    if (bNow)
-        Update();
+    Update();
 }
 
 void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)

@@ -56,7 +56,8 @@ protected:
 private:
     void OnSlider(wxCommandEvent& event);
     void OnSwatch(wxCommandEvent& event);
-    void RefreshPreview(bool bNow);
+    // Paints the preview at once, so that it moves with the thumbs rather than a frame behind.
+    void RefreshPreview();
     void CentreLabelsOnTracks();
     // The painted preview of the colour, in client pixels.
     wxRect PreviewRect(int nClientWidth) const;

@@ -237,6 +237,14 @@ void StyleBlue(wxWindow* pControl)
         pControl->SetForegroundColour(WxColour(kBlue));
 }
 
+void LayOutPendingNow(wxWindow& window)
+{
+    wxWindow* pTop = wxGetTopLevelParent(&window);
+    auto* pWidget = static_cast<GtkWidget*>(pTop != nullptr ? pTop->GetHandle() : nullptr);
+    if (pWidget != nullptr && GTK_IS_CONTAINER(pWidget) && gtk_widget_get_visible(pWidget))
+        gtk_container_check_resize(GTK_CONTAINER(pWidget));
+}
+
 void CreateHeadingFont(wxFont& font)
 {
     CreatePointSizeFont(font, "Tahoma", 8.5, true, false, false, false);

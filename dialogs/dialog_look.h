@@ -84,3 +84,8 @@ void SetControlFont(wxWindow* pControl, const wxFont& font);
 // The control-colour styling: header font and blue text, or blue text alone.
 void StyleFontAndBlue(wxWindow* pControl, const wxFont& font);
 void StyleBlue(wxWindow* pControl);
+
+// Lays out at once whatever in the window's top-level window waits for the toolkit's next frame.
+// A slider given a value moves its thumb only when laid out, and a paint that comes first (an
+// expose, a read of the screen) draws the thumb where it was and may leave it there.
+void LayOutPendingNow(wxWindow& window);
