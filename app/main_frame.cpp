@@ -38,8 +38,6 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
     StartupMark("frame window made");
-    SetIcons(AppIconBundle());
-    StartupMark("icons set");
 
     FillToolTips();
     if (!CreateMenuBar() || !CreateToolBarWithTools())
@@ -77,6 +75,17 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
     Bind(wxEVT_ICONIZE, &CMainFrame::OnIconize, this);
     return true;
+}
+
+bool CMainFrame::Show(bool bShow)
+{
+    // Drawn when the window first goes on screen: the first word's New Game dialog comes before
+    // that and has no use for them.
+    if (bShow && !m_bIconsSet) {
+        SetIcons(AppIconBundle());
+        m_bIconsSet = true;
+    }
+    return wxFrame::Show(bShow);
 }
 
 void CMainFrame::FillToolTips()

@@ -48,6 +48,9 @@ public:
     // The notice's text while it is shown; empty otherwise.
     wxString StoreNotice() const;
 
+    // Puts the window's icons on it the first time it goes on screen.
+    bool Show(bool bShow = true) override;
+
     bool QueryCommand(int, bool&) const override { return false; }  // the frame handles none itself
     void OnCommand(int) override {}
 
@@ -69,6 +72,8 @@ private:
     void OnActivate(wxActivateEvent& event);
     void OnIconize(wxIconizeEvent& event);
     void WatchStore(CRegistry& registry);
+    // The store's notice bar, above the game.
+    void MakeInfoBar();
     void FitClientToContent();
 
     // Counts every modal dialog of this process while it is up, also those the view does not
@@ -105,6 +110,7 @@ private:
     wxInfoBarGeneric* m_pInfoBar = nullptr;
     wxTimer m_storeTimer;
     bool m_bStoreNoticeShown = false;
+    bool m_bIconsSet = false;
     wxString m_strStoreNotice;
     CModalWatch m_modalWatch;
 };

@@ -44,30 +44,36 @@ wxString WrapToWidth(wxWindow* pWindow, const wxString& strText, int nWidth)
 void CMainFrame::WatchStore(CRegistry& registry)
 {
     m_pRegistry = &registry;
-    // The toolkit's own bar asks for more width than the game has; the drawn one wraps to it.
-    m_pInfoBar = new wxInfoBarGeneric(this);
-    m_pInfoBar->SetShowHideEffects(wxSHOW_EFFECT_NONE, wxSHOW_EFFECT_NONE);
-    m_pInfoBar->SetFont(GetFont().Smaller());
     auto* pSizer = new wxBoxSizer(wxVERTICAL);
-    pSizer->Add(m_pInfoBar, wxSizerFlags().Expand());
     // The game takes whatever room the window gives it; its zoom follows.
     pSizer->Add(m_pView, wxSizerFlags(1).Expand());
     SetSizer(pSizer);
     m_pView->SetMinSize(wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
     FitClientToContent();
-    // The player's close button folds the bar away and gives the game its size back.
-    m_pInfoBar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { DismissStoreNotice(); }, wxID_CLOSE);
 
     // Text is measured differently before the window is on screen: fit again once it is.
     Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
         event.Skip();
-        if (event.IsShown() && m_pInfoBar->IsShown())
+        if (event.IsShown() && m_pInfoBar != nullptr && m_pInfoBar->IsShown())
             CallAfter([this] { FitClientToContent(); });
     });
 
     m_storeTimer.SetOwner(this);
     Bind(wxEVT_TIMER, [this](wxTimerEvent&) { CheckStore(); }, m_storeTimer.GetId());
     m_storeTimer.Start(kStoreCheckMs);
+}
+
+void CMainFrame::MakeInfoBar()
+{
+    // Made only when there is something to say: its icon and close button come from the icon
+    // theme, which would otherwise be read in front of every start's first dialog.
+    // The toolkit's own bar asks for more width than the game has; the drawn one wraps to it.
+    m_pInfoBar = new wxInfoBarGeneric(this);
+    m_pInfoBar->SetShowHideEffects(wxSHOW_EFFECT_NONE, wxSHOW_EFFECT_NONE);
+    m_pInfoBar->SetFont(GetFont().Smaller());
+    GetSizer()->Insert(0, m_pInfoBar, wxSizerFlags().Expand());
+    // The player's close button folds the bar away and gives the game its size back.
+    m_pInfoBar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { DismissStoreNotice(); }, wxID_CLOSE);
 }
 
 void CMainFrame::FitClientToContent()
@@ -94,9 +100,10 @@ void CMainFrame::CheckStore()
     if (m_pRegistry->HasPending())
         m_pRegistry->RetryPending();
     const EStoreTrouble trouble = m_pRegistry->Trouble();
-    if (trouble == EStoreTrouble::None || m_bStoreNoticeShown || !m_pInfoBar)
+    if (trouble == EStoreTrouble::None || m_bStoreNoticeShown || GetSizer() == nullptr)
         return;
     m_bStoreNoticeShown = true;
+    MakeInfoBar();
     // Room for the bar's close button beside the text.
     m_strStoreNotice = WrapToWidth(m_pInfoBar, wxString(StoreNoticeText(trouble, m_pRegistry->File())),
                                    GetClientSize().x - 56);

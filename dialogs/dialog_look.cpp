@@ -13,7 +13,7 @@
 #include <wx/dc.h>
 #include <wx/display.h>
 #include <wx/dcscreen.h>
-#include <wx/fontenum.h>
+#include <wx/fontutil.h>
 #include <wx/pen.h>
 #include <wx/brush.h>
 #include <wx/window.h>
@@ -67,18 +67,44 @@ void RegisterGameFonts()
     FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(kBoldTahoma), FcFalse);
 }
 
+namespace {
+
+bool IsFamilyInstalled(const char* pszFamily)
+{
+    FcPattern* pPattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, pszFamily, nullptr);
+    FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* pFonts = FcFontList(nullptr, pPattern, pObjects);
+    const bool bFound = pFonts != nullptr && pFonts->nfont > 0;
+    if (pFonts != nullptr)
+        FcFontSetDestroy(pFonts);
+    FcObjectSetDestroy(pObjects);
+    FcPatternDestroy(pPattern);
+    return bFound;
+}
+
+}  // namespace
+
 wxString ResolveFaceName(const wxString& strFace)
 {
     if (strFace.CmpNoCase("Tahoma") != 0)
         return strFace;
     static const wxString s_strFace = [] {
-        if (wxFontEnumerator::IsValidFacename("Tahoma"))
+        if (IsFamilyInstalled("Tahoma"))
             return wxString("Tahoma");
-        if (wxFontEnumerator::IsValidFacename("Liberation Sans"))
+        if (IsFamilyInstalled("Liberation Sans"))
             return wxString("Liberation Sans");
         return wxString("Tahoma");
     }();
     return s_strFace;
+}
+
+wxFont FontInFace(const wxString& strFace, const wxFontInfo& info)
+{
+    wxFont font(info);
+    wxNativeFontInfo native = *font.GetNativeFontInfo();
+    native.SetFaceName(ResolveFaceName(strFace));
+    font.SetNativeFontInfo(native);
+    return font;
 }
 
 int ScreenPixelsPerInch()
@@ -162,8 +188,8 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
     // The zoom scales it here; the desktop's text scaling is added by the toolkit.
     const double dEmPoints = -nHeight * 72.0 / nPpi * DialogZoom() / 100.0;
     wxFontInfo info;
-    info.FaceName(ResolveFaceName(strFace.Left(31))).Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
-    wxFont made(info);
+    info.Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
+    wxFont made = FontInFace(strFace.Left(31), info);
     made.SetFractionalPointSize(dEmPoints);
     made.SetNumericWeight(bBold ? 600 : 400);
     font = made;

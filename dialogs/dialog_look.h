@@ -36,6 +36,11 @@ void RegisterGameFonts();
 // still fit.
 wxString ResolveFaceName(const wxString& strFace);
 
+// A font in the given face (resolved as above) and the rest of info. wx would check the face
+// against a list of every family on the system, made on first use: some ten milliseconds in front
+// of the first window, for faces that are asked of fontconfig directly here.
+wxFont FontInFace(const wxString& strFace, const wxFontInfo& info);
+
 // The vertical pixels per inch fonts are sized by, in the toolkit's logical pixels (a HiDPI
 // screen's doubled pixels are the toolkit's business).
 int ScreenPixelsPerInch();

@@ -84,7 +84,7 @@ bool CGameDialog::CreateWindow()
 
     const int nPpi = ScreenPixelsPerInch();
     const int nEm = TemplateEmPixels(m_dTemplatePoints, nPpi);
-    m_fontTemplate = wxFont(wxFontInfo().FaceName(ResolveFaceName("Tahoma")));
+    m_fontTemplate = FontInFace("Tahoma", wxFontInfo());
     m_fontTemplate.SetFractionalPointSize(nEm * 72.0 / nPpi);
     {
         // Base units of the font in use at 100 % (the desktop's text scaling included); the zoom

@@ -50,7 +50,9 @@ void CVeltraneQuillornView::MakeZoomedFonts()
         m_fontView = ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
     }
     m_fontKey = FontForCellHeight("Tahoma", Z(kKeyCellHeight), wxFONTWEIGHT_NORMAL, false);
-    m_fontKeyBold = FontForCellHeight("Tahoma", Z(kKeyCellHeight), wxFONTWEIGHT_BOLD, false);
+    // Fitted on the regular face either way: the bold one differs only in weight.
+    m_fontKeyBold = m_fontKey;
+    m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
     if (m_dcMem.IsOk())
         m_dcMem.SetFont(m_fontView);
 }

@@ -69,29 +69,37 @@ bool IsTextScaled()
     return DesktopTextScale() != 1.0;
 }
 
-// The largest pixel size of font whose cell fits nCellHeight. The cell grows about in proportion
-// to the size, so one measurement gives a close guess and a step or two settles it.
+// The largest whole point size at which the font's cell is at most nPixels high: the size
+// wxFont::SetPixelSize settles on, without its search over point sizes on a screen DC, a font load
+// at every step (some milliseconds in front of the first dialog). The cell grows about in
+// proportion to the size, so one measurement gives a close guess and a step or two settles it.
+void SetPixelHeight(wxFont& font, int nPixels)
+{
+    int nPoints = std::max(font.GetPointSize(), 1);
+    font.SetPointSize(nPoints);
+    const int nCell = CellHeightOf(font);
+    if (nCell > 0 && nCell != nPixels)
+        font.SetPointSize(nPoints = std::max(nPoints * nPixels / nCell, 1));
+    while (nPoints > 1 && CellHeightOf(font) > nPixels)
+        font.SetPointSize(--nPoints);
+    for (;;) {
+        font.SetPointSize(nPoints + 1);
+        if (CellHeightOf(font) > nPixels) {
+            font.SetPointSize(nPoints);
+            break;
+        }
+        ++nPoints;
+    }
+}
+
+// The largest font whose cell fits nCellHeight.
 wxFont ShrinkToFit(wxFont font, int nCellHeight)
 {
     if (IsTextScaled()) {
         return LargestFittingInUnscaledPoints(font, nCellHeight * 72 / 96, 2 * nCellHeight,
                                               [&](const wxFont& f) { return CellHeightOf(f) <= nCellHeight; });
     }
-    font.SetPixelSize(wxSize(0, nCellHeight));
-    const int nCellAtTarget = CellHeightOf(font);
-    int nPixels = nCellAtTarget > 0 ? nCellHeight * nCellHeight / nCellAtTarget : nCellHeight;
-    nPixels = std::clamp(nPixels, 1, nCellHeight);
-    font.SetPixelSize(wxSize(0, nPixels));
-    while (nPixels > 1 && CellHeightOf(font) > nCellHeight)
-        font.SetPixelSize(wxSize(0, --nPixels));
-    while (nPixels < nCellHeight) {
-        font.SetPixelSize(wxSize(0, nPixels + 1));
-        if (CellHeightOf(font) > nCellHeight) {
-            font.SetPixelSize(wxSize(0, nPixels));
-            break;
-        }
-        ++nPixels;
-    }
+    SetPixelHeight(font, nCellHeight);
     return font;
 }
 
@@ -99,10 +107,10 @@ wxFont ShrinkToFit(wxFont font, int nCellHeight)
 
 wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut)
 {
-    wxFontInfo info(wxSize(0, nCellHeight));
-    info.FaceName(strFace).Family(wxFONTFAMILY_SWISS);
     // Sized on the regular face, as one character height serves all its weights.
-    wxFont font = ShrinkToFit(wxFont(info), nCellHeight);
+    // Started from about the size whose cell is that high.
+    wxFontInfo info(std::max(nCellHeight * 5 / 8, 1));
+    wxFont font = ShrinkToFit(FontInFace(strFace, info.Family(wxFONTFAMILY_SWISS)), nCellHeight);
     font.SetWeight(weight);
     font.SetStrikethrough(bStrikeOut);
     return font;
@@ -129,10 +137,10 @@ wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString,
             return CellHeightOf(f) <= nLineHeight && SamplesFit(f, aSamples);
         });
     }
-    int nPixels = std::max(static_cast<int>(font.GetPixelSize().y * dScale), 6);
-    font.SetPixelSize(wxSize(0, nPixels));
+    int nPixels = std::max(static_cast<int>(CellHeightOf(font) * dScale), 6);
+    SetPixelHeight(font, nPixels);
     while (nPixels > 6 && (CellHeightOf(font) > nLineHeight || !SamplesFit(font, aSamples)))
-        font.SetPixelSize(wxSize(0, --nPixels));
+        SetPixelHeight(font, --nPixels);
     return font;
 }
 

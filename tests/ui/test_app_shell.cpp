@@ -2,6 +2,7 @@
 // keyboard, clicks on cells and letter keys, menu commands and clock ticks.
 #include <algorithm>
 
+#include <gtk/gtk.h>
 #include <wx/menu.h>
 #include <wx/textctrl.h>
 #include <wx/toolbar.h>
@@ -69,6 +70,22 @@ TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
     EXPECT_EQ(nIndex, 0);
     EXPECT_TRUE(m_anQuit.empty());
     EXPECT_EQ(m_pFrame->GetTitle(), "Veltrane Quillorn");
+    // The icons are put on only as the window goes on screen; what the window manager reads is
+    // the window's _NET_WM_ICON: width, height and pixels for each size, the app's 16 among them.
+    uitest::Settle();
+    GdkAtom type = nullptr;
+    gint nFormat = 0, nBytes = 0;
+    guchar* pData = nullptr;
+    ASSERT_TRUE(gdk_property_get(gtk_widget_get_window(m_pFrame->GetHandle()), gdk_atom_intern("_NET_WM_ICON", FALSE),
+                                 gdk_atom_intern("CARDINAL", FALSE), 0, 1 << 20, FALSE, &type, &nFormat, &nBytes, &pData));
+    std::vector<long> anSizes;
+    const auto* pValues = reinterpret_cast<const long*>(pData);  // format 32 comes as longs
+    for (std::size_t i = 0; i + 1 < nBytes / sizeof(long);) {
+        anSizes.push_back(pValues[i]);
+        i += 2 + static_cast<std::size_t>(pValues[i] * pValues[i + 1]);
+    }
+    g_free(pData);
+    EXPECT_NE(std::find(anSizes.begin(), anSizes.end(), 16), anSizes.end()) << "icon widths on the window";
     Shot(OnScreen(*m_pFrame), "start");
 }
 

@@ -7,14 +7,17 @@
 
 #include <gdk/gdk.h>
 #include <gtk/gtk.h>
+#include <wx/dcmemory.h>
 #include <wx/frame.h>
 #include <wx/toolbar.h>
 
 #include "app/app_icons.h"
 #include "app/main_frame.h"
+#include "dialogs/dialog_look.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
+#include "view/view_look.h"
 
 namespace {
 
@@ -154,3 +157,24 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
 }
 
 }  // namespace
+
+// The cell fonts are sized by our own search over whole points, which must land where wx's
+// pixel-size search lands (the sizes every screen of the game was drawn at so far), and each
+// cell must hold the font it was made for.
+TEST(ViewLook, CellFontsTakeTheWholePointSizeWxWouldPickForTheHeight)
+{
+    if (DesktopTextScale() != 1.0)
+        GTEST_SKIP() << "under text scaling the sizes are searched in unscaled points instead";
+    wxBitmap bmp(4, 4);
+    wxMemoryDC dc(bmp);
+    for (const char* pszFace : {"Tahoma", "DejaVu Sans"}) {
+        for (int nHeight = 6; nHeight <= 72; nHeight += nHeight < 24 ? 1 : 5) {
+            const wxFont font = FontForCellHeight(pszFace, nHeight, wxFONTWEIGHT_NORMAL, false);
+            wxFont fontWx = FontInFace(pszFace, wxFontInfo(12));
+            fontWx.SetPixelSize(wxSize(0, nHeight));
+            EXPECT_EQ(font.GetFractionalPointSize(), fontWx.GetFractionalPointSize()) << pszFace << " " << nHeight;
+            dc.SetFont(font);
+            EXPECT_LE(dc.GetCharHeight(), nHeight) << pszFace << " " << nHeight;
+        }
+    }
+}
