@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include <wx/brush.h>
 #include <wx/graphics.h>
@@ -67,12 +68,40 @@ wxImage DrawTool(int nSize, F fnDraw)
 
 }  // namespace
 
+namespace {
+
+// A tool picture at 1 to 4 times its size, each drawn from its paths the first time the tool bar
+// asks for it: a screen needs one of them, and drawing all four held up the first dialog.
+class CDrawnToolImages : public wxBitmapBundleImpl {
+public:
+    explicit CDrawnToolImages(wxImage (*pfnDraw)(int)) : m_pfnDraw(pfnDraw) {}
+
+    wxSize GetDefaultSize() const override { return wxSize(kToolImageSize, kToolImageSize); }
+    wxSize GetPreferredBitmapSizeAtScale(double dScale) const override { return DoGetPreferredSize(dScale); }
+
+    wxBitmap GetBitmap(const wxSize& size) override
+    {
+        for (const wxBitmap& bmp : m_abmpDrawn)
+            if (bmp.GetSize() == size)
+                return bmp;
+        m_abmpDrawn.emplace_back(m_pfnDraw(size.y));
+        return m_abmpDrawn.back();
+    }
+
+protected:
+    double GetNextAvailableScale(size_t& i) const override { return i < kScales ? static_cast<double>(++i) : 0.0; }
+
+private:
+    static constexpr size_t kScales = 4;
+    wxImage (*m_pfnDraw)(int);
+    std::vector<wxBitmap> m_abmpDrawn;
+};
+
+}  // namespace
+
 wxBitmapBundle ToolBitmapBundle(wxImage (*pfnDraw)(int))
 {
-    wxVector<wxBitmap> abmp;
-    for (int nScale = 1; nScale <= 4; ++nScale)
-        abmp.push_back(wxBitmap(pfnDraw(kToolImageSize * nScale)));
-    return wxBitmapBundle::FromBitmaps(abmp);
+    return wxBitmapBundle::FromImpl(new CDrawnToolImages(pfnDraw));
 }
 
 wxImage DrawNewToolImage(int nSize)
