@@ -7,6 +7,7 @@
 #include <wx/app.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
 #include <wx/combo.h>
 #include <wx/display.h>
 #include <wx/dcclient.h>
@@ -144,28 +145,29 @@ int CGameDialog::ZoomThatFits(const wxRect& rcWork)
     return m_nZoom;
 }
 
+bool CGameDialog::IsFreeFor(const wxRect& rc, wxWindow* pSelf) const
+{
+    // From the template: the toolkit may not report the client size before the window is shown.
+    const wxRect rcClient(DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y).GetSize());
+    if (!rcClient.Contains(rc))
+        return false;
+    for (wxWindow* pOther : GetChildren()) {
+        if (pOther == pSelf || !pOther->IsShown())
+            continue;
+        const wxRect rcOther = pOther->GetRect();
+        // A group box may frame the control, but not cut across it.
+        if (dynamic_cast<wxStaticBox*>(pOther) != nullptr && rcOther.Contains(pSelf->GetRect()) && rcOther.Contains(rc))
+            continue;
+        if (rcOther.Intersects(rc))
+            return false;
+    }
+    return true;
+}
+
 void CGameDialog::WidenCutOffTexts()
 {
     // The template widths fit Tahoma. In a wider fallback face a label may not fit; it grows
     // toward the side its text is aligned away from, when that space is free.
-    // From the template: the toolkit may not report the client size before the window is shown.
-    const wxRect rcClient(DialogRect(0, 0, m_sizeDu.x, m_sizeDu.y).GetSize());
-    auto isFree = [&](const wxRect& rc, wxWindow* pSelf) {
-        if (!rcClient.Contains(rc))
-            return false;
-        for (wxWindow* pOther : GetChildren()) {
-            if (pOther == pSelf || !pOther->IsShown())
-                continue;
-            const wxRect rcOther = pOther->GetRect();
-            // A group box may frame the control, but not cut across it.
-            if (dynamic_cast<wxStaticBox*>(pOther) != nullptr && rcOther.Contains(pSelf->GetRect()) &&
-                rcOther.Contains(rc))
-                continue;
-            if (rcOther.Intersects(rc))
-                return false;
-        }
-        return true;
-    };
     for (wxWindow* pChild : GetChildren()) {
         const bool bText = dynamic_cast<wxStaticText*>(pChild) != nullptr && !pChild->HasFlag(wxST_ELLIPSIZE_END);
         const bool bMark = dynamic_cast<wxCheckBox*>(pChild) != nullptr || dynamic_cast<wxRadioButton*>(pChild) != nullptr;
@@ -183,8 +185,30 @@ void CGameDialog::WidenCutOffTexts()
                 rcWide.x -= nGrow;
             else if (pChild->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
                 rcWide.x -= nGrow / 2;
-            if (isFree(rcWide, pChild)) {
+            if (IsFreeFor(rcWide, pChild)) {
                 pChild->SetSize(rcWide);
+                break;
+            }
+        }
+    }
+}
+
+void CGameDialog::HeightenSqueezedLists()
+{
+    // Below 100 % the template's heights shrink but the toolkit's padding around a drop-down
+    // list's text does not, and a squeezed box cuts the text's lower half away. Such a box grows
+    // about its middle as far as the space around it allows. At 100 % and above the template's
+    // heights hold the text, and the layout stays as it was drawn.
+    if (m_nZoom >= kZoomNormal)
+        return;
+    for (wxWindow* pChild : GetChildren()) {
+        if (dynamic_cast<wxChoice*>(pChild) == nullptr && dynamic_cast<wxComboCtrl*>(pChild) == nullptr)
+            continue;
+        const wxRect rc = pChild->GetRect();
+        for (int nGrow = pChild->GetBestSize().y - rc.height; nGrow > 0; --nGrow) {
+            const wxRect rcTall(rc.x, rc.y - nGrow / 2, rc.width, rc.height + nGrow);
+            if (IsFreeFor(rcTall, pChild)) {
+                pChild->SetSize(rcTall);
                 break;
             }
         }
@@ -213,6 +237,7 @@ int CGameDialog::DoModal()
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
     WidenCutOffTexts();
+    HeightenSqueezedLists();
     MarkAsDialog(*this);
     if (wxWindow* pFirst = FirstFocus())
         pFirst->SetFocus();

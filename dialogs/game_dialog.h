@@ -74,6 +74,9 @@ private:
     bool CreateWindow();
     int ZoomThatFits(const wxRect& rcWork);
     void WidenCutOffTexts();
+    void HeightenSqueezedLists();
+    // Whether rc lies inside the client area clear of every other shown control but pSelf.
+    bool IsFreeFor(const wxRect& rc, wxWindow* pSelf) const;
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);

@@ -10,6 +10,9 @@
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/checkbox.h>
+#include <wx/choice.h>
+#include <wx/combo.h>
+#include <wx/dc.h>
 #include <wx/display.h>
 #include <wx/button.h>
 #include <wx/frame.h>
@@ -368,4 +371,59 @@ TEST(DialogLayout, WithoutAParentTheMainWindowOwnsAndCentresTheDialog)
     wxTheApp->SetTopWindow(pOldTop);
     pFrame->Destroy();
     Settle();
+}
+
+// A drop-down list shows its choice whole at whatever zoom its dialog takes: the toolkit keeps its
+// padding when a dialog is laid out below 100 % (a doubled desktop on a small screen), and a box
+// squeezed under it cuts the text's lower half away. The text on the screen must be as tall as
+// the same text drawn in the control's font.
+TEST(DialogLayout, DropDownListsShowTheirChoiceWholeAtTheDialogsZoom)
+{
+    const auto isInk = [](unsigned rgb) {
+        const unsigned r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+        return r * 30 + g * 59 + b * 11 < 120 * 100;
+    };
+    const auto checkLists = [&](const std::string& strName, wxDialog& dlg) {
+        const wxImage image = CaptureClient(dlg);
+        for (wxWindow* pChild : dlg.GetChildren()) {
+            wxString strShown;
+            if (auto* pChoice = dynamic_cast<wxChoice*>(pChild))
+                strShown = pChoice->GetStringSelection();
+            else if (auto* pCombo = dynamic_cast<wxComboCtrl*>(pChild))
+                strShown = pCombo->GetValue();
+            else
+                continue;
+            if (strShown.empty())
+                continue;
+            const wxRect rc = pChild->GetRect();
+            // Left of the arrow, inside the frame.
+            const wxRect rcText(rc.x + 2, rc.y + 1, rc.width * 3 / 5, rc.height - 2);
+            const wxRect rcInk = InkBox(image, rcText, +isInk);
+            const wxFont font = pChild->GetFont();
+            const wxImage drawn = RenderOffscreen(wxSize(rc.width * 2, rc.height * 3), [&](wxDC& dc) {
+                dc.SetFont(font);
+                dc.SetTextForeground(*wxBLACK);
+                dc.DrawText(strShown, 2, rc.height);
+            });
+            const wxRect rcWant = InkBox(drawn, wxRect(drawn.GetSize()), +isInk);
+            const std::string strWhat = strName + " at " + std::to_string(dynamic_cast<CGameDialog&>(dlg).Zoom()) +
+                                        " %, list \"" + strShown.utf8_string() + "\"";
+            EXPECT_GE(rcInk.height, rcWant.height - 1) << strWhat << ": the text is cut";
+            SaveShot(image.GetSubImage(rc), "dropdown-" + strName);
+        }
+    };
+    CTempFolder folder;
+    for (const int nGameZoom : {100, 200}) {
+        SetDialogZoom(nGameZoom);
+        ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) { checkLists(c.pszName, dlg); });
+        CModalScript script;
+        script.Then([&](wxDialog& dlg) {
+            checkLists("statistics", dlg);
+            dlg.EndModal(wxID_CANCEL);
+        });
+        CStatisticsDlg dlg(folder.Path() / "log.db");
+        dlg.DoModal();
+        EXPECT_TRUE(script.Done());
+    }
+    SetDialogZoom(100);
 }
