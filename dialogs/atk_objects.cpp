@@ -589,3 +589,15 @@ void SetAccessibleName(wxWindow& window, const std::wstring& strName)
     if (auto* pWidget = static_cast<GtkWidget*>(window.GetHandle()))
         atk_object_set_name(gtk_widget_get_accessible(pWidget), Utf8(strName).c_str());
 }
+
+void NameListForReaders(wxWindow& window, const std::wstring& strName)
+{
+    auto* pWidget = static_cast<GtkWidget*>(window.GetHandle());
+    while (pWidget != nullptr) {
+        AtkObject* pAccessible = gtk_widget_get_accessible(pWidget);
+        atk_object_set_role(pAccessible, ATK_ROLE_LIST);
+        atk_object_set_name(pAccessible, Utf8(strName).c_str());
+        // The focus goes to the area a scrolled window holds, not to the scrolled window.
+        pWidget = GTK_IS_SCROLLED_WINDOW(pWidget) ? gtk_bin_get_child(GTK_BIN(pWidget)) : nullptr;
+    }
+}

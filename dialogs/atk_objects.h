@@ -93,3 +93,6 @@ void ShowKeyboardFocus(wxWindow& window);
 
 // The accessible name of a control, e.g. a field whose label is a separate text.
 void SetAccessibleName(wxWindow& window, const std::wstring& strName);
+// A drawn list's window as readers meet it when it takes the focus: a list with a name, where
+// the toolkit would report an unnamed panel (and so would its scrolled area inside).
+void NameListForReaders(wxWindow& window, const std::wstring& strName);

@@ -70,6 +70,14 @@ CSetComboBox::CSetComboBox(wxWindow* pParent, int nId, const wxRect& rc)
     });
 }
 
+void CSetComboBox::DoShowPopup(const wxRect& rc, int nFlags)
+{
+    // Readers would otherwise hear an unnamed panel as the list opens.
+    if (wxWindow* pList = GetPopupControl() != nullptr ? GetPopupControl()->GetControl() : nullptr)
+        NameListForReaders(*pList, L"Game Set");
+    wxOwnerDrawnComboBox::DoShowPopup(rc, nFlags);
+}
+
 int CSetComboBox::HighlightedRow() const
 {
     auto* pPopup = const_cast<CSetComboBox*>(this)->GetPopupControl();

@@ -18,6 +18,8 @@ protected:
     // dialog could show, and a name wider than the box is cut with an ellipsis where it is drawn.
     wxCoord OnMeasureItemWidth(size_t nItem) const override;
     void OnDrawItem(wxDC& dc, const wxRect& rc, int nItem, int nFlags) const override;
+    // The open list is made on the first opening; it is named here, before it takes the focus.
+    void DoShowPopup(const wxRect& rc, int nFlags) override;
 
     int DoInsertItems(const wxArrayStringsAdapter& items, unsigned int nPos, void** ppClientData,
                       wxClientDataType type) override;

@@ -345,6 +345,8 @@ def walk_set_list(dlg):
     key(DOWN)
     check(wait_for(lambda: ("list item", names[2]) in focus_moves, 3),
           f"in the open list the highlight move to {names[2]} is reported ({focus_moves})")
+    check(all(name for _, name in focus_moves),
+          f"opening the list moves the focus only to things with a name ({focus_moves})")
     check(selected_names(lst) == [names[1]], "moving in the open list does not choose yet")
     key(RETURN)
     check(wait_for(lambda: selected_names(lst) == [names[2]], 3), f"Enter chooses {names[2]} ({selected_names(lst)})")
