@@ -179,6 +179,19 @@ private:
 };
 
 // Runs every dialog once and hands each, while it is up, to check; then cancels it.
+// Statistics, over an empty game log in folder, checked while it is open.
+void OnStatistics(const CTempFolder& folder, const std::function<void(wxDialog&)>& check)
+{
+    CModalScript script;
+    script.Then([&](wxDialog& dlg) {
+        check(dlg);
+        dlg.EndModal(wxID_CANCEL);
+    });
+    CStatisticsDlg dlg(folder.Path() / "log.db");
+    dlg.DoModal();
+    EXPECT_TRUE(script.Done());
+}
+
 void ForEachDialog(const std::function<void(const CLayoutCase&, wxDialog&)>& check)
 {
     CAllDialogs dialogs;
@@ -335,14 +348,7 @@ TEST(DialogLayout, AtAnyZoomEveryDialogAndItsButtonsStayOnTheScreen)
             }
         };
         ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) { check(c.pszName, dlg); });
-        CModalScript script;
-        script.Then([&](wxDialog& dlg) {
-            check("statistics", dlg);
-            dlg.EndModal(wxID_CANCEL);
-        });
-        CStatisticsDlg dlg(folder.Path() / "log.db");
-        dlg.DoModal();
-        EXPECT_TRUE(script.Done());
+        OnStatistics(folder, [&](wxDialog& dlg) { check("statistics", dlg); });
     }
     SetDialogZoom(100);
 }
@@ -416,14 +422,7 @@ TEST(DialogLayout, DropDownListsShowTheirChoiceWholeAtTheDialogsZoom)
     for (const int nGameZoom : {100, 200}) {
         SetDialogZoom(nGameZoom);
         ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) { checkLists(c.pszName, dlg); });
-        CModalScript script;
-        script.Then([&](wxDialog& dlg) {
-            checkLists("statistics", dlg);
-            dlg.EndModal(wxID_CANCEL);
-        });
-        CStatisticsDlg dlg(folder.Path() / "log.db");
-        dlg.DoModal();
-        EXPECT_TRUE(script.Done());
+        OnStatistics(folder, [&](wxDialog& dlg) { checkLists("statistics", dlg); });
     }
     SetDialogZoom(100);
 }
