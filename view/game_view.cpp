@@ -50,8 +50,8 @@ CVeltraneQuillornView::~CVeltraneQuillornView()
     // Closing the window is leaving the game, as Exit is.
     AbandonWordInPlay(true);
     m_timerClock.Stop();
-    if (m_dcMem.IsOk())
-        m_dcMem.SelectObject(wxNullBitmap);
+    m_dcMem.SetGraphicsContext(nullptr);
+    m_bmpBuffer.Destroy();
 }
 
 wxRect CVeltraneQuillornView::KeyRect(int nId)

@@ -7,8 +7,9 @@
 #include <memory>
 #include <optional>
 
-#include <wx/bitmap.h>
-#include <wx/dcmemory.h>
+#include <wx/brush.h>
+#include <wx/dc.h>
+#include <wx/dcgraph.h>
 #include <wx/font.h>
 #include <wx/pen.h>
 #include <wx/timer.h>
@@ -19,7 +20,9 @@
 #include "game/spoken_text.h"
 #include "view/command_target.h"
 #include "view/guess_history_view.h"
+#include "view/label_placer.h"
 #include "view/letter_key.h"
+#include "view/server_bitmap.h"
 
 class CViewAccess;
 
@@ -46,8 +49,14 @@ public:
     void SetQuitAfterFirstPaint(bool bQuit) { m_bQuitAfterFirstPaint = bQuit; }
 
     // Composes the whole picture on the buffer; a paint then copies it in one block.
-    void OnDraw();
-    wxMemoryDC& BufferDC() { return m_dcMem; }
+    void OnDraw() { OnDraw(m_dcMem); }
+    // The same picture on another surface of the buffer's size, made ready by PrepareSurface: a
+    // benchmark sets surfaces side by side.
+    void OnDraw(wxDC& dc);
+    void PrepareSurface(wxDC& dc) const;
+    // The buffer's picture onto the window's paint (or client) DC, in one block.
+    bool CopyBufferTo(wxDC& dc) const { return m_bmpBuffer.CopyTo(dc); }
+    wxSize BufferSize() const { return m_bmpBuffer.GetLogicalSize(); }
     // Whether one of the game's own dialogs or message boxes is up: the main window losing the
     // focus to it is not a deactivation.
     bool IsRunningModal() const { return m_nModalDepth > 0; }
@@ -123,7 +132,7 @@ private:
         CVeltraneQuillornView& m_view;
     };
 
-    void DrawGuessCell(int i);
+    void DrawGuessCell(wxDC& dc, int i);
     // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
     // layout becomes a whole number of device pixels.
     void FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr);
@@ -138,8 +147,8 @@ private:
     void OnSizeEvent(wxSizeEvent& event);
     void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
-    void DrawTimeBar(int nLeft, int nBottom, int nRight);
-    void DrawKeypadFocusRing();
+    void DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight);
+    void DrawKeypadFocusRing(wxDC& dc);
     // True when the keypad took the key.
     bool HandleKeypadKey(const wxKeyEvent& event);
     void OnKeypadFocusChanged();
@@ -158,8 +167,10 @@ private:
     CKeypadFocus m_keypad;
     wxTimer m_timerClock;
 
-    wxMemoryDC m_dcMem;
-    wxBitmap m_bmpBuffer;
+    // The off-screen picture lives on the display server, so a paint is a copy made there.
+    wxGCDC m_dcMem;
+    CServerBitmap m_bmpBuffer;
+    CLabelPlacer m_labels;
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
 

@@ -18,24 +18,22 @@ constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
 void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    if (!m_dcMem.IsOk()) {
+    if (!m_bmpBuffer.IsOk()) {
         // Before the initial update there is no picture yet.
         dc.SetBackground(wxBrush(WxColour(Background())));
         dc.Clear();
         return;
     }
     OnDraw();
-    const wxSize size = m_bmpBuffer.GetLogicalSize();
-    dc.Blit(0, 0, size.x, size.y, &m_dcMem, 0, 0);
+    m_bmpBuffer.CopyTo(dc);
 
     if (m_bQuitAfterFirstPaint && !m_bPainted)
         PostQuit(0);
     m_bPainted = true;
 }
 
-void CVeltraneQuillornView::OnDraw()
+void CVeltraneQuillornView::OnDraw(wxDC& dc)
 {
-    wxMemoryDC& dc = m_dcMem;
     const wxSize size = m_bmpBuffer.GetLogicalSize();
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(WxColour(Background())));
@@ -51,31 +49,31 @@ void CVeltraneQuillornView::OnDraw()
 
     // Labels keep the text colour the last paint ended with (black); values are red.
     if (IsTimeTrial()) {
-        dc.DrawLabel("Level:", at(L, T - 30, L + 40, T), kTopAligned);
-        dc.DrawLabel("Score:", at(L, T - 15, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, "Level:", at(L, T - 30, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, "Score:", at(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), at(L + 40, T - 15, L + 80, T), kTopAligned);
-        dc.DrawLabel(wxString::Format("%d", Level()), at(L + 40, T - 30, L + 80, T), kTopAligned);
+        m_labels.Draw(dc, wxString::Format("%d", Score() + TimeLeft()), at(L + 40, T - 15, L + 80, T), kTopAligned);
+        m_labels.Draw(dc, wxString::Format("%d", Level()), at(L + 40, T - 30, L + 80, T), kTopAligned);
     } else {
-        dc.DrawLabel("Time:", at(L, T - 15, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, "Time:", at(L, T - 15, L + 40, T), kTopAligned);
         dc.SetTextForeground(WxColour(kRed));
-        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60), at(L + 40, T - 15, L + 80, T),
+        m_labels.Draw(dc, wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60), at(L + 40, T - 15, L + 80, T),
                      kTopAligned);
     }
 
     dc.SetTextForeground(WxColour(kGreen));
-    dc.DrawLabel("Match", at(145, T - 15, 185, 60), kCentredTop);
-    dc.DrawLabel("Bingo", at(185, T - 15, 215, 60), kCentredTop);
-    dc.DrawLabel("Guess:", at(25, 7, 200, 30), kTopAligned);
+    m_labels.Draw(dc, "Match", at(145, T - 15, 185, 60), kCentredTop);
+    m_labels.Draw(dc, "Bingo", at(185, T - 15, 215, 60), kCentredTop);
+    m_labels.Draw(dc, "Guess:", at(25, 7, 200, 30), kTopAligned);
 
     dc.SetTextForeground(WxColour(kBlack));
     const int nCells = static_cast<int>(History().m_strMagicWord.size());
     for (int i = 0; i < nCells; ++i)
-        DrawGuessCell(i);
+        DrawGuessCell(dc, i);
 
     if (!IsGameOver() && IsTimeTrial())
-        DrawTimeBar(L, B, R);
-    DrawKeypadFocusRing();
+        DrawTimeBar(dc, L, B, R);
+    DrawKeypadFocusRing(dc);
 }
 
 void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr)
@@ -85,9 +83,8 @@ void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight
     dc.DrawRectangle(ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom)));
 }
 
-void CVeltraneQuillornView::DrawGuessCell(int i)
+void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
 {
-    wxMemoryDC& dc = m_dcMem;
     const int x = m_nCellLeft + (m_nCellWidth + m_nCellGap) * i;
     const int y = m_nCellTop;
     const int nRight = x + m_nCellWidth;
@@ -104,12 +101,11 @@ void CVeltraneQuillornView::DrawGuessCell(int i)
     FillLayout(dc, nRight, y, nRight + 1, nBottom + 1, clrOutline);
 
     const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
-    dc.DrawLabel(wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
+    m_labels.Draw(dc, wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
 }
 
-void CVeltraneQuillornView::DrawTimeBar(int nLeft, int nBottom, int nRight)
+void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight)
 {
-    wxMemoryDC& dc = m_dcMem;
     const int nTop = nBottom + 2;
     const int nEnd = nRight + 1;
     const int nFoot = nBottom + 6;

@@ -53,7 +53,7 @@ void CVeltraneQuillornView::MakeZoomedFonts()
     // Fitted on the regular face either way: the bold one differs only in weight.
     m_fontKeyBold = m_fontKey;
     m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
-    if (m_dcMem.IsOk())
+    if (m_bmpBuffer.IsOk())
         m_dcMem.SetFont(m_fontView);
 }
 
@@ -78,14 +78,19 @@ void CVeltraneQuillornView::MakeBuffer()
     if (m_bmpBuffer.IsOk() && m_bmpBuffer.GetLogicalSize() == want &&
         m_bmpBuffer.GetScaleFactor() == GetDPIScaleFactor())
         return;
-    if (m_dcMem.IsOk())
-        m_dcMem.SelectObject(wxNullBitmap);
-    m_bmpBuffer.CreateWithDIPSize(want, GetDPIScaleFactor());
-    m_dcMem.SelectObject(m_bmpBuffer);
-    UseCrispShapes(m_dcMem);
-    m_dcMem.SetFont(m_fontView);
-    m_dcMem.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    m_dcMem.SetTextForeground(*wxBLACK);
+    m_dcMem.SetGraphicsContext(nullptr);
+    if (!m_bmpBuffer.Create(*this, want))
+        return;
+    m_dcMem.SetGraphicsContext(m_bmpBuffer.CreateContext());
+    PrepareSurface(m_dcMem);
+}
+
+void CVeltraneQuillornView::PrepareSurface(wxDC& dc) const
+{
+    UseCrispShapes(dc);
+    dc.SetFont(m_fontView);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetTextForeground(*wxBLACK);
 }
 
 void CVeltraneQuillornView::SetZoom(int nPercent)
@@ -100,7 +105,7 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
         m_history.SetZoom(nPercent);
     }
     LayoutChildren();
-    if (m_dcMem.IsOk())
+    if (m_bmpBuffer.IsOk())
         MakeBuffer();
     Refresh(false);
 }

@@ -57,7 +57,7 @@ bool CVeltraneQuillornView::IsShortcutChar(const wxKeyEvent& event)
     return nModifiers == wxMOD_ALT || nModifiers == wxMOD_CONTROL;
 }
 
-void CVeltraneQuillornView::DrawKeypadFocusRing()
+void CVeltraneQuillornView::DrawKeypadFocusRing(wxDC& dc)
 {
     if (!m_keypad.InKeypad())
         return;
@@ -71,8 +71,8 @@ void CVeltraneQuillornView::DrawKeypadFocusRing()
     const int w = kKeypadRingWidth;
     const int nLeft = rcKey.x - w, nTop = rcKey.y - w;
     const int nRight = rcKey.GetRight() + 1 + w, nBottom = rcKey.GetBottom() + 1 + w;
-    FillLayout(m_dcMem, nLeft, nTop, nRight, nTop + w, clrRing);
-    FillLayout(m_dcMem, nLeft, nBottom - w, nRight, nBottom, clrRing);
-    FillLayout(m_dcMem, nLeft, nTop, nLeft + w, nBottom, clrRing);
-    FillLayout(m_dcMem, nRight - w, nTop, nRight, nBottom, clrRing);
+    FillLayout(dc, nLeft, nTop, nRight, nTop + w, clrRing);
+    FillLayout(dc, nLeft, nBottom - w, nRight, nBottom, clrRing);
+    FillLayout(dc, nLeft, nTop, nLeft + w, nBottom, clrRing);
+    FillLayout(dc, nRight - w, nTop, nRight, nBottom, clrRing);
 }

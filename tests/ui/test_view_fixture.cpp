@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <gtk/gtk.h>
 #include <wx/app.h>
-#include <wx/dcmemory.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
 
@@ -84,17 +84,44 @@ void CGameWindowTest::OpenAndStartWord()
     Open(script);
 }
 
+namespace {
+
+// Counts the view's paints that reach the screen whole, and lets each go on to the view's own
+// handler. Until the X server has carried out a resize, GTK still has the toplevel window at its
+// old size and a paint is cut to it.
+struct CWholePaints {
+    void OnPaint(wxPaintEvent& event)
+    {
+        GdkWindow* pTop = gtk_widget_get_window(pFrame->GetHandle());
+        const wxSize frame = pFrame->GetSize();
+        if (pTop != nullptr && gdk_window_get_width(pTop) == frame.x && gdk_window_get_height(pTop) == frame.y)
+            ++nPaints;
+        event.Skip();
+    }
+    wxWindow* pFrame = nullptr;
+    int nPaints = 0;
+};
+
+}  // namespace
+
 wxImage CGameWindowTest::ComposedView()
 {
-    m_pView->OnDraw();
-    wxMemoryDC& dcBuffer = m_pView->BufferDC();
-    const wxSize size = dcBuffer.GetSize();
-    wxBitmap bitmap(size.x, size.y, 24);
-    {
-        wxMemoryDC dc(bitmap);
-        dc.Blit(0, 0, size.x, size.y, &dcBuffer, 0, 0);
-    }
-    return bitmap.ConvertToImage();
+    // The buffer lives on the X server, so the picture is read where the player sees it, once a
+    // paint asked for now has reached the window whole.
+    CWholePaints paints;
+    paints.pFrame = m_pFrame;
+    m_pView->Bind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    const bool bPainted = uitest::WaitFor([this, &paints] {
+        if (paints.nPaints > 0)
+            return true;
+        m_pView->Refresh(false);
+        m_pView->Update();
+        return false;
+    });
+    m_pView->Unbind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    EXPECT_TRUE(bPainted) << "the view was not repainted whole";
+    uitest::Settle();
+    return uitest::CaptureClient(*m_pView);
 }
 
 wxImage CGameWindowTest::OnScreen(wxWindow& window)

@@ -33,7 +33,8 @@ protected:
     void Open(uitest::CModalScript& script);
     void OpenAndStartWord();
 
-    // The picture the view composes now, as an image.
+    // The view's whole client area after a full repaint, read from the screen: the composed
+    // picture with the keys and the list over it.
     wxImage ComposedView();
     // What the screen shows of a window now.
     wxImage OnScreen(wxWindow& window);

@@ -2,12 +2,16 @@
 // with GDK_DPI_SCALE=1.5. The window is read back as the X server holds it, one image pixel per
 // screen pixel, so a picture stretched from a smaller one, or a letter cut at its key's edge,
 // shows as it would to a person.
+#include <algorithm>
 #include <cstdlib>
+#include <map>
 #include <string>
+#include <vector>
 
 #include <gdk/gdk.h>
 #include <gtk/gtk.h>
 #include <wx/dcmemory.h>
+#include <wx/display.h>
 #include <wx/frame.h>
 #include <wx/toolbar.h>
 
@@ -154,6 +158,67 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
         uitest::Settle();
         m_pFrame = nullptr;
     }
+}
+
+// What the screen shows of the view is the picture composed in the program's own memory at the
+// screen's scale: the buffer the X server keeps, and the copy it makes, blend nothing and shift
+// nothing. Compared in screen pixels, outside the keys and the list, at every zoom whose window
+// fits the test screen: pixel for pixel on an unscaled screen. Under GDK_SCALE=2 the server
+// places letters on the finer grid by its own rounding (a device pixel either way), so there the
+// same ink is asked for: every colour covers as many pixels in both, which a stretched or
+// smoothed buffer could not match.
+TEST_F(ViewScalingTest, TheScreenShowsThePictureComposedInMemory)
+{
+    int nChecked = 0;
+    for (const int nZoom : {100, 150, 300}) {
+        m_nOpenZoom = nZoom;
+        OpenAndStartWord();
+        Type("pla");
+        ComposedView();  // waits for a paint that reaches the window whole
+        const bool bFits = wxDisplay(m_pFrame).GetGeometry().Contains(m_pFrame->GetScreenRect());
+        if (m_pView->Zoom() == nZoom && bFits) {
+            int s = 1;
+            const wxImage screen = ScreenPixels(*m_pView, s);
+            wxBitmap bmp;
+            bmp.CreateWithDIPSize(m_pView->GetClientSize(), m_pView->GetDPIScaleFactor());
+            {
+                wxMemoryDC dc(bmp);
+                m_pView->PrepareSurface(dc);
+                m_pView->OnDraw(dc);
+            }
+            const wxImage memory = bmp.ConvertToImage();
+            const std::string strWhat = std::to_string(nZoom) + " %" + ScalingName();
+            ASSERT_EQ(screen.GetSize(), memory.GetSize()) << strWhat;
+            Shot(screen, "view-on-screen-" + std::to_string(nZoom) + ScalingName());
+            std::vector<wxRect> aChildren;
+            for (const wxWindow* pChild : m_pView->GetChildren())
+                aChildren.push_back(wxRect(pChild->GetPosition() * s, pChild->GetSize() * s));
+            int nDiffering = 0, nCompared = 0;
+            wxPoint ptFirst;
+            std::map<unsigned, int> anScreenInk, anMemoryInk;
+            for (int y = 0; y < screen.GetHeight(); ++y)
+                for (int x = 0; x < screen.GetWidth(); ++x) {
+                    const wxPoint pt(x, y);
+                    if (std::any_of(aChildren.begin(), aChildren.end(), [&pt](const wxRect& rc) { return rc.Contains(pt); }))
+                        continue;
+                    ++nCompared;
+                    ++anScreenInk[PixelRgb(screen, x, y)];
+                    ++anMemoryInk[PixelRgb(memory, x, y)];
+                    if (PixelRgb(screen, x, y) != PixelRgb(memory, x, y) && nDiffering++ == 0)
+                        ptFirst = pt;
+                }
+            EXPECT_GT(nCompared * 3, screen.GetWidth() * screen.GetHeight()) << strWhat;
+            if (s == 1)
+                EXPECT_EQ(nDiffering, 0) << "first at " << ptFirst.x << "," << ptFirst.y << ", at " << strWhat;
+            else
+                EXPECT_EQ(anScreenInk, anMemoryInk) << strWhat;
+            ++nChecked;
+        }
+        m_pFrame->Destroy();
+        uitest::Settle();
+        m_pFrame = nullptr;
+    }
+    EXPECT_GE(nChecked, 2) << "too few zoom steps fit the test screen";
 }
 
 }  // namespace
