@@ -178,6 +178,9 @@ private:
     wxBrush m_brushKey;
     wxFont m_fontKey;
     wxFont m_fontKeyBold;
+    // The key capitals in each of the two fonts, measured once per zoom.
+    CLabelPlacer m_keyLabels;
+    CLabelPlacer m_keyLabelsBold;
 
     // What a screen reader is told; stays empty of work until one asks.
     std::unique_ptr<CViewAccess> m_pAccess;

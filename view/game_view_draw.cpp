@@ -150,7 +150,8 @@ void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, 
     wxRect rcText = rcItem;
     rcText.y += Z(1);
     rcText.height -= Z(2);
-    dc.DrawLabel(wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
+    CLabelPlacer& labels = nMark == MarkHighlighted ? m_keyLabelsBold : m_keyLabels;
+    labels.Draw(dc, wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
 
     if (nMark == MarkStruck) {
         m_penStruck.SetWidth(nLine);
