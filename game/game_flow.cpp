@@ -47,7 +47,10 @@ void CGameCore::StartNextWord()
     if (RunNewGameDlg(WordLength()) == ResultOK)
         m_bGameOver = false;
     // A word in play whose dialog was cancelled is replaced all the same, and the new one plays.
-    m_bWordUnreported = !m_bGameOver;
+    // A level's word whose dialog was cancelled is never started, but the Time Trial game it was
+    // handed out for goes on holding its banked points: whatever ends that game reports the word
+    // as left at the start of its level, which is what ends the game in the log.
+    m_bWordUnreported = !m_bGameOver || (m_bTimeTrial && m_nScore > 0);
     RepaintView();
 }
 

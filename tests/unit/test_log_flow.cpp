@@ -182,6 +182,46 @@ TEST_F(LogFlow, NewOptionsAndExitAbandonTheWordInPlayUnderItsOwnSettings)
     EXPECT_EQ(g.m_nQuitCode, 0);
 }
 
+// Going on to the next level and then cancelling its New Game dialog leaves no word in play, but
+// the points stay banked: whatever ends that game (New, Exit) still logs it once, on the word
+// handed out for the level and never started, as quitting at the start of a level does.
+TEST_F(LogFlow, BankedPointsEndTheirGameInTheLogAlsoWhenTheNextWordWasNeverStarted)
+{
+    for (const bool bByExit : {false, true}) {
+        SCOPED_TRACE(bByExit ? "ended by Exit" : "ended by New");
+        CGameLogWriter log(store.dir.Path() / (bByExit ? "exit.db" : "new.db"), 200);
+        store.settings.WriteTimeTrial(true);
+        CScriptedGame& g = MakeGame();
+        g.SetGameLog(&log);
+        g.StartFirstWord();
+        g.m_aLevel = {ResultYes};
+        g.m_aNewGame = {ResultCancel};  // the next level's
+        g.Miss();
+        g.Ticks(40);
+        g.Solve();  // 200 banked; level 2's dialog cancelled
+        ASSERT_TRUE(g.IsGameOver());
+        const std::wstring strHanded = g.m_history.m_strMagicWord;  // level 2's, never shown
+        if (bByExit) {
+            g.OnExit();
+            g.AbandonWordInPlay(true);  // the window closing after Exit must not log it twice
+        } else {
+            g.OnNew();
+        }
+
+        log.Flush();
+        const std::vector<CLogRow> rows = ReadLogRows(store.dir.Path() / (bByExit ? "exit.db" : "new.db"));
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0].nEndsGame, 0);
+        EXPECT_EQ(rows[1].strOutcome, "abandoned");
+        EXPECT_EQ(rows[1].strWord, std::string(strHanded.begin(), strHanded.end()));
+        EXPECT_NE(rows[1].strWord, rows[0].strWord);
+        EXPECT_EQ(rows[1].nLevel, 2);
+        EXPECT_EQ(rows[1].nGuesses, 0);
+        EXPECT_EQ(rows[1].nScore, 200);
+        EXPECT_EQ(rows[1].nEndsGame, 1);
+    }
+}
+
 TEST_F(LogFlow, OneRowPerWordWhateverEndsAndFollows)
 {
     CScriptedGame& g = Start(false);
