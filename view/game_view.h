@@ -132,6 +132,12 @@ private:
         CVeltraneQuillornView& m_view;
     };
 
+    // The background and the labels that stay put; the ground keeps them on the server.
+    void DrawGround(wxDC& dc);
+    // The ground onto the buffer, drawn anew first if what it shows has changed. False when it
+    // could not be made.
+    bool CopyGround();
+    wxRect StatusRect(int nLeft, int nTop, int nRight, int nBottom) const;
     void DrawGuessCell(wxDC& dc, int i);
     // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
     // layout becomes a whole number of device pixels.
@@ -170,6 +176,8 @@ private:
     // The off-screen picture lives on the display server, so a paint is a copy made there.
     wxGCDC m_dcMem;
     CServerBitmap m_bmpBuffer;
+    CServerBitmap m_bmpGround;
+    wxString m_strGroundKey;  // what the ground was drawn for
     CLabelPlacer m_labels;
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it

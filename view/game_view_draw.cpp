@@ -32,7 +32,12 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
     m_bPainted = true;
 }
 
-void CVeltraneQuillornView::OnDraw(wxDC& dc)
+wxRect CVeltraneQuillornView::StatusRect(int nLeft, int nTop, int nRight, int nBottom) const
+{
+    return ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom));
+}
+
+void CVeltraneQuillornView::DrawGround(wxDC& dc)
 {
     const wxSize size = m_bmpBuffer.GetLogicalSize();
     dc.SetPen(*wxTRANSPARENT_PEN);
@@ -41,30 +46,62 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
 
     const int L = kHistoryRect.GetLeft();
     const int T = kHistoryRect.GetTop();
+    // The labels are black: the text colour every paint ends with.
+    dc.SetTextForeground(WxColour(kBlack));
+    if (IsTimeTrial()) {
+        m_labels.Draw(dc, "Level:", StatusRect(L, T - 30, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, "Score:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
+    } else {
+        m_labels.Draw(dc, "Time:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
+    }
+    dc.SetTextForeground(WxColour(kGreen));
+    m_labels.Draw(dc, "Match", StatusRect(145, T - 15, 185, 60), kCentredTop);
+    m_labels.Draw(dc, "Bingo", StatusRect(185, T - 15, 215, 60), kCentredTop);
+    m_labels.Draw(dc, "Guess:", StatusRect(25, 7, 200, 30), kTopAligned);
+}
+
+bool CVeltraneQuillornView::CopyGround()
+{
+    // Everything the ground shows, and the surface it is drawn for.
+    const wxSize size = m_bmpBuffer.GetLogicalSize();
+    const wxString strKey =
+        wxString::Format("%dx%d %g %d %d,%d %06lx %d ", size.x, size.y, m_bmpBuffer.GetScaleFactor(), m_nZoom,
+                         m_ptOrigin.x, m_ptOrigin.y, static_cast<unsigned long>(Background()), IsTimeTrial() ? 1 : 0) +
+        m_fontView.GetNativeFontInfoDesc();
+    if (strKey != m_strGroundKey || !m_bmpGround.IsOk()) {
+        m_strGroundKey.clear();
+        if (!m_bmpGround.Create(*this, size))
+            return false;
+        wxGCDC dc(m_bmpGround.CreateContext());
+        PrepareSurface(dc);
+        DrawGround(dc);
+        m_strGroundKey = strKey;
+    }
+    return m_bmpGround.CopyTo(m_dcMem);
+}
+
+void CVeltraneQuillornView::OnDraw(wxDC& dc)
+{
+    // On the buffer, the background and the fixed labels come from the ground, drawn again only
+    // when what it shows changes: text is the dearest thing to draw.
+    if (&dc != &m_dcMem || !CopyGround())
+        DrawGround(dc);
+
+    const int L = kHistoryRect.GetLeft();
+    const int T = kHistoryRect.GetTop();
     const int R = kHistoryRect.GetRight() + 1;
     const int B = kHistoryRect.GetBottom() + 1;
-    const auto at = [this](int nLeft, int nTop, int nRight, int nBottom) {
-        return ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom));
-    };
 
-    // Labels keep the text colour the last paint ended with (black); values are red.
+    // The values are red.
+    dc.SetTextForeground(WxColour(kRed));
     if (IsTimeTrial()) {
-        m_labels.Draw(dc, "Level:", at(L, T - 30, L + 40, T), kTopAligned);
-        m_labels.Draw(dc, "Score:", at(L, T - 15, L + 40, T), kTopAligned);
-        dc.SetTextForeground(WxColour(kRed));
-        m_labels.Draw(dc, wxString::Format("%d", Score() + TimeLeft()), at(L + 40, T - 15, L + 80, T), kTopAligned);
-        m_labels.Draw(dc, wxString::Format("%d", Level()), at(L + 40, T - 30, L + 80, T), kTopAligned);
+        m_labels.Draw(dc, wxString::Format("%d", Score() + TimeLeft()), StatusRect(L + 40, T - 15, L + 80, T),
+                      kTopAligned);
+        m_labels.Draw(dc, wxString::Format("%d", Level()), StatusRect(L + 40, T - 30, L + 80, T), kTopAligned);
     } else {
-        m_labels.Draw(dc, "Time:", at(L, T - 15, L + 40, T), kTopAligned);
-        dc.SetTextForeground(WxColour(kRed));
-        m_labels.Draw(dc, wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60), at(L + 40, T - 15, L + 80, T),
-                     kTopAligned);
+        m_labels.Draw(dc, wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
+                      StatusRect(L + 40, T - 15, L + 80, T), kTopAligned);
     }
-
-    dc.SetTextForeground(WxColour(kGreen));
-    m_labels.Draw(dc, "Match", at(145, T - 15, 185, 60), kCentredTop);
-    m_labels.Draw(dc, "Bingo", at(185, T - 15, 215, 60), kCentredTop);
-    m_labels.Draw(dc, "Guess:", at(25, 7, 200, 30), kTopAligned);
 
     dc.SetTextForeground(WxColour(kBlack));
     const int nCells = static_cast<int>(History().m_strMagicWord.size());
