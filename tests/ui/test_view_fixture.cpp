@@ -86,19 +86,19 @@ void CGameWindowTest::OpenAndStartWord()
 
 namespace {
 
-// Counts the view's paints that reach the screen whole, and lets each go on to the view's own
+// Counts a window's paints that reach the screen whole, and lets each go on to the window's own
 // handler. Until the X server has carried out a resize, GTK still has the toplevel window at its
 // old size and a paint is cut to it.
 struct CWholePaints {
     void OnPaint(wxPaintEvent& event)
     {
-        GdkWindow* pTop = gtk_widget_get_window(pFrame->GetHandle());
-        const wxSize frame = pFrame->GetSize();
-        if (pTop != nullptr && gdk_window_get_width(pTop) == frame.x && gdk_window_get_height(pTop) == frame.y)
+        GdkWindow* pTop = gtk_widget_get_window(pTopLevel->GetHandle());
+        const wxSize size = pTopLevel->GetSize();
+        if (pTop != nullptr && gdk_window_get_width(pTop) == size.x && gdk_window_get_height(pTop) == size.y)
             ++nPaints;
         event.Skip();
     }
-    wxWindow* pFrame = nullptr;
+    wxWindow* pTopLevel = nullptr;
     int nPaints = 0;
 };
 
@@ -106,28 +106,25 @@ struct CWholePaints {
 
 wxImage CGameWindowTest::ComposedView()
 {
-    // The buffer lives on the X server, so the picture is read where the player sees it, once a
-    // paint asked for now has reached the window whole.
-    CWholePaints paints;
-    paints.pFrame = m_pFrame;
-    m_pView->Bind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
-    const bool bPainted = uitest::WaitFor([this, &paints] {
-        if (paints.nPaints > 0)
-            return true;
-        m_pView->Refresh(false);
-        m_pView->Update();
-        return false;
-    });
-    m_pView->Unbind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
-    EXPECT_TRUE(bPainted) << "the view was not repainted whole";
-    uitest::Settle();
-    return uitest::CaptureClient(*m_pView);
+    // The buffer lives on the X server, so the picture is read where the player sees it.
+    return OnScreen(*m_pView);
 }
 
 wxImage CGameWindowTest::OnScreen(wxWindow& window)
 {
-    window.Refresh(false);
-    window.Update();
+    // Read once a paint asked for now has reached the window whole.
+    CWholePaints paints;
+    paints.pTopLevel = wxGetTopLevelParent(&window);
+    window.Bind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    const bool bPainted = uitest::WaitFor([&window, &paints] {
+        if (paints.nPaints > 0)
+            return true;
+        window.Refresh(false);
+        window.Update();
+        return false;
+    });
+    window.Unbind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    EXPECT_TRUE(bPainted) << "the window was not repainted whole";
     uitest::Settle();
     return uitest::CaptureClient(window);
 }
