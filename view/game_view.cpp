@@ -3,7 +3,6 @@
 
 #include <wx/app.h>
 #include <wx/msgdlg.h>
-#include <wx/settings.h>
 
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/help_window.h"
@@ -40,8 +39,6 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders s
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID)
 {
-    // The key fonts are made with the first zoom (SetZoom), at its size: a first start on a
-    // larger screen never needs the 100 % ones.
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // every pixel comes from the buffer: nothing to erase
 }
 
@@ -71,10 +68,6 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     StartupMark("view: window");
     m_pAccess = std::make_unique<CViewAccess>(*this);
     StartupMark("view: accessible");
-    // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
-    m_fontViewBase = ViewFontAt(kZoomNormal, wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-    m_fontView = m_fontViewBase;
-    StartupMark("view: font fitted");
 
     if (!m_history.Create(this, kHistoryRect))
         return false;
@@ -98,7 +91,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
 
 void CVeltraneQuillornView::OnInitialUpdate()
 {
-    MakeBuffer();
+    m_bInitialUpdateDone = true;
     StartFirstWord();
 }
 

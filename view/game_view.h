@@ -38,8 +38,8 @@ public:
 
     // Window creation: the history list, then the 26 keys. False when the window cannot be made.
     bool Create(wxWindow* pParent);
-    // Once, after creation and before the main window is shown: the drawing buffer, then the
-    // first word.
+    // Once, after creation and before the main window is shown: the first word. The drawing
+    // buffer and the fonts come with the first paint, after the first word's New Game dialog.
     void OnInitialUpdate();
 
     // The quit request; by default it ends the application's main loop once control returns to it.
@@ -49,11 +49,11 @@ public:
     void SetQuitAfterFirstPaint(bool bQuit) { m_bQuitAfterFirstPaint = bQuit; }
 
     // Composes the whole picture on the buffer; a paint then copies it in one block.
-    void OnDraw() { OnDraw(m_dcMem); }
+    void OnDraw();
     // The same picture on another surface of the buffer's size, made ready by PrepareSurface: a
     // benchmark sets surfaces side by side.
     void OnDraw(wxDC& dc);
-    void PrepareSurface(wxDC& dc) const;
+    void PrepareSurface(wxDC& dc);
     // The buffer's picture onto the window's paint (or client) DC, in one block.
     bool CopyBufferTo(wxDC& dc) const { return m_bmpBuffer.CopyTo(dc); }
     wxSize BufferSize() const { return m_bmpBuffer.GetLogicalSize(); }
@@ -145,7 +145,9 @@ private:
     int Z(int nLayout) const;
 
     // Zoom mechanics, apart from drawing.
-    void MakeZoomedFonts();
+    // The fonts are fitted on first use at a zoom, not when the zoom is set: fitting is dear,
+    // and the first word's New Game dialog goes on screen before anything is drawn.
+    void FitFontsIfStale();
     // The view's font at a zoom, starting the search from fontStart.
     wxFont ViewFontAt(int nPercent, const wxFont& fontStart) const;
     void LayoutChildren();
@@ -181,6 +183,7 @@ private:
     CLabelPlacer m_labels;
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
+    int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
 
     wxPen m_penStruck;
     wxBrush m_brushKey;
@@ -198,6 +201,7 @@ private:
     std::function<void(int)> m_fnQuit;
     bool m_bQuitAfterFirstPaint = false;
     bool m_bPainted = false;
+    bool m_bInitialUpdateDone = false;
     int m_nModalDepth = 0;
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area

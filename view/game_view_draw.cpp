@@ -18,6 +18,8 @@ constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
 void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
+    if (m_bInitialUpdateDone)
+        MakeBuffer();
     if (!m_bmpBuffer.IsOk()) {
         // Before the initial update there is no picture yet.
         dc.SetBackground(wxBrush(WxColour(Background())));
@@ -166,8 +168,15 @@ void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nR
     }
 }
 
+void CVeltraneQuillornView::OnDraw()
+{
+    FitFontsIfStale();
+    OnDraw(m_dcMem);
+}
+
 void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected)
 {
+    FitFontsIfStale();
     if (bSelected)
         DebugOutput(L"Selected state");
 

@@ -2,6 +2,7 @@
 // rectangles, the buffer at the client size, the zoom following the window, Ctrl+wheel.
 #include <algorithm>
 
+#include <wx/settings.h>
 #include <wx/time.h>
 
 #include "dialogs/dialog_look.h"
@@ -40,8 +41,13 @@ wxFont CVeltraneQuillornView::ViewFontAt(int nPercent, const wxFont& fontStart) 
                               fontStart);
 }
 
-void CVeltraneQuillornView::MakeZoomedFonts()
+void CVeltraneQuillornView::FitFontsIfStale()
 {
+    if (m_nFontsZoom == m_nZoom)
+        return;
+    m_nFontsZoom = m_nZoom;
+    if (!m_fontViewBase.IsOk())
+        m_fontViewBase = ViewFontAt(kZoomNormal, wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
     if (m_nZoom == kZoomNormal) {
         m_fontView = m_fontViewBase;
     } else {
@@ -85,8 +91,9 @@ void CVeltraneQuillornView::MakeBuffer()
     PrepareSurface(m_dcMem);
 }
 
-void CVeltraneQuillornView::PrepareSurface(wxDC& dc) const
+void CVeltraneQuillornView::PrepareSurface(wxDC& dc)
 {
+    FitFontsIfStale();
     UseCrispShapes(dc);
     dc.SetFont(m_fontView);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
@@ -99,11 +106,8 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
         nPercent = kZoomNormal;
     // The game's dialogs are laid out at the zoom of the screen they open over.
     SetDialogZoom(nPercent);
-    if (nPercent != m_nZoom || !m_fontKey.IsOk()) {
-        m_nZoom = nPercent;
-        MakeZoomedFonts();
-        m_history.SetZoom(nPercent);
-    }
+    m_nZoom = nPercent;
+    m_history.SetZoom(nPercent);
     LayoutChildren();
     if (m_bmpBuffer.IsOk())
         MakeBuffer();
