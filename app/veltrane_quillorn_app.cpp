@@ -48,7 +48,12 @@ int RunGame(int argc, char** argv)
 {
     // A first start's settings file is made while the toolkit starts, not in front of the first
     // dialog: making it (folder, file, table, each written through) takes tens of milliseconds.
-    g_storeMaker = std::thread([file = CRegistry::DefaultPath()] { CRegistry::CreateIfAbsent(file); });
+    // Opening and checking it, which every start does, is done there too.
+    g_storeMaker = std::thread([] {
+        CRegistry& registry = TheAppProfile().Registry();
+        CRegistry::CreateIfAbsent(registry.File());
+        registry.OpenNow();
+    });
     const int nResult = wxEntry(argc, argv);
     WaitForStoreMaker();
     return nResult;

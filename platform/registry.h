@@ -78,6 +78,10 @@ public:
 
     const std::filesystem::path& File() const { return m_path; }
 
+    // Opens and checks the file now rather than at the first read, so that start-up can have it
+    // done on another thread while the toolkit starts. Nothing else may use the registry meanwhile.
+    void OpenNow() { EnsureOpen(); }
+
     // Keys exist through their values: this only checks that the path is well formed (not empty,
     // no empty component) and touches no file.
     bool CreateKey(const std::wstring& strKey);
