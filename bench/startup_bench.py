@@ -15,14 +15,17 @@ A third round, first start, measures what a person sees first: from the fork to 
 server maps the game's New Game dialog ("Quillorn"), against minimal_wx --dialog, which shows a
 241-pixel frame and then one modal dialog. The moment is taken from the server's MapNotify event
 (the script listens on the root window), so no polling program competes for the CPU. With
-VQ_STARTUP_TRACE=1 the game also prints, on stderr, how long each step before the dialog took.
+VQ_STARTUP_TRACE=1 set, the games' own milestones are collected too, and the round ends with the
+median time of each, from the process's start: where the time before the dialog goes.
 
 usage: startup_bench.py BUILD_BIN_DIR [RUNS] [--only-dialog] [--also NAME=DIR ...]
   --also NAME=DIR  in the dialog round, also the game in DIR (an older build, with its sets
                    beside it), alternated with the others: before and after in one run.
 """
+import collections
 import ctypes
 import os
+import re
 import select
 import shutil
 import signal
@@ -120,26 +123,34 @@ class MapWatch:
         return None
 
 
+TRACE_LINE = re.compile(r"startup\s+([0-9.]+) ms\s+(.*)")
+
+
 def run_until_mapped(argv, env, watch, title):
-    """Seconds from the fork to the server mapping the window named title."""
+    """Seconds from the fork to the server mapping the window named title, and the program's
+    start-up milestones as (what, milliseconds) when it was asked to print them."""
     watch.drain()
+    read_end, write_end = os.pipe()
     start = time.monotonic()
     pid = os.fork()
     if pid == 0:
+        os.close(read_end)
         devnull = os.open(os.devnull, os.O_WRONLY)
         os.dup2(devnull, 1)
-        if not env.get("VQ_STARTUP_TRACE"):
-            os.dup2(devnull, 2)
+        os.dup2(write_end, 2)
         try:
             os.execve(argv[0], argv, env)
         finally:
             os._exit(127)
+    os.close(write_end)
     mapped = watch.wait_for(title, 30)
     os.kill(pid, signal.SIGKILL)
     os.waitpid(pid, 0)
+    with os.fdopen(read_end, errors="replace") as err:
+        marks = [(m.group(2), float(m.group(1))) for m in map(TRACE_LINE.match, err.read().splitlines()) if m]
     if mapped is None:
         sys.exit(f"{argv[0]} did not map a window named {title!r}")
-    return mapped - start
+    return mapped - start, marks
 
 
 def dialog_round(bin_dir, runs, also=()):
@@ -151,15 +162,18 @@ def dialog_round(bin_dir, runs, also=()):
     for name, folder in also:
         programs[name] = ([os.path.join(folder, "veltrane-quillorn")], "Quillorn")
     times = {name: [] for name in programs}
+    steps = {name: collections.defaultdict(list) for name in programs}
     for i in range(runs + 1):
         for name, (argv, title) in programs.items():
             home = tempfile.mkdtemp(prefix="vq-bench-")
             env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(home, "config"),
                        XDG_DATA_HOME=os.path.join(home, "data"), NO_AT_BRIDGE="1")
-            elapsed = run_until_mapped(argv, env, watch, title)
+            elapsed, marks = run_until_mapped(argv, env, watch, title)
             shutil.rmtree(home, ignore_errors=True)
             if i > 0:  # the first round only warms the caches
                 times[name].append(elapsed)
+                for what, ms in marks:
+                    steps[name][what].append(ms)
     print("first start, process start to the first dialog mapped by the X server:")
     med = {name: statistics.median(t) for name, t in times.items()}
     for name, t in times.items():
@@ -169,6 +183,11 @@ def dialog_round(bin_dir, runs, also=()):
         if name != "minimal_wx":
             print(f"  ratio {name}/minimal: {med[name] / med['minimal_wx']:.3f} (goal < 1.2)")
     print(f"runs: {runs} of each program, alternating")
+    for name, marks in steps.items():
+        if marks:
+            print(f"{name}, its milestones (median ms from the process's start):")
+            for what, ms in sorted(marks.items(), key=lambda item: statistics.median(item[1])):
+                print(f"  {statistics.median(ms):7.1f}  {what}")
 
 
 def main():
