@@ -91,7 +91,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
 
 void CVeltraneQuillornView::OnInitialUpdate()
 {
-    m_bInitialUpdateDone = true;
+    MakeBuffer();
     StartFirstWord();
 }
 

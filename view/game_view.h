@@ -38,8 +38,9 @@ public:
 
     // Window creation: the history list, then the 26 keys. False when the window cannot be made.
     bool Create(wxWindow* pParent);
-    // Once, after creation and before the main window is shown: the first word. The drawing
-    // buffer and the fonts come with the first paint, after the first word's New Game dialog.
+    // Once, after creation and before the main window is shown: the drawing buffer, then the
+    // first word. The fonts are fitted when something is first drawn, after the first word's
+    // New Game dialog.
     void OnInitialUpdate();
 
     // The quit request; by default it ends the application's main loop once control returns to it.
@@ -152,6 +153,7 @@ private:
     wxFont ViewFontAt(int nPercent, const wxFont& fontStart) const;
     void LayoutChildren();
     void MakeBuffer();
+    static void PrepareShapesAndText(wxDC& dc);
     void OnSizeEvent(wxSizeEvent& event);
     void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
@@ -184,6 +186,7 @@ private:
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
     int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
+    int m_nBufferFontZoom = 0;  // the zoom of the font m_dcMem has; 0: none since it was made
 
     wxPen m_penStruck;
     wxBrush m_brushKey;
@@ -201,7 +204,6 @@ private:
     std::function<void(int)> m_fnQuit;
     bool m_bQuitAfterFirstPaint = false;
     bool m_bPainted = false;
-    bool m_bInitialUpdateDone = false;
     int m_nModalDepth = 0;
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area

@@ -18,8 +18,6 @@ constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
 void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
-    if (m_bInitialUpdateDone)
-        MakeBuffer();
     if (!m_bmpBuffer.IsOk()) {
         // Before the initial update there is no picture yet.
         dc.SetBackground(wxBrush(WxColour(Background())));
@@ -171,6 +169,10 @@ void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nR
 void CVeltraneQuillornView::OnDraw()
 {
     FitFontsIfStale();
+    if (m_nBufferFontZoom != m_nFontsZoom) {
+        m_dcMem.SetFont(m_fontView);
+        m_nBufferFontZoom = m_nFontsZoom;
+    }
     OnDraw(m_dcMem);
 }
 

@@ -59,8 +59,6 @@ void CVeltraneQuillornView::FitFontsIfStale()
     // Fitted on the regular face either way: the bold one differs only in weight.
     m_fontKeyBold = m_fontKey;
     m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
-    if (m_bmpBuffer.IsOk())
-        m_dcMem.SetFont(m_fontView);
 }
 
 void CVeltraneQuillornView::LayoutChildren()
@@ -88,14 +86,20 @@ void CVeltraneQuillornView::MakeBuffer()
     if (!m_bmpBuffer.Create(*this, want))
         return;
     m_dcMem.SetGraphicsContext(m_bmpBuffer.CreateContext());
-    PrepareSurface(m_dcMem);
+    PrepareShapesAndText(m_dcMem);
+    m_nBufferFontZoom = 0;  // the font is set at the first draw
 }
 
 void CVeltraneQuillornView::PrepareSurface(wxDC& dc)
 {
     FitFontsIfStale();
-    UseCrispShapes(dc);
+    PrepareShapesAndText(dc);
     dc.SetFont(m_fontView);
+}
+
+void CVeltraneQuillornView::PrepareShapesAndText(wxDC& dc)
+{
+    UseCrispShapes(dc);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetTextForeground(*wxBLACK);
 }
