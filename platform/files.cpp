@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
-
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool EndsWithNoCase(std::string_view name, std::string_view suffix)
@@ -122,14 +120,9 @@ std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::pa
     return aFound;
 }
 
-CByteFile::~CByteFile()
+bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes)
 {
-    Close();
-}
-
-bool CByteFile::Open(const std::filesystem::path& path)
-{
-    Close();
+    bytes.clear();
     // Non-blocking so that a FIFO cannot hang the open; it is refused just below anyway.
     int fd = -1;
     do {
@@ -138,76 +131,19 @@ bool CByteFile::Open(const std::filesystem::path& path)
     if (fd < 0)
         return false;
     struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        return false;
+    bool bOk = fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
+    if (bOk)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[64 * 1024];
+    while (bOk) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n > 0)
+            bytes.append(buffer, static_cast<std::size_t>(n));
+        else if (n == 0)
+            break;
+        else if (errno != EINTR)
+            bOk = false;
     }
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags >= 0)
-        fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
-    m_fd = fd;
-    m_aBuffer.resize(kBufferSize);
-    m_nPos = m_nEnd = 0;
-    m_bEof = false;
-    return true;
-}
-
-// Reads once into buf; false at the end of the file or on an error, which both end the reading.
-static bool ReadSome(int fd, char* buf, std::size_t nMax, std::size_t& nGot)
-{
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, nMax);
-        if (n > 0) {
-            nGot = static_cast<std::size_t>(n);
-            return true;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        nGot = 0;
-        return false;
-    }
-}
-
-bool CByteFile::Fill()
-{
-    m_nPos = m_nEnd = 0;
-    if (m_bEof || m_fd < 0)
-        return false;
-    if (!ReadSome(m_fd, m_aBuffer.data(), m_aBuffer.size(), m_nEnd)) {
-        m_bEof = true;
-        return false;
-    }
-    return true;
-}
-
-std::size_t CByteFile::Read(char* buffer, std::size_t nMax)
-{
-    if (m_fd < 0 || nMax == 0)
-        return 0;
-    if (m_nPos == m_nEnd) {
-        if (m_bEof)
-            return 0;
-        if (nMax >= m_aBuffer.size()) {
-            std::size_t nGot = 0;
-            if (!ReadSome(m_fd, buffer, nMax, nGot))
-                m_bEof = true;
-            return nGot;
-        }
-        if (!Fill())
-            return 0;
-    }
-    const std::size_t n = std::min(nMax, m_nEnd - m_nPos);
-    std::copy_n(m_aBuffer.data() + m_nPos, n, buffer);
-    m_nPos += n;
-    return n;
-}
-
-void CByteFile::Close()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-    m_fd = -1;
-    m_nPos = m_nEnd = 0;
-    m_bEof = false;
-    std::vector<char>().swap(m_aBuffer);
+    ::close(fd);
+    return bOk;
 }

@@ -24,27 +24,6 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
 // without regard to case, in the order the directory yields them. Empty when dir cannot be read.
 std::vector<std::filesystem::path> FindFilesWithSuffix(const std::filesystem::path& dir, std::string_view suffix);
 
-// A file opened for reading as raw bytes, read in buffered chunks. Small reads are served from
-// the buffer; a read as large as the buffer goes straight to the file.
-class CByteFile {
-public:
-    CByteFile() = default;
-    ~CByteFile();
-    CByteFile(const CByteFile&) = delete;
-    CByteFile& operator=(const CByteFile&) = delete;
-
-    // False for anything that is not a readable regular file (a directory, a dangling link, ...).
-    bool Open(const std::filesystem::path& path);
-    // Up to nMax bytes into buffer; 0 at the end of the file or on a read error.
-    std::size_t Read(char* buffer, std::size_t nMax);
-    void Close();
-
-private:
-    bool Fill();
-
-    int m_fd = -1;
-    std::vector<char> m_aBuffer;
-    std::size_t m_nPos = 0;   // next unread byte in m_aBuffer
-    std::size_t m_nEnd = 0;   // end of the bytes m_aBuffer holds
-    bool m_bEof = false;
-};
+// The whole content of a readable regular file into bytes. False for anything else (a directory, a
+// FIFO, a dangling link, ...) and on a read error.
+bool ReadFileBytes(const std::filesystem::path& path, std::string& bytes);

@@ -81,76 +81,33 @@ TEST(FindFilesWithSuffix, AnUnreadableOrMissingDirectoryListsNothing)
     EXPECT_TRUE(FindFilesWithSuffix(dir / "file.set", ".set").empty());
 }
 
-class ByteFileTest : public ::testing::Test {
-protected:
-    CTempDir m_dir;
-};
-
-TEST_F(ByteFileTest, ReadsEveryByteWhateverTheChunkSize)
+TEST(ReadFileBytes, ReadsEveryByteOfARegularFileAndRefusesTheRest)
 {
+    CTempDir dir;
+    // Past one read's worth, with every byte value.
     std::string content(300000, '\0');
     std::mt19937 rng(7);
     for (char& c : content)
         c = static_cast<char>(rng() & 0xFF);
-    WriteWholeFile(m_dir / "data.set", content);
+    WriteWholeFile(dir / "data.set", content);
+    WriteWholeFile(dir / "empty.set", "");
+    std::filesystem::create_directory(dir / "folder.set");
+    std::filesystem::create_symlink(dir / "gone", dir / "dangling.set");
+    std::filesystem::create_symlink(dir / "data.set", dir / "link.set");
+    ASSERT_EQ(mkfifo((dir / "pipe.set").c_str(), 0600), 0);
 
-    for (std::size_t nChunk : {std::size_t{1}, std::size_t{7}, std::size_t{4096}, std::size_t{65535},
-                               std::size_t{65536}, std::size_t{100000}, std::size_t{1} << 20}) {
-        SCOPED_TRACE(nChunk);
-        CByteFile file;
-        ASSERT_TRUE(file.Open(m_dir / "data.set"));
-        std::string read;
-        std::vector<char> buffer(nChunk);
-        while (std::size_t n = file.Read(buffer.data(), buffer.size()))
-            read.append(buffer.data(), n);
-        EXPECT_EQ(read.size(), content.size());
-        EXPECT_TRUE(read == content);
-        EXPECT_EQ(file.Read(buffer.data(), buffer.size()), 0u) << "the end stays the end";
+    std::string bytes = "stale";
+    ASSERT_TRUE(ReadFileBytes(dir / "data.set", bytes));
+    EXPECT_TRUE(bytes == content);
+    ASSERT_TRUE(ReadFileBytes(dir / "link.set", bytes));
+    EXPECT_TRUE(bytes == content);
+    ASSERT_TRUE(ReadFileBytes(dir / "empty.set", bytes));
+    EXPECT_TRUE(bytes.empty());
+
+    for (const char* szName : {"folder.set", "dangling.set", "pipe.set", "missing.set"}) {
+        SCOPED_TRACE(szName);
+        EXPECT_FALSE(ReadFileBytes(dir / szName, bytes)) << "a FIFO with no writer must not hang the open";
     }
-}
-
-TEST_F(ByteFileTest, MixedSmallAndLargeReadsKeepTheOrder)
-{
-    std::string content;
-    for (int i = 0; i < 50000; ++i)
-        content += static_cast<char>('a' + i % 26);
-    WriteWholeFile(m_dir / "abc.set", content);
-    CByteFile file;
-    ASSERT_TRUE(file.Open(m_dir / "abc.set"));
-    std::string read;
-    std::vector<char> buffer(1 << 17);
-    for (std::size_t nAsk = 1; ; nAsk = nAsk == 1 ? buffer.size() : 1) {
-        const std::size_t n = file.Read(buffer.data(), nAsk);
-        if (n == 0)
-            break;
-        read.append(buffer.data(), n);
-    }
-    EXPECT_TRUE(read == content);
-}
-
-TEST_F(ByteFileTest, OnlyRegularFilesOpen)
-{
-    WriteWholeFile(m_dir / "empty.set", "");
-    std::filesystem::create_directory(m_dir / "folder.set");
-    std::filesystem::create_symlink(m_dir / "gone", m_dir / "dangling.set");
-    ASSERT_EQ(mkfifo((m_dir / "pipe.set").c_str(), 0600), 0);
-
-    CByteFile file;
-    EXPECT_FALSE(file.Open(m_dir / "folder.set"));
-    EXPECT_FALSE(file.Open(m_dir / "dangling.set"));
-    EXPECT_FALSE(file.Open(m_dir / "pipe.set")) << "a FIFO with no writer must not hang the open";
-    EXPECT_FALSE(file.Open(m_dir / "missing.set"));
-    char c = 0;
-    EXPECT_EQ(file.Read(&c, 1), 0u) << "nothing open, nothing read";
-
-    ASSERT_TRUE(file.Open(m_dir / "empty.set"));
-    EXPECT_EQ(file.Read(&c, 1), 0u);
-    WriteWholeFile(m_dir / "one.set", "Q");
-    ASSERT_TRUE(file.Open(m_dir / "one.set")) << "a file object can be opened again";
-    EXPECT_EQ(file.Read(&c, 1), 1u);
-    EXPECT_EQ(c, 'Q');
-    file.Close();
-    EXPECT_EQ(file.Read(&c, 1), 0u);
 }
 
 }  // namespace

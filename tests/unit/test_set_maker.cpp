@@ -97,9 +97,7 @@ TEST(SetFile, WhatIsWrittenReadsBackAsTheSameWordsAndTheTitleIsNoWord)
     EXPECT_EQ(text.substr(0, 21), "Fruit\r\n\r\n<BEGINNER>\r\n");
     EXPECT_EQ(text.find('\n'), text.find('\r') + 1) << "CR LF line ends";
     CWordLists lists;
-    CWordSetParser parser(lists);
-    parser.Feed(text);
-    parser.Finish();
+    ParseWordSet(text, lists);
     EXPECT_EQ(AsVector(lists.m_wordsBeginner), words[0]);
     EXPECT_EQ(AsVector(lists.m_wordsIntermediate), words[1]);
     EXPECT_EQ(AsVector(lists.m_wordsAdvanced), words[2]);

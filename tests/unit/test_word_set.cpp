@@ -18,17 +18,10 @@ struct CParsed {
     std::vector<CIgnoredLine> ignored;
 };
 
-CParsed Parse(const std::string& bytes, std::size_t nChunk = 0)
+CParsed Parse(const std::string& bytes)
 {
     CParsed parsed;
-    CWordSetParser parser(parsed.lists, [&](const CIgnoredLine& l) { parsed.ignored.push_back(l); });
-    if (nChunk == 0) {
-        parser.Feed(bytes);
-    } else {
-        for (std::size_t i = 0; i < bytes.size(); i += nChunk)
-            parser.Feed(std::string_view(bytes).substr(i, nChunk));
-    }
-    parser.Finish();
+    ParseWordSet(bytes, parsed.lists, [&](const CIgnoredLine& l) { parsed.ignored.push_back(l); });
     return parsed;
 }
 
@@ -80,13 +73,11 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         {"empty input", "", {}, {}, {}},
     };
     for (const CLineCase& c : cases) {
-        for (std::size_t nChunk : {std::size_t{0}, std::size_t{1}, std::size_t{3}}) {
-            SCOPED_TRACE(std::string(c.szName) + " / chunk " + std::to_string(nChunk));
-            const CParsed p = Parse(c.bytes, nChunk);
-            EXPECT_EQ(p.lists.m_wordsBeginner.ToVector(), c.beg);
-            EXPECT_EQ(p.lists.m_wordsIntermediate.ToVector(), c.inter);
-            EXPECT_EQ(p.lists.m_wordsAdvanced.ToVector(), c.adv);
-        }
+        SCOPED_TRACE(c.szName);
+        const CParsed p = Parse(c.bytes);
+        EXPECT_EQ(p.lists.m_wordsBeginner, c.beg);
+        EXPECT_EQ(p.lists.m_wordsIntermediate, c.inter);
+        EXPECT_EQ(p.lists.m_wordsAdvanced, c.adv);
     }
 }
 
@@ -107,7 +98,7 @@ TEST(WordSetLines, BytesAreUtf8WithLatin1FallbackAndLengthInCharacters)
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(Parse(c.bytes).lists.m_wordsBeginner.ToVector(), c.beg);
+        EXPECT_EQ(Parse(c.bytes).lists.m_wordsBeginner, c.beg);
     }
 }
 
@@ -132,10 +123,9 @@ std::vector<std::pair<std::size_t, std::wstring>> Reports(const CParsed& p)
     return a;
 }
 
-TEST(WordSetLines, EverySplitIntoChunksGivesTheSameResultAsOneChunk)
+TEST(WordSetLines, AMixedFileKeepsEveryWordAndNumbersEveryLine)
 {
-    // Whole lines are taken straight from a chunk and a line cut by a chunk's end is carried over:
-    // both must give the same words, line numbers and reasons, wherever the cuts fall.
+    // Every kind of line in one file, so a line end taken wrongly shifts every later number.
     // Wide blanks pad one word past the length a line may have: they are trimmed, not counted.
     std::string strWidePadded;
     for (int i = 0; i < 33; ++i)
@@ -158,10 +148,10 @@ TEST(WordSetLines, EverySplitIntoChunksGivesTheSameResultAsOneChunk)
                               "\t<AdVaNcEd> \n"
                               "kitchen";
     const CParsed whole = Parse(bytes);
-    EXPECT_EQ(whole.lists.m_wordsBeginner.ToVector(),
+    EXPECT_EQ(whole.lists.m_wordsBeginner,
               (Words{L"APPLE", L"\u00C9COLE", L"MANGO", L"LEMON", L"GRAPE", L"P\x0e\x0e\x0eH", L"MELON"}));
-    EXPECT_EQ(whole.lists.m_wordsIntermediate.ToVector(), Words{L"PLANET"});
-    EXPECT_EQ(whole.lists.m_wordsAdvanced.ToVector(), Words{L"KITCHEN"});
+    EXPECT_EQ(whole.lists.m_wordsIntermediate, Words{L"PLANET"});
+    EXPECT_EQ(whole.lists.m_wordsAdvanced, Words{L"KITCHEN"});
     const std::vector<std::pair<std::size_t, std::wstring>> expected = {
         {1, L"before any section marker"},
         {8, L"wrong length for <BEGINNER>: 6"},
@@ -171,29 +161,12 @@ TEST(WordSetLines, EverySplitIntoChunksGivesTheSameResultAsOneChunk)
     };
     EXPECT_EQ(Reports(whole), expected);
 
-    // Three chunks at every pair of cuts, the middle one empty when the cuts meet (a CR at the
-    // end of one chunk and its LF two chunks later).
-    for (std::size_t i = 0; i <= bytes.size(); ++i) {
-        for (std::size_t j = i; j <= bytes.size(); ++j) {
-            CParsed p;
-            CWordSetParser parser(p.lists, [&](const CIgnoredLine& l) { p.ignored.push_back(l); });
-            parser.Feed(std::string_view(bytes).substr(0, i));
-            parser.Feed(std::string_view(bytes).substr(i, j - i));
-            parser.Feed(std::string_view(bytes).substr(j));
-            parser.Finish();
-            const bool bSame = p.lists.m_wordsBeginner == whole.lists.m_wordsBeginner &&
-                               p.lists.m_wordsIntermediate == whole.lists.m_wordsIntermediate &&
-                               p.lists.m_wordsAdvanced == whole.lists.m_wordsAdvanced && Reports(p) == expected;
-            if (!bSame)
-                ADD_FAILURE() << "cuts at " << i << " and " << j;
-        }
-    }
 }
 
 TEST(WordSetLines, ALineEndsExactlyAtItsLineEndWhateverItsLengthAndBytes)
 {
-    // Lines of 0 to 20 bytes, so each line end sits at every place within a block of eight, with
-    // fillers next to CR and LF in value; each line's length is told back in its report.
+    // Lines of 0 to 20 bytes, with fillers next to CR and LF in value and one beyond ASCII; each
+    // line's length is told back in its report.
     for (const char cFill : {'q', '\x0e', '\x0b', '\x7f', static_cast<char>(0x8a)}) {
         for (const std::string strEnd : {"\n", "\r\n", "\r"}) {
             std::string bytes = "<ADVANCED>\n";
@@ -220,22 +193,21 @@ TEST(WordSetLines, HugeAndHostileLinesAreCountedNotKept)
     bytes += std::string(10 * 1024 * 1024, 'x');
     bytes += "\napple\n";
     const CParsed p = Parse(bytes);
-    EXPECT_EQ(p.lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(p.lists.m_wordsBeginner, Words{L"APPLE"});
     ASSERT_EQ(p.ignored.size(), 1u);
     EXPECT_EQ(p.ignored[0].nLine, 2u);
     EXPECT_NE(p.ignored[0].strReason.find(std::to_wstring(10 * 1024 * 1024)), std::wstring::npos);
 
     // Any amount of white space around a word is trimmed, not counted against it.
     const std::string padded = "<BEGINNER>\n" + std::string(100000, ' ') + "apple" + std::string(100000, '\t') + "\n";
-    EXPECT_EQ(Parse(padded).lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(Parse(padded).lists.m_wordsBeginner, Words{L"APPLE"});
     std::string wide = "<BEGINNER>\n";
     for (int i = 0; i < 50000; ++i)
         wide += "\xC2\xA0\xA0";
     wide += "apple";
     for (int i = 0; i < 50000; ++i)
         wide += "\xE3\x80\x80 ";
-    for (std::size_t nChunk : {std::size_t{0}, std::size_t{7}})
-        EXPECT_EQ(Parse(wide + "\n", nChunk).lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(Parse(wide + "\n").lists.m_wordsBeginner, Words{L"APPLE"});
 
     // All bytes 0..255 many times over: no crash, and nothing before a marker is taken.
     std::string binary;
