@@ -2,7 +2,6 @@
 #include "app/doc_template.h"
 
 #include "app/main_frame.h"
-#include "platform/startup_trace.h"
 #include "view/game_view.h"
 
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
@@ -13,7 +12,6 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
         pFrame->Destroy();
         return nullptr;
     }
-    StartupMark("frame made");
     if (!pFrame->GetDocument().OnNewDocument()) {
         pFrame->Destroy();
         return nullptr;
@@ -21,7 +19,6 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
     CVeltraneQuillornView* pView = pFrame->GetView();
     if (setup.fnQuit)
         pView->SetQuitHandler(setup.fnQuit);
-    pView->SetQuitAfterFirstPaint(setup.bQuitAfterFirstPaint);
     pView->SetGameLog(setup.pGameLog);
     pView->OnInitialUpdate();
     pFrame->CheckStore();

@@ -17,7 +17,6 @@ struct CGameWindowSetup {
     std::filesystem::path userSetDir;   // the player's own sets; empty: none
     CCommandTarget* pAppTarget = nullptr;
     std::function<void(int)> fnQuit;   // the quit request; empty: end the main loop
-    bool bQuitAfterFirstPaint = false;
     CGameLogWriter* pGameLog = nullptr;  // where finished words are logged; none when null
     int nZoom = 0;                       // a zoom step to open at; 0: the stored one or the screen's
 };

@@ -12,7 +12,6 @@
 #include "game/set_folders.h"
 #include "game/set_maker.h"
 #include "platform/files.h"
-#include "platform/startup_trace.h"
 
 namespace {
 
@@ -31,7 +30,6 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv)
 {
-    StartupMark("main");
     if (argc >= 2) {
         const std::string first = argv[1];
         if (first == "--help" || first == "-h") {

@@ -11,7 +11,6 @@
 #include "app/app_icons.h"
 #include "app/command_table.h"
 #include "platform/profile.h"
-#include "platform/startup_trace.h"
 #include "game/zoom_steps.h"
 #include "store/settings_store.h"
 #include "view/game_view.h"
@@ -37,14 +36,12 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     // Resizable: the zoom follows the window.
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
-    StartupMark("frame window made");
 
     FillToolTips();
     if (!CreateMenuBar() || !CreateToolBarWithTools())
         return false;
 
     SetShortcuts();
-    StartupMark("menus and tool bar made");
 
     auto* pView = new CVeltraneQuillornView(profile, setFolders);
     if (!pView->Create(this)) {
@@ -52,18 +49,15 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
         return false;
     }
     m_pView = pView;
-    StartupMark("view made");
     SetMinClientSize(CVeltraneQuillornView::PictureSize(kZoomNormal));
     m_pProfile = &profile;
     if (!IsZoomStep(nZoom)) {
         const int nStored = CSettingsStore(profile).ReadZoom();
         nZoom = StartZoom(nStored);
-        StartupMark("zoom picked");
         if (nZoom != nStored)
             m_nZoomToStore = nZoom;
     }
     m_pView->SetZoom(nZoom);
-    StartupMark("zoom chosen");
     m_pView->SetFitHandler([this](const wxSize&) { FitClientTo(); });
     WatchStore(profile.Registry());
     m_pView->SetFocus();

@@ -1,9 +1,6 @@
 // Start-up and the end of the program.
 #include "app/veltrane_quillorn_app.h"
 
-#include <cstdio>
-#include <cstdlib>
-#include <ctime>
 #include <thread>
 
 #include <wx/evtloop.h>
@@ -16,16 +13,11 @@
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
-#include "platform/startup_trace.h"
 #include "store/game_log_writer.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
 namespace {
-
-// Set to measure start-up: the game quits after the view's first paint and does not wait on its
-// New Game dialog.
-constexpr const char* kBenchFirstPaintVar = "VELTRANE_QUILLORN_BENCH_FIRST_PAINT";
 
 std::thread g_storeMaker;
 
@@ -33,13 +25,6 @@ void WaitForStoreMaker()
 {
     if (g_storeMaker.joinable())
         g_storeMaker.join();
-}
-
-double MonotonicMs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return static_cast<double>(ts.tv_sec) * 1000.0 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
 }  // namespace
@@ -66,28 +51,16 @@ bool CVeltraneQuillornApp::OnInit()
     SetVendorName("Veltrane Corporation");
     SetAppName("Veltrane Quillorn");
     SetAppDisplayName("Veltrane Quillorn");
-    StartupMark("toolkit up");
     RegisterGameFonts();
-    StartupMark("fonts registered");
 
     CGameWindowSetup setup;
     WaitForStoreMaker();
-    StartupMark("settings file there");
     setup.pProfile = &TheAppProfile();
-    StartupMark("settings opened");
     setup.programDir = ProgramDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
-    // Start-up measurements play no words worth keeping.
-    setup.pGameLog = std::getenv(kBenchFirstPaintVar) != nullptr ? nullptr : &TheGameLog();
-    setup.bQuitAfterFirstPaint = std::getenv(kBenchFirstPaintVar) != nullptr;
-    setup.fnQuit = [this, bBench = setup.bQuitAfterFirstPaint](int nExitCode) {
-        // The measuring script takes the moment of the first paint from here, so that the
-        // toolkit's clean-up at exit is not counted as start-up.
-        if (bBench)
-            std::printf("first-paint-monotonic-ms %.3f\n", MonotonicMs());
-        PostQuit(nExitCode);
-    };
+    setup.pGameLog = &TheGameLog();
+    setup.fnQuit = [this](int nExitCode) { PostQuit(nExitCode); };
 
     CMainFrame* pFrame = OpenNewGameWindow(setup);
     if (!pFrame)

@@ -19,7 +19,6 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
 #include "game/zoom_steps.h"
-#include "platform/startup_trace.h"
 
 int ResultFromWxId(int nWxId)
 {
@@ -227,7 +226,6 @@ wxRect CGameDialog::DialogRect(int x, int y, int cx, int cy) const
 
 int CGameDialog::DoModal()
 {
-    StartupMark("dialog: making");
     if (!CreateWindow())
         return ResultCancel;
     const CDialogZoomScope zoom(m_nZoom);
@@ -246,7 +244,6 @@ int CGameDialog::DoModal()
         CentreOnParent();
     else
         CentreOnScreen();
-    StartupMark("dialog: showing");
     return ResultFromWxId(ShowModal());
 }
 
@@ -321,7 +318,6 @@ void CGameDialog::OnCharHook(wxKeyEvent& event)
 void CGameDialog::OnShown(wxShowEvent& event)
 {
     event.Skip();
-    StartupMark("dialog: shown");
     // Focus given before the window is mapped can be lost on the way; give it again once up.
     if (event.IsShown())
         CallAfter([this] {

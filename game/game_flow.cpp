@@ -1,7 +1,6 @@
 // Words strung into games: starting a word, its three endings, Time Trial levels, the clock and
 // pausing, and the New, Give Up, Best Scores and Exit commands.
 #include "game/game_core.h"
-#include "platform/startup_trace.h"
 
 namespace {
 
@@ -12,7 +11,6 @@ constexpr const wchar_t* kMsgNoWordsForSkill = L"This word set has no words for 
 
 void CGameCore::StartFirstWord()
 {
-    StartupMark("first word: loading progress");
     if (LoadProgress())
         StartNextWord();
     else
@@ -28,7 +26,6 @@ void CGameCore::StartNextWord()
         RecoverStoredChoice();
     if (!m_bOptionsKnown)
         RefreshOptions();
-    StartupMark("picking the word");
     if (!PickNextWord()) {
         // Nothing to play at this skill: the player can pick another set or skill in Options.
         m_bGameOver = true;

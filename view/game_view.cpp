@@ -14,7 +14,6 @@
 #include "game/zoom_steps.h"
 #include "platform/services.h"
 #include "store/game_log_writer.h"
-#include "platform/startup_trace.h"
 #include "view/command_ids.h"
 #include "view/view_access.h"
 #include "view/view_look.h"
@@ -65,16 +64,13 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
                           wxWANTS_CHARS | wxBORDER_NONE, "VeltraneQuillornView"))
         return false;
     SetMinSize(wxSize(kClientWidth, kClientHeight));
-    StartupMark("view: window");
     m_pAccess = std::make_unique<CViewAccess>(*this);
-    StartupMark("view: accessible");
 
     if (!m_history.Create(this, kHistoryRect))
         return false;
     m_history.ResetHistory();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
         new CLetterKey(this, *this, nId, KeyRect(nId));
-    StartupMark("view: list and keys");
 
     Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
     Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);
@@ -99,8 +95,6 @@ void CVeltraneQuillornView::OnInitialUpdate()
 
 int CVeltraneQuillornView::RunNewGameDlg(int nWordLength)
 {
-    if (m_bQuitAfterFirstPaint)
-        return ResultCancel;
     CModalScope scope(*this);
     CNewGameDlg dlg;
     dlg.m_nWordLength = nWordLength;

@@ -45,9 +45,6 @@ public:
 
     // The quit request; by default it ends the application's main loop once control returns to it.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
-    // Measuring start-up: quit after the first paint and answer the New Game dialog with Cancel
-    // without showing it, so that nothing waits for a person.
-    void SetQuitAfterFirstPaint(bool bQuit) { m_bQuitAfterFirstPaint = bQuit; }
 
     // Composes the whole picture on the buffer; a paint then copies it in one block.
     void OnDraw();
@@ -202,8 +199,6 @@ private:
     std::optional<EWordEnd> m_endPending;
 
     std::function<void(int)> m_fnQuit;
-    bool m_bQuitAfterFirstPaint = false;
-    bool m_bPainted = false;
     int m_nModalDepth = 0;
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area

@@ -26,10 +26,6 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
     }
     OnDraw();
     m_bmpBuffer.CopyTo(dc);
-
-    if (m_bQuitAfterFirstPaint && !m_bPainted)
-        PostQuit(0);
-    m_bPainted = true;
 }
 
 wxRect CVeltraneQuillornView::StatusRect(int nLeft, int nTop, int nRight, int nBottom) const
