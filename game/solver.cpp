@@ -38,7 +38,7 @@ public:
             const std::uint8_t* pGuess = guess.anCounts.data();
             const std::size_t nSlots = m_words.Slots();
             for (std::size_t j = 0; j < nCount; ++j) {
-                const int nMatch = m_words.PackedMatch(pGuess, m_anCounts.data() + j * nSlots);
+                const int nMatch = m_words.PackedMatch(pGuess, guess.nSlotted, m_anCounts.data() + j * nSlots);
                 const int nBingo = m_words.PackedBingo(guess.nPacked, m_anPacked[j]);
                 ++anGroup[static_cast<std::size_t>(nMatch * CSolverWords::kKeyStride + nBingo)];
             }

@@ -66,6 +66,7 @@ CSolverProbe CSolverWords::ProbeOfWord(std::size_t i) const
     probe.strGuess = Word(i);
     if (IsPacked()) {
         probe.anCounts.assign(Counts(i), Counts(i) + m_nSlots);
+        probe.nSlotted = static_cast<int>(m_nWordLength);
         probe.nPacked = m_anPacked[i];
     }
     return probe;
@@ -86,6 +87,7 @@ CSolverProbe CSolverWords::Probe(std::wstring_view strGuess) const
         if (it == m_slotOf.end())
             continue;
         ++probe.anCounts[it->second];
+        ++probe.nSlotted;
         probe.nPacked |= static_cast<std::uint64_t>(it->second + 1) << (8 * nPos);
     }
     return probe;

@@ -113,18 +113,32 @@ TEST(SolverCounts, RepeatedLettersStrangeCharactersAndOtherLengthsCountAsTheGame
     const CSolverProbe paper = list.words.Probe(L"PAPER");
     EXPECT_EQ(list.words.PairKey(paper, 0), 4 * CSolverWords::kKeyStride + 1);
 
-    // More distinct characters than the packed form holds: compared one by one, same counts.
-    std::vector<std::wstring> astrWide;
-    for (wchar_t c = 0x4E00; c < 0x4E00 + 300; c += 3)
-        astrWide.push_back({c, static_cast<wchar_t>(c + 1), static_cast<wchar_t>(c + 2), c, L'A'});
-    const CTestList wide = ListOf(astrWide);
-    EXPECT_FALSE(wide.words.IsPacked());
-    for (std::size_t g = 0; g < astrWide.size(); g += 7) {
-        for (std::size_t w = 0; w < astrWide.size(); ++w)
-            ASSERT_EQ(wide.words.PairKey(wide.words.ProbeOfWord(g), w), Key(GameCounts(astrWide[g], astrWide[w])));
+    // As many distinct characters as the packed form holds (the last ones get the byte 0x80), and
+    // more: compared one by one, with the same counts and the same best guess.
+    for (const int nDistinct : {127, 128, 300}) {
+        const int nOthers = nDistinct - 1;  // besides A
+        auto other = [&](int k) { return static_cast<wchar_t>(0x4E00 + k % nOthers); };
+        std::vector<std::wstring> astrWide;
+        for (int k = 0; k < nOthers + 3; k += 3)
+            astrWide.push_back({other(k), other(k + 1), other(k + 2), other(k), L'A'});
+        // Words that share the last character, and guesses with a character no word holds against
+        // it (the XOR of their bytes is 0x80 exactly).
+        const wchar_t cLast = other(nOthers - 1);
+        astrWide.push_back({cLast, cLast, cLast, cLast, cLast});
+        astrWide.push_back({L'A', cLast, L'A', cLast, L'A'});
+        const CTestList wide = ListOf(astrWide);
+        EXPECT_EQ(wide.words.IsPacked(), nDistinct <= 128);
+        for (std::size_t g = 0; g < astrWide.size(); ++g) {
+            for (std::size_t w = 0; w < astrWide.size(); ++w)
+                ASSERT_EQ(wide.words.PairKey(wide.words.ProbeOfWord(g), w), Key(GameCounts(astrWide[g], astrWide[w])))
+                    << nDistinct << ": " << g << " " << w;
+        }
+        for (const std::wstring& strGuess : {std::wstring(5, L'Z'), std::wstring{cLast, L'Z', cLast, L'Z', L'A'}}) {
+            for (std::size_t w = 0; w < astrWide.size(); ++w)
+                ASSERT_EQ(wide.words.PairKey(wide.words.Probe(strGuess), w), Key(GameCounts(strGuess, astrWide[w])));
+        }
+        ExpectSameBest(BestGuess(wide.words, wide.anAll), PlainBestGuess(wide.astrWords, wide.anAll, false));
     }
-    // The best guess works there too, and agrees with the plain rule.
-    ExpectSameBest(BestGuess(wide.words, wide.anAll), PlainBestGuess(wide.astrWords, wide.anAll, false));
 }
 
 TEST(SolverFit, TheWordsThatFitAreThoseThePlainRuleKeeps)
@@ -148,10 +162,10 @@ TEST(SolverFit, TheWordsThatFitAreThoseThePlainRuleKeeps)
 TEST(SolverFit, CountsNoWordCanGiveLeaveNothing)
 {
     const CTestList list = ListOf({L"APPLE", L"PAPER", L"LEVEL"});
-    // Bingo above Match, negative counts, and counts past what the key holds (Match 0 Bingo 17
-    // must not pass for Match 1 Bingo 1).
+    // Bingo above Match, negative counts, and counts past what the key holds (Match 0 Bingo 65
+    // must not pass for Match 4 Bingo 1, what APPLE gets from PAPER).
     for (const CScoredGuess& guess : std::vector<CScoredGuess>{
-             {L"APPLE", 2, 3}, {L"APPLE", -1, 0}, {L"APPLE", 0, 17}, {L"APPLE", 16, 0}, {L"APPLE", 6, 0}}) {
+             {L"APPLE", 2, 3}, {L"APPLE", -1, 0}, {L"APPLE", 0, 65}, {L"APPLE", 16, 0}, {L"APPLE", 6, 0}}) {
         EXPECT_TRUE(FittingWords(list.words, {guess}).empty()) << guess.nMatch << ":" << guess.nBingo;
     }
     EXPECT_EQ(FittingWords(list.words, {{L"PPALE", 5, 3}}), (std::vector<std::size_t>{0}));
