@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <array>
 
+#include "game/guess_record.h"
+
 namespace {
 
 // Keys are Match * 16 + Bingo, both at most 15.
@@ -110,6 +112,19 @@ std::vector<std::size_t> FittingWords(const CSolverWords& words, const std::vect
         std::erase_if(anFit, [&](std::size_t i) { return words.PairKey(probe, i) != nKey; });
     }
     return anFit;
+}
+
+std::optional<CContradiction> FirstContradiction(const CGuessRecord& record, const std::wstring& strGuess)
+{
+    CGuessRecord asMagic;
+    asMagic.m_strMagicWord = strGuess;
+    for (std::size_t i = 0; i < record.GuessCount(); ++i) {
+        const int nMatch = asMagic.CountMatch(record.m_astrGuesses[i]);
+        const int nBingo = asMagic.CountBingo(record.m_astrGuesses[i]);
+        if (nMatch != static_cast<int>(record.m_adwMatch[i]) || nBingo != static_cast<int>(record.m_adwBingo[i]))
+            return CContradiction{i, nMatch, nBingo};
+    }
+    return std::nullopt;
 }
 
 std::uint64_t SplitSumOfSquares(const CSolverWords& words, const CSolverProbe& guess,

@@ -18,6 +18,8 @@
 
 #include "game/solver_words.h"
 
+class CGuessRecord;
+
 // A guess with the counts it got.
 struct CScoredGuess {
     std::wstring strGuess;
@@ -27,6 +29,18 @@ struct CScoredGuess {
 
 // The indices of the words that fit every guess, in file order.
 std::vector<std::size_t> FittingWords(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses);
+
+// An earlier guess that a new guess contradicts: with the new guess as the magic word, the earlier
+// one would have scored nMatch and nBingo, not what it got.
+struct CContradiction {
+    std::size_t nGuess = 0;  // index into the record's guesses
+    int nMatch = 0;
+    int nBingo = 0;
+};
+// The first guess of the record that strGuess does not fit, by the game's own counts; nothing when
+// it fits them all (hard mode takes it then). Counting is symmetric, so this is also what strGuess
+// would have scored with that guess as the word.
+std::optional<CContradiction> FirstContradiction(const CGuessRecord& record, const std::wstring& strGuess);
 
 // Sum over the groups of size squared when guess splits the candidates (indices into words).
 std::uint64_t SplitSumOfSquares(const CSolverWords& words, const CSolverProbe& guess,
