@@ -1,17 +1,19 @@
-// Entry point: the word-set checker and maker, the statistics and the usual --help and --version
-// are answered before any toolkit start-up, so they work without a display; the rest plays.
+// Entry point: the word-set checker and maker, the statistics, the solver and the usual --help and
+// --version are answered before any toolkit start-up, so they work without a display; the rest plays.
 #include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/run_game.h"
+#include "cli/solve_command.h"
 #include "game/set_checker.h"
 #include "game/stats_report.h"
 #include "store/game_log.h"
 #include "game/set_folders.h"
 #include "game/set_maker.h"
 #include "platform/files.h"
+#include "platform/profile.h"
 
 namespace {
 
@@ -24,6 +26,9 @@ constexpr const char* kUsage =
     "       veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii]\n"
     "                                [--output DIR] [--force] FILE...\n"
     "                                      make the set NAME from word lists (one word a line)\n"
+    "       veltrane-quillorn --solve [--set NAME|FILE] [--skill beginner|intermediate|advanced]\n"
+    "                                [--hard] [--json] [GUESS:MATCH:BINGO ...]\n"
+    "                                      the words that fit those counts, and the best next guess\n"
     "       veltrane-quillorn --help | --version\n";
 
 }  // namespace
@@ -49,6 +54,10 @@ int main(int argc, char** argv)
             return RunSetMaker(std::vector<std::string>(argv + 2, argv + argc),
                                CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory()), std::cout,
                                std::cerr);
+        if (first == "--solve")
+            return RunSolve(std::vector<std::string>(argv + 2, argv + argc),
+                            CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory()), TheAppProfile(),
+                            std::cout, std::cerr);
         std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
         return 2;
     }

@@ -51,7 +51,11 @@ public:
     // 240, 360 or 480 s by skill; in Time Trial 15 s less per level above 1, never below 60.
     static int TimeAllowance(int nSkill, int nLevel, bool bTimeTrial);
     void ClearGuess();
+    // False, with nothing changed, for an incomplete guess and for one hard mode refuses.
     bool SubmitGuess();
+    // Hard mode: every guess must fit the counts of the guesses so far.
+    void SetHardMode(bool bHardMode) { m_bHardMode = bHardMode; }
+    bool IsHardMode() const { return m_bHardMode; }
 
     // ---- Game flow ----------------------------------------------------------------------------
     void StartFirstWord();   // at the view's initial update: load the stored progress, then start
@@ -159,6 +163,8 @@ private:
     void ReportWordLeftPlay(EWordEnd how, bool bEndsGame);
     void CheckBestScore(int nScore);
     void CheckFewestTries(int nTries);
+    // In hard mode, a guess that contradicts an earlier one is refused with a message saying which.
+    bool RefusedInHardMode(const std::wstring& strGuess);
     // Reads again what another running copy may have stored; values that cannot be read keep
     // what the session has.
     void RefreshOptions();
@@ -176,6 +182,7 @@ private:
     std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
     int m_nCursor = 6;                  // the cell the next letter fills
     bool m_bGameOver = true;            // no word in play
+    bool m_bHardMode = false;
     bool m_bClockRunning = false;       // the clock was started for the current word
     bool m_bPaused = false;             // the clock was stopped because the view went inactive
     bool m_bTimeTrial = true;

@@ -47,6 +47,9 @@ bool CGameCore::SubmitGuess()
     const std::wstring strGuess = m_strGuess.substr(0, nLength);
     if (strGuess.find(L' ') != std::wstring::npos)
         return false;
+    // The refused guess stays in the cells, to be changed.
+    if (m_bHardMode && RefusedInHardMode(strGuess))
+        return false;
     History().AddGuess(strGuess);
     ClearGuess();
     if (History().GuessCount() == 1) {

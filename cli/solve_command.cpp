@@ -1,0 +1,277 @@
+// The --solve command: arguments, the set they name, and the answer as text or JSON.
+#include "cli/solve_command.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+#include "game/set_folders.h"
+#include "game/solver.h"
+#include "game/stats_report.h"
+#include "game/word_set.h"
+#include "platform/profile.h"
+#include "platform/text.h"
+#include "store/settings_store.h"
+
+namespace {
+
+struct CSolveArgs {
+    std::optional<std::string> strSet;
+    std::optional<int> nSkill;
+    bool bHard = false;
+    bool bJson = false;
+    std::vector<std::string> astrGuesses;
+};
+
+// A wrong argument: said on one line, exit status 2.
+struct CBadArgument {
+    std::string strMessage;
+};
+
+std::string Quoted(const std::string& str)
+{
+    return "'" + EncodeUtf8Escaped(DecodeBytes(str)) + "'";
+}
+
+std::optional<int> ParseSkill(std::string str)
+{
+    for (char& c : str)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
+    for (int i = 0; i < 3; ++i) {
+        if (str == kNames[i] || str == std::to_string(i))
+            return i;
+    }
+    return std::nullopt;
+}
+
+std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSolveArgs& parsed)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool bHasValue = i + 1 < args.size();
+        if (a == "--hard") {
+            parsed.bHard = true;
+        } else if (a == "--json") {
+            parsed.bJson = true;
+        } else if (a == "--set") {
+            if (!bHasValue)
+                return CBadArgument{"--set needs a set name or file"};
+            parsed.strSet = args[++i];
+        } else if (a == "--skill") {
+            if (!bHasValue || !(parsed.nSkill = ParseSkill(args[i + 1])))
+                return CBadArgument{"--skill needs beginner, intermediate or advanced"};
+            ++i;
+        } else if (a.size() > 1 && a[0] == '-') {
+            return CBadArgument{"unknown option " + Quoted(a)};
+        } else {
+            parsed.astrGuesses.push_back(a);
+        }
+    }
+    return std::nullopt;
+}
+
+// A name with a slash or the ".set" ending is a file; anything else is a set the game lists.
+bool NamesAFile(const std::string& str)
+{
+    if (str.find('/') != std::string::npos)
+        return true;
+    if (str.size() < 4)
+        return false;
+    std::string strEnd = str.substr(str.size() - 4);
+    for (char& c : strEnd)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return strEnd == ".set";
+}
+
+// The set's name and its words; the stored choice, then the first set found, when none is given.
+std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& folders, const CSettingsStore& store,
+                                    std::wstring& strSet, CWordLists& lists)
+{
+    std::filesystem::path file;
+    if (args.strSet && NamesAFile(*args.strSet)) {
+        file = *args.strSet;
+        strSet = SetNameFromFileName(file.filename());
+    } else {
+        strSet = args.strSet ? DecodeBytes(*args.strSet) : store.ReadCurrentSet();
+        if (strSet.empty()) {
+            const std::vector<std::wstring> astrSets = folders.ListSetNames();
+            if (astrSets.empty())
+                return CBadArgument{"no word sets found"};
+            strSet = astrSets.front();
+        }
+        if (IsUsableSetName(strSet))
+            file = folders.SetFile(strSet);
+    }
+    std::error_code ec;
+    if (file.empty() || !std::filesystem::is_regular_file(file, ec) || !ReadWordSetFile(file, lists))
+        return CBadArgument{"unknown set '" + EncodeUtf8Escaped(args.strSet ? DecodeBytes(*args.strSet) : strSet) + "'"};
+    return std::nullopt;
+}
+
+// Digits only: no sign, no blanks.
+std::optional<int> ParseCount(std::string_view str)
+{
+    unsigned n = 0;
+    const auto [pEnd, ec] = std::from_chars(str.data(), str.data() + str.size(), n);
+    if (str.empty() || ec != std::errc() || pEnd != str.data() + str.size() || n > 1000)
+        return std::nullopt;
+    return static_cast<int>(n);
+}
+
+// GUESS:MATCH:BINGO, the guess upper-cased as the game does what is typed.
+std::optional<CBadArgument> ParseGuess(const std::string& strArg, int nSkill, CScoredGuess& guess)
+{
+    const std::size_t nFirst = strArg.find(':');
+    const std::size_t nSecond = nFirst == std::string::npos ? nFirst : strArg.find(':', nFirst + 1);
+    const std::string strWhat = "guess " + Quoted(strArg) + ": ";
+    if (nSecond == std::string::npos)
+        return CBadArgument{strWhat + "expected GUESS:MATCH:BINGO"};
+    const std::optional<int> nMatch = ParseCount(std::string_view(strArg).substr(nFirst + 1, nSecond - nFirst - 1));
+    const std::optional<int> nBingo = ParseCount(std::string_view(strArg).substr(nSecond + 1));
+    if (!nMatch || !nBingo)
+        return CBadArgument{strWhat + "Match and Bingo must be numbers from 0"};
+    guess.strGuess.clear();
+    for (const wchar_t c : DecodeBytes(strArg.substr(0, nFirst))) {
+        if (!IsLetter(c))
+            return CBadArgument{strWhat + "a guess is made of letters"};
+        guess.strGuess += ToUpperChar(c);
+    }
+    guess.nMatch = *nMatch;
+    guess.nBingo = *nBingo;
+    const int nLength = nSkill + 5;
+    if (static_cast<int>(guess.strGuess.size()) != nLength)
+        return CBadArgument{strWhat + std::to_string(guess.strGuess.size()) + " letters, " +
+                            EncodeUtf8(SkillName(nSkill)) + " words have " + std::to_string(nLength)};
+    // What no magic word can give: more than every letter, Bingo above Match, or all letters
+    // shared with all but one in place (the last one would be in place too).
+    if (guess.nMatch > nLength || guess.nBingo > nLength)
+        return CBadArgument{strWhat + "counts above the word length " + std::to_string(nLength)};
+    if (guess.nBingo > guess.nMatch)
+        return CBadArgument{strWhat + "Bingo above Match"};
+    if (guess.nMatch == nLength && guess.nBingo == nLength - 1)
+        return CBadArgument{strWhat + "Match " + std::to_string(nLength) + " with Bingo " +
+                            std::to_string(nLength - 1) + " cannot happen"};
+    return std::nullopt;
+}
+
+// Hundredths as "12.34", whatever the locale says a decimal point is.
+std::string TwoDecimals(std::uint64_t nHundredths)
+{
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%llu.%02llu", static_cast<unsigned long long>(nHundredths / 100),
+                  static_cast<unsigned long long>(nHundredths % 100));
+    return buf;
+}
+
+std::string JsonString(const std::wstring& str)
+{
+    std::string s = "\"";
+    for (const char c : EncodeUtf8(str)) {
+        const auto u = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += c;
+        } else if (u < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", u);
+            s += buf;
+        } else {
+            s += c;
+        }
+    }
+    return s + "\"";
+}
+
+struct CAnswer {
+    std::wstring strSet;
+    int nSkill = 0;
+    bool bHard = false;
+    std::vector<std::size_t> anFit;
+    std::optional<CBestGuess> best;
+};
+
+void WriteText(std::ostream& out, const CAnswer& answer, const CSolverWords& words)
+{
+    out << "set: " << EncodeUtf8Escaped(answer.strSet) << '\n';
+    out << "skill: " << EncodeUtf8(SkillName(answer.nSkill)) << '\n';
+    // Numbers through to_string: the stream's locale could group their digits.
+    out << "fit: " << std::to_string(answer.anFit.size()) << (answer.anFit.size() == 1 ? " word" : " words") << '\n';
+    const std::size_t nShown = std::min(answer.anFit.size(), kSolveWordsShown);
+    out << (nShown < answer.anFit.size() ? "first " + std::to_string(nShown) + ":" : std::string("words:"));
+    for (std::size_t k = 0; k < nShown; ++k)
+        out << ' ' << EncodeUtf8Escaped(words.Word(answer.anFit[k]));
+    out << '\n';
+    const char* szBest = answer.bHard ? "best of the fitting words: " : "best next guess: ";
+    if (!answer.best) {
+        out << szBest << "none, no word fits\n";
+        return;
+    }
+    out << szBest << EncodeUtf8Escaped(words.Word(answer.best->nWord)) << ", "
+        << TwoDecimals(answer.best->ExpectedLeftHundredths()) << " words left on average";
+    if (answer.best->bSampled)
+        out << " (the set is too large to try every word: best of the fitting words and a sample)";
+    out << '\n';
+}
+
+void WriteJson(std::ostream& out, const CAnswer& answer, const CSolverWords& words)
+{
+    out << "{\n  \"set\": " << JsonString(answer.strSet) << ",\n  \"skill\": " << JsonString(SkillName(answer.nSkill))
+        << ",\n  \"hard\": " << (answer.bHard ? "true" : "false") << ",\n  \"fit\": " << std::to_string(answer.anFit.size())
+        << ",\n  \"words\": [";
+    const std::size_t nShown = std::min(answer.anFit.size(), kSolveWordsShown);
+    for (std::size_t k = 0; k < nShown; ++k)
+        out << (k ? ", " : "") << JsonString(std::wstring(words.Word(answer.anFit[k])));
+    out << "],\n  \"best\": ";
+    if (answer.best) {
+        out << "{\"guess\": " << JsonString(std::wstring(words.Word(answer.best->nWord)))
+            << ", \"expected_left\": " << TwoDecimals(answer.best->ExpectedLeftHundredths())
+            << ", \"sampled\": " << (answer.best->bSampled ? "true" : "false") << "}";
+    } else {
+        out << "null";
+    }
+    out << "\n}\n";
+}
+
+}  // namespace
+
+int RunSolve(const std::vector<std::string>& args, const CSetFolders& folders, CAppProfile& profile,
+             std::ostream& out, std::ostream& err)
+{
+    const CSettingsStore store(profile);
+    CSolveArgs parsed;
+    CAnswer answer;
+    CWordLists lists;
+    std::vector<CScoredGuess> aGuesses;
+    std::optional<CBadArgument> bad = ParseArgs(args, parsed);
+    if (!bad)
+        bad = LoadSet(parsed, folders, store, answer.strSet, lists);
+    if (!bad) {
+        // A damaged stored skill plays as Beginner in the game, so it answers as Beginner here.
+        const int nStored = store.ReadCurrentSkill();
+        answer.nSkill = parsed.nSkill.value_or(IsValidSkill(nStored) ? nStored : SkillBeginner);
+        for (const std::string& strArg : parsed.astrGuesses) {
+            CScoredGuess guess;
+            if ((bad = ParseGuess(strArg, answer.nSkill, guess)))
+                break;
+            aGuesses.push_back(guess);
+        }
+    }
+    if (bad) {
+        err << "veltrane-quillorn: --solve: " << bad->strMessage << '\n';
+        return 2;
+    }
+    const CSolverWords words(lists.ForSkill(answer.nSkill));
+    answer.bHard = parsed.bHard;
+    answer.anFit = FittingWords(words, aGuesses);
+    answer.best = BestGuess(words, answer.anFit, parsed.bHard ? EGuessPool::FittingOnly : EGuessPool::AnyWord);
+    if (parsed.bJson)
+        WriteJson(out, answer, words);
+    else
+        WriteText(out, answer, words);
+    return 0;
+}

@@ -1,0 +1,75 @@
+// The solver's rules done the plain way, to hold the fast solver against: the game's own counts
+// (the guess record's CountMatch and CountBingo), word pair by word pair, groups in a map. Shared
+// by the unit tests and the solver benchmark.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game/guess_record.h"
+#include "game/solver.h"
+
+// The counts the game gives strGuess when strMagic is the magic word.
+inline std::pair<int, int> GameCounts(const std::wstring& strGuess, const std::wstring& strMagic)
+{
+    CGuessRecord record;
+    record.m_strMagicWord = strMagic;
+    return {record.CountMatch(strGuess), record.CountBingo(strGuess)};
+}
+
+inline std::vector<std::size_t> PlainFittingWords(const std::vector<std::wstring>& aWords,
+                                                  const std::vector<CScoredGuess>& aGuesses)
+{
+    std::vector<std::size_t> anFit;
+    for (std::size_t i = 0; i < aWords.size(); ++i) {
+        bool bFits = true;
+        for (const CScoredGuess& guess : aGuesses)
+            bFits = bFits && GameCounts(guess.strGuess, aWords[i]) == std::make_pair(guess.nMatch, guess.nBingo);
+        if (bFits)
+            anFit.push_back(i);
+    }
+    return anFit;
+}
+
+inline std::uint64_t PlainSumOfSquares(const std::vector<std::wstring>& aWords, const std::wstring& strGuess,
+                                       const std::vector<std::size_t>& anCandidates)
+{
+    std::map<std::pair<int, int>, std::uint64_t> groups;
+    for (const std::size_t i : anCandidates)
+        ++groups[GameCounts(strGuess, aWords[i])];
+    std::uint64_t nSum = 0;
+    for (const auto& [counts, n] : groups)
+        nSum += n * n;
+    return nSum;
+}
+
+// Every allowed word tried in file order; a later word wins only with fewer words left, or as many
+// and it fits where the earlier one does not.
+inline std::optional<CBestGuess> PlainBestGuess(const std::vector<std::wstring>& aWords,
+                                                const std::vector<std::size_t>& anCandidates, bool bHard)
+{
+    if (anCandidates.empty())
+        return std::nullopt;
+    std::vector<bool> abFits(aWords.size(), false);
+    for (const std::size_t i : anCandidates)
+        abFits[i] = true;
+    std::optional<CBestGuess> best;
+    for (std::size_t i = 0; i < aWords.size(); ++i) {
+        if (bHard && !abFits[i])
+            continue;
+        const std::uint64_t nSum = PlainSumOfSquares(aWords, aWords[i], anCandidates);
+        if (!best || nSum < best->nSumOfSquares || (nSum == best->nSumOfSquares && abFits[i] && !best->bFits)) {
+            best = CBestGuess{};
+            best->nWord = i;
+            best->nSumOfSquares = nSum;
+            best->nCandidates = anCandidates.size();
+            best->bFits = abFits[i];
+        }
+    }
+    return best;
+}
