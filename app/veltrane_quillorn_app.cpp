@@ -75,7 +75,7 @@ bool CVeltraneQuillornApp::OnInit()
     StartupMark("settings file there");
     setup.pProfile = &TheAppProfile();
     StartupMark("settings opened");
-    setup.programDir = ProgramDirectory();
+    setup.programDir = ProgramDataDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
     // Start-up measurements play no words worth keeping.
