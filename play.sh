@@ -9,6 +9,7 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 ./scripts/install-deps.sh --play
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# The build type is the one the folder has (./test.sh makes it a Release build).
+cmake -S . -B build >/dev/null
 cmake --build build -j2 --target veltrane-quillorn
 exec ./build/bin/veltrane-quillorn "$@"

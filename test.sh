@@ -6,21 +6,28 @@ cd "$(dirname "$0")"
 # --sanitize: the same tests built with AddressSanitizer and UndefinedBehaviorSanitizer in a
 # folder of their own (clang when present, which also builds and briefly runs the fuzzers).
 build=build
-cmake_args=()
+build_type=Release
+cmake_args=(-DVQ_WERROR=ON)
 if [ "${1:-}" = "--sanitize" ]; then
   shift
   ./scripts/install-deps.sh --sanitize
   build=build-asan
-  cmake_args=(-DVQ_SANITIZE=ON)
+  build_type=RelWithDebInfo
+  cmake_args+=(-DVQ_SANITIZE=ON)
   command -v clang++ >/dev/null && cmake_args+=(-DCMAKE_CXX_COMPILER=clang++ -DVQ_FUZZ=ON)
   export ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1
   export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 else
   ./scripts/install-deps.sh --test
+  # The tests run on what a Debian packager builds: a Release build with the distribution's
+  # flags (optimisation, fortify, stack protector, relro and bindnow), the package made from it.
+  flags() { DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get "$1"; }
+  cmake_args+=(-DCMAKE_CXX_FLAGS="$(flags CPPFLAGS) $(flags CXXFLAGS)"
+               -DCMAKE_EXE_LINKER_FLAGS="$(flags LDFLAGS)")
 fi
 ./scripts/check-includes.sh
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${cmake_args[@]}" >/dev/null
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE="$build_type" "${cmake_args[@]}" >/dev/null
 cmake --build "$build" -j2
 
 # Window tests need a display of their own: a private Xvfb keeps them off the player's screen and

@@ -52,7 +52,7 @@ int main(int argc, char** argv)
                                   std::cerr);
         if (first == "--make-set")
             return RunSetMaker(std::vector<std::string>(argv + 2, argv + argc),
-                               CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory()), std::cout,
+                               CSetFolders(ProgramDataDirectory(), CSetFolders::DefaultUserDirectory()), std::cout,
                                std::cerr);
         if (first == "--solve")
             return RunSolve(std::vector<std::string>(argv + 2, argv + argc),

@@ -56,7 +56,7 @@ bool CVeltraneQuillornApp::OnInit()
     CGameWindowSetup setup;
     WaitForStoreMaker();
     setup.pProfile = &TheAppProfile();
-    setup.programDir = ProgramDirectory();
+    setup.programDir = ProgramDataDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
     setup.pGameLog = &TheGameLog();

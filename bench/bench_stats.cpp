@@ -65,12 +65,22 @@ bool MakeLog(const std::filesystem::path& file, int nWords)
 // The query with the parameters written in, as the sqlite3 shell takes it.
 std::string ShellScript(int nSkill)
 {
-    std::string q = WordStatsQuery();
-    for (std::size_t at; (at = q.find("?1")) != std::string::npos;)
-        q.replace(at, 2, std::to_string(nSkill));
-    for (std::size_t at; (at = q.find("?2")) != std::string::npos;)
-        q.replace(at, 2, "NULL");
-    return q + ";\n";
+    const std::string strQuery = WordStatsQuery();
+    const std::string strSkill = std::to_string(nSkill);
+    std::string q;
+    for (std::size_t i = 0; i < strQuery.size(); ++i) {
+        if (strQuery.compare(i, 2, "?1") == 0) {
+            q += strSkill;
+            ++i;
+        } else if (strQuery.compare(i, 2, "?2") == 0) {
+            q += "NULL";
+            ++i;
+        } else {
+            q += strQuery[i];
+        }
+    }
+    q += ";\n";
+    return q;
 }
 
 double TimeCommand(const std::string& strCommand)

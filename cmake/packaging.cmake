@@ -17,14 +17,37 @@ add_custom_command(OUTPUT ${VQ_MAN_PAGE}
 add_custom_target(vq_man_page ALL DEPENDS ${VQ_MAN_PAGE})
 install(FILES ${VQ_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 
+# What Debian asks of every package: the copyright in its machine-readable form and the changelog,
+# both under share/doc/<package>. The version is native (no Debian revision), so the file is
+# changelog.gz, compressed without a time stamp as Debian's tools do.
+set(VQ_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/veltrane-quillorn)
+set(VQ_CHANGELOG ${CMAKE_BINARY_DIR}/changelog.gz)
+add_custom_command(OUTPUT ${VQ_CHANGELOG}
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/resources/debian/changelog > ${VQ_CHANGELOG}
+  DEPENDS ${CMAKE_SOURCE_DIR}/resources/debian/changelog VERBATIM)
+add_custom_target(vq_changelog ALL DEPENDS ${VQ_CHANGELOG})
+install(FILES ${VQ_CHANGELOG} resources/debian/copyright DESTINATION ${VQ_DOC_DIR})
+# The one lintian note that does not fit a game, with the reason in the file.
+install(FILES resources/debian/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+  RENAME veltrane-quillorn)
+
+# A stripped install (CPack's, or `cmake --install --strip`) also drops what Debian's own
+# stripping drops: the compiler's version notes, of no use to anyone running the game.
+install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+  execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${VQ_INSTALL_GAMESDIR}/veltrane-quillorn\" COMMAND_ERROR_IS_FATAL ANY)
+endif()")
+
 set(CPACK_PACKAGE_NAME veltrane-quillorn)
 set(CPACK_PACKAGE_VENDOR "Veltrane Corporation")
 set(CPACK_PACKAGE_CONTACT "Veltrane Corporation <support@veltrane.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "word-guessing game: find the magic word from its Match and Bingo counts")
-set(CPACK_PACKAGE_DESCRIPTION "Veltrane Quillorn hides a word of five, six or seven letters; every guess
-is listed with the letters it shares with the word and the letters in place. Three skill levels,
-a Time Trial countdown, best scores, statistics, and word sets anyone can write or make from a
-word list.")
+# The package's long description: Debian wants its lines within 80 columns.
+set(CPACK_PACKAGE_DESCRIPTION "Veltrane Quillorn hides a word of five, six or seven letters. Every
+guess is listed with two counts: the letters it shares with the word,
+and the letters in their place. Three skill levels, a Time Trial
+countdown, best scores, statistics, and word sets anyone can write or
+make from a word list.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -41,8 +41,11 @@ std::string JsonString(const std::string& strUtf8)
 std::string JsonInts(const std::vector<int>& an)
 {
     std::string s = "[";
-    for (std::size_t i = 0; i < an.size(); ++i)
-        s += (i ? ", " : "") + std::to_string(an[i]);
+    for (std::size_t i = 0; i < an.size(); ++i) {
+        if (i > 0)
+            s += ", ";
+        s += std::to_string(an[i]);
+    }
     return s + "]";
 }
 
@@ -57,8 +60,11 @@ std::string JsonNumber(double d)
 std::string ScoresText(const std::vector<int>& an)
 {
     std::string s;
-    for (std::size_t i = 0; i < an.size(); ++i)
-        s += (i ? " " : "") + std::to_string(an[i]);
+    for (std::size_t i = 0; i < an.size(); ++i) {
+        if (i > 0)
+            s += ' ';
+        s += std::to_string(an[i]);
+    }
     return s.empty() ? "-" : s;
 }
 

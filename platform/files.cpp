@@ -1,4 +1,4 @@
-// The program's directory, the listing of a directory by name ending, and raw byte reading.
+// The program's directory and its data, the listing of a directory by name ending, and raw byte reading.
 #include "platform/files.h"
 
 #include <algorithm>
@@ -38,6 +38,25 @@ std::filesystem::path ProgramDirectory()
     return exe.parent_path();
 }
 
+// From the installed executable's folder to the installed data, as the build's install rules lay them out.
+#ifndef VQ_DATA_FROM_PROGRAM
+#define VQ_DATA_FROM_PROGRAM "../share/games/veltrane-quillorn"
+#endif
+
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programDir)
+{
+    std::error_code ec;
+    std::filesystem::path installed = (programDir / VQ_DATA_FROM_PROGRAM).lexically_normal();
+    if (std::filesystem::is_directory(installed, ec))
+        return installed;
+    return programDir;
+}
+
+std::filesystem::path ProgramDataDirectory()
+{
+    return ProgramDataDirectory(ProgramDirectory());
+}
+
 std::filesystem::path UserDataDirectory()
 {
     return XdgBaseDirectory("XDG_DATA_HOME", std::filesystem::path(".local") / "share") / "veltrane-quillorn";
@@ -65,7 +84,12 @@ int WriteFileAtomically(const std::filesystem::path& path, std::string_view byte
     std::error_code ec;
     if (!path.parent_path().empty())
         std::filesystem::create_directories(path.parent_path(), ec);
-    std::string tmp = (path.parent_path() / ("." + path.filename().string() + ".XXXXXX")).string();
+    // ".name.XXXXXX" beside the file, for mkostemp to fill in; built by appending, never by
+    // putting text in front of a string.
+    std::string tmpName(1, '.');
+    tmpName += path.filename().string();
+    tmpName += ".XXXXXX";
+    std::string tmp = (path.parent_path() / tmpName).string();
     const int fd = mkostemp(tmp.data(), O_CLOEXEC);
     if (fd < 0)
         return errno;

@@ -11,6 +11,14 @@
 // The directory of the running executable, links resolved.
 std::filesystem::path ProgramDirectory();
 
+// Where the game's own word sets and help page lie. An installed copy keeps them apart from the
+// executable (<prefix>/games/veltrane-quillorn reads <prefix>/share/games/veltrane-quillorn), found
+// relative to it so that a copy unpacked under another prefix finds its own; a build tree keeps them
+// beside the executable.
+std::filesystem::path ProgramDataDirectory();
+// The same for an executable in programDir: the installed data folder when it exists, else programDir.
+std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programDir);
+
 // The player's own data of this game: $XDG_DATA_HOME/veltrane-quillorn, or
 // ~/.local/share/veltrane-quillorn when the variable is unset, empty or relative. Not created.
 std::filesystem::path UserDataDirectory();

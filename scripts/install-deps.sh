@@ -19,7 +19,7 @@ test=(
   xvfb xauth x11-utils imagemagick
   scowl
   dbus-bin at-spi2-core python3-pyatspi
-  dpkg-dev file appstream desktop-file-utils librsvg2-bin groff-base
+  dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base lintian
 )
 
 case "${1:---test}" in

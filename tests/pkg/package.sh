@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it, checked without installing it on this machine: built by
-# CPack, unpacked into a temporary root, its program run from there, its desktop files validated.
+# The Debian package as a player gets it, checked without touching this machine's own system: built
+# by CPack, judged by lintian and the software-centre validators, then installed by dpkg into a
+# throw-away root, its program run from there (data found from /usr/games, wherever that root lies),
+# and removed again.
 # Usage: package.sh BUILD_DIR
 set -euo pipefail
 build="$(cd "$1" && pwd)"
@@ -12,30 +14,78 @@ fail() { echo "package.sh: $*" >&2; exit 1; }
 deb="$(ls "$tmp"/out/*.deb)"
 echo "built $(basename "$deb")"
 
+# The sound library may be opened at run time or linked: either way the package must ask for it.
 depends="$(dpkg-deb -f "$deb" Depends)"
 echo "Depends: $depends"
 for lib in libwxgtk3.2 libsqlite3 libcanberra libfontconfig libc6 libstdc++ fonts-liberation2; do
   grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib"
 done
 
+# lintian as Debian's archive would run it. Errors and warnings fail; what it only mentions is
+# shown, except what the build itself should have settled: hardening and stripping.
+lintian_rc=0
+lintian -I -E --pedantic --show-overrides --fail-on error,warning "$deb" >"$tmp/lintian" 2>&1 || lintian_rc=$?
+lintian_out="$(grep -v 'running with root privileges' "$tmp/lintian" || true)"
+[ "$lintian_rc" -eq 0 ] || fail "lintian found errors or warnings:"$'\n'"$lintian_out"
+if grep -E '^[IP]: .* (hardening-no-|binary-has-unneeded-section|unstripped-binary)' <<<"$lintian_out"; then
+  fail "built without the distribution's hardening flags or not stripped (configure as ./test.sh does)"
+fi
+echo "lintian: no errors or warnings${lintian_out:+; it mentions:}"
+[ -z "$lintian_out" ] || sed 's/^/  /' <<<"$lintian_out"
+
+# Install into an empty root of its own: dpkg's database there knows none of the dependencies.
 root="$tmp/root"
-dpkg-deb -x "$deb" "$root"
-prog="$root/usr/bin/veltrane-quillorn"
-[ -x "$prog" ] || fail "no usr/bin/veltrane-quillorn in the package"
+mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates"
+touch "$root/var/lib/dpkg/status"
+dpkg_root() { dpkg --root="$root" --force-not-root --force-depends --log=/dev/null "$@"; }
+dpkg_root -i "$deb" >/dev/null 2>"$tmp/dpkg.err" || fail "dpkg -i into $root failed: $(cat "$tmp/dpkg.err")"
+
+prog="$root/usr/games/veltrane-quillorn"
+data="$root/usr/share/games/veltrane-quillorn"
+doc="$root/usr/share/doc/veltrane-quillorn"
+[ -x "$prog" ] || fail "no usr/games/veltrane-quillorn in the package"
+[ -f "$data/ZentraHelp.htm" ] || fail "the help page is not in usr/share/games/veltrane-quillorn"
+[ -f "$doc/copyright" ] && [ -f "$doc/changelog.gz" ] || fail "no copyright or changelog.gz in usr/share/doc"
 version="$("$prog" --version)"
 [ "$version" = "veltrane-quillorn $(dpkg-deb -f "$deb" Version)" ] || fail "--version says '$version'"
 
-# The unpacked program reads the sets and finds the help page that came with it.
-libdir="$root/usr/lib/veltrane-quillorn"
-[ -f "$libdir/ZentraHelp.htm" ] || fail "the help page is not beside the program"
-for set in "$libdir"/*.set; do
+# The player's own folders, so that nothing of the runs below lands in the root.
+export XDG_CONFIG_HOME="$tmp/config" XDG_DATA_HOME="$tmp/data"
+sets=("$data"/*.set)
+[ -f "${sets[0]}" ] || fail "no word sets in usr/share/games/veltrane-quillorn"
+for set in "${sets[@]}"; do
   "$prog" --check-set "$set" >/dev/null || fail "--check-set failed on $(basename "$set")"
 done
-"$prog" --check-set "$libdir/Standard.set" | head -4
+"$prog" --check-set "$data/Standard.set" | head -4
+"$prog" --stats --skill beginner >"$tmp/stats" || fail "--stats failed"
+grep -q "Words played" "$tmp/stats" || fail "--stats printed: $(cat "$tmp/stats")"
+
+# The installed program knows its own sets: making a set of a shipped name tells which file the
+# game plays instead, found from usr/games.
+printf 'tiger\n' >"$tmp/words"
+"$prog" --make-set Animals "$tmp/words" >/dev/null 2>"$tmp/make.err" || true
+grep -qF "the game's own $data/Animals.set" "$tmp/make.err" ||
+  fail "the installed program did not find its own sets: $(cat "$tmp/make.err")"
+# With a display, the game itself starts from there, finds its sets and draws its first picture
+# (without sets it would stop at its message box instead, and time out).
+if [ -n "${DISPLAY:-}" ]; then
+  VELTRANE_QUILLORN_BENCH_FIRST_PAINT=1 NO_AT_BRIDGE=1 timeout 60 "$prog" >/dev/null 2>&1 ||
+    fail "the installed game did not start and draw on $DISPLAY"
+  echo "the installed game started with its sets on $DISPLAY"
+fi
 
 share="$root/usr/share"
 desktop-file-validate "$share/applications/veltrane-quillorn.desktop"
-appstreamcli validate --no-net "$share"/metainfo/*.metainfo.xml
+for metainfo in "$share"/metainfo/*.metainfo.xml; do
+  appstreamcli validate --pedantic --no-net "$metainfo" >"$tmp/as.out" 2>&1 ||
+    fail "appstreamcli: $(cat "$tmp/as.out")"
+  grep -q '^\(E\|W\):' "$tmp/as.out" && fail "appstreamcli: $(cat "$tmp/as.out")"
+  appstream-util validate-strict --nonet "$metainfo" >"$tmp/as.out" 2>&1 ||
+    fail "appstream-util: $(cat "$tmp/as.out")"
+  grep -q "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" ||
+    fail "the AppStream data has no release $(dpkg-deb -f "$deb" Version)"
+done
+echo "AppStream data passes appstreamcli --pedantic and appstream-util validate-strict"
 for size in 16 32 48 64 128 256; do
   icon="$share/icons/hicolor/${size}x${size}/apps/veltrane-quillorn.png"
   [ "$(identify -format '%wx%h' "$icon")" = "${size}x${size}" ] || fail "no ${size}px icon"
@@ -50,4 +100,11 @@ manual="$(zcat "$man" | sed 's/\\-/-/g')"
 for option in $("$prog" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
   grep -qF -- "$option" <<<"$manual" || fail "the man page does not mention $option"
 done
+
+# Removed, the package leaves nothing behind in the root but dpkg's own records.
+dpkg_root --purge veltrane-quillorn >/dev/null 2>"$tmp/dpkg.err" || fail "dpkg --purge failed: $(cat "$tmp/dpkg.err")"
+left="$(cd "$root" && find . -mindepth 1 -path ./var -prune -o -print)"
+[ -z "$left" ] || fail "left behind after removal:"$'\n'"$left"
+! ls "$root/var/lib/dpkg/info" | grep -q veltrane || fail "dpkg still keeps the package's records"
+echo "installed into a throw-away root, run from there and removed without a trace"
 echo "package checks passed"

@@ -135,8 +135,7 @@ TEST(Icons, EachPictureHasItsSizeItsColourAndATransparentBackground)
 TEST(Icons, DesktopIconFilesAreTheDrawnAppIcon)
 {
     wxInitAllImageHandlers();
-    const std::filesystem::path dir =
-        std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "resources/icons";
+    const std::filesystem::path dir = std::filesystem::path(VQ_SOURCE_DIR) / "resources/icons";
     // Pixels whose coverage or green differs by more than a little.
     const auto differing = [](const wxImage& a, const wxImage& b) {
         int n = 0;

@@ -29,9 +29,11 @@ public:
     CXvfbScreen(int nWidth, int nHeight)
     {
         for (int n = 310; n < 400 && m_strDisplay.empty(); ++n) {
-            if (!std::filesystem::exists("/tmp/.X" + std::to_string(n) + "-lock") &&
-                !std::filesystem::exists("/tmp/.X11-unix/X" + std::to_string(n)))
-                m_strDisplay = ":" + std::to_string(n);
+            // Named once: each text below is then built front to back, the number appended.
+            const std::string strNumber = std::to_string(n);
+            if (!std::filesystem::exists("/tmp/.X" + strNumber + "-lock") &&
+                !std::filesystem::exists("/tmp/.X11-unix/X" + strNumber))
+                m_strDisplay = ":" + strNumber;
         }
         const std::string strScreen = std::to_string(nWidth) + "x" + std::to_string(nHeight) + "x24";
         const char* argv[] = {"Xvfb", m_strDisplay.c_str(), "-screen", "0", strScreen.c_str(), "-dpi", "96",

@@ -26,6 +26,28 @@ TEST(ProgramDirectory, HoldsTheRunningExecutable)
     EXPECT_TRUE(bFound);
 }
 
+// An installed copy finds its data under share/ of its own prefix, wherever that prefix was
+// unpacked; a build tree (this test's own included) reads its data beside the executable.
+TEST(ProgramDataDirectory, IsTheInstalledDataFolderOfTheExecutablesPrefixElseItsOwnFolder)
+{
+    CTempDir dir;
+    const std::filesystem::path games = dir / "opt" / "usr" / "games";
+    const std::filesystem::path data = dir / "opt" / "usr" / "share" / "games" / "veltrane-quillorn";
+    const std::filesystem::path buildBin = dir / "build" / "bin";
+    const std::filesystem::path fileInstead = dir / "odd" / "games";
+    for (const std::filesystem::path& p : {games, data, buildBin, fileInstead})
+        std::filesystem::create_directories(p);
+    WriteWholeFile(buildBin / "Standard.set", "");
+    // Not a folder where the data should be: this copy has no installed data.
+    std::filesystem::create_directories(dir / "odd" / "share" / "games");
+    WriteWholeFile(dir / "odd" / "share" / "games" / "veltrane-quillorn", "");
+
+    EXPECT_EQ(ProgramDataDirectory(games), data);
+    EXPECT_EQ(ProgramDataDirectory(buildBin), buildBin);
+    EXPECT_EQ(ProgramDataDirectory(fileInstead), fileInstead);
+    EXPECT_EQ(ProgramDataDirectory(), ProgramDirectory());
+}
+
 // The names readdir hands out, in its order: what the search must follow.
 std::vector<std::string> DirectoryOrder(const std::filesystem::path& dir)
 {
