@@ -86,6 +86,14 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_SIZE, &CVeltraneQuillornView::OnSizeEvent, this);
     m_timerFitSettled.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { FollowWindow(); });
     Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        // After the toolkit has told readers that the view as a whole has the focus.
+        CallAfter([this] {
+            if (m_pAccess)
+                m_pAccess->OnViewFocus();
+        });
+    });
     return true;
 }
 
@@ -200,9 +208,15 @@ void CVeltraneQuillornView::RepaintKey(int nId)
 
 void CVeltraneQuillornView::RepaintHistory()
 {
+    // A new word empties the list: the keyboard cannot stay on a row that is gone.
+    const bool bFocusMoved = m_keypad.OnRowsChanged(static_cast<int>(m_history.GuessCount()));
+    if (bFocusMoved)
+        m_history.SetFocusRow(m_keypad.InList() ? m_keypad.FocusedRow() : -1);
     m_history.RepaintNow();
     if (m_pAccess)
         m_pAccess->Sync();
+    if (bFocusMoved)
+        OnKeypadFocusChanged();
 }
 
 void CVeltraneQuillornView::PlayAlert(EAlert kind)
@@ -351,8 +365,4 @@ void CVeltraneQuillornView::AnnounceBeforeMessage()
         m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
 }
 
-void CVeltraneQuillornView::OnKeypadFocusChanged()
-{
-    if (m_pAccess)
-        m_pAccess->OnKeypadFocus();
-}
+
