@@ -190,6 +190,7 @@ void CVeltraneQuillornView::StopClock()
 
 void CVeltraneQuillornView::RepaintView()
 {
+    KeepKeyboardOnRows();
     Refresh(false);
     Update();
     if (m_pAccess)
@@ -208,14 +209,16 @@ void CVeltraneQuillornView::RepaintKey(int nId)
 
 void CVeltraneQuillornView::RepaintHistory()
 {
-    // A new word empties the list: the keyboard cannot stay on a row that is gone.
-    const bool bFocusMoved = m_keypad.OnRowsChanged(static_cast<int>(m_history.GuessCount()));
-    if (bFocusMoved)
-        m_history.SetFocusRow(m_keypad.InList() ? m_keypad.FocusedRow() : -1);
+    KeepKeyboardOnRows();
     m_history.RepaintNow();
     if (m_pAccess)
         m_pAccess->Sync();
-    if (bFocusMoved)
+}
+
+void CVeltraneQuillornView::KeepKeyboardOnRows()
+{
+    // A new word empties the list: the keyboard cannot stay on a row that is gone.
+    if (m_keypad.OnRowsChanged(static_cast<int>(m_history.GuessCount())))
         OnKeypadFocusChanged();
 }
 

@@ -73,14 +73,19 @@ void CViewAccess::SyncRows()
     }
     for (std::size_t i = 0; i < m_apRows.size(); ++i)
         m_apRows[i]->SetName(SpokenHistoryRow(record, i));
-    CGuessHistoryView* pHistory = &m_view.HistoryView();
+    CVeltraneQuillornView* pView = &m_view;
     while (m_apRows.size() < nRows) {
         const std::size_t nRow = m_apRows.size();
         auto pRow = std::make_unique<CAccObject>(EAccRole::ListItem, SpokenHistoryRow(record, nRow));
-        // In the list window's own pixels: the row moves as the list scrolls.
-        pRow->SetBounds(pHistory, [pHistory, nRow] {
-            const int nHeight = pHistory->RowHeight();
-            return wxRect(0, static_cast<int>(nRow) * nHeight - pHistory->ScrollPixels(), pHistory->GetClientSize().x,
+        // Inside the list's border, moving as the list scrolls.
+        pRow->SetBounds(pView, [pView, nRow] {
+            const CGuessHistoryView& history = pView->HistoryView();
+            const wxRect rcList = pView->ZoomedRect(CVeltraneQuillornView::kHistoryRect);
+            const wxSize sizeInside = history.GetClientSize();
+            const int nBorder = std::max((rcList.width - sizeInside.x) / 2, 0);
+            const int nHeight = history.RowHeight();
+            return wxRect(rcList.x + nBorder,
+                          rcList.y + nBorder + static_cast<int>(nRow) * nHeight - history.ScrollPixels(), sizeInside.x,
                           nHeight);
         });
         pRow->SetDescription(L"");
