@@ -602,6 +602,29 @@ void ShowKeyboardFocus(wxWindow& window)
         gtk_window_set_focus_visible(GTK_WINDOW(pWidget), TRUE);
 }
 
+namespace {
+
+void UntieLabels(GtkWidget* pWidget)
+{
+    GList* pLabels = gtk_widget_list_mnemonic_labels(pWidget);
+    for (GList* p = pLabels; p != nullptr; p = p->next)
+        gtk_widget_remove_mnemonic_label(pWidget, GTK_WIDGET(p->data));
+    g_list_free(pLabels);
+}
+
+}  // namespace
+
+void SetLabelFor(wxWindow& label, wxWindow& control)
+{
+    auto* pLabel = static_cast<GtkWidget*>(label.GetHandle());
+    GtkWidget* pControl = ClientWidget(control);
+    if (pLabel == nullptr || pControl == nullptr || !GTK_IS_LABEL(pLabel))
+        return;
+    UntieLabels(pControl);
+    // The toolkit derives both directions of the relation from this one link.
+    gtk_label_set_mnemonic_widget(GTK_LABEL(pLabel), pControl);
+}
+
 void SetAccessibleName(wxWindow& window, const std::wstring& strName)
 {
     if (auto* pWidget = static_cast<GtkWidget*>(window.GetHandle()))

@@ -99,6 +99,10 @@ void MarkAsDialog(wxWindow& window);
 // GTK decides afresh when the window is mapped, so this comes once it is up.
 void ShowKeyboardFocus(wxWindow& window);
 
+// A text that labels a control: readers speak it for the control. Any other text the toolkit had
+// tied to the control (the one created before it, a group's title) no longer labels it.
+void SetLabelFor(wxWindow& label, wxWindow& control);
+
 // The accessible name of a control, e.g. a field whose label is a separate text.
 void SetAccessibleName(wxWindow& window, const std::wstring& strName);
 // A drawn list's window as readers meet it when it takes the focus: a list with a name, where
