@@ -17,7 +17,7 @@ struct CNodeData {
     std::vector<AtkObject*> apChildren;  // referenced
     unsigned long long nStates = 0;      // bits by AtkStateType
     wxWindow* pOwner = nullptr;
-    wxRect rcBounds;
+    std::function<wxRect()> fnBounds;
     int nCaret = -1;
     std::string strAction;
     std::function<void()> fnAction;
@@ -130,14 +130,15 @@ void NodeGetExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
 {
     *x = *y = *width = *height = 0;
     const CNodeData& d = Data(component);
-    if (d.pOwner == nullptr)
+    if (d.pOwner == nullptr || !d.fnBounds)
         return;
+    const wxRect rcBounds = d.fnBounds();
     auto* pWidget = static_cast<GtkWidget*>(d.pOwner->m_wxwindow ? d.pOwner->m_wxwindow : d.pOwner->GetHandle());
     GtkWidget* pTop = gtk_widget_get_toplevel(pWidget);
     int tx = 0;
     int ty = 0;
     if (pWidget == nullptr || pTop == nullptr ||
-        !gtk_widget_translate_coordinates(pWidget, pTop, d.rcBounds.x, d.rcBounds.y, &tx, &ty))
+        !gtk_widget_translate_coordinates(pWidget, pTop, rcBounds.x, rcBounds.y, &tx, &ty))
         return;
     if (coords == ATK_XY_SCREEN && gtk_widget_get_window(pTop) != nullptr) {
         int ox = 0;
@@ -148,8 +149,8 @@ void NodeGetExtents(AtkComponent* component, gint* x, gint* y, gint* width, gint
     }
     *x = tx;
     *y = ty;
-    *width = d.rcBounds.width;
-    *height = d.rcBounds.height;
+    *width = rcBounds.width;
+    *height = rcBounds.height;
 }
 
 void NodeComponentInit(AtkComponentIface* iface)
@@ -400,6 +401,7 @@ CAccObject::CAccObject(EAccRole role, const std::wstring& strName)
 CAccObject::~CAccObject()
 {
     Data(m_pObject).fnAction = nullptr;
+    Data(m_pObject).fnBounds = nullptr;
     Data(m_pObject).pOwner = nullptr;
     g_object_unref(m_pObject);
 }
@@ -445,10 +447,16 @@ void CAccObject::SetCaret(int nOffset)
         g_signal_emit_by_name(m_pObject, "text-caret-moved", nOffset);
 }
 
-void CAccObject::SetBounds(wxWindow* pOwner, const wxRect& rc)
+void CAccObject::SetBounds(wxWindow* pOwner, std::function<wxRect()> fnBounds)
 {
     Data(m_pObject).pOwner = pOwner;
-    Data(m_pObject).rcBounds = rc;
+    Data(m_pObject).fnBounds = std::move(fnBounds);
+}
+
+void CAccObject::RenewFocus()
+{
+    if ((Data(m_pObject).nStates >> ATK_STATE_FOCUSED) & 1ULL)
+        atk_object_notify_state_change(m_pObject, ATK_STATE_FOCUSED, TRUE);
 }
 
 void CAccObject::SetAction(const std::string& strName, std::function<void()> fnAction)
@@ -479,6 +487,16 @@ void CAccObject::RemoveAllChildren()
 void CAccObject::Announce(const std::wstring& strText)
 {
     EmitAnnouncement(m_pObject, strText);
+}
+
+void CAccObject::SayInDescription(const std::wstring& strText)
+{
+    // Orca speaks the new description only when it differs from the old one: a repeated text
+    // (the same warning a minute on) goes through an empty one, which it keeps silent.
+    const gchar* pszOld = atk_object_get_description(m_pObject);
+    if (pszOld != nullptr && Utf8(strText) == pszOld)
+        atk_object_set_description(m_pObject, "");
+    SetDescriptionIfChanged(m_pObject, strText);
 }
 
 // ---- CAccWindow ---------------------------------------------------------------------------------
@@ -582,6 +600,29 @@ void ShowKeyboardFocus(wxWindow& window)
     auto* pWidget = static_cast<GtkWidget*>(window.GetHandle());
     if (pWidget != nullptr && GTK_IS_WINDOW(pWidget))
         gtk_window_set_focus_visible(GTK_WINDOW(pWidget), TRUE);
+}
+
+namespace {
+
+void UntieLabels(GtkWidget* pWidget)
+{
+    GList* pLabels = gtk_widget_list_mnemonic_labels(pWidget);
+    for (GList* p = pLabels; p != nullptr; p = p->next)
+        gtk_widget_remove_mnemonic_label(pWidget, GTK_WIDGET(p->data));
+    g_list_free(pLabels);
+}
+
+}  // namespace
+
+void SetLabelFor(wxWindow& label, wxWindow& control)
+{
+    auto* pLabel = static_cast<GtkWidget*>(label.GetHandle());
+    GtkWidget* pControl = ClientWidget(control);
+    if (pLabel == nullptr || pControl == nullptr || !GTK_IS_LABEL(pLabel))
+        return;
+    UntieLabels(pControl);
+    // The toolkit derives both directions of the relation from this one link.
+    gtk_label_set_mnemonic_widget(GTK_LABEL(pLabel), pControl);
 }
 
 void SetAccessibleName(wxWindow& window, const std::wstring& strName)

@@ -33,15 +33,23 @@ public:
     void SetState(EAccState state, bool bOn);
     // Text objects (EAccRole::Text) also offer their name as text, with a caret.
     void SetCaret(int nOffset);
-    // Where the part is drawn, in pixels of the window that draws it.
-    void SetBounds(wxWindow* pOwner, const wxRect& rc);
+    // Where the part is drawn, in client pixels of the window that draws it; asked each time a
+    // reader asks, so it follows the zoom, a resize and scrolling.
+    void SetBounds(wxWindow* pOwner, std::function<wxRect()> fnBounds);
+    // Tells listeners again that the object has the focus, e.g. when its window got the real
+    // focus back and a reader took the window itself for the focused object.
+    void RenewFocus();
     // The one action a screen reader can run on the object ("press").
     void SetAction(const std::string& strName, std::function<void()> fnAction);
 
     void AddChild(CAccObject& child);
     void RemoveAllChildren();
-    // Says the text at once, whatever has the focus.
+    // Says the text at once, whatever has the focus, to readers that take announcements.
     void Announce(const std::wstring& strText);
+    // Says the text through the description of this object, which should be the focused one:
+    // readers that ignore announcements (Orca 43) speak a description change on the object they
+    // are on. The same text twice is said twice.
+    void SayInDescription(const std::wstring& strText);
 
 private:
     AtkObject* m_pObject;
@@ -90,6 +98,10 @@ void MarkAsDialog(wxWindow& window);
 // The focused control of a top-level window outlined now, not only after the first key press;
 // GTK decides afresh when the window is mapped, so this comes once it is up.
 void ShowKeyboardFocus(wxWindow& window);
+
+// A text that labels a control: readers speak it for the control. Any other text the toolkit had
+// tied to the control (the one created before it, a group's title) no longer labels it.
+void SetLabelFor(wxWindow& label, wxWindow& control);
 
 // The accessible name of a control, e.g. a field whose label is a separate text.
 void SetAccessibleName(wxWindow& window, const std::wstring& strName);

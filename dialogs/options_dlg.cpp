@@ -17,6 +17,21 @@ namespace {
 
 constexpr int kSkillIds[] = {IDC_SKILL_BEGINNER, IDC_SKILL_INTERMEDIATE, IDC_SKILL_ADVANCED};
 
+// wxGTK ties a text, and a group's title, to the next control in the window that takes the
+// keyboard, and readers then speak that text for the control. Here that was the Time Trial box
+// for "Game Set:" (the set list is drawn by the game and not seen as such) and Beginner for
+// "Skill Level". These keep to what they are told.
+class CLabelText : public wxStaticText {
+public:
+    using wxStaticText::wxStaticText;
+    void GTKWidgetDoSetMnemonic(GtkWidget*) override {}
+};
+class CGroupBox : public wxStaticBox {
+public:
+    using wxStaticBox::wxStaticBox;
+    void GTKWidgetDoSetMnemonic(GtkWidget*) override {}
+};
+
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
@@ -32,7 +47,7 @@ void COptionsDlg::CreateControls()
     // The group box goes first so the radio buttons it frames lie above it; it takes no focus,
     // so the tab order below is unchanged.
     const wxRect rcGroup = at(3, 44, 67, 57);
-    new wxStaticBox(this, IDC_SKILL_GROUP, "Skill Level", rcGroup.GetPosition(), rcGroup.GetSize());
+    new CGroupBox(this, IDC_SKILL_GROUP, "Skill Level", rcGroup.GetPosition(), rcGroup.GetSize());
 
     const char* const apszSkills[] = {"Beginner", "Intermediate", "Advanced"};
     // One unit taller than the template: the toolkit's radio mark needs the extra row.
@@ -43,7 +58,7 @@ void COptionsDlg::CreateControls()
         place(pRadio, arcSkills[i]);
     }
     const wxRect rcSetLabel = at(5, 16, 40, 8);
-    new wxStaticText(this, IDC_GAME_SET_LABEL, "Game Set:", rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
+    new CLabelText(this, IDC_GAME_SET_LABEL, "Game Set:", rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
                      wxST_NO_AUTORESIZE);
     // A drop-down list: the template's 68 units include the open list. Closed, the box gets the
     // room above the skill group and no more.
@@ -124,6 +139,7 @@ void COptionsDlg::InitialiseDialog()
         StyleBlue(FindWindow(nId));
     // The list's label is a separate text above it.
     SetAccessibleName(*m_comboSet, L"Game Set");
+    SetLabelFor(*FindWindow(IDC_GAME_SET_LABEL), *m_comboSet);
 
     const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {

@@ -26,6 +26,10 @@ std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nEla
 // Minutes and seconds the way they are said, not padded: 65 -> "1:05", 6000 -> "100:00".
 std::wstring SpokenClock(int nSeconds);
 
+// What a click on a letter key does: the keys' tooltip, and their description for screen readers.
+inline constexpr const wchar_t* kLetterKeyHint =
+    L"Click to strike out, highlight or clear this letter in your guesses";
+
 // "" for no mark, "struck", "highlighted".
 std::wstring SpokenMark(int nMark);
 // "A" or "A, struck".

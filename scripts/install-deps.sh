@@ -18,7 +18,7 @@ test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   scowl
-  dbus-bin at-spi2-core python3-pyatspi
+  dbus-bin at-spi2-core python3-pyatspi orca
   dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base lintian
 )
 

@@ -82,6 +82,14 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_SIZE, &CVeltraneQuillornView::OnSizeEvent, this);
     m_timerFitSettled.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { FollowWindow(); });
     Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
+    Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
+        event.Skip();
+        // After the toolkit has told readers that the view as a whole has the focus.
+        CallAfter([this] {
+            if (m_pAccess)
+                m_pAccess->OnViewFocus();
+        });
+    });
     return true;
 }
 
@@ -176,6 +184,7 @@ void CVeltraneQuillornView::StopClock()
 
 void CVeltraneQuillornView::RepaintView()
 {
+    KeepKeyboardOnRows();
     Refresh(false);
     Update();
     if (m_pAccess)
@@ -194,9 +203,17 @@ void CVeltraneQuillornView::RepaintKey(int nId)
 
 void CVeltraneQuillornView::RepaintHistory()
 {
+    KeepKeyboardOnRows();
     m_history.RepaintNow();
     if (m_pAccess)
         m_pAccess->Sync();
+}
+
+void CVeltraneQuillornView::KeepKeyboardOnRows()
+{
+    // A new word empties the list: the keyboard cannot stay on a row that is gone.
+    if (m_keypad.OnRowsChanged(static_cast<int>(m_history.GuessCount())))
+        OnKeypadFocusChanged();
 }
 
 void CVeltraneQuillornView::PlayAlert(EAlert kind)
@@ -345,8 +362,4 @@ void CVeltraneQuillornView::AnnounceBeforeMessage()
         m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
 }
 
-void CVeltraneQuillornView::OnKeypadFocusChanged()
-{
-    if (m_pAccess)
-        m_pAccess->OnKeypadFocus();
-}
+

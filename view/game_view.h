@@ -159,6 +159,7 @@ private:
     // True when the keypad took the key.
     bool HandleKeypadKey(const wxKeyEvent& event);
     void OnKeypadFocusChanged();
+    void KeepKeyboardOnRows();
     void AnnounceBeforeMessage();
 
     void OnPaint(wxPaintEvent& event);

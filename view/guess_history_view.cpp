@@ -186,6 +186,32 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     dc.SetBrush(*wxBLACK_BRUSH);
     dc.DrawRectangle(Z(kMatchLeft), 0, Z(kMatchLeft + 1) - Z(kMatchLeft), nHeight);
     dc.DrawRectangle(Z(kBingoLeft), 0, Z(kBingoLeft + 1) - Z(kBingoLeft), nHeight);
+
+    // The row read from the keyboard: a one-layout-pixel frame inside the row.
+    if (m_nFocusRow >= 0 && m_nFocusRow < nRows) {
+        const int y = m_nFocusRow * nRowHeight - ScrollPixels();
+        const int nLine = std::max(Z(1), 1);
+        const int nWidth = GetClientSize().x;
+        dc.SetBrush(wxBrush(m_clrNormal));
+        dc.DrawRectangle(0, y, nWidth, nLine);
+        dc.DrawRectangle(0, y + nRowHeight - nLine, nWidth, nLine);
+        dc.DrawRectangle(0, y, nLine, nRowHeight);
+        dc.DrawRectangle(nWidth - nLine, y, nLine, nRowHeight);
+    }
+}
+
+void CGuessHistoryView::SetFocusRow(int nRow)
+{
+    m_nFocusRow = nRow;
+    if (nRow >= 0) {
+        const int nTop = nRow * RowHeight();
+        const int nHeight = GetClientSize().y;
+        if (nTop < ScrollPixels())
+            Scroll(0, nTop);
+        else if (nTop + RowHeight() > ScrollPixels() + nHeight)
+            Scroll(0, nTop + RowHeight() - nHeight);
+    }
+    RepaintNow();
 }
 
 void CGuessHistoryView::RepaintNow()

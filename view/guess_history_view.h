@@ -42,6 +42,11 @@ public:
 
     void RepaintNow();
 
+    // The row the keyboard reads back (0 for the first guess), outlined and kept in view; -1 for
+    // none.
+    void SetFocusRow(int nRow);
+    int FocusRow() const { return m_nFocusRow; }
+
     // Rows, columns, lines and fonts at a zoom (percent); the window itself is placed by the view.
     void SetZoom(int nPercent);
     int Zoom() const { return m_nZoom; }
@@ -71,4 +76,5 @@ private:
     int m_nRowsDrawn = 0;
     int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
     int m_nZoom = 100;
+    int m_nFocusRow = -1;
 };

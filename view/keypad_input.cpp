@@ -1,8 +1,10 @@
-// Marking letters from the keyboard: the view keeps the focus and routes Tab, the arrows, Space,
-// Enter and Escape to the keypad while it is entered; the ring shows which key they act on.
+// Marking letters and reading the list from the keyboard: the view keeps the focus and routes Tab,
+// the arrows, Space, Enter and Escape to the keypad or the list while one is entered; a ring shows
+// which key or list they act on.
 #include <wx/dcmemory.h>
 
 #include "view/game_view.h"
+#include "view/view_access.h"
 #include "view/view_look.h"
 
 EKeypadKey CVeltraneQuillornView::KeypadKeyFromWx(int nWxKey, int nModifiers)
@@ -11,7 +13,7 @@ EKeypadKey CVeltraneQuillornView::KeypadKeyFromWx(int nWxKey, int nModifiers)
     if ((nModifiers & ~wxMOD_SHIFT) != 0)
         return EKeypadKey::Other;
     switch (nWxKey) {
-    case WXK_TAB: return EKeypadKey::Tab;
+    case WXK_TAB: return (nModifiers & wxMOD_SHIFT) != 0 ? EKeypadKey::BackTab : EKeypadKey::Tab;
     case WXK_ESCAPE: return EKeypadKey::Escape;
     case WXK_UP:
     case WXK_NUMPAD_UP: return EKeypadKey::Up;
@@ -35,12 +37,12 @@ EKeypadKey CVeltraneQuillornView::KeypadKeyFromWx(int nWxKey, int nModifiers)
 
 bool CVeltraneQuillornView::HandleKeypadKey(const wxKeyEvent& event)
 {
-    const EKeypadAction action = m_keypad.OnKey(KeypadKeyFromWx(event.GetKeyCode(), event.GetModifiers()));
+    const EKeypadAction action = m_keypad.OnKey(KeypadKeyFromWx(event.GetKeyCode(), event.GetModifiers()),
+                                                 static_cast<int>(m_history.GuessCount()));
     switch (action) {
     case EKeypadAction::Unhandled: return false;
     case EKeypadAction::None: return true;
     case EKeypadAction::FocusMoved:
-        RepaintView();
         OnKeypadFocusChanged();
         return true;
     case EKeypadAction::StepMark:
@@ -57,15 +59,24 @@ bool CVeltraneQuillornView::IsShortcutChar(const wxKeyEvent& event)
     return nModifiers == wxMOD_ALT || nModifiers == wxMOD_CONTROL;
 }
 
+void CVeltraneQuillornView::OnKeypadFocusChanged()
+{
+    // The list shows the row being read, and keeps it in view.
+    m_history.SetFocusRow(m_keypad.InList() ? m_keypad.FocusedRow() : -1);
+    RepaintView();
+    if (m_pAccess)
+        m_pAccess->OnKeypadFocus();
+}
+
 void CVeltraneQuillornView::DrawKeypadFocusRing(wxDC& dc)
 {
-    if (!m_keypad.InKeypad())
+    if (!m_keypad.InKeypad() && !m_keypad.InList())
         return;
-    // Two pixels around the key, in the gaps the layout leaves between keys; dark on a light
-    // background and light on a dark one.
+    // Two pixels around the key or the list, in the gaps the layout leaves around them; dark on
+    // a light background and light on a dark one.
     const COLORREF clrBack = Background();
     const int nLuma = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
-    const wxRect rcKey = KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
+    const wxRect rcKey = m_keypad.InList() ? kHistoryRect : KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
     const wxColour clrRing = WxColour(nLuma >= 128 ? kBlack : kWhite);
     // Layout pixels, zoomed like the rest of the picture.
     const int w = kKeypadRingWidth;

@@ -3,6 +3,7 @@
 
 #include <wx/dcclient.h>
 
+#include "game/spoken_text.h"
 #include "view/view_look.h"
 
 CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const wxRect& rc)
@@ -12,6 +13,8 @@ CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const w
     SetLabel("X");  // never shown: the painter draws the letter
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetMinSize(rc.GetSize());
+    // A newcomer learns marking here; a screen reader hears the same words as the key's description.
+    SetToolTip(wxString(kLetterKeyHint));
     Bind(wxEVT_PAINT, &CLetterKey::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CLetterKey::OnLeftDown, this);
     // A quick second press arrives as a double click; it is still a press.

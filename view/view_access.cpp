@@ -8,6 +8,8 @@
 namespace {
 
 constexpr const wchar_t* kViewName = L"Veltrane Quillorn game";
+// The status texts' rectangle in layout pixels: "Level:" and "Score:" or "Time:".
+const wxRect kStatusRect(25, 30, 80, 30);
 
 }  // namespace
 
@@ -23,29 +25,37 @@ void CViewAccess::Build()
     m_window.SetRole(EAccRole::Grouping);
     m_window.SetName(kViewName);
 
+    CVeltraneQuillornView& v = m_view;
     m_pGuess = std::make_unique<CAccObject>(EAccRole::Text, L"");
     m_pStatus = std::make_unique<CAccObject>(EAccRole::StatusBar, L"");
     m_pList = std::make_unique<CAccObject>(EAccRole::List, L"Guesses");
-    m_pStatus->SetBounds(&m_view, wxRect(25, 30, 80, 30));
-    m_pList->SetBounds(&m_view, CVeltraneQuillornView::kHistoryRect);
+    // ATK keeps quiet about a part's first description: each part that can be spoken on starts
+    // with an empty one, so the first text said on it is heard.
+    m_pGuess->SetDescription(L"");
+    m_pList->SetDescription(L"");
+    // Asked for when a reader asks, at the zoom and in the client area the view has then.
+    m_pGuess->SetBounds(&v, [&v] {
+        const int nCells = std::max(static_cast<int>(v.HistoryView().m_strMagicWord.size()), 1);
+        return v.ZoomedRect(wxRect(CGameCore::m_nCellLeft, CGameCore::m_nCellTop, nCells * 22 - 1, CGameCore::m_nCellHeight));
+    });
+    m_pStatus->SetBounds(&v, [&v] { return v.ZoomedRect(kStatusRect); });
+    m_pList->SetBounds(&v, [&v] { return v.ZoomedRect(CVeltraneQuillornView::kHistoryRect); });
     m_window.AddChild(*m_pGuess);
     m_window.AddChild(*m_pStatus);
     m_window.AddChild(*m_pList);
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
         const wchar_t cLetter = static_cast<wchar_t>(L'A' + (nId - IDC_LETTER_FIRST));
         auto pKey = std::make_unique<CAccObject>(EAccRole::ToggleButton, std::wstring(1, cLetter));
-        pKey->SetBounds(&m_view, CVeltraneQuillornView::KeyRect(nId));
+        pKey->SetBounds(&v, [&v, nId] { return v.ZoomedRect(CVeltraneQuillornView::KeyRect(nId)); });
         pKey->SetState(EAccState::Focusable, true);
+        pKey->SetDescription(kLetterKeyHint);
         pKey->SetAction("press", [this, nId] { m_view.OnLetterKey(nId); });
         m_window.AddChild(*pKey);
         m_apKeys.push_back(std::move(pKey));
     }
     m_bBuilt = true;
     // The rows already in the list are there, not news.
-    for (std::size_t i = 0; i < m_view.HistoryView().GuessCount(); ++i) {
-        m_apRows.push_back(std::make_unique<CAccObject>(EAccRole::ListItem, SpokenHistoryRow(m_view.HistoryView(), i)));
-        m_pList->AddChild(*m_apRows.back());
-    }
+    SyncRows();
     Sync();
     OnKeypadFocus();
 }
@@ -55,16 +65,34 @@ void CViewAccess::SyncRows()
     const CGuessRecord& record = m_view.HistoryView();
     const std::size_t nRows = record.GuessCount();
     if (nRows < m_apRows.size()) {
+        for (const auto& pRow : m_apRows)
+            if (pRow.get() == m_pSaidOn)
+                m_pSaidOn = nullptr;
         m_pList->RemoveAllChildren();
         m_apRows.clear();
     }
     for (std::size_t i = 0; i < m_apRows.size(); ++i)
         m_apRows[i]->SetName(SpokenHistoryRow(record, i));
+    CVeltraneQuillornView* pView = &m_view;
     while (m_apRows.size() < nRows) {
-        const std::wstring strRow = SpokenHistoryRow(record, m_apRows.size());
-        m_apRows.push_back(std::make_unique<CAccObject>(EAccRole::ListItem, strRow));
+        const std::size_t nRow = m_apRows.size();
+        auto pRow = std::make_unique<CAccObject>(EAccRole::ListItem, SpokenHistoryRow(record, nRow));
+        // Inside the list's border, moving as the list scrolls.
+        pRow->SetBounds(pView, [pView, nRow] {
+            const CGuessHistoryView& history = pView->HistoryView();
+            const wxRect rcList = pView->ZoomedRect(CVeltraneQuillornView::kHistoryRect);
+            const wxSize sizeInside = history.GetClientSize();
+            const int nBorder = std::max((rcList.width - sizeInside.x) / 2, 0);
+            const int nHeight = history.RowHeight();
+            return wxRect(rcList.x + nBorder,
+                          rcList.y + nBorder + static_cast<int>(nRow) * nHeight - history.ScrollPixels(), sizeInside.x,
+                          nHeight);
+        });
+        pRow->SetDescription(L"");
+        pRow->SetState(EAccState::Selectable, true);
+        pRow->SetState(EAccState::Focusable, true);
+        m_apRows.push_back(std::move(pRow));
         m_pList->AddChild(*m_apRows.back());
-        Announce(strRow);
     }
 }
 
@@ -75,31 +103,87 @@ void CViewAccess::Sync()
     CVeltraneQuillornView& v = m_view;
     const std::size_t nCells = v.HistoryView().m_strMagicWord.size();
     const std::wstring strCells = v.Guess().substr(0, std::min(nCells, v.Guess().size()));
+    // The cells first: the new row is said after them, and a reader speaks the last of the two.
     m_pGuess->SetName(SpokenGuess(strCells, v.Cursor()));
     m_pGuess->SetCaret(v.Cursor());
-    m_pGuess->SetBounds(&m_view, wxRect(CGameCore::m_nCellLeft, CGameCore::m_nCellTop,
-                                        std::max<int>(1, static_cast<int>(nCells) * 22 - 1), CGameCore::m_nCellHeight));
     m_pStatus->SetName(SpokenStatus(v.IsTimeTrial(), v.Level(), v.Score() + v.TimeLeft(), v.Elapsed()));
+    const std::size_t nRowsBefore = m_apRows.size();
     SyncRows();
     for (std::size_t i = 0; i < m_apKeys.size(); ++i) {
-        const int nMark = v.HistoryView().MarkOf(static_cast<wchar_t>(L'A' + i));
-        m_apKeys[i]->SetDescription(SpokenMark(nMark));
+        const wchar_t cLetter = static_cast<wchar_t>(L'A' + i);
+        const int nMark = v.HistoryView().MarkOf(cLetter);
+        // The mark is in the name, so a reader on the key hears it change; the description
+        // keeps what a click does.
+        m_apKeys[i]->SetName(SpokenKey(cLetter, nMark));
         m_apKeys[i]->SetState(EAccState::Checked, nMark != MarkNone);
     }
+    // A guess sent makes a row: what the player waits to hear.
+    if (m_apRows.size() > nRowsBefore)
+        Announce(SpokenHistoryRow(v.HistoryView(), m_apRows.size() - 1));
+}
+
+CAccObject* CViewAccess::FocusedPart() const
+{
+    const CKeypadFocus& keypad = m_view.Keypad();
+    switch (keypad.Place()) {
+    case CKeypadFocus::EPlace::Keypad: return m_apKeys[static_cast<std::size_t>(keypad.FocusedKey())].get();
+    case CKeypadFocus::EPlace::List:
+        if (keypad.FocusedRow() >= 0 && static_cast<std::size_t>(keypad.FocusedRow()) < m_apRows.size())
+            return m_apRows[static_cast<std::size_t>(keypad.FocusedRow())].get();
+        return m_pList.get();
+    case CKeypadFocus::EPlace::Guess: break;
+    }
+    return m_pGuess.get();
+}
+
+std::wstring CViewAccess::RestingDescription(const CAccObject* pPart) const
+{
+    for (const auto& pKey : m_apKeys)
+        if (pKey.get() == pPart)
+            return kLetterKeyHint;
+    return L"";
 }
 
 void CViewAccess::OnKeypadFocus()
 {
     if (!m_bBuilt)
         return;
-    const CKeypadFocus& keypad = m_view.Keypad();
-    for (std::size_t i = 0; i < m_apKeys.size(); ++i)
-        m_apKeys[i]->SetState(EAccState::Focused, keypad.InKeypad() && static_cast<int>(i) == keypad.FocusedKey());
-    m_pGuess->SetState(EAccState::Focused, !keypad.InKeypad());
+    CAccObject* pFocused = FocusedPart();
+    // Whatever loses the focus first, so a reader never sees two focused parts at once.
+    const auto setFocus = [pFocused](CAccObject& part, bool bSelectable) {
+        if (&part != pFocused) {
+            part.SetState(EAccState::Focused, false);
+            if (bSelectable)
+                part.SetState(EAccState::Selected, false);
+        }
+    };
+    setFocus(*m_pGuess, false);
+    for (const auto& pKey : m_apKeys)
+        setFocus(*pKey, false);
+    for (const auto& pRow : m_apRows)
+        setFocus(*pRow, true);
+    for (const auto& pRow : m_apRows)
+        if (pRow.get() == pFocused)
+            pRow->SetState(EAccState::Selected, true);
+    pFocused->SetState(EAccState::Focused, true);
+    // A text said on the part left behind goes once the reader is on the new one.
+    if (m_pSaidOn != nullptr && m_pSaidOn != pFocused) {
+        m_pSaidOn->SetDescription(RestingDescription(m_pSaidOn));
+        m_pSaidOn = nullptr;
+    }
+}
+
+void CViewAccess::OnViewFocus()
+{
+    if (m_bBuilt)
+        FocusedPart()->RenewFocus();
 }
 
 void CViewAccess::Announce(const std::wstring& strText)
 {
-    if (m_bBuilt && !strText.empty())
-        m_window.Announce(strText);
+    if (!m_bBuilt || strText.empty())
+        return;
+    m_window.Announce(strText);
+    m_pSaidOn = FocusedPart();
+    m_pSaidOn->SayInDescription(strText);
 }

@@ -16,15 +16,22 @@ public:
     explicit CViewAccess(CVeltraneQuillornView& view);
     ~CViewAccess();
 
-    // Names, states and rows from the game as it is now. A guess that joined the list is read out.
+    // Names, states and rows from the game as it is now. A guess that joined the list is said.
     void Sync();
-    // The keypad focus moved, or returned to the guess.
+    // The keyboard moved between the guess, the keys and the rows of the list.
     void OnKeypadFocus();
+    // The view got the real focus (back): the part the keyboard is on is the focused one again.
+    void OnViewFocus();
+    // Says the text now, on whichever part has the focus (see CAccObject::SayInDescription), and
+    // as an announcement for readers that take those.
     void Announce(const std::wstring& strText);
 
 private:
     void Build();
     void SyncRows();
+    CAccObject* FocusedPart() const;
+    // The description a part has when nothing is being said on it.
+    std::wstring RestingDescription(const CAccObject* pPart) const;
 
     CVeltraneQuillornView& m_view;
     CAccWindow m_window;
@@ -33,5 +40,7 @@ private:
     std::unique_ptr<CAccObject> m_pList;
     std::vector<std::unique_ptr<CAccObject>> m_apRows;
     std::vector<std::unique_ptr<CAccObject>> m_apKeys;
+    // The part whose description carries the last text said, until the focus leaves it.
+    CAccObject* m_pSaidOn = nullptr;
     bool m_bBuilt = false;
 };

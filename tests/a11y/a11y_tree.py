@@ -133,6 +133,40 @@ def labels(obj):
     return found
 
 
+FOCUSABLE_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
+                   pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_SLIDER,
+                   pyatspi.ROLE_LIST, pyatspi.ROLE_TOGGLE_BUTTON)
+
+
+def plain(text):
+    return (text or "").replace("_", "").strip().rstrip(":").strip()
+
+
+def check_control_names(dlg, title):
+    """Every control a player can reach in the dialog has a name, and a label that says it labels
+    the control (which readers speak instead of the control's own name) says the same."""
+    wrong = []
+
+    def walk(o, d):
+        if d > 10:
+            return
+        for c in children(o):
+            if c is None:
+                continue
+            try:
+                if c.getRole() in FOCUSABLE_ROLES and c.getState().contains(pyatspi.STATE_FOCUSABLE) or \
+                        c.getRole() == pyatspi.ROLE_LIST:
+                    labelled_by = [r.getTarget(i).name for r in c.getRelationSet()
+                                   if r.getRelationType() == pyatspi.RELATION_LABELLED_BY for i in range(r.getNTargets())]
+                    if not plain(c.name) or any(plain(n) != plain(c.name) for n in labelled_by):
+                        wrong.append(f"{c.getRoleName()} {c.name!r} labelled by {labelled_by}")
+            except Exception:
+                continue
+            walk(c, d + 1)
+    walk(dlg, 0)
+    check(not wrong, f"{title}: every control is named by its own label {wrong}")
+
+
 def button(dlg, name):
     return find(dlg, lambda o: role(o, pyatspi.ROLE_PUSH_BUTTON) and o.name.replace("_", "") == name)
 
@@ -175,6 +209,7 @@ def run(game):
     if not check(dlg is not None, "New Game comes up with the dialog role"):
         return
     texts = labels(dlg)
+    check_control_names(dlg, "New Game")
     check("Guess the magic 5 lettered word" in texts, f"New Game reads the word length: {texts}")
     check(any("right place (Bingo)." in t for t in texts), "New Game reads the rules")
     go = button(dlg, "Go =>>")
@@ -210,6 +245,7 @@ def run(game):
     check(row is not None and row.name == "1. PLANT, match 3, bingo 0" and role(row, pyatspi.ROLE_LIST_ITEM),
           f"the guess joins the list as a row ({row and row.name})")
     check(wait_for(lambda: "1. PLANT, match 3, bingo 0" in announcements, 3), f"the new row is announced {announcements}")
+    check(guess.description == "1. PLANT, match 3, bingo 0", f"and said on the focused guess ({guess.description!r})")
 
     # Marking by keyboard: Tab into the keypad, down to L, Space strikes it, Escape back.
     key(TAB)
@@ -219,7 +255,8 @@ def run(game):
         key(DOWN)
     check(wait_for(lambda: has_state(keys[11], pyatspi.STATE_FOCUSED), 3), "Down walks to key L")
     key(0x20)
-    check(wait_for(lambda: keys[11].description == "struck", 3), f"Space strikes L ({keys[11].description!r})")
+    check(wait_for(lambda: keys[11].name == "L, struck", 3), f"Space strikes L ({keys[11].name!r})")
+    check(keys[11].description.startswith("Click to strike out"), f"the key says what a click does ({keys[11].description!r})")
     check(has_state(keys[11], pyatspi.STATE_CHECKED), "a marked key is checked")
     check(wait_for(lambda: row.name == "1. PLANT, match 3, bingo 0, struck L", 3), f"the row says L is struck ({row.name})")
     key(ESCAPE)
@@ -236,6 +273,7 @@ def run(game):
     level = wait_for(lambda: dialog_named(app, "Level"), 5)
     if check(level is not None, "the Level dialog has the dialog role"):
         texts = labels(level)
+        check_control_names(level, "Level")
         check("Finished Level: 1" in texts and "Continue to Level: 2?" in texts, f"Level reads both lines: {texts}")
         yes = button(level, "Yes")
         check(yes is not None and wait_for(lambda: has_state(yes, pyatspi.STATE_FOCUSED), 5), "Yes has the first focus")
@@ -246,7 +284,7 @@ def run(game):
         key(RETURN)
         view.queryComponent().grabFocus()
         check(wait_for(lambda: hist.childCount == 0, 5), "the list is empty for the new word")
-        check(wait_for(lambda: keys[11].description == "", 3), "the new word clears the marks")
+        check(wait_for(lambda: keys[11].name == "L", 3), "the new word clears the marks")
         check(wait_for(lambda: status.name.startswith("Level 2, Score "), 3), f"the status shows level 2 ({status.name})")
 
     # The Tools dialogs, opened by keyboard: F10 opens the menu bar, Right moves to Tools, Down
@@ -278,6 +316,7 @@ def run(game):
             pump(0.5)
         if check(dlg is not None, f"the Tools menu opens {title} with the dialog role"):
             check(wait_for(lambda: want(dlg), 3), f"{title} exposes its texts and named fields")
+            check_control_names(dlg, title)
             if title == "Options":
                 walk_set_list(dlg)
             key(ESCAPE)
@@ -298,6 +337,7 @@ def run(game):
             check(field is not None and field.name == "Enter your name", f"the name field is named ({field and field.name})")
             check(field is not None and wait_for(lambda: has_state(field, pyatspi.STATE_FOCUSED), 5), "the name field has the first focus")
             check("You are best player in this level" in labels(name), f"the message is read: {labels(name)}")
+            check_control_names(name, "Player Name")
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, "Player Name") is None, 5), "Escape cancels Player Name")
 

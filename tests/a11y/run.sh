@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the screen-reader test: a session bus of its own, the accessibility bus on it, and the
-# game with GTK's accessibility bridge switched on (the other window tests switch it off).
-# Usage: run.sh <path to veltrane-quillorn>
+# Runs a screen-reader test: a session bus of its own, the accessibility bus on it, and the game
+# with GTK's accessibility bridge switched on (the other window tests switch it off).
+# Usage: run.sh <path to veltrane-quillorn> [test script in this folder, a11y_tree.py by default]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 exec dbus-run-session -- bash -c '
@@ -12,4 +12,4 @@ exec dbus-run-session -- bash -c '
   addr="$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus /org/a11y/bus org.a11y.Bus.GetAddress)"
   export AT_SPI_BUS_ADDRESS="$(echo $addr)"
   exec /usr/bin/python3 "$0" "$1"
-' "$here/a11y_tree.py" "$1"
+' "$here/${2:-a11y_tree.py}" "$1"

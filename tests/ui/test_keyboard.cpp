@@ -217,6 +217,48 @@ std::vector<int> FocusWalk(CGameDialog& dlg, int nTabs, int nLeaveKey, int& nRes
     return anIds;
 }
 
+// Reading back the guesses: Tab from the keypad on to the list, the ring round it, the row read
+// framed and kept in view as Up and Down move, and Tab back to the guess.
+TEST_F(KeyboardTest, TabReachesTheGuessListAndTheArrowsWalkItsRows)
+{
+    StartWordByKeyboard();
+    Type("plant\rplate\rpleat\rplace\rplane\rpanel\rpetal\r");
+    Key(WXK_TAB);
+    Key(WXK_TAB);
+    ASSERT_TRUE(m_pView->Keypad().InList());
+    CGuessHistoryView& history = m_pView->HistoryView();
+    EXPECT_EQ(history.FocusRow(), 6) << "the newest row first";
+    for (int i = 0; i < 6; ++i)
+        Key(WXK_UP);
+    EXPECT_EQ(history.FocusRow(), 0);
+    EXPECT_EQ(history.ScrollPixels(), 0) << "the first row is scrolled into view";
+    const wxImage img = OnScreen(*m_pView);
+    Shot(img, "list-focus-first-row");
+    // The ring in the gap left of the list, the frame on the row's top line inside it.
+    const wxRect rc = CVeltraneQuillornView::kHistoryRect;
+    EXPECT_EQ(uitest::PixelRgb(img, rc.x - 2, rc.y + 40), 0x000000u);
+    EXPECT_EQ(uitest::PixelRgb(img, rc.x - 1, rc.y + 40), 0x000000u);
+    const wxImage list = OnScreen(history);
+    EXPECT_EQ(uitest::PixelRgb(list, 60, 0), 0x000000u) << "the row's frame";
+    Key(WXK_RETURN);
+    EXPECT_EQ(history.GuessCount(), 7u) << "Enter on a row sends nothing";
+    Key(WXK_TAB);
+    EXPECT_FALSE(m_pView->Keypad().InList());
+    EXPECT_FALSE(m_pView->Keypad().InKeypad());
+    EXPECT_EQ(history.FocusRow(), -1);
+}
+
+// Every letter key says what a click does, in the same words a screen reader hears.
+TEST_F(KeyboardTest, EveryLetterKeyHasTheTooltip)
+{
+    StartWordByKeyboard();
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
+        wxWindow* pKey = m_pView->FindWindow(nId);
+        ASSERT_NE(pKey, nullptr);
+        EXPECT_EQ(pKey->GetToolTipText(), wxString(kLetterKeyHint)) << nId;
+    }
+}
+
 TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
 {
     int nResult = 0;

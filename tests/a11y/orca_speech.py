@@ -1,0 +1,135 @@
+#!/usr/bin/python3
+"""What Orca itself says while a word is played by keyboard: the screen reader the game is tested
+with runs for real, with its debug log, and the test reads the lines it spoke (the log holds every
+"SPEECH OUTPUT:" line whether or not a speech server came up).
+
+Usage: orca_speech.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
+"""
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+import a11y_tree as t
+
+# The real program with two changes to its command-line wrapper: Orca refuses to start while any
+# other Orca of the same user runs (it looks the name up across the whole machine, not the
+# session), so parallel test runs would stop each other; and its debug file is written line by
+# line, so the test can read what was spoken while the game runs.
+LAUNCH = """
+import builtins, runpy, sys
+cli = runpy.run_path("/usr/bin/orca", run_name="orca_cli")
+cli["main"].__globals__["otherOrcas"] = lambda: []
+cli["main"].__globals__["open"] = lambda path, mode: builtins.open(path, mode, buffering=1)
+sys.argv = ["orca"] + sys.argv[1:]
+sys.exit(cli["main"]())
+"""
+
+
+class Speech:
+    def __init__(self, path):
+        self.path = path
+        self.seen = 0  # lines before this were matched already
+
+    def lines(self):
+        try:
+            with open(self.path, errors="replace") as f:
+                text = f.read()
+        except OSError:
+            return []
+        return re.findall(r"SPEECH OUTPUT: '(.*?)'", text)
+
+    def heard(self, want, seconds=8.0):
+        """Waits until Orca speaks a line containing want after the last one matched."""
+        def find():
+            spoken = self.lines()
+            for i in range(self.seen, len(spoken)):
+                if want in spoken[i]:
+                    self.seen = i + 1
+                    return True
+            return False
+        return t.wait_for(find, seconds)
+
+    def since(self, start):
+        return self.lines()[start:]
+
+
+def main():
+    exe = os.path.abspath(sys.argv[1])
+    work = tempfile.mkdtemp(prefix="vq-orca-")
+    orca = game = None
+    try:
+        shutil.copy(exe, work)
+        with open(os.path.join(work, "Test.set"), "w", newline="") as f:
+            f.write(t.SET_TEXT)
+        log = os.path.join(work, "orca-debug.log")
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
+        # No speech server: a test machine has no sound, and one server shared by parallel runs
+        # (or left over by one) can hang Orca's start. Orca logs what it says all the same.
+        env.update(SPEECHD_ADDRESS="unix_socket:" + os.path.join(work, "speechd.sock"), SPEECHD_CMD="/bin/false")
+        env.pop("NO_AT_BRIDGE", None)
+        orca = subprocess.Popen([sys.executable, "-c", LAUNCH, "--user-prefs", os.path.join(work, "orca"),
+                                 "--debug-file", log, "--disable", "braille"],
+                                env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        speech = Speech(log)
+        if t.check(speech.heard("Screen reader on", 30), "Orca starts and speaks"):
+            game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
+            run(speech)
+    finally:
+        for proc in (game, orca):
+            if proc is not None:
+                proc.terminate()
+                try:
+                    proc.wait(10)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        if t.failures and os.path.exists(os.path.join(work, "orca-debug.log")):
+            print("Orca spoke:", *Speech(os.path.join(work, "orca-debug.log")).lines(), sep="\n  ")
+            with open(os.path.join(work, "orca-debug.log"), errors="replace") as f:
+                print("The end of Orca's debug log:", *f.readlines()[-15:], sep="\n  ")
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{len(t.failures)} failure(s)")
+    return 1 if t.failures else 0
+
+
+def run(speech):
+    app = t.wait_for(t.find_app, 20)
+    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
+                   "the game comes up with New Game"):
+        return
+    t.check(speech.heard("Go =>> push button"), "Orca reads the New Game dialog up to Go")
+    t.key(t.RETURN)
+    view = t.wait_for(lambda: t.find(app, lambda o: o.name == "Veltrane Quillorn game"), 5)
+    if not t.check(view is not None, "the game view is up"):
+        return
+    view.queryComponent().grabFocus()  # no window manager hands the focus back
+    t.check(speech.heard("Guess: blank blank blank blank blank, cursor on cell 1"), "the guess is spoken on focus")
+
+    t.type_text("plan")
+    t.check(speech.heard("Guess: P L A N blank, cursor on cell 5"), "typed letters are spoken in their cells")
+    t.type_text("t\r")
+    t.check(speech.heard("1. PLANT, match 3, bingo 0"), "a sent guess is spoken with its counts")
+
+    t.key(t.TAB)
+    t.check(speech.heard("Click to strike out, highlight or clear this letter"), "a key says what a click does")
+    for _ in range(11):
+        t.key(t.DOWN)
+    t.key(0x20)
+    t.check(speech.heard("L, struck"), "Space on L speaks the mark")
+
+    t.key(t.TAB)
+    t.check(speech.heard("1. PLANT, match 3, bingo 0, struck L"), "Tab on to the list reads the row with its mark")
+    t.key(t.ESCAPE)
+    t.check(speech.heard("Guess: blank blank blank blank blank"), "Escape is back on the guess")
+
+    t.type_text("apple\r")
+    t.check(speech.heard("2. APPLE, match 5, bingo 5"), "the last guess is spoken")
+    t.check(speech.heard("Solved APPLE in 2 guesses."), "the solved word is spoken")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
