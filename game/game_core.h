@@ -69,6 +69,9 @@ public:
         bool bFits = false;                 // the hint could be the word itself
         bool bSampled = false;              // the list was too large to search in full
     };
+    // The words of the current skill (indices into WordsOfSkill, in file order) that fit the counts
+    // of the guesses of the word in play or of the word that ended last: all of them before a guess.
+    std::vector<std::size_t> WordsThatFit();
     // The best next guess for the word in play by what its guesses tell (in hard mode, one that
     // fits them); nothing while no word is in play.
     std::optional<CHint> BestHint();
@@ -209,6 +212,7 @@ private:
     // The current skill's words made ready for the solver on the first hint, once per set and skill.
     CSolverWords m_solverWords;
     int m_nSolverSkill = -1;            // the skill m_solverWords was made for; -1: none yet
+    const CSolverWords& SolverWords();
     bool m_bClockRunning = false;       // the clock was started for the current word
     bool m_bPaused = false;             // the clock was stopped because the view went inactive
     bool m_bTimeTrial = true;

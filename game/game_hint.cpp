@@ -17,23 +17,33 @@ std::wstring TwoDecimals(std::uint64_t nHundredths)
 
 }  // namespace
 
-std::optional<CGameCore::CHint> CGameCore::BestHint()
+const CSolverWords& CGameCore::SolverWords()
 {
-    if (m_bGameOver)
-        return std::nullopt;
     if (m_nSolverSkill != m_nSkill) {
         m_solverWords = CSolverWords(WordsOfSkill());
         m_nSolverSkill = m_nSkill;
     }
+    return m_solverWords;
+}
+
+std::vector<std::size_t> CGameCore::WordsThatFit()
+{
     const CGuessRecord& history = History();
     std::vector<CScoredGuess> aGuesses;
     for (std::size_t i = 0; i < history.GuessCount(); ++i) {
         aGuesses.push_back({history.m_astrGuesses[i], static_cast<int>(history.m_adwMatch[i]),
                             static_cast<int>(history.m_adwBingo[i])});
     }
-    const std::vector<std::size_t> anFit = FittingWords(m_solverWords, aGuesses);
+    return FittingWords(SolverWords(), aGuesses);
+}
+
+std::optional<CGameCore::CHint> CGameCore::BestHint()
+{
+    if (m_bGameOver)
+        return std::nullopt;
+    const std::vector<std::size_t> anFit = WordsThatFit();
     const std::optional<CBestGuess> best =
-        BestGuess(m_solverWords, anFit, m_bHardMode ? EGuessPool::FittingOnly : EGuessPool::AnyWord);
+        BestGuess(SolverWords(), anFit, m_bHardMode ? EGuessPool::FittingOnly : EGuessPool::AnyWord);
     // The magic word always fits its own counts; nothing fits only if it is not in the list.
     if (!best)
         return std::nullopt;

@@ -26,7 +26,7 @@ protected:
     }
 
     // What the plain rule offers for the guesses of the word in play.
-    std::wstring PlainHintMessage(const CScriptedGame& g, bool bHard)
+    std::wstring PlainHintMessage(CScriptedGame& g, bool bHard)
     {
         std::vector<std::wstring> astrWords;
         for (std::size_t i = 0; i < g.Words().m_wordsBeginner.size(); ++i)
@@ -37,6 +37,7 @@ protected:
                                 static_cast<int>(g.m_history.m_adwBingo[i])});
         }
         const std::vector<std::size_t> anFit = PlainFittingWords(astrWords, aGuesses);
+        EXPECT_EQ(g.WordsThatFit(), anFit);
         const std::optional<CBestGuess> best = PlainBestGuess(astrWords, anFit, bHard);
         EXPECT_TRUE(best);
         if (!best)
@@ -55,6 +56,7 @@ TEST_F(HintGame, OffersThePlainRulesBestGuessAndCostsThirtySecondsOfTheCountdown
 {
     CScriptedGame& g = PlayStandard(true);
     ASSERT_TRUE(g.CanHint());
+    EXPECT_EQ(g.WordsThatFit().size(), g.Words().m_wordsBeginner.size()) << "before a guess every word fits";
     g.Guess(L"SLATE");
     g.Guess(L"CORNY");
     g.ClearLog();
