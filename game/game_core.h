@@ -4,12 +4,15 @@
 // operations at the bottom; a test derives a scripted host instead.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "game/guess_record.h"
 #include "game/set_folders.h"
+#include "game/solver_words.h"
 #include "game/types.h"
 #include "game/word_set.h"
 #include "store/game_log.h"
@@ -56,6 +59,27 @@ public:
     // Hard mode: every guess must fit the counts of the guesses so far.
     void SetHardMode(bool bHardMode) { m_bHardMode = bHardMode; }
     bool IsHardMode() const { return m_bHardMode; }
+
+    // ---- Hint ---------------------------------------------------------------------------------
+    struct CHint {
+        std::wstring strGuess;
+        std::uint64_t nHundredthsLeft = 0;  // words left on average after it, in hundredths
+        std::size_t nFitting = 0;           // words of the list that fit the guesses so far
+        bool bFits = false;                 // the hint could be the word itself
+        bool bSampled = false;              // the list was too large to search in full
+    };
+    // The words of the current skill (indices into WordsOfSkill, in file order) that fit the counts
+    // of the guesses of the word in play or of the word that ended last: all of them before a guess.
+    std::vector<std::size_t> WordsThatFit();
+    // The best next guess for the word in play by what its guesses tell (in hard mode, one that
+    // fits them); nothing while no word is in play.
+    std::optional<CHint> BestHint();
+    bool CanHint() const { return !m_bGameOver; }
+    // Shows the hint. It marks the word as helped (no fewest-tries record) and in Time Trial costs
+    // kHintSeconds of the countdown, never taking it below 0.
+    void OnHint();
+    bool IsHintUsed() const { return m_bHintUsed; }
+    static constexpr int kHintSeconds = 30;
 
     // ---- Game flow ----------------------------------------------------------------------------
     void StartFirstWord();   // at the view's initial update: load the stored progress, then start
@@ -183,6 +207,11 @@ private:
     int m_nCursor = 6;                  // the cell the next letter fills
     bool m_bGameOver = true;            // no word in play
     bool m_bHardMode = false;
+    bool m_bHintUsed = false;           // for the word in play, or the word that ended last
+    // The current skill's words made ready for the solver on the first hint, once per set and skill.
+    CSolverWords m_solverWords;
+    int m_nSolverSkill = -1;            // the skill m_solverWords was made for; -1: none yet
+    const CSolverWords& SolverWords();
     bool m_bClockRunning = false;       // the clock was started for the current word
     bool m_bPaused = false;             // the clock was stopped because the view went inactive
     bool m_bTimeTrial = true;

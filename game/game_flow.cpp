@@ -37,6 +37,7 @@ void CGameCore::StartNextWord()
     m_nTimeLeft = m_nTimeLimit;
     m_nCursor = 0;
     History().ResetHistory();
+    m_bHintUsed = false;
     ClearGuess();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
         RepaintKey(nId);
@@ -63,7 +64,9 @@ void CGameCore::EndSolvedWord()
 
     if (!m_bTimeTrial) {
         ReportWordLeftPlay(EWordEnd::Solved, false);
-        CheckFewestTries(static_cast<int>(History().GuessCount()));
+        // A word found with help is not a feat of fewest tries.
+        if (!m_bHintUsed)
+            CheckFewestTries(static_cast<int>(History().GuessCount()));
         return;
     }
     const int nAnswer = RunLevelDlg(m_nLevel, m_nLevel + 1);

@@ -54,6 +54,7 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
 bool CGameCore::LoadWordSet(const std::wstring& strSet)
 {
     m_words.Clear();
+    m_nSolverSkill = -1;
     if (!IsUsableSetName(strSet) || !ReadWordSetFile(m_setFolders.SetFile(strSet), m_words)) {
         ShowMessage(L"Can not open file");
         return false;

@@ -1,0 +1,74 @@
+// The hint: the solver's best next guess for the word in play, and what asking for it costs.
+#include <algorithm>
+#include <cstdio>
+
+#include "game/game_core.h"
+#include "game/solver.h"
+
+namespace {
+
+std::wstring TwoDecimals(std::uint64_t nHundredths)
+{
+    wchar_t buf[32];
+    std::swprintf(buf, 32, L"%llu.%02llu", static_cast<unsigned long long>(nHundredths / 100),
+                  static_cast<unsigned long long>(nHundredths % 100));
+    return buf;
+}
+
+}  // namespace
+
+const CSolverWords& CGameCore::SolverWords()
+{
+    if (m_nSolverSkill != m_nSkill) {
+        m_solverWords = CSolverWords(WordsOfSkill());
+        m_nSolverSkill = m_nSkill;
+    }
+    return m_solverWords;
+}
+
+std::vector<std::size_t> CGameCore::WordsThatFit()
+{
+    const CGuessRecord& history = History();
+    std::vector<CScoredGuess> aGuesses;
+    for (std::size_t i = 0; i < history.GuessCount(); ++i) {
+        aGuesses.push_back({history.m_astrGuesses[i], static_cast<int>(history.m_adwMatch[i]),
+                            static_cast<int>(history.m_adwBingo[i])});
+    }
+    return FittingWords(SolverWords(), aGuesses);
+}
+
+std::optional<CGameCore::CHint> CGameCore::BestHint()
+{
+    if (m_bGameOver)
+        return std::nullopt;
+    const std::vector<std::size_t> anFit = WordsThatFit();
+    const std::optional<CBestGuess> best =
+        BestGuess(SolverWords(), anFit, m_bHardMode ? EGuessPool::FittingOnly : EGuessPool::AnyWord);
+    // The magic word always fits its own counts; nothing fits only if it is not in the list.
+    if (!best)
+        return std::nullopt;
+    CHint hint;
+    hint.strGuess = m_solverWords.Word(best->nWord);
+    hint.nHundredthsLeft = best->ExpectedLeftHundredths();
+    hint.nFitting = anFit.size();
+    hint.bFits = best->bFits;
+    hint.bSampled = best->bSampled;
+    return hint;
+}
+
+void CGameCore::OnHint()
+{
+    const std::optional<CHint> hint = BestHint();
+    if (!hint)
+        return;
+    m_bHintUsed = true;
+    std::wstring strCost;
+    if (m_bTimeTrial) {
+        m_nTimeLeft = std::max(0, m_nTimeLeft - kHintSeconds);
+        strCost = L" The hint cost " + std::to_wstring(kHintSeconds) + L" seconds.";
+        RepaintView();
+    }
+    const std::wstring strFit = hint->nFitting == 1 ? L"1 word still fits" : std::to_wstring(hint->nFitting) + L" words still fit";
+    ShowMessage(L"Hint: try " + hint->strGuess + L". " + strFit + L"; after " + hint->strGuess + L" about " +
+                TwoDecimals(hint->nHundredthsLeft) + L" would be left on average." + strCost);
+}
