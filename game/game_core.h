@@ -11,6 +11,7 @@
 #include "game/guess_record.h"
 #include "game/set_folders.h"
 #include "game/types.h"
+#include "game/word_list.h"
 #include "game/word_set.h"
 #include "store/game_log.h"
 #include "store/record_store.h"
