@@ -14,6 +14,7 @@
 #include "game/set_folders.h"
 #include "game/solver_words.h"
 #include "game/types.h"
+#include "game/word_list.h"
 #include "game/word_set.h"
 #include "store/game_log.h"
 #include "store/record_store.h"

@@ -16,7 +16,7 @@ constexpr const char* kCheckUsage = "Usage: veltrane-quillorn --check-set [--wor
 void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 {
     out << szHeading << '\n';
-    for (std::wstring_view strWord : words)
+    for (std::wstring_view strWord : words.Words())
         out << EncodeUtf8Escaped(strWord) << '\n';
 }
 

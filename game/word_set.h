@@ -9,13 +9,12 @@
 #include <string_view>
 #include <vector>
 
-// The words of one skill, in the order of the file. Every word of a list has the skill's length.
-using CWordList = std::vector<std::wstring>;
+#include "game/word_list.h"
 
 struct CWordLists {
-    CWordList m_wordsBeginner;
-    CWordList m_wordsIntermediate;
-    CWordList m_wordsAdvanced;
+    CWordList m_wordsBeginner{5};
+    CWordList m_wordsIntermediate{6};
+    CWordList m_wordsAdvanced{7};
 
     // The list of a skill; an empty list for a skill outside 0 to 2.
     const CWordList& ForSkill(int nSkill) const;

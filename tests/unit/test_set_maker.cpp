@@ -37,7 +37,7 @@ std::string ReadWholeFile(const std::filesystem::path& file)
 
 std::vector<std::wstring> AsVector(const CWordList& list)
 {
-    return std::vector<std::wstring>(list.begin(), list.end());
+    return list.ToVector();
 }
 
 }  // namespace

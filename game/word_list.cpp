@@ -1,0 +1,19 @@
+// The words of one skill, kept one after another in one string.
+#include "game/word_list.h"
+
+bool CWordList::push_back(std::wstring_view strWord)
+{
+    if (m_nWordLength == 0 || strWord.size() != m_nWordLength)
+        return false;
+    m_strChars.append(strWord);
+    return true;
+}
+
+std::vector<std::wstring> CWordList::ToVector() const
+{
+    std::vector<std::wstring> astrWords;
+    astrWords.reserve(size());
+    for (std::wstring_view strWord : Words())
+        astrWords.emplace_back(strWord);
+    return astrWords;
+}
