@@ -265,7 +265,7 @@ int RunSolve(const std::vector<std::string>& args, const CSetFolders& folders, C
         err << "veltrane-quillorn: --solve: " << bad->strMessage << '\n';
         return 2;
     }
-    const CSolverWords words(static_cast<std::size_t>(answer.nSkill + 5), lists.ForSkill(answer.nSkill));
+    const CSolverWords words(lists.ForSkill(answer.nSkill));
     answer.bHard = parsed.bHard;
     answer.anFit = FittingWords(words, aGuesses);
     answer.best = BestGuess(words, answer.anFit, parsed.bHard ? EGuessPool::FittingOnly : EGuessPool::AnyWord);

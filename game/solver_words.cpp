@@ -1,6 +1,8 @@
 // The solver's compact form of a word list, and the counts of one pair in it.
 #include "game/solver_words.h"
 
+#include "game/word_list.h"
+
 namespace {
 
 // A list's slots: one per distinct character, in order of first use, rounded up to whole blocks.
@@ -20,10 +22,7 @@ std::vector<std::wstring_view> ViewsOf(const CWordList& words)
 
 }  // namespace
 
-CSolverWords::CSolverWords(std::size_t nWordLength, const CWordList& words)
-    : CSolverWords(nWordLength, ViewsOf(words))
-{
-}
+CSolverWords::CSolverWords(const CWordList& words) : CSolverWords(words.WordLength(), ViewsOf(words)) {}
 
 CSolverWords::CSolverWords(std::size_t nWordLength, const std::vector<std::wstring_view>& aWords)
     : m_nWordLength(nWordLength <= kMaxWordLength ? nWordLength : 0)

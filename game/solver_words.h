@@ -17,7 +17,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "game/word_set.h"
+class CWordList;
 
 // A guess made ready to compare against the words of one CSolverWords.
 struct CSolverProbe {
@@ -39,8 +39,7 @@ public:
 
     CSolverWords() = default;
     CSolverWords(std::size_t nWordLength, const std::vector<std::wstring_view>& aWords);
-    // Every word of words has nWordLength characters; an empty list still knows its length.
-    CSolverWords(std::size_t nWordLength, const CWordList& words);
+    explicit CSolverWords(const CWordList& words);
 
     std::size_t size() const { return m_nCount; }
     bool empty() const { return m_nCount == 0; }
