@@ -6,6 +6,7 @@
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/fit_text.h"
+#include "game/spoken_text.h"
 #include "platform/profile.h"
 #include "store/record_store.h"
 
@@ -78,8 +79,10 @@ void CBestScoresDlg::InitialiseDialog()
         StyleBlue(FindWindow(nId));
 
     CRecordStore records(Profile());
+    m_astrSpoken.clear();
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
+        m_astrSpoken.push_back(SpokenBestScore(row.nSkill, row.bTimeTrial, record.strName, record.nNumber));
         if (auto* pName = dynamic_cast<wxStaticText*>(FindWindow(row.nNameId)))
             pName->SetLabelText(FitWithEllipsis(*pName, wxString(record.strName), pName->GetClientSize().x));
         if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))

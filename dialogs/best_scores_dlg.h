@@ -32,10 +32,13 @@ public:
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;
+    // Each record as one line: a reader passes over the short names and numbers on their own.
+    std::vector<std::wstring> PaintedTexts() const override { return m_astrSpoken; }
 
 private:
     CAppProfile& Profile() const;
     void OnReset();
 
     CAppProfile& m_profile;
+    std::vector<std::wstring> m_astrSpoken;
 };

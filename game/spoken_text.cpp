@@ -2,6 +2,7 @@
 #include "game/spoken_text.h"
 
 #include "game/guess_record.h"
+#include "game/stats_report.h"
 
 namespace {
 
@@ -109,6 +110,14 @@ std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_
     case EWordEnd::Abandoned: break;
     }
     return L"";
+}
+
+std::wstring SpokenBestScore(int nSkill, bool bTimeTrial, const std::wstring& strName, int nNumber)
+{
+    std::wstring str = std::wstring(SkillName(nSkill)) + (bTimeTrial ? L", Time Trial score: " : L", fewest tries: ");
+    if (nNumber == 0)
+        return str + L"no record yet";
+    return str + (strName.empty() ? L"no name" : strName) + L", " + std::to_wstring(nNumber);
 }
 
 std::vector<std::wstring> SpokenNewGameLines(int nWordLength)

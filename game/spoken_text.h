@@ -47,6 +47,11 @@ std::wstring SpokenCountdown(int nTimeLeft);
 // for a word abandoned by closing the game.
 std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_t nGuesses);
 
+// One record of the Best Scores table as a line a reader speaks whole: "Beginner, fewest tries:
+// ANN, 4", "Advanced, Time Trial score: BOB, 310", "Intermediate, fewest tries: no record yet"
+// (a stored number of 0 is no record).
+std::wstring SpokenBestScore(int nSkill, bool bTimeTrial, const std::wstring& strName, int nNumber);
+
 // The texts the New Game and Level dialogs paint, one entry per line a reader should read.
 std::vector<std::wstring> SpokenNewGameLines(int nWordLength);
 std::vector<std::wstring> SpokenLevelLines(int nFinishedLevel, int nNextLevel);

@@ -291,7 +291,8 @@ def run(game):
     # walks to the item and Enter runs it.
     for downs, title, want in (
         (1, "About Veltrane Quillorn", lambda d: "Version 1.0" in labels(d) and button(d, "OK")),
-        (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset")),
+        (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset") and
+         "Beginner, fewest tries: no record yet" in labels(d) and "Advanced, Time Trial score: no record yet" in labels(d)),
         (4, "Options", lambda d: find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set")),
     ):
         # A menu that opens late on a loaded machine swallows the keys meant for it: close

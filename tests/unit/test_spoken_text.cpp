@@ -89,4 +89,13 @@ TEST(SpokenText, DialogLinesReadAsPainted)
     EXPECT_EQ(SpokenLevelLines(10, 11), (std::vector<std::wstring>{L"Finished Level: 10", L"Continue to Level: 11?"}));
 }
 
+// Orca reads a dialog's loose texts only from three words up: each record is one line of them.
+TEST(SpokenText, ABestScoreIsOneLineWithSkillKindNameAndNumber)
+{
+    EXPECT_EQ(SpokenBestScore(SkillBeginner, false, L"ANN", 4), L"Beginner, fewest tries: ANN, 4");
+    EXPECT_EQ(SpokenBestScore(SkillAdvanced, true, L"BOB", 310), L"Advanced, Time Trial score: BOB, 310");
+    EXPECT_EQ(SpokenBestScore(SkillIntermediate, false, L"ANN", 0), L"Intermediate, fewest tries: no record yet");
+    EXPECT_EQ(SpokenBestScore(SkillIntermediate, true, L"", 200), L"Intermediate, Time Trial score: no name, 200");
+}
+
 }  // namespace
