@@ -16,8 +16,8 @@ constexpr const char* kCheckUsage = "Usage: veltrane-quillorn --check-set [--wor
 void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 {
     out << szHeading << '\n';
-    for (std::wstring_view strWord : words.Words())
-        out << EncodeUtf8Escaped(strWord) << '\n';
+    for (std::size_t i = 0; i < words.size(); ++i)
+        out << EncodeUtf8Escaped(words[i]) << '\n';
 }
 
 // 0 when every skill has words, 1 when some list is empty, 2 when the file cannot be read.

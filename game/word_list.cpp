@@ -13,7 +13,7 @@ std::vector<std::wstring> CWordList::ToVector() const
 {
     std::vector<std::wstring> astrWords;
     astrWords.reserve(size());
-    for (std::wstring_view strWord : Words())
-        astrWords.emplace_back(strWord);
+    for (std::size_t i = 0; i < size(); ++i)
+        astrWords.emplace_back((*this)[i]);
     return astrWords;
 }

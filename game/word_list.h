@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <ranges>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,12 +25,6 @@ public:
     std::wstring_view operator[](std::size_t i) const
     {
         return std::wstring_view(m_strChars).substr(i * m_nWordLength, m_nWordLength);
-    }
-    // Every word in order, for range-for and the standard algorithms.
-    auto Words() const
-    {
-        return std::views::iota(std::size_t{0}, size()) |
-               std::views::transform([this](std::size_t i) { return (*this)[i]; });
     }
     std::vector<std::wstring> ToVector() const;
 
