@@ -187,18 +187,22 @@ EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strNa
     return Update([&](CRegistryTxn& txn) { txn.Write(strKey, strName, value); });
 }
 
-EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn)
+EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLockWaitMs)
 {
     EnsureOpen();
     if (m_mode == EMode::Absent)
         CreateFile();
     CRegistryTxn txn(*this);
     if (m_mode == EMode::ReadWrite) {
-        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", kBusyWaitMs);
-        if (rc == SQLITE_OK)
+        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", nLockWaitMs);
+        if (rc == SQLITE_OK) {
             txn.m_bOnDisk = true;
-        else
+        } else {
             NoteBusy(rc);
+            txn.m_bLockMissed = true;
+        }
+    } else if (m_mode == EMode::Unopened) {
+        txn.m_bLockMissed = true;  // locked before it could even be checked
     }
     fn(txn);
     if (txn.m_bOnDisk) {
@@ -212,6 +216,7 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn)
             rc = SqlExec(m_db, "COMMIT", kBusyWaitMs);
         if (rc == SQLITE_OK) {
             m_lockedSince = {};
+            m_bClaimMissed = false;
             return EWrite::Written;
         }
         SqlExec(m_db, "ROLLBACK", kBusyWaitMs);
@@ -259,6 +264,7 @@ bool CRegistry::FlushPending(int nBusyWaitMs)
     if (rc == SQLITE_OK) {
         m_aPending.clear();
         m_lockedSince = {};
+        m_bClaimMissed = false;
         return true;
     }
     SqlExec(m_db, "ROLLBACK", nBusyWaitMs);
@@ -301,6 +307,9 @@ EStoreTrouble CRegistry::Trouble() const
 {
     if (m_trouble != EStoreTrouble::None)
         return m_trouble;
+    // A word handed out without its claim is news at once: it may come again.
+    if (m_bClaimMissed)
+        return EStoreTrouble::Locked;
     if (m_lockedSince != std::chrono::steady_clock::time_point{}
         && std::chrono::steady_clock::now() - m_lockedSince >= kLockedReport)
         return EStoreTrouble::Locked;
@@ -309,6 +318,10 @@ EStoreTrouble CRegistry::Trouble() const
 
 ERead CRegistryTxn::ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
 {
+    if (m_bLockMissed) {
+        m_registry.m_bClaimMissed = true;
+        return ERead::Failed;
+    }
     for (auto it = m_aWrites.rbegin(); it != m_aWrites.rend(); ++it) {
         if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey)) {
             if (it->value.nType != CRegValue::kDword)

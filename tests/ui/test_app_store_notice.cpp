@@ -23,7 +23,7 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
         return str;
     };
     EXPECT_TRUE(flat(strNotice).Contains("notbeingsaved")) << strNotice;
-    EXPECT_TRUE(flat(strNotice).Contains("notasettingsfile")) << strNotice;
+    EXPECT_TRUE(flat(strNotice).Contains("notadatabase")) << strNotice;
     EXPECT_TRUE(flat(strNotice).Contains(flat((m_dirTemp / "registry.db").string()))) << strNotice;
 
     // The game keeps its full size below the bar.
