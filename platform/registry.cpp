@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/registry_sql.h"
@@ -190,6 +191,12 @@ EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strNa
 EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLockWaitMs)
 {
     EnsureOpen();
+    // A file that could not even be checked for a lock gets the same wait as the write lock.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nLockWaitMs);
+    while (m_mode == EMode::Unopened && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        EnsureOpen();
+    }
     if (m_mode == EMode::Absent)
         CreateFile();
     CRegistryTxn txn(*this);

@@ -127,7 +127,7 @@ public:
     // How long a call may wait on another program's lock.
     static constexpr int kBusyWaitMs = 20;
     // How long a read-modify-write that must not be done twice (handing out a word) waits.
-    static constexpr int kClaimWaitMs = 500;
+    static constexpr int kClaimWaitMs = 1000;
 
 private:
     friend class CRegistryTxn;

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform/registry.h"
+#include "test_full_disk.h"
 #include "test_platform_temp_dir.h"
 #include "test_store_lock.h"
 
@@ -196,6 +197,27 @@ TEST_F(RegistryTrouble, AnotherProgramsDatabaseIsForeignAndNeverWritten)
         EXPECT_EQ(ReadWholeFile(m_file), before);
         EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
     }
+}
+
+// A full disk with an intact store: what is stored is read and played, nothing is written, and the
+// reason is the full disk.
+TEST_F(RegistryTrouble, OnAFullDiskTheStoredValuesAreStillRead)
+{
+    Seed(0);
+    const std::string before = ReadWholeFile(m_file);
+    {
+        CFullDisk full;
+        CRegistry reg(m_file);
+        std::uint32_t dw = 9;
+        std::wstring str;
+        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+        EXPECT_EQ(dw, 0u);
+        EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Found);
+        EXPECT_EQ(str, L"Standard");
+        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(reg.Trouble(), EStoreTrouble::DiskFull);
+    }
+    EXPECT_EQ(ReadWholeFile(m_file), before);
 }
 
 // Runs fn in a child process and fails the test when it does not end within the time: a call that

@@ -229,6 +229,23 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
     EXPECT_EQ(b->game.m_aOptionsGiven[0].clrBackground, 0x123456u);
     EXPECT_EQ(Raw("SOUND"), "0");
     EXPECT_EQ(Raw("Background Color"), std::to_string(0x123456));
+
+    // The set and skill the other copy chose are shown too, and a change of Time Trial alone
+    // keeps them instead of writing this copy's older choice back.
+    a->game.m_aOptions.push_back(Choose(L"Fruit", SkillAdvanced));
+    a->game.OnOptions();
+    ASSERT_EQ(Raw("CURRENT_LEVEL"), "2");
+    b->game.m_aOptions.push_back([](COptionsValues& v) {
+        v.bTimeTrial = !v.bTimeTrial;
+        return static_cast<int>(ResultOK);
+    });
+    b->game.OnOptions();
+    ASSERT_EQ(b->game.m_aOptionsGiven.size(), 2u);
+    EXPECT_EQ(b->game.m_aOptionsGiven[1].strSet, L"Fruit");
+    EXPECT_EQ(b->game.m_aOptionsGiven[1].nSkill, SkillAdvanced);
+    EXPECT_EQ(Raw("CURRENT_LEVEL"), "2");
+    EXPECT_EQ(Raw("CURRENT_SET"), "Fruit");
+    EXPECT_EQ(b->game.Skill(), SkillAdvanced);
 }
 
 // A store that cannot take a value: a file that is not a database. The player's choices hold for
