@@ -109,7 +109,9 @@ private:
     void StorePickedZoom();
     wxInfoBarGeneric* m_pInfoBar = nullptr;
     wxTimer m_storeTimer;
-    bool m_bStoreNoticeShown = false;
+    bool m_bStoreNoticeDismissed = false;  // closed by the player: not shown again this session
+    // Shows, changes or takes down the bar while the game keeps its size and zoom.
+    void ChangeStoreBar(const std::function<void()>& fnChange);
     bool m_bIconsSet = false;
     wxString m_strStoreNotice;
     CModalWatch m_modalWatch;

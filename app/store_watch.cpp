@@ -1,12 +1,17 @@
-// The main window's watch on the settings store: queued writes retried while the game runs, and a
-// bar above the game when values are not being saved, shown once per session and never modal.
+// The main window's watch on the settings store and the game log: queued writes retried while the
+// game runs, and a bar above the game while values or finished words are not being kept, never
+// modal, taken down when saving works again; once the player closes it, it stays closed.
 #include <wx/infobar.h>  // declares the base the drawn bar derives from
 #include <wx/generic/infobar.h>
 #include <wx/dcclient.h>
 #include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <algorithm>
 
 #include "app/main_frame.h"
 #include "platform/registry.h"
+#include "store/game_log_writer.h"
 #include "store/store_notice.h"
 #include "view/game_view.h"
 
@@ -72,7 +77,7 @@ void CMainFrame::MakeInfoBar()
     m_pInfoBar->SetShowHideEffects(wxSHOW_EFFECT_NONE, wxSHOW_EFFECT_NONE);
     m_pInfoBar->SetFont(GetFont().Smaller());
     GetSizer()->Insert(0, m_pInfoBar, wxSizerFlags().Expand());
-    // The player's close button folds the bar away and gives the game its size back.
+    // The player's close button folds the bar away for the session and gives the game its size back.
     m_pInfoBar->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { DismissStoreNotice(); }, wxID_CLOSE);
 }
 
@@ -92,6 +97,20 @@ void CMainFrame::FitClientToContent()
     Layout();
 }
 
+void CMainFrame::ChangeStoreBar(const std::function<void()>& fnChange)
+{
+    // The game holds its size while the bar comes or goes, so the window grows or shrinks around
+    // it instead: following the smaller room would change the player's zoom and store it.
+    const int nZoom = m_pView->Zoom();
+    const wxSize minView = m_pView->GetMinSize();
+    m_pView->SetMinSize(m_pView->GetSize());
+    fnChange();
+    FitClientToContent();
+    m_pView->SetMinSize(minView);
+    if (m_pView->Zoom() != nZoom)
+        m_pView->ChangeZoom(nZoom);
+}
+
 void CMainFrame::CheckStore()
 {
     StorePickedZoom();
@@ -99,27 +118,52 @@ void CMainFrame::CheckStore()
         return;
     if (m_pRegistry->HasPending())
         m_pRegistry->RetryPending();
-    const EStoreTrouble trouble = m_pRegistry->Trouble();
-    if (trouble == EStoreTrouble::None || m_bStoreNoticeShown || GetSizer() == nullptr)
+    // One paragraph per store that is not keeping what it is given.
+    std::wstring strText = StoreNoticeText(m_pRegistry->Trouble(), m_pRegistry->File());
+    if (const CGameLogWriter* pLog = m_pView != nullptr ? m_pView->GameLog() : nullptr) {
+        const std::wstring strLog = GameLogNoticeText(pLog->Trouble(), pLog->File());
+        if (!strLog.empty())
+            strText += (strText.empty() ? L"" : L"\n") + strLog;
+    }
+    const bool bShown = m_pInfoBar != nullptr && m_pInfoBar->IsShown();
+    if (strText.empty()) {
+        // Saving works again: the bar has nothing left to say.
+        if (bShown)
+            ChangeStoreBar([this] { m_pInfoBar->Dismiss(); });
         return;
-    m_bStoreNoticeShown = true;
-    MakeInfoBar();
-    // Room for the bar's close button beside the text.
-    m_strStoreNotice = WrapToWidth(m_pInfoBar, wxString(StoreNoticeText(trouble, m_pRegistry->File())),
-                                   GetClientSize().x - 56);
-    m_pInfoBar->ShowMessage(m_strStoreNotice, wxICON_WARNING);
-    // The bar sizes itself by its icon and button; the wrapped lines may need more.
-    wxClientDC dc(m_pInfoBar);
-    dc.SetFont(m_pInfoBar->GetFont());
-    m_pInfoBar->SetMinSize(wxSize(-1, dc.GetMultiLineTextExtent(m_strStoreNotice).y + 10));
-    FitClientToContent();
+    }
+    if (m_bStoreNoticeDismissed || GetSizer() == nullptr)
+        return;
+    if (m_pInfoBar == nullptr)
+        MakeInfoBar();
+    // Room for the bar's icon and close button beside the text.
+    const wxString strWrapped = WrapToWidth(m_pInfoBar, wxString(strText), GetClientSize().x - 56);
+    if (bShown && strWrapped == m_strStoreNotice)
+        return;
+    m_strStoreNotice = strWrapped;
+    ChangeStoreBar([this] {
+        m_pInfoBar->ShowMessage(m_strStoreNotice, wxICON_WARNING);
+        // Sized to its text, every line of it: the bar's own measure stops at its icon's height.
+        wxClientDC dc(m_pInfoBar);
+        dc.SetFont(m_pInfoBar->GetFont());
+        const int nText = dc.GetMultiLineTextExtent(m_strStoreNotice).y;
+        for (wxWindow* pChild : m_pInfoBar->GetChildren()) {
+            if (auto* pLabel = dynamic_cast<wxStaticText*>(pChild)) {
+                pLabel->SetMinSize(wxSize(-1, nText));
+                pLabel->InvalidateBestSize();
+            }
+        }
+        m_pInfoBar->SetMinSize(wxSize(-1, -1));
+        m_pInfoBar->InvalidateBestSize();
+        m_pInfoBar->SetMinSize(wxSize(-1, std::max(m_pInfoBar->GetBestSize().y, nText + 10)));
+    });
 }
 
 void CMainFrame::DismissStoreNotice()
 {
     if (m_pInfoBar && m_pInfoBar->IsShown()) {
-        m_pInfoBar->Dismiss();
-        FitClientToContent();
+        m_bStoreNoticeDismissed = true;
+        ChangeStoreBar([this] { m_pInfoBar->Dismiss(); });
     }
 }
 

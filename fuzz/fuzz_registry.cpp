@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reg.QueryDword(kKey, L"SOUND", dw);
         // Judged when the file is first opened: damage SQLite's own check misses may surface later.
         const EStoreTrouble trouble = reg.Trouble();
-        bUnusable = trouble == EStoreTrouble::Damaged || trouble == EStoreTrouble::NotADatabase;
+        bUnusable = trouble == EStoreTrouble::Damaged || trouble == EStoreTrouble::NotADatabase
+                    || trouble == EStoreTrouble::Foreign;
         reg.QueryString(kKey, L"CURRENT_SET", str);
         reg.QueryDword(kKey + L"\\Standard", L"BEG_INDEX", dw);
         reg.Update([&](CRegistryTxn& txn) {

@@ -4,13 +4,21 @@
 void CGameCore::OnOptions()
 {
     // Another running copy may have changed them: OK must not write back what the player never saw.
+    // The set and skill shown are the stored ones too; this game goes on with its own unless the
+    // player changes something.
     RefreshOptions();
     COptionsValues values;
     values.nSkill = m_nSkill;
-    values.bTimeTrial = m_bTimeTrial;
     values.strSet = m_strSet;
+    std::wstring strStoredSet;
+    if (m_store.ReadCurrentSet(strStoredSet) == ERead::Found && !strStoredSet.empty()) {
+        values.strSet = strStoredSet;
+        m_store.ReadCurrentSkill(values.nSkill);
+    }
+    values.bTimeTrial = m_bTimeTrial;
     values.bSound = m_bSound;
     values.clrBackground = m_clrBackground;
+    const COptionsValues shown = values;
 
     // No tick may reach the game while the player is choosing.
     if (m_bClockRunning)
@@ -20,9 +28,10 @@ void CGameCore::OnOptions()
         m_store.WriteSound(m_bSound);
 
         const int nSkill = IsValidSkill(values.nSkill) ? values.nSkill : SkillBeginner;
-        // The set name compares exactly: another letter case is another choice.
-        const bool bChanged = nSkill != m_nSkill || values.strSet != m_strSet ||
-                              values.bTimeTrial != m_bTimeTrial || values.clrBackground != m_clrBackground;
+        // Changed against what was shown; the set name compares exactly: another letter case is
+        // another choice.
+        const bool bChanged = nSkill != shown.nSkill || values.strSet != shown.strSet ||
+                              values.bTimeTrial != shown.bTimeTrial || values.clrBackground != shown.clrBackground;
         if (bChanged) {
             // Logged under the set, skill and mode it was played in.
             AbandonWordInPlay(false);

@@ -20,18 +20,17 @@ std::filesystem::path CSetFolders::DefaultUserDirectory()
 
 std::vector<std::wstring> CSetFolders::ListSetNames() const
 {
-    std::vector<std::wstring> astrNames = ::ListSetNames(m_programDir);
-    if (m_userDir.empty())
-        return astrNames;
-    // Hashed: thousands of sets in both folders would otherwise cost a search of the one list per
-    // name of the other.
+    // "café" and "CAFÉ" are one set, in one folder as across the two: the first found is listed.
+    // Hashed: thousands of sets would otherwise cost a search of the list per name.
+    std::vector<std::wstring> astrNames;
     std::unordered_set<std::wstring> taken;
-    taken.reserve(astrNames.size());
-    for (const std::wstring& strName : astrNames)
-        taken.insert(FoldSetName(strName));
-    for (std::wstring& strName : ::ListSetNames(m_userDir)) {
-        if (!taken.contains(FoldSetName(strName)))
-            astrNames.push_back(std::move(strName));
+    for (const std::filesystem::path* pDir : {&m_programDir, &m_userDir}) {
+        if (pDir->empty() && pDir == &m_userDir)
+            break;
+        for (std::wstring& strName : ::ListSetNames(*pDir)) {
+            if (taken.insert(FoldSetName(strName)).second)
+                astrNames.push_back(std::move(strName));
+        }
     }
     return astrNames;
 }

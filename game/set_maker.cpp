@@ -3,10 +3,10 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <filesystem>
 #include <ostream>
 #include <random>
+#include <system_error>
 
 #include "game/set_checker.h"
 #include "game/set_folders.h"
@@ -34,13 +34,38 @@ bool IsWordChar(wchar_t c, bool bAsciiOnly)
     return bAsciiOnly ? (c >= L'A' && c <= L'Z') : IsLetter(c);
 }
 
-bool ReadWholeFile(const std::string& strFile, std::string& bytes)
+// Far beyond any word list a person keeps; a larger input is refused with a message rather than
+// read for minutes into gigabytes.
+constexpr std::size_t kMaxListBytes = 16u << 20;
+
+// A file named on the command line, for a message: control characters cannot forge a line.
+std::string Shown(const std::string& strName)
 {
-    std::ifstream in(strFile, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return EncodeUtf8Escaped(DecodeBytes(strName));
+}
+
+// Empty when read, else why not. Only a regular file is read, and it is opened without blocking,
+// so a folder, a FIFO or a device such as /dev/zero is refused at once.
+std::string ReadList(const std::string& strFile, std::string& bytes)
+{
+    std::error_code ec;
+    const auto status = std::filesystem::status(strFile, ec);
+    if (ec)
+        return "cannot read " + Shown(strFile) + ": " + ec.message();
+    if (!std::filesystem::is_regular_file(status))
+        return "cannot read " + Shown(strFile) + ": not a regular file";
+    CByteFile file;
+    if (!file.Open(strFile))
+        return "cannot read " + Shown(strFile) + ": " + std::strerror(errno);
+    bytes.clear();
+    char buffer[64 * 1024];
+    while (const std::size_t n = file.Read(buffer, sizeof buffer)) {
+        // The size is checked as read: the file may grow after it was looked at.
+        if (bytes.size() + n > kMaxListBytes)
+            return Shown(strFile) + " is larger than 16 MB, too large for a word list";
+        bytes.append(buffer, n);
+    }
+    return {};
 }
 
 }  // namespace
@@ -110,6 +135,7 @@ std::string FormatSetFile(std::wstring_view strTitle, const std::array<std::vect
 namespace {
 
 struct CMakeArgs {
+    bool bNameGiven = false;
     std::string strName;
     std::string strTitle;
     bool bTitle = false;
@@ -140,7 +166,8 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
         const std::string& strArg = args[i];
         const bool bOption = !bOptionsDone && strArg.size() > 1 && strArg[0] == '-';
         if (!bOption) {
-            (a.strName.empty() ? a.strName : a.astrFiles.emplace_back()) = strArg;
+            (a.bNameGiven ? a.astrFiles.emplace_back() : a.strName) = strArg;
+            a.bNameGiven = true;
             continue;
         }
         const bool bHasValue = i + 1 < args.size();
@@ -160,15 +187,15 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
             } else if (strArg == "--output") {
                 a.strOutput = strValue;
             } else if (!ParseSeed(strValue, a.nSeed)) {
-                return "the seed must be a whole number from 0 to 4294967295: '" + strValue + "'";
+                return "the seed must be a whole number from 0 to 4294967295: '" + Shown(strValue) + "'";
             } else {
                 a.bShuffle = true;
             }
         } else {
-            return "unknown option '" + strArg + "'";
+            return "unknown option '" + Shown(strArg) + "'";
         }
     }
-    if (a.strName.empty())
+    if (!a.bNameGiven)
         return "no set name given";
     if (a.astrFiles.empty())
         return "no word list given";
@@ -202,10 +229,14 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
         err << "veltrane-quillorn: " << strError << '\n' << kMakeUsage;
         return 2;
     }
+    if (a.strName.empty()) {
+        err << "veltrane-quillorn: the set name is empty\n";
+        return 2;
+    }
     // "Birds.set" is the set Birds, as the game would name that file.
     const std::wstring strName = SetNameFromFileName(a.strName);
     if (a.strName.find('/') != std::string::npos || !IsUsableSetName(strName)) {
-        err << "veltrane-quillorn: '" << a.strName << "' cannot be the name of a set\n";
+        err << "veltrane-quillorn: '" << Shown(a.strName) << "' cannot be the name of a set\n";
         return 2;
     }
     const std::wstring strTitle = a.bTitle ? DecodeBytes(a.strTitle) : strName;
@@ -217,8 +248,8 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     CWordCollector collector(a.bAscii);
     for (const std::string& strFile : a.astrFiles) {
         std::string bytes;
-        if (!ReadWholeFile(strFile, bytes)) {
-            err << "veltrane-quillorn: cannot read " << strFile << '\n';
+        if (const std::string strWhy = ReadList(strFile, bytes); !strWhy.empty()) {
+            err << "veltrane-quillorn: " << strWhy << '\n';
             return 2;
         }
         collector.AddList(bytes);
@@ -242,16 +273,16 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     const std::filesystem::path file = SetFilePath(dir, strName);
     std::error_code ec;
     if (!a.bForce && std::filesystem::exists(file, ec)) {
-        err << "veltrane-quillorn: " << file.string() << " exists; add --force to replace it\n";
+        err << "veltrane-quillorn: " << Shown(file.string()) << " exists; add --force to replace it\n";
         return 2;
     }
     if (const int nError = WriteFileAtomically(file, FormatSetFile(strTitle, collector.m_aWords), a.bForce);
         nError != 0) {
-        err << "veltrane-quillorn: cannot write " << file.string() << ": " << std::strerror(nError) << '\n';
+        err << "veltrane-quillorn: cannot write " << Shown(file.string()) << ": " << std::strerror(nError) << '\n';
         return 2;
     }
 
-    out << "written: " << file.string() << '\n';
+    out << "written: " << Shown(file.string()) << '\n';
     out << "kept " << nKept << " words; dropped " << collector.m_nDuplicates << " repeated and "
         << collector.m_nRejected << " other lines\n";
     // Counted from the file as the game reads it, not from what was meant to be written.
@@ -261,7 +292,7 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     if (a.strOutput.empty() && !folders.ProgramDirectory().empty()) {
         const std::filesystem::path programFile = SetFilePath(folders.ProgramDirectory(), strName);
         if (std::filesystem::exists(programFile, ec))
-            err << "veltrane-quillorn: note: the game's own " << programFile.string()
+            err << "veltrane-quillorn: note: the game's own " << Shown(programFile.string())
                 << " has this name, and the game plays that one\n";
     }
     const bool bAllSkills =

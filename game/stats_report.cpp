@@ -18,6 +18,13 @@ std::string Utf8(const std::wstring& str)
     return EncodeUtf8(str);
 }
 
+// A path as text: its bytes as the game reads any bytes (what is not UTF-8 is taken as Latin-1),
+// so JSON made of it is valid UTF-8 whatever the file system holds.
+std::wstring PathText(const std::filesystem::path& path)
+{
+    return DecodeBytes(path.string());
+}
+
 // A JSON string: quotes, backslashes and control characters escaped; the rest is UTF-8.
 std::string JsonString(const std::string& strUtf8)
 {
@@ -150,10 +157,10 @@ std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
 void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << "Game log: " << log.string() << "\n";
+    out << "Game log: " << EncodeUtf8Escaped(PathText(log)) << "\n";
     for (const CStatsBlock& block : aBlocks) {
         const CWordStats& s = block.stats;
-        out << "\n" << Utf8(SkillName(block.nSkill)) << ", " << (strSet ? "set " + Utf8(*strSet) : "all sets") << "\n";
+        out << "\n" << Utf8(SkillName(block.nSkill)) << ", " << (strSet ? "set " + EncodeUtf8Escaped(*strSet) : "all sets") << "\n";
         auto line = [&](const char* szLabel, const std::string& strValue) {
             char buf[40];
             std::snprintf(buf, sizeof buf, "  %-24s", szLabel);
@@ -183,7 +190,7 @@ void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const s
 void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << "{\n  \"log\": " << JsonString(log.string()) << ",\n  \"set\": "
+    out << "{\n  \"log\": " << JsonString(Utf8(PathText(log))) << ",\n  \"set\": "
         << (strSet ? JsonString(Utf8(*strSet)) : "null") << ",\n  \"skills\": [";
     for (std::size_t b = 0; b < aBlocks.size(); ++b) {
         const CWordStats& s = aBlocks[b].stats;
@@ -225,23 +232,29 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
         } else if (a == "--set" && i + 1 < args.size()) {
             strSet = DecodeBytes(args[++i]);
         } else {
-            err << "veltrane-quillorn: --stats: unexpected '" << a << "'\n" << kStatsUsage;
+            err << "veltrane-quillorn: --stats: unexpected '" << EncodeUtf8Escaped(DecodeBytes(a)) << "'\n"
+                << kStatsUsage;
             return 2;
         }
     }
 
     CGameLog gameLog(log);
     // Readers never wait long: a log locked for writing is read from its last committed state.
+    const std::string strLog = EncodeUtf8Escaped(PathText(log));
     if (gameLog.OpenForReading(2000) == CGameLog::EState::Closed) {
-        err << "veltrane-quillorn: cannot read the game log " << log.string() << ": " << gameLog.Error() << "\n";
+        if (gameLog.Trouble() == EStoreTrouble::Locked)
+            err << "veltrane-quillorn: the game log " << strLog
+                << " is busy: another program holds it locked; try again later\n";
+        else
+            err << "veltrane-quillorn: cannot read the game log " << strLog << ": " << gameLog.Error() << "\n";
         return 2;
     }
     std::vector<CStatsBlock> aBlocks;
     for (int nSkill : anSkills) {
         CStatsBlock block{nSkill, {}};
         if (!ReadWordStats(gameLog, nSkill, strSet, block.stats)) {
-            err << "veltrane-quillorn: cannot read the game log " << log.string() << ": "
-                << gameLog.Db().LastError() << "\n";
+            err << "veltrane-quillorn: cannot read the game log " << strLog << ": "
+                << EncodeUtf8Escaped(DecodeBytes(gameLog.Db().LastError())) << "\n";
             return 2;
         }
         aBlocks.push_back(std::move(block));

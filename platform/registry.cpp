@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <pwd.h>
+#include <thread>
 #include <unistd.h>
 
 #include "platform/registry_sql.h"
@@ -187,18 +188,28 @@ EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strNa
     return Update([&](CRegistryTxn& txn) { txn.Write(strKey, strName, value); });
 }
 
-EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn)
+EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLockWaitMs)
 {
     EnsureOpen();
+    // A file that could not even be checked for a lock gets the same wait as the write lock.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nLockWaitMs);
+    while (m_mode == EMode::Unopened && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        EnsureOpen();
+    }
     if (m_mode == EMode::Absent)
         CreateFile();
     CRegistryTxn txn(*this);
     if (m_mode == EMode::ReadWrite) {
-        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", kBusyWaitMs);
-        if (rc == SQLITE_OK)
+        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", nLockWaitMs);
+        if (rc == SQLITE_OK) {
             txn.m_bOnDisk = true;
-        else
+        } else {
             NoteBusy(rc);
+            txn.m_bLockMissed = true;
+        }
+    } else if (m_mode == EMode::Unopened) {
+        txn.m_bLockMissed = true;  // locked before it could even be checked
     }
     fn(txn);
     if (txn.m_bOnDisk) {
@@ -212,6 +223,7 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn)
             rc = SqlExec(m_db, "COMMIT", kBusyWaitMs);
         if (rc == SQLITE_OK) {
             m_lockedSince = {};
+            m_bClaimMissed = false;
             return EWrite::Written;
         }
         SqlExec(m_db, "ROLLBACK", kBusyWaitMs);
@@ -259,6 +271,7 @@ bool CRegistry::FlushPending(int nBusyWaitMs)
     if (rc == SQLITE_OK) {
         m_aPending.clear();
         m_lockedSince = {};
+        m_bClaimMissed = false;
         return true;
     }
     SqlExec(m_db, "ROLLBACK", nBusyWaitMs);
@@ -301,6 +314,9 @@ EStoreTrouble CRegistry::Trouble() const
 {
     if (m_trouble != EStoreTrouble::None)
         return m_trouble;
+    // A word handed out without its claim is news at once: it may come again.
+    if (m_bClaimMissed)
+        return EStoreTrouble::Locked;
     if (m_lockedSince != std::chrono::steady_clock::time_point{}
         && std::chrono::steady_clock::now() - m_lockedSince >= kLockedReport)
         return EStoreTrouble::Locked;
@@ -309,6 +325,10 @@ EStoreTrouble CRegistry::Trouble() const
 
 ERead CRegistryTxn::ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
 {
+    if (m_bLockMissed) {
+        m_registry.m_bClaimMissed = true;
+        return ERead::Failed;
+    }
     for (auto it = m_aWrites.rbegin(); it != m_aWrites.rend(); ++it) {
         if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey)) {
             if (it->value.nType != CRegValue::kDword)

@@ -19,13 +19,12 @@
 #include <string>
 #include <vector>
 
+#include "platform/sqlite_db.h"
+
 struct sqlite3;
 
 enum class ERead { Found, Absent, Failed };
 enum class EWrite { Written, Queued, KeptForSession };
-
-// Why values are not being saved; None while they are.
-enum class EStoreTrouble { None, Locked, ReadOnly, NoAccess, NotADatabase, Damaged, NotAFile, CannotWrite };
 
 // One stored value with its registry type.
 struct CRegValue {
@@ -48,6 +47,8 @@ class CRegistry;
 // Reads and writes inside one CRegistry::Update: they land together or not at all.
 class CRegistryTxn {
 public:
+    // Failed for every value when the transaction could not be had in time: a value read then
+    // may change before the writes land, so nothing may be claimed on it.
     ERead ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
     void WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
     void WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
@@ -58,6 +59,7 @@ private:
     explicit CRegistryTxn(CRegistry& registry) : m_registry(registry) {}
     CRegistry& m_registry;
     bool m_bOnDisk = false;  // inside a database transaction; otherwise writes are queued or kept
+    bool m_bLockMissed = false;  // another program held the write lock past the wait
     std::vector<CRegEntry> m_aWrites;
 };
 
@@ -105,10 +107,11 @@ public:
     EWrite SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
 
     // Runs fn once as one transaction: its reads see the file as it is while no other program can
-    // write, and its writes land together. When another program holds the write lock, fn still runs
-    // (reading what can be read) and its writes are queued; on a store that cannot be written they
-    // are kept for the session.
-    EWrite Update(const std::function<void(CRegistryTxn&)>& fn);
+    // write, and its writes land together. The write lock is waited for up to nLockWaitMs; when
+    // another program holds it longer, fn still runs, but its reads of the file fail (a value read
+    // outside the transaction may be taken by another copy meanwhile) and its writes are queued.
+    // On a store that cannot be written they are kept for the session.
+    EWrite Update(const std::function<void(CRegistryTxn&)>& fn, int nLockWaitMs = kBusyWaitMs);
 
     // Tries the queued writes again; true when none is left.
     bool RetryPending();
@@ -123,6 +126,8 @@ public:
 
     // How long a call may wait on another program's lock.
     static constexpr int kBusyWaitMs = 20;
+    // How long a read-modify-write that must not be done twice (handing out a word) waits.
+    static constexpr int kClaimWaitMs = 1000;
 
 private:
     friend class CRegistryTxn;
@@ -149,6 +154,7 @@ private:
     std::vector<CEntry> m_aKept;     // written this session to a store that cannot take them
     std::chrono::steady_clock::time_point m_lockedSince;  // first met another program's lock; 0: not now
     std::chrono::steady_clock::time_point m_lastRetry;
+    bool m_bClaimMissed = false;  // an Update's reads were refused since the last write landed
 };
 
 // An open key: the registry plus the key's path, closed when it goes out of scope.

@@ -3,14 +3,10 @@
 #include <sqlite3.h>
 
 #include <cctype>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/registry.h"
 #include "platform/registry_sql.h"
@@ -85,29 +81,38 @@ std::string ImmutableUri(const std::filesystem::path& path)
 
 bool IsBusy(int rc)
 {
-    return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED;
+    return IsSqliteBusy(rc);
 }
 
 EStoreTrouble TroubleOfWriteError(int rc)
 {
-    switch (rc & 0xFF) {
-    case SQLITE_READONLY: return EStoreTrouble::ReadOnly;
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB: return EStoreTrouble::Damaged;
-    default: return EStoreTrouble::CannotWrite;
-    }
+    // A file that turns out unreadable while being written was damaged, whatever SQLite calls it.
+    return (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::Damaged : TroubleOfSqliteError(rc);
 }
 
 int SqlExec(sqlite3* db, const char* sql, int nBusyWaitMs)
 {
-    sqlite3_busy_timeout(db, nBusyWaitMs);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nBusyWaitMs);
+    // Asked again every millisecond: SQLite's own timeout backs off to long sleeps, and sleeps
+    // through the short gaps between another copy's writes.
+    sqlite3_busy_handler(
+        db,
+        [](void* p, int) {
+            if (std::chrono::steady_clock::now() >= *static_cast<const std::chrono::steady_clock::time_point*>(p))
+                return 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return 1;
+        },
+        const_cast<std::chrono::steady_clock::time_point*>(&deadline));
+    int rc = SQLITE_OK;
     for (;;) {
-        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
-            return rc;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
+    sqlite3_busy_timeout(db, nBusyWaitMs);
+    return rc;
 }
 
 int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
@@ -159,11 +164,13 @@ int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& s
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
-int SqlQuickCheck(sqlite3* db, bool& bOk)
+int SqlIntegrityCheck(sqlite3* db, bool& bOk)
 {
     bOk = false;
     sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
-    CStatement stmt(db, "PRAGMA quick_check");
+    // The whole check, not the quick one: that one passes a file whose index has gone out of step
+    // with its table, and every lookup by key then fails, or finds nothing, only later.
+    CStatement stmt(db, "PRAGMA integrity_check(1)");
     if (stmt.PrepareResult() != SQLITE_OK)
         return stmt.PrepareResult();
     const int rc = stmt.Step();
@@ -174,42 +181,54 @@ int SqlQuickCheck(sqlite3* db, bool& bOk)
     return SQLITE_OK;
 }
 
+int SqlIsOurs(sqlite3* db, bool& bOurs)
+{
+    bOurs = false;
+    CStatement stmt(db, "SELECT name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    if (stmt.PrepareResult() != SQLITE_OK)
+        return stmt.PrepareResult();
+    int nOurs = 0;
+    int nOthers = 0;
+    int rc = SQLITE_OK;
+    while ((rc = stmt.Step()) == SQLITE_ROW) {
+        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0));
+        ++(name != nullptr && std::strcmp(name, "registry") == 0 ? nOurs : nOthers);
+    }
+    if (rc != SQLITE_DONE)
+        return rc;
+    if (nOthers > 0)
+        return SQLITE_OK;
+    if (nOurs == 0) {
+        bOurs = true;  // an empty database: ours to fill
+        return SQLITE_OK;
+    }
+    CStatement columns(db, "SELECT group_concat(name, ',') FROM (SELECT name FROM pragma_table_info('registry') ORDER BY cid)");
+    if (columns.PrepareResult() != SQLITE_OK)
+        return columns.PrepareResult();
+    rc = columns.Step();
+    if (rc != SQLITE_ROW)
+        return rc;
+    const auto* list = reinterpret_cast<const char*>(sqlite3_column_text(columns.Get(), 0));
+    bOurs = list != nullptr && std::strcmp(list, "key,name,type,value") == 0;
+    return SQLITE_OK;
+}
+
 // The file is looked at once per connection. A lock that keeps it from being checked leaves the
 // registry unopened, and the next call tries again.
 void CRegistry::EnsureOpen()
 {
     if (m_mode != EMode::Unopened)
         return;
-    struct stat st {};
-    if (::stat(m_path.c_str(), &st) != 0) {
-        if (errno == ENOENT || errno == ENOTDIR) {
-            m_mode = EMode::Absent;
-        } else {
-            m_trouble = EStoreTrouble::NoAccess;
-            m_mode = EMode::Unreadable;
-        }
+    // A FIFO, a device or a folder would block or mislead SQLite, and SQLite takes a very short
+    // file for an empty database and writes over it: only a regular file that is empty or starts
+    // with SQLite's own header is opened.
+    const EStoreFile kind = InspectStoreFile(m_path);
+    if (kind == EStoreFile::Absent) {
+        m_mode = EMode::Absent;
         return;
     }
-    // A FIFO, a device or a folder would block or mislead SQLite: only a regular file is a store.
-    if (!S_ISREG(st.st_mode)) {
-        m_trouble = EStoreTrouble::NotAFile;
-        m_mode = EMode::Unreadable;
-        return;
-    }
-    // SQLite takes a very short file for an empty database and writes over it, so an existing file
-    // is only opened when it is empty or starts with SQLite's own header.
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        m_trouble = EStoreTrouble::NoAccess;
-        m_mode = EMode::Unreadable;
-        return;
-    }
-    static constexpr char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
-    char head[sizeof kHeader] = {};
-    const ssize_t n = ::read(fd, head, sizeof head);
-    ::close(fd);
-    if (n != 0 && (n != static_cast<ssize_t>(sizeof head) || std::memcmp(head, kHeader, sizeof head) != 0)) {
-        m_trouble = EStoreTrouble::NotADatabase;
+    if (kind != EStoreFile::Usable) {
+        m_trouble = TroubleOfFile(kind);
         m_mode = EMode::Unreadable;
         return;
     }
@@ -218,36 +237,48 @@ void CRegistry::EnsureOpen()
 
 void CRegistry::OpenExisting()
 {
+    // Everything is read and checked before anything is written, even the journal mode: a file
+    // that proves damaged or foreign later must not have been touched by then.
     sqlite3* db = nullptr;
     int rc = sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     bool bOk = false;
     if (rc == SQLITE_OK)
-        rc = SqlQuickCheck(db, bOk);
-    if ((rc & 0xFF) == SQLITE_CANTOPEN || (rc & 0xFF) == SQLITE_READONLY) {
-        // A WAL file in a folder that cannot be written: read it as it stands.
+        rc = SqlIntegrityCheck(db, bOk);
+    EStoreTrouble cannotWrite = EStoreTrouble::None;
+    const int nClass = rc & 0xFF;
+    if (nClass == SQLITE_CANTOPEN || nClass == SQLITE_READONLY || nClass == SQLITE_IOERR || nClass == SQLITE_FULL) {
+        // A WAL file in a folder that cannot be written, or on a full disk where SQLite cannot
+        // make its shared-memory index: read it as it stands, and keep this session's values.
+        cannotWrite = nClass == SQLITE_CANTOPEN ? EStoreTrouble::ReadOnly : TroubleOfSqliteError(rc);
+        if (cannotWrite == EStoreTrouble::CannotWrite)
+            cannotWrite = EStoreTrouble::DiskFull;
         sqlite3_close_v2(db);
         db = nullptr;
         rc = sqlite3_open_v2(ImmutableUri(m_path).c_str(), &db,
                              SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc == SQLITE_OK)
-            rc = SqlQuickCheck(db, bOk);
+            rc = SqlIntegrityCheck(db, bOk);
     }
+    bool bOurs = false;
+    if (rc == SQLITE_OK && bOk)
+        rc = SqlIsOurs(db, bOurs);
     if (IsBusy(rc)) {
         sqlite3_close_v2(db);
         NoteBusy(rc);
         return;  // still unopened: the next call looks again
     }
-    if (rc != SQLITE_OK || !bOk) {
+    if (rc != SQLITE_OK || !bOk || !bOurs) {
         sqlite3_close_v2(db);
-        m_trouble = (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::NotADatabase
+        m_trouble = (rc == SQLITE_OK && bOk) ? EStoreTrouble::Foreign
+                    : (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::NotADatabase
                     : (rc == SQLITE_OK || (rc & 0xFF) == SQLITE_CORRUPT) ? EStoreTrouble::Damaged
                                                                           : EStoreTrouble::NoAccess;
         m_mode = EMode::Unreadable;
         return;
     }
     m_db = db;
-    if (sqlite3_db_readonly(db, "main") != 0) {
-        m_trouble = EStoreTrouble::ReadOnly;
+    if (cannotWrite != EStoreTrouble::None || sqlite3_db_readonly(db, "main") != 0) {
+        m_trouble = cannotWrite != EStoreTrouble::None ? cannotWrite : EStoreTrouble::ReadOnly;
         m_mode = EMode::ReadOnly;
         return;
     }

@@ -19,8 +19,10 @@ int SqlExec(sqlite3* db, const char* sql, int nBusyWaitMs);
 int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
 // SQLITE_OK or the error; the caller holds the write transaction.
 int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
-// "PRAGMA quick_check": SQLITE_OK and bOk, or the error that kept it from running.
-int SqlQuickCheck(sqlite3* db, bool& bOk);
+// "PRAGMA integrity_check": SQLITE_OK and bOk, or the error that kept it from running.
+int SqlIntegrityCheck(sqlite3* db, bool& bOk);
+// SQLITE_OK and bOurs when the file is empty or holds our table and nothing else, or the error.
+int SqlIsOurs(sqlite3* db, bool& bOurs);
 
 bool IsBusy(int rc);
 EStoreTrouble TroubleOfWriteError(int rc);

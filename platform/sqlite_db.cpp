@@ -3,45 +3,101 @@
 
 #include <sqlite3.h>
 
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
 namespace {
 
-// Empty, or starting with SQLite's own header: anything else is someone's data, not ours to open.
-bool LooksLikeSqliteFile(const std::filesystem::path& path)
-{
-    static constexpr char kHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return false;
-    char head[sizeof kHeader] = {};
-    const std::size_t n = std::fread(head, 1, sizeof head, file);
-    std::fclose(file);
-    return n == 0 || (n == sizeof head && std::memcmp(head, kHeader, sizeof head) == 0);
-}
+constexpr char kSqliteHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
 
-bool QuickCheckPasses(sqlite3* db)
+// SQLITE_OK with bOk, or the error that kept the check from running.
+int QuickCheck(sqlite3* db, bool& bOk)
 {
+    bOk = false;
     sqlite3_stmt* stmt = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &stmt, nullptr) != SQLITE_OK) {
-        sqlite3_finalize(stmt);
-        return false;
-    }
-    bool bOk = false;
-    if (sqlite3_step(stmt) == SQLITE_ROW) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-        bOk = text != nullptr && std::strcmp(text, "ok") == 0;
+    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        rc = sqlite3_step(stmt);
+        if (rc == SQLITE_ROW) {
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
+            bOk = text != nullptr && std::strcmp(text, "ok") == 0;
+            rc = SQLITE_OK;
+        }
     }
     sqlite3_finalize(stmt);
-    return bOk;
+    return rc;
 }
 
 }  // namespace
+
+EStoreFile InspectStoreFile(const std::filesystem::path& file)
+{
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? EStoreFile::Absent : EStoreFile::NoAccess;
+    if (!S_ISREG(st.st_mode))
+        return EStoreFile::NotAFile;
+    // Non-blocking, and checked again on the descriptor: the path may have been swapped for a FIFO
+    // between the two looks.
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return EStoreFile::NoAccess;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return EStoreFile::NotAFile;
+    }
+    char head[sizeof kSqliteHeader] = {};
+    const ssize_t n = ::read(fd, head, sizeof head);
+    ::close(fd);
+    if (n == 0)
+        return EStoreFile::Usable;
+    if (n != static_cast<ssize_t>(sizeof head) || std::memcmp(head, kSqliteHeader, sizeof head) != 0)
+        return EStoreFile::NotADatabase;
+    return EStoreFile::Usable;
+}
+
+EStoreTrouble TroubleOfFile(EStoreFile kind)
+{
+    switch (kind) {
+    case EStoreFile::Absent:
+    case EStoreFile::Usable: return EStoreTrouble::None;
+    case EStoreFile::NotAFile: return EStoreTrouble::NotAFile;
+    case EStoreFile::NotADatabase: return EStoreTrouble::NotADatabase;
+    case EStoreFile::NoAccess: return EStoreTrouble::NoAccess;
+    }
+    return EStoreTrouble::NoAccess;
+}
+
+bool IsSqliteBusy(int rc)
+{
+    return (rc & 0xFF) == SQLITE_BUSY || (rc & 0xFF) == SQLITE_LOCKED;
+}
+
+EStoreTrouble TroubleOfSqliteError(int rc)
+{
+    switch (rc & 0xFF) {
+    case SQLITE_OK: return EStoreTrouble::None;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return EStoreTrouble::Locked;
+    case SQLITE_READONLY:
+    case SQLITE_PERM: return EStoreTrouble::ReadOnly;
+    case SQLITE_FULL: return EStoreTrouble::DiskFull;
+    case SQLITE_CORRUPT: return EStoreTrouble::Damaged;
+    case SQLITE_NOTADB: return EStoreTrouble::NotADatabase;
+    case SQLITE_CANTOPEN: return EStoreTrouble::NoAccess;
+    default: break;
+    }
+    // An I/O error writing is most often a full disk; SQLite names the writes it could not do.
+    if (rc == SQLITE_IOERR_WRITE || rc == SQLITE_IOERR_FSYNC || rc == SQLITE_IOERR_SHMSIZE || rc == SQLITE_IOERR_TRUNCATE)
+        return EStoreTrouble::DiskFull;
+    return EStoreTrouble::CannotWrite;
+}
 
 CSqliteDb::~CSqliteDb()
 {
@@ -57,35 +113,40 @@ void CSqliteDb::Close()
 bool CSqliteDb::Open(const std::filesystem::path& file, EOpen mode, int nBusyTimeoutMs)
 {
     Close();
-    std::error_code ec;
+    m_eTrouble = EStoreTrouble::None;
     int flags = SQLITE_OPEN_NOMUTEX;
-    if (mode == EOpen::ReadWrite) {
-        flags |= SQLITE_OPEN_READWRITE;
+    const EStoreFile kind = InspectStoreFile(file);
+    if (kind == EStoreFile::Absent && mode == EOpen::ReadWrite) {
+        // CREATE only when nothing is there: an existing but foreign file must not be touched.
+        std::error_code ec;
         if (file.has_parent_path())
             std::filesystem::create_directories(file.parent_path(), ec);
-        // CREATE only when nothing is there: an existing but foreign file must not be touched.
-        if (!std::filesystem::exists(file, ec))
-            flags |= SQLITE_OPEN_CREATE;
-        else if (!LooksLikeSqliteFile(file))
-            return false;
+        flags |= SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    } else if (kind != EStoreFile::Usable) {
+        m_eTrouble = kind == EStoreFile::Absent ? EStoreTrouble::NoAccess : TroubleOfFile(kind);
+        return false;
     } else {
-        flags |= SQLITE_OPEN_READONLY;
-        if (!std::filesystem::is_regular_file(file, ec) || !LooksLikeSqliteFile(file))
-            return false;
+        flags |= mode == EOpen::ReadWrite ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
     }
 
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, flags, nullptr) != SQLITE_OK) {
-        sqlite3_close_v2(db);
-        return false;
+    int rc = sqlite3_open_v2(file.c_str(), &db, flags, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_busy_timeout(db, nBusyTimeoutMs);
+        // Reading the schema makes SQLite look at the header now, and waits out a lock held elsewhere.
+        rc = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
     }
-    sqlite3_busy_timeout(db, nBusyTimeoutMs);
-    // Reading the schema makes SQLite look at the header now, and waits out a lock held elsewhere.
-    bool bOk = sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK;
     // A damaged file stays exactly as it is: nothing is written into it.
-    if (bOk && mode == EOpen::ReadWrite)
-        bOk = QuickCheckPasses(db);
-    if (!bOk) {
+    if (rc == SQLITE_OK && mode == EOpen::ReadWrite) {
+        bool bOk = false;
+        rc = QuickCheck(db, bOk);
+        if (rc == SQLITE_OK && !bOk)
+            rc = SQLITE_CORRUPT;
+    }
+    if (rc != SQLITE_OK) {
+        m_eTrouble = TroubleOfSqliteError(rc);
+        if (m_eTrouble == EStoreTrouble::CannotWrite || m_eTrouble == EStoreTrouble::DiskFull)
+            m_eTrouble = EStoreTrouble::NoAccess;  // nothing was written yet: it could not be read
         sqlite3_close_v2(db);
         return false;
     }
@@ -111,14 +172,39 @@ int CSqliteDb::UserVersion()
     return static_cast<int>(stmt.Int(0));
 }
 
+bool CSqliteDb::SchemaNames(std::vector<std::string>& astrNames)
+{
+    astrNames.clear();
+    CSqliteStatement stmt(*this, "SELECT name FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    while (stmt.Step())
+        astrNames.push_back(stmt.Text(0));
+    return stmt.IsValid() && !stmt.Failed();
+}
+
+std::vector<std::string> CSqliteDb::ColumnNames(const std::string& strTable)
+{
+    std::vector<std::string> astr;
+    CSqliteStatement stmt(*this, "SELECT name FROM pragma_table_info(?1) ORDER BY cid");
+    stmt.Bind(1, strTable);
+    while (stmt.Step())
+        astr.push_back(stmt.Text(0));
+    return astr;
+}
+
 std::string CSqliteDb::LastError() const
 {
     return m_db != nullptr ? sqlite3_errmsg(m_db) : "not open";
 }
 
+int CSqliteDb::LastErrorCode() const
+{
+    return m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
+}
+
 CSqliteStatement::CSqliteStatement(const CSqliteDb& db, const char* szSql)
 {
-    if (db.Handle() == nullptr || sqlite3_prepare_v2(db.Handle(), szSql, -1, &m_stmt, nullptr) != SQLITE_OK) {
+    m_nError = db.Handle() == nullptr ? SQLITE_MISUSE : sqlite3_prepare_v2(db.Handle(), szSql, -1, &m_stmt, nullptr);
+    if (m_nError != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
         m_bFailed = true;
@@ -155,6 +241,7 @@ bool CSqliteStatement::Step()
     if (rc == SQLITE_ROW)
         return true;
     m_bFailed = rc != SQLITE_DONE;
+    m_nError = m_bFailed ? rc : SQLITE_OK;
     return false;
 }
 
@@ -171,6 +258,7 @@ void CSqliteStatement::Reset()
         sqlite3_reset(m_stmt);
         sqlite3_clear_bindings(m_stmt);
         m_bFailed = false;
+        m_nError = SQLITE_OK;
     }
 }
 

@@ -6,9 +6,35 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 struct sqlite3;
 struct sqlite3_stmt;
+
+// Why a store's values are not (all) being kept; None while they are. Each cause has its own
+// words for the player.
+enum class EStoreTrouble {
+    None,
+    Locked,        // another program holds the file locked
+    ReadOnly,      // the file or its folder may not be written
+    DiskFull,      // the disk has no room for the write
+    NoAccess,      // the file cannot be opened at all
+    NotADatabase,  // a file of some other kind
+    Foreign,       // another program's database
+    Damaged,
+    NotAFile,      // a folder, a FIFO, a device
+    CannotWrite,   // any other write error
+};
+
+// What lies at a store's path, looked at without ever blocking: a FIFO would hang a plain open,
+// and SQLite takes a short file for an empty database and writes over it.
+enum class EStoreFile { Absent, Usable, NotAFile, NotADatabase, NoAccess };
+// Usable: a regular file that is empty or starts with SQLite's own header.
+EStoreFile InspectStoreFile(const std::filesystem::path& file);
+EStoreTrouble TroubleOfFile(EStoreFile kind);
+// The trouble behind a failed SQLite call's result code.
+EStoreTrouble TroubleOfSqliteError(int rc);
+bool IsSqliteBusy(int rc);
 
 class CSqliteDb {
 public:
@@ -23,9 +49,10 @@ public:
     CSqliteDb& operator=(const CSqliteDb&) = delete;
 
     // False when the file cannot be opened as asked, is not a SQLite database, or (for writing)
-    // fails SQLite's quick integrity check. nBusyTimeoutMs is how long a statement waits out
-    // another connection's lock.
+    // fails SQLite's quick integrity check; Trouble() then says why. nBusyTimeoutMs is how long a
+    // statement waits out another connection's lock.
     bool Open(const std::filesystem::path& file, EOpen mode, int nBusyTimeoutMs);
+    EStoreTrouble Trouble() const { return m_eTrouble; }
     void Close();
     bool IsOpen() const { return m_db != nullptr; }
     // A connection opened for writing on a file the process may not write is read-only.
@@ -35,12 +62,20 @@ public:
     bool Exec(const char* szSql);
     // PRAGMA user_version, or -1 when it cannot be read.
     int UserVersion();
+    // The names of the tables, indexes, views and triggers the file holds, SQLite's own left out;
+    // false when the schema cannot be read.
+    bool SchemaNames(std::vector<std::string>& astrNames);
+    // The column names of a table, in order; empty when there is no such table.
+    std::vector<std::string> ColumnNames(const std::string& strTable);
     std::string LastError() const;
+    // The result code of the connection's last failed call.
+    int LastErrorCode() const;
 
     sqlite3* Handle() const { return m_db; }
 
 private:
     sqlite3* m_db = nullptr;
+    EStoreTrouble m_eTrouble = EStoreTrouble::None;
 };
 
 // One prepared statement; binding and reading by column index, both from 1 and 0 as SQLite counts.
@@ -62,6 +97,8 @@ public:
     // Runs to the end; true when it finished without an error.
     bool Run();
     bool Failed() const { return m_bFailed; }
+    // The result code of the failed step, or SQLITE_OK.
+    int ErrorCode() const { return m_nError; }
     void Reset();
 
     bool IsNull(int nColumn) const;
@@ -72,6 +109,7 @@ public:
 private:
     sqlite3_stmt* m_stmt = nullptr;
     bool m_bFailed = false;
+    int m_nError = 0;
 };
 
 // The path under a base directory of the XDG convention: the variable when it holds an absolute

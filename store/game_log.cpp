@@ -1,7 +1,9 @@
 // The game log's file: its schema, how an older one is brought up to date, and writing a row.
 #include "store/game_log.h"
 
+#include <algorithm>
 #include <ctime>
+#include <iterator>
 #include <system_error>
 
 #include "platform/text.h"
@@ -68,32 +70,74 @@ std::filesystem::path CGameLog::DefaultPath()
            "games.db";
 }
 
-void CGameLog::Fail(const std::string& strWhy)
+void CGameLog::Fail(EStoreTrouble trouble, const std::string& strDetail)
 {
-    m_strError = strWhy;
+    m_eTrouble = trouble;
+    switch (trouble) {
+    case EStoreTrouble::Locked: m_strError = "busy: another program holds it locked"; break;
+    case EStoreTrouble::NotAFile: m_strError = "not a regular file"; break;
+    case EStoreTrouble::NotADatabase: m_strError = "not a SQLite database"; break;
+    case EStoreTrouble::Foreign: m_strError = "another program's database, not a game log"; break;
+    case EStoreTrouble::Damaged: m_strError = "the file is damaged"; break;
+    case EStoreTrouble::NoAccess: m_strError = "the file cannot be opened"; break;
+    default: m_strError = "the file cannot be used"; break;
+    }
+    if (!strDetail.empty())
+        m_strError += ": " + strDetail;
     m_eState = EState::Closed;
     m_db.Close();
+}
+
+namespace {
+
+const char* const kOurObjects[] = {"games", "games_for_statistics", "games_by_set"};
+const char* const kOurColumns[] = {"id",    "ended_utc", "set_name", "skill", "word",  "guesses",
+                                   "outcome", "seconds", "time_trial", "level", "score", "ends_game"};
+
+}  // namespace
+
+bool CGameLog::HasOurSchemaOnly()
+{
+    std::vector<std::string> astrNames;
+    if (!m_db.SchemaNames(astrNames))
+        return false;
+    for (const std::string& strName : astrNames) {
+        if (std::find(std::begin(kOurObjects), std::end(kOurObjects), strName) == std::end(kOurObjects))
+            return false;
+    }
+    return m_db.ColumnNames("games") == std::vector<std::string>(std::begin(kOurColumns), std::end(kOurColumns));
 }
 
 CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
 {
     m_strError.clear();
+    m_eTrouble = EStoreTrouble::None;
     if (!m_db.Open(m_path, CSqliteDb::EOpen::ReadWrite, nBusyTimeoutMs)) {
-        Fail("not a readable, undamaged SQLite database");
+        Fail(m_db.Trouble());
         return m_eState;
     }
     const int nVersion = m_db.UserVersion();
-    if (nVersion < 0) {
-        Fail(m_db.LastError());
+    std::vector<std::string> astrNames;
+    if (nVersion < 0 || !m_db.SchemaNames(astrNames)) {
+        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), m_db.LastError());
+        return m_eState;
+    }
+    // Only an empty file or our own log is ours to write; another program's database is left as
+    // it is, its journal mode included.
+    const bool bEmpty = nVersion == 0 && astrNames.empty();
+    if (!bEmpty && !(nVersion >= 1 && std::find(astrNames.begin(), astrNames.end(), "games") != astrNames.end()
+                     && (nVersion > kSchemaVersion || HasOurSchemaOnly()))) {
+        Fail(EStoreTrouble::Foreign);
         return m_eState;
     }
     // A newer game's log is read, never written: its rows may mean more than we know.
     if (nVersion > kSchemaVersion || m_db.IsReadOnly()) {
+        m_eTrouble = EStoreTrouble::ReadOnly;
         m_eState = EState::ReadOnly;
         return m_eState;
     }
     if (nVersion < kSchemaVersion && !Migrate(nVersion)) {
-        Fail("cannot bring the log up to date: " + m_db.LastError());
+        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), "cannot bring the log up to date: " + m_db.LastError());
         return m_eState;
     }
     m_eState = EState::Writable;
@@ -103,23 +147,33 @@ CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
 CGameLog::EState CGameLog::OpenForReading(int nBusyTimeoutMs)
 {
     m_strError.clear();
-    std::error_code ec;
-    if (!std::filesystem::exists(m_path, ec) && !ec) {
+    m_eTrouble = EStoreTrouble::None;
+    if (InspectStoreFile(m_path) == EStoreFile::Absent) {
         m_db.Close();
         m_eState = EState::Absent;
         return m_eState;
     }
     if (!m_db.Open(m_path, CSqliteDb::EOpen::ReadOnly, nBusyTimeoutMs)) {
-        Fail("not a readable SQLite database");
+        Fail(m_db.Trouble());
         return m_eState;
     }
     const int nVersion = m_db.UserVersion();
-    if (nVersion < 0) {
-        Fail(m_db.LastError());
+    std::vector<std::string> astrNames;
+    if (nVersion < 0 || !m_db.SchemaNames(astrNames)) {
+        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), m_db.LastError());
         return m_eState;
     }
-    // A version-0 file has no table yet: as good as no log.
-    m_eState = nVersion == 0 ? EState::Absent : EState::ReadOnly;
+    // A version-0 file without any table is as good as no log; one with tables of its own is not ours.
+    if (nVersion == 0 && astrNames.empty()) {
+        m_eState = EState::Absent;
+        return m_eState;
+    }
+    if (std::find(astrNames.begin(), astrNames.end(), "games") == astrNames.end()
+        || (nVersion <= kSchemaVersion && !HasOurSchemaOnly())) {
+        Fail(EStoreTrouble::Foreign);
+        return m_eState;
+    }
+    m_eState = EState::ReadOnly;
     return m_eState;
 }
 
@@ -149,8 +203,11 @@ bool CGameLog::Append(const CGameLogEntry& entry)
 {
     if (m_eState != EState::Writable)
         return false;
-    if (!m_db.Exec("BEGIN IMMEDIATE"))
+    m_eTrouble = EStoreTrouble::None;
+    if (!m_db.Exec("BEGIN IMMEDIATE")) {
+        m_eTrouble = TroubleOfSqliteError(m_db.LastErrorCode());
         return false;
+    }
     CSqliteStatement stmt(m_db, kInsert);
     const bool bOk = stmt.Bind(1, UtcText(entry.nEndedUtc)) && stmt.Bind(2, EncodeUtf8(entry.strSet)) &&
                      stmt.Bind(3, entry.nSkill) && stmt.Bind(4, EncodeUtf8(entry.strWord)) &&
@@ -159,6 +216,10 @@ bool CGameLog::Append(const CGameLogEntry& entry)
                      stmt.Bind(9, entry.nLevel) && stmt.Bind(10, entry.nScore) &&
                      stmt.Bind(11, entry.bEndsGame ? 1 : 0) && stmt.Run();
     if (!bOk || !m_db.Exec("COMMIT")) {
+        const int rc = stmt.ErrorCode() != 0 ? stmt.ErrorCode() : m_db.LastErrorCode();
+        m_eTrouble = TroubleOfSqliteError(rc);
+        if (m_eTrouble == EStoreTrouble::None)
+            m_eTrouble = EStoreTrouble::CannotWrite;
         m_db.Exec("ROLLBACK");
         return false;
     }

@@ -1,7 +1,7 @@
 // The game log: one row for every word that left play, in its own SQLite file under the player's
 // data folder (it is the player's history, not a setting). The log is a convenience: a file that
-// cannot be opened, is damaged, or comes from a newer game is left exactly as it is and simply
-// not written.
+// cannot be opened, is damaged, is another program's database, or comes from a newer game is left
+// exactly as it is and simply not written.
 #pragma once
 
 #include <cstdint>
@@ -53,8 +53,15 @@ public:
     // For reading: Absent when there is no file, Closed when it cannot be read.
     EState OpenForReading(int nBusyTimeoutMs);
     EState State() const { return m_eState; }
+    void Close()
+    {
+        m_db.Close();
+        m_eState = EState::Closed;
+    }
     // Why the last open or read failed, for the command line's message.
     const std::string& Error() const { return m_strError; }
+    // Why the last open or Append failed (Locked: try again later), or why the log is only read.
+    EStoreTrouble Trouble() const { return m_eTrouble; }
 
     // One transaction per entry; false when the log is not writable or the write failed.
     bool Append(const CGameLogEntry& entry);
@@ -68,10 +75,13 @@ public:
 
 private:
     bool Migrate(int nFrom);
-    void Fail(const std::string& strWhy);
+    void Fail(EStoreTrouble trouble, const std::string& strDetail = {});
+    // Whether the file holds our table, and nothing but our table and indexes.
+    bool HasOurSchemaOnly();
 
     std::filesystem::path m_path;
     CSqliteDb m_db;
     EState m_eState = EState::Closed;
     std::string m_strError;
+    EStoreTrouble m_eTrouble = EStoreTrouble::None;
 };

@@ -226,7 +226,7 @@ CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nIn
     const bool bKeyed = IsValidSkill(nSkill) && IsUsableSetName(strSet);
     m_profile.Registry().Update([&](CRegistryTxn& txn) {
         int nLast = nInMemory;
-        bool bKnown = bInMemoryKnown;
+        bool bClaimed = false;
         if (bKeyed) {
             std::uint32_t dw = 0;
             ERead read = txn.ReadDword(ProgressKey(strSet), kIndexNames[nSkill], dw);
@@ -234,22 +234,25 @@ CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nIn
             if (read == ERead::Absent && !strEarlier.empty())
                 read = txn.ReadDword(strEarlier, kIndexNames[nSkill], dw);
             switch (read) {
-            case ERead::Found: nLast = IndexFromDword(dw); bKnown = true; break;
-            case ERead::Absent: nLast = -1; bKnown = true; break;
+            case ERead::Found: nLast = IndexFromDword(dw); bClaimed = true; break;
+            case ERead::Absent: nLast = -1; bClaimed = true; break;
             case ERead::Failed: break;
             }
         }
         out.nIndex = fnNext(nLast);
-        out.bIndexKnown = bKnown;
+        out.bIndexKnown = bKeyed ? bClaimed : bInMemoryKnown;
         const std::wstring strSection = m_profile.SectionKey(kSection);
         if (bSaveChoice) {
             txn.WriteString(strSection, kCurrentSet, strSet);
             txn.WriteDword(strSection, kCurrentLevel, static_cast<std::uint32_t>(nSkill));
         }
-        // An index derived from one that could not be read would overwrite the player's progress.
-        if (bKeyed && bKnown)
+        // An index derived from one that could not be read would overwrite the player's progress,
+        // and one read outside the transaction may be another copy's claim by now: only a word
+        // claimed inside the transaction that stores its index is written. Without the claim the
+        // game plays on from its own position, and the registry reports the lock.
+        if (bClaimed)
             txn.WriteDword(ProgressKey(strSet), kIndexNames[nSkill], static_cast<std::uint32_t>(out.nIndex));
-    });
+    }, CRegistry::kClaimWaitMs);
     return out;
 }
 

@@ -1,8 +1,13 @@
-// The bar that tells the player, once and without stopping play, that nothing is being saved.
+// The bar that tells the player, without stopping play, that nothing is being saved.
 #include <fstream>
+#include <sys/stat.h>
 
+#include "app/command_table.h"
 #include "app/main_frame.h"
+#include "store/game_log_writer.h"
+#include "store/settings_store.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {
@@ -23,7 +28,7 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
         return str;
     };
     EXPECT_TRUE(flat(strNotice).Contains("notbeingsaved")) << strNotice;
-    EXPECT_TRUE(flat(strNotice).Contains("notasettingsfile")) << strNotice;
+    EXPECT_TRUE(flat(strNotice).Contains("notadatabase")) << strNotice;
     EXPECT_TRUE(flat(strNotice).Contains(flat((m_dirTemp / "registry.db").string()))) << strNotice;
 
     // The game keeps its full size below the bar.
@@ -39,6 +44,59 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
     m_pFrame->CheckStore();
     EXPECT_TRUE(m_pFrame->StoreNotice().empty());
     EXPECT_EQ(m_pFrame->GetClientSize(), wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+}
+
+// The bar comes while finished words cannot be logged and goes once they can: the game keeps the
+// player's zoom throughout, on screen and in the store.
+TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
+{
+    const std::filesystem::path logFile = m_dirTemp / "games.db";
+    ASSERT_EQ(mkfifo(logFile.c_str(), 0600), 0);
+    CSettingsStore(*m_pProfile).WriteZoom(150);
+    m_nOpenZoom = 150;
+    OpenAndStartWord();
+    ASSERT_EQ(m_pView->Zoom(), 150);
+    CGameLogWriter writer(logFile);
+    m_pView->SetGameLog(&writer);
+    auto giveUp = [&] {
+        Type("bread\r");
+        uitest::CModalScript gaveUp;
+        gaveUp.ThenMessageBox();
+        Command(ID_GAME_GIVEUP);
+        EXPECT_TRUE(gaveUp.Done());
+        ASSERT_TRUE(writer.WaitUntilDone(std::chrono::seconds(10)));
+        m_pFrame->CheckStore();
+        uitest::Settle();
+    };
+    const wxSize picture = CVeltraneQuillornView::PictureSize(150);
+
+    giveUp();
+    auto flat = [](wxString str) {
+        str.Replace("\n", "");
+        str.Replace(" ", "");
+        return str;
+    };
+    const wxString strNotice = flat(m_pFrame->StoreNotice());
+    EXPECT_TRUE(strNotice.Contains("Finishedwordsarenotbeinglogged:itisnotaregularfile.")) << strNotice;
+    EXPECT_TRUE(strNotice.Contains(flat(logFile.string()))) << strNotice;
+    EXPECT_EQ(m_pView->Zoom(), 150);
+    EXPECT_EQ(m_pView->GetSize(), picture);
+    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+    Shot(OnScreen(*m_pFrame), "store-notice-log");
+
+    std::filesystem::remove(logFile);
+    uitest::CModalScript next;
+    next.Then(PressGo);
+    Command(ID_GAME_NEW);
+    EXPECT_TRUE(next.Done());
+    giveUp();
+    EXPECT_EQ(writer.Written(), 1);
+    EXPECT_TRUE(m_pFrame->StoreNotice().empty()) << "saving works again";
+    EXPECT_EQ(m_pView->Zoom(), 150);
+    EXPECT_EQ(m_pView->GetSize(), picture);
+    EXPECT_EQ(m_pFrame->GetClientSize(), picture);
+    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+    m_pView->SetGameLog(nullptr);
 }
 
 TEST_F(StoreNoticeTest, AHealthyStoreShowsNoBar)

@@ -63,23 +63,18 @@ TEST_F(GameStats, SchemaComesFromNothingOrVersionZeroAndANewerOneIsOnlyRead)
     EXPECT_TRUE(log.Append(LogEntry(S, 3)));
     EXPECT_EQ(ReadLogRows(file).size(), 1u);
 
-    // Version 0 with someone's table in it: ours is added beside it, theirs is kept.
+    // Version 0 with someone's table in it is another program's database: never ours to write.
     const std::filesystem::path other = dir.Path() / "v0.db";
     sqlite3* db = nullptr;
     sqlite3_open(other.c_str(), &db);
     sqlite3_exec(db, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES('keep me')", nullptr, nullptr, nullptr);
     sqlite3_close(db);
+    const std::string strTheirs = FileBytes(other);
     CGameLog v0(other);
-    ASSERT_EQ(v0.OpenForWriting(100), CGameLog::EState::Writable);
-    EXPECT_TRUE(v0.Append(LogEntry(G, 2)));
-    EXPECT_EQ(UserVersion(other), 1);
-    sqlite3_open(other.c_str(), &db);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "SELECT t FROM notes", -1, &st, nullptr);
-    ASSERT_EQ(sqlite3_step(st), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(st, 0)), "keep me");
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    EXPECT_EQ(v0.OpenForWriting(100), CGameLog::EState::Closed);
+    EXPECT_EQ(v0.Trouble(), EStoreTrouble::Foreign);
+    EXPECT_FALSE(v0.Append(LogEntry(G, 2)));
+    EXPECT_EQ(FileBytes(other), strTheirs);
 
     // A newer version: refused for writing, left byte for byte, still read for the figures.
     sqlite3_open(file.c_str(), &db);

@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform/registry.h"
+#include "test_full_disk.h"
 #include "test_platform_temp_dir.h"
 #include "test_store_lock.h"
 
@@ -144,6 +145,79 @@ TEST_F(RegistryTrouble, ADamagedFileIsNeverWrittenAndReadsAsEmpty)
     }
     EXPECT_EQ(ReadWholeFile(m_file), before);
     EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
+}
+
+// Files the fuzzer found: SQLite's quick check passes them, but the table's index is out of step
+// with its rows, so lookups by key fail or find nothing. They are damaged before anything is written,
+// not after the journal mode was switched on them.
+TEST_F(RegistryTrouble, AFileWhoseIndexIsOutOfStepIsFoundDamagedBeforeAnyWrite)
+{
+    for (int n = 1; n <= 5; ++n) {
+        SCOPED_TRACE(n);
+        const std::filesystem::path seed =
+            std::filesystem::path(VQ_FUZZ_CORPUS) / "registry" / ("index_out_of_step_" + std::to_string(n) + ".db");
+        const std::string bytes = ReadWholeFile(seed);
+        ASSERT_FALSE(bytes.empty());
+        WriteWholeFile(m_file, bytes);
+        {
+            CRegistry reg(m_file);
+            std::uint32_t dw = 0;
+            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_EQ(reg.Trouble(), EStoreTrouble::Damaged);
+            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        }
+        EXPECT_EQ(ReadWholeFile(m_file), bytes);
+    }
+}
+
+// Another program's database where ours should be: read as nothing, never written, not even
+// switched to our journal mode. A database with our table beside others of its own is not ours either.
+TEST_F(RegistryTrouble, AnotherProgramsDatabaseIsForeignAndNeverWritten)
+{
+    const char* const kOthers[] = {
+        "CREATE TABLE notes(id INTEGER PRIMARY KEY, text TEXT); INSERT INTO notes(text) VALUES('mine');",
+        "CREATE TABLE registry(key, name, type, value, PRIMARY KEY(key, name)); CREATE TABLE invoices(n);",
+        "CREATE TABLE registry(k, v); INSERT INTO registry VALUES(1, 2);",
+    };
+    for (const char* szSql : kOthers) {
+        SCOPED_TRACE(szSql);
+        std::filesystem::remove(m_file);
+        sqlite3* db = nullptr;
+        ASSERT_EQ(sqlite3_open(m_file.c_str(), &db), SQLITE_OK);
+        ASSERT_EQ(sqlite3_exec(db, szSql, nullptr, nullptr, nullptr), SQLITE_OK);
+        sqlite3_close(db);
+        const std::string before = ReadWholeFile(m_file);
+        {
+            CRegistry reg(m_file);
+            std::uint32_t dw = 0;
+            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+            EXPECT_EQ(reg.Trouble(), EStoreTrouble::Foreign);
+        }
+        EXPECT_EQ(ReadWholeFile(m_file), before);
+        EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
+    }
+}
+
+// A full disk with an intact store: what is stored is read and played, nothing is written, and the
+// reason is the full disk.
+TEST_F(RegistryTrouble, OnAFullDiskTheStoredValuesAreStillRead)
+{
+    Seed(0);
+    const std::string before = ReadWholeFile(m_file);
+    {
+        CFullDisk full;
+        CRegistry reg(m_file);
+        std::uint32_t dw = 9;
+        std::wstring str;
+        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+        EXPECT_EQ(dw, 0u);
+        EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Found);
+        EXPECT_EQ(str, L"Standard");
+        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(reg.Trouble(), EStoreTrouble::DiskFull);
+    }
+    EXPECT_EQ(ReadWholeFile(m_file), before);
 }
 
 // Runs fn in a child process and fails the test when it does not end within the time: a call that

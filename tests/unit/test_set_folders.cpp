@@ -38,12 +38,20 @@ TEST(SetFolders, ProgramSetsComeFirstAndWinANameInAnyCase)
     user.Write("BIRDS.SET", MakeSet({"eagle"}));     // hidden too
     user.Write("Fish.set", MakeSet({"trout"}));
     user.Write("my.words.set", MakeSet({"apple"}));
+    // One set by the case rule, within one folder as across the two: listed once.
+    program.Write("caf\xC3\xA9.set", MakeSet({"latte"}));
+    program.Write("CAF\xC3\x89.set", MakeSet({"latte"}));
+    user.Write("Caf\xC3\xA9.set", MakeSet({"mocha"}));
     const CSetFolders folders(program.Path(), user.Path());
 
     const std::vector<std::wstring> names = folders.ListSetNames();
-    ASSERT_EQ(names.size(), 4u);
-    EXPECT_EQ(Sorted({names[0], names[1]}), (std::vector<std::wstring>{L"Animals", L"Birds"}));
-    EXPECT_EQ(Sorted({names[2], names[3]}), (std::vector<std::wstring>{L"Fish", L"my.words"}));
+    ASSERT_EQ(names.size(), 5u);
+    auto cafe = [](const std::wstring& str) {
+        return IsSameSetName(str, L"caf\u00E9") ? std::wstring(L"caf\u00E9") : str;
+    };
+    EXPECT_EQ(Sorted({cafe(names[0]), cafe(names[1]), cafe(names[2])}),
+              (std::vector<std::wstring>{L"Animals", L"Birds", L"caf\u00E9"}));
+    EXPECT_EQ(Sorted({names[3], names[4]}), (std::vector<std::wstring>{L"Fish", L"my.words"}));
 
     const struct {
         const wchar_t* szSet;

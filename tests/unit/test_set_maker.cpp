@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "game/set_folders.h"
@@ -201,4 +202,41 @@ TEST(SetMaker, ASetMissingASkillIsWrittenWithAWarningAndAHiddenNameIsPointedOut)
     EXPECT_TRUE(std::filesystem::exists(user.Path() / "animals.set"));
     EXPECT_NE(r.strErr.find("game plays that one"), std::string::npos) << r.strErr;
     EXPECT_NE(r.strErr.find("some skill has no words"), std::string::npos) << r.strErr;
+}
+
+// Inputs that are no word list, or too much of one, and names that carry control characters: each
+// is refused at once with one line that says why and shows the name escaped.
+TEST(SetMaker, HostileInputsGetOneClearLineAndExitTwo)
+{
+    CTempDir out, lists;
+    const std::string strOut = out.Path().string();
+    const std::string good = lists.Write("good.txt", "apple\n").string();
+    const std::filesystem::path fifo = lists.Path() / "fifo.txt";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::filesystem::path huge = lists.Path() / "huge.txt";
+    { std::ofstream(huge) << "apple\n"; }
+    std::filesystem::resize_file(huge, (16u << 20) + 1);  // sparse: no disk is spent on it
+    const std::string strEscape = (lists.Path() / "evil\x1b[2J\n.txt").string();
+    const struct {
+        std::vector<std::string> args;
+        std::string strSays;
+    } cases[] = {
+        {{"Name", "--output", strOut, lists.Path().string()}, "not a regular file"},
+        {{"Name", "--output", strOut, fifo.string()}, "not a regular file"},
+        {{"Name", "--output", strOut, "/dev/zero"}, "not a regular file"},
+        {{"Name", "--output", strOut, huge.string()}, "larger than 16 MB"},
+        {{"Name", "--output", strOut, strEscape}, "evil\\x1b[2J\\n.txt"},
+        {{"", "--output", strOut, good}, "the set name is empty"},
+        {{"bad\x07name/", "--output", strOut, good}, "'bad\\x07name/' cannot be the name of a set"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.strSays);
+        const CRun r = Make(c.args);
+        EXPECT_EQ(r.nStatus, 2);
+        EXPECT_NE(r.strErr.find(c.strSays), std::string::npos) << r.strErr;
+        EXPECT_EQ(std::count(r.strErr.begin(), r.strErr.end(), '\n'), 1) << r.strErr;
+        EXPECT_EQ(std::count_if(r.strErr.begin(), r.strErr.end() - 1,
+                                [](char ch) { return static_cast<unsigned char>(ch) < 0x20; }), 0);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(out.Path()), {}), 0);
+    }
 }

@@ -1,6 +1,7 @@
 // --stats: what it prints for scripts and people, and the exit status when it cannot answer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -101,4 +102,58 @@ TEST(StatsCommand, SpokenLinesKeepTheirPlaceWhateverTheFigures)
     EXPECT_EQ(a[4 + 15], L"Median time to solve none yet");
     EXPECT_EQ(b[4 + 15], L"Median time to solve 1:01");
     EXPECT_EQ(b.back(), L"Last five final scores 300");
+}
+
+namespace {
+
+bool IsValidUtf8(const std::string& s)
+{
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
+        if (n == 0 || i + n > s.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k) {
+            if ((static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
+                return false;
+        }
+        i += n;
+    }
+    return true;
+}
+
+}  // namespace
+
+// A log in a folder whose name is not UTF-8 and holds a control character, and a log another
+// program holds locked: JSON stays valid, text stays one line per line, and busy is said busy.
+TEST(StatsCommand, HostilePathsAndALockedLogStillGiveValidOutputOrOneClearLine)
+{
+    CTempDir dir;
+    const std::filesystem::path folder = dir.Path() / std::string("caf\xE9\x1b[2J");
+    std::filesystem::create_directories(folder);
+    const std::filesystem::path file = folder / "games.db";
+    {
+        CGameLog log(file);
+        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
+        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Fruit", 0)));
+    }
+    CRun run = Stats({"--json", "--skill", "0"}, file);
+    EXPECT_EQ(run.nStatus, 0);
+    EXPECT_TRUE(IsValidUtf8(run.strOut)) << run.strOut;
+    EXPECT_NE(run.strOut.find("caf\xC3\xA9\\u001b[2J"), std::string::npos) << run.strOut;
+    run = Stats({"--skill", "0"}, file);
+    EXPECT_EQ(run.strOut.find('\x1b'), std::string::npos) << "no raw control character reaches the terminal";
+
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE games SET id = id WHERE 0;",
+                           nullptr, nullptr, nullptr), SQLITE_OK);
+    run = Stats({}, file);
+    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+    EXPECT_EQ(run.nStatus, 2);
+    EXPECT_NE(run.strErr.find("is busy"), std::string::npos) << run.strErr;
+    EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1) << run.strErr;
+    EXPECT_EQ(run.strErr.find('\x1b'), std::string::npos);
+    EXPECT_TRUE(run.strOut.empty());
 }

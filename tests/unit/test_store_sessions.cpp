@@ -2,9 +2,12 @@
 // player's progress is never overwritten by a guess, never handed out twice, never forgotten.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <fstream>
+#include <future>
 #include <iterator>
 #include <set>
+#include <thread>
 #include <string>
 #include <vector>
 
@@ -128,6 +131,83 @@ TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
     EXPECT_EQ(nLastStored, 9);
 }
 
+// Two copies on two threads hand out words while a third program takes the write lock for 30 ms of
+// every 50: a word is claimed only inside the transaction that stores its index, so none comes twice.
+TEST_F(StoreSessions, UnderAFlickeringLockTwoCopiesNeverHandOutTheSameWord)
+{
+    {
+        auto first = Copy();
+        ASSERT_TRUE(CSettingsStore(first->profile).WriteWordIndex(L"animals", SkillBeginner, -1));
+    }
+    std::atomic<bool> bStop = false;
+    std::thread flicker([&] {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_busy_timeout(db, 1000);
+        while (!bStop) {
+            sqlite3_exec(db, "BEGIN IMMEDIATE; UPDATE registry SET value = value WHERE 0;", nullptr, nullptr, nullptr);
+            std::this_thread::sleep_for(std::chrono::milliseconds(30));
+            sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        sqlite3_close(db);
+    });
+    constexpr int kPerCopy = 100;
+    auto handOut = [&] {
+        CRegistry registry(m_file);
+        CAppProfile profile(registry);
+        CSettingsStore store(profile);
+        std::vector<int> an;
+        CHandOut last;
+        last.bIndexKnown = true;
+        for (int i = 0; i < kPerCopy; ++i) {
+            last = store.HandOut(L"animals", SkillBeginner, last.nIndex, last.bIndexKnown, false,
+                                 [](int n) { return n + 1; });
+            an.push_back(last.nIndex);
+        }
+        return an;
+    };
+    auto a = std::async(std::launch::async, handOut);
+    auto b = std::async(std::launch::async, handOut);
+    std::vector<int> an = a.get();
+    const std::vector<int> anB = b.get();
+    bStop = true;
+    flicker.join();
+    an.insert(an.end(), anB.begin(), anB.end());
+    const std::set<int> distinct(an.begin(), an.end());
+    EXPECT_EQ(distinct.size(), an.size()) << "a word was handed out twice";
+    EXPECT_EQ(Raw("BEG_INDEX", "animals"), std::to_string(2 * kPerCopy - 1));
+}
+
+// Held past the wait, the lock leaves the hand-out unclaimed: the game plays on from its own
+// position, writes no index read outside the transaction, and says at once that it is not saving.
+TEST_F(StoreSessions, AHandOutThatCannotHaveTheLockClaimsNothingAndSaysSo)
+{
+    {
+        auto first = Copy();
+        ASSERT_TRUE(CSettingsStore(first->profile).WriteWordIndex(L"animals", SkillBeginner, 4));
+    }
+    CRegistry registry(m_file);
+    CAppProfile profile(registry);
+    CSettingsStore store(profile);
+    CHandOut out;
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Write);
+        ASSERT_TRUE(lock.Held());
+        out = store.HandOut(L"animals", SkillBeginner, 1, true, false, [](int n) { return n + 1; });
+        EXPECT_EQ(registry.Trouble(), EStoreTrouble::Locked);
+    }
+    EXPECT_EQ(out.nIndex, 2) << "from the game's own position";
+    EXPECT_FALSE(out.bIndexKnown);
+    registry.RetryPending();
+    EXPECT_EQ(Raw("BEG_INDEX", "animals"), "4");
+    // The next hand-out that has the lock claims from the stored index again.
+    out = store.HandOut(L"animals", SkillBeginner, out.nIndex, out.bIndexKnown, false, [](int n) { return n + 1; });
+    EXPECT_EQ(out.nIndex, 5);
+    EXPECT_EQ(Raw("BEG_INDEX", "animals"), "5");
+    EXPECT_EQ(registry.Trouble(), EStoreTrouble::None);
+}
+
 TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
 {
     auto a = Copy();
@@ -149,6 +229,23 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
     EXPECT_EQ(b->game.m_aOptionsGiven[0].clrBackground, 0x123456u);
     EXPECT_EQ(Raw("SOUND"), "0");
     EXPECT_EQ(Raw("Background Color"), std::to_string(0x123456));
+
+    // The set and skill the other copy chose are shown too, and a change of Time Trial alone
+    // keeps them instead of writing this copy's older choice back.
+    a->game.m_aOptions.push_back(Choose(L"Fruit", SkillAdvanced));
+    a->game.OnOptions();
+    ASSERT_EQ(Raw("CURRENT_LEVEL"), "2");
+    b->game.m_aOptions.push_back([](COptionsValues& v) {
+        v.bTimeTrial = !v.bTimeTrial;
+        return static_cast<int>(ResultOK);
+    });
+    b->game.OnOptions();
+    ASSERT_EQ(b->game.m_aOptionsGiven.size(), 2u);
+    EXPECT_EQ(b->game.m_aOptionsGiven[1].strSet, L"Fruit");
+    EXPECT_EQ(b->game.m_aOptionsGiven[1].nSkill, SkillAdvanced);
+    EXPECT_EQ(Raw("CURRENT_LEVEL"), "2");
+    EXPECT_EQ(Raw("CURRENT_SET"), "Fruit");
+    EXPECT_EQ(b->game.Skill(), SkillAdvanced);
 }
 
 // A store that cannot take a value: a file that is not a database. The player's choices hold for
