@@ -77,8 +77,9 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     CStatsPicture pic;
     const wxSize size = GetClientSize();
     const wxFont& fontSmall = DialogPaintFont();
-    const wxColour clrText = WxColour(kBlack);
-    const wxColour clrCaption = WxColour(kBlue);
+    // On the dialog's own ground, which follows the desktop's theme.
+    const wxColour clrText = DialogTextColour(*this, kBlack);
+    const wxColour clrCaption = DialogTextColour(*this, kBlue);
 
     dc.SetFont(fontSmall);
     const int nLine = dc.GetCharHeight();
@@ -134,8 +135,10 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
         bar.rcBar = wxRect(xTrack, yRow + nGap, nLength, nRow - 2 * nGap);
         bar.bLastSolved = i == nLastBucket;
         text(0, wxString(TriesBucketLabel(i)), wxRect(nMargin, yRow, nLabelWidth, nRow), fontSmall, clrText, nRight);
-        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nLength + nGap + 1, yRow, nCountWidth, nRow), fontSmall,
-             clrText, nLeftRight);
+        // The counts stand in a column of their own past the end of the track: a count next to
+        // a short bar would stand next to its bucket too, and "1", "0" read as 10.
+        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nTrack + nMargin / 2, yRow, nCountWidth, nRow),
+             fontSmall, clrText, nRight);
     }
 
     // Right: times, then Time Trial.
