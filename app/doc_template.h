@@ -20,8 +20,15 @@ struct CGameWindowSetup {
     bool bQuitAfterFirstPaint = false;
     CGameLogWriter* pGameLog = nullptr;  // where finished words are logged; none when null
     int nZoom = 0;                       // a zoom step to open at; 0: the stored one or the screen's
+    // The window in the middle of the screen, so that a New Game dialog larger than the window
+    // still has room to stand centred over it; tests keep it where the toolkit puts it.
+    bool bCentreOnScreen = false;
 };
 
-// The frame, not yet shown, after the view's initial update (which has run the first word's New
-// Game dialog); nullptr when a window could not be made.
+// The frame, shown, after the view's initial update and the first word's New Game dialog, which
+// opens over the shown frame; nullptr when a window could not be made.
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup);
+
+class CVeltraneQuillornView;
+// Lets events through until the view has painted once (at most a second).
+void WaitForFirstPicture(CVeltraneQuillornView& view);

@@ -78,6 +78,7 @@ bool CVeltraneQuillornApp::OnInit()
     setup.programDir = ProgramDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
+    setup.bCentreOnScreen = true;
     // Start-up measurements play no words worth keeping.
     setup.pGameLog = std::getenv(kBenchFirstPaintVar) != nullptr ? nullptr : &TheGameLog();
     setup.bQuitAfterFirstPaint = std::getenv(kBenchFirstPaintVar) != nullptr;
@@ -93,8 +94,6 @@ bool CVeltraneQuillornApp::OnInit()
     if (!pFrame)
         return false;
     SetTopWindow(pFrame);
-    pFrame->Show(true);
-    pFrame->Update();
     return true;
 }
 

@@ -92,7 +92,6 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
 void CVeltraneQuillornView::OnInitialUpdate()
 {
     MakeBuffer();
-    StartFirstWord();
 }
 
 // ---- Host operations ----------------------------------------------------------------------------
@@ -182,6 +181,7 @@ void CVeltraneQuillornView::StopClock()
 
 void CVeltraneQuillornView::RepaintView()
 {
+    m_history.SetEmptyText(ShowsStartHint() ? wxString(kStartHint) : wxString());
     Refresh(false);
     Update();
     if (m_pAccess)

@@ -77,6 +77,9 @@ void CViewAccess::Sync()
     const std::wstring strCells = v.Guess().substr(0, std::min(nCells, v.Guess().size()));
     m_pGuess->SetName(SpokenGuess(strCells, v.Cursor()));
     m_pGuess->SetCaret(v.Cursor());
+    // While no word is in play the board shows how to start one; the guess, which has the
+    // focus, carries the same words.
+    m_pGuess->SetDescription(v.ShowsStartHint() ? CGameCore::kStartHint : L"");
     m_pGuess->SetBounds(&m_view, wxRect(CGameCore::m_nCellLeft, CGameCore::m_nCellTop,
                                         std::max<int>(1, static_cast<int>(nCells) * 22 - 1), CGameCore::m_nCellHeight));
     m_pStatus->SetName(SpokenStatus(v.IsTimeTrial(), v.Level(), v.Score() + v.TimeLeft(), v.Elapsed()));
