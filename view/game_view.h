@@ -42,7 +42,6 @@ public:
     // word (StartFirstWord) starts once the window is on screen, so its New Game dialog opens
     // over it. The fonts are fitted when something is first drawn.
     void OnInitialUpdate();
-    bool HasPainted() const { return m_bPainted; }
 
     // The quit request; by default it ends the application's main loop once control returns to it.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
