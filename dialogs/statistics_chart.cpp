@@ -122,7 +122,9 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     y += nCaption + nGap;
     const int nRow = nLine + nGap;
     const int xTrack = nMargin + nLabelWidth + nMargin / 2;
-    const int nTrack = std::max(1, nLeftWidth - (xTrack - nMargin) - nCountWidth - nMargin / 2);
+    // The counts' column ends a margin short of the left half, so a count keeps clear of the
+    // labels of the right half on its row.
+    const int nTrack = std::max(1, nLeftWidth - (xTrack - nMargin) - nCountWidth - nMargin / 2 - nMargin);
     const int nMost = std::max(1, *std::max_element(m_stats.anTries.begin(), m_stats.anTries.end()));
     const int nLastBucket = m_stats.nLastSolvedTries > 0 ? m_stats.TriesBucketOf(m_stats.nLastSolvedTries) : -1;
     for (int i = 0; i < kTriesBuckets; ++i) {
