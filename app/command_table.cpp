@@ -31,12 +31,16 @@ const std::vector<CCommandRow>& CommandRows()
 {
     // clang-format off
     static const std::vector<CCommandRow> aRows = {
-        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit", .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
-        {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = "&Give Up", .bSeparatorBefore = true,
-         .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = "Give Up"},
-        {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New", .bSeparatorBefore = true,
+        // The handheld's menu popped up from a bar at the bottom of the screen, Exit at the top
+        // and New next to the bar. A desktop menu drops down from the top: New comes first, Exit
+        // last, where Alt+G, Enter cannot quit by mistake. The separators stay between them.
+        {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New",
          .aKeys = {{wxACCEL_CTRL, 'N'}}, .bKeyInMenu = true,
          .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = "New"},
+        {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = "&Give Up", .bSeparatorBefore = true,
+         .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = "Give Up"},
+        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit", .bSeparatorBefore = true,
+         .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
 
         // Plus sits on the "=" key of most layouts, so Ctrl+= zooms in as well as Ctrl+Plus.
         {.nId = ID_VIEW_ZOOMIN, .menu = EMenu::View, .pszText = "Zoom &In",

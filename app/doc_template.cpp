@@ -21,6 +21,14 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
         pView->SetQuitHandler(setup.fnQuit);
     pView->SetGameLog(setup.pGameLog);
     pView->OnInitialUpdate();
+    // The game window goes on screen first and the first word's New Game dialog opens over it,
+    // centred, as a desktop program's first window is its main one.
+    if (setup.bCentreOnScreen)
+        pFrame->CentreOnScreen();
+    // Not waited for: the window goes on screen before the dialog, as the requests reach the X
+    // server in this order, and it paints while the dialog is up, as the bare program's does.
+    pFrame->Show();
+    pView->StartFirstWord();
     pFrame->CheckStore();
     return pFrame;
 }

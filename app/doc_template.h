@@ -19,8 +19,12 @@ struct CGameWindowSetup {
     std::function<void(int)> fnQuit;   // the quit request; empty: end the main loop
     CGameLogWriter* pGameLog = nullptr;  // where finished words are logged; none when null
     int nZoom = 0;                       // a zoom step to open at; 0: the stored one or the screen's
+    // The window in the middle of the screen, so that a New Game dialog larger than the window
+    // still has room to stand centred over it; tests keep it where the toolkit puts it.
+    bool bCentreOnScreen = false;
 };
 
-// The frame, not yet shown, after the view's initial update (which has run the first word's New
-// Game dialog); nullptr when a window could not be made.
+// The frame, shown, after the view's initial update and the first word's New Game dialog, which
+// opens over the shown frame; nullptr when a window could not be made.
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup);
+

@@ -59,6 +59,7 @@ bool CVeltraneQuillornApp::OnInit()
     setup.programDir = ProgramDataDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();
     setup.pAppTarget = this;
+    setup.bCentreOnScreen = true;
     setup.pGameLog = &TheGameLog();
     setup.fnQuit = [this](int nExitCode) { PostQuit(nExitCode); };
 
@@ -66,8 +67,6 @@ bool CVeltraneQuillornApp::OnInit()
     if (!pFrame)
         return false;
     SetTopWindow(pFrame);
-    pFrame->Show(true);
-    pFrame->Update();
     return true;
 }
 

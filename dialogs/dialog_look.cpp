@@ -1,6 +1,7 @@
 // Shared pieces of the dialogs' look.
 #include "dialogs/dialog_look.h"
 #include "dialogs/dialog_units.h"
+#include "game/readable_colour.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,6 +17,8 @@
 #include <wx/fontutil.h>
 #include <wx/pen.h>
 #include <wx/brush.h>
+#include <wx/button.h>
+#include <wx/settings.h>
 #include <wx/window.h>
 
 #include <gdk/gdk.h>
@@ -30,9 +33,16 @@ constexpr const char* kTahomaFiles[] = {
 // The free Tahoma's bold file has regular-weight outlines; only the small bitmaps built into it
 // are bold, up to 12 pixels. Above that, bold Tahoma is drawn from the outlines and thickened by
 // the rasteriser (the bitmaps there are regular and a pixel short of the outlines' height).
+// Regular Tahoma is drawn from its outlines at every size: its small built-in bitmaps are not
+// smoothed, and the letter keys' capitals came out jagged beside the smooth list.
 constexpr const char* kBoldTahoma = R"(<?xml version="1.0"?>
 <!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">
 <fontconfig>
+  <match target="font">
+    <test name="family"><string>Tahoma</string></test>
+    <test name="weight" compare="less"><const>demibold</const></test>
+    <edit name="embeddedbitmap" mode="assign"><bool>false</bool></edit>
+  </match>
   <match target="font">
     <test name="family"><string>Tahoma</string></test>
     <test name="weight" compare="more_eq"><const>demibold</const></test>
@@ -257,10 +267,43 @@ void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
     StyleBlue(pControl);
 }
 
+COLORREF DialogGround(const wxWindow& window)
+{
+    const wxWindow* pTop = wxGetTopLevelParent(const_cast<wxWindow*>(&window));
+    const wxColour clr = (pTop != nullptr ? pTop : &window)->GetBackgroundColour();
+    return clr.IsOk() ? MakeRGB(clr.Red(), clr.Green(), clr.Blue()) : kWhite;
+}
+
+wxColour DialogTextColour(const wxWindow& window, COLORREF clr)
+{
+    const COLORREF clrGround = DialogGround(window);
+    if (clr == kBlack && ContrastRatio(kBlack, clrGround) < kReadableContrast) {
+        const wxColour clrTheme = wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOWTEXT);
+        clr = MakeRGB(clrTheme.Red(), clrTheme.Green(), clrTheme.Blue());
+    }
+    return WxColour(ReadableOn(clr, clrGround));
+}
+
+void KeepLightGround(wxWindow& dialog)
+{
+    if (ContrastRatio(kBlack, DialogGround(dialog)) < kReadableContrast)
+        dialog.SetBackgroundColour(*wxWHITE);
+}
+
 void StyleBlue(wxWindow* pControl)
 {
-    if (pControl != nullptr)
-        pControl->SetForegroundColour(WxColour(kBlue));
+    // A push button's face is a shade off the dialog's in some themes; the blue is chosen to read
+    // on both.
+    if (pControl == nullptr)
+        return;
+    wxColour clr = DialogTextColour(*pControl, kBlue);
+    if (dynamic_cast<wxButton*>(pControl) != nullptr) {
+        const wxColour clrFace = wxSystemSettings::GetColour(wxSYS_COLOUR_BTNFACE);
+        if (clrFace.IsOk())
+            clr = WxColour(ReadableOn(MakeRGB(clr.Red(), clr.Green(), clr.Blue()),
+                                      MakeRGB(clrFace.Red(), clrFace.Green(), clrFace.Blue())));
+    }
+    pControl->SetForegroundColour(clr);
 }
 
 void LayOutPendingNow(wxWindow& window)

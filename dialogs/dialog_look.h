@@ -84,6 +84,19 @@ void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale = 1.0);
 // scaled by dScale.
 void DrawTiles(wxDC& dc, int x, int y, double dScale = 1.0);
 
+// What stands behind a dialog's texts: its window's colour, which follows the desktop's theme.
+COLORREF DialogGround(const wxWindow& window);
+// A game colour for a text on the dialog of window, painted or set on a control: the colour itself
+// where it reads on the dialog's ground, else a readable variant of it. Black that would not read
+// becomes the theme's own text colour, the colour every other text of the dialog has.
+wxColour DialogTextColour(const wxWindow& window, COLORREF clr);
+
+// The New Game and Level dialogs paint their texts across the green tiles, light and dark: no
+// text colour reads on both a dark theme's ground and the light tile. Like the game screen, they
+// keep the light ground the tiles were drawn for (white, the handheld's dialog colour) when the
+// theme's is dark; call before the texts' colours are chosen.
+void KeepLightGround(wxWindow& dialog);
+
 // A control's font at its exact size, fractions of a point included.
 void SetControlFont(wxWindow* pControl, const wxFont& font);
 // The control-colour styling: header font and blue text, or blue text alone.

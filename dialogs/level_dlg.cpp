@@ -28,6 +28,7 @@ void CLevelDlg::CreateControls()
 
 void CLevelDlg::InitialiseDialog()
 {
+    KeepLightGround(*this);
     CreateLargeFont(m_fontLarge);
     m_strFinishedLevel = std::to_wstring(m_nFinishedLevel);
     m_strNextLevel = std::to_wstring(m_nNextLevel);
@@ -41,18 +42,18 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     const int nAlign = wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL;
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(WxColour(kBlue));
+    dc.SetTextForeground(DialogTextColour(*this, kBlue));
     DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
-    dc.SetTextForeground(WxColour(kGreen));
+    dc.SetTextForeground(DialogTextColour(*this, kGreen));
     // Its rectangle runs on to the question mark: in the face in use "11" needs a pixel or two
     // more than the 190 the layout gives, and the five pixels before the mark are free.
     DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
     // The question mark keeps its place whatever the width of the line before it.
-    dc.SetTextForeground(WxColour(kRed));
+    dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);
     DrawTiles(dc, 80, 100, Scale());
     dc.SetFont(DialogPaintFont());
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(DialogTextColour(*this, kBlack));
 }
 
 std::vector<std::wstring> CLevelDlg::PaintedTexts() const

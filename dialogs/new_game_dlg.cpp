@@ -28,6 +28,7 @@ void CNewGameDlg::CreateControls()
 void CNewGameDlg::InitialiseDialog()
 {
     CreateHeadingFont(m_fontTitle);
+    KeepLightGround(*this);
     CreateLargeFont(m_fontLarge);
     m_strWordLength = std::to_wstring(m_nWordLength);
     StyleFontAndBlue(FindWindow(IDC_GO), m_fontTitle);
@@ -39,14 +40,14 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     CGameDialog::PaintContent(dc, W);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(DialogPaintFont());
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(DialogTextColour(*this, kBlack));
 
     DrawTextInRect(dc, "Guess the magic ", RectLTRB(Px(20), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(WxColour(kRed));
+    dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(Px(115), Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(DialogTextColour(*this, kBlack));
     DrawTextInRect(dc, "lettered word", RectLTRB(Px(135), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
 
     DrawTiles(dc, 80, 85, Scale());
@@ -54,11 +55,11 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     DrawWrappedCentred(dc, kNewGameRules, RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
 
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
-    dc.SetTextForeground(WxColour(kRed));
+    dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
-    dc.SetTextForeground(*wxBLACK);
+    dc.SetTextForeground(DialogTextColour(*this, kBlack));
 }
 
 std::vector<std::wstring> CNewGameDlg::PaintedTexts() const

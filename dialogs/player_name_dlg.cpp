@@ -1,6 +1,8 @@
 // Player Name dialog: a message saying why, and the name field.
 #include "dialogs/player_name_dlg.h"
 
+#include <algorithm>
+
 #include <wx/button.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -20,12 +22,15 @@ void CPlayerNameDlg::CreateControls()
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     // The template's message area starts above the header rule. Covering the rule there left two
     // stubs that read as a dash before the text; instead the rule runs across whole and the
-    // message starts just below it, keeping the area's bottom (two lines still fit).
+    // message starts just below it, at every zoom and text scaling (the rule is painted at the
+    // dialog's scale, the area placed in dialog units: they part at any scale but 100 %). It may
+    // then reach down to the prompt, so two lines still fit.
     wxRect rcMessage = DialogRect(7, 11, 133, 22);
-    const int nBelowRule = kHeaderRuleY + 3;
+    const int nBelowRule = Px(kHeaderRuleY) + ScaledLineWidth(Scale()) + Px(2);
     if (rcMessage.GetTop() < nBelowRule) {
-        rcMessage.height -= nBelowRule - rcMessage.GetTop();
+        const int nBottom = std::max(rcMessage.GetBottom() + 1, DialogRect(8, 35, 80, 8).GetTop() - Px(1));
         rcMessage.y = nBelowRule;
+        rcMessage.height = nBottom - nBelowRule;
     }
     new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(), rcMessage.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);

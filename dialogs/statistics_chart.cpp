@@ -77,8 +77,9 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     CStatsPicture pic;
     const wxSize size = GetClientSize();
     const wxFont& fontSmall = DialogPaintFont();
-    const wxColour clrText = WxColour(kBlack);
-    const wxColour clrCaption = WxColour(kBlue);
+    // On the dialog's own ground, which follows the desktop's theme.
+    const wxColour clrText = DialogTextColour(*this, kBlack);
+    const wxColour clrCaption = DialogTextColour(*this, kBlue);
 
     dc.SetFont(fontSmall);
     const int nLine = dc.GetCharHeight();
@@ -121,7 +122,9 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     y += nCaption + nGap;
     const int nRow = nLine + nGap;
     const int xTrack = nMargin + nLabelWidth + nMargin / 2;
-    const int nTrack = std::max(1, nLeftWidth - (xTrack - nMargin) - nCountWidth - nMargin / 2);
+    // The counts' column ends a margin short of the left half, so a count keeps clear of the
+    // labels of the right half on its row.
+    const int nTrack = std::max(1, nLeftWidth - (xTrack - nMargin) - nCountWidth - nMargin / 2 - nMargin);
     const int nMost = std::max(1, *std::max_element(m_stats.anTries.begin(), m_stats.anTries.end()));
     const int nLastBucket = m_stats.nLastSolvedTries > 0 ? m_stats.TriesBucketOf(m_stats.nLastSolvedTries) : -1;
     for (int i = 0; i < kTriesBuckets; ++i) {
@@ -134,8 +137,10 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
         bar.rcBar = wxRect(xTrack, yRow + nGap, nLength, nRow - 2 * nGap);
         bar.bLastSolved = i == nLastBucket;
         text(0, wxString(TriesBucketLabel(i)), wxRect(nMargin, yRow, nLabelWidth, nRow), fontSmall, clrText, nRight);
-        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nLength + nGap + 1, yRow, nCountWidth, nRow), fontSmall,
-             clrText, nLeftRight);
+        // The counts stand in a column of their own past the end of the track: a count next to
+        // a short bar would stand next to its bucket too, and "1", "0" read as 10.
+        text(StatsTextTriesCount + i, Number(n), wxRect(xTrack + nTrack + nMargin / 2, yRow, nCountWidth, nRow),
+             fontSmall, clrText, nRight);
     }
 
     // Right: times, then Time Trial.

@@ -98,6 +98,10 @@ public:
     void OnNew();
     void OnGiveUp();
     bool CanGiveUp() const { return !m_bGameOver; }
+    // No word in play and nothing listed (a first New Game dialog cancelled): the board says how
+    // to start one.
+    bool ShowsStartHint() const { return m_bGameOver && History().GuessCount() == 0; }
+    static constexpr const wchar_t* kStartHint = L"To start a word, choose New in the Game menu or press Ctrl+N.";
     void OnBestScores();
     void OnOptions();
     void OnStatistics();

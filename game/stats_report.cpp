@@ -135,8 +135,9 @@ std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
     astr.push_back(L"Best streak " + std::to_wstring(stats.nBestStreak));
     const int nLastBucket = stats.nLastSolvedTries > 0 ? stats.TriesBucketOf(stats.nLastSolvedTries) : -1;
     for (int i = 0; i < kTriesBuckets; ++i) {
-        std::wstring str = TriesBucketLabel(i) + (i == 0 ? L" try: " : L" tries: ") +
-                           std::to_wstring(stats.anTries[static_cast<std::size_t>(i)]) + L" words";
+        const int nWords = stats.anTries[static_cast<std::size_t>(i)];
+        std::wstring str = TriesBucketLabel(i) + (i == 0 ? L" try: " : L" tries: ") + std::to_wstring(nWords) +
+                           (nWords == 1 ? L" word" : L" words");
         if (i == nLastBucket)
             str += L", the last solved word";
         astr.push_back(str);

@@ -96,7 +96,6 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
 void CVeltraneQuillornView::OnInitialUpdate()
 {
     MakeBuffer();
-    StartFirstWord();
 }
 
 // ---- Host operations ----------------------------------------------------------------------------
@@ -185,6 +184,7 @@ void CVeltraneQuillornView::StopClock()
 void CVeltraneQuillornView::RepaintView()
 {
     KeepKeyboardOnRows();
+    m_history.SetEmptyText(ShowsStartHint() ? wxString(kStartHint) : wxString());
     Refresh(false);
     Update();
     if (m_pAccess)

@@ -38,9 +38,9 @@ public:
 
     // Window creation: the history list, then the 26 keys. False when the window cannot be made.
     bool Create(wxWindow* pParent);
-    // Once, after creation and before the main window is shown: the drawing buffer, then the
-    // first word. The fonts are fitted when something is first drawn, after the first word's
-    // New Game dialog.
+    // Once, after creation and before the main window is shown: the drawing buffer. The first
+    // word (StartFirstWord) starts once the window is on screen, so its New Game dialog opens
+    // over it. The fonts are fitted when something is first drawn.
     void OnInitialUpdate();
 
     // The quit request; by default it ends the application's main loop once control returns to it.

@@ -42,18 +42,21 @@ void CVeltraneQuillornView::DrawGround(wxDC& dc)
 
     const int L = kHistoryRect.GetLeft();
     const int T = kHistoryRect.GetTop();
-    // The labels are black: the text colour every paint ends with.
-    dc.SetTextForeground(WxColour(kBlack));
+    // The labels are black and green where those read on the player's background, and a
+    // readable shade of them where they would not (black on black, green on navy).
+    UseSmoothText(dc);
+    dc.SetTextForeground(TextColourOn(kBlack, Background()));
     if (IsTimeTrial()) {
         m_labels.Draw(dc, "Level:", StatusRect(L, T - 30, L + 40, T), kTopAligned);
         m_labels.Draw(dc, "Score:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
     } else {
         m_labels.Draw(dc, "Time:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
     }
-    dc.SetTextForeground(WxColour(kGreen));
+    dc.SetTextForeground(TextColourOn(kGreen, Background()));
     m_labels.Draw(dc, "Match", StatusRect(145, T - 15, 185, 60), kCentredTop);
     m_labels.Draw(dc, "Bingo", StatusRect(185, T - 15, 215, 60), kCentredTop);
     m_labels.Draw(dc, "Guess:", StatusRect(25, 7, 200, 30), kTopAligned);
+    UseCrispShapes(dc);
 }
 
 bool CVeltraneQuillornView::CopyGround()
@@ -88,8 +91,9 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
     const int R = kHistoryRect.GetRight() + 1;
     const int B = kHistoryRect.GetBottom() + 1;
 
-    // The values are red.
-    dc.SetTextForeground(WxColour(kRed));
+    // The values are red, or the red that reads on the player's background.
+    UseSmoothText(dc);
+    dc.SetTextForeground(TextColourOn(kRed, Background()));
     if (IsTimeTrial()) {
         m_labels.Draw(dc, wxString::Format("%d", Score() + TimeLeft()), StatusRect(L + 40, T - 15, L + 80, T),
                       kTopAligned);
@@ -99,11 +103,13 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
                       StatusRect(L + 40, T - 15, L + 80, T), kTopAligned);
     }
 
+    // The letters stand on the cells' own white.
     dc.SetTextForeground(WxColour(kBlack));
     const int nCells = static_cast<int>(History().m_strMagicWord.size());
     for (int i = 0; i < nCells; ++i)
         DrawGuessCell(dc, i);
 
+    UseCrispShapes(dc);
     if (!IsGameOver() && IsTimeTrial())
         DrawTimeBar(dc, L, B, R);
     DrawKeypadFocusRing(dc);
@@ -122,6 +128,7 @@ void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
     const int y = m_nCellTop;
     const int nRight = x + m_nCellWidth;
     const int nBottom = y + m_nCellHeight;
+    UseCrispShapes(dc);
     FillLayout(dc, x, y, nRight, nBottom, *wxWHITE);
 
     // The outline runs through the right and bottom edges too, so it spans 21 by 21 pixels and
@@ -134,6 +141,7 @@ void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
     FillLayout(dc, nRight, y, nRight + 1, nBottom + 1, clrOutline);
 
     const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
+    UseSmoothText(dc);
     m_labels.Draw(dc, wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
 }
 
@@ -191,12 +199,14 @@ void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, 
     dc.DrawRectangle(wxRect(rcItem).Deflate(nLine));
 
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    UseSmoothText(dc);
     wxRect rcText = rcItem;
     rcText.y += Z(1);
     rcText.height -= Z(2);
     CLabelPlacer& labels = nMark == MarkHighlighted ? m_keyLabelsBold : m_keyLabels;
     labels.Draw(dc, wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
 
+    UseCrispShapes(dc);
     if (nMark == MarkStruck) {
         m_penStruck.SetWidth(nLine);
         dc.SetPen(m_penStruck);

@@ -2,10 +2,12 @@
 #include "view/guess_history_view.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
+#include "dialogs/painted_text.h"
 #include "game/zoom_steps.h"
 #include "view/view_look.h"
 
@@ -39,6 +41,7 @@ void CGuessHistoryView::MakeFonts() const
     m_fontRow = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, false);
     m_fontRowBold = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_BOLD, false);
     m_fontRowStruck = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, true);
+    m_dStrikeAt = CapitalsMiddle(m_fontRow);
 }
 
 bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
@@ -46,7 +49,9 @@ bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
     if (!wxScrolled<wxWindow>::Create(pParent, kChildId, rc.GetPosition(), rc.GetSize(),
                                       wxBORDER_SIMPLE | wxVSCROLL, "GuessHistory"))
         return false;
-    SetBackgroundColour(wxSystemSettings::GetColour(wxSYS_COLOUR_WINDOW));
+    // White under any desktop theme, like the cells and keys beside it: the marks' red and
+    // blue are the keys' own, and they read on white.
+    SetBackgroundColour(WxColour(kWhite));
     // Pixels are the scroll unit, so that the newest row can end exactly at the bottom edge even
     // though the inside is not a whole number of rows high; a line step is still one row.
     SetScrollRate(0, 1);
@@ -71,10 +76,11 @@ const wxFont& CGuessHistoryView::FontOfMark(int nMark) const
 
 wxColour CGuessHistoryView::ColourOfMark(int nMark) const
 {
+    // The game's red reads 4:1 on white, a little short: a red a shade darker reads.
     switch (nMark) {
-    case MarkStruck: return m_clrStruck;
-    case MarkHighlighted: return m_clrHighlighted;
-    default: return m_clrNormal;
+    case MarkStruck: return TextColourOn(FromWxColour(m_clrStruck), kWhite);
+    case MarkHighlighted: return TextColourOn(FromWxColour(m_clrHighlighted), kWhite);
+    default: return TextColourOn(FromWxColour(m_clrNormal), kWhite);
     }
 }
 
@@ -150,35 +156,36 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     m_nRowsDrawn = 0;
     if (nFirst < nRows)
         MakeFonts();
-    // Text first, with the desktop's smoothing: without it the strike-out band of a struck
-    // letter, thinner than a pixel, would not be drawn at all.
+    // Text first, with the desktop's smoothing; the lines after it crisp.
+    UseSmoothText(dc);
     const int nRowHeight = RowHeight();
     const auto rowRect = [&](int nLeft, int y, int nRight) {
         return wxRect(Z(nLeft), y, Z(nRight) - Z(nLeft), nRowHeight);
     };
+    const wxColour clrNormal = ColourOfMark(MarkNone);
     for (int j = nFirst, y = -(ScrollPixels() % nRowHeight); j < nRows && y < nHeight; ++j, y += nRowHeight) {
         dc.SetFont(m_fontRow);
-        dc.SetTextForeground(m_clrNormal);
-        dc.DrawLabel(wxString::Format("%2d.  ", j + 1), rowRect(0, y, kNumberRight),
-                     wxALIGN_RIGHT | wxALIGN_CENTER_VERTICAL);
+        dc.SetTextForeground(clrNormal);
+        DrawRowNumber(dc, j + 1, y);
 
         const std::wstring& strGuess = m_astrGuesses[static_cast<std::size_t>(j)];
         for (std::size_t k = 0; k < strGuess.size(); ++k) {
             const int nMark = MarkOf(strGuess[k]);  // MarkNone for anything outside A to Z
-            dc.SetFont(FontOfMark(nMark));
-            dc.SetTextForeground(ColourOfMark(nMark));
             const int nLeft = kLetterLeft + kLetterWidth * static_cast<int>(k);
-            dc.DrawLabel(wxString(strGuess[k]), rowRect(nLeft, y, nLeft + kLetterWidth), wxALIGN_CENTER);
+            DrawLetter(dc, strGuess[k], nMark, rowRect(nLeft, y, nLeft + kLetterWidth));
         }
 
         dc.SetFont(m_fontRow);
-        dc.SetTextForeground(m_clrNormal);
+        dc.SetTextForeground(clrNormal);
         dc.DrawLabel(wxString::Format("%u", m_adwMatch[static_cast<std::size_t>(j)]),
                      rowRect(kMatchLeft, y, kBingoLeft), wxALIGN_CENTER);
         dc.DrawLabel(wxString::Format("%u", m_adwBingo[static_cast<std::size_t>(j)]),
                      rowRect(kBingoLeft, y, kBingoRight), wxALIGN_CENTER);
         ++m_nRowsDrawn;
     }
+
+    if (nRows == 0 && !m_strEmpty.empty())
+        DrawEmptyText(dc);
 
     // One layout pixel wide, a whole number of device pixels at every zoom.
     UseCrispShapes(dc);
@@ -212,6 +219,68 @@ void CGuessHistoryView::SetFocusRow(int nRow)
             Scroll(0, nTop + RowHeight() - nHeight);
     }
     RepaintNow();
+}
+
+void CGuessHistoryView::DrawRowNumber(wxDC& dc, int nNumber, int y)
+{
+    // "%2d.  " right-aligned in the first 30 pixels: the two blanks keep the number off the
+    // letters. From 100 on the number needs their room, and takes as much of it as it must,
+    // so it is never cut at the list's left edge.
+    const wxString strNumber = wxString::Format("%2d.", nNumber);
+    const wxSize extent = dc.GetTextExtent(strNumber);
+    const int nRight = Z(kNumberRight) - dc.GetTextExtent("  ").x;
+    const int x = std::min(std::max(nRight - extent.x, Z(kNumberMargin)), Z(kNumberRight) - extent.x);
+    dc.DrawText(strNumber, x, y + (RowHeight() - extent.y) / 2);
+}
+
+void CGuessHistoryView::DrawLetter(wxDC& dc, wchar_t cLetter, int nMark, const wxRect& rc)
+{
+    const wxColour clr = ColourOfMark(nMark);
+    dc.SetTextForeground(clr);
+    if (nMark != MarkStruck) {
+        dc.SetFont(FontOfMark(nMark));
+        dc.DrawLabel(wxString(cLetter), rc, wxALIGN_CENTER);
+        return;
+    }
+    // The struck font's own band is thinner than a pixel and, smoothed, comes out as two pale
+    // rows. The line is drawn here instead: whole pixels in the letter's colour, through the
+    // middle of the capitals, as long as the letter is wide.
+    dc.SetFont(m_fontRow);
+    dc.DrawLabel(wxString(cLetter), rc, wxALIGN_CENTER);
+    const wxSize extent = dc.GetTextExtent(wxString(cLetter));
+    const int nThick = ZoomLineWidth(m_nZoom);
+    const int yText = rc.y + (rc.height - extent.y) / 2;
+    const int yLine = yText + static_cast<int>(std::lround(m_dStrikeAt * extent.y - nThick / 2.0));
+    UseCrispShapes(dc);
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(clr));
+    dc.DrawRectangle(rc.x + (rc.width - extent.x) / 2, yLine, extent.x, nThick);
+    UseSmoothText(dc);
+}
+
+void CGuessHistoryView::DrawEmptyText(wxDC& dc)
+{
+    // Left of the Match column, centred both ways, so no separator runs through it.
+    MakeFonts();
+    dc.SetFont(m_fontRow);
+    dc.SetTextForeground(ColourOfMark(MarkNone));
+    const int nMargin = Z(kEmptyTextMargin);
+    const wxRect rc(nMargin, 0, Z(kMatchLeft) - 2 * nMargin, GetClientSize().y);
+    const std::vector<wxString> astrLines = WrapWords(dc, m_strEmpty, rc.width);
+    const int nLine = dc.GetCharHeight();
+    int y = rc.y + (rc.height - nLine * static_cast<int>(astrLines.size())) / 2;
+    for (const wxString& strLine : astrLines) {
+        dc.DrawText(strLine, rc.x + (rc.width - dc.GetTextExtent(strLine).x) / 2, y);
+        y += nLine;
+    }
+}
+
+void CGuessHistoryView::SetEmptyText(const wxString& str)
+{
+    if (str == m_strEmpty)
+        return;
+    m_strEmpty = str;
+    Refresh(false);
 }
 
 void CGuessHistoryView::RepaintNow()

@@ -5,6 +5,7 @@
 #include <wx/colour.h>
 #include <wx/font.h>
 #include <wx/scrolwin.h>
+#include <wx/string.h>
 
 #include "game/guess_record.h"
 
@@ -17,6 +18,8 @@ public:
     static constexpr int kBingoLeft = 156;
     static constexpr int kBingoRight = 174;
     static constexpr int kNumberRight = 30;
+    static constexpr int kNumberMargin = 1;
+    static constexpr int kEmptyTextMargin = 4;  // a long row number stops this far from the left edge
     static constexpr int kLetterLeft = 30;
     static constexpr int kLetterWidth = 15;
 
@@ -41,6 +44,9 @@ public:
     bool AcceptsFocusFromKeyboard() const override { return false; }
 
     void RepaintNow();
+    // A line or two shown while the list is empty (how to start a word); empty for none.
+    void SetEmptyText(const wxString& str);
+    const wxString& EmptyText() const { return m_strEmpty; }
 
     // The row the keyboard reads back (0 for the first guess), outlined and kept in view; -1 for
     // none.
@@ -64,6 +70,9 @@ private:
     void ScrollRows(int nRows);
     void OnFocusGiven(wxFocusEvent& event);
     void MakeFonts() const;
+    void DrawRowNumber(wxDC& dc, int nNumber, int y);
+    void DrawLetter(wxDC& dc, wchar_t cLetter, int nMark, const wxRect& rc);
+    void DrawEmptyText(wxDC& dc);
     void SetExtent();
     int Z(int nLayout) const;
 
@@ -73,8 +82,10 @@ private:
     wxColour m_clrStruck;
     wxColour m_clrHighlighted;
     wxColour m_clrNormal;
+    mutable double m_dStrikeAt = 0.5;  // the capitals' middle, as a share of the text's height
     int m_nRowsDrawn = 0;
     int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
     int m_nZoom = 100;
     int m_nFocusRow = -1;
+    wxString m_strEmpty;
 };

@@ -106,6 +106,10 @@ void CViewAccess::Sync()
     // The cells first: the new row is said after them, and a reader speaks the last of the two.
     m_pGuess->SetName(SpokenGuess(strCells, v.Cursor()));
     m_pGuess->SetCaret(v.Cursor());
+    // While no word is in play the board shows how to start one; the guess, which has the focus,
+    // carries the same words, unless a line was just said on it.
+    if (m_pSaidOn != m_pGuess.get())
+        m_pGuess->SetDescription(RestingDescription(m_pGuess.get()));
     m_pStatus->SetName(SpokenStatus(v.IsTimeTrial(), v.Level(), v.Score() + v.TimeLeft(), v.Elapsed()));
     const std::size_t nRowsBefore = m_apRows.size();
     SyncRows();
@@ -138,6 +142,8 @@ CAccObject* CViewAccess::FocusedPart() const
 
 std::wstring CViewAccess::RestingDescription(const CAccObject* pPart) const
 {
+    if (pPart == m_pGuess.get())
+        return m_view.ShowsStartHint() ? std::wstring(CGameCore::kStartHint) : std::wstring();
     for (const auto& pKey : m_apKeys)
         if (pKey.get() == pPart)
             return kLetterKeyHint;

@@ -6,9 +6,14 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/graphics.h>
+#include <wx/image.h>
 #include <wx/settings.h>
 
+#include <cairo.h>
+#include <gdk/gdk.h>
+
 #include "dialogs/dialog_look.h"
+#include "game/readable_colour.h"
 
 namespace {
 
@@ -144,8 +149,73 @@ wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString,
     return font;
 }
 
+double CapitalsMiddle(const wxFont& font)
+{
+    wxMemoryDC dc;
+    dc.SetFont(font);
+    const wxSize size = dc.GetTextExtent("H");
+    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
+    dc.SelectObject(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText("H", 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bmp.ConvertToImage();
+    int nTop = -1;
+    int nBottom = -1;
+    for (int y = 0; y < image.GetHeight(); ++y) {
+        for (int x = 0; x < image.GetWidth(); ++x) {
+            if (image.GetRed(x, y) < 128) {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+                break;
+            }
+        }
+    }
+    if (nTop < 0 || size.y <= 0)
+        return 0.5;
+    return (nTop + nBottom + 1) / 2.0 / size.y;
+}
+
 void UseCrispShapes(wxDC& dc)
 {
     if (wxGraphicsContext* pGc = dc.GetGraphicsContext())
         pGc->SetAntialiasMode(wxANTIALIAS_NONE);
+}
+
+void UseSmoothText(wxDC& dc)
+{
+    wxGraphicsContext* pGc = dc.GetGraphicsContext();
+    if (pGc == nullptr)
+        return;
+    pGc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
+    // The desktop's way of smoothing text, spelt out: left to each surface, the buffer the server
+    // keeps and a picture in memory would each fall back on defaults of their own, and the same
+    // picture would differ by surface. Without a desktop's word: greyscale, hinted in full, so
+    // strokes stand on whole pixels and keep their colour.
+    auto* pCairo = static_cast<cairo_t*>(pGc->GetNativeContext());
+    if (pCairo == nullptr)
+        return;
+    cairo_font_options_t* pOptions = cairo_font_options_create();
+    const cairo_font_options_t* pDesktop = gdk_screen_get_font_options(gdk_screen_get_default());
+    if (pDesktop != nullptr && cairo_font_options_get_antialias(pDesktop) != CAIRO_ANTIALIAS_DEFAULT) {
+        cairo_font_options_merge(pOptions, pDesktop);
+    } else {
+        cairo_font_options_set_antialias(pOptions, CAIRO_ANTIALIAS_GRAY);
+        cairo_font_options_set_hint_style(pOptions, CAIRO_HINT_STYLE_FULL);
+        cairo_font_options_set_hint_metrics(pOptions, CAIRO_HINT_METRICS_ON);
+    }
+    cairo_set_font_options(pCairo, pOptions);
+    cairo_font_options_destroy(pOptions);
+}
+
+wxColour TextColourOn(COLORREF clrText, COLORREF clrGround)
+{
+    return WxColour(ReadableOn(clrText, clrGround));
+}
+
+COLORREF FromWxColour(const wxColour& clr)
+{
+    return MakeRGB(clr.Red(), clr.Green(), clr.Blue());
 }

@@ -22,7 +22,17 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
 wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString, int>>& aSamples,
                           const wxFont& fontStart);
 
+// Where the middle of the capital letters' ink lies in a line of text of this font, as a share of
+// the line's height from its top. Measured: each face puts its capitals where it likes.
+double CapitalsMiddle(const wxFont& font);
+
 class wxDC;
 // Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing. Text drawn after
-// this call on the same surface loses its smoothing too (and a struck font its strike-out band).
+// this call on the same surface loses its smoothing too, so text is drawn after UseSmoothText.
 void UseCrispShapes(wxDC& dc);
+// The desktop's smoothing again, for text.
+void UseSmoothText(wxDC& dc);
+
+// A game colour for text on clrGround: itself where it reads there, else its readable variant.
+wxColour TextColourOn(COLORREF clrText, COLORREF clrGround);
+COLORREF FromWxColour(const wxColour& clr);

@@ -426,3 +426,37 @@ TEST(DialogLayout, DropDownListsShowTheirChoiceWholeAtTheDialogsZoom)
     }
     SetDialogZoom(100);
 }
+
+// The header rule runs clear of the Player Name message at every zoom and desktop scaling (ctest
+// runs this again under GDK_SCALE and GDK_DPI_SCALE): the rows beside the rule hold no ink, and
+// the message's ink starts below it.
+TEST(DialogLayout, PlayerNameMessageStandsBelowTheHeaderRule)
+{
+    for (const int nZoom : {100, 150, 200}) {
+        SetDialogZoom(nZoom);
+        CModalScript script;
+        script.Then([&](wxDialog& dlg) {
+            auto& game = dynamic_cast<CGameDialog&>(dlg);
+            const wxImage img = CaptureClient(dlg);
+            SaveShot(img, ShotName("player_name_rule", nZoom));
+            const std::string strWhat = "at " + std::to_string(nZoom) + " %";
+            const int nRule = ScaledPixels(kHeaderRuleY, game.Scale());
+            const int nThick = ScaledLineWidth(game.Scale());
+            const int nWidth = img.GetWidth();
+            ASSERT_FALSE(InkBox(img, wxRect(0, nRule, nWidth, nThick), IsDark).IsEmpty()) << "no rule " << strWhat;
+            EXPECT_TRUE(InkBox(img, wxRect(0, nRule - 1, nWidth, 1), IsDark).IsEmpty()) << "ink above the rule " << strWhat;
+            EXPECT_TRUE(InkBox(img, wxRect(0, nRule + nThick, nWidth, 1), IsDark).IsEmpty()) << "ink below the rule " << strWhat;
+            wxWindow* pMessage = dlg.FindWindow(IDC_PLAYER_MESSAGE);
+            ASSERT_NE(pMessage, nullptr);
+            const wxRect rcInk = InkBox(img, pMessage->GetRect(), IsDark);
+            ASSERT_FALSE(rcInk.IsEmpty()) << strWhat;
+            EXPECT_GT(rcInk.GetTop(), nRule + nThick) << strWhat;
+            dlg.EndModal(wxID_CANCEL);
+        });
+        CPlayerNameDlg dlg;
+        dlg.m_strMessage = L"You are best player in this level";
+        dlg.DoModal();
+        EXPECT_TRUE(script.Done());
+    }
+    SetDialogZoom(100);
+}

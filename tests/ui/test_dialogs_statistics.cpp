@@ -195,6 +195,8 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
             SCOPED_TRACE(i + 1);
             const int nWords = i < 10 ? 60 : i == 14 ? 100 : 0;
             EXPECT_TRUE(ShowsText(shot, pic.Text(StatsTextTriesCount + i), wxString::Format("%d", nWords), clrGround));
+            // The count stands past the whole track, never beside its bucket's number.
+            EXPECT_GT(pic.Text(StatsTextTriesCount + i)->rc.x, pic.aBars[i].rcTrack.GetRight());
             const int nGrey = BarLength(shot, pic.aBars[i], CStatisticsChart::kBarColour);
             const int nGreen = BarLength(shot, pic.aBars[i], CStatisticsChart::kLastSolvedColour);
             if (i == 9) {

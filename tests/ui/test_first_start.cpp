@@ -1,6 +1,7 @@
 // The first start on screens of different sizes: the game itself runs on an Xvfb screen of the
 // size wanted, with fresh settings, and the zoom it picked is read back from its registry.
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -12,6 +13,7 @@
 #include <unistd.h>
 
 #include <gtest/gtest.h>
+#include <wx/gdicmn.h>
 
 #include "platform/files.h"
 #include "platform/profile.h"
@@ -124,6 +126,77 @@ TEST(FirstStart, PicksTheLargestStepAtMostHalfTheScreenHighAndStoresIt)
         uitest::CTempFolder config;
         EXPECT_EQ(FirstStartZoom(screen.Display(), config.Path()), c.nZoom) << c.nWidth << "x" << c.nHeight;
     }
+}
+
+}  // namespace
+
+namespace {
+
+struct CXWindow {
+    bool bViewable = false;
+    wxRect rc;
+};
+
+// What xwininfo says of the window named strName on the display: whether it is on screen, where.
+CXWindow FindXWindow(const std::string& strDisplay, const std::string& strName)
+{
+    CXWindow win;
+    const std::string strCmd = "xwininfo -display " + strDisplay + " -name '" + strName + "' 2>/dev/null";
+    FILE* pipe = popen(strCmd.c_str(), "r");
+    if (pipe == nullptr)
+        return win;
+    char szLine[512];
+    while (std::fgets(szLine, sizeof szLine, pipe) != nullptr) {
+        const std::string strLine = szLine;
+        int n = 0;
+        if (std::sscanf(szLine, " Absolute upper-left X: %d", &n) == 1)
+            win.rc.x = n;
+        else if (std::sscanf(szLine, " Absolute upper-left Y: %d", &n) == 1)
+            win.rc.y = n;
+        else if (std::sscanf(szLine, " Width: %d", &n) == 1)
+            win.rc.width = n;
+        else if (std::sscanf(szLine, " Height: %d", &n) == 1)
+            win.rc.height = n;
+        else if (strLine.find("Map State: IsViewable") != std::string::npos)
+            win.bViewable = true;
+    }
+    pclose(pipe);
+    return win;
+}
+
+// A desktop program's first window is its main one: the game window is on screen when the first
+// word's New Game dialog comes up, and the dialog stands centred over it.
+TEST(FirstStart, TheGameWindowIsOnScreenBeforeItsNewGameDialogAndUnderItsMiddle)
+{
+    CXvfbScreen screen(1024, 768);
+    ASSERT_TRUE(screen.IsUp());
+    uitest::CTempFolder home;
+    const std::filesystem::path game = ProgramDirectory() / "veltrane-quillorn";
+    const std::string astrArgs[] = {"env", "DISPLAY=" + screen.Display(),
+                                    "XDG_CONFIG_HOME=" + (home.Path() / "config").string(),
+                                    "XDG_DATA_HOME=" + (home.Path() / "data").string(), "NO_AT_BRIDGE=1", game.string()};
+    std::vector<char*> apszArgs;
+    for (const std::string& str : astrArgs)
+        apszArgs.push_back(const_cast<char*>(str.c_str()));
+    apszArgs.push_back(nullptr);
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawnp(&pid, "env", nullptr, nullptr, apszArgs.data(), environ), 0);
+
+    CXWindow dialog;
+    for (int i = 0; i < 200 && !dialog.bViewable; ++i) {
+        usleep(100 * 1000);
+        dialog = FindXWindow(screen.Display(), "Quillorn");
+    }
+    const CXWindow frame = FindXWindow(screen.Display(), "Veltrane Quillorn");
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
+
+    ASSERT_TRUE(dialog.bViewable) << "the New Game dialog never came up";
+    EXPECT_TRUE(frame.bViewable) << "the New Game dialog came up before the game window";
+    const wxPoint ptDialog = dialog.rc.GetPosition() + dialog.rc.GetSize() / 2;
+    const wxPoint ptFrame = frame.rc.GetPosition() + frame.rc.GetSize() / 2;
+    EXPECT_NEAR(ptDialog.x, ptFrame.x, 4);
+    EXPECT_NEAR(ptDialog.y, ptFrame.y, 4);
 }
 
 }  // namespace

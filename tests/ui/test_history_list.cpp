@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <string>
 
+#include <wx/dcclient.h>
 #include <wx/frame.h>
 #include <wx/panel.h>
 
 #include "test_view_fixture.h"
+#include "game/zoom_steps.h"
 #include "view/guess_history_view.h"
 
 namespace {
@@ -255,6 +257,82 @@ TEST_F(HistoryListTest, ScrollsByPixelsSoTheNewestRowEndsAtTheBottomEdge)
     EXPECT_EQ(m_pList->ScrollPixels(), 0);
     EXPECT_EQ(m_pList->GetVirtualSize().y, m_pList->GetClientSize().y);  // nothing to scroll
     EXPECT_EQ(m_pList->RowsDrawnLastPaint(), 0);
+}
+
+
+// The line through a struck letter is one band of whole pixels in the letter's own colour, as
+// thick as a layout pixel at the zoom, through the letter's middle: no pale smear across two rows.
+TEST_F(HistoryListTest, StrikeThroughIsOneCrispLineInTheLettersColour)
+{
+    // V has no bar of its own: a wide run of its colour can only be the line.
+    m_pList->AddGuess(L"VUCIO");
+    m_pList->StepMark(L'V');
+    const wxColour clr = m_pList->ColourOfMark(MarkStruck);
+    const unsigned rgbStruck = (unsigned(clr.Red()) << 16) | (unsigned(clr.Green()) << 8) | clr.Blue();
+    for (const int nZoom : {100, 150, 200}) {
+        m_pList->SetZoom(nZoom);
+        m_pFrame->SetClientSize(ZoomEdge(240, nZoom), ZoomEdge(190, nZoom));
+        m_pList->SetSize(ZoomEdge(190, nZoom), ZoomEdge(120, nZoom));
+        const wxImage img = Screen();
+        uitest::SaveShot(img, "history-strike-" + std::to_string(nZoom));
+        const auto z = [nZoom](int n) { return ZoomEdge(n, nZoom); };
+        // Rows where the letter's column holds a run of the exact colour wider than a stroke.
+        std::vector<int> anRows;
+        for (int y = 0; y < z(20); ++y) {
+            int nRun = 0, nLongest = 0;
+            for (int x = z(30); x < z(45); ++x) {
+                nRun = uitest::PixelRgb(img, x, y) == rgbStruck ? nRun + 1 : 0;
+                nLongest = std::max(nLongest, nRun);
+            }
+            if (nLongest >= z(6))
+                anRows.push_back(y);
+        }
+        const std::string strWhat = "at " + std::to_string(nZoom) + " %";
+        ASSERT_FALSE(anRows.empty()) << "no line in the letter's colour " << strWhat;
+        EXPECT_EQ(static_cast<int>(anRows.size()), ZoomLineWidth(nZoom)) << strWhat;
+        EXPECT_EQ(anRows.back() - anRows.front() + 1, static_cast<int>(anRows.size())) << "one band " << strWhat;
+        // Through the middle of the letter, whose ink the plain I beside it shows.
+        int nTop = -1, nBottom = -1;
+        for (int y = 0; y < z(20); ++y)
+            if (CountInRow(img, y, z(90), z(105), IsDark) > 0) {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+            }
+        EXPECT_NEAR((anRows.front() + anRows.back()) / 2.0, (nTop + nBottom) / 2.0, z(2)) << strWhat;
+        // The rows beside the band carry no run of that width in any shade of red.
+        for (const int y : {anRows.front() - 1, anRows.back() + 1})
+            EXPECT_LT(LongestRun(img, y, z(30), z(45), IsRedTint), z(6)) << "row " << y << " " << strWhat;
+    }
+}
+
+// Row numbers of three digits stand whole inside the list, their blanks given up as far as they
+// must: "100." neither runs into the left border nor is cut there.
+TEST_F(HistoryListTest, RowNumbersFromAHundredOnStandWhole)
+{
+    for (int i = 0; i < 120; ++i)
+        m_pList->AddGuess(L"HELLO");
+    for (const int nZoom : {100, 200}) {
+        m_pList->SetZoom(nZoom);
+        m_pFrame->SetClientSize(ZoomEdge(240, nZoom), ZoomEdge(190, nZoom));
+        m_pList->SetSize(ZoomEdge(190, nZoom), ZoomEdge(120, nZoom));
+        const auto z = [nZoom](int n) { return ZoomEdge(n, nZoom); };
+        // Row 100 at the top.
+        m_pList->Scroll(0, 99 * m_pList->RowHeight());
+        const wxImage img = Screen();
+        uitest::SaveShot(img, "history-row-100-" + std::to_string(nZoom));
+        const std::string strWhat = "at " + std::to_string(nZoom) + " %";
+        ASSERT_EQ(m_pList->FirstVisibleRow(), 99) << strWhat;
+        const wxRect rcInk = uitest::InkBox(img, wxRect(0, 0, z(30), z(20)), +[](unsigned rgb) {
+            return (rgb >> 16) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80;
+        });
+        ASSERT_FALSE(rcInk.IsEmpty()) << strWhat;
+        EXPECT_GE(rcInk.GetLeft(), 1) << "cut at the left edge " << strWhat;
+        EXPECT_LE(rcInk.GetRight(), z(30)) << strWhat;
+        // As wide as the three digits and the stop drawn alone: nothing of them is missing.
+        wxClientDC dc(m_pList);
+        dc.SetFont(m_pList->FontOfMark(MarkNone));
+        EXPECT_GE(rcInk.width, dc.GetTextExtent("100.").x - z(3)) << strWhat;
+    }
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // What the game screen shows at the pixels the layout fixes: the letter keys, the cells of the
 // longest word, the colours and cells after new options, and where clicks in the list leave typing.
+#include <set>
+
 #include <wx/checkbox.h>
 #include <wx/radiobut.h>
 #include <wx/uiaction.h>
 
 #include "app/main_frame.h"
 #include "dialogs/options_dlg.h"
+#include "dialogs/wx_helpers.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
@@ -144,6 +147,72 @@ TEST_F(ViewScreenTest, ClicksInTheHistoryListLeaveTypingWithTheCells)
     Type("s\r");
     EXPECT_EQ(list.GuessCount(), 9u);
     EXPECT_EQ(list.ScrollPixels(), 9 * 20 - 118);
+}
+
+
+// Text on the board is smoothed as the desktop smooths it (its edges blend into the ground in
+// shades between the two), while the cells' outlines stay whole pixels of one colour.
+TEST_F(ViewScreenTest, BoardTextIsSmoothAndLinesStayCrisp)
+{
+    OpenAndStartWord();
+    Type("ab");
+    const wxImage img = ComposedView();
+    Shot(img, "smooth-text");
+    const auto shades = [&img](const wxRect& rc) {
+        std::set<unsigned> set;
+        for (int y = rc.GetTop(); y <= rc.GetBottom(); ++y)
+            for (int x = rc.GetLeft(); x <= rc.GetRight(); ++x)
+                set.insert(uitest::PixelRgb(img, x, y));
+        return set.size();
+    };
+    // Ground and ink, and shades between them.
+    for (const wxRect& rc : {RectLTRB(25, 7, 62, 25), RectLTRB(25, 45, 65, 60), RectLTRB(145, 45, 215, 60),
+                             RectLTRB(64, 6, 83, 25)})
+        EXPECT_GT(shades(rc), 3u) << rc.x << "," << rc.y;
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
+        EXPECT_GT(shades(wxRect(CVeltraneQuillornView::KeyRect(nId)).Deflate(1)), 3u) << "key " << nId;
+    // The counts in the list.
+    Type("plant\r");
+    const wxImage imgList = ComposedView();
+    std::set<unsigned> setCounts;
+    for (int y = 61; y < 81; ++y)
+        for (int x = 164; x < 199; ++x)
+            if (x != 181)
+                setCounts.insert(uitest::PixelRgb(imgList, x, y));
+    EXPECT_GT(setCounts.size(), 3u);
+    // Whole outlines: the first cell's top and left edges are one colour end to end.
+    EXPECT_TRUE(uitest::RowIs(imgList, 5, 63, 84, 0xFF0000u)) << "the cursor cell";
+    EXPECT_TRUE(uitest::RowIs(imgList, 5, 85, 106, kRgbBlack));
+}
+
+// After the New Game dialog is cancelled no word is in play; the board says how to start one
+// until a word starts.
+TEST_F(ViewScreenTest, ACancelledFirstWordLeavesTheBoardSayingHowToStart)
+{
+    WriteSet("Test.set", kTestSetText);
+    {
+        CModalScript script;
+        script.Then([](wxDialog& dlg) { dlg.EndModal(wxID_CANCEL); });
+        Open(script);
+    }
+    CGuessHistoryView& list = m_pView->HistoryView();
+    EXPECT_TRUE(m_pView->IsGameOver());
+    EXPECT_EQ(list.EmptyText(), wxString(CGameCore::kStartHint));
+    const auto inkInList = [&] {
+        const wxImage img = OnScreen(list);
+        return uitest::InkBox(img, wxRect(0, 0, 137, img.GetHeight()), +[](unsigned rgb) { return rgb < 0x606060u; });
+    };
+    const wxRect rcHint = inkInList();
+    Shot(OnScreen(*m_pView), "start-hint");
+    EXPECT_GT(rcHint.height, 20) << "the words on the board";
+
+    CModalScript go;
+    go.Then(PressGo);
+    Command(ID_GAME_NEW);
+    EXPECT_TRUE(go.Done());
+    EXPECT_FALSE(m_pView->IsGameOver());
+    EXPECT_TRUE(list.EmptyText().empty());
+    EXPECT_TRUE(inkInList().IsEmpty()) << "the list is empty again";
 }
 
 }  // namespace

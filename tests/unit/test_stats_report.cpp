@@ -87,6 +87,7 @@ TEST(StatsCommand, SpokenLinesKeepTheirPlaceWhateverTheFigures)
     some.nPlayed = 3;
     some.nSolved = 2;
     some.anTries[3] = 2;
+    some.anTries[2] = 1;
     some.nLastSolvedTries = 4;
     some.bHasTimes = true;
     some.dMedianSeconds = 61;
@@ -99,6 +100,8 @@ TEST(StatsCommand, SpokenLinesKeepTheirPlaceWhateverTheFigures)
     EXPECT_EQ(a[1], L"Solved 0 percent");
     EXPECT_EQ(b[1], L"Solved 67 percent");
     EXPECT_EQ(b[4 + 3], L"4 tries: 2 words, the last solved word");
+    EXPECT_EQ(b[4 + 2], L"3 tries: 1 word") << "one word, not one words";
+    EXPECT_EQ(a[4 + 0], L"1 try: 0 words");
     EXPECT_EQ(a[4 + 15], L"Median time to solve none yet");
     EXPECT_EQ(b[4 + 15], L"Median time to solve 1:01");
     EXPECT_EQ(b.back(), L"Last five final scores 300");
