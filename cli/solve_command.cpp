@@ -34,7 +34,10 @@ struct CBadArgument {
 
 std::string Quoted(const std::string& str)
 {
-    return "'" + EncodeUtf8Escaped(DecodeBytes(str)) + "'";
+    std::string strQuoted = "'";
+    strQuoted += EncodeUtf8Escaped(DecodeBytes(str));
+    strQuoted += '\'';
+    return strQuoted;
 }
 
 std::optional<int> ParseSkill(std::string str)

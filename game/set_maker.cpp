@@ -54,17 +54,14 @@ std::string ReadList(const std::string& strFile, std::string& bytes)
         return "cannot read " + Shown(strFile) + ": " + ec.message();
     if (!std::filesystem::is_regular_file(status))
         return "cannot read " + Shown(strFile) + ": not a regular file";
-    CByteFile file;
-    if (!file.Open(strFile))
+    const auto nSize = std::filesystem::file_size(strFile, ec);
+    if (!ec && nSize > kMaxListBytes)
+        return Shown(strFile) + " is larger than 16 MB, too large for a word list";
+    if (!ReadFileBytes(strFile, bytes))
         return "cannot read " + Shown(strFile) + ": " + std::strerror(errno);
-    bytes.clear();
-    char buffer[64 * 1024];
-    while (const std::size_t n = file.Read(buffer, sizeof buffer)) {
-        // The size is checked as read: the file may grow after it was looked at.
-        if (bytes.size() + n > kMaxListBytes)
-            return Shown(strFile) + " is larger than 16 MB, too large for a word list";
-        bytes.append(buffer, n);
-    }
+    // Checked again as read: the file may have grown after it was looked at.
+    if (bytes.size() > kMaxListBytes)
+        return Shown(strFile) + " is larger than 16 MB, too large for a word list";
     return {};
 }
 
