@@ -28,3 +28,6 @@ struct CGameWindowSetup {
 // opens over the shown frame; nullptr when a window could not be made.
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup);
 
+class CVeltraneQuillornView;
+// Lets events through until the view has painted once (at most a second).
+void WaitForFirstPicture(CVeltraneQuillornView& view);

@@ -100,7 +100,9 @@ public:
     bool CanGiveUp() const { return !m_bGameOver; }
     // No word in play and nothing listed (a first New Game dialog cancelled): the board says how
     // to start one.
-    bool ShowsStartHint() const { return m_bGameOver && History().GuessCount() == 0; }
+    // Only once the player has left a New Game dialog without a word: before the first one it
+    // would be read out over the dialog itself.
+    bool ShowsStartHint() const { return m_bGameOver && m_bStartDeclined && History().GuessCount() == 0; }
     static constexpr const wchar_t* kStartHint = L"To start a word, choose New in the Game menu or press Ctrl+N.";
     void OnBestScores();
     void OnOptions();
@@ -211,6 +213,7 @@ private:
     std::wstring m_strGuess;            // one cell per letter of the magic word; blank = empty
     int m_nCursor = 6;                  // the cell the next letter fills
     bool m_bGameOver = true;            // no word in play
+    bool m_bStartDeclined = false;      // the last New Game dialog was left without "Go"
     bool m_bHardMode = false;
     bool m_bHintUsed = false;           // for the word in play, or the word that ended last
     // The current skill's words made ready for the solver on the first hint, once per set and skill.

@@ -42,7 +42,8 @@ void CGameCore::StartNextWord()
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
         RepaintKey(nId);
     // Anything but "Go" leaves the game as it was: after an ended game the player starts with New.
-    if (RunNewGameDlg(WordLength()) == ResultOK)
+    m_bStartDeclined = RunNewGameDlg(WordLength()) != ResultOK;
+    if (!m_bStartDeclined)
         m_bGameOver = false;
     // A word in play whose dialog was cancelled is replaced all the same, and the new one plays.
     // A level's word whose dialog was cancelled is never started, but the Time Trial game it was

@@ -42,6 +42,7 @@ public:
     // word (StartFirstWord) starts once the window is on screen, so its New Game dialog opens
     // over it. The fonts are fitted when something is first drawn.
     void OnInitialUpdate();
+    bool HasPainted() const { return m_bPainted; }
 
     // The quit request; by default it ends the application's main loop once control returns to it.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
@@ -184,6 +185,7 @@ private:
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
     int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
+    bool m_bPainted = false;    // the window has shown a picture once (the first dialog waits for it)
     int m_nBufferFontZoom = 0;  // the zoom of the font m_dcMem has; 0: none since it was made
 
     wxPen m_penStruck;

@@ -26,6 +26,7 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
     }
     OnDraw();
     m_bmpBuffer.CopyTo(dc);
+    m_bPainted = true;
 }
 
 wxRect CVeltraneQuillornView::StatusRect(int nLeft, int nTop, int nRight, int nBottom) const
