@@ -14,6 +14,7 @@
 #include "game/stats_report.h"
 #include "game/word_set.h"
 #include "platform/profile.h"
+#include "platform/json_text.h"
 #include "platform/text.h"
 #include "store/settings_store.h"
 
@@ -171,25 +172,6 @@ std::string TwoDecimals(std::uint64_t nHundredths)
     return buf;
 }
 
-std::string JsonString(const std::wstring& str)
-{
-    std::string s = "\"";
-    for (const char c : EncodeUtf8(str)) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += c;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            s += buf;
-        } else {
-            s += c;
-        }
-    }
-    return s + "\"";
-}
-
 struct CAnswer {
     std::wstring strSet;
     int nSkill = 0;
@@ -223,15 +205,15 @@ void WriteText(std::ostream& out, const CAnswer& answer, const CSolverWords& wor
 
 void WriteJson(std::ostream& out, const CAnswer& answer, const CSolverWords& words)
 {
-    out << "{\n  \"set\": " << JsonString(answer.strSet) << ",\n  \"skill\": " << JsonString(SkillName(answer.nSkill))
+    out << "{\n  \"set\": " << JsonString(EncodeUtf8(answer.strSet)) << ",\n  \"skill\": " << JsonString(EncodeUtf8(SkillName(answer.nSkill)))
         << ",\n  \"hard\": " << (answer.bHard ? "true" : "false") << ",\n  \"fit\": " << std::to_string(answer.anFit.size())
         << ",\n  \"words\": [";
     const std::size_t nShown = std::min(answer.anFit.size(), kSolveWordsShown);
     for (std::size_t k = 0; k < nShown; ++k)
-        out << (k ? ", " : "") << JsonString(std::wstring(words.Word(answer.anFit[k])));
+        out << (k ? ", " : "") << JsonString(EncodeUtf8(std::wstring(words.Word(answer.anFit[k]))));
     out << "],\n  \"best\": ";
     if (answer.best) {
-        out << "{\"guess\": " << JsonString(std::wstring(words.Word(answer.best->nWord)))
+        out << "{\"guess\": " << JsonString(EncodeUtf8(std::wstring(words.Word(answer.best->nWord))))
             << ", \"expected_left\": " << TwoDecimals(answer.best->ExpectedLeftHundredths())
             << ", \"sampled\": " << (answer.best->bSampled ? "true" : "false") << "}";
     } else {

@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "game/types.h"
+#include "platform/json_text.h"
 #include "platform/text.h"
 #include "store/game_log.h"
 
@@ -23,26 +24,6 @@ std::string Utf8(const std::wstring& str)
 std::wstring PathText(const std::filesystem::path& path)
 {
     return DecodeBytes(path.string());
-}
-
-// A JSON string: quotes, backslashes and control characters escaped; the rest is UTF-8.
-std::string JsonString(const std::string& strUtf8)
-{
-    std::string s = "\"";
-    for (const char c : strUtf8) {
-        const auto u = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            s += '\\';
-            s += c;
-        } else if (u < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", u);
-            s += buf;
-        } else {
-            s += c;
-        }
-    }
-    return s + "\"";
 }
 
 std::string JsonInts(const std::vector<int>& an)
