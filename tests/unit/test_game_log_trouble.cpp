@@ -17,6 +17,7 @@
 
 #include "store/game_log_writer.h"
 #include "test_platform_temp_dir.h"
+#include "test_sqlite_file.h"
 
 namespace {
 
@@ -194,11 +195,7 @@ TEST_F(GameLogTrouble, AnotherProgramsDatabaseIsNeverWrittenNorRead)
     };
     for (const char* szSql : kOthers) {
         SCOPED_TRACE(szSql);
-        std::filesystem::remove(m_file);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(m_file.c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, szSql, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
+        ASSERT_TRUE(MakeDatabase(m_file, szSql));
         const std::string before = ReadWholeFile(m_file);
         {
             CGameLogWriter writer(m_file);

@@ -17,6 +17,7 @@
 #include "platform/registry.h"
 #include "test_full_disk.h"
 #include "test_platform_temp_dir.h"
+#include "test_sqlite_file.h"
 #include "test_store_lock.h"
 
 namespace {
@@ -181,11 +182,7 @@ TEST_F(RegistryTrouble, AnotherProgramsDatabaseIsForeignAndNeverWritten)
     };
     for (const char* szSql : kOthers) {
         SCOPED_TRACE(szSql);
-        std::filesystem::remove(m_file);
-        sqlite3* db = nullptr;
-        ASSERT_EQ(sqlite3_open(m_file.c_str(), &db), SQLITE_OK);
-        ASSERT_EQ(sqlite3_exec(db, szSql, nullptr, nullptr, nullptr), SQLITE_OK);
-        sqlite3_close(db);
+        ASSERT_TRUE(MakeDatabase(m_file, szSql));
         const std::string before = ReadWholeFile(m_file);
         {
             CRegistry reg(m_file);
