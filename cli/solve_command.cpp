@@ -9,6 +9,8 @@
 #include <optional>
 #include <ostream>
 
+#include "game/default_set.h"
+#include "game/player_language.h"
 #include "game/set_folders.h"
 #include "game/solver.h"
 #include "game/stats_report.h"
@@ -92,7 +94,7 @@ bool NamesAFile(const std::string& str)
     return strEnd == ".set";
 }
 
-// The set's name and its words; the stored choice, then the first set found, when none is given.
+// The set's name and its words; the stored choice, then the one a first start plays, when none is given.
 std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& folders, const CSettingsStore& store,
                                     std::wstring& strSet, CWordLists& lists)
 {
@@ -106,7 +108,7 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
             const std::vector<std::wstring> astrSets = folders.ListSetNames();
             if (astrSets.empty())
                 return CBadArgument{"no word sets found"};
-            strSet = astrSets.front();
+            strSet = DefaultSetName(MessagesLanguage(), astrSets);
         }
         if (IsUsableSetName(strSet))
             file = folders.SetFile(strSet);

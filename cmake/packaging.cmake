@@ -16,6 +16,14 @@ add_custom_command(OUTPUT ${VQ_MAN_PAGE}
   DEPENDS ${CMAKE_SOURCE_DIR}/docs/veltrane-quillorn.6 VERBATIM)
 add_custom_target(vq_man_page ALL DEPENDS ${VQ_MAN_PAGE})
 install(FILES ${VQ_MAN_PAGE} DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The German manual page, where man finds it under a German locale.
+set(VQ_MAN_PAGE_DE ${CMAKE_BINARY_DIR}/de/veltrane-quillorn.6.gz)
+add_custom_command(OUTPUT ${VQ_MAN_PAGE_DE}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/de
+  COMMAND gzip -9 -n -c ${CMAKE_SOURCE_DIR}/docs/veltrane-quillorn.de.6 > ${VQ_MAN_PAGE_DE}
+  DEPENDS ${CMAKE_SOURCE_DIR}/docs/veltrane-quillorn.de.6 VERBATIM)
+add_custom_target(vq_man_page_de ALL DEPENDS ${VQ_MAN_PAGE_DE})
+install(FILES ${VQ_MAN_PAGE_DE} DESTINATION ${CMAKE_INSTALL_MANDIR}/de/man6)
 
 # What Debian asks of every package: the copyright in its machine-readable form and the changelog,
 # both under share/doc/<package>. The version is native (no Debian revision), so the file is

@@ -11,6 +11,8 @@
 #include <wx/sizer.h>
 #include <wx/utils.h>
 
+#include "game/player_language.h"
+
 namespace {
 
 CHelpWindow* g_pOpen = nullptr;
@@ -110,7 +112,7 @@ CHelpWindow* CHelpWindow::Current()
 CHelpWindow* CHelpWindow::Open(wxWindow* pParent, const std::filesystem::path& page, const char* szAnchor)
 {
     CHelpWindow* pWindow = g_pOpen ? g_pOpen : new CHelpWindow(pParent);
-    pWindow->Load(page, szAnchor);
+    pWindow->Load(HelpPageFor(page, MessagesLanguage()), szAnchor);
     pWindow->Show();
     pWindow->Raise();
     pWindow->m_pHtml->SetFocus();

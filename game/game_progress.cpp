@@ -1,7 +1,9 @@
 // The core's construction, the word set in use, and where the player is in each set and skill.
 #include <utility>
 
+#include "game/default_set.h"
 #include "game/game_core.h"
+#include "game/player_language.h"
 #include "game/word_set.h"
 #include "platform/invariant.h"
 
@@ -47,7 +49,7 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
         ShowMessage(L"Words Sets: Sets not found");
         return false;
     }
-    strSet = astrSets.front();
+    strSet = DefaultSetName(MessagesLanguage(), astrSets);
     return true;
 }
 

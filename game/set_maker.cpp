@@ -18,8 +18,8 @@
 namespace {
 
 constexpr const char* kMakeUsage =
-    "Usage: veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii] [--output DIR]\n"
-    "                         [--force] FILE...\n";
+    "Usage: veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii] [--fold-accents]\n"
+    "                         [--output DIR] [--force] FILE...\n";
 constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -90,7 +90,7 @@ void CWordCollector::AddLine(std::wstring_view line)
         line.remove_suffix(1);
     if (line.empty())
         return;
-    std::wstring strWord = ToUpper(line);
+    std::wstring strWord = m_bFoldAccents ? FoldAccents(ToUpper(line)) : ToUpper(line);
     bool bWord = strWord.size() >= 5 && strWord.size() <= 7;
     for (std::size_t i = 0; bWord && i < strWord.size(); ++i)
         bWord = IsWordChar(strWord[i], m_bAsciiOnly);
@@ -104,6 +104,24 @@ void CWordCollector::AddLine(std::wstring_view line)
         return;
     }
     m_aWords[nSkill].push_back(std::move(strWord));
+}
+
+std::wstring FoldAccents(std::wstring_view word)
+{
+    // U+00C0 to U+00DE, the Latin-1 capitals; '-' is a character with no plain letter of its own.
+    static constexpr std::wstring_view kLatin1 = L"AAAAAA-CEEEEIIII-NOOOOO-OUUUUY-";
+    std::wstring folded;
+    folded.reserve(word.size());
+    for (const wchar_t c : word) {
+        if (c == 0xC6 || c == 0x152) {
+            folded += c == 0xC6 ? L"AE" : L"OE";
+        } else if (c >= 0xC0 && c <= 0xDE && kLatin1[c - 0xC0] != L'-') {
+            folded += kLatin1[c - 0xC0];
+        } else {
+            folded += c == 0x178 ? L'Y' : c;
+        }
+    }
+    return folded;
 }
 
 void ShuffleWords(std::array<std::vector<std::wstring>, 3>& aWords, std::uint32_t nSeed)
@@ -139,6 +157,7 @@ struct CMakeArgs {
     bool bShuffle = false;
     std::uint32_t nSeed = 0;
     bool bAscii = false;
+    bool bFoldAccents = false;
     bool bForce = false;
     std::string strOutput;
     std::vector<std::string> astrFiles;
@@ -172,6 +191,8 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
             bOptionsDone = true;
         } else if (strArg == "--ascii") {
             a.bAscii = true;
+        } else if (strArg == "--fold-accents") {
+            a.bFoldAccents = true;
         } else if (strArg == "--force") {
             a.bForce = true;
         } else if (strArg == "--title" || strArg == "--shuffle" || strArg == "--output") {
@@ -242,7 +263,7 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
         return 2;
     }
 
-    CWordCollector collector(a.bAscii);
+    CWordCollector collector(a.bAscii, a.bFoldAccents);
     for (const std::string& strFile : a.astrFiles) {
         std::string bytes;
         if (const std::string strWhy = ReadList(strFile, bytes); !strWhy.empty()) {

@@ -16,11 +16,13 @@ class CSetFolders;
 // The words gathered from word lists for the three skills, in the order first met.
 class CWordCollector {
 public:
-    explicit CWordCollector(bool bAsciiOnly = false) : m_bAsciiOnly(bAsciiOnly) {}
+    explicit CWordCollector(bool bAsciiOnly = false, bool bFoldAccents = false)
+        : m_bAsciiOnly(bAsciiOnly), m_bFoldAccents(bFoldAccents) {}
 
     // One word list's bytes: lines end at LF, CR LF or CR; a leading byte-order mark, '#' and what
     // follows it on a line, and blanks around a word are dropped. A word of 5, 6 or 7 letters,
-    // after the game's upper-casing, is kept unless an earlier one has the same letters.
+    // after the game's upper-casing (and the folding of accents, when asked), is kept unless an
+    // earlier one has the same letters.
     void AddList(std::string_view bytes);
 
     // Beginner, Intermediate, Advanced.
@@ -32,8 +34,14 @@ private:
     void AddLine(std::wstring_view line);
 
     bool m_bAsciiOnly;
+    bool m_bFoldAccents;
     std::unordered_set<std::wstring> m_seen;
 };
+
+// An upper-case word with its accented capitals as their plain letters (É → E, Ç → C, Ü → U) and the
+// ligatures spelt out (Œ → OE, Æ → AE), as word games in French and other languages with accents
+// play them on an A-Z board. Letters of their own (ß, Þ, Ð) are left as they are.
+std::wstring FoldAccents(std::wstring_view word);
 
 // The same order on every machine for a seed: the generator's sequence is fixed by the standard,
 // and the shuffle does its own index arithmetic rather than rely on a library distribution.

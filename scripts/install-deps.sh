@@ -17,7 +17,7 @@ runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
-  scowl
+  scowl wngerman wfrench
   dbus-bin at-spi2-core python3-pyatspi orca
   dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base lintian
 )

@@ -44,7 +44,9 @@ prog="$root/usr/games/veltrane-quillorn"
 data="$root/usr/share/games/veltrane-quillorn"
 doc="$root/usr/share/doc/veltrane-quillorn"
 [ -x "$prog" ] || fail "no usr/games/veltrane-quillorn in the package"
-[ -f "$data/ZentraHelp.htm" ] || fail "the help page is not in usr/share/games/veltrane-quillorn"
+for page in ZentraHelp.htm ZentraHelp.de.htm ZentraHelp.fr.htm; do
+  [ -f "$data/$page" ] || fail "the help page $page is not in usr/share/games/veltrane-quillorn"
+done
 [ -f "$doc/copyright" ] && [ -f "$doc/changelog.gz" ] || fail "no copyright or changelog.gz in usr/share/doc"
 version="$("$prog" --version)"
 [ "$version" = "veltrane-quillorn $(dpkg-deb -f "$deb" Version)" ] || fail "--version says '$version'"
@@ -57,6 +59,13 @@ for set in "${sets[@]}"; do
   "$prog" --check-set "$set" >/dev/null || fail "--check-set failed on $(basename "$set")"
 done
 "$prog" --check-set "$data/Standard.set" | head -4
+# A first start plays the set of the desktop's language (what --solve reports is the set the game
+# would start with), English for any other.
+for wanted in de_DE.UTF-8:German fr_CA.UTF-8:French C.UTF-8:Standard it_IT.UTF-8:Standard; do
+  first="$(env -u LC_ALL -u LC_MESSAGES -u LANGUAGE LANG="${wanted%%:*}" XDG_CONFIG_HOME="$tmp/first-${wanted%%:*}" \
+    "$prog" --solve --json | grep -o '"set": "[^"]*"')"
+  [ "$first" = "\"set\": \"${wanted#*:}\"" ] || fail "a first start under ${wanted%%:*} would play $first"
+done
 "$prog" --stats --skill beginner >"$tmp/stats" || fail "--stats failed"
 grep -q "Words played" "$tmp/stats" || fail "--stats printed: $(cat "$tmp/stats")"
 
@@ -100,13 +109,16 @@ for size in 16 32 48 64 128 256; do
 done
 [ -f "$share/icons/hicolor/scalable/apps/veltrane-quillorn.svg" ] || fail "no scalable icon"
 
-# The manual page is well formed and names every option the program's usage names.
-man="$share/man/man6/veltrane-quillorn.6.gz"
-warnings="$(zcat "$man" | groff -t -man -ww -z -K utf8 2>&1)"
-[ -z "$warnings" ] || fail "man page: $warnings"
-manual="$(zcat "$man" | sed 's/\\-/-/g')"
-for option in $("$prog" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
-  grep -qF -- "$option" <<<"$manual" || fail "the man page does not mention $option"
+# The manual pages, English and German, are well formed and name every option the program's usage
+# names.
+for man in "$share/man/man6/veltrane-quillorn.6.gz" "$share/man/de/man6/veltrane-quillorn.6.gz"; do
+  [ -f "$man" ] || fail "no ${man#"$root"}"
+  warnings="$(zcat "$man" | groff -t -man -ww -z -K utf8 2>&1)"
+  [ -z "$warnings" ] || fail "man page ${man#"$root"}: $warnings"
+  manual="$(zcat "$man" | sed 's/\\-/-/g')"
+  for option in $("$prog" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -qF -- "$option" <<<"$manual" || fail "the man page ${man#"$root"} does not mention $option"
+  done
 done
 
 # Removed, the package leaves nothing behind in the root but dpkg's own records.

@@ -90,6 +90,19 @@ TEST(WordCollector, DuplicatesAcrossListsKeepTheFirstPlace)
     EXPECT_EQ(collector.m_nDuplicates, 1u);
 }
 
+// French on an A-Z board: the accents go, the ligature becomes two letters (and so a letter longer),
+// words that differ only by an accent become one, and a letter of its own such as ß is not an accent.
+TEST(WordCollector, FoldedAccentsAreTheirPlainLettersAndLengthIsCountedAfterwards)
+{
+    CWordCollector collector(true, true);
+    collector.AddList("c\xC5\x93ur\n\xC5\x93uvre\np\xC3\xA9" "cher\np\xC3\xAA" "cher\nGAR\xC3\x87ON\n"
+                      "na\xC3\xAFve\nNo\xC3\xABl\nStra\xC3\x9F" "e\n\xC3\xA2g\xC3\xA9s\n");
+    EXPECT_EQ(collector.m_aWords, (Lists{{{L"COEUR", L"NAIVE"}, {L"OEUVRE", L"PECHER", L"GARCON"}, {}}}));
+    EXPECT_EQ(collector.m_nDuplicates, 1u);
+    EXPECT_EQ(collector.m_nRejected, 3u);   // NOEL and AGES are too short, STRAßE is not A-Z
+    EXPECT_EQ(FoldAccents(L"\u00C6\u00D8\u00DD\u0178\u00DF\u00D0\u00DE"), L"AEOYY\u00DF\u00D0\u00DE");
+}
+
 TEST(SetFile, WhatIsWrittenReadsBackAsTheSameWordsAndTheTitleIsNoWord)
 {
     const Lists words = {{{L"APPLE", L"\u00C9TUDE"}, {L"PLANET"}, {L"KITCHEN", L"BALCONY"}}};
