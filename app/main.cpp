@@ -56,7 +56,7 @@ int main(int argc, char** argv)
                                std::cerr);
         if (first == "--solve")
             return RunSolve(std::vector<std::string>(argv + 2, argv + argc),
-                            CSetFolders(ProgramDirectory(), CSetFolders::DefaultUserDirectory()), TheAppProfile(),
+                            CSetFolders(ProgramDataDirectory(), CSetFolders::DefaultUserDirectory()), TheAppProfile(),
                             std::cout, std::cerr);
         std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
         return 2;
