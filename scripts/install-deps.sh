@@ -19,7 +19,7 @@ test=(
   xvfb xauth x11-utils imagemagick
   scowl wngerman wfrench
   dbus-bin at-spi2-core python3-pyatspi orca
-  dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base lintian
+  dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base man-db lintian
 )
 
 case "${1:---test}" in

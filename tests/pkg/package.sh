@@ -121,6 +121,10 @@ for man in "$share/man/man6/veltrane-quillorn.6.gz" "$share/man/de/man6/veltrane
   done
 done
 
+# man itself finds the German page where a German desktop looks for it, and the English one otherwise.
+MANPATH="$share/man" man -L de 6 veltrane-quillorn 2>&1 | grep -q '^BEZEICHNUNG' || fail "man -L de does not show the German page"
+MANPATH="$share/man" man -L en 6 veltrane-quillorn 2>&1 | grep -q '^NAME' || fail "man -L en does not show the English page"
+
 # Removed, the package leaves nothing behind in the root but dpkg's own records.
 dpkg_root --purge veltrane-quillorn >/dev/null 2>"$tmp/dpkg.err" || fail "dpkg --purge failed: $(cat "$tmp/dpkg.err")"
 left="$(cd "$root" && find . -mindepth 1 -path ./var -prune -o -print)"
