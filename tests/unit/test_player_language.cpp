@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <set>
 #include <map>
 #include <optional>
 #include <string>
@@ -98,6 +102,31 @@ TEST(PlayerLanguage, TheHelpPageIsTheOneInTheLanguageWhenThereIsOne)
     EXPECT_EQ(HelpPageFor(english, "en"), english);
     EXPECT_EQ(HelpPageFor(english, ""), english);
     EXPECT_EQ(HelpPageFor(english, "x/page"), english);
+}
+
+// A translated help page keeps every place the game and the contents link to, and says its language.
+TEST(HelpPages, EveryTranslationHasTheEnglishPagesAnchors)
+{
+    const std::filesystem::path dir = std::filesystem::path(VQ_SETS_DIR).parent_path() / "help";
+    const auto read = [](const std::filesystem::path& file) {
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const auto anchors = [](const std::string& page) {
+        std::set<std::string> found;
+        const std::regex anchor(R"re((?:id|name|href)="#?([A-Za-z_]+)")re");
+        for (auto it = std::sregex_iterator(page.begin(), page.end(), anchor); it != std::sregex_iterator(); ++it)
+            found.insert((*it)[1].str());
+        return found;
+    };
+    const std::set<std::string> english = anchors(read(dir / "ZentraHelp.htm"));
+    ASSERT_TRUE(english.count("Main_Contents") && english.count("Sets"));
+    for (const char* szLanguage : {"de", "fr"}) {
+        SCOPED_TRACE(szLanguage);
+        const std::string page = read(dir / ("ZentraHelp." + std::string(szLanguage) + ".htm"));
+        EXPECT_EQ(anchors(page), english);
+        EXPECT_NE(page.find("<html lang=\"" + std::string(szLanguage) + "\">"), std::string::npos);
+    }
 }
 
 TEST(DefaultSet, ThePlayersLanguageChoosesItsSetAndEveryOtherTheEnglishOne)
