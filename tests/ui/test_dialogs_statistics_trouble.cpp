@@ -82,11 +82,13 @@ void DamageEveryPageButTheFirst(const std::filesystem::path& file)
 }
 
 // Runs the window on the file and hands back its readable names.
-std::vector<std::string> NamesOfWindowOn(const std::filesystem::path& file)
+std::vector<std::string> NamesOfWindowOn(const std::filesystem::path& file, const std::string& strShot = {})
 {
     std::vector<std::string> astr;
     CModalScript script;
     script.Then([&](wxDialog& d) {
+        if (!strShot.empty())
+            SaveShot(CaptureClient(d), strShot);
         astr = ReadableNames(d);
         d.EndModal(wxID_OK);
     });
@@ -137,7 +139,7 @@ TEST(StatisticsDialogTrouble, ALogThatCannotBeReadOpensAndSaysWhyInTheNoticeBars
     ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
     ASSERT_EQ(sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE games SET id = id WHERE 0;",
                            nullptr, nullptr, nullptr), SQLITE_OK);
-    const std::vector<std::string> astrLocked = NamesOfWindowOn(file);
+    const std::vector<std::string> astrLocked = NamesOfWindowOn(file, "statistics-log-locked");
     sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     EXPECT_TRUE(Has(astrLocked, "The game log cannot be read: another program keeps the file locked."));

@@ -60,6 +60,7 @@ TEST_F(UserSetsTest, ASetNameWithARightToLeftOverrideIsListedEscapedAndPlayedByI
             for (unsigned i = 0; i < pList->GetCount(); ++i)
                 astrListed.push_back(pList->GetString(i));
             pList->SetStringSelection("rtl\\u202eevil");
+            uitest::SaveShot(uitest::CaptureClient(dlg), "options-rtl-set");
             uitest::ClickButton(dlg, wxID_OK);
         })
         .Then(PressGo);
