@@ -13,6 +13,7 @@
 #include "platform/profile.h"
 #include "game/zoom_steps.h"
 #include "store/settings_store.h"
+#include "store/unsaved_writes.h"
 #include "view/game_view.h"
 
 CMainFrame::CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarget* pAppTarget)
@@ -24,9 +25,10 @@ CMainFrame::~CMainFrame()
 {
     m_storeTimer.Stop();
     StorePickedZoom();
-    // Writes still waiting on another program's lock get their last chance.
-    if (m_pRegistry)
-        m_pRegistry->FlushAtExit();
+    // Writes still waiting on another program's lock get their last chance; what cannot land
+    // even then is kept beside the store and saved at the next start.
+    if (m_pProfile)
+        SaveOrKeepAtExit(*m_pProfile);
     // The view goes with the children after this; late activation events must not reach it.
     m_pView = nullptr;
 }

@@ -14,12 +14,14 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "store/game_log_writer.h"
+#include "store/unsaved_writes.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
 namespace {
 
 std::thread g_storeMaker;
+constexpr int kUnsavedWaitMs = 250;
 
 void WaitForStoreMaker()
 {
@@ -35,9 +37,12 @@ int RunGame(int argc, char** argv)
     // dialog: making it (folder, file, table, each written through) takes tens of milliseconds.
     // Opening and checking it, which every start does, is done there too.
     g_storeMaker = std::thread([] {
-        CRegistry& registry = TheAppProfile().Registry();
+        CAppProfile& profile = TheAppProfile();
+        CRegistry& registry = profile.Registry();
         CRegistry::CreateIfAbsent(registry.File());
         registry.OpenNow();
+        // What the last exit could not save, before the game reads a value.
+        ApplyUnsavedWrites(profile, kUnsavedWaitMs);
     });
     const int nResult = wxEntry(argc, argv);
     WaitForStoreMaker();

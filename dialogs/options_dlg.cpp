@@ -106,7 +106,7 @@ bool COptionsDlg::TransferDataToWindow()
     // Selects the first entry beginning with the name, ignoring case, when the list has any.
     const wxString strSet(m_strSet);
     for (unsigned i = 0; i < m_comboSet->GetCount(); ++i) {
-        if (m_comboSet->GetString(i).Left(strSet.length()).CmpNoCase(strSet) == 0) {
+        if (wxString(m_comboSet->SetName(static_cast<int>(i))).Left(strSet.length()).CmpNoCase(strSet) == 0) {
             m_comboSet->SetSelection(static_cast<int>(i));
             break;
         }
@@ -125,7 +125,7 @@ bool COptionsDlg::TransferDataFromWindow()
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
         m_bTimeTrial = pCheck->GetValue();
     const int nSel = m_comboSet->GetSelection();
-    m_strSet = nSel == wxNOT_FOUND ? std::wstring() : m_comboSet->GetString(static_cast<unsigned>(nSel)).ToStdWstring();
+    m_strSet = m_comboSet->SetName(nSel);
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
         m_bSound = pCheck->GetValue();
     return true;
@@ -147,17 +147,14 @@ void COptionsDlg::InitialiseDialog()
         EndWithResult(ResultCancel);
         return;
     }
-    m_comboSet->Clear();
     int nSelect = 0;
-    wxArrayString astrItems;
-    astrItems.reserve(astrSets.size());
+    const wxString strCurrent(m_strSet);
     for (std::size_t i = 0; i < astrSets.size(); ++i) {
-        astrItems.push_back(wxString(astrSets[i]));
         // A later match wins, as the list is read.
-        if (astrItems.back().CmpNoCase(wxString(m_strSet)) == 0)
+        if (wxString(astrSets[i]).CmpNoCase(strCurrent) == 0)
             nSelect = static_cast<int>(i);
     }
-    m_comboSet->Append(astrItems);
+    m_comboSet->SetSets(astrSets);
     m_comboSet->SetSelection(nSelect);
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)); pCheck && m_bSound)
         pCheck->SetValue(true);

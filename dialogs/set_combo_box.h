@@ -4,6 +4,9 @@
 
 #include <wx/odcombo.h>
 
+#include <string>
+#include <vector>
+
 #include "dialogs/atk_list.h"
 #include "dialogs/atk_objects.h"
 
@@ -12,6 +15,12 @@ public:
     CSetComboBox(wxWindow* pParent, int nId, const wxRect& rc);
 
     void Select(int nItem) override;
+
+    // The list holds sets: each row shows the set's label (its name with hidden controls made
+    // visible) and keeps its real name, which is what is stored and opened.
+    void SetSets(const std::vector<std::wstring>& astrNames);
+    // The real name of a row; empty for no row.
+    std::wstring SetName(int nItem) const;
 
 protected:
     // Every row is as wide as the box: the toolkit would otherwise measure every name before the
@@ -31,6 +40,9 @@ private:
     // while the box has the focus, none otherwise.
     void FollowFocus();
     int HighlightedRow() const;
+
+    std::vector<std::wstring> m_astrNames;  // row by row; a row added as plain text is its own name
+    const std::vector<std::wstring>* m_pNamesComing = nullptr;
 
     CAccWindow m_acc;
     CAccList m_accList;

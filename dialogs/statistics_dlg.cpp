@@ -5,11 +5,14 @@
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
+#include <wx/intl.h>
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/statistics_chart.h"
+#include "game/set_folders.h"
 #include "game/stats_report.h"
 #include "store/game_stats.h"
+#include "store/store_notice.h"
 
 namespace {
 
@@ -49,7 +52,8 @@ void CStatisticsDlg::CreateControls()
 
     const wxRect rcClear = DialogRect(4, 215, 70, 14);
     auto* pClear = new wxButton(this, IDC_STATS_CLEAR, "&Clear statistics", rcClear.GetPosition(), rcClear.GetSize());
-    label(IDC_STATS_STATE, wxEmptyString, 80, 218, 166, 8);
+    // Two lines: the longest reason the log cannot be read takes both.
+    label(IDC_STATS_STATE, wxEmptyString, 80, 214, 166, 18);
 
     Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SKILL);
     Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SET);
@@ -78,8 +82,10 @@ void CStatisticsDlg::FillSetChoice()
     pSet->Clear();
     pSet->Append(kAllSets);
     int nSelect = 0;
-    for (const std::wstring& strSet : m_log.SetNames()) {
-        const int n = pSet->Append(wxString(strSet));
+    // Shown by label, chosen by name: a set's name may hold characters that reorder the text.
+    m_astrSetNames = m_log.SetNames();
+    for (const std::wstring& strSet : m_astrSetNames) {
+        const int n = pSet->Append(wxString(ShownSetName(strSet)));
         if (strSet == m_strSet)
             nSelect = n;
     }
@@ -94,18 +100,22 @@ void CStatisticsDlg::Reload()
         return;
     m_nSkill = std::max(0, pSkill->GetSelection());
     const int nSet = pSet->GetSelection();
-    m_strSet = nSet > 0 ? pSet->GetString(static_cast<unsigned>(nSet)).ToStdWstring() : std::wstring();
+    m_strSet = nSet > 0 && static_cast<std::size_t>(nSet) <= m_astrSetNames.size() ? m_astrSetNames[static_cast<std::size_t>(nSet - 1)] : std::wstring();
     const std::optional<std::wstring> strSet = nSet > 0 ? std::optional<std::wstring>(m_strSet) : std::nullopt;
 
     CWordStats stats;
     wxString strState;
     if (!ReadWordStats(m_log, m_nSkill, strSet, stats))
-        strState = "The game log cannot be read.";
+        // What can be read is shown; this says why the rest cannot, in the notice bar's words.
+        strState = wxString::Format(_("The game log cannot be read: %s."),
+                                    wxString(StoreNoticeReason(GameLogReadTrouble(m_log))));
     else if (m_log.State() == CGameLog::EState::Absent)
         strState = "No words played yet.";
     m_pChart->SetStats(stats);
-    if (auto* pState = dynamic_cast<wxStaticText*>(FindWindow(IDC_STATS_STATE)))
+    if (auto* pState = dynamic_cast<wxStaticText*>(FindWindow(IDC_STATS_STATE))) {
         pState->SetLabelText(strState);
+        pState->Wrap(pState->GetSize().x);
+    }
     if (wxWindow* pClear = FindWindow(IDC_STATS_CLEAR))
         pClear->Enable(m_log.State() != CGameLog::EState::Absent && m_log.State() != CGameLog::EState::Closed);
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "dialogs/game_dialog.h"
 #include "store/game_log.h"
@@ -42,5 +43,6 @@ private:
     void OnClear();
 
     CGameLog m_log;
+    std::vector<std::wstring> m_astrSetNames;  // the real names behind the set choice's rows 1 on
     CStatisticsChart* m_pChart = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "game/word_set.h"
 #include "platform/files.h"
+#include "platform/text.h"
 #include "store/settings_store.h"
 
 CSetFolders::CSetFolders(std::filesystem::path programDir, std::filesystem::path userDir)
@@ -45,4 +46,9 @@ std::filesystem::path CSetFolders::SetFile(const std::wstring& strSet) const
         return file;
     std::filesystem::path userFile = SetFilePath(m_userDir, strSet);
     return std::filesystem::exists(userFile, ec) ? userFile : file;
+}
+
+std::wstring ShownSetName(std::wstring_view strSet)
+{
+    return EscapeControls(strSet);
 }

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class CSetFolders {
@@ -29,3 +30,8 @@ private:
     std::filesystem::path m_programDir;
     std::filesystem::path m_userDir;   // empty: no second folder
 };
+
+// A set's name as it is shown: its file name may hold characters that hide or reorder the text
+// around them (a right-to-left override makes "rtl<U+202E>evil" read "rtllive"), so those are
+// written as visible escapes. Only for showing: the file and the stored name are the real name.
+std::wstring ShownSetName(std::wstring_view strSet);

@@ -347,6 +347,22 @@ ERead CRegistryTxn::ReadDword(const std::wstring& strKey, const std::wstring& st
     return ERead::Found;
 }
 
+ERead CRegistryTxn::Read(const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
+{
+    if (m_bLockMissed)
+        return ERead::Failed;
+    return m_registry.QueryValue(strKey, strName, value, true);
+}
+
+ERead CRegistry::QueryStored(const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
+{
+    EnsureOpen();
+    if (m_mode != EMode::ReadWrite && m_mode != EMode::ReadOnly)
+        return m_mode == EMode::Absent ? ERead::Absent : ERead::Failed;
+    const int rc = SqlReadValue(m_db, strKey, strName, value);
+    return rc == SQLITE_ROW ? ERead::Found : rc == SQLITE_DONE ? ERead::Absent : ERead::Failed;
+}
+
 void CRegistryTxn::Write(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
 {
     if (IsWellFormedKey(strKey))

@@ -52,6 +52,8 @@ public:
     ERead ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
     void WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
     void WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
+    // A value of either type; Failed as ReadDword, but without marking a missed claim.
+    ERead Read(const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
     void Write(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
 
 private:
@@ -119,6 +121,12 @@ public:
     // whatever is still queued.
     bool FlushAtExit();
     bool HasPending() const { return !m_aPending.empty(); }
+    // The writes still queued, oldest first, and letting go of them once they are kept elsewhere.
+    const std::vector<CRegEntry>& PendingWrites() const { return m_aPending; }
+    void ForgetPending() { m_aPending.clear(); }
+    // The value as the file holds it now, past anything this session holds; Failed when the file
+    // cannot be read now.
+    ERead QueryStored(const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
 
     // Why the values of this session are not (all) saved; Locked once writes have waited longer
     // than a few seconds.

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <cstdio>
+#include <cwchar>
 #include <cwctype>
 #include <locale.h>
 
@@ -185,33 +186,40 @@ std::wstring ToUpper(std::wstring_view text)
     return upper;
 }
 
-std::string EncodeUtf8Escaped(std::wstring_view text)
+bool IsHiddenControl(wchar_t c)
 {
-    std::string out;
+    // C0, DEL and C1 controls; the bidirectional marks, embeddings, overrides and isolates, which
+    // reorder the text around them ("rtl<U+202E>evil.exe" reads "rtlexe.live"); the line and
+    // paragraph separators, which break a line.
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F
+           || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+std::wstring EscapeControls(std::wstring_view text)
+{
+    std::wstring out;
     out.reserve(text.size());
-    std::size_t nPlain = 0;
-    auto flush = [&](std::size_t nEnd) {
-        out += EncodeUtf8(text.substr(nPlain, nEnd - nPlain));
-    };
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const wchar_t c = text[i];
-        const bool bControl = c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F);
-        if (!bControl && c != L'\\')
+    for (const wchar_t c : text) {
+        if (!IsHiddenControl(c) && c != L'\\') {
+            out += c;
             continue;
-        flush(i);
-        nPlain = i + 1;
+        }
         switch (c) {
-        case L'\n': out += "\\n"; break;
-        case L'\r': out += "\\r"; break;
-        case L'\t': out += "\\t"; break;
-        case L'\\': out += "\\\\"; break;
+        case L'\n': out += L"\\n"; break;
+        case L'\r': out += L"\\r"; break;
+        case L'\t': out += L"\\t"; break;
+        case L'\\': out += L"\\\\"; break;
         default: {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, c < 0x80 ? "\\x%02x" : "\\u%04x", static_cast<unsigned>(c));
+            wchar_t hex[8];
+            std::swprintf(hex, 8, c < 0x80 ? L"\\x%02x" : L"\\u%04x", static_cast<unsigned>(c));
             out += hex;
         }
         }
     }
-    flush(text.size());
     return out;
+}
+
+std::string EncodeUtf8Escaped(std::wstring_view text)
+{
+    return EncodeUtf8(EscapeControls(text));
 }

@@ -13,8 +13,13 @@ std::wstring DecodeBytes(std::string_view bytes);
 // to come may complete.
 std::size_t DecodeStepLength(std::string_view bytes, bool bMoreToCome);
 std::string EncodeUtf8(std::wstring_view text);
-// UTF-8 for a terminal: control characters written as escapes (\n, \t, \x00, \u0085) and a
-// backslash doubled, so a line of output is one line and says what the text holds.
+// Characters that change how the text around them is shown rather than showing themselves:
+// controls, bidirectional formatting, line and paragraph separators.
+bool IsHiddenControl(wchar_t c);
+// Such characters written as escapes (\n, \t, \x00, \u0085, \u202e) and a backslash doubled,
+// so a name is one line, read in its own order, and says what it holds.
+std::wstring EscapeControls(std::wstring_view text);
+// The same for a terminal, as UTF-8.
 std::string EncodeUtf8Escaped(std::wstring_view text);
 
 // Letter test and upper-casing over all of Unicode, independent of the process locale.

@@ -2,6 +2,7 @@
 #include "store/store_notice.h"
 
 #include "platform/text.h"
+#include "store/game_log.h"
 
 std::wstring StoreNoticeReason(EStoreTrouble trouble)
 {
@@ -26,7 +27,8 @@ std::wstring Notice(const wchar_t* szWhat, EStoreTrouble trouble, const std::fil
 {
     if (trouble == EStoreTrouble::None)
         return {};
-    return szWhat + StoreNoticeReason(trouble) + L". " + DecodeBytes(file.string());
+    // A folder's name may hold controls too; shown escaped, it cannot reorder the sentence.
+    return szWhat + StoreNoticeReason(trouble) + L". " + EscapeControls(DecodeBytes(file.string()));
 }
 
 }  // namespace
@@ -39,4 +41,17 @@ std::wstring StoreNoticeText(EStoreTrouble trouble, const std::filesystem::path&
 std::wstring GameLogNoticeText(EStoreTrouble trouble, const std::filesystem::path& file)
 {
     return Notice(L"Finished words are not being logged: ", trouble, file);
+}
+
+EStoreTrouble GameLogReadTrouble(CGameLog& log)
+{
+    // An open that failed says why; a read that failed later left its error on the connection.
+    if (log.Trouble() != EStoreTrouble::None && log.Trouble() != EStoreTrouble::ReadOnly)
+        return log.Trouble();
+    const EStoreTrouble trouble = TroubleOfSqliteError(log.Db().LastErrorCode());
+    // A read never fails for want of writing: whatever else it is, the file could not be used.
+    return trouble == EStoreTrouble::None || trouble == EStoreTrouble::CannotWrite || trouble == EStoreTrouble::ReadOnly
+               || trouble == EStoreTrouble::DiskFull
+               ? EStoreTrouble::NoAccess
+               : trouble;
 }

@@ -5,6 +5,7 @@
 #include <wx/ctrlsub.h>
 
 #include "dialogs/options_dlg.h"
+#include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
@@ -39,6 +40,36 @@ TEST_F(UserSetsTest, OptionsListsThePlayersSetOnceAndPlaysIt)
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "Mine"}));
     EXPECT_EQ(m_pView->CurrentSet(), L"Mine");
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER");
+}
+
+// A right-to-left override in a file name would show "rtl<U+202E>evil" as "rtllive": the list
+// shows the character as an escape, and choosing the row stores and plays the real file.
+TEST_F(UserSetsTest, ASetNameWithARightToLeftOverrideIsListedEscapedAndPlayedByItsRealName)
+{
+    std::filesystem::create_directories(m_dirUserSets);
+    const std::wstring strEvil = L"rtl\u202Eevil";
+    std::ofstream(m_dirUserSets / "rtl\u202Eevil.set", std::ios::binary) << "<BEGINNER>\r\notter\r\n";
+    OpenAndStartWord();
+
+    uitest::CModalScript script;
+    std::vector<wxString> astrListed;
+    script
+        .Then([&](wxDialog& dlg) {
+            auto* pList = dynamic_cast<wxItemContainer*>(dlg.FindWindow(IDC_GAME_SET));
+            ASSERT_NE(pList, nullptr);
+            for (unsigned i = 0; i < pList->GetCount(); ++i)
+                astrListed.push_back(pList->GetString(i));
+            pList->SetStringSelection("rtl\\u202eevil");
+            uitest::SaveShot(uitest::CaptureClient(dlg), "options-rtl-set");
+            uitest::ClickButton(dlg, wxID_OK);
+        })
+        .Then(PressGo);
+    Command(ID_TOOLS_OPTIONS);
+    EXPECT_TRUE(script.Done());
+    EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "rtl\\u202eevil"}));
+    EXPECT_EQ(m_pView->CurrentSet(), strEvil);
+    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadCurrentSet(), strEvil);
+    EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER") << "the real file is opened";
 }
 
 }  // namespace

@@ -119,6 +119,10 @@ TEST(SetChecker, ControlCharactersInNamesAndWordsAreEscapedSoEachLineStaysOneLin
     EXPECT_EQ(r.strOut.find('\0'), std::string::npos);
     EXPECT_EQ(r.strOut.find('\x1b'), std::string::npos);
 
+    // A right-to-left override would turn the rest of the line around on a terminal.
+    const CRun rtl = Check({dir.Write("rtl\xE2\x80\xAE" "evil.set", "<BEGINNER>\nOTTER\n").string()});
+    EXPECT_NE(rtl.strOut.find("set: rtl\\u202eevil\n"), std::string::npos) << rtl.strOut;
+
     const CRun missing = Check({(dir.Path() / "gone\tset.set").string()});
     EXPECT_NE(missing.strErr.find("gone\\tset.set"), std::string::npos) << missing.strErr;
 }

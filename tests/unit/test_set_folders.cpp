@@ -126,3 +126,30 @@ TEST(SetFolders, AGameWithOnlyThePlayersSetsPlaysThem)
     ASSERT_FALSE(alone.m_astrMessages.empty());
     EXPECT_EQ(alone.m_astrMessages[0], L"Words Sets: Sets not found");
 }
+
+// What reorders or hides text is shown as an escape; every other character, accents and scripts
+// written right to left included, stays as it is.
+TEST(SetFolders, ALabelShowsCharactersThatReorderOrHideTextAsEscapes)
+{
+    const struct {
+        std::wstring strName, strLabel;
+    } aCases[] = {
+        {L"rtl\u202Eevil", L"rtl\\u202eevil"},            // right-to-left override
+        {L"a\u202Ab\u202Cc", L"a\\u202ab\\u202cc"},       // embedding and its end
+        {L"x\u2067y\u2069", L"x\\u2067y\\u2069"},         // isolate and its end
+        {L"\u200Fmark\u200E\u061C", L"\\u200fmark\\u200e\\u061c"},
+        {L"line\u2028break", L"line\\u2028break"},
+        {L"caf\u00E9", L"caf\u00E9"},
+        {L"\u05E9\u05DC\u05D5\u05DD", L"\u05E9\u05DC\u05D5\u05DD"},  // Hebrew letters are letters
+        {L"my.words", L"my.words"},
+    };
+    for (const auto& c : aCases)
+        EXPECT_EQ(ShownSetName(c.strName), c.strLabel);
+
+    // The file a set is opened by is its real name's.
+    CTempDir dir;
+    dir.Write("rtl\xE2\x80\xAE" "evil.set", "<BEGINNER>\nOTTER\n");
+    const CSetFolders folders(dir.Path());
+    ASSERT_EQ(folders.ListSetNames(), std::vector<std::wstring>{L"rtl\u202Eevil"});
+    EXPECT_EQ(FirstWordOf(folders, L"rtl\u202Eevil"), L"OTTER");
+}

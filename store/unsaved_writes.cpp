@@ -1,0 +1,322 @@
+// Values kept past a locked exit: the file beside the store, and saving it at the next start only
+// where nothing newer was written meanwhile.
+#include "store/unsaved_writes.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <cwchar>
+#include <random>
+#include <sstream>
+
+#include "platform/files.h"
+#include "platform/profile.h"
+#include "platform/services.h"
+#include "platform/text.h"
+#include "store/settings_store.h"
+
+namespace {
+
+constexpr const char* kHeader = "veltrane-quillorn unsaved values 1";
+
+// Tabs and line ends inside a field are escaped, so a line is always one value.
+std::string EscapeField(const std::wstring& str)
+{
+    std::string out;
+    for (const char c : EncodeUtf8(str)) {
+        switch (c) {
+        case '\\': out += "\\\\"; break;
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+bool UnescapeField(const std::string& str, std::wstring& out)
+{
+    std::string bytes;
+    for (std::size_t i = 0; i < str.size(); ++i) {
+        if (str[i] != '\\') {
+            bytes += str[i];
+            continue;
+        }
+        if (++i == str.size())
+            return false;
+        switch (str[i]) {
+        case '\\': bytes += '\\'; break;
+        case 't': bytes += '\t'; break;
+        case 'n': bytes += '\n'; break;
+        case 'r': bytes += '\r'; break;
+        default: return false;
+        }
+    }
+    out = DecodeBytes(bytes);
+    return true;
+}
+
+std::string ValueField(const CRegValue& value)
+{
+    if (value.nType == CRegValue::kDword)
+        return "d:" + std::to_string(value.dw);
+    return "s:" + EscapeField(value.str);
+}
+
+bool ParseValue(const std::string& str, CRegValue& value)
+{
+    if (str.size() < 2 || str[1] != ':')
+        return false;
+    const std::string strRest = str.substr(2);
+    if (str[0] == 'd') {
+        if (strRest.empty() || strRest.find_first_not_of("0123456789") != std::string::npos || strRest.size() > 10)
+            return false;
+        const unsigned long long n = std::strtoull(strRest.c_str(), nullptr, 10);
+        if (n > 0xFFFFFFFFull)
+            return false;
+        value = CRegValue{CRegValue::kDword, static_cast<std::uint32_t>(n), {}};
+        return true;
+    }
+    if (str[0] == 's') {
+        value = CRegValue{CRegValue::kString, 0, {}};
+        return UnescapeField(strRest, value.str);
+    }
+    return false;
+}
+
+bool SameValue(const CRegValue& a, const CRegValue& b)
+{
+    return a.nType == b.nType && (a.nType == CRegValue::kDword ? a.dw == b.dw : a.str == b.str);
+}
+
+// Key paths and value names compare without regard to ASCII case, as the registry's do.
+bool SameName(const CRegEntry& a, const CRegEntry& b)
+{
+    auto fold = [](std::wstring str) {
+        for (wchar_t& c : str)
+            if (c >= L'a' && c <= L'z')
+                c = static_cast<wchar_t>(c - 32);
+        return str;
+    };
+    return fold(a.strKey) == fold(b.strKey) && fold(a.strName) == fold(b.strName);
+}
+
+// The store's record of the last kept file it saved.
+constexpr const wchar_t* kMarkName = L"UNSAVED_MARK";
+
+std::wstring MarkKey(const CAppProfile& profile)
+{
+    return profile.SectionKey(CSettingsStore::kSection);
+}
+
+bool IsMark(const CAppProfile& profile, const CRegEntry& entry)
+{
+    return SameName(entry, CRegEntry{MarkKey(profile), kMarkName, {}});
+}
+
+std::wstring NewMark()
+{
+    std::random_device random;
+    const auto now = std::chrono::system_clock::now().time_since_epoch().count();
+    wchar_t buf[48];
+    std::swprintf(buf, 48, L"%llx-%08x%08x", static_cast<unsigned long long>(now), random(), random());
+    return buf;
+}
+
+bool ReadKept(const std::filesystem::path& file, CUnsavedFile& kept)
+{
+    std::string strText;
+    return ReadFileBytes(file, strText) && ParseUnsavedWrites(strText, kept);
+}
+
+// Whether the store holds this file's mark: its values were saved. Failed when it cannot be read.
+ERead MarkIsStored(CAppProfile& profile, const CUnsavedFile& kept)
+{
+    CRegValue stored;
+    const ERead read = profile.Registry().QueryStored(MarkKey(profile), kMarkName, stored);
+    if (read != ERead::Found)
+        return read;
+    return stored.nType == CRegValue::kString && stored.str == kept.strMark ? ERead::Found : ERead::Absent;
+}
+
+bool Unchanged(ERead read, const CRegValue& now, const CUnsavedWrite& w)
+{
+    return w.before ? read == ERead::Found && SameValue(now, *w.before) : read == ERead::Absent;
+}
+
+}  // namespace
+
+std::filesystem::path UnsavedWritesFile(const std::filesystem::path& store)
+{
+    std::filesystem::path file = store;
+    file += ".unsaved";
+    return file;
+}
+
+std::string UnsavedWritesText(const CUnsavedFile& file)
+{
+    std::string strText = std::string(kHeader) + "\n" + EscapeField(file.strMark) + "\n";
+    for (const CUnsavedWrite& w : file.aWrites) {
+        strText += EscapeField(w.entry.strKey) + '\t' + EscapeField(w.entry.strName) + '\t' + ValueField(w.entry.value)
+                   + '\t' + (w.before ? ValueField(*w.before) : std::string("-")) + '\n';
+    }
+    return strText;
+}
+
+bool ParseUnsavedWrites(const std::string& strText, CUnsavedFile& file)
+{
+    file = CUnsavedFile();
+    std::istringstream in(strText);
+    std::string strLine;
+    // Not ours, or from a later game: nothing is taken from it.
+    if (!std::getline(in, strLine) || strLine != kHeader || !std::getline(in, strLine)
+        || !UnescapeField(strLine, file.strMark) || file.strMark.empty())
+        return false;
+    while (std::getline(in, strLine)) {
+        std::vector<std::string> astrFields;
+        std::size_t nStart = 0;
+        for (std::size_t nTab; (nTab = strLine.find('\t', nStart)) != std::string::npos; nStart = nTab + 1)
+            astrFields.push_back(strLine.substr(nStart, nTab - nStart));
+        astrFields.push_back(strLine.substr(nStart));
+        if (astrFields.size() != 4)
+            continue;
+        CUnsavedWrite w;
+        if (!UnescapeField(astrFields[0], w.entry.strKey) || !IsWellFormedKey(w.entry.strKey)
+            || !UnescapeField(astrFields[1], w.entry.strName) || !ParseValue(astrFields[2], w.entry.value))
+            continue;
+        if (astrFields[3] != "-") {
+            CRegValue before;
+            if (!ParseValue(astrFields[3], before))
+                continue;
+            w.before = before;
+        }
+        file.aWrites.push_back(std::move(w));
+    }
+    return true;
+}
+
+CExitSave SaveOrKeepAtExit(CAppProfile& profile)
+{
+    CRegistry& registry = profile.Registry();
+    CExitSave result;
+    const std::filesystem::path file = UnsavedWritesFile(registry.File());
+    const bool bLanded = registry.FlushAtExit() || !registry.HasPending();
+    CUnsavedFile kept;
+    // A kept file whose mark the store holds (saved at this start, or taken into this session's
+    // queue and landed since) has nothing left to give.
+    const bool bHadFile = ReadKept(file, kept);
+    const bool bFileSaved = bHadFile && MarkIsStored(profile, kept) == ERead::Found;
+    std::error_code ec;
+    if (bLanded) {
+        result.bLanded = true;
+        if (bFileSaved)
+            std::filesystem::remove(file, ec);
+        return result;
+    }
+    if (bFileSaved)
+        kept.aWrites.clear();
+    for (const CRegEntry& entry : registry.PendingWrites()) {
+        if (IsMark(profile, entry))
+            continue;
+        CRegValue stored;
+        const ERead read = registry.QueryStored(entry.strKey, entry.strName, stored);
+        if (read == ERead::Failed) {
+            ++result.nLost;
+            continue;
+        }
+        // A newer write of a value replaces what an earlier exit kept of it.
+        std::erase_if(kept.aWrites, [&](const CUnsavedWrite& w) { return SameName(w.entry, entry); });
+        CUnsavedWrite w;
+        w.entry = entry;
+        if (read == ERead::Found)
+            w.before = stored;
+        kept.aWrites.push_back(std::move(w));
+    }
+    kept.strMark = NewMark();
+    result.nKept = static_cast<int>(kept.aWrites.size());
+    if (const int nError = WriteFileAtomically(file, UnsavedWritesText(kept), true); nError != 0) {
+        result.nLost += result.nKept;
+        result.nKept = 0;
+        DebugOutput(L"cannot keep the unsaved values in " + DecodeBytes(file.string()) + L": errno "
+                    + std::to_wstring(nError));
+    } else {
+        registry.ForgetPending();
+    }
+    if (result.nLost > 0)
+        DebugOutput(std::to_wstring(result.nLost) + L" values could be neither saved nor kept: the store could not be read");
+    return result;
+}
+
+EUnsavedStart ApplyUnsavedWrites(CAppProfile& profile, int nLockWaitMs)
+{
+    CRegistry& registry = profile.Registry();
+    const std::filesystem::path file = UnsavedWritesFile(registry.File());
+    CUnsavedFile kept;
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return EUnsavedStart::NoFile;
+    // A file that is not ours, or a later game's, is left as it is.
+    if (!ReadKept(file, kept))
+        return EUnsavedStart::LeftForLater;
+    const CRegEntry mark{MarkKey(profile), kMarkName, CRegValue{CRegValue::kString, 0, kept.strMark}};
+
+    bool bLocked = false;
+    bool bSavedBefore = false;
+    const EWrite written = registry.Update(
+        [&](CRegistryTxn& txn) {
+            CRegValue now;
+            const ERead readMark = txn.Read(mark.strKey, mark.strName, now);
+            if (readMark == ERead::Failed) {
+                bLocked = true;
+                return;
+            }
+            if (readMark == ERead::Found && SameValue(now, mark.value)) {
+                bSavedBefore = true;
+                return;
+            }
+            std::vector<const CRegEntry*> aSave;
+            for (const CUnsavedWrite& w : kept.aWrites) {
+                const ERead read = txn.Read(w.entry.strKey, w.entry.strName, now);
+                if (read == ERead::Failed) {
+                    bLocked = true;
+                    return;
+                }
+                if (Unchanged(read, now, w))
+                    aSave.push_back(&w.entry);
+            }
+            for (const CRegEntry* pEntry : aSave)
+                txn.Write(pEntry->strKey, pEntry->strName, pEntry->value);
+            txn.Write(mark.strKey, mark.strName, mark.value);
+        },
+        nLockWaitMs);
+    if (!bLocked) {
+        if (written != EWrite::Written)
+            return EUnsavedStart::LeftForLater;  // a store that cannot be written keeps nothing
+        std::filesystem::remove(file, ec);
+        return EUnsavedStart::Saved;
+    }
+
+    // Still locked: the values are checked against what the store holds as far as it can be read
+    // (another copy's write lock lets readers on), and queued ahead of this session's own writes.
+    if (MarkIsStored(profile, kept) != ERead::Absent)
+        return EUnsavedStart::LeftForLater;
+    std::vector<const CRegEntry*> aQueue;
+    for (const CUnsavedWrite& w : kept.aWrites) {
+        CRegValue now;
+        const ERead read = registry.QueryStored(w.entry.strKey, w.entry.strName, now);
+        if (read == ERead::Failed)
+            return EUnsavedStart::LeftForLater;
+        if (Unchanged(read, now, w))
+            aQueue.push_back(&w.entry);
+    }
+    const EWrite queued = registry.Update([&](CRegistryTxn& txn) {
+        for (const CRegEntry* pEntry : aQueue)
+            txn.Write(pEntry->strKey, pEntry->strName, pEntry->value);
+        txn.Write(mark.strKey, mark.strName, mark.value);
+    });
+    if (queued == EWrite::Written) {
+        std::filesystem::remove(file, ec);
+        return EUnsavedStart::Saved;
+    }
+    return queued == EWrite::Queued ? EUnsavedStart::Queued : EUnsavedStart::LeftForLater;
+}
