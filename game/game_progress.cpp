@@ -44,7 +44,7 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
 {
     const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {
-        ShowMessage(L"Words Sets: Sets not found");
+        ShowMessage(Tr("Words Sets: Sets not found"));
         return false;
     }
     strSet = astrSets.front();
@@ -56,7 +56,7 @@ bool CGameCore::LoadWordSet(const std::wstring& strSet)
     m_words.Clear();
     m_nSolverSkill = -1;
     if (!IsUsableSetName(strSet) || !ReadWordSetFile(m_setFolders.SetFile(strSet), m_words)) {
-        ShowMessage(L"Can not open file");
+        ShowMessage(Tr("Can not open file"));
         return false;
     }
     return true;
