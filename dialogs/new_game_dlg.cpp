@@ -45,7 +45,9 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
 
     // The English line has its measured places; in another language the three parts follow one
     // another, as long or as short as the words before the number are.
+    // TRANSLATORS: the line reads: these words, the word's length as a large red number, then "lettered word".
     const wxString strBefore = _("Guess the magic ");
+    // TRANSLATORS: after the large red number of letters, e.g. "Guess the magic 5 lettered word".
     const wxString strAfter = _("lettered word");
     const wxFont& fontNumber = m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont();
     int xNumber = Px(115);
