@@ -5,6 +5,7 @@
 
 #include <wx/accel.h>
 #include <wx/defs.h>
+#include <wx/translation.h>
 
 #include "app/app_icons.h"
 #include "view/command_ids.h"
@@ -20,9 +21,9 @@ const std::vector<CMenuRow>& MenuRows()
 {
     // The bar buttons' tips, "New" for the Game button, are the first of the frame's tooltip texts.
     static const std::vector<CMenuRow> aRows = {
-        {EMenu::Game, "&Game", "New"},
-        {EMenu::View, "&View", nullptr},
-        {EMenu::Tools, "&Tools", "Tools"},  // the mnemonic is ours; the title stays
+        {EMenu::Game, wxTRANSLATE("&Game"), wxTRANSLATE("New")},
+        {EMenu::View, wxTRANSLATE("&View"), nullptr},
+        {EMenu::Tools, wxTRANSLATE("&Tools"), wxTRANSLATE("Tools")},  // the mnemonic is ours; the title stays
     };
     return aRows;
 }
@@ -34,31 +35,31 @@ const std::vector<CCommandRow>& CommandRows()
         // The handheld's menu popped up from a bar at the bottom of the screen, Exit at the top
         // and New next to the bar. A desktop menu drops down from the top: New comes first, Exit
         // last, where Alt+G, Enter cannot quit by mistake. The separators stay between them.
-        {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = "&New",
+        {.nId = ID_GAME_NEW, .menu = EMenu::Game, .pszText = wxTRANSLATE("&New"),
          .aKeys = {{wxACCEL_CTRL, 'N'}}, .bKeyInMenu = true,
-         .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = "New"},
-        {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = "&Give Up", .bSeparatorBefore = true,
-         .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = "Give Up"},
-        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = "E&xit", .bSeparatorBefore = true,
+         .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = wxTRANSLATE("New")},
+        {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Give Up"), .bSeparatorBefore = true,
+         .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = wxTRANSLATE("Give Up")},
+        {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = wxTRANSLATE("E&xit"), .bSeparatorBefore = true,
          .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
 
         // Plus sits on the "=" key of most layouts, so Ctrl+= zooms in as well as Ctrl+Plus.
-        {.nId = ID_VIEW_ZOOMIN, .menu = EMenu::View, .pszText = "Zoom &In",
+        {.nId = ID_VIEW_ZOOMIN, .menu = EMenu::View, .pszText = wxTRANSLATE("Zoom &In"),
          .aKeys = {{wxACCEL_CTRL, '+'}, {wxACCEL_CTRL | wxACCEL_SHIFT, '+'}, {wxACCEL_CTRL, '='},
                    {wxACCEL_CTRL | wxACCEL_SHIFT, '='}, {wxACCEL_CTRL, WXK_NUMPAD_ADD}},
          .bKeyInMenu = true},
-        {.nId = ID_VIEW_ZOOMOUT, .menu = EMenu::View, .pszText = "Zoom &Out",
+        {.nId = ID_VIEW_ZOOMOUT, .menu = EMenu::View, .pszText = wxTRANSLATE("Zoom &Out"),
          .aKeys = {{wxACCEL_CTRL, '-'}, {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT}}, .bKeyInMenu = true},
-        {.nId = ID_VIEW_NORMALSIZE, .menu = EMenu::View, .pszText = "&Normal Size",
+        {.nId = ID_VIEW_NORMALSIZE, .menu = EMenu::View, .pszText = wxTRANSLATE("&Normal Size"),
          .aKeys = {{wxACCEL_CTRL, '0'}, {wxACCEL_CTRL, WXK_NUMPAD0}}, .bKeyInMenu = true},
 
-        {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = "&About ..."},
-        {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = "&Help ...", .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,
-         .nToolPos = 3, .pfnToolImage = DrawHelpToolImage, .pszToolTip = "Help"},
-        {.nId = ID_TOOLS_BESTSCORES, .menu = EMenu::Tools, .pszText = "&Best Scores ...", .bSeparatorBefore = true},
-        {.nId = ID_TOOLS_OPTIONS, .menu = EMenu::Tools, .pszText = "&Options ...",
-         .nToolPos = 2, .bToolSeparatorBefore = true, .pfnToolImage = DrawOptionsToolImage, .pszToolTip = "Options"},
-        {.nId = ID_TOOLS_STATISTICS, .menu = EMenu::Tools, .pszText = "&Statistics ...",
+        {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&About ...")},
+        {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&Help ..."), .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,
+         .nToolPos = 3, .pfnToolImage = DrawHelpToolImage, .pszToolTip = wxTRANSLATE("Help")},
+        {.nId = ID_TOOLS_BESTSCORES, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&Best Scores ..."), .bSeparatorBefore = true},
+        {.nId = ID_TOOLS_OPTIONS, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&Options ..."),
+         .nToolPos = 2, .bToolSeparatorBefore = true, .pfnToolImage = DrawOptionsToolImage, .pszToolTip = wxTRANSLATE("Options")},
+        {.nId = ID_TOOLS_STATISTICS, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&Statistics ..."),
          .aKeys = {{wxACCEL_CTRL, 'T'}}, .bKeyInMenu = true},
 
         // The framework's document commands: start-up's path only, in no menu.
@@ -111,7 +112,7 @@ std::vector<int> GameCommandIds()
 
 wxString MenuItemText(const CCommandRow& row)
 {
-    wxString strText = wxString::FromUTF8(row.pszText);
+    wxString strText = wxGetTranslation(wxString::FromUTF8(row.pszText));
     if (row.bKeyInMenu && !row.aKeys.empty())
         strText += "\t" + wxAcceleratorEntry(row.aKeys.front().nFlags, row.aKeys.front().nKeyCode).ToString();
     return strText;

@@ -14,10 +14,11 @@
 #include "game/set_maker.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "platform/translate.h"
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsage = N_(
     "Usage: veltrane-quillorn              play the game\n"
     "       veltrane-quillorn --check-set [--words] FILE...\n"
     "                                      show what the game reads from word-set files\n"
@@ -29,16 +30,17 @@ constexpr const char* kUsage =
     "       veltrane-quillorn --solve [--set NAME|FILE] [--skill beginner|intermediate|advanced]\n"
     "                                [--hard] [--json] [GUESS:MATCH:BINGO ...]\n"
     "                                      the words that fit those counts, and the best next guess\n"
-    "       veltrane-quillorn --help | --version\n";
+    "       veltrane-quillorn --help | --version\n");
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
     if (argc >= 2) {
+        BindCatalogs(ProgramLocaleDirectory(ProgramDirectory()));
         const std::string first = argv[1];
         if (first == "--help" || first == "-h") {
-            std::cout << kUsage;
+            std::cout << TrUtf8(kUsage);
             return 0;
         }
         if (first == "--version") {
@@ -58,7 +60,7 @@ int main(int argc, char** argv)
             return RunSolve(std::vector<std::string>(argv + 2, argv + argc),
                             CSetFolders(ProgramDataDirectory(), CSetFolders::DefaultUserDirectory()), TheAppProfile(),
                             std::cout, std::cerr);
-        std::cerr << "veltrane-quillorn: unknown argument '" << first << "'\n" << kUsage;
+        std::cerr << Fill(TrUtf8("veltrane-quillorn: unknown argument '%1'\n"), {first}) << TrUtf8(kUsage);
         return 2;
     }
     return RunGame(argc, argv);

@@ -5,6 +5,7 @@
 #include <wx/display.h>
 #include <wx/menu.h>
 #include <wx/toolbar.h>
+#include <wx/translation.h>
 
 #include <gtk/gtk.h>
 
@@ -89,9 +90,9 @@ void CMainFrame::FillToolTips()
     m_astrToolTips.clear();
     for (const CMenuRow& menu : MenuRows())
         if (menu.pszToolTip)
-            m_astrToolTips.push_back(menu.pszToolTip);
+            m_astrToolTips.push_back(wxGetTranslation(menu.pszToolTip));
     for (const CCommandRow* pTool : ToolRows())
-        m_astrToolTips.push_back(pTool->pszToolTip);
+        m_astrToolTips.push_back(wxGetTranslation(pTool->pszToolTip));
 }
 
 bool CMainFrame::CreateMenuBar()
@@ -106,7 +107,7 @@ bool CMainFrame::CreateMenuBar()
                 pMenu->AppendSeparator();
             pMenu->Append(WxIdFromCommand(row.nId), MenuItemText(row));
         }
-        pBar->Append(pMenu, menuRow.pszTitle);
+        pBar->Append(pMenu, wxGetTranslation(menuRow.pszTitle));
     }
     SetMenuBar(pBar);
     return true;
@@ -121,7 +122,7 @@ bool CMainFrame::CreateToolBarWithTools()
     for (const CCommandRow* pRow : ToolRows()) {
         if (pRow->bToolSeparatorBefore)
             pBar->AddSeparator();
-        const wxString strTip = wxString::FromUTF8(pRow->pszToolTip);
+        const wxString strTip = wxGetTranslation(wxString::FromUTF8(pRow->pszToolTip));
         pBar->AddTool(WxIdFromCommand(pRow->nId), strTip, ToolBitmapBundle(pRow->pfnToolImage), strTip);
     }
     return pBar->Realize();

@@ -5,6 +5,7 @@
 
 #include <wx/evtloop.h>
 
+#include "app/app_language.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "app/run_game.h"
@@ -56,6 +57,7 @@ bool CVeltraneQuillornApp::OnInit()
     SetVendorName("Veltrane Corporation");
     SetAppName("Veltrane Quillorn");
     SetAppDisplayName("Veltrane Quillorn");
+    UseDesktopLanguage();
     RegisterGameFonts();
 
     CGameWindowSetup setup;

@@ -18,6 +18,7 @@
 #include "platform/profile.h"
 #include "platform/json_text.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "store/settings_store.h"
 
 namespace {
@@ -66,14 +67,14 @@ std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSol
             parsed.bJson = true;
         } else if (a == "--set") {
             if (!bHasValue)
-                return CBadArgument{"--set needs a set name or file"};
+                return CBadArgument{TrUtf8("--set needs a set name or file")};
             parsed.strSet = args[++i];
         } else if (a == "--skill") {
             if (!bHasValue || !(parsed.nSkill = ParseSkill(args[i + 1])))
-                return CBadArgument{"--skill needs beginner, intermediate or advanced"};
+                return CBadArgument{TrUtf8("--skill needs beginner, intermediate or advanced")};
             ++i;
         } else if (a.size() > 1 && a[0] == '-') {
-            return CBadArgument{"unknown option " + Quoted(a)};
+            return CBadArgument{Fill(TrUtf8("unknown option %1"), {Quoted(a)})};
         } else {
             parsed.astrGuesses.push_back(a);
         }
@@ -107,7 +108,7 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
         if (strSet.empty()) {
             const std::vector<std::wstring> astrSets = folders.ListSetNames();
             if (astrSets.empty())
-                return CBadArgument{"no word sets found"};
+                return CBadArgument{TrUtf8("no word sets found")};
             strSet = DefaultSetName(MessagesLanguage(), astrSets);
         }
         if (IsUsableSetName(strSet))
@@ -115,7 +116,7 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
     }
     std::error_code ec;
     if (file.empty() || !std::filesystem::is_regular_file(file, ec) || !ReadWordSetFile(file, lists))
-        return CBadArgument{"unknown set '" + EncodeUtf8Escaped(args.strSet ? DecodeBytes(*args.strSet) : strSet) + "'"};
+        return CBadArgument{Fill(TrUtf8("unknown set '%1'"), {EncodeUtf8Escaped(args.strSet ? DecodeBytes(*args.strSet) : strSet)})};
     return std::nullopt;
 }
 
@@ -134,34 +135,34 @@ std::optional<CBadArgument> ParseGuess(const std::string& strArg, int nSkill, CS
 {
     const std::size_t nFirst = strArg.find(':');
     const std::size_t nSecond = nFirst == std::string::npos ? nFirst : strArg.find(':', nFirst + 1);
-    const std::string strWhat = "guess " + Quoted(strArg) + ": ";
+    const std::string strWhat = Fill(TrUtf8("guess %1: "), {Quoted(strArg)});
     if (nSecond == std::string::npos)
-        return CBadArgument{strWhat + "expected GUESS:MATCH:BINGO"};
+        return CBadArgument{strWhat + TrUtf8("expected GUESS:MATCH:BINGO")};
     const std::optional<int> nMatch = ParseCount(std::string_view(strArg).substr(nFirst + 1, nSecond - nFirst - 1));
     const std::optional<int> nBingo = ParseCount(std::string_view(strArg).substr(nSecond + 1));
     if (!nMatch || !nBingo)
-        return CBadArgument{strWhat + "Match and Bingo must be numbers from 0"};
+        return CBadArgument{strWhat + TrUtf8("Match and Bingo must be numbers from 0")};
     guess.strGuess.clear();
     for (const wchar_t c : DecodeBytes(strArg.substr(0, nFirst))) {
         if (!IsLetter(c))
-            return CBadArgument{strWhat + "a guess is made of letters"};
+            return CBadArgument{strWhat + TrUtf8("a guess is made of letters")};
         guess.strGuess += ToUpperChar(c);
     }
     guess.nMatch = *nMatch;
     guess.nBingo = *nBingo;
     const int nLength = nSkill + 5;
     if (static_cast<int>(guess.strGuess.size()) != nLength)
-        return CBadArgument{strWhat + std::to_string(guess.strGuess.size()) + " letters, " +
-                            EncodeUtf8(SkillName(nSkill)) + " words have " + std::to_string(nLength)};
+        return CBadArgument{strWhat + Fill(TrUtf8("%1 letters, %2 words have %3"), {std::to_string(guess.strGuess.size()),
+                                                                                   TrUtf8(SkillName(nSkill)), std::to_string(nLength)})};
     // What no magic word can give: more than every letter, Bingo above Match, or all letters
     // shared with all but one in place (the last one would be in place too).
     if (guess.nMatch > nLength || guess.nBingo > nLength)
-        return CBadArgument{strWhat + "counts above the word length " + std::to_string(nLength)};
+        return CBadArgument{strWhat + Fill(TrUtf8("counts above the word length %1"), {std::to_string(nLength)})};
     if (guess.nBingo > guess.nMatch)
-        return CBadArgument{strWhat + "Bingo above Match"};
+        return CBadArgument{strWhat + TrUtf8("Bingo above Match")};
     if (guess.nMatch == nLength && guess.nBingo == nLength - 1)
-        return CBadArgument{strWhat + "Match " + std::to_string(nLength) + " with Bingo " +
-                            std::to_string(nLength - 1) + " cannot happen"};
+        return CBadArgument{strWhat + Fill(TrUtf8("Match %1 with Bingo %2 cannot happen"),
+                                           {std::to_string(nLength), std::to_string(nLength - 1)})};
     return std::nullopt;
 }
 
@@ -184,30 +185,31 @@ struct CAnswer {
 
 void WriteText(std::ostream& out, const CAnswer& answer, const CSolverWords& words)
 {
-    out << "set: " << EncodeUtf8Escaped(answer.strSet) << '\n';
-    out << "skill: " << EncodeUtf8(SkillName(answer.nSkill)) << '\n';
+    out << Fill(TrUtf8("set: %1"), {EncodeUtf8Escaped(answer.strSet)}) << '\n';
+    out << Fill(TrUtf8("skill: %1"), {TrUtf8(SkillName(answer.nSkill))}) << '\n';
     // Numbers through to_string: the stream's locale could group their digits.
-    out << "fit: " << std::to_string(answer.anFit.size()) << (answer.anFit.size() == 1 ? " word" : " words") << '\n';
+    out << Fill(TrUtf8("fit: %1"), {Fill(TrPluralUtf8("%1 word", "%1 words", answer.anFit.size()), {std::to_string(answer.anFit.size())})})
+        << '\n';
     const std::size_t nShown = std::min(answer.anFit.size(), kSolveWordsShown);
-    out << (nShown < answer.anFit.size() ? "first " + std::to_string(nShown) + ":" : std::string("words:"));
+    out << (nShown < answer.anFit.size() ? Fill(TrUtf8("first %1:"), {std::to_string(nShown)}) : TrUtf8("words:"));
     for (std::size_t k = 0; k < nShown; ++k)
         out << ' ' << EncodeUtf8Escaped(words.Word(answer.anFit[k]));
     out << '\n';
-    const char* szBest = answer.bHard ? "best of the fitting words: " : "best next guess: ";
+    const std::string strBest = answer.bHard ? TrUtf8("best of the fitting words: %1") : TrUtf8("best next guess: %1");
     if (!answer.best) {
-        out << szBest << "none, no word fits\n";
+        out << Fill(strBest, {TrUtf8("none, no word fits")}) << '\n';
         return;
     }
-    out << szBest << EncodeUtf8Escaped(words.Word(answer.best->nWord)) << ", "
-        << TwoDecimals(answer.best->ExpectedLeftHundredths()) << " words left on average";
+    out << Fill(strBest, {Fill(TrUtf8("%1, %2 words left on average"), {EncodeUtf8Escaped(words.Word(answer.best->nWord)),
+                                                                         TwoDecimals(answer.best->ExpectedLeftHundredths())})});
     if (answer.best->bSampled)
-        out << " (the set is too large to try every word: best of the fitting words and a sample)";
+        out << TrUtf8(" (the set is too large to try every word: best of the fitting words and a sample)");
     out << '\n';
 }
 
 void WriteJson(std::ostream& out, const CAnswer& answer, const CSolverWords& words)
 {
-    out << "{\n  \"set\": " << JsonString(EncodeUtf8(answer.strSet)) << ",\n  \"skill\": " << JsonString(EncodeUtf8(SkillName(answer.nSkill)))
+    out << "{\n  \"set\": " << JsonString(EncodeUtf8(answer.strSet)) << ",\n  \"skill\": " << JsonString(SkillName(answer.nSkill))
         << ",\n  \"hard\": " << (answer.bHard ? "true" : "false") << ",\n  \"fit\": " << std::to_string(answer.anFit.size())
         << ",\n  \"words\": [";
     const std::size_t nShown = std::min(answer.anFit.size(), kSolveWordsShown);

@@ -65,5 +65,5 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillorn.veltrane.example)
 # and the sound library is opened at the first alert.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libcanberra0")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, wx3.2-i18n")
 include(CPack)

@@ -2,6 +2,7 @@
 #include "dialogs/best_scores_dlg.h"
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/stattext.h>
 
 #include "dialogs/dialog_look.h"
@@ -35,7 +36,7 @@ const CBestScoreRow kBestScoreRows[6] = {
 };
 
 CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile& profile)
-    : CGameDialog(pParent, IDD_BEST_SCORES, "Top Players", 9, 127, 156), m_profile(profile)
+    : CGameDialog(pParent, IDD_BEST_SCORES, _("Top Players"), 9, 127, 156), m_profile(profile)
 {
 }
 
@@ -57,17 +58,17 @@ void CBestScoresDlg::CreateControls()
     };
     // OK first: it stands at the top right, and Enter must never land on Reset by default.
     AddOkButton(95, 1, 30, 11)->SetFocus();
-    label(IDC_HEADER_LABEL, "Best Scores", 0, 3, 63, 8, wxALIGN_LEFT);
-    label(IDC_BEST_BEGINNER, "Beginner:", 2, 17, 72, 8, wxALIGN_LEFT);
-    label(IDC_BEST_INTERMEDIATE, "Intermediate:", 2, 55, 72, 8, wxALIGN_LEFT);
-    label(IDC_BEST_ADVANCED, "Advanced:", 2, 95, 72, 8, wxALIGN_LEFT);
+    label(IDC_HEADER_LABEL, _("Best Scores"), 0, 3, 63, 8, wxALIGN_LEFT);
+    label(IDC_BEST_BEGINNER, _("Beginner:"), 2, 17, 72, 8, wxALIGN_LEFT);
+    label(IDC_BEST_INTERMEDIATE, _("Intermediate:"), 2, 55, 72, 8, wxALIGN_LEFT);
+    label(IDC_BEST_ADVANCED, _("Advanced:"), 2, 95, 72, 8, wxALIGN_LEFT);
     for (const CRowPlace& place : kRowPlaces) {
         // A name of any length stays in its cell, cut short with an ellipsis.
         label(place.nNameId, wxEmptyString, 5, place.y, 63, 8, wxALIGN_LEFT | wxST_ELLIPSIZE_END);
         label(place.nScoreId, wxEmptyString, 100, place.y, 22, 8, wxALIGN_RIGHT);
     }
     const wxRect rcReset = DialogRect(40, 135, 50, 14);
-    auto* pReset = new wxButton(this, IDC_BEST_RESET, "Reset", rcReset.GetPosition(), rcReset.GetSize());
+    auto* pReset = new wxButton(this, IDC_BEST_RESET, _("Reset"), rcReset.GetPosition(), rcReset.GetSize());
     pReset->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnReset(); });
 }
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <wx/bitmap.h>
+#include <wx/translation.h>
 #include <wx/button.h>
 #include <wx/dc.h>
 #include <wx/dcmemory.h>
@@ -36,9 +37,9 @@ bool SwatchColor(int nId, COLORREF& clr)
 }
 
 CColorDlg::CColorDlg(wxWindow* pParent)
-    : CHeaderDlg(pParent, IDD_COLOR, "Color", 139, 164)
+    : CHeaderDlg(pParent, IDD_COLOR, _("Color"), 139, 164)
 {
-    m_strTitle = L"Color Dialog";
+    m_strTitle = _("Color Dialog").ToStdWstring();
 }
 
 void CColorDlg::CreateControls()
@@ -46,19 +47,19 @@ void CColorDlg::CreateControls()
     auto rect = [this](int x, int y, int cx, int cy) { return DialogRect(x, y, cx, cy); };
     // Static texts and the group box take no focus; creating them first keeps them beneath.
     const wxRect rcGroup = rect(5, 78, 128, 72);
-    new wxStaticBox(this, IDC_CUSTOM_COLOR, "Custom Color", rcGroup.GetPosition(), rcGroup.GetSize());
+    new wxStaticBox(this, IDC_CUSTOM_COLOR, _("Custom Color"), rcGroup.GetPosition(), rcGroup.GetSize());
     const wxRect rcStandard = rect(5, 15, 55, 8);
-    new wxStaticText(this, 2005, "Standard Colors", rcStandard.GetPosition(), rcStandard.GetSize(),
+    new wxStaticText(this, 2005, _("Standard Colors"), rcStandard.GetPosition(), rcStandard.GetSize(),
                      wxST_NO_AUTORESIZE);
     struct {
         int nId;
         const char* pszText;
         int y;
-    } const aLabels[] = {{3019, "Red", 93}, {3021, "Green", 112}, {3023, "Blue", 132}};
+    } const aLabels[] = {{3019, wxTRANSLATE("Red"), 93}, {3021, wxTRANSLATE("Green"), 112}, {3023, wxTRANSLATE("Blue"), 132}};
     for (const auto& label : aLabels) {
         // 24 units, not 25: the template lets each label run one unit under its slider.
         const wxRect rc = rect(11, label.y, 24, 8);
-        new wxStaticText(this, label.nId, label.pszText, rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
+        new wxStaticText(this, label.nId, wxGetTranslation(label.pszText), rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
     }
 
     // Tab order: the sliders, where the dialog opens, then the swatches row by row as they stand
@@ -157,17 +158,19 @@ void CColorDlg::InitialiseDialog()
 void CColorDlg::NameControlsForReaders()
 {
     // The sliders' labels are separate texts and the swatches show nothing but their colour.
-    SetAccessibleName(*m_sliderRed, L"Red");
-    SetAccessibleName(*m_sliderGreen, L"Green");
-    SetAccessibleName(*m_sliderBlue, L"Blue");
+    SetAccessibleName(*m_sliderRed, _("Red").ToStdWstring());
+    SetAccessibleName(*m_sliderGreen, _("Green").ToStdWstring());
+    SetAccessibleName(*m_sliderBlue, _("Blue").ToStdWstring());
     const struct {
         int nId;
-        const wchar_t* pszName;
-    } aSwatchNames[] = {{2006, L"Red"},   {2007, L"Green"},   {2009, L"Blue"},   {2010, L"Olive"},  {2011, L"Magenta"},
-                        {2012, L"White"}, {2008, L"Black"},   {2013, L"Maroon"}, {2014, L"Yellow"}, {2015, L"Cyan"}};
+        const char* pszName;
+    } aSwatchNames[] = {{2006, wxTRANSLATE("Red")},   {2007, wxTRANSLATE("Green")},   {2009, wxTRANSLATE("Blue")},
+                        {2010, wxTRANSLATE("Olive")}, {2011, wxTRANSLATE("Magenta")}, {2012, wxTRANSLATE("White")},
+                        {2008, wxTRANSLATE("Black")}, {2013, wxTRANSLATE("Maroon")}, {2014, wxTRANSLATE("Yellow")},
+                        {2015, wxTRANSLATE("Cyan")}};
     for (const auto& swatch : aSwatchNames)
         if (wxWindow* pSwatch = FindWindow(swatch.nId))
-            SetAccessibleName(*pSwatch, swatch.pszName);
+            SetAccessibleName(*pSwatch, wxGetTranslation(swatch.pszName).ToStdWstring());
 }
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)

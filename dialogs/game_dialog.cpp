@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <wx/app.h>
+#include <wx/translation.h>
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/choice.h>
@@ -14,6 +15,8 @@
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+
+#include <gtk/gtk.h>
 
 #include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
@@ -163,8 +166,39 @@ bool CGameDialog::IsFreeFor(const wxRect& rc, wxWindow* pSelf) const
     return true;
 }
 
+namespace {
+
+// The toolkit's side padding of a button, for a label that needs the room: a longer language's
+// "Cancel" in the template's narrow button. English labels fit and keep the padding.
+void TightenButtonPadding(wxButton& button)
+{
+    auto* pWidget = static_cast<GtkWidget*>(button.GetHandle());
+    if (pWidget == nullptr)
+        return;
+    GtkCssProvider* pProvider = gtk_css_provider_new();
+    gtk_css_provider_load_from_data(pProvider, "* { padding-left: 1px; padding-right: 1px; }", -1, nullptr);
+    gtk_style_context_add_provider(gtk_widget_get_style_context(pWidget), GTK_STYLE_PROVIDER(pProvider),
+                                   GTK_STYLE_PROVIDER_PRIORITY_APPLICATION + 1);
+    g_object_unref(pProvider);
+}
+
+}  // namespace
+
+int ButtonLabelWidth(wxButton& button)
+{
+    // GTK's own natural width: wx's best size of a button is never below its default 85 pixels.
+    int nMinimum = 0;
+    int nNatural = 0;
+    if (auto* pWidget = static_cast<GtkWidget*>(button.GetHandle()))
+        gtk_widget_get_preferred_width(pWidget, &nMinimum, &nNatural);
+    return nNatural;
+}
+
 void CGameDialog::WidenCutOffTexts()
 {
+    for (wxWindow* pChild : GetChildren())
+        if (auto* pButton = dynamic_cast<wxButton*>(pChild); pButton && ButtonLabelWidth(*pButton) > pButton->GetSize().x)
+            TightenButtonPadding(*pButton);
     // The template widths fit Tahoma. In a wider fallback face a label may not fit; it grows
     // toward the side its text is aligned away from, when that space is free.
     for (wxWindow* pChild : GetChildren()) {
@@ -250,7 +284,7 @@ int CGameDialog::DoModal()
 wxButton* CGameDialog::AddOkButton(int x, int y, int cx, int cy)
 {
     const wxRect rc = DialogRect(x, y, cx, cy);
-    auto* pOk = new wxButton(this, wxID_OK, "OK", rc.GetPosition(), rc.GetSize());
+    auto* pOk = new wxButton(this, wxID_OK, _("OK"), rc.GetPosition(), rc.GetSize());
     pOk->SetDefault();
     return pOk;
 }

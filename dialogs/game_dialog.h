@@ -25,6 +25,9 @@ constexpr std::array<int, 5> kDialogShrinkSteps = {90, 80, 70, 60, 50};
 // wx ids for the game's result codes and back.
 int ResultFromWxId(int nWxId);
 
+// The width a button needs for its whole label, padding and frame, as the toolkit measures it.
+int ButtonLabelWidth(wxButton& button);
+
 class CGameDialog : public wxDialog {
 public:
     // Creates the window and its controls on first use, runs the initialisation, then the modal

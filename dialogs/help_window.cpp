@@ -5,6 +5,7 @@
 #include <string>
 
 #include <wx/filesys.h>
+#include <wx/translation.h>
 #include <wx/html/htmlfilt.h>
 #include <wx/html/htmlwin.h>
 #include <wx/log.h>
@@ -77,7 +78,7 @@ wxString EscapeHtml(const wxString& str)
 }  // namespace
 
 CHelpWindow::CHelpWindow(wxWindow* pParent)
-    : wxFrame(pParent, wxID_ANY, kTitle, wxDefaultPosition, wxSize(620, 560))
+    : wxFrame(pParent, wxID_ANY, wxGetTranslation(kTitle), wxDefaultPosition, wxSize(620, 560))
 {
     // The HTML view keeps and deletes the filters it is given; one is enough for every window.
     static const bool s_bFilterAdded = (wxHtmlWindow::AddFilter(new CHtmlByNameFilter), true);
@@ -130,9 +131,10 @@ void CHelpWindow::Load(const std::filesystem::path& page, const char* szAnchor)
             return;
     }
     // The player is told, rather than left with a window that stays empty.
-    m_pHtml->SetPage("<html><body><h3>The help page could not be opened</h3><p>It was looked for at <code>" +
-                     EscapeHtml(strPath) +
-                     "</code>. Reinstalling the game puts it back.</p></body></html>");
+    m_pHtml->SetPage("<html><body><h3>" + EscapeHtml(_("The help page could not be opened")) + "</h3><p>" +
+                     wxString::Format(EscapeHtml(_("It was looked for at %s. Reinstalling the game puts it back.")),
+                                      "<code>" + EscapeHtml(strPath) + "</code>") +
+                     "</p></body></html>");
 }
 
 void CHelpWindow::SetZoom(double dZoom)

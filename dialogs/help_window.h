@@ -13,7 +13,7 @@ constexpr const char* kHelpAnchor = "Main_Contents";
 
 class CHelpWindow : public wxFrame {
 public:
-    static constexpr const char* kTitle = "Veltrane Quillorn Help";
+    static constexpr const char* kTitle = wxTRANSLATE("Veltrane Quillorn Help");
 
     // Opens page at anchor in the help window, making the window if none is open. A page that
     // cannot be read is said in the window, with the path that was tried.

@@ -2,6 +2,7 @@
 #include "dialogs/level_dlg.h"
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/dc.h>
 
 #include "dialogs/dialog_look.h"
@@ -9,7 +10,7 @@
 #include "game/spoken_text.h"
 
 CLevelDlg::CLevelDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_LEVEL, "Level", 9, 143, 154)
+    : CGameDialog(pParent, IDD_LEVEL, _("Level"), 9, 143, 154)
 {
     m_bHeaderRule = false;
 }
@@ -17,10 +18,10 @@ CLevelDlg::CLevelDlg(wxWindow* pParent)
 void CLevelDlg::CreateControls()
 {
     const wxRect rcYes = DialogRect(14, 118, 50, 14);
-    auto* pYes = new wxButton(this, IDC_LEVEL_YES, "&Yes", rcYes.GetPosition(), rcYes.GetSize());
+    auto* pYes = new wxButton(this, IDC_LEVEL_YES, _("&Yes"), rcYes.GetPosition(), rcYes.GetSize());
     pYes->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultYes); });
     const wxRect rcNo = DialogRect(78, 118, 50, 14);
-    auto* pNo = new wxButton(this, IDC_LEVEL_NO, "&No", rcNo.GetPosition(), rcNo.GetSize());
+    auto* pNo = new wxButton(this, IDC_LEVEL_NO, _("&No"), rcNo.GetPosition(), rcNo.GetSize());
     pNo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultNo); });
     // Enter goes on to the next level, the answer the player gives most.
     pYes->SetDefault();
@@ -43,11 +44,11 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlue));
-    DrawTextInRect(dc, L"Finished Level: " + m_strFinishedLevel, RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
+    DrawTextInRect(dc, wxString::Format(_("Finished Level: %s"), m_strFinishedLevel), RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
     dc.SetTextForeground(DialogTextColour(*this, kGreen));
     // Its rectangle runs on to the question mark: in the face in use "11" needs a pixel or two
     // more than the 190 the layout gives, and the five pixels before the mark are free.
-    DrawTextInRect(dc, L"Continue to Level: " + m_strNextLevel, RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
+    DrawTextInRect(dc, wxString::Format(_("Continue to Level: %s"), m_strNextLevel), RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
     // The question mark keeps its place whatever the width of the line before it.
     dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);

@@ -2,6 +2,7 @@
 #include "dialogs/new_game_dlg.h"
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/dc.h>
 #include <wx/stattext.h>
 
@@ -17,10 +18,10 @@ CNewGameDlg::CNewGameDlg(wxWindow* pParent)
 void CNewGameDlg::CreateControls()
 {
     const wxRect rcHeader = DialogRect(2, 3, 97, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, "New Game", rcHeader.GetPosition(), rcHeader.GetSize(),
+    new wxStaticText(this, IDC_HEADER_LABEL, _("New Game"), rcHeader.GetPosition(), rcHeader.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcGo = DialogRect(42, 109, 50, 16);
-    auto* pGo = new wxButton(this, IDC_GO, "Go =>>", rcGo.GetPosition(), rcGo.GetSize());
+    auto* pGo = new wxButton(this, IDC_GO, _("Go =>>"), rcGo.GetPosition(), rcGo.GetSize());
     pGo->SetDefault();
     pGo->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultOK); });
 }
@@ -42,21 +43,37 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlack));
 
-    DrawTextInRect(dc, "Guess the magic ", RectLTRB(Px(20), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
-    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    // The English line has its measured places; in another language the three parts follow one
+    // another, as long or as short as the words before the number are.
+    // TRANSLATORS: the line reads: these words, the word's length as a large red number, then "lettered word".
+    const wxString strBefore = _("Guess the magic ");
+    // TRANSLATORS: after the large red number of letters, e.g. "Guess the magic 5 lettered word".
+    const wxString strAfter = _("lettered word");
+    const wxFont& fontNumber = m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont();
+    int xNumber = Px(115);
+    int xAfter = Px(135);
+    if (strBefore != "Guess the magic " || strAfter != "lettered word") {
+        xNumber = Px(20) + dc.GetTextExtent(strBefore).x;
+        wxCoord nNumberWidth = 0;
+        wxCoord nNumberHeight = 0;
+        dc.GetTextExtent(wxString(m_strWordLength), &nNumberWidth, &nNumberHeight, nullptr, nullptr, &fontNumber);
+        xAfter = xNumber + nNumberWidth + Px(3);
+    }
+    DrawTextInRect(dc, strBefore, RectLTRB(Px(20), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
+    dc.SetFont(fontNumber);
     dc.SetTextForeground(DialogTextColour(*this, kRed));
-    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(Px(115), Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(xNumber, Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlack));
-    DrawTextInRect(dc, "lettered word", RectLTRB(Px(135), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, strAfter, RectLTRB(xAfter, Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
 
     DrawTiles(dc, 80, 85, Scale());
 
-    DrawWrappedCentred(dc, kNewGameRules, RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
+    DrawWrappedCentred(dc, wxGetTranslation(kNewGameRules), RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
 
     dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kRed));
-    DrawTextInRect(dc, "Use it wisely !!!", RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
+    DrawTextInRect(dc, _("Use it wisely !!!"), RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlack));

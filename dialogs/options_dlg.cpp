@@ -2,6 +2,7 @@
 #include "dialogs/options_dlg.h"
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/checkbox.h>
 #include <wx/msgdlg.h>
 #include <wx/radiobut.h>
@@ -35,7 +36,7 @@ public:
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
-    : CGameDialog(pParent, IDD_OPTIONS, "Options", 9, 135, 137), m_setFolders(folders)
+    : CGameDialog(pParent, IDD_OPTIONS, _("Options"), 9, 135, 137), m_setFolders(folders)
 {
 }
 
@@ -47,18 +48,18 @@ void COptionsDlg::CreateControls()
     // The group box goes first so the radio buttons it frames lie above it; it takes no focus,
     // so the tab order below is unchanged.
     const wxRect rcGroup = at(3, 44, 67, 57);
-    new CGroupBox(this, IDC_SKILL_GROUP, "Skill Level", rcGroup.GetPosition(), rcGroup.GetSize());
+    new CGroupBox(this, IDC_SKILL_GROUP, _("Skill Level"), rcGroup.GetPosition(), rcGroup.GetSize());
 
-    const char* const apszSkills[] = {"Beginner", "Intermediate", "Advanced"};
+    const char* const apszSkills[] = {wxTRANSLATE("Beginner"), wxTRANSLATE("Intermediate"), wxTRANSLATE("Advanced")};
     // One unit taller than the template: the toolkit's radio mark needs the extra row.
     const wxRect arcSkills[] = {at(10, 56, 46, 11), at(10, 71, 56, 11), at(10, 86, 47, 11)};
     for (int i = 0; i < 3; ++i) {
-        auto* pRadio = new wxRadioButton(this, kSkillIds[i], apszSkills[i], wxDefaultPosition, wxDefaultSize,
+        auto* pRadio = new wxRadioButton(this, kSkillIds[i], wxGetTranslation(apszSkills[i]), wxDefaultPosition, wxDefaultSize,
                                          i == 0 ? wxRB_GROUP : 0);
         place(pRadio, arcSkills[i]);
     }
     const wxRect rcSetLabel = at(5, 16, 40, 8);
-    new CLabelText(this, IDC_GAME_SET_LABEL, "Game Set:", rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
+    new CLabelText(this, IDC_GAME_SET_LABEL, _("Game Set:"), rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
                      wxST_NO_AUTORESIZE);
     // A drop-down list: the template's 68 units include the open list. Closed, the box gets the
     // room above the skill group and no more.
@@ -66,17 +67,17 @@ void COptionsDlg::CreateControls()
     // The list draws only the rows in view: the toolkit's own drop-down measures every name, which
     // froze the game for a minute with ten thousand sets.
     m_comboSet = new CSetComboBox(this, IDC_GAME_SET, rcCombo);
-    place(new wxCheckBox(this, IDC_TIME_TRIAL, "Time Trial"), at(76, 55, 50, 10));
-    place(new wxCheckBox(this, IDC_SOUND, "Sound"), at(76, 71, 37, 10));
+    place(new wxCheckBox(this, IDC_TIME_TRIAL, _("Time Trial")), at(76, 55, 50, 10));
+    place(new wxCheckBox(this, IDC_SOUND, _("Sound")), at(76, 71, 37, 10));
     const wxRect rcHeader = at(4, 2, 52, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, "Options", rcHeader.GetPosition(), rcHeader.GetSize(),
+    new wxStaticText(this, IDC_HEADER_LABEL, _("Options"), rcHeader.GetPosition(), rcHeader.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     // The handheld's title-bar OK, placed left of Cancel in the header strip.
     AddOkButton(69, 1, 32, 11);
     const wxRect rcCancel = at(103, 1, 32, 11);
-    new wxButton(this, wxID_CANCEL, "Cancel", rcCancel.GetPosition(), rcCancel.GetSize());
+    new wxButton(this, wxID_CANCEL, _("Cancel"), rcCancel.GetPosition(), rcCancel.GetSize());
     const wxRect rcColor = at(3, 109, 73, 14);
-    auto* pColor = new wxButton(this, IDC_BACKGROUND_COLOR, "Background Color ...", rcColor.GetPosition(),
+    auto* pColor = new wxButton(this, IDC_BACKGROUND_COLOR, _("Background Color ..."), rcColor.GetPosition(),
                                 rcColor.GetSize());
     pColor->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnBackgroundColor(); });
     FindWindow(wxID_CANCEL)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultCancel); });
@@ -138,12 +139,12 @@ void COptionsDlg::InitialiseDialog()
     for (int nId : {static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
         StyleBlue(FindWindow(nId));
     // The list's label is a separate text above it.
-    SetAccessibleName(*m_comboSet, L"Game Set");
+    SetAccessibleName(*m_comboSet, _("Game Set").ToStdWstring());
     SetLabelFor(*FindWindow(IDC_GAME_SET_LABEL), *m_comboSet);
 
     const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {
-        wxMessageBox("Words Sets: Sets not found", "Veltrane Quillorn", wxOK, GetParent());
+        wxMessageBox(_("Words Sets: Sets not found"), "Veltrane Quillorn", wxOK, GetParent());
         EndWithResult(ResultCancel);
         return;
     }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
@@ -11,14 +12,14 @@
 #include "dialogs/dialog_look.h"
 
 CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_PLAYER_NAME, "Player Name", 9, 145, 95)
+    : CGameDialog(pParent, IDD_PLAYER_NAME, _("Player Name"), 9, 145, 95)
 {
 }
 
 void CPlayerNameDlg::CreateControls()
 {
     const wxRect rcHeader = DialogRect(1, 2, 79, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, "Player Name", rcHeader.GetPosition(), rcHeader.GetSize(),
+    new wxStaticText(this, IDC_HEADER_LABEL, _("Player Name"), rcHeader.GetPosition(), rcHeader.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     // The template's message area starts above the header rule. Covering the rule there left two
     // stubs that read as a dash before the text; instead the rule runs across whole and the
@@ -35,12 +36,12 @@ void CPlayerNameDlg::CreateControls()
     new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(), rcMessage.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcPrompt = DialogRect(8, 35, 80, 8);
-    new wxStaticText(this, wxID_ANY, "Enter your name:", rcPrompt.GetPosition(), rcPrompt.GetSize(),
+    new wxStaticText(this, wxID_ANY, _("Enter your name:"), rcPrompt.GetPosition(), rcPrompt.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcName = DialogRect(7, 49, 120, 14);
     auto* pName = new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
     // The prompt is a separate text; a reader landing in the field hears it as the field's name.
-    SetAccessibleName(*pName, L"Enter your name");
+    SetAccessibleName(*pName, _("Enter your name").ToStdWstring());
     AddOkButton(77, 70, 50, 14);
     // Focus given before the window is up can be lost on the way; give it again once shown.
     Bind(wxEVT_SHOW, [this](wxShowEvent& event) {

@@ -3,6 +3,7 @@
 #include "dialogs/set_combo_box.h"
 
 #include <wx/dc.h>
+#include <wx/translation.h>
 #include <wx/vlbox.h>
 
 #include <algorithm>
@@ -20,7 +21,7 @@ constexpr int kRowIndent = 2;
 CSetComboBox::CSetComboBox(wxWindow* pParent, int nId, const wxRect& rc)
     : wxOwnerDrawnComboBox(pParent, nId, wxEmptyString, rc.GetPosition(), rc.GetSize(), 0, nullptr, wxCB_READONLY),
       m_acc(*this, true),
-      m_accList(L"Game Set",
+      m_accList(_("Game Set").ToStdWstring(),
                 {[this] { return static_cast<int>(GetCount()); },
                  [this](int i) { return GetString(static_cast<unsigned>(i)).ToStdWstring(); },
                  [this] { return GetSelection(); },
@@ -77,7 +78,7 @@ void CSetComboBox::DoShowPopup(const wxRect& rc, int nFlags)
 {
     // Readers would otherwise hear an unnamed panel as the list opens.
     if (wxWindow* pList = GetPopupControl() != nullptr ? GetPopupControl()->GetControl() : nullptr)
-        NameListForReaders(*pList, L"Game Set");
+        NameListForReaders(*pList, _("Game Set").ToStdWstring());
     wxOwnerDrawnComboBox::DoShowPopup(rc, nFlags);
 }
 

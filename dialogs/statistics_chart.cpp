@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include <wx/bitmap.h>
+#include <wx/translation.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
@@ -55,7 +56,7 @@ CStatisticsChart::~CStatisticsChart() = default;
 void CStatisticsChart::BuildAccessible()
 {
     m_pAccess->SetRole(EAccRole::Grouping);
-    m_pAccess->SetName(L"Statistics figures");
+    m_pAccess->SetName(_("Statistics figures").ToStdWstring());
     for (const std::wstring& strLine : m_astrSpoken) {
         m_apSpoken.push_back(std::make_unique<CAccObject>(EAccRole::Label, strLine));
         m_pAccess->AddChild(*m_apSpoken.back());
@@ -106,19 +107,20 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     int y = nMargin / 2;
     const int nColumn = (size.x - 2 * nMargin) / 4;
     const int anFigures[4] = {m_stats.nPlayed, m_stats.SolvedPercent(), m_stats.nCurrentStreak, m_stats.nBestStreak};
-    const char* const aszCaptions[4] = {"Played", "Solved %", "Streak", "Best streak"};
+    const char* const aszCaptions[4] = {wxTRANSLATE("Played"), wxTRANSLATE("Solved %"), wxTRANSLATE("Streak"),
+                                       wxTRANSLATE("Best streak")};
     for (int i = 0; i < 4; ++i) {
         const int x = nMargin + i * nColumn;
         text(StatsTextPlayed + i, Number(anFigures[i]), wxRect(x, y, nColumn, nFigure), m_fontFigure, clrText,
              wxALIGN_CENTRE);
-        text(0, aszCaptions[i], wxRect(x, y + nFigure, nColumn, nLine), fontSmall, clrText, wxALIGN_CENTRE);
+        text(0, wxGetTranslation(aszCaptions[i]), wxRect(x, y + nFigure, nColumn, nLine), fontSmall, clrText, wxALIGN_CENTRE);
     }
     y += nFigure + nLine + nLine / 2;
     const int yColumns = y;
 
     // Left: how many tries the solved words took.
     const int nLeftWidth = (size.x - 3 * nMargin) * 11 / 20;
-    text(0, "Tries to solve", wxRect(nMargin, y, nLeftWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
+    text(0, _("Tries to solve"), wxRect(nMargin, y, nLeftWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
     y += nCaption + nGap;
     const int nRow = nLine + nGap;
     const int xTrack = nMargin + nLabelWidth + nMargin / 2;
@@ -148,27 +150,27 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     const int nRightWidth = size.x - x1 - nMargin;
     y = yColumns;
     auto row = [&](const char* szLabel, int nId, const wxString& strValue) {
-        text(0, szLabel, wxRect(x1, y, nRightWidth - nValueWidth, nLine), fontSmall, clrText, nLeftRight);
+        text(0, wxGetTranslation(szLabel), wxRect(x1, y, nRightWidth - nValueWidth, nLine), fontSmall, clrText, nLeftRight);
         text(nId, strValue, wxRect(x1 + nRightWidth - nValueWidth, y, nValueWidth, nLine), fontSmall, clrText, nRight);
         y += nLine;
     };
-    text(0, "Time to solve", wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
+    text(0, _("Time to solve"), wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
     y += nCaption + nGap;
     const bool bTimes = m_stats.bHasTimes;
-    row("Median", StatsTextMedianTime, bTimes ? wxString(FormatSeconds(m_stats.dMedianSeconds)) : wxString("-"));
-    row("Best", StatsTextBestTime, bTimes ? wxString(FormatSeconds(m_stats.nBestSeconds)) : wxString("-"));
+    row(wxTRANSLATE("Median"), StatsTextMedianTime, bTimes ? wxString(FormatSeconds(m_stats.dMedianSeconds)) : wxString("-"));
+    row(wxTRANSLATE("Best"), StatsTextBestTime, bTimes ? wxString(FormatSeconds(m_stats.nBestSeconds)) : wxString("-"));
     y += nLine / 2;
-    text(0, "Time Trial", wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
+    text(0, _("Time Trial"), wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
     y += nCaption + nGap;
     const bool bGames = m_stats.nTimeTrialGames > 0;
-    row("Games", StatsTextTimeTrialGames, Number(m_stats.nTimeTrialGames));
-    row("Best final score", StatsTextBestScore, bGames ? Number(m_stats.nBestFinalScore) : wxString("-"));
-    text(0, "Last five", wxRect(x1, y, nRightWidth, nLine), fontSmall, clrText, nLeftRight);
+    row(wxTRANSLATE("Games"), StatsTextTimeTrialGames, Number(m_stats.nTimeTrialGames));
+    row(wxTRANSLATE("Best final score"), StatsTextBestScore, bGames ? Number(m_stats.nBestFinalScore) : wxString("-"));
+    text(0, _("Last five"), wxRect(x1, y, nRightWidth, nLine), fontSmall, clrText, nLeftRight);
     y += nLine;
     text(StatsTextLastFive, ScoresLine(LastFinalScores(m_stats, 5)), wxRect(x1, y, nRightWidth, nLine), fontSmall,
          clrText, nRight);
     y += nLine + nLine / 2;
-    text(0, "Last 30 games", wxRect(x1, y, nRightWidth, nLine), fontSmall, clrText, nLeftRight);
+    text(0, _("Last 30 games"), wxRect(x1, y, nRightWidth, nLine), fontSmall, clrText, nLeftRight);
     y += nLine;
 
     // The line chart runs from 0 at the bottom to the best of the games shown at the top.

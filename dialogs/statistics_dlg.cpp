@@ -2,6 +2,7 @@
 #include "dialogs/statistics_dlg.h"
 
 #include <wx/button.h>
+#include <wx/translation.h>
 #include <wx/choice.h>
 #include <wx/msgdlg.h>
 #include <wx/stattext.h>
@@ -19,14 +20,14 @@ namespace {
 constexpr int IDC_STATS_SKILL_LABEL = 1605;
 constexpr int IDC_STATS_SET_LABEL = 1606;
 constexpr int IDC_STATS_STATE = 1607;
-constexpr const char* kAllSets = "All sets";
+constexpr const char* kAllSets = wxTRANSLATE("All sets");
 // Reading waits little: a log being written is read from its last committed state.
 constexpr int kReadBusyMs = 250;
 
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(std::filesystem::path logFile, wxWindow* pParent)
-    : CGameDialog(pParent, IDD_STATISTICS, "Statistics", 9, 250, 234), m_log(std::move(logFile))
+    : CGameDialog(pParent, IDD_STATISTICS, _("Statistics"), 9, 250, 234), m_log(std::move(logFile))
 {
 }
 
@@ -37,21 +38,21 @@ void CStatisticsDlg::CreateControls()
         return new wxStaticText(this, nId, str, rc.GetPosition(), rc.GetSize(), wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     };
     AddOkButton(215, 1, 30, 11)->SetFocus();
-    label(IDC_HEADER_LABEL, "Statistics", 0, 3, 63, 8);
+    label(IDC_HEADER_LABEL, _("Statistics"), 0, 3, 63, 8);
 
-    label(IDC_STATS_SKILL_LABEL, "&Skill:", 4, 18, 20, 8);
+    label(IDC_STATS_SKILL_LABEL, _("&Skill:"), 4, 18, 20, 8);
     const wxRect rcSkill = DialogRect(24, 14, 80, 14);
     auto* pSkill = new wxChoice(this, IDC_STATS_SKILL, rcSkill.GetPosition(), rcSkill.GetSize());
     for (int nSkill = SkillBeginner; nSkill <= SkillAdvanced; ++nSkill)
-        pSkill->Append(wxString(SkillName(nSkill)));
-    label(IDC_STATS_SET_LABEL, "S&et:", 112, 18, 16, 8);
+        pSkill->Append(wxGetTranslation(SkillName(nSkill)));
+    label(IDC_STATS_SET_LABEL, _("S&et:"), 112, 18, 16, 8);
     const wxRect rcSet = DialogRect(128, 14, 118, 14);
     new wxChoice(this, IDC_STATS_SET, rcSet.GetPosition(), rcSet.GetSize());
 
     m_pChart = new CStatisticsChart(this, IDC_STATS_CHART, DialogRect(0, 32, 250, 180));
 
     const wxRect rcClear = DialogRect(4, 215, 70, 14);
-    auto* pClear = new wxButton(this, IDC_STATS_CLEAR, "&Clear statistics", rcClear.GetPosition(), rcClear.GetSize());
+    auto* pClear = new wxButton(this, IDC_STATS_CLEAR, _("&Clear statistics"), rcClear.GetPosition(), rcClear.GetSize());
     // Two lines: the longest reason the log cannot be read takes both.
     label(IDC_STATS_STATE, wxEmptyString, 80, 214, 166, 18);
 
@@ -80,7 +81,7 @@ void CStatisticsDlg::FillSetChoice()
     if (pSet == nullptr)
         return;
     pSet->Clear();
-    pSet->Append(kAllSets);
+    pSet->Append(wxGetTranslation(kAllSets));
     int nSelect = 0;
     // Shown by label, chosen by name: a set's name may hold characters that reorder the text.
     m_astrSetNames = m_log.SetNames();
@@ -110,7 +111,7 @@ void CStatisticsDlg::Reload()
         strState = wxString::Format(_("The game log cannot be read: %s."),
                                     wxString(StoreNoticeReason(GameLogReadTrouble(m_log))));
     else if (m_log.State() == CGameLog::EState::Absent)
-        strState = "No words played yet.";
+        strState = _("No words played yet.");
     m_pChart->SetStats(stats);
     if (auto* pState = dynamic_cast<wxStaticText*>(FindWindow(IDC_STATS_STATE))) {
         pState->SetLabelText(strState);
@@ -122,15 +123,15 @@ void CStatisticsDlg::Reload()
 
 void CStatisticsDlg::OnClear()
 {
-    wxMessageDialog confirm(this, kConfirmClear, "Statistics", wxOK | wxCANCEL | wxCANCEL_DEFAULT | wxICON_QUESTION);
-    confirm.SetOKCancelLabels("Clear", "Cancel");
+    wxMessageDialog confirm(this, wxGetTranslation(kConfirmClear), _("Statistics"), wxOK | wxCANCEL | wxCANCEL_DEFAULT | wxICON_QUESTION);
+    confirm.SetOKCancelLabels(_("Clear"), _("Cancel"));
     if (confirm.ShowModal() != wxID_OK)
         return;
     {
         CGameLog writable(m_log.File());
         // A newer game's log is refused here as everywhere: it is shown, never changed.
         if (writable.OpenForWriting(kReadBusyMs) != CGameLog::EState::Writable || !writable.Clear()) {
-            wxMessageBox("The statistics could not be cleared.", "Statistics", wxOK | wxCENTRE, this);
+            wxMessageBox(_("The statistics could not be cleared."), _("Statistics"), wxOK | wxCENTRE, this);
             return;
         }
     }

@@ -20,7 +20,7 @@ constexpr int IDC_STATS_CLEAR = 1604;
 class CStatisticsDlg : public CGameDialog {
 public:
     static constexpr const char* kConfirmClear =
-        "Clear all statistics?  Every word in the game log is forgotten; the best scores stay.";
+        wxTRANSLATE("Clear all statistics?  Every word in the game log is forgotten; the best scores stay.");
 
     explicit CStatisticsDlg(std::filesystem::path logFile, wxWindow* pParent = nullptr);
 

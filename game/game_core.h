@@ -16,6 +16,7 @@
 #include "game/types.h"
 #include "game/word_list.h"
 #include "game/word_set.h"
+#include "platform/translate.h"
 #include "store/game_log.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
@@ -103,7 +104,7 @@ public:
     // Only once the player has left a New Game dialog without a word: before the first one it
     // would be read out over the dialog itself.
     bool ShowsStartHint() const { return m_bGameOver && m_bStartDeclined && History().GuessCount() == 0; }
-    static constexpr const wchar_t* kStartHint = L"To start a word, choose New in the Game menu or press Ctrl+N.";
+    static constexpr const char* kStartHint = N_("To start a word, choose New in the Game menu or press Ctrl+N.");
     void OnBestScores();
     void OnOptions();
     void OnStatistics();
@@ -177,7 +178,7 @@ protected:
     CRecordStore m_records;
     CSetFolders m_setFolders;
 
-    static constexpr const wchar_t* kMsgNoWordSets = L"Did not find any word sets to play with.";
+    static constexpr const char* kMsgNoWordSets = N_("Did not find any word sets to play with.");
 
 private:
     // Tests reach states that take many words or minutes of play through this one named seam.

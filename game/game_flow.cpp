@@ -4,8 +4,8 @@
 
 namespace {
 
-constexpr const wchar_t* kMsgSolved = L"Congratulations.  You are one smart player.";
-constexpr const wchar_t* kMsgNoWordsForSkill = L"This word set has no words for this skill level.";
+constexpr const char* kMsgSolved = N_("Congratulations.  You are one smart player.");
+constexpr const char* kMsgNoWordsForSkill = N_("This word set has no words for this skill level.");
 
 }  // namespace
 
@@ -14,7 +14,7 @@ void CGameCore::StartFirstWord()
     if (LoadProgress())
         StartNextWord();
     else
-        ShowMessage(kMsgNoWordSets);
+        ShowMessage(Tr(kMsgNoWordSets));
 }
 
 void CGameCore::StartNextWord()
@@ -29,7 +29,7 @@ void CGameCore::StartNextWord()
     if (!PickNextWord()) {
         // Nothing to play at this skill: the player can pick another set or skill in Options.
         m_bGameOver = true;
-        ShowMessage(kMsgNoWordsForSkill);
+        ShowMessage(Tr(kMsgNoWordsForSkill));
         RepaintView();
         return;
     }
@@ -58,7 +58,7 @@ void CGameCore::EndSolvedWord()
     // The clock keeps running while the box is open; m_bSolving keeps a tick from timing the
     // solved word out meanwhile.
     m_bSolving = true;
-    ShowMessage(kMsgSolved);
+    ShowMessage(Tr(kMsgSolved));
     m_bSolving = false;
     m_bGameOver = true;
     StopWordClock();
@@ -93,7 +93,7 @@ void CGameCore::EndUnsolvedWord(EWordEnd how)
     m_bGameOver = true;
     // Whatever was banked is the Time Trial game's final score.
     ReportWordLeftPlay(how, m_bTimeTrial);
-    ShowMessage(L"The magic word was " + History().m_strMagicWord + L".");
+    ShowMessage(Fill(Tr("The magic word was %1."), {History().m_strMagicWord}));
     if (m_nScore > 0) {
         // Banked points are a Time Trial score: they never enter the fewest-tries record, and
         // they replace a stored best only when they beat it.

@@ -9,7 +9,7 @@ namespace {
 
 std::wstring Counts(int nMatch, int nBingo)
 {
-    return L"Match " + std::to_wstring(nMatch) + L", Bingo " + std::to_wstring(nBingo);
+    return Fill(Tr("Match %1, Bingo %2"), {std::to_wstring(nMatch), std::to_wstring(nBingo)});
 }
 
 }  // namespace
@@ -23,8 +23,7 @@ bool CGameCore::RefusedInHardMode(const std::wstring& strGuess)
     const std::wstring& strEarlier = history.m_astrGuesses[contradiction->nGuess];
     const int nGotMatch = static_cast<int>(history.m_adwMatch[contradiction->nGuess]);
     const int nGotBingo = static_cast<int>(history.m_adwBingo[contradiction->nGuess]);
-    ShowMessage(L"Hard mode: " + strGuess + L" cannot be the word. " + strEarlier + L" got " +
-                Counts(nGotMatch, nGotBingo) + L"; against " + strGuess + L" it would have scored " +
-                Counts(contradiction->nMatch, contradiction->nBingo) + L".");
+    ShowMessage(Fill(Tr("Hard mode: %1 cannot be the word. %2 got %3; against %1 it would have scored %4."),
+                     {strGuess, strEarlier, Counts(nGotMatch, nGotBingo), Counts(contradiction->nMatch, contradiction->nBingo)}));
     return true;
 }

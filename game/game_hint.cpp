@@ -65,10 +65,10 @@ void CGameCore::OnHint()
     std::wstring strCost;
     if (m_bTimeTrial) {
         m_nTimeLeft = std::max(0, m_nTimeLeft - kHintSeconds);
-        strCost = L" The hint cost " + std::to_wstring(kHintSeconds) + L" seconds.";
+        strCost = L" " + Fill(TrPlural("The hint cost %1 second.", "The hint cost %1 seconds.", kHintSeconds), {std::to_wstring(kHintSeconds)});
         RepaintView();
     }
-    const std::wstring strFit = hint->nFitting == 1 ? L"1 word still fits" : std::to_wstring(hint->nFitting) + L" words still fit";
-    ShowMessage(L"Hint: try " + hint->strGuess + L". " + strFit + L"; after " + hint->strGuess + L" about " +
-                TwoDecimals(hint->nHundredthsLeft) + L" would be left on average." + strCost);
+    const std::wstring strFit = Fill(TrPlural("%1 word still fits", "%1 words still fit", hint->nFitting), {std::to_wstring(hint->nFitting)});
+    ShowMessage(Fill(Tr("Hint: try %1. %2; after %1 about %3 would be left on average."),
+                     {hint->strGuess, strFit, TwoDecimals(hint->nHundredthsLeft)}) + strCost);
 }

@@ -50,7 +50,7 @@ void CGameCore::OnOptions()
             StopWordClock();
             m_bChoiceKnown = true;
             if (!LoadSetProgress()) {
-                ShowMessage(kMsgNoWordSets);
+                ShowMessage(Tr(kMsgNoWordSets));
                 RepaintView();
                 return;
             }

@@ -46,7 +46,7 @@ bool CGameCore::FindFirstSet(std::wstring& strSet)
 {
     const std::vector<std::wstring> astrSets = m_setFolders.ListSetNames();
     if (astrSets.empty()) {
-        ShowMessage(L"Words Sets: Sets not found");
+        ShowMessage(Tr("Words Sets: Sets not found"));
         return false;
     }
     strSet = DefaultSetName(MessagesLanguage(), astrSets);
@@ -58,7 +58,7 @@ bool CGameCore::LoadWordSet(const std::wstring& strSet)
     m_words.Clear();
     m_nSolverSkill = -1;
     if (!IsUsableSetName(strSet) || !ReadWordSetFile(m_setFolders.SetFile(strSet), m_words)) {
-        ShowMessage(L"Can not open file");
+        ShowMessage(Tr("Can not open file"));
         return false;
     }
     return true;

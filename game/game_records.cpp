@@ -37,7 +37,7 @@ void CGameCore::CheckBestScore(int nScore)
     // would let a locked store replace the real holder.
     if (nScore <= ReadBestRecord(strName, bKnown) || !bKnown)
         return;
-    if (RunPlayerNameDlg(strName, L"You are best player in this level") != ResultOK)
+    if (RunPlayerNameDlg(strName, Tr("You are best player in this level")) != ResultOK)
         return;
     WriteBestRecord(strName, nScore);
     RunBestScoresDlg();
@@ -49,7 +49,7 @@ void CGameCore::CheckFewestTries(int nTries)
     bool bKnown = true;
     if (nTries >= ReadBestRecord(strName, bKnown) || !bKnown)
         return;
-    if (RunPlayerNameDlg(strName, L"You are the best player in this level who took minimum tries.") != ResultOK)
+    if (RunPlayerNameDlg(strName, Tr("You are the best player in this level who took minimum tries.")) != ResultOK)
         return;
     WriteBestRecord(strName, nTries);
     RunBestScoresDlg();

@@ -8,10 +8,11 @@
 
 #include "game/word_set.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 
 namespace {
 
-constexpr const char* kCheckUsage = "Usage: veltrane-quillorn --check-set [--words] FILE...\n";
+constexpr const char* kCheckUsage = N_("Usage: veltrane-quillorn --check-set [--words] FILE...\n");
 
 void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
 {
@@ -28,17 +29,17 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
     // shown escaped: a newline or a NUL in them must not forge or cut a line.
     std::vector<std::string> astrNotes;
     auto note = [&](std::size_t nLine, const std::string& strText) {
-        astrNotes.push_back("line " + std::to_string(nLine) + ": " + strText);
+        astrNotes.push_back(Fill(TrUtf8("line %1: %2"), {std::to_string(nLine), strText}));
     };
     const auto onIgnored = [&](const CIgnoredLine& line) { note(line.nLine, EncodeUtf8Escaped(line.strReason)); };
     // Such a word still counts: the game plays it all the same.
     const auto onKept = [&](std::size_t nLine, std::wstring_view strWord) {
         if (!CanBeTyped(strWord))
-            note(nLine, "word \"" + EncodeUtf8Escaped(strWord) + "\" has characters that cannot be typed");
+            note(nLine, Fill(TrUtf8("word \"%1\" has characters that cannot be typed"), {EncodeUtf8Escaped(strWord)}));
     };
     CWordLists lists;
     if (!ReadWordSetFile(file, lists, onIgnored, onKept)) {
-        err << "veltrane-quillorn: cannot read " << EncodeUtf8Escaped(DecodeBytes(strFile)) << '\n';
+        err << Fill(TrUtf8("veltrane-quillorn: cannot read %1"), {EncodeUtf8Escaped(DecodeBytes(strFile))}) << '\n';
         return 2;
     }
     PrintSetCounts(out, SetNameFromFileName(file.filename()), lists);
@@ -58,10 +59,12 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
 
 void PrintSetCounts(std::ostream& out, const std::wstring& strSet, const CWordLists& lists)
 {
-    out << "set: " << EncodeUtf8Escaped(strSet) << '\n';
-    out << "Beginner: " << lists.m_wordsBeginner.size() << " words\n";
-    out << "Intermediate: " << lists.m_wordsIntermediate.size() << " words\n";
-    out << "Advanced: " << lists.m_wordsAdvanced.size() << " words\n";
+    out << Fill(TrUtf8("set: %1"), {EncodeUtf8Escaped(strSet)}) << '\n';
+    for (const auto& [szSkill, pWords] : {std::pair{N_("Beginner"), &lists.m_wordsBeginner},
+                                          std::pair{N_("Intermediate"), &lists.m_wordsIntermediate},
+                                          std::pair{N_("Advanced"), &lists.m_wordsAdvanced}})
+        out << Fill(TrPluralUtf8("%1: %2 word", "%1: %2 words", pWords->size()), {TrUtf8(szSkill), std::to_string(pWords->size())})
+            << '\n';
 }
 
 int RunSetChecker(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)
@@ -75,14 +78,14 @@ int RunSetChecker(const std::vector<std::string>& args, std::ostream& out, std::
         } else if (!bOptionsDone && strArg == "--words") {
             bWords = true;
         } else if (!bOptionsDone && strArg.size() > 1 && strArg[0] == '-') {
-            err << "veltrane-quillorn: unknown option '" << strArg << "'\n" << kCheckUsage;
+            err << Fill(TrUtf8("veltrane-quillorn: unknown option '%1'\n"), {strArg}) << TrUtf8(kCheckUsage);
             return 2;
         } else {
             astrFiles.push_back(strArg);
         }
     }
     if (astrFiles.empty()) {
-        err << "veltrane-quillorn: no word-set file given\n" << kCheckUsage;
+        err << TrUtf8("veltrane-quillorn: no word-set file given\n") << TrUtf8(kCheckUsage);
         return 2;
     }
     int nStatus = 0;

@@ -13,13 +13,14 @@
 #include "game/word_set.h"
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "store/settings_store.h"
 
 namespace {
 
-constexpr const char* kMakeUsage =
+constexpr const char* kMakeUsage = N_(
     "Usage: veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii] [--fold-accents]\n"
-    "                         [--output DIR] [--force] FILE...\n";
+    "                         [--output DIR] [--force] FILE...\n");
 constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
@@ -51,17 +52,17 @@ std::string ReadList(const std::string& strFile, std::string& bytes)
     std::error_code ec;
     const auto status = std::filesystem::status(strFile, ec);
     if (ec)
-        return "cannot read " + Shown(strFile) + ": " + ec.message();
+        return Fill(TrUtf8("cannot read %1: %2"), {Shown(strFile), ec.message()});
     if (!std::filesystem::is_regular_file(status))
-        return "cannot read " + Shown(strFile) + ": not a regular file";
+        return Fill(TrUtf8("cannot read %1: not a regular file"), {Shown(strFile)});
     const auto nSize = std::filesystem::file_size(strFile, ec);
     if (!ec && nSize > kMaxListBytes)
-        return Shown(strFile) + " is larger than 16 MB, too large for a word list";
+        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {Shown(strFile)});
     if (!ReadFileBytes(strFile, bytes))
-        return "cannot read " + Shown(strFile) + ": " + std::strerror(errno);
+        return Fill(TrUtf8("cannot read %1: %2"), {Shown(strFile), std::strerror(errno)});
     // Checked again as read: the file may have grown after it was looked at.
     if (bytes.size() > kMaxListBytes)
-        return Shown(strFile) + " is larger than 16 MB, too large for a word list";
+        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {Shown(strFile)});
     return {};
 }
 
@@ -197,7 +198,7 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
             a.bForce = true;
         } else if (strArg == "--title" || strArg == "--shuffle" || strArg == "--output") {
             if (!bHasValue)
-                return strArg + " needs a value";
+                return Fill(TrUtf8("%1 needs a value"), {strArg});
             const std::string& strValue = args[++i];
             if (strArg == "--title") {
                 a.strTitle = strValue;
@@ -205,18 +206,18 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
             } else if (strArg == "--output") {
                 a.strOutput = strValue;
             } else if (!ParseSeed(strValue, a.nSeed)) {
-                return "the seed must be a whole number from 0 to 4294967295: '" + Shown(strValue) + "'";
+                return Fill(TrUtf8("the seed must be a whole number from 0 to 4294967295: '%1'"), {Shown(strValue)});
             } else {
                 a.bShuffle = true;
             }
         } else {
-            return "unknown option '" + Shown(strArg) + "'";
+            return Fill(TrUtf8("unknown option '%1'"), {Shown(strArg)});
         }
     }
     if (!a.bNameGiven)
-        return "no set name given";
+        return TrUtf8("no set name given");
     if (a.astrFiles.empty())
-        return "no word list given";
+        return TrUtf8("no word list given");
     return {};
 }
 
@@ -244,22 +245,22 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
 {
     CMakeArgs a;
     if (const std::string strError = ParseArgs(args, a); !strError.empty()) {
-        err << "veltrane-quillorn: " << strError << '\n' << kMakeUsage;
+        err << "veltrane-quillorn: " << strError << '\n' << TrUtf8(kMakeUsage);
         return 2;
     }
     if (a.strName.empty()) {
-        err << "veltrane-quillorn: the set name is empty\n";
+        err << TrUtf8("veltrane-quillorn: the set name is empty\n");
         return 2;
     }
     // "Birds.set" is the set Birds, as the game would name that file.
     const std::wstring strName = SetNameFromFileName(a.strName);
     if (a.strName.find('/') != std::string::npos || !IsUsableSetName(strName)) {
-        err << "veltrane-quillorn: '" << Shown(a.strName) << "' cannot be the name of a set\n";
+        err << Fill(TrUtf8("veltrane-quillorn: '%1' cannot be the name of a set\n"), {Shown(a.strName)});
         return 2;
     }
     const std::wstring strTitle = a.bTitle ? DecodeBytes(a.strTitle) : strName;
     if (!IsUsableTitle(strTitle)) {
-        err << "veltrane-quillorn: the title must be one line and not a section marker\n";
+        err << TrUtf8("veltrane-quillorn: the title must be one line and not a section marker\n");
         return 2;
     }
 
@@ -276,7 +277,7 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     for (const auto& words : collector.m_aWords)
         nKept += words.size();
     if (nKept == 0) {
-        err << "veltrane-quillorn: no word of 5, 6 or 7 letters in the word lists; nothing written\n";
+        err << TrUtf8("veltrane-quillorn: no word of 5, 6 or 7 letters in the word lists; nothing written\n");
         return 2;
     }
     if (a.bShuffle)
@@ -284,25 +285,29 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
 
     const std::filesystem::path dir = a.strOutput.empty() ? folders.UserDirectory() : std::filesystem::path(a.strOutput);
     if (dir.empty()) {
-        err << "veltrane-quillorn: no folder to write the set to; give one with --output\n";
+        err << TrUtf8("veltrane-quillorn: no folder to write the set to; give one with --output\n");
         return 2;
     }
     // An existing set of this name in another letter case is the same set: it is the one replaced.
     const std::filesystem::path file = SetFilePath(dir, strName);
     std::error_code ec;
     if (!a.bForce && std::filesystem::exists(file, ec)) {
-        err << "veltrane-quillorn: " << Shown(file.string()) << " exists; add --force to replace it\n";
+        err << Fill(TrUtf8("veltrane-quillorn: %1 exists; add --force to replace it\n"), {Shown(file.string())});
         return 2;
     }
     if (const int nError = WriteFileAtomically(file, FormatSetFile(strTitle, collector.m_aWords), a.bForce);
         nError != 0) {
-        err << "veltrane-quillorn: cannot write " << Shown(file.string()) << ": " << std::strerror(nError) << '\n';
+        err << Fill(TrUtf8("veltrane-quillorn: cannot write %1: %2\n"), {Shown(file.string()), std::strerror(nError)});
         return 2;
     }
 
-    out << "written: " << Shown(file.string()) << '\n';
-    out << "kept " << nKept << " words; dropped " << collector.m_nDuplicates << " repeated and "
-        << collector.m_nRejected << " other lines\n";
+    out << Fill(TrUtf8("written: %1"), {Shown(file.string())}) << '\n';
+    out << Fill(TrUtf8("kept %1; dropped %2 repeated and %3"),
+                {Fill(TrPluralUtf8("%1 word", "%1 words", nKept), {std::to_string(nKept)}),
+                 std::to_string(collector.m_nDuplicates),
+                 Fill(TrPluralUtf8("%1 other line", "%1 other lines", collector.m_nRejected),
+                      {std::to_string(collector.m_nRejected)})})
+        << '\n';
     // Counted from the file as the game reads it, not from what was meant to be written.
     CWordLists lists;
     ReadWordSetFile(file, lists);
@@ -310,12 +315,12 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     if (a.strOutput.empty() && !folders.ProgramDirectory().empty()) {
         const std::filesystem::path programFile = SetFilePath(folders.ProgramDirectory(), strName);
         if (std::filesystem::exists(programFile, ec))
-            err << "veltrane-quillorn: note: the game's own " << Shown(programFile.string())
-                << " has this name, and the game plays that one\n";
+            err << Fill(TrUtf8("veltrane-quillorn: note: the game's own %1 has this name, and the game plays that one\n"),
+                        {Shown(programFile.string())});
     }
     const bool bAllSkills =
         !lists.m_wordsBeginner.empty() && !lists.m_wordsIntermediate.empty() && !lists.m_wordsAdvanced.empty();
     if (!bAllSkills)
-        err << "veltrane-quillorn: some skill has no words; the game cannot play it from this set\n";
+        err << TrUtf8("veltrane-quillorn: some skill has no words; the game cannot play it from this set\n");
     return bAllSkills ? 0 : 1;
 }

@@ -3,31 +3,23 @@
 
 #include "game/guess_record.h"
 #include "game/stats_report.h"
-
-namespace {
-
-std::wstring Plural(std::size_t n, const wchar_t* pszOne, const wchar_t* pszMany)
-{
-    return std::to_wstring(n) + L" " + (n == 1 ? pszOne : pszMany);
-}
-
-}  // namespace
+#include "platform/translate.h"
 
 std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor)
 {
     if (strGuess.empty())
-        return L"Guess: no word in play";
-    std::wstring str = L"Guess:";
+        return Tr("Guess: no word in play");
+    std::wstring str = Tr("Guess:");
     for (const wchar_t c : strGuess) {
         str += L' ';
         // A blank cell has to be said; silence would be skipped over.
         if (c == L' ')
-            str += L"blank";
+            str += Tr("blank");
         else
             str += c;
     }
     if (nCursor >= 0 && static_cast<std::size_t>(nCursor) < strGuess.size())
-        str += L", cursor on cell " + std::to_wstring(nCursor + 1);
+        str += Fill(Tr(", cursor on cell %1"), {std::to_wstring(nCursor + 1)});
     return str;
 }
 
@@ -42,15 +34,15 @@ std::wstring SpokenClock(int nSeconds)
 std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nElapsed)
 {
     if (bTimeTrial)
-        return L"Level " + std::to_wstring(nLevel) + L", Score " + std::to_wstring(nScoreShown);
-    return L"Time " + SpokenClock(nElapsed);
+        return Fill(Tr("Level %1, Score %2"), {std::to_wstring(nLevel), std::to_wstring(nScoreShown)});
+    return Fill(Tr("Time %1"), {SpokenClock(nElapsed)});
 }
 
 std::wstring SpokenMark(int nMark)
 {
     switch (nMark) {
-    case MarkStruck: return L"struck";
-    case MarkHighlighted: return L"highlighted";
+    case MarkStruck: return Tr("struck");
+    case MarkHighlighted: return Tr("highlighted");
     default: return L"";
     }
 }
@@ -71,9 +63,9 @@ std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow)
     const std::wstring& strGuess = record.m_astrGuesses[nRow];
     std::wstring str = std::to_wstring(nRow + 1) + L". " + strGuess;
     if (nRow < record.m_adwMatch.size())
-        str += L", match " + std::to_wstring(record.m_adwMatch[nRow]);
+        str += Fill(Tr(", match %1"), {std::to_wstring(record.m_adwMatch[nRow])});
     if (nRow < record.m_adwBingo.size())
-        str += L", bingo " + std::to_wstring(record.m_adwBingo[nRow]);
+        str += Fill(Tr(", bingo %1"), {std::to_wstring(record.m_adwBingo[nRow])});
     for (const int nMark : {static_cast<int>(MarkStruck), static_cast<int>(MarkHighlighted)}) {
         std::wstring strLetters;
         for (std::size_t i = 0; i < strGuess.size(); ++i) {
@@ -93,20 +85,22 @@ std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow)
 std::wstring SpokenCountdown(int nTimeLeft)
 {
     if (nTimeLeft == 0)
-        return L"Time is up";
+        return Tr("Time is up");
     if (nTimeLeft == 30)
-        return L"30 seconds left";
+        return Tr("30 seconds left");
     if (nTimeLeft > 0 && nTimeLeft % 60 == 0)
-        return Plural(static_cast<std::size_t>(nTimeLeft / 60), L"minute", L"minutes") + L" left";
+        return Fill(TrPlural("%1 minute left", "%1 minutes left", static_cast<unsigned long>(nTimeLeft / 60)),
+                    {std::to_wstring(nTimeLeft / 60)});
     return L"";
 }
 
 std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_t nGuesses)
 {
     switch (how) {
-    case EWordEnd::Solved: return L"Solved " + strWord + L" in " + Plural(nGuesses, L"guess", L"guesses") + L".";
-    case EWordEnd::GaveUp: return L"Given up. The magic word was " + strWord + L".";
-    case EWordEnd::TimedOut: return L"Time is up. The magic word was " + strWord + L".";
+    case EWordEnd::Solved:
+        return Fill(TrPlural("Solved %1 in %2 guess.", "Solved %1 in %2 guesses.", nGuesses), {strWord, std::to_wstring(nGuesses)});
+    case EWordEnd::GaveUp: return Fill(Tr("Given up. The magic word was %1."), {strWord});
+    case EWordEnd::TimedOut: return Fill(Tr("Time is up. The magic word was %1."), {strWord});
     case EWordEnd::Abandoned: break;
     }
     return L"";
@@ -114,20 +108,21 @@ std::wstring SpokenWordEnd(EWordEnd how, const std::wstring& strWord, std::size_
 
 std::wstring SpokenBestScore(int nSkill, bool bTimeTrial, const std::wstring& strName, int nNumber)
 {
-    std::wstring str = std::wstring(SkillName(nSkill)) + (bTimeTrial ? L", Time Trial score: " : L", fewest tries: ");
+    const std::wstring strSkill = Tr(SkillName(nSkill));
     if (nNumber == 0)
-        return str + L"no record yet";
-    return str + (strName.empty() ? L"no name" : strName) + L", " + std::to_wstring(nNumber);
+        return Fill(bTimeTrial ? Tr("%1, Time Trial score: no record yet") : Tr("%1, fewest tries: no record yet"), {strSkill});
+    return Fill(bTimeTrial ? Tr("%1, Time Trial score: %2, %3") : Tr("%1, fewest tries: %2, %3"),
+                {strSkill, strName.empty() ? Tr("no name") : strName, std::to_wstring(nNumber)});
 }
 
 std::vector<std::wstring> SpokenNewGameLines(int nWordLength)
 {
-    return {L"Guess the magic " + std::to_wstring(nWordLength) + L" lettered word", kNewGameRules,
-            L"Use it wisely !!!"};
+    return {Fill(Tr("Guess the magic %1 lettered word"), {std::to_wstring(nWordLength)}), Tr(kNewGameRules),
+            Tr("Use it wisely !!!")};
 }
 
 std::vector<std::wstring> SpokenLevelLines(int nFinishedLevel, int nNextLevel)
 {
-    return {L"Finished Level: " + std::to_wstring(nFinishedLevel),
-            L"Continue to Level: " + std::to_wstring(nNextLevel) + L"?"};
+    return {Fill(Tr("Finished Level: %1"), {std::to_wstring(nFinishedLevel)}),
+            Fill(Tr("Continue to Level: %1?"), {std::to_wstring(nNextLevel)})};
 }

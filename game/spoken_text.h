@@ -6,16 +6,18 @@
 #include <string>
 #include <vector>
 
+#include "platform/translate.h"
 #include "store/game_log.h"
 
 class CGuessRecord;
 
 // The painted rules of the New Game dialog; painted and spoken from this one text.
-inline constexpr const wchar_t* kNewGameRules =
-    L"For every guess, you will be given "
-    L"the number of letters that match and "
-    L"the number of letters that are in the "
-    L"right place (Bingo).";
+// Translated where it is used (Tr, or _ above the toolkit).
+inline constexpr const char* kNewGameRules = N_(
+    "For every guess, you will be given "
+    "the number of letters that match and "
+    "the number of letters that are in the "
+    "right place (Bingo).");
 
 // "Guess: A P blank blank blank, cursor on cell 3"; cells counted from 1 as a person counts.
 std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor);
@@ -27,8 +29,8 @@ std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nEla
 std::wstring SpokenClock(int nSeconds);
 
 // What a click on a letter key does: the keys' tooltip, and their description for screen readers.
-inline constexpr const wchar_t* kLetterKeyHint =
-    L"Click to strike out, highlight or clear this letter in your guesses";
+inline constexpr const char* kLetterKeyHint =
+    N_("Click to strike out, highlight or clear this letter in your guesses");
 
 // "" for no mark, "struck", "highlighted".
 std::wstring SpokenMark(int nMark);

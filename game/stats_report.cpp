@@ -2,6 +2,7 @@
 #include "game/stats_report.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "game/types.h"
 #include "platform/json_text.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "store/game_log.h"
 
 namespace {
@@ -40,9 +42,10 @@ std::string JsonInts(const std::vector<int>& an)
 // The median may fall between two whole seconds.
 std::string JsonNumber(double d)
 {
+    // to_chars, unlike printf, never writes the player's decimal comma.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.10g", d);
-    return buf;
+    const auto result = std::to_chars(buf, buf + sizeof buf, d, std::chars_format::general, 10);
+    return std::string(buf, result.ptr);
 }
 
 std::string ScoresText(const std::vector<int>& an)
@@ -70,17 +73,17 @@ bool ParseSkill(std::string str, int& nSkill)
     return false;
 }
 
-constexpr const char* kStatsUsage = "usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
-                                    "[--set NAME] [--json]\n";
+constexpr const char* kStatsUsage = N_("usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
+                                       "[--set NAME] [--json]\n");
 
 }  // namespace
 
-const wchar_t* SkillName(int nSkill)
+const char* SkillName(int nSkill)
 {
     switch (nSkill) {
-    case SkillIntermediate: return L"Intermediate";
-    case SkillAdvanced: return L"Advanced";
-    default: return L"Beginner";
+    case SkillIntermediate: return N_("Intermediate");
+    case SkillAdvanced: return N_("Advanced");
+    default: return N_("Beginner");
     }
 }
 
@@ -110,62 +113,69 @@ std::vector<int> LastFinalScores(const CWordStats& stats, std::size_t nCount)
 std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
 {
     std::vector<std::wstring> astr;
-    astr.push_back(L"Words played " + std::to_wstring(stats.nPlayed));
-    astr.push_back(L"Solved " + std::to_wstring(stats.SolvedPercent()) + L" percent");
-    astr.push_back(L"Current streak " + std::to_wstring(stats.nCurrentStreak));
-    astr.push_back(L"Best streak " + std::to_wstring(stats.nBestStreak));
+    astr.push_back(Fill(Tr("Words played %1"), {std::to_wstring(stats.nPlayed)}));
+    astr.push_back(Fill(Tr("Solved %1 percent"), {std::to_wstring(stats.SolvedPercent())}));
+    astr.push_back(Fill(Tr("Current streak %1"), {std::to_wstring(stats.nCurrentStreak)}));
+    astr.push_back(Fill(Tr("Best streak %1"), {std::to_wstring(stats.nBestStreak)}));
     const int nLastBucket = stats.nLastSolvedTries > 0 ? stats.TriesBucketOf(stats.nLastSolvedTries) : -1;
     for (int i = 0; i < kTriesBuckets; ++i) {
         const int nWords = stats.anTries[static_cast<std::size_t>(i)];
-        std::wstring str = TriesBucketLabel(i) + (i == 0 ? L" try: " : L" tries: ") + std::to_wstring(nWords) +
-                           (nWords == 1 ? L" word" : L" words");
+        // "1 try: 3 words", "15+ tries: 1 word": the bucket and the count each take their own plural.
+        std::wstring str = Fill(i == 0 ? Tr("%1 try: %2") : Tr("%1 tries: %2"),
+                                {TriesBucketLabel(i), Fill(TrPlural("%1 word", "%1 words", static_cast<unsigned long>(nWords)),
+                                                           {std::to_wstring(nWords)})});
         if (i == nLastBucket)
-            str += L", the last solved word";
+            str += Tr(", the last solved word");
         astr.push_back(str);
     }
-    const std::wstring strNone = L" none yet";
-    astr.push_back(L"Median time to solve" + (stats.bHasTimes ? L" " + FormatSeconds(stats.dMedianSeconds) : strNone));
-    astr.push_back(L"Best time to solve" + (stats.bHasTimes ? L" " + FormatSeconds(stats.nBestSeconds) : strNone));
-    astr.push_back(L"Time Trial games " + std::to_wstring(stats.nTimeTrialGames));
+    const std::wstring strNone = Tr("none yet");
+    astr.push_back(Fill(Tr("Median time to solve %1"), {stats.bHasTimes ? FormatSeconds(stats.dMedianSeconds) : strNone}));
+    astr.push_back(Fill(Tr("Best time to solve %1"), {stats.bHasTimes ? FormatSeconds(stats.nBestSeconds) : strNone}));
+    astr.push_back(Fill(Tr("Time Trial games %1"), {std::to_wstring(stats.nTimeTrialGames)}));
     const bool bGames = stats.nTimeTrialGames > 0;
-    astr.push_back(L"Best final score" + (bGames ? L" " + std::to_wstring(stats.nBestFinalScore) : strNone));
-    std::wstring str = L"Last five final scores";
+    astr.push_back(Fill(Tr("Best final score %1"), {bGames ? std::to_wstring(stats.nBestFinalScore) : strNone}));
+    std::wstring strScores;
     for (int n : LastFinalScores(stats, 5))
-        str += L" " + std::to_wstring(n);
-    astr.push_back(bGames ? str : str + strNone);
+        strScores += (strScores.empty() ? L"" : L" ") + std::to_wstring(n);
+    astr.push_back(Fill(Tr("Last five final scores %1"), {bGames ? strScores : strNone}));
     return astr;
 }
 
 void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << "Game log: " << EncodeUtf8Escaped(PathText(log)) << "\n";
+    out << Fill(TrUtf8("Game log: %1"), {EncodeUtf8Escaped(PathText(log))}) << "\n";
     for (const CStatsBlock& block : aBlocks) {
         const CWordStats& s = block.stats;
-        out << "\n" << Utf8(SkillName(block.nSkill)) << ", " << (strSet ? "set " + EncodeUtf8Escaped(*strSet) : "all sets") << "\n";
+        out << "\n" << TrUtf8(SkillName(block.nSkill)) << ", "
+            << (strSet ? Fill(TrUtf8("set %1"), {EncodeUtf8Escaped(*strSet)}) : TrUtf8("all sets")) << "\n";
+        // Labels padded to 24 characters (not bytes: a translation may hold accented letters).
         auto line = [&](const char* szLabel, const std::string& strValue) {
-            char buf[40];
-            std::snprintf(buf, sizeof buf, "  %-24s", szLabel);
-            out << buf << strValue << "\n";
+            const std::wstring strLabel = Tr(szLabel);
+            out << "  " << EncodeUtf8(strLabel) << std::string(strLabel.size() < 24 ? 24 - strLabel.size() : 1, ' ')
+                << strValue << "\n";
         };
-        line("Words played", std::to_string(s.nPlayed));
-        line("Solved", std::to_string(s.SolvedPercent()) + " % (" + std::to_string(s.nSolved) + ")");
-        line("Current streak", std::to_string(s.nCurrentStreak));
-        line("Best streak", std::to_string(s.nBestStreak));
-        out << "  Tries to solve\n";
+        line(N_("Words played"), std::to_string(s.nPlayed));
+        line(N_("Solved"), std::to_string(s.SolvedPercent()) + " % (" + std::to_string(s.nSolved) + ")");
+        line(N_("Current streak"), std::to_string(s.nCurrentStreak));
+        line(N_("Best streak"), std::to_string(s.nBestStreak));
+        out << "  " << TrUtf8("Tries to solve") << "\n";
         const int nLastBucket = s.nLastSolvedTries > 0 ? s.TriesBucketOf(s.nLastSolvedTries) : -1;
         for (int i = 0; i < kTriesBuckets; ++i) {
             char buf[64];
-            std::snprintf(buf, sizeof buf, "    %3s %8d%s\n", Utf8(TriesBucketLabel(i)).c_str(),
-                          s.anTries[static_cast<std::size_t>(i)], i == nLastBucket ? "   <- last solved word" : "");
+            std::snprintf(buf, sizeof buf, "    %3s %8d", Utf8(TriesBucketLabel(i)).c_str(),
+                          s.anTries[static_cast<std::size_t>(i)]);
             out << buf;
+            if (i == nLastBucket)
+                out << "   " << TrUtf8("<- last solved word");
+            out << "\n";
         }
-        line("Median time to solve", s.bHasTimes ? Utf8(FormatSeconds(s.dMedianSeconds)) : "-");
-        line("Best time to solve", s.bHasTimes ? Utf8(FormatSeconds(s.nBestSeconds)) : "-");
-        line("Time Trial games", std::to_string(s.nTimeTrialGames));
-        line("Best final score", s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "-");
-        line("Last five final scores", ScoresText(LastFinalScores(s, 5)));
-        line("Last 30 final scores", ScoresText(s.anFinalScores));
+        line(N_("Median time to solve"), s.bHasTimes ? Utf8(FormatSeconds(s.dMedianSeconds)) : "-");
+        line(N_("Best time to solve"), s.bHasTimes ? Utf8(FormatSeconds(s.nBestSeconds)) : "-");
+        line(N_("Time Trial games"), std::to_string(s.nTimeTrialGames));
+        line(N_("Best final score"), s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "-");
+        line(N_("Last five final scores"), ScoresText(LastFinalScores(s, 5)));
+        line(N_("Last 30 final scores"), ScoresText(s.anFinalScores));
     }
 }
 
@@ -178,7 +188,7 @@ void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const s
         const CWordStats& s = aBlocks[b].stats;
         const std::vector<int> anTries(s.anTries.begin(), s.anTries.end());
         out << (b ? "," : "") << "\n    {\n"
-            << "      \"skill\": " << JsonString(Utf8(SkillName(aBlocks[b].nSkill))) << ",\n"
+            << "      \"skill\": " << JsonString(SkillName(aBlocks[b].nSkill)) << ",\n"
             << "      \"played\": " << s.nPlayed << ",\n"
             << "      \"solved\": " << s.nSolved << ",\n"
             << "      \"solved_percent\": " << s.SolvedPercent() << ",\n"
@@ -214,8 +224,8 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
         } else if (a == "--set" && i + 1 < args.size()) {
             strSet = DecodeBytes(args[++i]);
         } else {
-            err << "veltrane-quillorn: --stats: unexpected '" << EncodeUtf8Escaped(DecodeBytes(a)) << "'\n"
-                << kStatsUsage;
+            err << Fill(TrUtf8("veltrane-quillorn: --stats: unexpected '%1'\n"), {EncodeUtf8Escaped(DecodeBytes(a))})
+                << TrUtf8(kStatsUsage);
             return 2;
         }
     }
@@ -225,18 +235,18 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
     const std::string strLog = EncodeUtf8Escaped(PathText(log));
     if (gameLog.OpenForReading(2000) == CGameLog::EState::Closed) {
         if (gameLog.Trouble() == EStoreTrouble::Locked)
-            err << "veltrane-quillorn: the game log " << strLog
-                << " is busy: another program holds it locked; try again later\n";
+            err << Fill(TrUtf8("veltrane-quillorn: the game log %1 is busy: another program holds it locked; try again later\n"),
+                        {strLog});
         else
-            err << "veltrane-quillorn: cannot read the game log " << strLog << ": " << gameLog.Error() << "\n";
+            err << Fill(TrUtf8("veltrane-quillorn: cannot read the game log %1: %2\n"), {strLog, gameLog.Error()});
         return 2;
     }
     std::vector<CStatsBlock> aBlocks;
     for (int nSkill : anSkills) {
         CStatsBlock block{nSkill, {}};
         if (!ReadWordStats(gameLog, nSkill, strSet, block.stats)) {
-            err << "veltrane-quillorn: cannot read the game log " << strLog << ": "
-                << EncodeUtf8Escaped(DecodeBytes(gameLog.Db().LastError())) << "\n";
+            err << Fill(TrUtf8("veltrane-quillorn: cannot read the game log %1: %2\n"),
+                        {strLog, EncodeUtf8Escaped(DecodeBytes(gameLog.Db().LastError()))});
             return 2;
         }
         aBlocks.push_back(std::move(block));

@@ -10,8 +10,8 @@
 
 #include "store/game_stats.h"
 
-// "Beginner", "Intermediate", "Advanced".
-const wchar_t* SkillName(int nSkill);
+// "Beginner", "Intermediate", "Advanced": the English name, as JSON writes it; Tr() for people.
+const char* SkillName(int nSkill);
 // Whole seconds, rounded: "0:07", "12:30", "1:02:03".
 std::wstring FormatSeconds(double dSeconds);
 // "15+" for the last bucket, else the number of tries.

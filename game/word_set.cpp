@@ -7,6 +7,7 @@
 
 #include "platform/files.h"
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "store/settings_store.h"
 
 namespace {
@@ -101,7 +102,7 @@ void ParseWordSet(std::string_view bytes, CWordLists& lists, const IgnoredLineSi
         if (content.empty())
             continue;
         if (content.size() > kLongestLine) {
-            ignore(nLine, L"line too long: " + std::to_wstring(content.size()) + L" bytes");
+            ignore(nLine, Fill(Tr("line too long: %1 bytes"), {std::to_wstring(content.size())}));
             continue;
         }
         // Decoded and upper-cased over all of Unicode, so a length is counted in characters.
@@ -114,13 +115,13 @@ void ParseWordSet(std::string_view bytes, CWordLists& lists, const IgnoredLineSi
             continue;
         }
         if (nSection < 0) {
-            ignore(nLine, L"before any section marker");
+            ignore(nLine, Tr("before any section marker"));
             continue;
         }
         CWordList& list = *apLists[nSection];
         if (strText.size() != list.WordLength()) {
-            ignore(nLine, std::wstring(L"wrong length for ") + kMarkers[static_cast<std::size_t>(nSection)] + L": " +
-                              std::to_wstring(strText.size()));
+            ignore(nLine, Fill(Tr("wrong length for %1: %2"),
+                               {kMarkers[static_cast<std::size_t>(nSection)], std::to_wstring(strText.size())}));
             continue;
         }
         list.push_back(strText);

@@ -11,13 +11,14 @@ if [ "${ID:-}" != debian ] || { [ -n "${VERSION_ID:-}" ] && [ "${VERSION_ID%%.*}
   exit 1
 fi
 
-build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev)
-play=(fonts-wine fonts-liberation2)
-runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2)
+build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev gettext)
+# wx3.2-i18n: the toolkit's own texts (its stock buttons) in the player's language.
+play=(fonts-wine fonts-liberation2 wx3.2-i18n)
+runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2 wx3.2-i18n)
 test=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
-  scowl wngerman wfrench
+  scowl wngerman wfrench locales
   dbus-bin at-spi2-core python3-pyatspi orca
   dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base man-db lintian
 )
@@ -35,10 +36,24 @@ missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-echo "Installing: ${missing[*]}"
 sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-export DEBIAN_FRONTEND=noninteractive
-$sudo apt-get update -qq
-$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The translations are tested under a German and a French desktop's locale.
+case "${1:---test}" in
+  --test | --sanitize)
+    for l in de_DE fr_FR; do
+      locale -a 2>/dev/null | grep -qx "$l.utf8" && continue
+      if grep -q "^# *$l.UTF-8 UTF-8" /etc/locale.gen; then
+        $sudo sed -i "s/^# *\($l.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+      else
+        echo "$l.UTF-8 UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+      fi
+      $sudo locale-gen >/dev/null
+    done ;;
+esac

@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "platform/text.h"
+#include "platform/translate.h"
 
 namespace {
 
@@ -74,13 +75,13 @@ void CGameLog::Fail(EStoreTrouble trouble, const std::string& strDetail)
 {
     m_eTrouble = trouble;
     switch (trouble) {
-    case EStoreTrouble::Locked: m_strError = "busy: another program holds it locked"; break;
-    case EStoreTrouble::NotAFile: m_strError = "not a regular file"; break;
-    case EStoreTrouble::NotADatabase: m_strError = "not a SQLite database"; break;
-    case EStoreTrouble::Foreign: m_strError = "another program's database, not a game log"; break;
-    case EStoreTrouble::Damaged: m_strError = "the file is damaged"; break;
-    case EStoreTrouble::NoAccess: m_strError = "the file cannot be opened"; break;
-    default: m_strError = "the file cannot be used"; break;
+    case EStoreTrouble::Locked: m_strError = TrUtf8("busy: another program holds it locked"); break;
+    case EStoreTrouble::NotAFile: m_strError = TrUtf8("not a regular file"); break;
+    case EStoreTrouble::NotADatabase: m_strError = TrUtf8("not a SQLite database"); break;
+    case EStoreTrouble::Foreign: m_strError = TrUtf8("another program's database, not a game log"); break;
+    case EStoreTrouble::Damaged: m_strError = TrUtf8("the file is damaged"); break;
+    case EStoreTrouble::NoAccess: m_strError = TrUtf8("the file cannot be opened"); break;
+    default: m_strError = TrUtf8("the file cannot be used"); break;
     }
     if (!strDetail.empty())
         m_strError += ": " + strDetail;
@@ -137,7 +138,7 @@ CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
         return m_eState;
     }
     if (nVersion < kSchemaVersion && !Migrate(nVersion)) {
-        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), "cannot bring the log up to date: " + m_db.LastError());
+        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), Fill(TrUtf8("cannot bring the log up to date: %1"), {m_db.LastError()}));
         return m_eState;
     }
     m_eState = EState::Writable;

@@ -2,45 +2,46 @@
 #include "store/store_notice.h"
 
 #include "platform/text.h"
+#include "platform/translate.h"
 #include "store/game_log.h"
 
 std::wstring StoreNoticeReason(EStoreTrouble trouble)
 {
     switch (trouble) {
     case EStoreTrouble::None: return {};
-    case EStoreTrouble::Locked: return L"another program keeps the file locked";
-    case EStoreTrouble::ReadOnly: return L"the file or its folder is read-only";
-    case EStoreTrouble::DiskFull: return L"the disk is full";
-    case EStoreTrouble::CannotWrite: return L"the file cannot be written";
-    case EStoreTrouble::NoAccess: return L"the file cannot be opened";
-    case EStoreTrouble::NotADatabase: return L"the file is not a database";
-    case EStoreTrouble::Foreign: return L"the file is another program's database";
-    case EStoreTrouble::Damaged: return L"the file is damaged";
-    case EStoreTrouble::NotAFile: return L"it is not a regular file";
+    case EStoreTrouble::Locked: return Tr("another program keeps the file locked");
+    case EStoreTrouble::ReadOnly: return Tr("the file or its folder is read-only");
+    case EStoreTrouble::DiskFull: return Tr("the disk is full");
+    case EStoreTrouble::CannotWrite: return Tr("the file cannot be written");
+    case EStoreTrouble::NoAccess: return Tr("the file cannot be opened");
+    case EStoreTrouble::NotADatabase: return Tr("the file is not a database");
+    case EStoreTrouble::Foreign: return Tr("the file is another program's database");
+    case EStoreTrouble::Damaged: return Tr("the file is damaged");
+    case EStoreTrouble::NotAFile: return Tr("it is not a regular file");
     }
     return {};
 }
 
 namespace {
 
-std::wstring Notice(const wchar_t* szWhat, EStoreTrouble trouble, const std::filesystem::path& file)
+std::wstring Notice(const char* szWhat, EStoreTrouble trouble, const std::filesystem::path& file)
 {
     if (trouble == EStoreTrouble::None)
         return {};
     // A folder's name may hold controls too; shown escaped, it cannot reorder the sentence.
-    return szWhat + StoreNoticeReason(trouble) + L". " + EscapeControls(DecodeBytes(file.string()));
+    return Fill(Tr(szWhat), {StoreNoticeReason(trouble), EscapeControls(DecodeBytes(file.string()))});
 }
 
 }  // namespace
 
 std::wstring StoreNoticeText(EStoreTrouble trouble, const std::filesystem::path& file)
 {
-    return Notice(L"Settings and progress are not being saved: ", trouble, file);
+    return Notice(N_("Settings and progress are not being saved: %1. %2"), trouble, file);
 }
 
 std::wstring GameLogNoticeText(EStoreTrouble trouble, const std::filesystem::path& file)
 {
-    return Notice(L"Finished words are not being logged: ", trouble, file);
+    return Notice(N_("Finished words are not being logged: %1. %2"), trouble, file);
 }
 
 EStoreTrouble GameLogReadTrouble(CGameLog& log)

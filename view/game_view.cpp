@@ -2,6 +2,7 @@
 #include "view/game_view.h"
 
 #include <wx/app.h>
+#include <wx/translation.h>
 #include <wx/msgdlg.h>
 
 #include "dialogs/best_scores_dlg.h"
@@ -184,7 +185,7 @@ void CVeltraneQuillornView::StopClock()
 void CVeltraneQuillornView::RepaintView()
 {
     KeepKeyboardOnRows();
-    m_history.SetEmptyText(ShowsStartHint() ? wxString(kStartHint) : wxString());
+    m_history.SetEmptyText(ShowsStartHint() ? wxGetTranslation(kStartHint) : wxString());
     Refresh(false);
     Update();
     if (m_pAccess)

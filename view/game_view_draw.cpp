@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include <wx/dcclient.h>
+#include <wx/translation.h>
 
 #include "game/zoom_steps.h"
 #include "platform/services.h"
@@ -48,15 +49,15 @@ void CVeltraneQuillornView::DrawGround(wxDC& dc)
     UseSmoothText(dc);
     dc.SetTextForeground(TextColourOn(kBlack, Background()));
     if (IsTimeTrial()) {
-        m_labels.Draw(dc, "Level:", StatusRect(L, T - 30, L + 40, T), kTopAligned);
-        m_labels.Draw(dc, "Score:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, _("Level:"), StatusRect(L, T - 30, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, _("Score:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
     } else {
-        m_labels.Draw(dc, "Time:", StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        m_labels.Draw(dc, _("Time:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
     }
     dc.SetTextForeground(TextColourOn(kGreen, Background()));
-    m_labels.Draw(dc, "Match", StatusRect(145, T - 15, 185, 60), kCentredTop);
-    m_labels.Draw(dc, "Bingo", StatusRect(185, T - 15, 215, 60), kCentredTop);
-    m_labels.Draw(dc, "Guess:", StatusRect(25, 7, 200, 30), kTopAligned);
+    m_labels.Draw(dc, _("Match"), StatusRect(145, T - 15, 185, 60), kCentredTop);
+    m_labels.Draw(dc, _("Bingo"), StatusRect(185, T - 15, 215, 60), kCentredTop);
+    m_labels.Draw(dc, _("Guess:"), StatusRect(25, 7, 200, 30), kTopAligned);
     UseCrispShapes(dc);
 }
 

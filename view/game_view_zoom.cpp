@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/settings.h>
+#include <wx/translation.h>
 #include <wx/time.h>
 
 #include "dialogs/dialog_look.h"
@@ -37,7 +38,7 @@ wxFont CVeltraneQuillornView::ViewFontAt(int nPercent, const wxFont& fontStart) 
 {
     // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
     const auto z = [nPercent](int n) { return ZoomEdge(n, nPercent); };
-    return DefaultFontForLine(z(kViewLineHeight), {{"Guess:", z(m_nCellLeft - 25 - 2)}, {"Match", z(40)}, {"Bingo", z(30)}},
+    return DefaultFontForLine(z(kViewLineHeight), {{_("Guess:"), z(m_nCellLeft - 25 - 2)}, {_("Match"), z(40)}, {_("Bingo"), z(30)}},
                               fontStart);
 }
 

@@ -2,6 +2,7 @@
 #include "view/letter_key.h"
 
 #include <wx/dcclient.h>
+#include <wx/translation.h>
 
 #include "game/spoken_text.h"
 #include "view/view_look.h"
@@ -14,7 +15,7 @@ CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const w
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     SetMinSize(rc.GetSize());
     // A newcomer learns marking here; a screen reader hears the same words as the key's description.
-    SetToolTip(wxString(kLetterKeyHint));
+    SetToolTip(wxGetTranslation(kLetterKeyHint));
     Bind(wxEVT_PAINT, &CLetterKey::OnPaint, this);
     Bind(wxEVT_LEFT_DOWN, &CLetterKey::OnLeftDown, this);
     // A quick second press arrives as a double click; it is still a press.

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr const wchar_t* kViewName = L"Veltrane Quillorn game";
+constexpr const char* kViewName = N_("Veltrane Quillorn game");
 // The status texts' rectangle in layout pixels: "Level:" and "Score:" or "Time:".
 const wxRect kStatusRect(25, 30, 80, 30);
 
@@ -23,12 +23,12 @@ CViewAccess::~CViewAccess() = default;
 void CViewAccess::Build()
 {
     m_window.SetRole(EAccRole::Grouping);
-    m_window.SetName(kViewName);
+    m_window.SetName(Tr(kViewName));
 
     CVeltraneQuillornView& v = m_view;
     m_pGuess = std::make_unique<CAccObject>(EAccRole::Text, L"");
     m_pStatus = std::make_unique<CAccObject>(EAccRole::StatusBar, L"");
-    m_pList = std::make_unique<CAccObject>(EAccRole::List, L"Guesses");
+    m_pList = std::make_unique<CAccObject>(EAccRole::List, Tr("Guesses"));
     // ATK keeps quiet about a part's first description: each part that can be spoken on starts
     // with an empty one, so the first text said on it is heard.
     m_pGuess->SetDescription(L"");
@@ -48,7 +48,7 @@ void CViewAccess::Build()
         auto pKey = std::make_unique<CAccObject>(EAccRole::ToggleButton, std::wstring(1, cLetter));
         pKey->SetBounds(&v, [&v, nId] { return v.ZoomedRect(CVeltraneQuillornView::KeyRect(nId)); });
         pKey->SetState(EAccState::Focusable, true);
-        pKey->SetDescription(kLetterKeyHint);
+        pKey->SetDescription(Tr(kLetterKeyHint));
         pKey->SetAction("press", [this, nId] { m_view.OnLetterKey(nId); });
         m_window.AddChild(*pKey);
         m_apKeys.push_back(std::move(pKey));
@@ -143,10 +143,10 @@ CAccObject* CViewAccess::FocusedPart() const
 std::wstring CViewAccess::RestingDescription(const CAccObject* pPart) const
 {
     if (pPart == m_pGuess.get())
-        return m_view.ShowsStartHint() ? std::wstring(CGameCore::kStartHint) : std::wstring();
+        return m_view.ShowsStartHint() ? Tr(CGameCore::kStartHint) : std::wstring();
     for (const auto& pKey : m_apKeys)
         if (pKey.get() == pPart)
-            return kLetterKeyHint;
+            return Tr(kLetterKeyHint);
     return L"";
 }
 

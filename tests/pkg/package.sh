@@ -67,6 +67,13 @@ for wanted in de_DE.UTF-8:German fr_CA.UTF-8:French C.UTF-8:Standard it_IT.UTF-8
   [ "$first" = "\"set\": \"${wanted#*:}\"" ] || fail "a first start under ${wanted%%:*} would play $first"
 done
 "$prog" --stats --skill beginner >"$tmp/stats" || fail "--stats failed"
+# The catalogs where gettext looks, found by the installed game from /usr/games.
+for lang in de fr; do
+  [ -f "$root/usr/share/locale/$lang/LC_MESSAGES/veltrane-quillorn.mo" ] || fail "no $lang catalog in usr/share/locale"
+done
+if locale -a 2>/dev/null | grep -qx de_DE.utf8; then
+  LC_ALL=de_DE.UTF-8 "$prog" --help | grep -q '^Aufruf: ' || fail "the installed game's --help is not German under de_DE"
+fi
 grep -q "Words played" "$tmp/stats" || fail "--stats printed: $(cat "$tmp/stats")"
 
 # The installed program knows its own sets: making a set of a shipped name tells which file the

@@ -1,5 +1,5 @@
 // The window tests' main: one wx application for the whole run (wx allows only one), the game's
-// fonts registered as the game registers them, then every test, and GoogleTest's result as the
+// language and fonts set up as the game sets them up, then every test, and GoogleTest's result as the
 // exit status.
 #include <cstdio>
 #include <cstdlib>
@@ -10,6 +10,7 @@
 #include <wx/image.h>
 #include <wx/init.h>
 
+#include "app/app_language.h"
 #include "dialogs/dialog_look.h"
 
 namespace {
@@ -19,6 +20,8 @@ public:
     bool OnInit() override
     {
         wxInitAllImageHandlers();
+        // The game's language start-up, so the same tests run under a German or French locale.
+        UseDesktopLanguage();
         // VQ_TEST_NO_TAHOMA=1 runs everything on the fallback face, as on a system without it.
         const char* pszNoTahoma = std::getenv("VQ_TEST_NO_TAHOMA");
         if (pszNoTahoma == nullptr || std::string(pszNoTahoma) != "1")

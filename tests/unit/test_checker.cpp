@@ -35,8 +35,8 @@ TEST(SetChecker, ReportsCountsAndIgnoredLinesAndListsWords)
     EXPECT_EQ(r.nStatus, 0);
     EXPECT_EQ(r.strOut,
               "set: my.words\n"
-              "Beginner: 1 words\n"
-              "Intermediate: 1 words\n"
+              "Beginner: 1 word\n"
+              "Intermediate: 1 word\n"
               "Advanced: 2 words\n"
               "line 1: before any section marker\n"
               "line 4: wrong length for <BEGINNER>: 6\n"
@@ -99,7 +99,7 @@ TEST(SetChecker, NonAsciiWordsAreCountedInCharactersAndPrintedAsUtf8)
     const std::string file = dir.Write("caf\xC3\xA9.set", "<BEGINNER>\n\xC3\xA9\x63ole\n\xE9t\xE9s\n").string();
     const CRun r = Check({"--words", file});
     EXPECT_NE(r.strOut.find("set: caf\xC3\xA9\n"), std::string::npos);
-    EXPECT_NE(r.strOut.find("Beginner: 1 words\n"), std::string::npos);
+    EXPECT_NE(r.strOut.find("Beginner: 1 word\n"), std::string::npos);
     EXPECT_NE(r.strOut.find("line 3: wrong length for <BEGINNER>: 4\n"), std::string::npos);
     EXPECT_NE(r.strOut.find("[Beginner]\n\xC3\x89\x43OLE\n"), std::string::npos);
 }
@@ -141,7 +141,7 @@ TEST(SetChecker, WordsNobodyCanTypeAreNamedInLineOrderAndStillCount)
     EXPECT_EQ(r.strOut,
               "set: odd\n"
               "Beginner: 7 words\n"
-              "Intermediate: 1 words\n"
+              "Intermediate: 1 word\n"
               "Advanced: 2 words\n"
               "line 1: before any section marker\n"
               "line 4: word \"12345\" has characters that cannot be typed\n"
@@ -156,7 +156,7 @@ TEST(SetChecker, WordsNobodyCanTypeAreNamedInLineOrderAndStillCount)
     const std::string only = dir.Write("only.set", "<BEGINNER>\nab1de\n<INTERMEDIATE>\nplanet\n<ADVANCED>\nkitchen\n").string();
     const CRun o = Check({"--words", only});
     EXPECT_EQ(o.nStatus, 0);
-    EXPECT_NE(o.strOut.find("Beginner: 1 words\nIntermediate: 1 words\nAdvanced: 1 words\n"
+    EXPECT_NE(o.strOut.find("Beginner: 1 word\nIntermediate: 1 word\nAdvanced: 1 word\n"
                             "line 2: word \"AB1DE\" has characters that cannot be typed\n[Beginner]\nAB1DE\n"),
               std::string::npos)
         << o.strOut;

@@ -147,8 +147,8 @@ TEST(SetMaker, WritesTheSetIntoThePlayersFolderAndCountsItAsTheGameReadsIt)
     EXPECT_EQ(ReadWholeFile(written), "Food: things to eat\r\n\r\n<BEGINNER>\r\nAPPLE\r\nBREAD\r\n\r\n"
                                       "<INTERMEDIATE>\r\nPLANET\r\n\r\n<ADVANCED>\r\nKITCHEN\r\n\r\n");
     EXPECT_EQ(r.strOut, "written: " + written.string() +
-                            "\nkept 4 words; dropped 1 repeated and 1 other lines\n"
-                            "set: Food\nBeginner: 2 words\nIntermediate: 1 words\nAdvanced: 1 words\n");
+                            "\nkept 4 words; dropped 1 repeated and 1 other line\n"
+                            "set: Food\nBeginner: 2 words\nIntermediate: 1 word\nAdvanced: 1 word\n");
     EXPECT_EQ(folders.ListSetNames(), std::vector<std::wstring>{L"Food"});
 }
 

@@ -1,0 +1,22 @@
+// The desktop's locale for wx and GTK, and the catalogs: the game's own for the texts of every layer
+// and wx's ("wxstd") for its stock buttons. A language without a catalog leaves the English texts.
+#include "app/app_language.h"
+
+#include <wx/translation.h>
+#include <wx/uilocale.h>
+
+#include "platform/files.h"
+#include "platform/translate.h"
+
+void UseDesktopLanguage()
+{
+    wxUILocale::UseDefault();
+    const std::filesystem::path localeDir = ProgramLocaleDirectory(ProgramDirectory());
+    // Also puts numbers back into the C locale, which wxUILocale has just set from the desktop.
+    BindCatalogs(localeDir);
+    wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString(localeDir.string()));
+    wxTranslations* pTranslations = new wxTranslations;
+    wxTranslations::Set(pTranslations);
+    pTranslations->AddStdCatalog();
+    pTranslations->AddCatalog(kTextDomain);
+}

@@ -1,0 +1,95 @@
+// The game in the player's language. ctest runs these under de_DE.UTF-8 and fr_FR.UTF-8; under any
+// other locale there is nothing to compare with and they are skipped (the English texts are what
+// every other test checks).
+#include <clocale>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include <gtk/gtk.h>
+#include <wx/menu.h>
+#include <wx/stockitem.h>
+#include <wx/translation.h>
+#include <wx/utils.h>
+
+#include "app/main_frame.h"
+#include "game/game_core.h"
+#include "game/spoken_text.h"
+#include "game/stats_report.h"
+#include "test_view_fixture.h"
+#include "view/game_view.h"
+
+namespace {
+
+struct CLanguage {
+    const char* pszPrefix;                // of the messages locale
+    std::vector<const char*> aszMenus;    // the menu bar
+    const char* pszStockCancel;           // wx's own catalog (its mnemonic aside)
+    const char* pszGtkCopy;               // GTK's own catalog: its text fields' context menu
+    const char* pszRules;                 // a text of the core, through its own lookup
+    const char* pszBeginner;
+};
+
+const CLanguage kLanguages[] = {
+    {"de", {"&Spiel", "&Ansicht", "&Extras"}, "Abbrechen", "_Kopieren",
+     "Zu jedem Versuch erfährst du, wie viele Buchstaben im Wort vorkommen (Treffer) und wie viele an der "
+     "richtigen Stelle stehen (Bingo).",
+     "Anfänger"},
+    {"fr", {"&Jeu", "&Affichage", "&Outils"}, "Annuler", "_Copier",
+     "Pour chaque essai, vous saurez combien de lettres sont justes et combien sont à la bonne place (Bingo).",
+     "Débutant"},
+};
+
+const CLanguage* PlayersLanguage()
+{
+    const char* pszMessages = std::setlocale(LC_MESSAGES, nullptr);
+    const std::string strMessages = pszMessages != nullptr ? pszMessages : "";
+    for (const CLanguage& language : kLanguages)
+        if (strMessages.starts_with(language.pszPrefix))
+            return &language;
+    return nullptr;
+}
+
+wxString Utf8(const char* psz) { return wxString::FromUTF8(psz); }
+
+class LanguageTest : public CGameWindowTest {};
+
+}  // namespace
+
+TEST_F(LanguageTest, MenusTipsAndTheToolkitsOwnTextsAreInThePlayersLanguage)
+{
+    const CLanguage* pLanguage = PlayersLanguage();
+    if (pLanguage == nullptr)
+        GTEST_SKIP() << "not a German or French locale: " << std::setlocale(LC_MESSAGES, nullptr);
+    OpenAndStartWord();
+    wxMenuBar* pBar = m_pFrame->GetMenuBar();
+    ASSERT_NE(pBar, nullptr);
+    ASSERT_EQ(pBar->GetMenuCount(), pLanguage->aszMenus.size());
+    for (std::size_t m = 0; m < pLanguage->aszMenus.size(); ++m)
+        EXPECT_EQ(pBar->GetMenuLabel(m), Utf8(pLanguage->aszMenus[m]));
+    const std::vector<wxString> aEnglishTips = {"New", "Tools", "New", "Options", "Help", "Give Up"};
+    ASSERT_EQ(m_pFrame->ToolTipTexts().size(), aEnglishTips.size());
+    for (std::size_t i = 0; i < aEnglishTips.size(); ++i)
+        EXPECT_EQ(m_pFrame->ToolTipTexts()[i], wxGetTranslation(aEnglishTips[i]));
+    EXPECT_NE(m_pFrame->ToolTipTexts()[0], "New");
+
+    // wx's stock buttons and GTK's own menus come from their own catalogs, in the same language.
+    EXPECT_EQ(wxStripMenuCodes(wxGetStockLabel(wxID_CANCEL)), Utf8(pLanguage->pszStockCancel));
+    EXPECT_EQ(Utf8(g_dgettext("gtk30", "_Copy")), Utf8(pLanguage->pszGtkCopy));
+
+    // Below the toolkit the core reads the same catalogs through its own lookup.
+    EXPECT_EQ(Tr(kNewGameRules), wxString::FromUTF8(pLanguage->pszRules).ToStdWstring());
+    EXPECT_EQ(Tr(SkillName(0)), wxString::FromUTF8(pLanguage->pszBeginner).ToStdWstring());
+    EXPECT_EQ(wxGetTranslation(SkillName(0)), Utf8(pLanguage->pszBeginner));
+}
+
+TEST_F(LanguageTest, NumbersStayInTheCLocaleWhateverTheLanguage)
+{
+    if (PlayersLanguage() == nullptr)
+        GTEST_SKIP() << "not a German or French locale";
+    // Both languages write 2,5: files and --json must not.
+    char sz[16];
+    std::snprintf(sz, sizeof sz, "%.1f", 2.5);
+    EXPECT_STREQ(sz, "2.5");
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+}
