@@ -275,7 +275,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
         break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
-        if (CHelpWindow* pHelp = CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor))
+        if (CHelpWindow* pHelp = CHelpWindow::Open(this, HelpPagePath(m_setFolders.ProgramDirectory()), kHelpAnchor))
             pHelp->SetZoom(Zoom() / 100.0);
         break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;
