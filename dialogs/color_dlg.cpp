@@ -160,6 +160,10 @@ void CColorDlg::NameControlsForReaders()
     SetAccessibleName(*m_sliderRed, L"Red");
     SetAccessibleName(*m_sliderGreen, L"Green");
     SetAccessibleName(*m_sliderBlue, L"Blue");
+    // Each label for its own slider. When the toolkit lays out the tab order (at the idle time
+    // after the controls are made) it ties the last text before a control to that control, so
+    // "Blue", the last label, spoke for the Red slider and Blue had none: tied afterwards, once.
+    Bind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
     const struct {
         int nId;
         const wchar_t* pszName;
@@ -168,6 +172,16 @@ void CColorDlg::NameControlsForReaders()
     for (const auto& swatch : aSwatchNames)
         if (wxWindow* pSwatch = FindWindow(swatch.nId))
             SetAccessibleName(*pSwatch, swatch.pszName);
+}
+
+void CColorDlg::OnFirstIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    Unbind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
+    const std::pair<int, wxSlider*> aLabels[] = {{3019, m_sliderRed}, {3021, m_sliderGreen}, {3023, m_sliderBlue}};
+    for (const auto& [nLabel, pSlider] : aLabels)
+        if (wxWindow* pLabel = FindWindow(nLabel))
+            SetLabelFor(*pLabel, *pSlider);
 }
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)

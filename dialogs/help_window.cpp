@@ -186,11 +186,16 @@ CHelpWindow* CHelpWindow::Open(wxWindow* pParent, const std::filesystem::path& p
     pWindow->Show();
     pWindow->Raise();
     const std::wstring strAnchor = wxString::FromUTF8(szAnchor).ToStdWstring();
-    pWindow->GoTo(strAnchor);
+    // A page without the anchor (the message that it could not be read) is read from its start.
+    const auto goToAnchor = [pWindow, strAnchor] {
+        if (!pWindow->GoTo(strAnchor))
+            pWindow->m_pText->SetInsertionPoint(0);
+    };
+    goToAnchor();
     pWindow->m_pText->SetFocus();
     // The text control puts the caret after the new text once events are let through; the
     // anchor's place is given again after that.
-    pWindow->CallAfter([pWindow, strAnchor] { pWindow->GoTo(strAnchor); });
+    pWindow->CallAfter(goToAnchor);
     return pWindow;
 }
 
@@ -254,6 +259,9 @@ void CHelpWindow::ShowPage()
         auto* pLink = new wxHyperlinkCtrl(m_pLinkColumn, wxID_ANY, strText, link.strHref);
         const std::wstring strHref = link.strHref;
         pLink->Bind(wxEVT_HYPERLINK, [this, strHref](wxHyperlinkEvent&) { Follow(strHref); });
+        // The toolkit reports a link control as a push button; it is a link of the page.
+        if (auto* pWidget = static_cast<GtkWidget*>(pLink->GetHandle()))
+            atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_LINK);
         pColumn->Add(pLink, 0, wxBOTTOM, 2);
         m_apLinks.push_back(pLink);
     }
@@ -341,8 +349,12 @@ bool CHelpWindow::GoTo(const std::wstring& strAnchor)
 void CHelpWindow::Follow(const std::wstring& strHref)
 {
     if (!strHref.empty() && strHref[0] == L'#') {
-        if (GoTo(strHref.substr(1)))
-            m_pText->SetFocus();  // a reader goes on from the part's heading
+        // A reader goes on from the part's heading: the page takes the focus first and the caret
+        // moves once the toolkit has told readers so, as Orca reads the line at the caret when
+        // the focus comes and says nothing of a caret moved by Enter.
+        m_pText->SetFocus();
+        const std::wstring strAnchor = strHref.substr(1);
+        CallAfter([this, strAnchor] { GoTo(strAnchor); });
     } else {
         wxLaunchDefaultBrowser(strHref);
     }

@@ -192,6 +192,7 @@ TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
     EXPECT_TRUE(strText.Contains("could not be opened")) << strText;
     EXPECT_TRUE(strText.Contains(wxString::FromUTF8(HelpPagePath(m_dirProgram).string()))) << strText;
     EXPECT_TRUE(pHelp->Links().empty());
+    EXPECT_TRUE(uitest::WaitFor([&] { return pHelp->Text()->GetInsertionPoint() == 0; })) << "read from its start";
 }
 
 // The page's markup as the text view gets it: the structure a reader hears line by line.
