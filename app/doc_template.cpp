@@ -1,10 +1,6 @@
 // Creation order of the document/view shell.
 #include "app/doc_template.h"
 
-#include <wx/app.h>
-#include <wx/time.h>
-#include <wx/utils.h>
-
 #include "app/main_frame.h"
 #include "view/game_view.h"
 
@@ -30,21 +26,7 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
     if (setup.bCentreOnScreen)
         pFrame->CentreOnScreen();
     pFrame->Show();
-    WaitForFirstPicture(*pView);
     pView->StartFirstWord();
     pFrame->CheckStore();
     return pFrame;
-}
-
-void WaitForFirstPicture(CVeltraneQuillornView& view)
-{
-    // The X server maps the window and asks for its picture a few milliseconds after it is
-    // shown; until then the dialog would have no place on screen to be centred over.
-    constexpr long kLongestWaitMs = 1000;
-    const wxLongLong tEnd = wxGetLocalTimeMillis() + kLongestWaitMs;
-    while (!view.HasPainted() && wxGetLocalTimeMillis() < tEnd && wxTheApp != nullptr) {
-        wxTheApp->Yield(true);
-        if (!view.HasPainted())
-            wxMilliSleep(1);
-    }
 }

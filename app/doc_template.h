@@ -27,7 +27,3 @@ struct CGameWindowSetup {
 // The frame, shown, after the view's initial update and the first word's New Game dialog, which
 // opens over the shown frame; nullptr when a window could not be made.
 CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup);
-
-class CVeltraneQuillornView;
-// Lets events through until the view has painted once (at most a second).
-void WaitForFirstPicture(CVeltraneQuillornView& view);

@@ -621,8 +621,17 @@ void SetLabelFor(wxWindow& label, wxWindow& control)
     if (pLabel == nullptr || pControl == nullptr || !GTK_IS_LABEL(pLabel))
         return;
     UntieLabels(pControl);
-    // The toolkit derives both directions of the relation from this one link.
+    // The toolkit derives both directions of the relation from this one link, once: a relation
+    // it derived from the link before is dropped, so the new one is derived when next asked.
     gtk_label_set_mnemonic_widget(GTK_LABEL(pLabel), pControl);
+    for (const auto& [pWidget, type] : {std::pair{pLabel, ATK_RELATION_LABEL_FOR}, std::pair{pControl, ATK_RELATION_LABELLED_BY}}) {
+        AtkRelationSet* pSet = atk_object_ref_relation_set(gtk_widget_get_accessible(pWidget));
+        if (pSet == nullptr)
+            continue;
+        if (AtkRelation* pOld = atk_relation_set_get_relation_by_type(pSet, type))
+            atk_relation_set_remove(pSet, pOld);
+        g_object_unref(pSet);
+    }
 }
 
 void SetAccessibleName(wxWindow& window, const std::wstring& strName)

@@ -79,6 +79,11 @@ void CBestScoresDlg::InitialiseDialog()
     for (int nId : {IDC_BEST_RESET, IDC_BEST_BEGINNER, IDC_BEST_INTERMEDIATE, IDC_BEST_ADVANCED})
         StyleBlue(FindWindow(nId));
 
+    ShowRecords();
+}
+
+void CBestScoresDlg::ShowRecords()
+{
     CRecordStore records(Profile());
     m_astrSpoken.clear();
     for (const CBestScoreRow& row : kBestScoreRows) {
@@ -89,14 +94,12 @@ void CBestScoresDlg::InitialiseDialog()
         if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))
             pScore->SetLabelText(ScoreText(record.nNumber));
     }
+    PaintedTextsChanged();
 }
 
 void CBestScoresDlg::OnReset()
 {
     CRecordStore(Profile()).ResetAll();
-    for (const CBestScoreRow& row : kBestScoreRows) {
-        for (int nId : {row.nNameId, row.nScoreId})
-            if (auto* pText = dynamic_cast<wxStaticText*>(FindWindow(nId)))
-                pText->SetLabelText(wxString());
-    }
+    // What the store holds now, in the cells and in the lines a reader hears.
+    ShowRecords();
 }

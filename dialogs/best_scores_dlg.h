@@ -37,6 +37,8 @@ protected:
 
 private:
     CAppProfile& Profile() const;
+    // The stored records into the cells and the spoken lines.
+    void ShowRecords();
     void OnReset();
 
     CAppProfile& m_profile;

@@ -161,6 +161,10 @@ void CColorDlg::NameControlsForReaders()
     SetAccessibleName(*m_sliderRed, _("Red").ToStdWstring());
     SetAccessibleName(*m_sliderGreen, _("Green").ToStdWstring());
     SetAccessibleName(*m_sliderBlue, _("Blue").ToStdWstring());
+    // Each label for its own slider. When the toolkit lays out the tab order (at the idle time
+    // after the controls are made) it ties the last text before a control to that control, so
+    // "Blue", the last label, spoke for the Red slider and Blue had none: tied afterwards, once.
+    Bind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
     const struct {
         int nId;
         const char* pszName;
@@ -171,6 +175,16 @@ void CColorDlg::NameControlsForReaders()
     for (const auto& swatch : aSwatchNames)
         if (wxWindow* pSwatch = FindWindow(swatch.nId))
             SetAccessibleName(*pSwatch, wxGetTranslation(swatch.pszName).ToStdWstring());
+}
+
+void CColorDlg::OnFirstIdle(wxIdleEvent& event)
+{
+    event.Skip();
+    Unbind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
+    const std::pair<int, wxSlider*> aLabels[] = {{3019, m_sliderRed}, {3021, m_sliderGreen}, {3023, m_sliderBlue}};
+    for (const auto& [nLabel, pSlider] : aLabels)
+        if (wxWindow* pLabel = FindWindow(nLabel))
+            SetLabelFor(*pLabel, *pSlider);
 }
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)

@@ -51,6 +51,7 @@ protected:
     void CreateControls() override;
     void InitialiseDialog() override;
     wxWindow* FirstFocus() override;  // the Red slider
+    void OnFirstIdle(wxIdleEvent& event);
     void NameControlsForReaders();
 
 private:

@@ -374,6 +374,14 @@ void CGameDialog::BuildAccessible()
     }
 }
 
+void CGameDialog::PaintedTextsChanged()
+{
+    // Until a reader has asked, there are no labels: they are made from the texts of that time.
+    const std::vector<std::wstring> astrLines = PaintedTexts();
+    for (std::size_t i = 0; i < m_apPaintedLabels.size() && i < astrLines.size(); ++i)
+        m_apPaintedLabels[i]->SetName(astrLines[i]);
+}
+
 void CGameDialog::OnClose(wxCloseEvent&)
 {
     // Closing the window is Cancel, never the affirmative button wx would pick.

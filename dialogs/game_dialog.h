@@ -67,6 +67,9 @@ protected:
     // The OK the handheld kept in the title bar: a default button at a template rectangle.
     wxButton* AddOkButton(int x, int y, int cx, int cy);
 
+    // Gives readers the painted texts again after they changed while the dialog is open.
+    void PaintedTextsChanged();
+
     // Ends the run from initialisation or a handler with a game result code.
     void EndWithResult(int nResult);
 

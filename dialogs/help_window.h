@@ -1,15 +1,25 @@
 // The help page in a window of the game's own, so help works without a browser or a desktop's
-// file handler. One window at a time: Help again brings it back to the contents.
+// file handler. The page is shown as text in the toolkit's own text view, which screen readers
+// read line by line and from the caret to the end; its links stand as a column of link controls
+// that Tab reaches. One window at a time: Help again brings it back to the contents.
 #pragma once
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <wx/frame.h>
 
-class wxHtmlWindow;
+#include "dialogs/help_page.h"
+
+class wxHyperlinkCtrl;
+class wxTextCtrl;
 
 constexpr const char* kHelpFileName = "ZentraHelp.htm";
 constexpr const char* kHelpAnchor = "Main_Contents";
+
+// The help page to open from the program's folder. The one place that picks the page's file.
+std::filesystem::path HelpPagePath(const std::filesystem::path& programDir);
 
 class CHelpWindow : public wxFrame {
 public:
@@ -21,7 +31,17 @@ public:
     // The open help window, or null.
     static CHelpWindow* Current();
 
-    wxHtmlWindow* Html() const { return m_pHtml; }
+    wxTextCtrl* Text() const { return m_pText; }
+    double TextPoints() const { return m_dBasePoints * m_dZoom; }
+    const std::vector<wxHyperlinkCtrl*>& Links() const { return m_apLinks; }
+    const CHelpPage& Page() const { return m_page; }
+    // The anchor last gone to.
+    const std::wstring& Anchor() const { return m_strAnchor; }
+    // Puts the caret at the anchor's text, scrolled to the top of the view; false for an anchor
+    // the page does not have.
+    bool GoTo(const std::wstring& strAnchor);
+    // Follows a link's address: an anchor of the page, or the desktop's browser for the rest.
+    void Follow(const std::wstring& strHref);
 
     // Scales the page's text; 1.0 is the desktop's own size. The view hands on the game's zoom.
     void SetZoom(double dZoom);
@@ -29,8 +49,18 @@ public:
 private:
     explicit CHelpWindow(wxWindow* pParent);
     ~CHelpWindow() override;
-    void Load(const std::filesystem::path& page, const char* szAnchor);
+    void Load(const std::filesystem::path& page);
+    void ShowPage();       // the page's text and marks into the text view, its links into the column
+    void ApplyZoom();      // the text's size, headings' included, and the tables' columns to the zoom
+    void SetTableTabs();   // each table's columns wide enough for their cells at the zoomed font
+    const CHelpPage::CLink* LinkAt(long nOffset) const;
 
-    wxHtmlWindow* m_pHtml = nullptr;
-    int m_nBaseFontSize = 0;
+    CHelpPage m_page;
+    std::filesystem::path m_pathLoaded;
+    wxTextCtrl* m_pText = nullptr;
+    wxWindow* m_pLinkColumn = nullptr;
+    std::vector<wxHyperlinkCtrl*> m_apLinks;
+    std::wstring m_strAnchor;
+    double m_dBasePoints = 10;  // the desktop's text size
+    double m_dZoom = 1.0;
 };

@@ -8,6 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/intl.h>
 
+#include "dialogs/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/statistics_chart.h"
 #include "game/set_folders.h"
@@ -68,6 +69,10 @@ void CStatisticsDlg::InitialiseDialog()
     for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
         StyleBlue(FindWindow(nId));
 
+    // The two lists are read by their labels, not by the entry they show.
+    for (const auto& [nLabel, nList] : {std::pair{IDC_STATS_SKILL_LABEL, IDC_STATS_SKILL}, std::pair{IDC_STATS_SET_LABEL, IDC_STATS_SET}})
+        if (wxWindow* pLabel = FindWindow(nLabel); pLabel != nullptr && FindWindow(nList) != nullptr)
+            SetLabelFor(*pLabel, *FindWindow(nList));
     if (auto* pSkill = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SKILL)))
         pSkill->SetSelection(IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner);
     m_log.OpenForReading(kReadBusyMs);

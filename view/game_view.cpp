@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/translation.h>
 #include <wx/msgdlg.h>
+#include <wx/toplevel.h>
 
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/help_window.h"
@@ -85,9 +86,12 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
     Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
         event.Skip();
-        // After the toolkit has told readers that the view as a whole has the focus.
+        // After the toolkit has told readers that the view as a whole has the focus; not once
+        // a dialog has become the active window meanwhile (the first New Game dialog opens
+        // before the game window's focus has come), whose focused control readers are on.
         CallAfter([this] {
-            if (m_pAccess)
+            auto* pTop = dynamic_cast<wxTopLevelWindow*>(wxGetTopLevelParent(this));
+            if (m_pAccess && pTop != nullptr && pTop->IsActive())
                 m_pAccess->OnViewFocus();
         });
     });
@@ -272,7 +276,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
         break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
-        if (CHelpWindow* pHelp = CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor))
+        if (CHelpWindow* pHelp = CHelpWindow::Open(this, HelpPagePath(m_setFolders.ProgramDirectory()), kHelpAnchor))
             pHelp->SetZoom(Zoom() / 100.0);
         break;
     case ID_TOOLS_BESTSCORES: OnBestScores(); break;

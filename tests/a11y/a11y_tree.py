@@ -155,10 +155,17 @@ def check_control_names(dlg, title):
                 continue
             try:
                 if c.getRole() in FOCUSABLE_ROLES and c.getState().contains(pyatspi.STATE_FOCUSABLE) or \
-                        c.getRole() == pyatspi.ROLE_LIST:
+                        c.getRole() in (pyatspi.ROLE_LIST, pyatspi.ROLE_COMBO_BOX):
                     labelled_by = [r.getTarget(i).name for r in c.getRelationSet()
                                    if r.getRelationType() == pyatspi.RELATION_LABELLED_BY for i in range(r.getNTargets())]
-                    if not plain(c.name) or any(plain(n) != plain(c.name) for n in labelled_by):
+                    # A list or slider shows no name of its own: without a label it would be
+                    # read by its value.
+                    unlabelled = c.getRole() in (pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_SLIDER) and not labelled_by
+                    # A toolkit's drop-down list takes the entry it shows for its name; its
+                    # label is what names it.
+                    shows_entry = c.getRole() == pyatspi.ROLE_COMBO_BOX and labelled_by
+                    if not plain(c.name) or unlabelled or \
+                            not shows_entry and any(plain(n) != plain(c.name) for n in labelled_by):
                         wrong.append(f"{c.getRoleName()} {c.name!r} labelled by {labelled_by}")
             except Exception:
                 continue
@@ -176,6 +183,7 @@ def main():
     work = tempfile.mkdtemp(prefix="vq-a11y-")
     try:
         shutil.copy(exe, work)
+        shutil.copy(os.path.join(os.path.dirname(exe), "ZentraHelp.htm"), work)
         with open(os.path.join(work, "Test.set"), "w", newline="") as f:
             f.write(SET_TEXT)
         # More sets in the player's own folder: listed after the program's, so Test is still played.
@@ -294,6 +302,9 @@ def run(game):
         (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset") and
          "Beginner, fewest tries: no record yet" in labels(d) and "Advanced, Time Trial score: no record yet" in labels(d)),
         (4, "Options", lambda d: find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set")),
+        (5, "Statistics", lambda d: button(d, "Clear statistics") and
+         find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Beginner" and
+              [plain(r.getTarget(0).name) for r in o.getRelationSet()] == ["Skill"])),
     ):
         # A menu that opens late on a loaded machine swallows the keys meant for it: close
         # whatever is open and walk the menu again, a few times at most.
@@ -320,8 +331,11 @@ def run(game):
             check_control_names(dlg, title)
             if title == "Options":
                 walk_set_list(dlg)
+                walk_color_dialog(app, dlg)
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, title) is None, 5), f"Escape closes {title}")
+
+    walk_help(app, view)
 
     # Level 2 solved and not continued: the score is a record, and Player Name asks for a name.
     view.queryComponent().grabFocus()
@@ -341,6 +355,76 @@ def run(game):
             check_control_names(name, "Player Name")
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, "Player Name") is None, 5), "Escape cancels Player Name")
+
+def walk_help(app, view):
+    """F1: the help page as text a reader reads, with the caret at the contents and the
+    focus on it, and the page's links reached by Tab as links."""
+    view.queryComponent().grabFocus()
+    pump(0.3)
+    key(0xFFBE)  # F1
+    frame = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_FRAME) and o.name == "Veltrane Quillorn Help", depth=2), 5)
+    if not check(frame is not None, "F1 opens the help window"):
+        return
+    page = wait_for(lambda: find(frame, lambda o: role(o, pyatspi.ROLE_TEXT) and has_state(o, pyatspi.STATE_FOCUSED)), 5)
+    if check(page is not None, "the page is a text object with the focus"):
+        text = page.queryText()
+        whole = text.getText(0, -1)
+        check("Match and Bingo, with an example" in whole and "Where your settings live" in whole,
+              "the whole page is readable as text")
+        check(text.caretOffset == 0, f"the caret stands at the contents ({text.caretOffset})")
+        check(not has_state(page, pyatspi.STATE_EDITABLE), "the page is read-only")
+    links = []
+    wait_for(lambda: links.extend(find_all(frame, lambda o: role(o, pyatspi.ROLE_LINK))) or links, 3)
+    names = [plain(l.name) for l in links]
+    check(names[:2] == ["How to play", "Match and Bingo, with an example"] and len(names) == 11,
+          f"the page's links are links, named by their text: {names}")
+    key(TAB)
+    check(links and wait_for(lambda: has_state(links[0], pyatspi.STATE_FOCUSED), 3), "Tab from the page reaches the first link")
+    key(RETURN)
+    check(page is not None and wait_for(lambda: has_state(page, pyatspi.STATE_FOCUSED), 3) and
+          page.queryText().getText(page.queryText().caretOffset, -1).startswith("How to play\n"),
+          "Enter on the link puts the caret at its part's heading, back in the page")
+    key(ESCAPE)
+    check(wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_FRAME) and o.name == "Veltrane Quillorn Help", depth=2) is None, 5),
+          "Escape closes the help window")
+
+
+def find_all(root, pred, depth=12):
+    found = []
+    level = [root]
+    for _ in range(depth):
+        nxt = []
+        for obj in level:
+            if obj is None:
+                continue
+            try:
+                if pred(obj):
+                    found.append(obj)
+            except Exception:
+                continue
+            nxt.extend(children(obj))
+        level = nxt
+    return found
+
+
+def walk_color_dialog(app, options):
+    """The colour picker, opened from Options by its button: every slider and swatch named by
+    its own label, and the painted texts read."""
+    color = button(options, "Background Color ...")
+    if not check(color is not None, "Options has the Background Color button"):
+        return
+    color.queryComponent().grabFocus()
+    check(wait_for(lambda: has_state(color, pyatspi.STATE_FOCUSED), 3), "the button takes the focus")
+    key(0x20)
+    dlg = wait_for(lambda: dialog_named(app, "Color"), 5)
+    if not check(dlg is not None, "Space on the button opens the colour picker with the dialog role"):
+        return
+    check(wait_for(lambda: find(dlg, lambda o: role(o, pyatspi.ROLE_SLIDER) and o.name == "Red"), 3),
+          "the picker's sliders are named")
+    check_control_names(dlg, "Color")
+    key(ESCAPE)
+    check(wait_for(lambda: dialog_named(app, "Color") is None, 5), "Escape closes the colour picker")
+
 
 def selected_names(lst):
     sel = lst.querySelection()

@@ -63,6 +63,7 @@ def main():
     orca = game = None
     try:
         shutil.copy(exe, work)
+        shutil.copy(os.path.join(os.path.dirname(exe), "ZentraHelp.htm"), work)
         with open(os.path.join(work, "Test.set"), "w", newline="") as f:
             f.write(t.SET_TEXT)
         log = os.path.join(work, "orca-debug.log")
@@ -125,6 +126,26 @@ def run(speech):
     t.check(speech.heard("1. PLANT, match 3, bingo 0, struck L"), "Tab on to the list reads the row with its mark")
     t.key(t.ESCAPE)
     t.check(speech.heard("Guess: blank blank blank blank blank"), "Escape is back on the guess")
+
+    # The help: F1, then Orca's say-all (KP_Add in the desktop layout) reads the page on from
+    # the caret, and Tab reaches the page's links.
+    t.key(0xFFBE)
+    t.check(speech.heard("Veltrane Quillorn Help"), "F1 is heard as the help page")
+    t.pump(1.0)
+    t.key(0xFFAB)
+    t.check(speech.heard("The game hides a magic word", 15), "say-all reads the page")
+    t.check(speech.heard("Each word begins with a short rules screen", 20), "say-all reads on into the parts")
+    t.key(t.TAB)
+    t.check(speech.heard("How to play link"), "Tab reaches the first link, said as a link")
+    t.key(t.TAB)
+    t.key(t.TAB)
+    t.check(speech.heard("Marking letters link"), "Tab goes on through the links")
+    t.key(t.RETURN)
+    t.check(speech.heard("read only text") and speech.heard("Marking letters."), "Enter on the link reads its part's heading in the page")
+    t.key(t.ESCAPE)
+    t.pump(0.5)
+    view.queryComponent().grabFocus()
+    t.check(speech.heard("Guess: blank blank blank blank blank"), "back on the guess")
 
     t.type_text("apple\r")
     t.check(speech.heard("2. APPLE, match 5, bingo 5"), "the last guess is spoken")

@@ -1,7 +1,10 @@
 // Color picker: components in and out, swatches, sliders and the preview bar.
+#include <utility>
 #include <vector>
 
+#include <atk/atk.h>
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/slider.h>
 #include <wx/uiaction.h>
 
@@ -318,5 +321,29 @@ TEST(ColorDialog, EachLabelIsCentredOnItsSlidersTrack)
     });
     CColorDlg dlg;
     dlg.m_nRed = dlg.m_nGreen = dlg.m_nBlue = 200;
+    dlg.DoModal();
+}
+
+// Each slider is read by its own label: the toolkit had tied "Blue", the label made last, to the
+// Red slider, the control made after it, and left Blue without one.
+TEST(ColorDialog, EachSliderIsLabelledByItsOwnText)
+{
+    CModalScript script;
+    script.Then([](wxDialog& d) {
+        Settle();
+        for (const auto& [nLabel, nSlider] : {std::pair{3019, IDC_SLIDER_RED}, std::pair{3021, IDC_SLIDER_GREEN},
+                                               std::pair{3023, IDC_SLIDER_BLUE}}) {
+            auto* pLabel = GTK_LABEL(d.FindWindow(nLabel)->GetHandle());
+            EXPECT_EQ(gtk_label_get_mnemonic_widget(pLabel), d.FindWindow(nSlider)->GetHandle()) << nLabel;
+            AtkRelationSet* pSet = atk_object_ref_relation_set(gtk_widget_get_accessible(d.FindWindow(nSlider)->GetHandle()));
+            AtkRelation* pBy = atk_relation_set_get_relation_by_type(pSet, ATK_RELATION_LABELLED_BY);
+            GPtrArray* pTargets = pBy != nullptr ? atk_relation_get_target(pBy) : nullptr;
+            ASSERT_TRUE(pTargets != nullptr && pTargets->len == 1) << nSlider;
+            EXPECT_EQ(pTargets->pdata[0], gtk_widget_get_accessible(GTK_WIDGET(pLabel))) << nSlider;
+            g_object_unref(pSet);
+        }
+        d.EndModal(wxID_CANCEL);
+    });
+    CColorDlg dlg;
     dlg.DoModal();
 }

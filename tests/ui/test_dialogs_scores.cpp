@@ -1,8 +1,12 @@
 // Best Scores dialog on a prepared registry: what each row shows, and Reset.
+#include <algorithm>
+#include <functional>
 #include <map>
 #include <string>
 
+#include <atk/atk.h>
 #include <gtest/gtest.h>
+#include <gtk/gtk.h>
 #include <wx/stattext.h>
 #include <wx/uiaction.h>
 
@@ -28,6 +32,30 @@ wxString TextOf(wxDialog& d, int nId)
 {
     auto* pText = dynamic_cast<wxStaticText*>(d.FindWindow(nId));
     return pText != nullptr ? pText->GetLabelText() : wxString("<missing>");
+}
+
+// The names of the labels in the dialog's accessible tree: what a screen reader reads of it.
+std::vector<std::string> SpokenLabels(wxDialog& d)
+{
+    std::vector<std::string> astr;
+    const std::function<void(AtkObject*, int)> walk = [&](AtkObject* pObject, int nDepth) {
+        for (int i = 0; nDepth < 8 && i < atk_object_get_n_accessible_children(pObject); ++i) {
+            AtkObject* pChild = atk_object_ref_accessible_child(pObject, i);
+            if (pChild == nullptr)
+                continue;
+            if (atk_object_get_role(pChild) == ATK_ROLE_LABEL && atk_object_get_name(pChild) != nullptr)
+                astr.emplace_back(atk_object_get_name(pChild));
+            walk(pChild, nDepth + 1);
+            g_object_unref(pChild);
+        }
+    };
+    walk(gtk_widget_get_accessible(static_cast<GtkWidget*>(d.GetHandle())), 0);
+    return astr;
+}
+
+bool Has(const std::vector<std::string>& astr, const std::string& str)
+{
+    return std::find(astr.begin(), astr.end(), str) != astr.end();
 }
 
 // Opens the dialog on the store, runs act on it, and ends it with Cancel unless act did.
@@ -123,12 +151,23 @@ TEST(BestScoresDialog, ResetClearsAtOnceAndStaysClearedAfterCancel)
         store.profile,
         [&](wxDialog& d) {
             EXPECT_EQ(TextOf(d, 1026), "Ann");
+            const std::vector<std::string> astrBefore = SpokenLabels(d);
+            EXPECT_TRUE(Has(astrBefore, "Advanced, Time Trial score: Ann, 9")) << testing::PrintToString(astrBefore);
             ClickButton(d, IDC_BEST_RESET);
             EXPECT_TRUE(d.IsModal()) << "Reset leaves the dialog open";
             for (const CBestScoreRow& row : kBestScoreRows) {
                 EXPECT_EQ(TextOf(d, row.nNameId), "");
                 EXPECT_EQ(TextOf(d, row.nScoreId), "");
             }
+            // A reader hears the emptied table too, not the records that were.
+            const std::vector<std::string> astrAfter = SpokenLabels(d);
+            for (const char* szLine : {"Beginner, fewest tries: no record yet", "Intermediate, fewest tries: no record yet",
+                                       "Advanced, fewest tries: no record yet", "Beginner, Time Trial score: no record yet",
+                                       "Intermediate, Time Trial score: no record yet",
+                                       "Advanced, Time Trial score: no record yet"})
+                EXPECT_TRUE(Has(astrAfter, szLine)) << szLine;
+            for (const std::string& str : astrAfter)
+                EXPECT_EQ(str.find("Ann"), std::string::npos) << str;
             wxUIActionSimulator().Char(WXK_ESCAPE);
             EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
         },

@@ -66,8 +66,8 @@ TEST_F(HelpLanguageTest, TheHelpOpensInTheLocalesLanguageAtTheSamePlaceAndInEngl
         UseLocale(c.szLang);
         CHelpWindow* pHelp = CHelpWindow::Open(nullptr, m_dirProgram / kHelpFileName, "Sets");
         ASSERT_NE(pHelp, nullptr);
-        EXPECT_EQ(pHelp->Html()->GetOpenedPageTitle(), wxString::FromUTF8(c.szTitle));
-        EXPECT_EQ(pHelp->Html()->GetOpenedAnchor(), "Sets");
+        EXPECT_EQ(pHelp->Page().strTitle, wxString::FromUTF8(c.szTitle).ToStdWstring());
+        EXPECT_EQ(pHelp->Anchor(), L"Sets");
         pHelp->Destroy();
         uitest::Settle();
     }

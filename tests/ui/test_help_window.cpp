@@ -1,12 +1,16 @@
 // Help inside the game: F1 and the Help command open the help page in the game's own window at its
-// contents, and the page's links move within it.
+// contents, as text a screen reader reads, and the page's links, reached by Tab, move within it.
 #include <filesystem>
+#include <fstream>
+#include <set>
 
-#include <wx/html/htmlcell.h>
-#include <wx/html/htmlwin.h>
+#include <gtk/gtk.h>
+#include <wx/hyperlink.h>
+#include <wx/textctrl.h>
 #include <wx/uiaction.h>
 
 #include "app/main_frame.h"
+#include "dialogs/help_page.h"
 #include "dialogs/help_window.h"
 #include "platform/files.h"
 #include "test_view_fixture.h"
@@ -31,62 +35,106 @@ protected:
     }
 };
 
-// The first piece of text that links to href, searched depth first.
-const wxHtmlCell* FindLink(const wxHtmlCell* pCell, const wxString& strHref)
+// How far the text view is scrolled down, in pixels.
+double ScrolledY(wxTextCtrl& text)
 {
-    for (; pCell; pCell = pCell->GetNext()) {
-        if (const wxHtmlLinkInfo* pLink = pCell->GetLink(); pLink && pLink->GetHref() == strHref &&
-                                                           !pCell->GetFirstChild())
-            return pCell;
-        if (const wxHtmlCell* pFound = FindLink(pCell->GetFirstChild(), strHref))
-            return pFound;
+    return gtk_adjustment_get_value(gtk_scrollable_get_vadjustment(GTK_SCROLLABLE(text.GetConnectWidget())));
+}
+
+// The text from the caret to the end of its line.
+wxString LineAtCaret(wxTextCtrl& text)
+{
+    return text.GetRange(text.GetInsertionPoint(), text.GetLastPosition()).BeforeFirst('\n');
+}
+
+// The names of the page's marks on the character at nOffset.
+std::string TagsAt(wxTextCtrl& text, std::size_t nOffset)
+{
+    GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(GTK_TEXT_VIEW(text.GetConnectWidget()));
+    GtkTextIter iter;
+    gtk_text_buffer_get_iter_at_offset(pBuffer, &iter, static_cast<gint>(nOffset));
+    std::set<std::string> setNames;
+    GSList* pTags = gtk_text_iter_get_tags(&iter);
+    for (GSList* p = pTags; p != nullptr; p = p->next) {
+        gchar* pszName = nullptr;
+        g_object_get(p->data, "name", &pszName, nullptr);
+        if (pszName != nullptr && g_str_has_prefix(pszName, "vq-"))
+            setNames.insert(pszName);
+        g_free(pszName);
     }
-    return nullptr;
+    g_slist_free(pTags);
+    std::string str;
+    for (const std::string& strName : setNames) {
+        if (!str.empty())
+            str += ' ';
+        str += strName;
+    }
+    return str;
 }
 
-int ScrolledY(wxHtmlWindow& html)
+void Press(int nKey, int nModifiers = wxMOD_NONE)
 {
-    return html.CalcUnscrolledPosition(wxPoint(0, 0)).y;
+    wxUIActionSimulator sim;
+    sim.KeyDown(nKey, nModifiers);
+    sim.KeyUp(nKey, nModifiers);
+    uitest::Settle();
 }
 
-TEST_F(HelpTest, F1OpensTheHelpPageAtItsContentsAndALinkMovesWithinIt)
+TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
 {
     CopyHelpPage();
     OpenAndStartWord();
     ASSERT_EQ(CHelpWindow::Current(), nullptr);
 
     m_pView->SetFocus();
-    wxUIActionSimulator sim;
-    sim.KeyDown(WXK_F1);
-    sim.KeyUp(WXK_F1);
+    Press(WXK_F1);
     ASSERT_TRUE(uitest::WaitFor([] { return CHelpWindow::Current() != nullptr; })) << "F1 opened no help window";
     CHelpWindow& help = *CHelpWindow::Current();
     uitest::WaitShown(help);
-    wxHtmlWindow& html = *help.Html();
+    wxTextCtrl& text = *help.Text();
     EXPECT_EQ(help.GetTitle(), CHelpWindow::kTitle);
-    EXPECT_EQ(html.GetOpenedPageTitle(), "Veltrane Quillorn Help");
-    EXPECT_EQ(html.GetOpenedAnchor(), kHelpAnchor);
-    EXPECT_EQ(ScrolledY(html), 0) << "the contents stand at the top of the page";
-    EXPECT_TRUE(html.ToText().Contains("Match and Bingo, with an example"));
+    EXPECT_EQ(help.Anchor(), L"Main_Contents");
+    ASSERT_TRUE(uitest::WaitFor([&] { return text.HasFocus(); })) << "the page text takes the keyboard";
+    EXPECT_EQ(text.GetInsertionPoint(), 0);
+    EXPECT_EQ(LineAtCaret(text), "Veltrane Quillorn");
+    EXPECT_TRUE(text.GetValue().Contains("Match and Bingo, with an example"));
+    EXPECT_TRUE(text.GetValue().Contains("Example, with the magic word APPLE:"));
+    EXPECT_EQ(TagsAt(text, 0), "vq-title vq-zoom");
+    EXPECT_EQ(TagsAt(text, help.Page().aLinks[0].nStart), "vq-link vq-zoom");
     uitest::SaveShot(uitest::CaptureClient(help), "help-contents");
 
-    // A click on the contents' link to the word-set part, as the player makes it.
-    const wxHtmlCell* pLink = FindLink(html.GetInternalRepresentation(), "#Sets");
-    ASSERT_NE(pLink, nullptr);
-    const wxPoint ptCell = pLink->GetAbsPos() + wxPoint(2, pLink->GetHeight() / 2);
-    sim.MouseMove(html.ClientToScreen(html.CalcScrolledPosition(ptCell)));
+    // Every link of the page stands in the column, in the page's order, reached by Tab.
+    const std::vector<wxHyperlinkCtrl*>& apLinks = help.Links();
+    ASSERT_EQ(apLinks.size(), 11u);
+    EXPECT_EQ(apLinks[0]->GetLabel(), "How to play");
+    EXPECT_EQ(apLinks[9]->GetLabel(), "Word sets, and how to write your own");
+    Press(WXK_TAB);
+    EXPECT_TRUE(uitest::WaitFor([&] { return apLinks[0]->HasFocus(); })) << "Tab from the text goes to the first link";
+    for (int i = 0; i < 9; ++i)
+        Press(WXK_TAB);
+    ASSERT_TRUE(uitest::WaitFor([&] { return apLinks[9]->HasFocus(); }));
+    Press(WXK_RETURN);
+    ASSERT_TRUE(uitest::WaitFor([&] { return help.Anchor() == L"Sets"; })) << help.Anchor();
+    EXPECT_TRUE(uitest::WaitFor([&] { return text.HasFocus(); })) << "the reader goes on from the part's heading";
+    EXPECT_EQ(LineAtCaret(text), "Word sets, and how to write your own");
+    EXPECT_TRUE(uitest::WaitFor([&] { return ScrolledY(text) > 200; })) << "the page scrolled down to the part";
     uitest::Settle();
-    sim.MouseClick();
-    ASSERT_TRUE(uitest::WaitFor([&] { return html.GetOpenedAnchor() == "Sets"; })) << html.GetOpenedAnchor();
-    uitest::Settle();
-    EXPECT_GT(ScrolledY(html), 200) << "the page scrolled down to the part";
     uitest::SaveShot(uitest::CaptureClient(help), "help-sets");
+
+    // Enter on a link in the page's own text follows it too.
+    const CHelpPage::CLink& linkMarks = help.Page().aLinks[2];
+    text.SetInsertionPoint(static_cast<long>(linkMarks.nStart + 1));
+    text.SetFocus();
+    Press(WXK_RETURN);
+    ASSERT_TRUE(uitest::WaitFor([&] { return help.Anchor() == L"Marks"; })) << help.Anchor();
+    EXPECT_EQ(LineAtCaret(text), "Marking letters");
 
     // Help again: the same window, back at the contents.
     Command(ID_TOOLS_HELP);
     EXPECT_EQ(CHelpWindow::Current(), &help);
-    EXPECT_EQ(html.GetOpenedAnchor(), kHelpAnchor);
-    EXPECT_EQ(ScrolledY(html), 0);
+    EXPECT_EQ(help.Anchor(), L"Main_Contents");
+    EXPECT_EQ(text.GetInsertionPoint(), 0);
+    EXPECT_TRUE(uitest::WaitFor([&] { return ScrolledY(text) == 0; })) << ScrolledY(text);
 }
 
 TEST_F(HelpTest, ThePageOpensFromAFolderWhoseNameLooksLikeAddressSyntax)
@@ -95,27 +143,43 @@ TEST_F(HelpTest, ThePageOpensFromAFolderWhoseNameLooksLikeAddressSyntax)
         SCOPED_TRACE(szFolder);
         const std::filesystem::path dir = m_dirTemp / szFolder;
         std::filesystem::create_directories(dir);
-        std::filesystem::copy_file(ProgramDirectory() / kHelpFileName, dir / kHelpFileName);
-        CHelpWindow* pHelp = CHelpWindow::Open(nullptr, dir / kHelpFileName, "Sets");
+        std::filesystem::copy_file(ProgramDirectory() / kHelpFileName, HelpPagePath(dir));
+        CHelpWindow* pHelp = CHelpWindow::Open(nullptr, HelpPagePath(dir), "Sets");
         ASSERT_NE(pHelp, nullptr);
-        EXPECT_EQ(pHelp->Html()->GetOpenedPageTitle(), "Veltrane Quillorn Help");
-        EXPECT_EQ(pHelp->Html()->GetOpenedAnchor(), "Sets");
+        EXPECT_EQ(pHelp->Page().strTitle, L"Veltrane Quillorn Help");
+        EXPECT_EQ(pHelp->Anchor(), L"Sets");
         pHelp->Destroy();
         uitest::Settle();
     }
 }
 
-TEST_F(HelpTest, ZoomScalesThePagesText)
+TEST_F(HelpTest, ZoomScalesThePagesTextAndItsTableColumns)
 {
     CopyHelpPage();
     CHelpWindow* pHelp = CHelpWindow::Open(nullptr, m_dirProgram / kHelpFileName, kHelpAnchor);
     ASSERT_NE(pHelp, nullptr);
-    const auto pageHeight = [pHelp] { return pHelp->Html()->GetInternalRepresentation()->GetHeight(); };
-    const int nPlain = pageHeight();
+    // Where the first table's second column starts: the widest first cell and a gap.
+    const auto secondColumn = [pHelp] {
+        GtkTextTag* pTag = gtk_text_tag_table_lookup(
+            gtk_text_buffer_get_tag_table(gtk_text_view_get_buffer(GTK_TEXT_VIEW(pHelp->Text()->GetConnectWidget()))),
+            "vq-table-0");
+        PangoTabArray* pTabs = nullptr;
+        g_object_get(pTag, "tabs", &pTabs, nullptr);
+        gint x = 0;
+        PangoTabAlign align;
+        pango_tab_array_get_tab(pTabs, 0, &align, &x);
+        pango_tab_array_free(pTabs);
+        return x;
+    };
+    const double dPlainSize = pHelp->TextPoints();
+    const int nPlain = secondColumn();
+    EXPECT_GT(nPlain, pHelp->Text()->GetTextExtent("Ctrl+N, or Game > New").x);
     pHelp->SetZoom(2.0);
-    EXPECT_GT(pageHeight(), nPlain * 3 / 2);
+    EXPECT_EQ(pHelp->TextPoints(), 2 * dPlainSize);
+    EXPECT_EQ(TagsAt(*pHelp->Text(), 0), "vq-title vq-zoom") << "the marks stay";
+    EXPECT_GT(secondColumn(), nPlain * 3 / 2);
     pHelp->SetZoom(1.0);
-    EXPECT_EQ(pageHeight(), nPlain);
+    EXPECT_EQ(secondColumn(), nPlain);
 }
 
 TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
@@ -124,9 +188,62 @@ TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
     Command(ID_TOOLS_HELP);
     CHelpWindow* pHelp = CHelpWindow::Current();
     ASSERT_NE(pHelp, nullptr);
-    const wxString strText = pHelp->Html()->ToText();
+    const wxString strText = pHelp->Text()->GetValue();
     EXPECT_TRUE(strText.Contains("could not be opened")) << strText;
-    EXPECT_TRUE(strText.Contains(wxString::FromUTF8((m_dirProgram / kHelpFileName).string()))) << strText;
+    EXPECT_TRUE(strText.Contains(wxString::FromUTF8(HelpPagePath(m_dirProgram).string()))) << strText;
+    EXPECT_TRUE(pHelp->Links().empty());
+    EXPECT_TRUE(uitest::WaitFor([&] { return pHelp->Text()->GetInsertionPoint() == 0; })) << "read from its start";
+}
+
+// The page's markup as the text view gets it: the structure a reader hears line by line.
+TEST(HelpPage, MarkupBecomesLinesAReaderCanFollow)
+{
+    const CHelpPage page = ParseHelpPage(
+        "<html><head><title> My\n help </title><style>p { color: red; }</style></head><body>\n"
+        "<h1 id=\"Top\">Title</h1>\n<p>One   two\nthree &lt;x&gt; &amp; &mdash; &#65;&#x42; &bogus; 5 &lt 6</p>\n"
+        "<ul><li><a href=\"#Part\">To the part</a></li><li>Plain <b>bold</b></li></ul>\n"
+        "<ol><li>first</li><li>second</li></ol>\n"
+        "<table><tr><th>Key</th><th>Does</th></tr><tr><td>a <code>letter</code></td><td>fills</td></tr></table>\n"
+        "<h2><a name=\"Part\"></a>The part</h2><pre>\nline 1\n  line 2\n</pre><p>after <unknown>kept</unknown></p>"
+        "<!-- <p>not shown</p> --><p>end <i");
+    EXPECT_EQ(page.strTitle, L"My help");
+    EXPECT_EQ(page.strText,
+              L"Title\n\nOne two three <x> & \u2014 AB &bogus; 5 &lt 6\n\n\u2022 To the part\n\u2022 Plain bold\n\n"
+              L"1. first\n2. second\n\nKey\tDoes\na letter\tfills\n\nThe part\n\nline 1\n  line 2\n\nafter kept\n\nend");
+    ASSERT_EQ(page.aLinks.size(), 1u);
+    EXPECT_EQ(page.strText.substr(page.aLinks[0].nStart, page.aLinks[0].nLength), L"To the part");
+    EXPECT_EQ(page.aLinks[0].strHref, L"#Part");
+    ASSERT_EQ(page.anchors.count(L"Part"), 1u);
+    EXPECT_EQ(page.strText.substr(page.anchors.at(L"Part"), 8), L"The part");
+    EXPECT_EQ(page.anchors.at(L"Top"), 0u);
+    ASSERT_EQ(page.aTables.size(), 1u);
+    const std::vector<std::vector<std::wstring>> aRows = {{L"Key", L"Does"}, {L"a letter", L"fills"}};
+    EXPECT_EQ(page.aTables[0].aRows, aRows);
+    const auto spanText = [&page](CHelpPage::EStyle style) {
+        std::vector<std::wstring> a;
+        for (const CHelpPage::CSpan& span : page.aSpans)
+            if (span.style == style)
+                a.push_back(page.strText.substr(span.nStart, span.nLength));
+        return a;
+    };
+    EXPECT_EQ(spanText(CHelpPage::EStyle::Title), std::vector<std::wstring>{L"Title"});
+    EXPECT_EQ(spanText(CHelpPage::EStyle::Heading), std::vector<std::wstring>{L"The part"});
+    EXPECT_EQ(spanText(CHelpPage::EStyle::Bold), std::vector<std::wstring>{L"bold"});
+    EXPECT_EQ(spanText(CHelpPage::EStyle::TableHead), (std::vector<std::wstring>{L"Key", L"Does"}));
+}
+
+// The shipped page: every part the contents list names is there to go to.
+TEST(HelpPage, EveryLinkOfTheShippedPageLeadsToAPartOfIt)
+{
+    std::ifstream in(ProgramDirectory() / kHelpFileName, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const CHelpPage page = ParseHelpPage(bytes);
+    ASSERT_FALSE(page.aLinks.empty());
+    for (const CHelpPage::CLink& link : page.aLinks) {
+        ASSERT_EQ(link.strHref[0], L'#');
+        EXPECT_EQ(page.anchors.count(link.strHref.substr(1)), 1u) << wxString(link.strHref);
+    }
+    EXPECT_EQ(page.anchors.count(L"Main_Contents"), 1u);
 }
 
 }  // namespace
