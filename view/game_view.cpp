@@ -38,7 +38,7 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders s
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID)
 {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);  // every pixel comes from the buffer: nothing to erase
+    SetBackgroundStyle(wxBG_STYLE_PAINT);  // every paint draws every pixel: nothing to erase
 }
 
 CVeltraneQuillornView::~CVeltraneQuillornView()
@@ -46,8 +46,6 @@ CVeltraneQuillornView::~CVeltraneQuillornView()
     // Closing the window is leaving the game, as Exit is.
     AbandonWordInPlay(true);
     m_timerClock.Stop();
-    m_dcMem.SetGraphicsContext(nullptr);
-    m_bmpBuffer.Destroy();
 }
 
 wxRect CVeltraneQuillornView::KeyRect(int nId)
@@ -91,11 +89,6 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
         });
     });
     return true;
-}
-
-void CVeltraneQuillornView::OnInitialUpdate()
-{
-    MakeBuffer();
 }
 
 // ---- Host operations ----------------------------------------------------------------------------
