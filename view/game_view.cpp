@@ -159,7 +159,9 @@ int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 
 void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
 {
-    AnnounceBeforeMessage();
+    // What the message is about (the last guess, the list) is read before it.
+    if (m_pAccess)
+        m_pAccess->Sync();
     CModalScope scope(*this);
     wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
 }
@@ -257,11 +259,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
 {
     switch (nId) {
     case ID_GAME_NEW: OnNew(); break;
-    case ID_GAME_GIVEUP:
-        m_endPending = EWordEnd::GaveUp;
-        OnGiveUp();
-        m_endPending.reset();
-        break;
+    case ID_GAME_GIVEUP: OnGiveUp(); break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
         if (CHelpWindow* pHelp = CHelpWindow::Open(this, m_setFolders.ProgramDirectory() / kHelpFileName, kHelpAnchor))
@@ -332,27 +330,19 @@ void CVeltraneQuillornView::OnLetterKeyEvent(wxCommandEvent& event)
 void CVeltraneQuillornView::OnTimerEvent(wxTimerEvent&)
 {
     const int nTimeLeft = TimeLeft();
-    m_endPending = EWordEnd::TimedOut;
     OnClockTick();
-    m_endPending.reset();
     // Said at the seconds the countdown's alerts mark, whether or not sound is on.
     if (m_pAccess && IsTimeTrial() && !IsGameOver() && TimeLeft() != nTimeLeft)
         m_pAccess->Announce(SpokenCountdown(TimeLeft()));
 }
 
-void CVeltraneQuillornView::AnnounceBeforeMessage()
+void CVeltraneQuillornView::OnWordEnded(EWordEnd how)
 {
-    const std::optional<EWordEnd> endPending = m_endPending;
-    m_endPending.reset();
     if (!m_pAccess)
         return;
     // The list and guess first, so the last guess is read before the word's end.
     m_pAccess->Sync();
-    const CGuessRecord& record = m_history;
-    if (!IsGameOver() && record.IsSolved())
-        m_pAccess->Announce(SpokenWordEnd(EWordEnd::Solved, record.m_strMagicWord, record.GuessCount()));
-    else if (IsGameOver() && endPending)
-        m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
+    m_pAccess->Announce(SpokenWordEnd(how, m_history.m_strMagicWord, m_history.GuessCount()));
 }
 
 

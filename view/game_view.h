@@ -96,6 +96,7 @@ protected:
     int RunOptionsDlg(COptionsValues& values) override;
     int RunStatisticsDlg() override;
     void ShowMessage(const std::wstring& strText) override;
+    void OnWordEnded(EWordEnd how) override;
     void StartClock() override;
     void StopClock() override;
     void RepaintView() override;
@@ -147,7 +148,6 @@ private:
     bool HandleKeypadKey(const wxKeyEvent& event);
     void OnKeypadFocusChanged();
     void KeepKeyboardOnRows();
-    void AnnounceBeforeMessage();
 
     void OnPaint(wxPaintEvent& event);
     void OnCharEvent(wxKeyEvent& event);
@@ -175,8 +175,6 @@ private:
 
     // What a screen reader is told; stays empty of work until one asks.
     std::unique_ptr<CViewAccess> m_pAccess;
-    // How the word in play is about to end, for the announcement made with its message.
-    std::optional<EWordEnd> m_endPending;
 
     std::function<void(int)> m_fnQuit;
     int m_nModalDepth = 0;
