@@ -1,6 +1,6 @@
 // Shared pieces of the dialogs' look.
 #include "dialogs/dialog_look.h"
-#include "dialogs/dialog_units.h"
+#include "ui/dialog_units.h"
 #include "game/readable_colour.h"
 
 #include <algorithm>

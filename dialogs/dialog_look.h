@@ -6,8 +6,8 @@
 #include <wx/font.h>
 #include <wx/string.h>
 
-#include "dialogs/font_height.h"
-#include "dialogs/wx_helpers.h"
+#include "ui/font_height.h"
+#include "ui/wx_helpers.h"
 #include "game/types.h"
 
 class wxDC;

@@ -5,7 +5,7 @@
 #include <wx/dc.h>
 #include <wx/vlbox.h>
 
-#include "dialogs/fit_text.h"
+#include "ui/fit_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <wx/odcombo.h>
 
-#include "dialogs/atk_list.h"
-#include "dialogs/atk_objects.h"
+#include "ui/atk_list.h"
+#include "ui/atk_objects.h"
 
 class CSetComboBox : public wxOwnerDrawnComboBox {
 public:

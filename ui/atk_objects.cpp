@@ -1,7 +1,7 @@
 // ATK plumbing: two small GObject types of our own (a node and a text node) and a hook on the
 // toolkit's per-class accessible factory, so that a window we mark gets an accessible object that
 // lists our nodes as its children. Windows we do not mark keep GTK's own objects.
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 
 #include <map>
 
