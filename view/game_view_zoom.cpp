@@ -5,7 +5,7 @@
 #include <wx/settings.h>
 #include <wx/time.h>
 
-#include "dialogs/dialog_look.h"
+#include "ui/display_zoom.h"
 #include "game/zoom_steps.h"
 #include "view/game_view.h"
 #include "view/view_look.h"
