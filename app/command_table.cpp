@@ -102,14 +102,6 @@ int CommandFromWxId(int nWxId)
     return aRows[static_cast<std::size_t>(nIndex)].nId;
 }
 
-std::vector<int> GameCommandIds()
-{
-    std::vector<int> aIds;
-    for (const CCommandRow& row : CommandRows())
-        aIds.push_back(row.nId);
-    return aIds;
-}
-
 wxString MenuItemText(const CCommandRow& row)
 {
     wxString strText = wxGetTranslation(wxString::FromUTF8(row.pszText));

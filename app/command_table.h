@@ -52,7 +52,5 @@ std::vector<const CCommandRow*> ToolRows();
 int WxIdFromCommand(int nCommandId);
 // The game command id for a wx id, or -1 when it is none of ours.
 int CommandFromWxId(int nWxId);
-// Every game command, in table order.
-std::vector<int> GameCommandIds();
 // The menu text with the first shortcut after a tab when the row shows it.
 wxString MenuItemText(const CCommandRow& row);

@@ -40,7 +40,6 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
 
-    FillToolTips();
     if (!CreateMenuBar() || !CreateToolBarWithTools())
         return false;
 
@@ -83,16 +82,6 @@ bool CMainFrame::Show(bool bShow)
         m_bIconsSet = true;
     }
     return wxFrame::Show(bShow);
-}
-
-void CMainFrame::FillToolTips()
-{
-    m_astrToolTips.clear();
-    for (const CMenuRow& menu : MenuRows())
-        if (menu.pszToolTip)
-            m_astrToolTips.push_back(wxGetTranslation(menu.pszToolTip));
-    for (const CCommandRow* pTool : ToolRows())
-        m_astrToolTips.push_back(wxGetTranslation(pTool->pszToolTip));
 }
 
 bool CMainFrame::CreateMenuBar()

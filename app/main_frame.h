@@ -35,7 +35,6 @@ public:
 
     CVeltraneQuillornView* GetView() const { return m_pView; }
     CVeltraneQuillornDoc& GetDocument() const { return *m_pDoc; }
-    const std::vector<wxString>& ToolTipTexts() const { return m_astrToolTips; }
 
     // view, document, frame, application
     std::vector<CCommandTarget*> CommandRoute();
@@ -55,7 +54,6 @@ public:
     void OnCommand(int) override {}
 
 private:
-    void FillToolTips();
     bool CreateMenuBar();
     bool CreateToolBarWithTools();
     void SetShortcuts();
@@ -100,7 +98,6 @@ private:
     std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;
     CCommandTarget* m_pAppTarget;
     CVeltraneQuillornView* m_pView = nullptr;
-    std::vector<wxString> m_astrToolTips;
     CRegistry* m_pRegistry = nullptr;
     // A first start's zoom, stored once the first dialog is up: the write creates the settings
     // file, which would otherwise hold the dialog back. 0 when nothing waits.

@@ -39,6 +39,7 @@ protected:
     int RunOptionsDlg(COptionsValues&) { return 2; }
     int RunStatisticsDlg() { return 1; }
     void ShowMessage(const std::wstring&) {}
+    void OnWordEnded(EWordEnd) {}
     void StartClock() {}
     void StopClock() {}
     void RepaintView() {}

@@ -1,11 +1,11 @@
-// Repaint costs of the game screen: the whole view (compose on the buffer and copy it to the
-// window) at 100 % and 300 %, a change of zoom step, and the history list with few and with very
-// many guesses. Needs a display (Xvfb) of at least 1024 x 768.
+// Repaint costs of the game screen: the whole view at 100 % and 300 %, a change of zoom step, and
+// the history list with few and with very many guesses. Needs a display (Xvfb) of at least
+// 1024 x 768.
 //
-// Drawing on an X window (or on a bitmap the X server keeps) only queues requests; the server
-// carries them out later. Every timed loop that draws there ends its iteration with a round trip
-// to the server (CServerBitmap::WaitForServer), so the server's own work is in the figure: what
-// is timed is what the player waits for until the picture is on the window.
+// Drawing on an X window only queues requests; the server carries them out later. Every timed
+// loop that draws there ends its iteration with a round trip to the server (WaitForServer), so
+// the server's own work is in the figure: what is timed is what the player waits for until the
+// picture is on the window.
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -13,9 +13,8 @@
 #include <memory>
 
 #include <benchmark/benchmark.h>
+#include <gtk/gtk.h>
 #include <wx/app.h>
-#include <wx/dcclient.h>
-#include <wx/dcmemory.h>
 #include <wx/init.h>
 #include <wx/modalhook.h>
 #include <wx/time.h>
@@ -28,7 +27,6 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "view/game_view.h"
-#include "view/server_bitmap.h"
 
 namespace {
 
@@ -41,6 +39,13 @@ struct CBenchWindow {
 };
 
 CBenchWindow* g_pWindow = nullptr;
+
+// Until the display server has carried out every request sent so far.
+void WaitForServer()
+{
+    if (GdkDisplay* pDisplay = gdk_display_get_default())
+        gdk_display_sync(pDisplay);
+}
 
 void Pump()
 {
@@ -131,34 +136,6 @@ bool ReachZoom(benchmark::State& state)
     return false;
 }
 
-// A bitmap in the program's own memory, of the view's size at the window's scale: the view's
-// buffer as it used to be.
-class CMemoryPicture {
-public:
-    explicit CMemoryPicture(CVeltraneQuillornView& view)
-    {
-        m_bmp.CreateWithDIPSize(view.BufferSize(), view.GetDPIScaleFactor());
-        m_dc.SelectObject(m_bmp);
-    }
-    wxMemoryDC& DC() { return m_dc; }
-
-private:
-    wxBitmap m_bmp;
-    wxMemoryDC m_dc;
-};
-
-// A pause of the second argument's milliseconds before a timed paint, not timed itself: a paint
-// after the program and the server have been idle (as after a key press) finds colder caches
-// than one of a tight loop. 0: the tight loop.
-void IdleBeforePaint(benchmark::State& state)
-{
-    if (state.range(1) <= 0)
-        return;
-    state.PauseTiming();
-    wxMilliSleep(static_cast<unsigned long>(state.range(1)));
-    state.ResumeTiming();
-}
-
 // A word in play with a half-typed guess, Time Trial bar showing: every element is drawn. The
 // whole round trip through the toolkit: invalidate, update, paint handler.
 void BM_ViewRepaint(benchmark::State& state)
@@ -177,69 +154,10 @@ void BM_ViewRepaint(benchmark::State& state)
     for (auto _ : state) {
         view.Refresh(false);
         view.Update();
-        CServerBitmap::WaitForServer();
+        WaitForServer();
     }
 }
 BENCHMARK(BM_ViewRepaint)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// Our part of a repaint at a zoom step (the first argument): compose on the buffer, which the X
-// server keeps, then one block copy onto the window, made by the server.
-void BM_ViewComposeAndCopy(benchmark::State& state)
-{
-    CVeltraneQuillornView& view = *g_pWindow->pView;
-    if (!ReachZoom(state))
-        return;
-    wxClientDC dc(&view);
-    for (auto _ : state) {
-        IdleBeforePaint(state);
-        view.OnDraw();
-        view.CopyBufferTo(dc);
-        CServerBitmap::WaitForServer();
-    }
-    const wxSize size = view.BufferSize();
-    state.counters["pixels"] = static_cast<double>(size.x) * size.y;
-}
-BENCHMARK(BM_ViewComposeAndCopy)->ArgsProduct({{100, 300}, {0, 5}})->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// The same picture composed the way the view used to: on a bitmap in the program's own memory
-// (the window's scale, like the buffer), then blitted to the window, the whole picture sent to
-// the server each time. Kept beside the server-side buffer so the two are measured in one run.
-void BM_ClientSideComposeAndCopy(benchmark::State& state)
-{
-    CVeltraneQuillornView& view = *g_pWindow->pView;
-    if (!ReachZoom(state))
-        return;
-    const wxSize size = view.BufferSize();
-    CMemoryPicture picture(view);
-    view.PrepareSurface(picture.DC());
-    wxClientDC dc(&view);
-    for (auto _ : state) {
-        IdleBeforePaint(state);
-        view.OnDraw(picture.DC());
-        dc.Blit(0, 0, size.x, size.y, &picture.DC(), 0, 0);
-        CServerBitmap::WaitForServer();
-    }
-}
-BENCHMARK(BM_ClientSideComposeAndCopy)->ArgsProduct({{100, 300}, {0, 5}})->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-// The floor under the client-side copy: a plain bitmap of the view's size put on the window,
-// nothing composed: the toolkit moving pixels to the X server.
-void BM_BareCopyOfTheViewsSize(benchmark::State& state)
-{
-    CVeltraneQuillornView& view = *g_pWindow->pView;
-    if (!ReachZoom(state))
-        return;
-    const wxSize size = view.BufferSize();
-    CMemoryPicture picture(view);
-    picture.DC().SetBackground(*wxWHITE_BRUSH);
-    picture.DC().Clear();
-    wxClientDC dc(&view);
-    for (auto _ : state) {
-        dc.Blit(0, 0, size.x, size.y, &picture.DC(), 0, 0);
-        CServerBitmap::WaitForServer();
-    }
-}
-BENCHMARK(BM_BareCopyOfTheViewsSize)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // Changing the zoom step inside the view: fonts made at the new size, keys and list placed
 // anew, the buffer remade, the picture painted. Steps between the two arguments.
@@ -275,32 +193,6 @@ void BM_ZoomStepWholeWindow(benchmark::State& state)
 }
 BENCHMARK(BM_ZoomStepWholeWindow)->Args({100, 150})->Args({200, 300})->Unit(benchmark::kMillisecond)->UseManualTime();
 
-// Composing alone, on the server-side buffer (up to the server having drawn it) and, for
-// comparison, on a bitmap in the program's memory as the view used to.
-void BM_ViewCompose(benchmark::State& state)
-{
-    CVeltraneQuillornView& view = *g_pWindow->pView;
-    if (!ReachZoom(state))
-        return;
-    for (auto _ : state) {
-        view.OnDraw();
-        CServerBitmap::WaitForServer();
-    }
-}
-BENCHMARK(BM_ViewCompose)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
-void BM_ClientSideCompose(benchmark::State& state)
-{
-    CVeltraneQuillornView& view = *g_pWindow->pView;
-    if (!ReachZoom(state))
-        return;
-    CMemoryPicture picture(view);
-    view.PrepareSurface(picture.DC());
-    for (auto _ : state)
-        view.OnDraw(picture.DC());
-}
-BENCHMARK(BM_ClientSideCompose)->Arg(100)->Arg(300)->Unit(benchmark::kMicrosecond)->UseRealTime();
-
 // The list scrolled to its end, as it always is after a guess.
 void BM_HistoryRepaint(benchmark::State& state)
 {
@@ -315,7 +207,6 @@ void BM_HistoryRepaint(benchmark::State& state)
     list.StepMark(L'P');
     for (auto _ : state)
         list.RepaintNow();
-    state.counters["rows_drawn"] = list.RowsDrawnLastPaint();
 }
 BENCHMARK(BM_HistoryRepaint)->Arg(10)->Arg(10000)->Arg(10)->Arg(10000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

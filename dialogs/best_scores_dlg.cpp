@@ -6,7 +6,7 @@
 #include <wx/stattext.h>
 
 #include "dialogs/dialog_look.h"
-#include "dialogs/fit_text.h"
+#include "ui/fit_text.h"
 #include "game/spoken_text.h"
 #include "platform/profile.h"
 #include "store/record_store.h"

@@ -14,7 +14,7 @@
 #include <wx/statbox.h>
 #include <wx/stattext.h>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
 #include "dialogs/swatch_button.h"

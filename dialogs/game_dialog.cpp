@@ -18,9 +18,9 @@
 
 #include <gtk/gtk.h>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/dialog_units.h"
+#include "ui/dialog_units.h"
 #include "game/zoom_steps.h"
 
 int ResultFromWxId(int nWxId)

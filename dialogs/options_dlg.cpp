@@ -10,7 +10,7 @@
 #include <wx/stattext.h>
 
 #include "dialogs/color_dlg.h"
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/set_combo_box.h"
 

@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
 
 CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)

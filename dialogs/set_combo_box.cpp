@@ -8,8 +8,8 @@
 
 #include <algorithm>
 
-#include "dialogs/fit_text.h"
 #include "game/set_folders.h"
+#include "ui/fit_text.h"
 
 namespace {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/atk_list.h"
-#include "dialogs/atk_objects.h"
+#include "ui/atk_list.h"
+#include "ui/atk_objects.h"
 
 class CSetComboBox : public wxOwnerDrawnComboBox {
 public:

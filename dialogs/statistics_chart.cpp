@@ -9,7 +9,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
 #include "game/stats_report.h"

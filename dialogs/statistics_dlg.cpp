@@ -8,7 +8,7 @@
 #include <wx/stattext.h>
 #include <wx/intl.h>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/statistics_chart.h"
 #include "game/set_folders.h"

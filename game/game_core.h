@@ -164,6 +164,9 @@ protected:
     virtual int RunOptionsDlg(COptionsValues& values) = 0;
     virtual int RunStatisticsDlg() = 0;
     virtual void ShowMessage(const std::wstring& strText) = 0;  // one OK button; returns when closed
+    // The word in play was solved, given up or timed out; called just before the message that
+    // says so, with the last guess already in the record.
+    virtual void OnWordEnded(EWordEnd how) = 0;
     virtual void StartClock() = 0;                              // timer 1, 1000 ms
     virtual void StopClock() = 0;
     virtual void RepaintView() = 0;                             // synchronously, without erasing

@@ -58,6 +58,7 @@ void CGameCore::EndSolvedWord()
     // The clock keeps running while the box is open; m_bSolving keeps a tick from timing the
     // solved word out meanwhile.
     m_bSolving = true;
+    OnWordEnded(EWordEnd::Solved);
     ShowMessage(Tr(kMsgSolved));
     m_bSolving = false;
     m_bGameOver = true;
@@ -93,6 +94,7 @@ void CGameCore::EndUnsolvedWord(EWordEnd how)
     m_bGameOver = true;
     // Whatever was banked is the Time Trial game's final score.
     ReportWordLeftPlay(how, m_bTimeTrial);
+    OnWordEnded(how);
     ShowMessage(Fill(Tr("The magic word was %1."), {History().m_strMagicWord}));
     if (m_nScore > 0) {
         // Banked points are a Time Trial score: they never enter the fewest-tries record, and

@@ -28,7 +28,6 @@ public:
     // The focused key, 0 for A to 25 for Z; kept while the focus is elsewhere, so Tab comes
     // back to the key the player left.
     int FocusedKey() const { return m_nKey; }
-    wchar_t FocusedLetter() const { return static_cast<wchar_t>(L'A' + m_nKey); }
     // The row of the list the keyboard reads (0 for the first guess); meaningful in the list.
     int FocusedRow() const { return m_nRow; }
 
@@ -37,8 +36,6 @@ public:
     // The list changed: a list that lost its rows (a new word) gives the keyboard back to the
     // guess. True when the focus moved.
     bool OnRowsChanged(int nRows);
-    // Back to the guess, e.g. when the view loses the focus for good.
-    void Leave() { m_place = EPlace::Guess; }
 
 private:
     EKeypadAction MoveTo(int nKey);

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Fails when a source file includes a header of a layer above its own, or when code below the line
-# includes the toolkit. Layers, top to bottom: app, view, dialogs, game, store, platform; cli sits
-# beside the screen's layers, above game, and only app includes it.
+# includes the toolkit. Layers, top to bottom: app, view, dialogs, ui, game, store, platform; cli
+# sits beside the screen's layers, above game, and only app includes it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-layers=(platform store game cli dialogs view app)
+layers=(platform store game cli ui dialogs view app)
 rank() {
   local i
   for i in "${!layers[@]}"; do [ "${layers[$i]}" = "$1" ] && { echo "$i"; return; }; done
@@ -26,7 +26,7 @@ for layer in "${layers[@]}"; do
            sed -E 's/^([^:]*):([0-9]+):.*#[[:space:]]*include[[:space:]]*"([^"]*)".*/\1:\2:\3/')
 done
 
-for layer in dialogs view; do
+for layer in ui dialogs view; do
   if grep -Hn '^[[:space:]]*#[[:space:]]*include[[:space:]]*"cli/' "$layer"/*.h "$layer"/*.cpp 2>/dev/null; then
     echo "check-includes: $layer must not include cli (it sits beside $layer)" >&2
     bad=1

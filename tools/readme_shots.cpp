@@ -33,7 +33,7 @@
 #include "dialogs/dialog_look.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/statistics_dlg.h"
-#include "dialogs/wx_helpers.h"
+#include "ui/wx_helpers.h"
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "store/game_log.h"

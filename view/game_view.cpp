@@ -40,7 +40,7 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders s
       m_penStruck(WxColour(kRed), 1, wxPENSTYLE_SOLID),
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID)
 {
-    SetBackgroundStyle(wxBG_STYLE_PAINT);  // every pixel comes from the buffer: nothing to erase
+    SetBackgroundStyle(wxBG_STYLE_PAINT);  // every paint draws every pixel: nothing to erase
 }
 
 CVeltraneQuillornView::~CVeltraneQuillornView()
@@ -48,8 +48,6 @@ CVeltraneQuillornView::~CVeltraneQuillornView()
     // Closing the window is leaving the game, as Exit is.
     AbandonWordInPlay(true);
     m_timerClock.Stop();
-    m_dcMem.SetGraphicsContext(nullptr);
-    m_bmpBuffer.Destroy();
 }
 
 wxRect CVeltraneQuillornView::KeyRect(int nId)
@@ -96,11 +94,6 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
         });
     });
     return true;
-}
-
-void CVeltraneQuillornView::OnInitialUpdate()
-{
-    MakeBuffer();
 }
 
 // ---- Host operations ----------------------------------------------------------------------------
@@ -171,7 +164,9 @@ int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 
 void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
 {
-    AnnounceBeforeMessage();
+    // What the message is about (the last guess, the list) is read before it.
+    if (m_pAccess)
+        m_pAccess->Sync();
     CModalScope scope(*this);
     wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
 }
@@ -269,11 +264,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
 {
     switch (nId) {
     case ID_GAME_NEW: OnNew(); break;
-    case ID_GAME_GIVEUP:
-        m_endPending = EWordEnd::GaveUp;
-        OnGiveUp();
-        m_endPending.reset();
-        break;
+    case ID_GAME_GIVEUP: OnGiveUp(); break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
         if (CHelpWindow* pHelp = CHelpWindow::Open(this, HelpPagePath(m_setFolders.ProgramDirectory()), kHelpAnchor))
@@ -344,27 +335,19 @@ void CVeltraneQuillornView::OnLetterKeyEvent(wxCommandEvent& event)
 void CVeltraneQuillornView::OnTimerEvent(wxTimerEvent&)
 {
     const int nTimeLeft = TimeLeft();
-    m_endPending = EWordEnd::TimedOut;
     OnClockTick();
-    m_endPending.reset();
     // Said at the seconds the countdown's alerts mark, whether or not sound is on.
     if (m_pAccess && IsTimeTrial() && !IsGameOver() && TimeLeft() != nTimeLeft)
         m_pAccess->Announce(SpokenCountdown(TimeLeft()));
 }
 
-void CVeltraneQuillornView::AnnounceBeforeMessage()
+void CVeltraneQuillornView::OnWordEnded(EWordEnd how)
 {
-    const std::optional<EWordEnd> endPending = m_endPending;
-    m_endPending.reset();
     if (!m_pAccess)
         return;
     // The list and guess first, so the last guess is read before the word's end.
     m_pAccess->Sync();
-    const CGuessRecord& record = m_history;
-    if (!IsGameOver() && record.IsSolved())
-        m_pAccess->Announce(SpokenWordEnd(EWordEnd::Solved, record.m_strMagicWord, record.GuessCount()));
-    else if (IsGameOver() && endPending)
-        m_pAccess->Announce(SpokenWordEnd(*endPending, record.m_strMagicWord, record.GuessCount()));
+    m_pAccess->Announce(SpokenWordEnd(how, m_history.m_strMagicWord, m_history.GuessCount()));
 }
 
 

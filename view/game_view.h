@@ -9,7 +9,6 @@
 
 #include <wx/brush.h>
 #include <wx/dc.h>
-#include <wx/dcgraph.h>
 #include <wx/font.h>
 #include <wx/pen.h>
 #include <wx/timer.h>
@@ -20,9 +19,7 @@
 #include "game/spoken_text.h"
 #include "view/command_target.h"
 #include "view/guess_history_view.h"
-#include "view/label_placer.h"
 #include "view/letter_key.h"
-#include "view/server_bitmap.h"
 
 class CViewAccess;
 
@@ -38,24 +35,18 @@ public:
 
     // Window creation: the history list, then the 26 keys. False when the window cannot be made.
     bool Create(wxWindow* pParent);
-    // Once, after creation and before the main window is shown: the drawing buffer. The first
-    // word (StartFirstWord) starts once the window is on screen, so its New Game dialog opens
-    // over it. The fonts are fitted when something is first drawn.
-    void OnInitialUpdate();
+    // Once, after creation and before the main window is shown: from now on paints show the
+    // game. The first word (StartFirstWord) starts once the window is on screen, so its New Game
+    // dialog opens over it. The fonts are fitted when something is first drawn.
+    void OnInitialUpdate() { m_bReady = true; }
     bool HasPainted() const { return m_bPainted; }
 
     // The quit request; by default it ends the application's main loop once control returns to it.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
 
-    // Composes the whole picture on the buffer; a paint then copies it in one block.
-    void OnDraw();
-    // The same picture on another surface of the buffer's size, made ready by PrepareSurface: a
-    // benchmark sets surfaces side by side.
+    // The whole picture (the keys and the list are windows of their own) on a surface of the
+    // client area's size: the paint's, or a picture in memory.
     void OnDraw(wxDC& dc);
-    void PrepareSurface(wxDC& dc);
-    // The buffer's picture onto the window's paint (or client) DC, in one block.
-    bool CopyBufferTo(wxDC& dc) const { return m_bmpBuffer.CopyTo(dc); }
-    wxSize BufferSize() const { return m_bmpBuffer.GetLogicalSize(); }
     // Whether one of the game's own dialogs or message boxes is up: the main window losing the
     // focus to it is not a deactivation.
     bool IsRunningModal() const { return m_nModalDepth > 0; }
@@ -105,6 +96,7 @@ protected:
     int RunOptionsDlg(COptionsValues& values) override;
     int RunStatisticsDlg() override;
     void ShowMessage(const std::wstring& strText) override;
+    void OnWordEnded(EWordEnd how) override;
     void StartClock() override;
     void StopClock() override;
     void RepaintView() override;
@@ -131,11 +123,8 @@ private:
         CVeltraneQuillornView& m_view;
     };
 
-    // The background and the labels that stay put; the ground keeps them on the server.
+    // The background and the labels that stay put.
     void DrawGround(wxDC& dc);
-    // The ground onto the buffer, drawn anew first if what it shows has changed. False when it
-    // could not be made.
-    bool CopyGround();
     wxRect StatusRect(int nLeft, int nTop, int nRight, int nBottom) const;
     void DrawGuessCell(wxDC& dc, int i);
     // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
@@ -150,8 +139,6 @@ private:
     // The view's font at a zoom, starting the search from fontStart.
     wxFont ViewFontAt(int nPercent, const wxFont& fontStart) const;
     void LayoutChildren();
-    void MakeBuffer();
-    static void PrepareShapesAndText(wxDC& dc);
     void OnSizeEvent(wxSizeEvent& event);
     void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
@@ -161,7 +148,6 @@ private:
     bool HandleKeypadKey(const wxKeyEvent& event);
     void OnKeypadFocusChanged();
     void KeepKeyboardOnRows();
-    void AnnounceBeforeMessage();
 
     void OnPaint(wxPaintEvent& event);
     void OnCharEvent(wxKeyEvent& event);
@@ -176,30 +162,19 @@ private:
     CKeypadFocus m_keypad;
     wxTimer m_timerClock;
 
-    // The off-screen picture lives on the display server, so a paint is a copy made there.
-    wxGCDC m_dcMem;
-    CServerBitmap m_bmpBuffer;
-    CServerBitmap m_bmpGround;
-    wxString m_strGroundKey;  // what the ground was drawn for
-    CLabelPlacer m_labels;
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
     int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
-    bool m_bPainted = false;    // the window has shown a picture once (the first dialog waits for it)
-    int m_nBufferFontZoom = 0;  // the zoom of the font m_dcMem has; 0: none since it was made
+    bool m_bReady = false;    // the initial update is done
+    bool m_bPainted = false;  // the window has shown a picture once (the first dialog waits for it)
 
     wxPen m_penStruck;
     wxBrush m_brushKey;
     wxFont m_fontKey;
     wxFont m_fontKeyBold;
-    // The key capitals in each of the two fonts, measured once per zoom.
-    CLabelPlacer m_keyLabels;
-    CLabelPlacer m_keyLabelsBold;
 
     // What a screen reader is told; stays empty of work until one asks.
     std::unique_ptr<CViewAccess> m_pAccess;
-    // How the word in play is about to end, for the announcement made with its message.
-    std::optional<EWordEnd> m_endPending;
 
     std::function<void(int)> m_fnQuit;
     int m_nModalDepth = 0;

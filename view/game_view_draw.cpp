@@ -1,4 +1,4 @@
-// The game screen: composed on the buffer, copied in one block; and the look of the letter keys.
+// The game screen, drawn whole at every paint, and the look of the letter keys.
 #include <algorithm>
 
 #include <wx/dcclient.h>
@@ -18,15 +18,16 @@ constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
 
 void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
 {
+    // GTK composes every paint off screen and shows it in one piece: drawn straight on the
+    // paint DC, the picture never flickers.
     wxPaintDC dc(this);
-    if (!m_bmpBuffer.IsOk()) {
+    if (!m_bReady) {
         // Before the initial update there is no picture yet.
         dc.SetBackground(wxBrush(WxColour(Background())));
         dc.Clear();
         return;
     }
-    OnDraw();
-    m_bmpBuffer.CopyTo(dc);
+    OnDraw(dc);
     m_bPainted = true;
 }
 
@@ -37,7 +38,7 @@ wxRect CVeltraneQuillornView::StatusRect(int nLeft, int nTop, int nRight, int nB
 
 void CVeltraneQuillornView::DrawGround(wxDC& dc)
 {
-    const wxSize size = m_bmpBuffer.GetLogicalSize();
+    const wxSize size = GetClientSize();
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(WxColour(Background())));
     dc.DrawRectangle(0, 0, size.x, size.y);
@@ -49,44 +50,25 @@ void CVeltraneQuillornView::DrawGround(wxDC& dc)
     UseSmoothText(dc);
     dc.SetTextForeground(TextColourOn(kBlack, Background()));
     if (IsTimeTrial()) {
-        m_labels.Draw(dc, _("Level:"), StatusRect(L, T - 30, L + 40, T), kTopAligned);
-        m_labels.Draw(dc, _("Score:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel(_("Level:"), StatusRect(L, T - 30, L + 40, T), kTopAligned);
+        dc.DrawLabel(_("Score:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
     } else {
-        m_labels.Draw(dc, _("Time:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel(_("Time:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
     }
     dc.SetTextForeground(TextColourOn(kGreen, Background()));
-    m_labels.Draw(dc, _("Match"), StatusRect(145, T - 15, 185, 60), kCentredTop);
-    m_labels.Draw(dc, _("Bingo"), StatusRect(185, T - 15, 215, 60), kCentredTop);
-    m_labels.Draw(dc, _("Guess:"), StatusRect(25, 7, 200, 30), kTopAligned);
+    dc.DrawLabel(_("Match"), StatusRect(145, T - 15, 185, 60), kCentredTop);
+    dc.DrawLabel(_("Bingo"), StatusRect(185, T - 15, 215, 60), kCentredTop);
+    dc.DrawLabel(_("Guess:"), StatusRect(25, 7, 200, 30), kTopAligned);
     UseCrispShapes(dc);
-}
-
-bool CVeltraneQuillornView::CopyGround()
-{
-    // Everything the ground shows, and the surface it is drawn for.
-    const wxSize size = m_bmpBuffer.GetLogicalSize();
-    const wxString strKey =
-        wxString::Format("%dx%d %g %d %d,%d %06lx %d ", size.x, size.y, m_bmpBuffer.GetScaleFactor(), m_nZoom,
-                         m_ptOrigin.x, m_ptOrigin.y, static_cast<unsigned long>(Background()), IsTimeTrial() ? 1 : 0) +
-        m_fontView.GetNativeFontInfoDesc();
-    if (strKey != m_strGroundKey || !m_bmpGround.IsOk()) {
-        m_strGroundKey.clear();
-        if (!m_bmpGround.Create(*this, size))
-            return false;
-        wxGCDC dc(m_bmpGround.CreateContext());
-        PrepareSurface(dc);
-        DrawGround(dc);
-        m_strGroundKey = strKey;
-    }
-    return m_bmpGround.CopyTo(m_dcMem);
 }
 
 void CVeltraneQuillornView::OnDraw(wxDC& dc)
 {
-    // On the buffer, the background and the fixed labels come from the ground, drawn again only
-    // when what it shows changes: text is the dearest thing to draw.
-    if (&dc != &m_dcMem || !CopyGround())
-        DrawGround(dc);
+    FitFontsIfStale();
+    UseCrispShapes(dc);
+    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
+    dc.SetFont(m_fontView);
+    DrawGround(dc);
 
     const int L = kHistoryRect.GetLeft();
     const int T = kHistoryRect.GetTop();
@@ -97,12 +79,12 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
     UseSmoothText(dc);
     dc.SetTextForeground(TextColourOn(kRed, Background()));
     if (IsTimeTrial()) {
-        m_labels.Draw(dc, wxString::Format("%d", Score() + TimeLeft()), StatusRect(L + 40, T - 15, L + 80, T),
-                      kTopAligned);
-        m_labels.Draw(dc, wxString::Format("%d", Level()), StatusRect(L + 40, T - 30, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), StatusRect(L + 40, T - 15, L + 80, T),
+                     kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Level()), StatusRect(L + 40, T - 30, L + 80, T), kTopAligned);
     } else {
-        m_labels.Draw(dc, wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
-                      StatusRect(L + 40, T - 15, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
+                     StatusRect(L + 40, T - 15, L + 80, T), kTopAligned);
     }
 
     // The letters stand on the cells' own white.
@@ -144,7 +126,7 @@ void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
 
     const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
     UseSmoothText(dc);
-    m_labels.Draw(dc, wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
+    dc.DrawLabel(wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
 }
 
 void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight)
@@ -172,16 +154,6 @@ void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nR
     }
 }
 
-void CVeltraneQuillornView::OnDraw()
-{
-    FitFontsIfStale();
-    if (m_nBufferFontZoom != m_nFontsZoom) {
-        m_dcMem.SetFont(m_fontView);
-        m_nBufferFontZoom = m_nFontsZoom;
-    }
-    OnDraw(m_dcMem);
-}
-
 void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected)
 {
     FitFontsIfStale();
@@ -205,8 +177,7 @@ void CVeltraneQuillornView::OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, 
     wxRect rcText = rcItem;
     rcText.y += Z(1);
     rcText.height -= Z(2);
-    CLabelPlacer& labels = nMark == MarkHighlighted ? m_keyLabelsBold : m_keyLabels;
-    labels.Draw(dc, wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
+    dc.DrawLabel(wxString(static_cast<wchar_t>(L'A' + nId - IDC_LETTER_FIRST)), rcText, wxALIGN_CENTER);
 
     UseCrispShapes(dc);
     if (nMark == MarkStruck) {

@@ -1,12 +1,12 @@
 // The game view at a zoom: fonts made at the zoomed pixel height, children placed at zoomed
-// rectangles, the buffer at the client size, the zoom following the window, Ctrl+wheel.
+// rectangles, the zoom following the window, Ctrl+wheel.
 #include <algorithm>
 
 #include <wx/settings.h>
 #include <wx/translation.h>
 #include <wx/time.h>
 
-#include "dialogs/dialog_look.h"
+#include "ui/display_zoom.h"
 #include "game/zoom_steps.h"
 #include "view/game_view.h"
 #include "view/view_look.h"
@@ -74,37 +74,6 @@ void CVeltraneQuillornView::LayoutChildren()
     }
 }
 
-void CVeltraneQuillornView::MakeBuffer()
-{
-    // Sized to the whole client area (the picture plus the margins that centre it), at the
-    // window's content scale so HiDPI screens get their own pixels.
-    const wxSize size = GetClientSize();
-    const wxSize want(std::max(size.x, 1), std::max(size.y, 1));
-    if (m_bmpBuffer.IsOk() && m_bmpBuffer.GetLogicalSize() == want &&
-        m_bmpBuffer.GetScaleFactor() == GetDPIScaleFactor())
-        return;
-    m_dcMem.SetGraphicsContext(nullptr);
-    if (!m_bmpBuffer.Create(*this, want))
-        return;
-    m_dcMem.SetGraphicsContext(m_bmpBuffer.CreateContext());
-    PrepareShapesAndText(m_dcMem);
-    m_nBufferFontZoom = 0;  // the font is set at the first draw
-}
-
-void CVeltraneQuillornView::PrepareSurface(wxDC& dc)
-{
-    FitFontsIfStale();
-    PrepareShapesAndText(dc);
-    dc.SetFont(m_fontView);
-}
-
-void CVeltraneQuillornView::PrepareShapesAndText(wxDC& dc)
-{
-    UseCrispShapes(dc);
-    dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetTextForeground(*wxBLACK);
-}
-
 void CVeltraneQuillornView::SetZoom(int nPercent)
 {
     if (!IsZoomStep(nPercent))
@@ -114,8 +83,6 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
     m_nZoom = nPercent;
     m_history.SetZoom(nPercent);
     LayoutChildren();
-    if (m_bmpBuffer.IsOk())
-        MakeBuffer();
     Refresh(false);
 }
 

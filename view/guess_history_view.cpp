@@ -153,7 +153,6 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
     const int nFirst = FirstVisibleRow();
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
 
-    m_nRowsDrawn = 0;
     if (nFirst < nRows)
         MakeFonts();
     // Text first, with the desktop's smoothing; the lines after it crisp.
@@ -181,7 +180,6 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
                      rowRect(kMatchLeft, y, kBingoLeft), wxALIGN_CENTER);
         dc.DrawLabel(wxString::Format("%u", m_adwBingo[static_cast<std::size_t>(j)]),
                      rowRect(kBingoLeft, y, kBingoRight), wxALIGN_CENTER);
-        ++m_nRowsDrawn;
     }
 
     if (nRows == 0 && !m_strEmpty.empty())

@@ -37,7 +37,6 @@ public:
     // The vertical scroll position in pixels, and the row it falls in.
     int ScrollPixels() const;
     int FirstVisibleRow() const;
-    int RowsDrawnLastPaint() const { return m_nRowsDrawn; }
 
     // Typing belongs to the guess cells: a click or a wheel turn here must not take it away.
     bool AcceptsFocus() const override { return false; }
@@ -83,7 +82,6 @@ private:
     wxColour m_clrHighlighted;
     wxColour m_clrNormal;
     mutable double m_dStrikeAt = 0.5;  // the capitals' middle, as a share of the text's height
-    int m_nRowsDrawn = 0;
     int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
     int m_nZoom = 100;
     int m_nFocusRow = -1;

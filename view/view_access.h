@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 
 class CVeltraneQuillornView;
 

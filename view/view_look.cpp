@@ -12,8 +12,9 @@
 #include <cairo.h>
 #include <gdk/gdk.h>
 
-#include "dialogs/dialog_look.h"
 #include "game/readable_colour.h"
+#include "ui/display_zoom.h"
+#include "ui/fonts.h"
 
 namespace {
 

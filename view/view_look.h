@@ -8,7 +8,7 @@
 #include <wx/font.h>
 #include <wx/string.h>
 
-#include "dialogs/wx_helpers.h"
+#include "ui/wx_helpers.h"
 #include "game/types.h"
 
 

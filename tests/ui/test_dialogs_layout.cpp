@@ -24,7 +24,7 @@
 #include "dialogs/best_scores_dlg.h"
 #include "dialogs/color_dlg.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/dialog_units.h"
+#include "ui/dialog_units.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"

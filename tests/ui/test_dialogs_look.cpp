@@ -7,8 +7,8 @@
 #include <wx/dcmemory.h>
 
 #include "dialogs/dialog_look.h"
-#include "dialogs/dialog_units.h"
-#include "dialogs/font_height.h"
+#include "ui/dialog_units.h"
+#include "ui/font_height.h"
 #include "ui_test_support.h"
 
 using namespace uitest;

@@ -9,7 +9,7 @@
 #include "dialogs/about_dlg.h"
 #include "dialogs/color_dlg.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/font_height.h"
+#include "ui/font_height.h"
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "ui_test_support.h"

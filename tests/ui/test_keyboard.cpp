@@ -68,9 +68,9 @@ TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
     for (int i = 0; i < 11; ++i)
         Key(WXK_DOWN);
     Key(WXK_RIGHT);
-    EXPECT_EQ(m_pView->Keypad().FocusedLetter(), L'Y');
+    EXPECT_TRUE(RingAround(OnScreen(*m_pView), IDC_LETTER_FIRST + 24)) << "Y";
     Key(WXK_LEFT);
-    EXPECT_EQ(m_pView->Keypad().FocusedLetter(), L'L');
+    EXPECT_TRUE(RingAround(OnScreen(*m_pView), IDC_LETTER_FIRST + 11)) << "L";
     Key(WXK_SPACE);
     EXPECT_EQ(m_pView->HistoryView().MarkOf(L'L'), MarkStruck);
     Key(WXK_RETURN);

@@ -8,7 +8,7 @@
 #include <wx/uiaction.h>
 
 #include "app/main_frame.h"
-#include "dialogs/atk_objects.h"
+#include "ui/atk_objects.h"
 #include "view/command_ids.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"

@@ -106,7 +106,7 @@ struct CWholePaints {
 
 wxImage CGameWindowTest::ComposedView()
 {
-    // The buffer lives on the X server, so the picture is read where the player sees it.
+    // Read where the player sees it.
     return OnScreen(*m_pView);
 }
 

@@ -163,13 +163,12 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
     }
 }
 
-// What the screen shows of the view is the picture composed in the program's own memory at the
-// screen's scale: the buffer the X server keeps, and the copy it makes, blend nothing and shift
-// nothing. Compared in screen pixels, outside the keys and the list, at every zoom whose window
-// fits the test screen: pixel for pixel on an unscaled screen. Under GDK_SCALE=2 the server
-// places letters on the finer grid by its own rounding (a device pixel either way), so there the
-// same ink is asked for: every colour covers as many pixels in both, which a stretched or
-// smoothed buffer could not match.
+// What the screen shows of the view is the picture drawn in the program's own memory at the
+// screen's scale: the way to the screen blends nothing and shifts nothing. Compared in screen
+// pixels, outside the keys and the list, at every zoom whose window fits the test screen: pixel
+// for pixel on an unscaled screen. Under GDK_SCALE=2 letters may land on the finer grid by
+// another rounding (a device pixel either way), so there the same ink is asked for: every colour
+// covers as many pixels in both, which a stretched or smoothed picture could not match.
 TEST_F(ViewScalingTest, TheScreenShowsThePictureComposedInMemory)
 {
     int nChecked = 0;
@@ -186,7 +185,6 @@ TEST_F(ViewScalingTest, TheScreenShowsThePictureComposedInMemory)
             bmp.CreateWithDIPSize(m_pView->GetClientSize(), m_pView->GetDPIScaleFactor());
             {
                 wxMemoryDC dc(bmp);
-                m_pView->PrepareSurface(dc);
                 m_pView->OnDraw(dc);
             }
             const wxImage memory = bmp.ConvertToImage();

@@ -8,7 +8,7 @@
 
 #include "app/main_frame.h"
 #include "dialogs/options_dlg.h"
-#include "dialogs/wx_helpers.h"
+#include "ui/wx_helpers.h"
 #include "store/settings_store.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"

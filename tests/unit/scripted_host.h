@@ -216,6 +216,11 @@ protected:
         if (m_onMessage)
             m_onMessage(strText);
     }
+    void OnWordEnded(EWordEnd how) override
+    {
+        const std::string strHow = WordEndText(how);
+        m_astrEvents.push_back(L"ended:" + std::wstring(strHow.begin(), strHow.end()));
+    }
     void StartClock() override
     {
         m_bClockOn = true;

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,7 +30,7 @@ protected:
 
 }  // namespace
 
-TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsTheKeysInOrder)
+TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsEveryKeyOnce)
 {
     CScriptedGame& g = StartGame();
     g.Guess(L"QQQQQ");
@@ -37,12 +39,14 @@ TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsTheKeysInOrder)
     g.ClearLog();
     g.OnNew();
 
-    std::vector<std::wstring> expected = {L"clock:stop"};
+    // The clock stops first; every key shows its cleared mark before the New Game dialog; the
+    // view is repainted after it.
+    const auto dialog = std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), L"newgame");
+    ASSERT_NE(dialog, g.m_astrEvents.end());
+    EXPECT_EQ(g.m_astrEvents.front(), L"clock:stop");
     for (int id = 1001; id <= 1026; ++id)
-        expected.push_back(L"repaint:key:" + std::to_wstring(id));
-    expected.push_back(L"newgame");
-    expected.push_back(L"repaint:view");
-    EXPECT_EQ(g.m_astrEvents, expected);
+        EXPECT_EQ(std::count(g.m_astrEvents.begin(), dialog, L"repaint:key:" + std::to_wstring(id)), 1) << id;
+    EXPECT_EQ(g.m_astrEvents.back(), L"repaint:view");
     EXPECT_TRUE(g.m_history.m_astrGuesses.empty());
     EXPECT_EQ(g.m_history.MarkOf(L'C'), MarkNone);
     EXPECT_EQ(g.Guess(), L"     ");
@@ -131,6 +135,44 @@ TEST_F(Flow, TimeOutWithoutBankedPointsShowsTheWordOnTheTickAfterZero)
     EXPECT_EQ(g.TimeLimit(), 240) << "with nothing banked the times stay";
     g.Ticks(5);
     EXPECT_EQ(g.m_astrMessages.size(), 1u) << "ticks after the end do nothing";
+}
+
+// The host hears how each word ended once, just before the message that says so (a screen
+// reader says it first); a word replaced unfinished says nothing.
+TEST_F(Flow, EachEndOfAWordIsToldOnceRightBeforeItsMessage)
+{
+    struct CCase {
+        const char* szHow;
+        std::function<void(CScriptedGame&)> end;
+        bool bSolved;
+    };
+    const std::vector<CCase> aCases = {
+        {"solved", [](CScriptedGame& g) { g.Solve(); }, true},
+        {"gave up", [](CScriptedGame& g) { g.OnGiveUp(); }, false},
+        {"timed out", [](CScriptedGame& g) { g.Ticks(241); }, false},
+    };
+    for (const CCase& c : aCases) {
+        SCOPED_TRACE(c.szHow);
+        CScriptedGame& g = StartGame();
+        g.Miss();
+        g.ClearLog();
+        c.end(g);
+        const std::wstring strEnded = L"ended:" + std::wstring(c.szHow, c.szHow + std::strlen(c.szHow));
+        const auto ended = std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), strEnded);
+        ASSERT_NE(ended, g.m_astrEvents.end());
+        ASSERT_NE(ended + 1, g.m_astrEvents.end());
+        EXPECT_EQ(*(ended + 1), L"msg:" + (c.bSolved ? kSolved : L"The magic word was " + g.m_history.m_strMagicWord + L"."));
+        EXPECT_EQ(std::count_if(g.m_astrEvents.begin(), g.m_astrEvents.end(),
+                                [](const std::wstring& s) { return s.starts_with(L"ended:"); }),
+                  1);
+    }
+    CScriptedGame& g = StartGame();
+    g.Miss();
+    g.ClearLog();
+    g.OnNew();
+    EXPECT_EQ(g.Count(L"ended:abandoned"), 0);
+    EXPECT_FALSE(std::any_of(g.m_astrEvents.begin(), g.m_astrEvents.end(),
+                             [](const std::wstring& s) { return s.starts_with(L"ended:"); }));
 }
 
 TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)

@@ -199,7 +199,7 @@ TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
     g.Miss();
     g.ClearLog();
     g.OnGiveUp();
-    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"msg:The magic word was WORDA."}));
+    EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"ended:gave up", L"msg:The magic word was WORDA."}));
     EXPECT_EQ(g.TimeLimit(), 240);
     g.ClearLog();
     g.OnGiveUp();  // disabled while no word is in play

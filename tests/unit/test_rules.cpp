@@ -218,9 +218,9 @@ TEST_F(Rules, SolvingAtTheFirstGuessStartsAndStopsTheClock)
     EXPECT_FALSE(g.IsClockRunning());
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
-    const std::vector<std::wstring> head(g.m_astrEvents.begin(), g.m_astrEvents.begin() + 3);
-    EXPECT_EQ(head, (std::vector<std::wstring>{L"clock:start", L"msg:Congratulations.  You are one smart player.",
-                                               L"clock:stop"}));
+    const std::vector<std::wstring> head(g.m_astrEvents.begin(), g.m_astrEvents.begin() + 4);
+    EXPECT_EQ(head, (std::vector<std::wstring>{L"clock:start", L"ended:solved",
+                                               L"msg:Congratulations.  You are one smart player.", L"clock:stop"}));
 }
 
 TEST(RulesOnABrokenStore, GamePlaysOnDefaultsSaysNothingAndLeavesTheFileAlone)

@@ -1,7 +1,7 @@
 // The lazily filled list on ATK: a list object with the selection interface, and plain item
 // objects made the first time a reader asks for each one. Their selected and focused states are
 // worked out from the list when asked, and announced when they change.
-#include "dialogs/atk_list.h"
+#include "ui/atk_list.h"
 
 #include <vector>
 

@@ -1,5 +1,5 @@
 // Cutting a text to a width with an ellipsis.
-#include "dialogs/fit_text.h"
+#include "ui/fit_text.h"
 
 #include <wx/window.h>
 

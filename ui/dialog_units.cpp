@@ -1,5 +1,5 @@
 // Dialog-unit arithmetic and the font-file read behind it.
-#include "dialogs/dialog_units.h"
+#include "ui/dialog_units.h"
 
 #include <cmath>
 #include <cstdint>
