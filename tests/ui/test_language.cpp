@@ -9,14 +9,17 @@
 #include <gtk/gtk.h>
 #include <wx/menu.h>
 #include <wx/stockitem.h>
+#include <wx/toolbar.h>
 #include <wx/translation.h>
 #include <wx/utils.h>
 
+#include "app/command_table.h"
 #include "app/main_frame.h"
 #include "game/game_core.h"
 #include "game/spoken_text.h"
 #include "game/stats_report.h"
 #include "test_view_fixture.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 namespace {
@@ -67,11 +70,17 @@ TEST_F(LanguageTest, MenusTipsAndTheToolkitsOwnTextsAreInThePlayersLanguage)
     ASSERT_EQ(pBar->GetMenuCount(), pLanguage->aszMenus.size());
     for (std::size_t m = 0; m < pLanguage->aszMenus.size(); ++m)
         EXPECT_EQ(pBar->GetMenuLabel(m), Utf8(pLanguage->aszMenus[m]));
-    const std::vector<wxString> aEnglishTips = {"New", "Tools", "New", "Options", "Help", "Give Up"};
-    ASSERT_EQ(m_pFrame->ToolTipTexts().size(), aEnglishTips.size());
-    for (std::size_t i = 0; i < aEnglishTips.size(); ++i)
-        EXPECT_EQ(m_pFrame->ToolTipTexts()[i], wxGetTranslation(aEnglishTips[i]));
-    EXPECT_NE(m_pFrame->ToolTipTexts()[0], "New");
+    // The tool bar's tips, as the player hovers them.
+    wxToolBar* pTools = m_pFrame->GetToolBar();
+    ASSERT_NE(pTools, nullptr);
+    const std::pair<int, const char*> aTools[] = {
+        {ID_GAME_NEW, "New"}, {ID_TOOLS_OPTIONS, "Options"}, {ID_TOOLS_HELP, "Help"}, {ID_GAME_GIVEUP, "Give Up"}};
+    for (const auto& [nCommand, szEnglish] : aTools) {
+        const wxToolBarToolBase* pTool = pTools->FindById(WxIdFromCommand(nCommand));
+        ASSERT_NE(pTool, nullptr) << szEnglish;
+        EXPECT_EQ(pTool->GetShortHelp(), wxGetTranslation(szEnglish));
+        EXPECT_NE(pTool->GetShortHelp(), szEnglish);
+    }
 
     // wx's stock buttons and GTK's own menus come from their own catalogs, in the same language.
     EXPECT_EQ(wxStripMenuCodes(wxGetStockLabel(wxID_CANCEL)), Utf8(pLanguage->pszStockCancel));
