@@ -1,8 +1,6 @@
 // Start-up and the end of the program.
 #include "app/veltrane_quillorn_app.h"
 
-#include <thread>
-
 #include <wx/evtloop.h>
 
 #include "app/doc_template.h"
@@ -12,36 +10,13 @@
 #include "game/set_folders.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "platform/registry.h"
 #include "store/game_log_writer.h"
 
 wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
-namespace {
-
-std::thread g_storeMaker;
-
-void WaitForStoreMaker()
-{
-    if (g_storeMaker.joinable())
-        g_storeMaker.join();
-}
-
-}  // namespace
-
 int RunGame(int argc, char** argv)
 {
-    // A first start's settings file is made while the toolkit starts, not in front of the first
-    // dialog: making it (folder, file, table, each written through) takes tens of milliseconds.
-    // Opening and checking it, which every start does, is done there too.
-    g_storeMaker = std::thread([] {
-        CRegistry& registry = TheAppProfile().Registry();
-        CRegistry::CreateIfAbsent(registry.File());
-        registry.OpenNow();
-    });
-    const int nResult = wxEntry(argc, argv);
-    WaitForStoreMaker();
-    return nResult;
+    return wxEntry(argc, argv);
 }
 
 bool CVeltraneQuillornApp::OnInit()
@@ -54,7 +29,6 @@ bool CVeltraneQuillornApp::OnInit()
     RegisterGameFonts();
 
     CGameWindowSetup setup;
-    WaitForStoreMaker();
     setup.pProfile = &TheAppProfile();
     setup.programDir = ProgramDataDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();

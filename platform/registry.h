@@ -73,16 +73,8 @@ public:
 
     // $XDG_CONFIG_HOME/veltrane-quillorn/registry.db, or ~/.config/... when the variable is unset.
     static std::filesystem::path DefaultPath();
-    // Makes an empty store (folder, file, table) where there is none, on a connection of its own,
-    // so a first start can have it made while the toolkit starts; nothing when a file is there.
-    // Safe beside a registry object only while that has not touched the file yet.
-    static void CreateIfAbsent(const std::filesystem::path& file);
 
     const std::filesystem::path& File() const { return m_path; }
-
-    // Opens and checks the file now rather than at the first read, so that start-up can have it
-    // done on another thread while the toolkit starts. Nothing else may use the registry meanwhile.
-    void OpenNow() { EnsureOpen(); }
 
     // Keys exist through their values: this only checks that the path is well formed (not empty,
     // no empty component) and touches no file.

@@ -289,25 +289,6 @@ void CRegistry::OpenExisting()
     SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
 }
 
-void CRegistry::CreateIfAbsent(const std::filesystem::path& file)
-{
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) || ec)
-        return;
-    if (file.has_parent_path())
-        std::filesystem::create_directories(file.parent_path(), ec);
-    sqlite3* db = nullptr;
-    // Another copy starting at the same moment may make it too: SQLite's locks order the two, and
-    // the table is created only if missing.
-    if (!ec && sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                               nullptr) == SQLITE_OK) {
-        SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
-        SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
-        SqlExec(db, kSqlCreateTable, kBusyWaitMs);
-    }
-    sqlite3_close_v2(db);
-}
-
 void CRegistry::CreateFile()
 {
     std::error_code ec;

@@ -1,10 +1,8 @@
-// Starting another program without waiting or leaving zombies, the alert sound's library, and the
-// debug line.
+// Starting another program without waiting or leaving zombies, and the debug line.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -46,29 +44,6 @@ TEST(StartProcess, StartsWithoutWaitingAndLeavesNoZombie)
         state = ProcessState(pid);
     }
     EXPECT_EQ(state, 0) << "the child was left as state " << state;
-}
-
-// Whether a shared library whose file name starts with pszName is mapped into this process.
-bool IsLibraryMapped(const char* pszName)
-{
-    std::ifstream maps("/proc/self/maps");
-    for (std::string line; std::getline(maps, line);) {
-        const std::size_t slash = line.rfind('/');
-        if (slash != std::string::npos && line.compare(slash + 1, std::strlen(pszName), pszName) == 0)
-            return true;
-    }
-    return false;
-}
-
-TEST(AlertSound, TheSoundLibraryIsLoadedAtTheFirstAlertNotAtStart)
-{
-    ASSERT_FALSE(IsLibraryMapped("libcanberra.so")) << "loaded with the program";
-    PlayAlertSound(EAlert::Asterisk);
-    // The player thread loads it; with no sound server the alert itself is dropped.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while (!IsLibraryMapped("libcanberra.so") && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_TRUE(IsLibraryMapped("libcanberra.so"));
 }
 
 TEST(StartProcess, FailsForWhatCannotBeStarted)

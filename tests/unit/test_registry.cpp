@@ -189,30 +189,6 @@ TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
     EXPECT_EQ(dw, 0xFFFFFFFFu);
 }
 
-// A first start has the empty store made beside the toolkit's start: the registry then opens it
-// as its own and keeps what it writes; a file already there, store or not, is left as it is.
-TEST_F(RegistryTest, AStoreMadeAheadIsUsedAndNothingThereIsTouched)
-{
-    CRegistry::CreateIfAbsent(m_file);
-    ASSERT_TRUE(std::filesystem::is_regular_file(m_file));
-    {
-        CRegistry reg(m_file);
-        std::uint32_t dw = 0;
-        EXPECT_EQ(reg.QueryDword(kKey, L"Zoom", dw), ERead::Absent);
-        EXPECT_TRUE(reg.WriteDword(kKey, L"Zoom", 150));
-        EXPECT_EQ(reg.Trouble(), EStoreTrouble::None);
-    }
-    CRegistry::CreateIfAbsent(m_file);
-    EXPECT_EQ(ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "Zoom").strValue,
-              "150");
-
-    const std::filesystem::path notes = m_dir / "other" / "registry.db";
-    std::filesystem::create_directories(notes.parent_path());
-    WriteWholeFile(notes, "x");
-    CRegistry::CreateIfAbsent(notes);
-    EXPECT_EQ(ReadWholeFile(notes), "x");
-}
-
 TEST_F(RegistryTest, AWriteIsVisibleToAnotherOpenConnectionAtOnce)
 {
     CRegistry a(m_file);
