@@ -379,11 +379,6 @@ bool CRegKey::Create(CRegistry& registry, const std::wstring& strKey)
     return true;
 }
 
-bool CRegKey::QueryDWORDValue(const std::wstring& strName, std::uint32_t& dwValue) const
-{
-    return m_pRegistry && m_pRegistry->ReadDword(m_strKey, strName, dwValue);
-}
-
 bool CRegKey::SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const
 {
     return m_pRegistry && m_pRegistry->WriteDword(m_strKey, strName, dwValue);

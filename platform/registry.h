@@ -157,7 +157,6 @@ public:
     void Close() { m_pRegistry = nullptr; }
     bool IsOpen() const { return m_pRegistry != nullptr; }
 
-    bool QueryDWORDValue(const std::wstring& strName, std::uint32_t& dwValue) const;
     bool SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const;
 
 private:

@@ -1,22 +1,17 @@
-// Alert sounds, starting the help viewer, and the debug line.
+// Alert sounds and the debug line.
 #include "platform/services.h"
 
 #include <canberra.h>
 
 #include <cerrno>
 #include <condition_variable>
-#include <csignal>
 #include <cstdlib>
 #include <deque>
 #include <mutex>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "platform/text.h"
-
-extern char** environ;
 
 namespace {
 
@@ -92,51 +87,6 @@ void PlayAlertSound(EAlert kind)
     // Never destroyed: the detached player thread may still be waiting on it while the process exits.
     static CSoundPlayer* player = new CSoundPlayer;
     player->Post(kind);
-}
-
-// The child is reaped by a small thread that waits on exactly that pid. A double fork would need a
-// fork of the whole (threaded) toolkit process, and a SIGCHLD handler or SIG_IGN would take child
-// statuses away from anyone else in the process who waits for their own children.
-bool StartProcess(const std::vector<std::string>& argv)
-{
-    if (argv.empty() || argv.front().empty())
-        return false;
-    std::vector<char*> args;
-    args.reserve(argv.size() + 1);
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-
-    // The child starts with no signals blocked and default dispositions, whatever the toolkit set here.
-    posix_spawnattr_t attr;
-    if (posix_spawnattr_init(&attr) != 0)
-        return false;
-    sigset_t none, defaults;
-    sigemptyset(&none);
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    sigaddset(&defaults, SIGCHLD);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    posix_spawnattr_setsigmask(&attr, &none);
-    posix_spawnattr_setsigdefault(&attr, &defaults);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-
-    pid_t pid = -1;
-    const int rc = posix_spawnp(&pid, args[0], nullptr, &attr, args.data(), environ);
-    posix_spawnattr_destroy(&attr);
-    if (rc != 0)
-        return false;
-
-    try {
-        std::thread([pid] {
-            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-            }
-        }).detach();
-    } catch (...) {
-        // Out of threads: the program runs, and its exit status waits for us to leave.
-    }
-    return true;
 }
 
 void DebugOutput(std::wstring_view text)

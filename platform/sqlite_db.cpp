@@ -252,29 +252,9 @@ bool CSqliteStatement::Run()
     return !m_bFailed;
 }
 
-void CSqliteStatement::Reset()
-{
-    if (m_stmt != nullptr) {
-        sqlite3_reset(m_stmt);
-        sqlite3_clear_bindings(m_stmt);
-        m_bFailed = false;
-        m_nError = SQLITE_OK;
-    }
-}
-
-bool CSqliteStatement::IsNull(int nColumn) const
-{
-    return sqlite3_column_type(m_stmt, nColumn) == SQLITE_NULL;
-}
-
 std::int64_t CSqliteStatement::Int(int nColumn) const
 {
     return sqlite3_column_int64(m_stmt, nColumn);
-}
-
-double CSqliteStatement::Double(int nColumn) const
-{
-    return sqlite3_column_double(m_stmt, nColumn);
 }
 
 std::string CSqliteStatement::Text(int nColumn) const

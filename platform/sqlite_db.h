@@ -54,7 +54,6 @@ public:
     bool Open(const std::filesystem::path& file, EOpen mode, int nBusyTimeoutMs);
     EStoreTrouble Trouble() const { return m_eTrouble; }
     void Close();
-    bool IsOpen() const { return m_db != nullptr; }
     // A connection opened for writing on a file the process may not write is read-only.
     bool IsReadOnly() const;
 
@@ -99,11 +98,8 @@ public:
     bool Failed() const { return m_bFailed; }
     // The result code of the failed step, or SQLITE_OK.
     int ErrorCode() const { return m_nError; }
-    void Reset();
 
-    bool IsNull(int nColumn) const;
     std::int64_t Int(int nColumn) const;
-    double Double(int nColumn) const;
     std::string Text(int nColumn) const;
 
 private:

@@ -76,6 +76,10 @@ struct CTestStore {
     CAppProfile profile{registry};
     CSettingsStore settings{profile};
     CRecordStore records{profile};
+
+    // What the next start reads, by the stored value names; -99 for a number that is absent.
+    std::wstring StoredSet() const { return profile.GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"); }
+    int StoredInt(const wchar_t* szName) const { return profile.GetProfileInt(CSettingsStore::kSection, szName, -99); }
 };
 
 class CScriptedGame : public CGameCore {

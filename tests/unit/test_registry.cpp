@@ -172,15 +172,15 @@ TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
         EXPECT_FALSE(reg.ReadString(kKey, L"CURRENT_SET", str));
         CRegKey key;
         EXPECT_TRUE(key.Create(reg, kKey + L"\\animals"));
-        EXPECT_FALSE(key.QueryDWORDValue(L"BEG_INDEX", dw));
+        EXPECT_FALSE(reg.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
         EXPECT_FALSE(std::filesystem::exists(m_file.parent_path().parent_path()));
 
         EXPECT_TRUE(key.SetDWORDValue(L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
         EXPECT_TRUE(std::filesystem::is_regular_file(m_file));
-        EXPECT_TRUE(key.QueryDWORDValue(L"BEG_INDEX", dw));
+        EXPECT_TRUE(reg.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
         EXPECT_EQ(dw, 0xFFFFFFFFu);
         key.Close();
-        EXPECT_FALSE(key.QueryDWORDValue(L"BEG_INDEX", dw)) << "a closed key reads nothing";
+        EXPECT_FALSE(key.SetDWORDValue(L"BEG_INDEX", 1)) << "a closed key writes nothing";
     }
     // Durable: a fresh connection, as at the next start, finds every value.
     CRegistry again(m_file);
