@@ -7,11 +7,11 @@
 
 #include "app/run_game.h"
 #include "cli/solve_command.h"
-#include "game/set_checker.h"
+#include "cli/set_checker.h"
 #include "game/stats_report.h"
 #include "store/game_log.h"
 #include "game/set_folders.h"
-#include "game/set_maker.h"
+#include "cli/set_maker.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 

@@ -1,5 +1,5 @@
 // The word-set maker: word lists in, a set file out, counted the way the game reads it.
-#include "game/set_maker.h"
+#include "cli/set_maker.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,7 +8,7 @@
 #include <random>
 #include <system_error>
 
-#include "game/set_checker.h"
+#include "cli/set_checker.h"
 #include "game/set_folders.h"
 #include "game/word_set.h"
 #include "platform/files.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/set_folders.h"
-#include "game/set_maker.h"
+#include "cli/set_maker.h"
 #include "game/word_set.h"
 #include "scripted_host.h"
 
