@@ -6,14 +6,14 @@
 #include <vector>
 
 #include "app/run_game.h"
-#include "cli/solve_command.h"
 #include "cli/set_checker.h"
-#include "game/stats_report.h"
-#include "store/game_log.h"
-#include "game/set_folders.h"
 #include "cli/set_maker.h"
+#include "cli/solve_command.h"
+#include "cli/stats_command.h"
+#include "game/set_folders.h"
 #include "platform/files.h"
 #include "platform/profile.h"
+#include "store/game_log.h"
 
 namespace {
 

@@ -174,6 +174,7 @@ TEST(SetMaker, WritesNothingForBadArgumentsOrNoWords)
         {"Name", "--output", strOut, "--shuffle", "4294967296", good},
         {"Name", "--output", strOut, "--shuffle"},
         {"Name", "--output", strOut, "--title", " <Beginner> ", good},
+        {"Name", "--output", strOut, "--title", "\xE3\x80\x80<advanced>\xC2\xA0", good},
         {"Name", "--output", strOut, "--title", "two\nlines", good},
         {"Name", "--output", strOut, "--frobnicate", good},
         {"..", "--output", strOut, good},
