@@ -137,6 +137,8 @@ private:
     const CEntry* FindHeld(const std::wstring& strKey, const std::wstring& strName) const;
     ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
     bool FlushPending(int nBusyWaitMs);
+    // The table, then each entry, inside a write transaction: SQLITE_OK or the first error.
+    int WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
