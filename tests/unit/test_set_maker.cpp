@@ -30,12 +30,6 @@ CRun Make(const std::vector<std::string>& args, const CSetFolders& folders = CSe
     return {n, out.str(), err.str()};
 }
 
-std::string ReadWholeFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::vector<std::wstring> AsVector(const CWordList& list)
 {
     return list.ToVector();
