@@ -6,15 +6,15 @@
 #include <vector>
 
 #include "app/run_game.h"
+#include "cli/set_checker.h"
+#include "cli/set_maker.h"
 #include "cli/solve_command.h"
-#include "game/set_checker.h"
-#include "game/stats_report.h"
-#include "store/game_log.h"
+#include "cli/stats_command.h"
 #include "game/set_folders.h"
-#include "game/set_maker.h"
 #include "platform/files.h"
 #include "platform/profile.h"
 #include "platform/translate.h"
+#include "store/game_log.h"
 
 namespace {
 

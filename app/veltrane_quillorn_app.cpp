@@ -1,8 +1,6 @@
 // Start-up and the end of the program.
 #include "app/veltrane_quillorn_app.h"
 
-#include <thread>
-
 #include <wx/evtloop.h>
 
 #include "app/app_language.h"
@@ -13,7 +11,6 @@
 #include "game/set_folders.h"
 #include "platform/files.h"
 #include "platform/profile.h"
-#include "platform/registry.h"
 #include "store/game_log_writer.h"
 #include "store/unsaved_writes.h"
 
@@ -21,33 +18,16 @@ wxIMPLEMENT_APP_NO_MAIN(CVeltraneQuillornApp);
 
 namespace {
 
-std::thread g_storeMaker;
 constexpr int kUnsavedWaitMs = 250;
-
-void WaitForStoreMaker()
-{
-    if (g_storeMaker.joinable())
-        g_storeMaker.join();
-}
 
 }  // namespace
 
 int RunGame(int argc, char** argv)
 {
-    // A first start's settings file is made while the toolkit starts, not in front of the first
-    // dialog: making it (folder, file, table, each written through) takes tens of milliseconds.
-    // Opening and checking it, which every start does, is done there too.
-    g_storeMaker = std::thread([] {
-        CAppProfile& profile = TheAppProfile();
-        CRegistry& registry = profile.Registry();
-        CRegistry::CreateIfAbsent(registry.File());
-        registry.OpenNow();
-        // What the last exit could not save, before the game reads a value.
-        ApplyUnsavedWrites(profile, kUnsavedWaitMs);
-    });
-    const int nResult = wxEntry(argc, argv);
-    WaitForStoreMaker();
-    return nResult;
+    // What the last exit could not save goes in before the game reads a value. Almost always
+    // there is no such file, and looking for it costs a file-system lookup.
+    ApplyUnsavedWrites(TheAppProfile(), kUnsavedWaitMs);
+    return wxEntry(argc, argv);
 }
 
 bool CVeltraneQuillornApp::OnInit()
@@ -61,7 +41,6 @@ bool CVeltraneQuillornApp::OnInit()
     RegisterGameFonts();
 
     CGameWindowSetup setup;
-    WaitForStoreMaker();
     setup.pProfile = &TheAppProfile();
     setup.programDir = ProgramDataDirectory();
     setup.userSetDir = CSetFolders::DefaultUserDirectory();

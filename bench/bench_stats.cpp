@@ -65,7 +65,10 @@ bool MakeLog(const std::filesystem::path& file, int nWords)
 // The query with the parameters written in, as the sqlite3 shell takes it.
 std::string ShellScript(int nSkill)
 {
-    const std::string strQuery = WordStatsQuery();
+    // The statement ReadWordStats runs.
+    const std::string strQuery =
+        "SELECT outcome, guesses, seconds, time_trial AND ends_game, score FROM games"
+        " WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
     const std::string strSkill = std::to_string(nSkill);
     std::string q;
     for (std::size_t i = 0; i < strQuery.size(); ++i) {

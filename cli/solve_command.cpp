@@ -104,7 +104,10 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
         file = *args.strSet;
         strSet = SetNameFromFileName(file.filename());
     } else {
-        strSet = args.strSet ? DecodeBytes(*args.strSet) : store.ReadCurrentSet();
+        if (args.strSet)
+            strSet = DecodeBytes(*args.strSet);
+        else
+            store.ReadCurrentSet(strSet);
         if (strSet.empty()) {
             const std::vector<std::wstring> astrSets = folders.ListSetNames();
             if (astrSets.empty())
@@ -241,8 +244,10 @@ int RunSolve(const std::vector<std::string>& args, const CSetFolders& folders, C
         bad = LoadSet(parsed, folders, store, answer.strSet, lists);
     if (!bad) {
         // A damaged stored skill plays as Beginner in the game, so it answers as Beginner here.
-        const int nStored = store.ReadCurrentSkill();
-        answer.nSkill = parsed.nSkill.value_or(IsValidSkill(nStored) ? nStored : SkillBeginner);
+        // A damaged stored skill reads as Beginner, as the game plays it.
+        int nStored = SkillBeginner;
+        store.ReadCurrentSkill(nStored);
+        answer.nSkill = parsed.nSkill.value_or(nStored);
         for (const std::string& strArg : parsed.astrGuesses) {
             CScoredGuess guess;
             if ((bad = ParseGuess(strArg, answer.nSkill, guess)))

@@ -61,9 +61,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://quillorn.veltrane.example)
-# The libraries come from what the program links (dpkg-shlibdeps); the fonts are looked up by name,
-# and the sound library is opened at the first alert.
+# The libraries come from what the program links (dpkg-shlibdeps); the fonts are looked up by name.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, libcanberra0")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wine, wx3.2-i18n")
 include(CPack)

@@ -12,19 +12,17 @@
 
 namespace {
 
-constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
-
 // No marker or word needs more bytes than this (a 7-letter word of 4-byte characters is 28): a
 // longer line is reported by its length and never decoded.
 constexpr std::size_t kLongestLine = 64;
 
-// One character as DecodeBytes reads it: space, tab, vertical tab, form feed, U+00A0 as UTF-8 or
-// as the lone byte that reads as its Latin-1 self, and U+3000.
+// One character's bytes, as DecodeBytes reads them: a lone byte is its Latin-1 self.
 bool IsBlank(std::string_view c)
 {
     if (c.size() == 1)
-        return c[0] == ' ' || c[0] == '\t' || c[0] == '\v' || c[0] == '\f' || c[0] == '\xA0';
-    return c == "\xC2\xA0" || c == "\xE3\x80\x80";
+        return IsSetBlank(static_cast<unsigned char>(c[0]));
+    const std::wstring ch = DecodeBytes(c);
+    return ch.size() == 1 && IsSetBlank(ch[0]);
 }
 
 bool IsHighByte(char c)
@@ -57,6 +55,11 @@ std::string_view TrimBlanks(std::string_view line)
 }
 
 }  // namespace
+
+bool IsSetBlank(wchar_t c)
+{
+    return c == L' ' || c == L'\t' || c == L'\v' || c == L'\f' || c == 0xA0 || c == 0x3000;
+}
 
 const CWordList& CWordLists::ForSkill(int nSkill) const
 {
@@ -109,9 +112,9 @@ void ParseWordSet(std::string_view bytes, CWordLists& lists, const IgnoredLineSi
         std::wstring strText = DecodeBytes(content);
         for (wchar_t& c : strText)
             c = ToUpperChar(c);
-        const auto marker = std::find(kMarkers.begin(), kMarkers.end(), strText);
-        if (marker != kMarkers.end()) {
-            nSection = static_cast<int>(marker - kMarkers.begin());
+        const auto marker = std::find(kSectionMarkers.begin(), kSectionMarkers.end(), strText);
+        if (marker != kSectionMarkers.end()) {
+            nSection = static_cast<int>(marker - kSectionMarkers.begin());
             continue;
         }
         if (nSection < 0) {
@@ -121,7 +124,7 @@ void ParseWordSet(std::string_view bytes, CWordLists& lists, const IgnoredLineSi
         CWordList& list = *apLists[nSection];
         if (strText.size() != list.WordLength()) {
             ignore(nLine, Fill(Tr("wrong length for %1: %2"),
-                               {kMarkers[static_cast<std::size_t>(nSection)], std::to_wstring(strText.size())}));
+                               {kSectionMarkers[static_cast<std::size_t>(nSection)], std::to_wstring(strText.size())}));
             continue;
         }
         list.push_back(strText);

@@ -2,6 +2,7 @@
 // sections of 5-, 6- and 7-letter words.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -10,6 +11,11 @@
 #include <vector>
 
 #include "game/word_list.h"
+
+// The section markers, Beginner to Advanced, each alone on its line (blanks around it aside).
+inline constexpr std::array<const wchar_t*, 3> kSectionMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
+// A blank a set file's lines are trimmed of: space, tab, vertical tab, form feed, U+00A0 and U+3000.
+bool IsSetBlank(wchar_t c);
 
 struct CWordLists {
     CWordList m_wordsBeginner{5};
@@ -35,8 +41,7 @@ bool CanBeTyped(std::wstring_view strWord);
 
 // Adds the words of a set's bytes to lists. A UTF-8 byte-order mark at the start is skipped. A CR,
 // an LF or a CR LF pair ends a line; a last line without a line end still counts. Each line is
-// trimmed of blanks: space, tab, vertical tab, form feed, U+00A0 (also as a lone Latin-1 byte) and
-// U+3000.
+// trimmed of blanks (IsSetBlank; U+00A0 also as a lone Latin-1 byte).
 void ParseWordSet(std::string_view bytes, CWordLists& lists, const IgnoredLineSink& onIgnored = {},
                   const KeptWordSink& onKept = {});
 

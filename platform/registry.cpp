@@ -4,10 +4,8 @@
 
 #include <sqlite3.h>
 
-#include <cstdlib>
-#include <pwd.h>
+#include <optional>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/registry_sql.h"
 #include "platform/text.h"
@@ -69,20 +67,15 @@ void CRegistry::Close()
 
 std::filesystem::path CRegistry::DefaultPath()
 {
-    std::filesystem::path base;
-    // Relative values are to be ignored, as the base-directory convention says.
-    const char* xdg = std::getenv("XDG_CONFIG_HOME");
-    if (xdg && *xdg == '/') {
-        base = xdg;
-    } else {
-        const char* home = std::getenv("HOME");
-        if (!home || !*home) {
-            const passwd* pw = getpwuid(getuid());
-            home = pw ? pw->pw_dir : nullptr;
-        }
-        base = std::filesystem::path(home && *home ? home : "/tmp") / ".config";
-    }
-    return base / "veltrane-quillorn" / "registry.db";
+    return XdgBaseDirectory("XDG_CONFIG_HOME", ".config") / "veltrane-quillorn" / "registry.db";
+}
+
+int CRegistry::WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs)
+{
+    int rc = SqliteExec(m_db, kSqlCreateTable, nBusyWaitMs);
+    for (std::size_t i = 0; rc == SQLITE_OK && i < aEntries.size(); ++i)
+        rc = SqlWriteValue(m_db, aEntries[i].strKey, aEntries[i].strName, aEntries[i].value);
+    return rc;
 }
 
 bool CRegistry::CreateKey(const std::wstring& strKey)
@@ -200,12 +193,12 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
     if (m_mode == EMode::Absent)
         CreateFile();
     CRegistryTxn txn(*this);
+    std::optional<CSqliteTransaction> onDisk;
     if (m_mode == EMode::ReadWrite) {
-        const int rc = SqlExec(m_db, "BEGIN IMMEDIATE", nLockWaitMs);
-        if (rc == SQLITE_OK) {
-            txn.m_bOnDisk = true;
-        } else {
-            NoteBusy(rc);
+        onDisk.emplace(m_db, nLockWaitMs);
+        txn.m_bOnDisk = onDisk->IsHeld();
+        if (!txn.m_bOnDisk) {
+            NoteBusy(onDisk->ErrorCode());
             txn.m_bLockMissed = true;
         }
     } else if (m_mode == EMode::Unopened) {
@@ -216,17 +209,15 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
         // Older queued writes go first, so the file never sees them land after newer ones.
         std::vector<CEntry> all = std::move(m_aPending);
         all.insert(all.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
-        int rc = SqlExec(m_db, kSqlCreateTable, kBusyWaitMs);
-        for (std::size_t i = 0; rc == SQLITE_OK && i < all.size(); ++i)
-            rc = SqlWriteValue(m_db, all[i].strKey, all[i].strName, all[i].value);
+        int rc = WriteAll(all, kBusyWaitMs);
         if (rc == SQLITE_OK)
-            rc = SqlExec(m_db, "COMMIT", kBusyWaitMs);
+            rc = onDisk->Commit() ? SQLITE_OK : onDisk->ErrorCode();
         if (rc == SQLITE_OK) {
             m_lockedSince = {};
             m_bClaimMissed = false;
             return EWrite::Written;
         }
-        SqlExec(m_db, "ROLLBACK", kBusyWaitMs);
+        onDisk.reset();  // rolled back
         m_aPending = std::move(all);
         if (!IsBusy(rc))
             GiveUpWriting(TroubleOfWriteError(rc));
@@ -258,23 +249,23 @@ bool CRegistry::FlushPending(int nBusyWaitMs)
         GiveUpWriting(m_trouble);
         return true;
     }
-    int rc = SqlExec(m_db, "BEGIN IMMEDIATE", nBusyWaitMs);
-    if (rc != SQLITE_OK) {
-        NoteBusy(rc);
-        return false;
+    int rc = SQLITE_OK;
+    {
+        CSqliteTransaction onDisk(m_db, nBusyWaitMs);
+        if (!onDisk.IsHeld()) {
+            NoteBusy(onDisk.ErrorCode());
+            return false;
+        }
+        rc = WriteAll(m_aPending, nBusyWaitMs);
+        if (rc == SQLITE_OK)
+            rc = onDisk.Commit() ? SQLITE_OK : onDisk.ErrorCode();
     }
-    rc = SqlExec(m_db, kSqlCreateTable, nBusyWaitMs);
-    for (std::size_t i = 0; rc == SQLITE_OK && i < m_aPending.size(); ++i)
-        rc = SqlWriteValue(m_db, m_aPending[i].strKey, m_aPending[i].strName, m_aPending[i].value);
-    if (rc == SQLITE_OK)
-        rc = SqlExec(m_db, "COMMIT", nBusyWaitMs);
     if (rc == SQLITE_OK) {
         m_aPending.clear();
         m_lockedSince = {};
         m_bClaimMissed = false;
         return true;
     }
-    SqlExec(m_db, "ROLLBACK", nBusyWaitMs);
     if (IsBusy(rc)) {
         NoteBusy(rc);
         return false;
@@ -393,11 +384,6 @@ bool CRegKey::Create(CRegistry& registry, const std::wstring& strKey)
     m_pRegistry = &registry;
     m_strKey = strKey;
     return true;
-}
-
-bool CRegKey::QueryDWORDValue(const std::wstring& strName, std::uint32_t& dwValue) const
-{
-    return m_pRegistry && m_pRegistry->ReadDword(m_strKey, strName, dwValue);
 }
 
 bool CRegKey::SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const

@@ -75,16 +75,8 @@ public:
 
     // $XDG_CONFIG_HOME/veltrane-quillorn/registry.db, or ~/.config/... when the variable is unset.
     static std::filesystem::path DefaultPath();
-    // Makes an empty store (folder, file, table) where there is none, on a connection of its own,
-    // so a first start can have it made while the toolkit starts; nothing when a file is there.
-    // Safe beside a registry object only while that has not touched the file yet.
-    static void CreateIfAbsent(const std::filesystem::path& file);
 
     const std::filesystem::path& File() const { return m_path; }
-
-    // Opens and checks the file now rather than at the first read, so that start-up can have it
-    // done on another thread while the toolkit starts. Nothing else may use the registry meanwhile.
-    void OpenNow() { EnsureOpen(); }
 
     // Keys exist through their values: this only checks that the path is well formed (not empty,
     // no empty component) and touches no file.
@@ -153,6 +145,8 @@ private:
     const CEntry* FindHeld(const std::wstring& strKey, const std::wstring& strName) const;
     ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
     bool FlushPending(int nBusyWaitMs);
+    // The table, then each entry, inside a write transaction: SQLITE_OK or the first error.
+    int WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
@@ -173,7 +167,6 @@ public:
     void Close() { m_pRegistry = nullptr; }
     bool IsOpen() const { return m_pRegistry != nullptr; }
 
-    bool QueryDWORDValue(const std::wstring& strName, std::uint32_t& dwValue) const;
     bool SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const;
 
 private:

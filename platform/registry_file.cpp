@@ -55,6 +55,13 @@ private:
     int m_rc = SQLITE_OK;
 };
 
+// Within the registry's bound on waiting for another program's lock.
+int IntegrityCheck(sqlite3* db, bool& bOk)
+{
+    sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
+    return SqliteIntegrityCheck(db, bOk);
+}
+
 bool IsNoTable(sqlite3* db)
 {
     return std::strstr(sqlite3_errmsg(db), "no such table") != nullptr;
@@ -88,31 +95,6 @@ EStoreTrouble TroubleOfWriteError(int rc)
 {
     // A file that turns out unreadable while being written was damaged, whatever SQLite calls it.
     return (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::Damaged : TroubleOfSqliteError(rc);
-}
-
-int SqlExec(sqlite3* db, const char* sql, int nBusyWaitMs)
-{
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(nBusyWaitMs);
-    // Asked again every millisecond: SQLite's own timeout backs off to long sleeps, and sleeps
-    // through the short gaps between another copy's writes.
-    sqlite3_busy_handler(
-        db,
-        [](void* p, int) {
-            if (std::chrono::steady_clock::now() >= *static_cast<const std::chrono::steady_clock::time_point*>(p))
-                return 0;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            return 1;
-        },
-        const_cast<std::chrono::steady_clock::time_point*>(&deadline));
-    int rc = SQLITE_OK;
-    for (;;) {
-        rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-        if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
-            break;
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    }
-    sqlite3_busy_timeout(db, nBusyWaitMs);
-    return rc;
 }
 
 int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
@@ -162,23 +144,6 @@ int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& s
         return SQLITE_NOMEM;
     const int rc = stmt.Step();
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
-}
-
-int SqlIntegrityCheck(sqlite3* db, bool& bOk)
-{
-    bOk = false;
-    sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
-    // The whole check, not the quick one: that one passes a file whose index has gone out of step
-    // with its table, and every lookup by key then fails, or finds nothing, only later.
-    CStatement stmt(db, "PRAGMA integrity_check(1)");
-    if (stmt.PrepareResult() != SQLITE_OK)
-        return stmt.PrepareResult();
-    const int rc = stmt.Step();
-    if (rc != SQLITE_ROW)
-        return rc == SQLITE_DONE ? SQLITE_CORRUPT : rc;
-    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0));
-    bOk = text && std::strcmp(text, "ok") == 0;
-    return SQLITE_OK;
 }
 
 int SqlIsOurs(sqlite3* db, bool& bOurs)
@@ -243,7 +208,7 @@ void CRegistry::OpenExisting()
     int rc = sqlite3_open_v2(m_path.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     bool bOk = false;
     if (rc == SQLITE_OK)
-        rc = SqlIntegrityCheck(db, bOk);
+        rc = IntegrityCheck(db, bOk);
     EStoreTrouble cannotWrite = EStoreTrouble::None;
     const int nClass = rc & 0xFF;
     if (nClass == SQLITE_CANTOPEN || nClass == SQLITE_READONLY || nClass == SQLITE_IOERR || nClass == SQLITE_FULL) {
@@ -257,7 +222,7 @@ void CRegistry::OpenExisting()
         rc = sqlite3_open_v2(ImmutableUri(m_path).c_str(), &db,
                              SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX, nullptr);
         if (rc == SQLITE_OK)
-            rc = SqlIntegrityCheck(db, bOk);
+            rc = IntegrityCheck(db, bOk);
     }
     bool bOurs = false;
     if (rc == SQLITE_OK && bOk)
@@ -283,29 +248,7 @@ void CRegistry::OpenExisting()
         return;
     }
     m_mode = EMode::ReadWrite;
-    // Readers then never wait for a writer. Another program with the file open in the old journal
-    // mode keeps it there for now; that costs waiting, not values.
-    SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
-    SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
-}
-
-void CRegistry::CreateIfAbsent(const std::filesystem::path& file)
-{
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec) || ec)
-        return;
-    if (file.has_parent_path())
-        std::filesystem::create_directories(file.parent_path(), ec);
-    sqlite3* db = nullptr;
-    // Another copy starting at the same moment may make it too: SQLite's locks order the two, and
-    // the table is created only if missing.
-    if (!ec && sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX,
-                               nullptr) == SQLITE_OK) {
-        SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
-        SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
-        SqlExec(db, kSqlCreateTable, kBusyWaitMs);
-    }
-    sqlite3_close_v2(db);
+    UseWriteAheadLog(db, kBusyWaitMs);
 }
 
 void CRegistry::CreateFile()
@@ -320,9 +263,8 @@ void CRegistry::CreateFile()
     if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") != 0)
         rc = SQLITE_READONLY;
     if (rc == SQLITE_OK) {
-        SqlExec(db, "PRAGMA journal_mode=WAL", kBusyWaitMs);
-        SqlExec(db, "PRAGMA synchronous=FULL", kBusyWaitMs);
-        rc = SqlExec(db, kSqlCreateTable, kBusyWaitMs);
+        UseWriteAheadLog(db, kBusyWaitMs);
+        rc = SqliteExec(db, kSqlCreateTable, kBusyWaitMs);
     }
     if (rc != SQLITE_OK && !IsBusy(rc)) {
         sqlite3_close_v2(db);

@@ -12,15 +12,11 @@ constexpr const char* kSqlCreateTable =
     "key TEXT NOT NULL COLLATE NOCASE, name TEXT NOT NULL COLLATE NOCASE, "
     "type INTEGER NOT NULL, value, PRIMARY KEY(key, name))";
 
-// SQLITE_OK, or the error; waits up to nBusyWaitMs for a lock.
-int SqlExec(sqlite3* db, const char* sql, int nBusyWaitMs);
 // SQLITE_ROW with the value filled in, SQLITE_DONE when absent (no table counts as absent), or the
 // error. A value of an unknown type, or a number that does not fit 32 bits, is absent.
 int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
 // SQLITE_OK or the error; the caller holds the write transaction.
 int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
-// "PRAGMA integrity_check": SQLITE_OK and bOk, or the error that kept it from running.
-int SqlIntegrityCheck(sqlite3* db, bool& bOk);
 // SQLITE_OK and bOurs when the file is empty or holds our table and nothing else, or the error.
 int SqlIsOurs(sqlite3* db, bool& bOurs);
 

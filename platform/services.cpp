@@ -1,61 +1,19 @@
-// Alert sounds, starting the help viewer, and the debug line.
+// Alert sounds and the debug line.
 #include "platform/services.h"
 
 #include <canberra.h>
 
 #include <cerrno>
 #include <condition_variable>
-#include <csignal>
 #include <cstdlib>
 #include <deque>
-#include <dlfcn.h>
 #include <mutex>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 
 #include "platform/text.h"
 
-extern char** environ;
-
 namespace {
-
-// The sound library, opened at the first alert rather than with the program: loading it and what
-// it pulls in (codecs, a database) made every start a millisecond or two slower, for a sound most
-// games never play. Without it the game is silent.
-class CSoundLibrary {
-public:
-    CSoundLibrary()
-    {
-        m_pHandle = dlopen("libcanberra.so.0", RTLD_NOW | RTLD_LOCAL);
-        if (m_pHandle == nullptr)
-            return;
-        Find(m_pfnCreate, "ca_context_create");
-        Find(m_pfnChangeProps, "ca_context_change_props");
-        Find(m_pfnOpen, "ca_context_open");
-        Find(m_pfnPlay, "ca_context_play");
-    }
-    // Kept loaded: the player thread lives as long as the process.
-    CSoundLibrary(const CSoundLibrary&) = delete;
-    CSoundLibrary& operator=(const CSoundLibrary&) = delete;
-
-    bool IsUsable() const { return m_pfnCreate && m_pfnChangeProps && m_pfnOpen && m_pfnPlay; }
-
-    decltype(&ca_context_create) m_pfnCreate = nullptr;
-    decltype(&ca_context_change_props) m_pfnChangeProps = nullptr;
-    decltype(&ca_context_open) m_pfnOpen = nullptr;
-    decltype(&ca_context_play) m_pfnPlay = nullptr;
-
-private:
-    template <typename F>
-    void Find(F& pfn, const char* pszName)
-    {
-        pfn = reinterpret_cast<F>(dlsym(m_pHandle, pszName));
-    }
-
-    void* m_pHandle = nullptr;
-};
 
 // Sounds are played from a thread of their own: opening the sound back end may probe for a server
 // and wait on it, and the countdown must never stall behind that. The queue is bounded so a burst
@@ -85,13 +43,12 @@ private:
 
     void Run()
     {
-        const CSoundLibrary ca;
         ca_context* ctx = nullptr;
-        bool bUsable = ca.IsUsable() && ca.m_pfnCreate(&ctx) == CA_SUCCESS;
+        bool bUsable = ca_context_create(&ctx) == CA_SUCCESS;
         if (bUsable) {
-            ca.m_pfnChangeProps(ctx, CA_PROP_APPLICATION_NAME, "Veltrane Quillorn", CA_PROP_APPLICATION_ID,
-                                "veltrane-quillorn", nullptr);
-            bUsable = ca.m_pfnOpen(ctx) == CA_SUCCESS;
+            ca_context_change_props(ctx, CA_PROP_APPLICATION_NAME, "Veltrane Quillorn", CA_PROP_APPLICATION_ID,
+                                    "veltrane-quillorn", nullptr);
+            bUsable = ca_context_open(ctx) == CA_SUCCESS;
         }
         int nFailures = 0;
         for (;;) {
@@ -106,8 +63,8 @@ private:
                 continue;  // no server: drained and dropped
             const char* event = kind == EAlert::Asterisk ? "dialog-information" : "dialog-warning";
             // Asynchronous: returns once the back end has the request.
-            const int rc = ca.m_pfnPlay(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION,
-                                        "Veltrane Quillorn alert", nullptr);
+            const int rc = ca_context_play(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION,
+                                           "Veltrane Quillorn alert", nullptr);
             // A machine without a sound device fails every play, and the sound library complains on
             // stderr each time; after a few failures in a row the rest of the session stays quiet.
             nFailures = rc == CA_SUCCESS ? 0 : nFailures + 1;
@@ -130,51 +87,6 @@ void PlayAlertSound(EAlert kind)
     // Never destroyed: the detached player thread may still be waiting on it while the process exits.
     static CSoundPlayer* player = new CSoundPlayer;
     player->Post(kind);
-}
-
-// The child is reaped by a small thread that waits on exactly that pid. A double fork would need a
-// fork of the whole (threaded) toolkit process, and a SIGCHLD handler or SIG_IGN would take child
-// statuses away from anyone else in the process who waits for their own children.
-bool StartProcess(const std::vector<std::string>& argv)
-{
-    if (argv.empty() || argv.front().empty())
-        return false;
-    std::vector<char*> args;
-    args.reserve(argv.size() + 1);
-    for (const std::string& arg : argv)
-        args.push_back(const_cast<char*>(arg.c_str()));
-    args.push_back(nullptr);
-
-    // The child starts with no signals blocked and default dispositions, whatever the toolkit set here.
-    posix_spawnattr_t attr;
-    if (posix_spawnattr_init(&attr) != 0)
-        return false;
-    sigset_t none, defaults;
-    sigemptyset(&none);
-    sigemptyset(&defaults);
-    sigaddset(&defaults, SIGPIPE);
-    sigaddset(&defaults, SIGCHLD);
-    sigaddset(&defaults, SIGINT);
-    sigaddset(&defaults, SIGTERM);
-    posix_spawnattr_setsigmask(&attr, &none);
-    posix_spawnattr_setsigdefault(&attr, &defaults);
-    posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
-
-    pid_t pid = -1;
-    const int rc = posix_spawnp(&pid, args[0], nullptr, &attr, args.data(), environ);
-    posix_spawnattr_destroy(&attr);
-    if (rc != 0)
-        return false;
-
-    try {
-        std::thread([pid] {
-            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
-            }
-        }).detach();
-    } catch (...) {
-        // Out of threads: the program runs, and its exit status waits for us to leave.
-    }
-    return true;
 }
 
 void DebugOutput(std::wstring_view text)

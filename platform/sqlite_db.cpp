@@ -4,37 +4,96 @@
 #include <sqlite3.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace {
 
 constexpr char kSqliteHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
 
-// SQLITE_OK with bOk, or the error that kept the check from running.
-int QuickCheck(sqlite3* db, bool& bOk)
+}  // namespace
+
+int SqliteExec(sqlite3* db, const char* szSql, int nWaitMs)
+{
+    using CClock = std::chrono::steady_clock;
+    const auto deadline = CClock::now() + std::chrono::milliseconds(nWaitMs);
+    sqlite3_busy_handler(
+        db,
+        [](void* p, int) {
+            if (CClock::now() >= *static_cast<const CClock::time_point*>(p))
+                return 0;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            return 1;
+        },
+        const_cast<CClock::time_point*>(&deadline));
+    int rc = SQLITE_OK;
+    // SQLite gives up at once where waiting could deadlock; the statement then has to be run again.
+    for (;;) {
+        rc = sqlite3_exec(db, szSql, nullptr, nullptr, nullptr);
+        if (!IsSqliteBusy(rc) || CClock::now() >= deadline)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    sqlite3_busy_timeout(db, nWaitMs);
+    return rc;
+}
+
+int SqliteIntegrityCheck(sqlite3* db, bool& bOk)
 {
     bOk = false;
+    // The whole check, not the quick one: that one passes a file whose index has gone out of step
+    // with its table, and every lookup by key then fails, or finds nothing, only later.
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA quick_check(1)", -1, &stmt, nullptr);
+    int rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
     if (rc == SQLITE_OK) {
         rc = sqlite3_step(stmt);
         if (rc == SQLITE_ROW) {
             const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
             bOk = text != nullptr && std::strcmp(text, "ok") == 0;
             rc = SQLITE_OK;
+        } else if (rc == SQLITE_DONE) {
+            rc = SQLITE_CORRUPT;
         }
     }
     sqlite3_finalize(stmt);
     return rc;
 }
 
-}  // namespace
+void UseWriteAheadLog(sqlite3* db, int nWaitMs)
+{
+    // Another program with the file open in the old journal mode keeps it there for now; that
+    // costs waiting, not values.
+    SqliteExec(db, "PRAGMA journal_mode=WAL", nWaitMs);
+    SqliteExec(db, "PRAGMA synchronous=FULL", nWaitMs);
+}
+
+CSqliteTransaction::CSqliteTransaction(sqlite3* db, int nWaitMs)
+    : m_db(db), m_nWaitMs(nWaitMs), m_nError(db == nullptr ? SQLITE_MISUSE : SqliteExec(db, "BEGIN IMMEDIATE", nWaitMs))
+{
+    m_bOpen = m_nError == SQLITE_OK;
+}
+
+CSqliteTransaction::~CSqliteTransaction()
+{
+    if (m_bOpen)
+        SqliteExec(m_db, "ROLLBACK", m_nWaitMs);
+}
+
+bool CSqliteTransaction::Commit()
+{
+    if (!m_bOpen)
+        return false;
+    m_nError = SqliteExec(m_db, "COMMIT", m_nWaitMs);
+    m_bOpen = m_nError != SQLITE_OK;
+    return !m_bOpen;
+}
 
 EStoreFile InspectStoreFile(const std::filesystem::path& file)
 {
@@ -139,7 +198,7 @@ bool CSqliteDb::Open(const std::filesystem::path& file, EOpen mode, int nBusyTim
     // A damaged file stays exactly as it is: nothing is written into it.
     if (rc == SQLITE_OK && mode == EOpen::ReadWrite) {
         bool bOk = false;
-        rc = QuickCheck(db, bOk);
+        rc = SqliteIntegrityCheck(db, bOk);
         if (rc == SQLITE_OK && !bOk)
             rc = SQLITE_CORRUPT;
     }
@@ -151,6 +210,7 @@ bool CSqliteDb::Open(const std::filesystem::path& file, EOpen mode, int nBusyTim
         return false;
     }
     m_db = db;
+    m_nBusyTimeoutMs = nBusyTimeoutMs;
     return true;
 }
 
@@ -252,29 +312,9 @@ bool CSqliteStatement::Run()
     return !m_bFailed;
 }
 
-void CSqliteStatement::Reset()
-{
-    if (m_stmt != nullptr) {
-        sqlite3_reset(m_stmt);
-        sqlite3_clear_bindings(m_stmt);
-        m_bFailed = false;
-        m_nError = SQLITE_OK;
-    }
-}
-
-bool CSqliteStatement::IsNull(int nColumn) const
-{
-    return sqlite3_column_type(m_stmt, nColumn) == SQLITE_NULL;
-}
-
 std::int64_t CSqliteStatement::Int(int nColumn) const
 {
     return sqlite3_column_int64(m_stmt, nColumn);
-}
-
-double CSqliteStatement::Double(int nColumn) const
-{
-    return sqlite3_column_double(m_stmt, nColumn);
 }
 
 std::string CSqliteStatement::Text(int nColumn) const

@@ -49,12 +49,11 @@ public:
     CSqliteDb& operator=(const CSqliteDb&) = delete;
 
     // False when the file cannot be opened as asked, is not a SQLite database, or (for writing)
-    // fails SQLite's quick integrity check; Trouble() then says why. nBusyTimeoutMs is how long a
-    // statement waits out another connection's lock.
+    // fails the integrity check; Trouble() then says why. nBusyTimeoutMs is how long a statement
+    // or a transaction waits out another connection's lock.
     bool Open(const std::filesystem::path& file, EOpen mode, int nBusyTimeoutMs);
     EStoreTrouble Trouble() const { return m_eTrouble; }
     void Close();
-    bool IsOpen() const { return m_db != nullptr; }
     // A connection opened for writing on a file the process may not write is read-only.
     bool IsReadOnly() const;
 
@@ -72,9 +71,11 @@ public:
     int LastErrorCode() const;
 
     sqlite3* Handle() const { return m_db; }
+    int BusyTimeoutMs() const { return m_nBusyTimeoutMs; }
 
 private:
     sqlite3* m_db = nullptr;
+    int m_nBusyTimeoutMs = 0;
     EStoreTrouble m_eTrouble = EStoreTrouble::None;
 };
 
@@ -99,17 +100,46 @@ public:
     bool Failed() const { return m_bFailed; }
     // The result code of the failed step, or SQLITE_OK.
     int ErrorCode() const { return m_nError; }
-    void Reset();
 
-    bool IsNull(int nColumn) const;
     std::int64_t Int(int nColumn) const;
-    double Double(int nColumn) const;
     std::string Text(int nColumn) const;
 
 private:
     sqlite3_stmt* m_stmt = nullptr;
     bool m_bFailed = false;
     int m_nError = 0;
+};
+
+// Statements without results, waiting out another connection's lock for up to nWaitMs, asked
+// every millisecond (SQLite's own timeout backs off to long sleeps and sleeps through the short
+// gaps between another copy's writes). SQLITE_OK or the error; the connection's busy timeout is
+// nWaitMs afterwards.
+int SqliteExec(sqlite3* db, const char* szSql, int nWaitMs);
+// "PRAGMA integrity_check": SQLITE_OK and bOk, or the error that kept it from running.
+int SqliteIntegrityCheck(sqlite3* db, bool& bOk);
+// Readers then never wait for a writer, and every commit is on the disk when it returns.
+void UseWriteAheadLog(sqlite3* db, int nWaitMs);
+
+// One write transaction: BEGIN IMMEDIATE when made (waiting up to nWaitMs for the write lock),
+// rolled back when it goes unless committed.
+class CSqliteTransaction {
+public:
+    CSqliteTransaction(sqlite3* db, int nWaitMs);
+    ~CSqliteTransaction();
+    CSqliteTransaction(const CSqliteTransaction&) = delete;
+    CSqliteTransaction& operator=(const CSqliteTransaction&) = delete;
+
+    // Whether the transaction was had; when not, ErrorCode() says why (busy: another program writes).
+    bool IsHeld() const { return m_bOpen; }
+    // False when it did not land (ErrorCode() says why); it is then rolled back when the guard goes.
+    bool Commit();
+    int ErrorCode() const { return m_nError; }
+
+private:
+    sqlite3* m_db;
+    int m_nWaitMs;
+    int m_nError;
+    bool m_bOpen = false;
 };
 
 // The path under a base directory of the XDG convention: the variable when it holds an absolute

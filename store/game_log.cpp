@@ -181,22 +181,15 @@ CGameLog::EState CGameLog::OpenForReading(int nBusyTimeoutMs)
 bool CGameLog::Migrate(int nFrom)
 {
     // One step per version; each runs in the same transaction, so a failure leaves the old schema.
-    if (!m_db.Exec("BEGIN IMMEDIATE"))
+    CSqliteTransaction txn(m_db.Handle(), m_db.BusyTimeoutMs());
+    if (!txn.IsHeld())
         return false;
     bool bOk = true;
     if (nFrom < 1)
         bOk = m_db.Exec(kSchemaV1);
-    bOk = bOk && m_db.Exec("PRAGMA user_version = 1");
-    if (!bOk) {
-        m_db.Exec("ROLLBACK");
+    if (!bOk || !m_db.Exec("PRAGMA user_version = 1") || !txn.Commit())
         return false;
-    }
-    if (!m_db.Exec("COMMIT")) {
-        m_db.Exec("ROLLBACK");
-        return false;
-    }
-    // Readers never wait for the writer, and the writer does not wait for readers.
-    m_db.Exec("PRAGMA journal_mode = WAL");
+    UseWriteAheadLog(m_db.Handle(), m_db.BusyTimeoutMs());
     return true;
 }
 
@@ -205,8 +198,9 @@ bool CGameLog::Append(const CGameLogEntry& entry)
     if (m_eState != EState::Writable)
         return false;
     m_eTrouble = EStoreTrouble::None;
-    if (!m_db.Exec("BEGIN IMMEDIATE")) {
-        m_eTrouble = TroubleOfSqliteError(m_db.LastErrorCode());
+    CSqliteTransaction txn(m_db.Handle(), m_db.BusyTimeoutMs());
+    if (!txn.IsHeld()) {
+        m_eTrouble = TroubleOfSqliteError(txn.ErrorCode());
         return false;
     }
     CSqliteStatement stmt(m_db, kInsert);
@@ -216,15 +210,13 @@ bool CGameLog::Append(const CGameLogEntry& entry)
                      stmt.Bind(7, entry.nSeconds) && stmt.Bind(8, entry.bTimeTrial ? 1 : 0) &&
                      stmt.Bind(9, entry.nLevel) && stmt.Bind(10, entry.nScore) &&
                      stmt.Bind(11, entry.bEndsGame ? 1 : 0) && stmt.Run();
-    if (!bOk || !m_db.Exec("COMMIT")) {
-        const int rc = stmt.ErrorCode() != 0 ? stmt.ErrorCode() : m_db.LastErrorCode();
-        m_eTrouble = TroubleOfSqliteError(rc);
-        if (m_eTrouble == EStoreTrouble::None)
-            m_eTrouble = EStoreTrouble::CannotWrite;
-        m_db.Exec("ROLLBACK");
-        return false;
-    }
-    return true;
+    if (bOk && txn.Commit())
+        return true;
+    const int rc = !bOk ? (stmt.ErrorCode() != 0 ? stmt.ErrorCode() : m_db.LastErrorCode()) : txn.ErrorCode();
+    m_eTrouble = TroubleOfSqliteError(rc);
+    if (m_eTrouble == EStoreTrouble::None)
+        m_eTrouble = EStoreTrouble::CannotWrite;
+    return false;
 }
 
 bool CGameLog::Clear()
@@ -233,11 +225,10 @@ bool CGameLog::Clear()
         return false;
     // What the player asked to forget does not linger in free pages.
     m_db.Exec("PRAGMA secure_delete = ON");
-    if (!m_db.Exec("BEGIN IMMEDIATE"))
-        return false;
-    if (!m_db.Exec("DELETE FROM games") || !m_db.Exec("COMMIT")) {
-        m_db.Exec("ROLLBACK");
-        return false;
+    {
+        CSqliteTransaction txn(m_db.Handle(), m_db.BusyTimeoutMs());
+        if (!txn.IsHeld() || !m_db.Exec("DELETE FROM games") || !txn.Commit())
+            return false;
     }
     // The write-ahead log still holds the old pages until a checkpoint folds it in.
     m_db.Exec("PRAGMA wal_checkpoint(TRUNCATE)");

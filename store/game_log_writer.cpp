@@ -47,18 +47,6 @@ bool CGameLogWriter::WaitUntilDone(std::chrono::milliseconds maxWait)
     return m_cvIdle.wait_for(lock, maxWait, [this] { return m_aQueue.empty() && !m_bBusy; });
 }
 
-int CGameLogWriter::Written() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_nWritten;
-}
-
-int CGameLogWriter::Dropped() const
-{
-    std::lock_guard lock(m_mutex);
-    return m_nDropped;
-}
-
 int CGameLogWriter::Waiting() const
 {
     std::lock_guard lock(m_mutex);
@@ -107,7 +95,6 @@ void CGameLogWriter::WriteFront(CGameLog& log, std::unique_lock<std::mutex>& loc
     m_aQueue.pop_front();
     m_lockedSince = {};
     m_eTrouble = trouble;
-    ++(bWritten ? m_nWritten : m_nDropped);
 }
 
 void CGameLogWriter::Run()
@@ -124,7 +111,6 @@ void CGameLogWriter::Run()
         }
         if (m_bStop && std::chrono::steady_clock::now() >= m_exitDeadline) {
             // The last chance is over: what still waits for the lock is not kept.
-            m_nDropped += static_cast<int>(m_aQueue.size());
             m_aQueue.clear();
             continue;
         }

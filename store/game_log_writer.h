@@ -39,9 +39,7 @@ public:
     // Waits until nothing is left waiting, locks or not, up to the deadline; true when so.
     bool WaitUntilDone(std::chrono::milliseconds maxWait);
 
-    // How many entries were written and dropped since the start, and how many wait for a lock.
-    int Written() const;
-    int Dropped() const;
+    // How many entries wait for a lock.
     int Waiting() const;
     // Why entries are not being kept; None while they are (a short lock is not reported).
     EStoreTrouble Trouble() const;
@@ -70,8 +68,6 @@ private:
     std::chrono::steady_clock::time_point m_exitDeadline;
     std::chrono::steady_clock::time_point m_lockedSince;  // 0: not waiting on a lock
     EStoreTrouble m_eTrouble = EStoreTrouble::None;        // of the last failed attempt
-    int m_nWritten = 0;
-    int m_nDropped = 0;
     std::thread m_thread;
 };
 

@@ -77,11 +77,6 @@ CWordStats ComputeWordStats(const std::vector<CLoggedWord>& aWords)
     return s;
 }
 
-const char* WordStatsQuery()
-{
-    return kWordsOfSkill;
-}
-
 bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>& strSet, CWordStats& stats)
 {
     stats = CWordStats();

@@ -49,8 +49,5 @@ struct CLoggedWord {
 // The figures of these words, oldest first.
 CWordStats ComputeWordStats(const std::vector<CLoggedWord>& aWords);
 
-// The one statement ReadWordStats runs: ?1 the skill, ?2 the set name or NULL for every set.
-const char* WordStatsQuery();
-
 // False when the log cannot be read (the reason in log.Db().LastError()); an absent log gives zeros.
 bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>& strSet, CWordStats& stats);

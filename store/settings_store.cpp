@@ -93,19 +93,9 @@ ERead CSettingsStore::ReadCurrentSet(std::wstring& strSet) const
     return m_profile.QueryProfileString(kSection, kCurrentSet, strSet);
 }
 
-bool CSettingsStore::ReadSound() const
-{
-    return m_profile.GetProfileInt(kSection, kSound, 1) != 0;
-}
-
 void CSettingsStore::WriteSound(bool bSound)
 {
     m_profile.WriteProfileInt(kSection, kSound, bSound ? 1 : 0);
-}
-
-bool CSettingsStore::ReadTimeTrial() const
-{
-    return m_profile.GetProfileInt(kSection, kTimeTrial, 1) != 0;
 }
 
 void CSettingsStore::WriteTimeTrial(bool bTimeTrial)
@@ -113,32 +103,14 @@ void CSettingsStore::WriteTimeTrial(bool bTimeTrial)
     m_profile.WriteProfileInt(kSection, kTimeTrial, bTimeTrial ? 1 : 0);
 }
 
-COLORREF CSettingsStore::ReadBackground() const
-{
-    const int n = m_profile.GetProfileInt(kSection, kBackground, static_cast<int>(kDefaultBackground));
-    // The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
-    return static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu);
-}
-
 void CSettingsStore::WriteBackground(COLORREF clr)
 {
     m_profile.WriteProfileInt(kSection, kBackground, static_cast<int>(clr));
 }
 
-int CSettingsStore::ReadCurrentSkill() const
-{
-    const int nSkill = m_profile.GetProfileInt(kSection, kCurrentLevel, SkillBeginner);
-    return IsValidSkill(nSkill) ? nSkill : SkillBeginner;
-}
-
 void CSettingsStore::WriteCurrentSkill(int nSkill)
 {
     m_profile.WriteProfileInt(kSection, kCurrentLevel, nSkill);
-}
-
-std::wstring CSettingsStore::ReadCurrentSet() const
-{
-    return m_profile.GetProfileString(kSection, kCurrentSet);
 }
 
 void CSettingsStore::WriteCurrentSet(const std::wstring& strSet)
@@ -182,17 +154,6 @@ std::wstring CSettingsStore::EarlierProgressKey(const std::wstring& strSet) cons
     if (KeySpelling(strSet) == strSet)
         return {};
     return m_profile.SectionKey(kSection) + L"\\" + strSet;
-}
-
-bool CSettingsStore::OpenProgressKey(const std::wstring& strSet)
-{
-    CRegKey key;
-    return OpenKey(m_profile, strSet, key);
-}
-
-bool CSettingsStore::ReadWordIndex(const std::wstring& strSet, int nSkill, int& nIndex)
-{
-    return QueryWordIndex(strSet, nSkill, nIndex) == ERead::Found;
 }
 
 namespace {

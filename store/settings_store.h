@@ -32,34 +32,27 @@ public:
 
     explicit CSettingsStore(CAppProfile& profile);
 
-    // Each value as stored: the output keeps its value unless found; a damaged value is found as
-    // what it reads as (see the value-returning forms).
-    ERead ReadSound(bool& bSound) const;
-    ERead ReadTimeTrial(bool& bTimeTrial) const;
-    ERead ReadBackground(COLORREF& clr) const;
-    ERead ReadCurrentSkill(int& nSkill) const;
-    ERead ReadCurrentSet(std::wstring& strSet) const;
-
-    bool ReadSound() const;                 // "SOUND", default on
+    // Each value as stored: the output keeps its value (the caller's default) unless found; a
+    // damaged value is found as what it reads as. Any non-zero flag is on; a colour's top byte is
+    // dropped; a skill outside 0 to 2 is Beginner.
+    ERead ReadSound(bool& bSound) const;                // "SOUND", default on
     void WriteSound(bool bSound);
-    bool ReadTimeTrial() const;             // "TIMETRIAL_CHECKED", default on
+    ERead ReadTimeTrial(bool& bTimeTrial) const;        // "TIMETRIAL_CHECKED", default on
     void WriteTimeTrial(bool bTimeTrial);
-    COLORREF ReadBackground() const;        // "Background Color", default kDefaultBackground
+    ERead ReadBackground(COLORREF& clr) const;          // "Background Color", default kDefaultBackground
     void WriteBackground(COLORREF clr);
-    int ReadCurrentSkill() const;           // "CURRENT_LEVEL", default 0
+    ERead ReadCurrentSkill(int& nSkill) const;          // "CURRENT_LEVEL", default 0
     void WriteCurrentSkill(int nSkill);
-    std::wstring ReadCurrentSet() const;    // "CURRENT_SET", default empty
+    ERead ReadCurrentSet(std::wstring& strSet) const;   // "CURRENT_SET", default empty
     void WriteCurrentSet(const std::wstring& strSet);
     int ReadZoom() const;                   // "Zoom", percent; 0 (pick for the screen) when absent
     void WriteZoom(int nPercent);
 
-    // The progress key of a set. False for a set name that cannot name a key (empty, holding a
-    // backslash, a slash or a control character, "." or ".."): nothing is created for it.
-    bool OpenProgressKey(const std::wstring& strSet);
-    // The index of the last word handed out for the set and skill. False when absent, unreadable,
-    // or the skill is outside 0 to 2; a stored value below -1 reads as -1.
-    bool ReadWordIndex(const std::wstring& strSet, int nSkill, int& nIndex);
+    // The index of the last word handed out for the set and skill. Absent also for a set name
+    // that cannot name a key (empty, holding a backslash, a slash or a control character, "." or
+    // ".."), or a skill outside 0 to 2; a stored value below -1 reads as -1.
     ERead QueryWordIndex(const std::wstring& strSet, int nSkill, int& nIndex);
+    // False, and nothing written, for a set name that cannot name a key or a skill outside 0 to 2.
     bool WriteWordIndex(const std::wstring& strSet, int nSkill, int nIndex);
 
     // Hands out the next word of a set and skill in one transaction, so two running copies never

@@ -64,9 +64,9 @@ TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
     EXPECT_EQ(m_pView->Guess(), L"     ");
     EXPECT_EQ(m_pView->Cursor(), 0);
     CSettingsStore store(*m_pProfile);
-    EXPECT_EQ(store.ReadCurrentSet(), L"Test");
+    EXPECT_EQ(m_pProfile->GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"), L"Test");
     int nIndex = -2;
-    EXPECT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nIndex));
+    EXPECT_EQ(store.QueryWordIndex(L"Test", SkillBeginner, nIndex), ERead::Found);
     EXPECT_EQ(nIndex, 0);
     EXPECT_TRUE(m_anQuit.empty());
     EXPECT_EQ(m_pFrame->GetTitle(), "Veltrane Quillorn");
@@ -507,13 +507,13 @@ TEST_F(ShellTest, ExitPostsTheQuitRequestAndSavesNothing)
     Type("plant\r");
     CSettingsStore store(*m_pProfile);
     int nBefore = -2;
-    ASSERT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nBefore));
+    ASSERT_EQ(store.QueryWordIndex(L"Test", SkillBeginner, nBefore), ERead::Found);
     Command(ID_APP_EXIT_GAME);
     EXPECT_EQ(m_anQuit, std::vector<int>{0});
     std::wstring strName;
     EXPECT_EQ(m_pView->ReadBestRecord(strName), 0);
     int nAfter = -2;
-    EXPECT_TRUE(store.ReadWordIndex(L"Test", SkillBeginner, nAfter));
+    EXPECT_EQ(store.QueryWordIndex(L"Test", SkillBeginner, nAfter), ERead::Found);
     EXPECT_EQ(nAfter, nBefore);
 }
 

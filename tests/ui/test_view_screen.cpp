@@ -92,10 +92,12 @@ TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
     EXPECT_FALSE(m_pView->IsTimeTrial());
     EXPECT_EQ(m_pView->Background(), clrNew);
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANET");
-    CSettingsStore store(*m_pProfile);
-    EXPECT_FALSE(store.ReadTimeTrial());
-    EXPECT_EQ(store.ReadCurrentSkill(), SkillIntermediate);
-    EXPECT_EQ(store.ReadBackground(), clrNew);
+    auto stored = [this](const wchar_t* szName) {
+        return m_pProfile->GetProfileInt(CSettingsStore::kSection, szName, -1);
+    };
+    EXPECT_EQ(stored(L"TIMETRIAL_CHECKED"), 0);
+    EXPECT_EQ(stored(L"CURRENT_LEVEL"), SkillIntermediate);
+    EXPECT_EQ(static_cast<COLORREF>(stored(L"Background Color")), clrNew);
 
     const wxImage img = ComposedView();
     EXPECT_EQ(uitest::PixelRgb(img, 2, 2), 0xFFF0C8u);

@@ -20,37 +20,7 @@
 #include "platform/registry.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
-
-// A directory that is removed with everything in it when the test ends.
-class CTempDir {
-public:
-    CTempDir()
-    {
-        std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-test-XXXXXX").string();
-        if (char* szDir = ::mkdtemp(strTemplate.data()))
-            m_path = szDir;
-    }
-    ~CTempDir()
-    {
-        std::error_code ec;
-        std::filesystem::remove_all(m_path, ec);
-    }
-    CTempDir(const CTempDir&) = delete;
-    CTempDir& operator=(const CTempDir&) = delete;
-
-    const std::filesystem::path& Path() const { return m_path; }
-
-    std::filesystem::path Write(const std::string& strName, const std::string& strBytes) const
-    {
-        const std::filesystem::path file = m_path / strName;
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
-        return file;
-    }
-
-private:
-    std::filesystem::path m_path;
-};
+#include "test_platform_temp_dir.h"
 
 // A set file's bytes: the three sections with the given words, CR LF line ends.
 inline std::string MakeSet(const std::vector<std::string>& aBeg, const std::vector<std::string>& aInt = {},
@@ -76,6 +46,10 @@ struct CTestStore {
     CAppProfile profile{registry};
     CSettingsStore settings{profile};
     CRecordStore records{profile};
+
+    // What the next start reads, by the stored value names; -99 for a number that is absent.
+    std::wstring StoredSet() const { return profile.GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"); }
+    int StoredInt(const wchar_t* szName) const { return profile.GetProfileInt(CSettingsStore::kSection, szName, -99); }
 };
 
 class CScriptedGame : public CGameCore {

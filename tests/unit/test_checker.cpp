@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/set_checker.h"
+#include "cli/set_checker.h"
 #include "scripted_host.h"
 
 namespace {

@@ -335,7 +335,7 @@ TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
         EXPECT_EQ(g.m_nQuitCode, -1) << "no quit: sets exist";
         EXPECT_TRUE(g.IsGameOver());
         EXPECT_EQ(g.Count(L"newgame"), 0);
-        EXPECT_EQ(store.settings.ReadCurrentSet(), strSet) << "the stored name is not replaced";
+        EXPECT_EQ(store.StoredSet(), strSet) << "the stored name is not replaced";
     }
 }
 

@@ -6,6 +6,7 @@
 #include <sstream>
 #include <string>
 
+#include "cli/stats_command.h"
 #include "game/stats_report.h"
 #include "game_log_rows.h"
 #include "platform/text.h"

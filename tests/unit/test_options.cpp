@@ -68,7 +68,7 @@ TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bSound = false; }));
     g.OnOptions();
     EXPECT_FALSE(g.IsSoundOn());
-    EXPECT_FALSE(store.settings.ReadSound());
+    EXPECT_EQ(store.StoredInt(L"SOUND"), 0);
     EXPECT_FALSE(Stored(L"TIMETRIAL_CHECKED"));
     EXPECT_FALSE(Stored(L"Background Color"));
     EXPECT_EQ(g.Count(L"newgame"), 0);
@@ -128,10 +128,10 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         EXPECT_TRUE(g.m_astrMessages.empty()) << "the old word goes without a message";
         EXPECT_TRUE(Stored(L"TIMETRIAL_CHECKED"));
         EXPECT_TRUE(Stored(L"Background Color"));
-        EXPECT_EQ(store.settings.ReadBackground(), g.Background());
-        EXPECT_EQ(store.settings.ReadTimeTrial(), g.IsTimeTrial());
-        EXPECT_EQ(store.settings.ReadCurrentSet(), g.CurrentSet());
-        EXPECT_EQ(store.settings.ReadSound(), bSound);
+        EXPECT_EQ(static_cast<COLORREF>(store.StoredInt(L"Background Color")), g.Background());
+        EXPECT_EQ(store.StoredInt(L"TIMETRIAL_CHECKED"), g.IsTimeTrial() ? 1 : 0);
+        EXPECT_EQ(store.StoredSet(), g.CurrentSet());
+        EXPECT_EQ(store.StoredInt(L"SOUND"), bSound ? 1 : 0);
         EXPECT_EQ(g.IsSoundOn(), bSound);
     }
 }
@@ -173,7 +173,7 @@ TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
     EXPECT_TRUE(g.IsGameOver());
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.Count(L"newgame"), 0);
-    EXPECT_EQ(store.settings.ReadCurrentSet(), L"vanished");
+    EXPECT_EQ(store.StoredSet(), L"vanished");
 
     // The player recovers by choosing a set that exists.
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"Fruit"; }));
@@ -191,6 +191,6 @@ TEST_F(Options, ADamagedSkillFromTheDialogIsPlayedAsBeginner)
     }));
     g.OnOptions();
     EXPECT_EQ(g.Skill(), SkillBeginner);
-    EXPECT_EQ(store.settings.ReadCurrentSkill(), SkillBeginner);
+    EXPECT_EQ(store.StoredInt(L"CURRENT_LEVEL"), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"HORSE");
 }

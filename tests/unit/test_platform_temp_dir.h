@@ -32,6 +32,15 @@ public:
     const std::filesystem::path& Path() const { return m_path; }
     std::filesystem::path operator/(const std::filesystem::path& rel) const { return m_path / rel; }
 
+    // A file of these bytes in the directory; its path.
+    std::filesystem::path Write(const std::string& strName, const std::string& strBytes) const
+    {
+        const std::filesystem::path file = m_path / strName;
+        std::ofstream out(file, std::ios::binary | std::ios::trunc);
+        out.write(strBytes.data(), static_cast<std::streamsize>(strBytes.size()));
+        return file;
+    }
+
 private:
     std::filesystem::path m_path;
 };

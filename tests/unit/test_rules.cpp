@@ -26,7 +26,7 @@ protected:
     int StoredIndex(const std::wstring& strSet, int nSkill)
     {
         int n = -99;
-        return store.settings.ReadWordIndex(strSet, nSkill, n) ? n : -99;
+        return store.settings.QueryWordIndex(strSet, nSkill, n) == ERead::Found ? n : -99;
     }
     // Hands out the next word the way New does.
     std::wstring Next()
@@ -47,7 +47,7 @@ TEST_F(Rules, FirstRunOnAnEmptyStoreTakesTheFirstSetAndItsFirstWord)
     EXPECT_TRUE(g.IsTimeTrial());
     EXPECT_EQ(g.Background(), 0xA6FFD2u);
     EXPECT_EQ(g.CurrentSet(), L"animals");
-    EXPECT_EQ(store.settings.ReadCurrentSet(), L"animals");
+    EXPECT_EQ(store.StoredSet(), L"animals");
     EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
     EXPECT_EQ(StoredIndex(L"animals", SkillBeginner), 0);
@@ -124,7 +124,7 @@ TEST_F(Rules, SwitchingToAnUnplayedSkillStartsItsFirstWord)
     EXPECT_EQ(g.m_history.m_strMagicWord, L"KITCHEN");
     EXPECT_EQ(StoredIndex(L"animals", SkillAdvanced), 0);
     EXPECT_EQ(StoredIndex(L"animals", SkillBeginner), 1) << "the other skill's position is untouched";
-    EXPECT_EQ(store.settings.ReadCurrentSkill(), SkillAdvanced);
+    EXPECT_EQ(store.StoredInt(L"CURRENT_LEVEL"), SkillAdvanced);
 }
 
 TEST_F(Rules, DamagedStoredValuesPlayAsSomethingSound)

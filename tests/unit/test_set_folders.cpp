@@ -117,7 +117,7 @@ TEST(SetFolders, AGameWithOnlyThePlayersSetsPlaysThem)
     EXPECT_TRUE(g.m_astrMessages.empty());
     EXPECT_EQ(g.CurrentSet(), L"Mine");
     EXPECT_EQ(g.m_history.m_strMagicWord, L"OTTER");
-    EXPECT_EQ(store.settings.ReadCurrentSet(), L"Mine");
+    EXPECT_EQ(store.StoredSet(), L"Mine");
 
     // Without that folder the same store finds nothing to play.
     CScriptedGame alone(store.profile, program.Path());

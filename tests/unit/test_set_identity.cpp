@@ -98,7 +98,7 @@ TEST(SetCaseRule, FindingTheFileAndKeepingThePositionFollowOneRule)
 
         ASSERT_TRUE(store.settings.WriteWordIndex(strName, SkillBeginner, 7));
         int nIndex = -99;
-        EXPECT_EQ(store.settings.ReadWordIndex(c.strAsked, SkillBeginner, nIndex), c.bSame);
+        EXPECT_EQ(store.settings.QueryWordIndex(c.strAsked, SkillBeginner, nIndex) == ERead::Found, c.bSame);
         ASSERT_TRUE(store.settings.WriteWordIndex(c.strAsked, SkillBeginner, 3));
         // One key on disk for one set, two for two.
         EXPECT_EQ(ProgressRows(store.registry.File(), "BEG_INDEX").size(), c.bSame ? 1u : 2u);
@@ -172,6 +172,6 @@ TEST_F(SetIdentity, TheFirstSetFoundIsTheFirstTheDirectorySearchYields)
     EXPECT_EQ(CSetFolders(programDir.Path()).ListSetNames(), astrSearch) << "the Options list keeps the order too";
     StartGame();
     EXPECT_EQ(game->CurrentSet(), astrSearch.front());
-    EXPECT_EQ(store.settings.ReadCurrentSet(), astrSearch.front());
+    EXPECT_EQ(store.StoredSet(), astrSearch.front());
     EXPECT_EQ(game->m_history.m_strMagicWord, ToUpper(astrSearch.front()));
 }

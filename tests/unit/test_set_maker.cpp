@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "game/set_folders.h"
-#include "game/set_maker.h"
+#include "cli/set_maker.h"
 #include "game/word_set.h"
 #include "scripted_host.h"
 
@@ -28,12 +28,6 @@ CRun Make(const std::vector<std::string>& args, const CSetFolders& folders = CSe
     std::ostringstream out, err;
     const int n = RunSetMaker(args, folders, out, err);
     return {n, out.str(), err.str()};
-}
-
-std::string ReadWholeFile(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 std::vector<std::wstring> AsVector(const CWordList& list)
@@ -187,6 +181,7 @@ TEST(SetMaker, WritesNothingForBadArgumentsOrNoWords)
         {"Name", "--output", strOut, "--shuffle", "4294967296", good},
         {"Name", "--output", strOut, "--shuffle"},
         {"Name", "--output", strOut, "--title", " <Beginner> ", good},
+        {"Name", "--output", strOut, "--title", "\xE3\x80\x80<advanced>\xC2\xA0", good},
         {"Name", "--output", strOut, "--title", "two\nlines", good},
         {"Name", "--output", strOut, "--frobnicate", good},
         {"..", "--output", strOut, good},

@@ -1,7 +1,9 @@
 // Options and per-set progress as stored: defaults, damaged values, and progress key naming.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include "platform/profile.h"
 #include "platform/registry.h"
@@ -14,6 +16,11 @@ const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quil
 
 class SettingsStoreTest : public ::testing::Test {
 protected:
+    bool ReadIndex(const std::wstring& strSet, int nSkill, int& nIndex)
+    {
+        return m_store.QueryWordIndex(strSet, nSkill, nIndex) == ERead::Found;
+    }
+
     CTempDir m_dir;
     std::filesystem::path m_file = m_dir / "registry.db";
     CRegistry m_registry{m_file};
@@ -21,16 +28,37 @@ protected:
     CSettingsStore m_store{m_profile};
 };
 
-TEST_F(SettingsStoreTest, AnEmptyStoreReadsTheDefaultsAndStaysUncreated)
+// Every option as the game reads it: whether it was found, and the value it then holds.
+struct COptionsRead {
+    bool bSound = true;
+    bool bTimeTrial = true;
+    COLORREF clrBackground = kDefaultBackground;
+    int nSkill = 0;
+    std::wstring strSet;
+    std::vector<ERead> aResults;
+
+    explicit COptionsRead(const CSettingsStore& store)
+    {
+        aResults = {store.ReadSound(bSound), store.ReadTimeTrial(bTimeTrial), store.ReadBackground(clrBackground),
+                    store.ReadCurrentSkill(nSkill), store.ReadCurrentSet(strSet)};
+    }
+    bool AllAre(ERead result) const
+    {
+        return std::all_of(aResults.begin(), aResults.end(), [result](ERead r) { return r == result; });
+    }
+};
+
+TEST_F(SettingsStoreTest, AnEmptyStoreReadsAbsentKeepsTheDefaultsAndStaysUncreated)
 {
-    EXPECT_TRUE(m_store.ReadSound());
-    EXPECT_TRUE(m_store.ReadTimeTrial());
-    EXPECT_EQ(m_store.ReadBackground(), 0xA6FFD2u);
-    EXPECT_EQ(m_store.ReadCurrentSkill(), 0);
-    EXPECT_EQ(m_store.ReadCurrentSet(), L"");
+    const COptionsRead read(m_store);
+    EXPECT_TRUE(read.AllAre(ERead::Absent));
+    EXPECT_TRUE(read.bSound);
+    EXPECT_TRUE(read.bTimeTrial);
+    EXPECT_EQ(read.clrBackground, 0xA6FFD2u);
+    EXPECT_EQ(read.nSkill, 0);
+    EXPECT_EQ(read.strSet, L"");
     int nIndex = 99;
-    EXPECT_TRUE(m_store.OpenProgressKey(L"animals"));
-    EXPECT_FALSE(m_store.ReadWordIndex(L"animals", 0, nIndex));
+    EXPECT_EQ(m_store.QueryWordIndex(L"animals", 0, nIndex), ERead::Absent);
     EXPECT_EQ(nIndex, 99);
     EXPECT_FALSE(std::filesystem::exists(m_file));
 }
@@ -42,11 +70,13 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
     m_store.WriteBackground(0x00123456);
     m_store.WriteCurrentSkill(2);
     m_store.WriteCurrentSet(L"Kitchen");
-    EXPECT_FALSE(m_store.ReadSound());
-    EXPECT_FALSE(m_store.ReadTimeTrial());
-    EXPECT_EQ(m_store.ReadBackground(), 0x00123456u);
-    EXPECT_EQ(m_store.ReadCurrentSkill(), 2);
-    EXPECT_EQ(m_store.ReadCurrentSet(), L"Kitchen");
+    const COptionsRead read(m_store);
+    EXPECT_TRUE(read.AllAre(ERead::Found));
+    EXPECT_FALSE(read.bSound);
+    EXPECT_FALSE(read.bTimeTrial);
+    EXPECT_EQ(read.clrBackground, 0x00123456u);
+    EXPECT_EQ(read.nSkill, 2);
+    EXPECT_EQ(read.strSet, L"Kitchen");
 
     struct Expected { const wchar_t* name; std::uint32_t dw; };
     for (const Expected& e : {Expected{L"SOUND", 0}, Expected{L"TIMETRIAL_CHECKED", 0},
@@ -61,7 +91,7 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
     EXPECT_EQ(str, L"Kitchen");
 
     m_store.WriteSound(true);
-    EXPECT_TRUE(m_store.ReadSound());
+    EXPECT_TRUE(COptionsRead(m_store).bSound);
 }
 
 TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
@@ -70,26 +100,31 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
     for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 2}, Case{3, 0}, Case{0xFFFFFFFF, 0},
                           Case{0x80000000, 0}, Case{0x7FFFFFFF, 0}, Case{100, 0}}) {
         ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_LEVEL", c.dwLevel));
-        EXPECT_EQ(m_store.ReadCurrentSkill(), c.nSkill) << c.dwLevel;
+        int nSkill = 1;
+        EXPECT_EQ(m_store.ReadCurrentSkill(nSkill), ERead::Found);
+        EXPECT_EQ(nSkill, c.nSkill) << c.dwLevel;
     }
 
-    // Each value stored with the wrong type reads as its default.
+    // Each value stored with the wrong type reads as absent: the game keeps its default.
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"CURRENT_LEVEL", L"2"));
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"SOUND", L"0"));
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TIMETRIAL_CHECKED", L"0"));
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Background Color", L"255"));
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_SET", 5));
-    EXPECT_EQ(m_store.ReadCurrentSkill(), 0);
-    EXPECT_TRUE(m_store.ReadSound());
-    EXPECT_TRUE(m_store.ReadTimeTrial());
-    EXPECT_EQ(m_store.ReadBackground(), 0xA6FFD2u);
-    EXPECT_EQ(m_store.ReadCurrentSet(), L"");
+    const COptionsRead wrongType(m_store);
+    EXPECT_TRUE(wrongType.AllAre(ERead::Absent));
+    EXPECT_EQ(wrongType.nSkill, 0);
+    EXPECT_TRUE(wrongType.bSound);
+    EXPECT_TRUE(wrongType.bTimeTrial);
+    EXPECT_EQ(wrongType.clrBackground, 0xA6FFD2u);
+    EXPECT_EQ(wrongType.strSet, L"");
 
     // Any non-zero flag is on; a colour never carries a top byte.
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"SOUND", 5));
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"Background Color", 0xFF0000FF));
-    EXPECT_TRUE(m_store.ReadSound());
-    EXPECT_EQ(m_store.ReadBackground(), 0x0000FFu);
+    const COptionsRead odd(m_store);
+    EXPECT_TRUE(odd.bSound);
+    EXPECT_EQ(odd.clrBackground, 0x0000FFu);
 }
 
 TEST_F(SettingsStoreTest, ProgressLivesInOneSubkeyPerSetAndSkill)
@@ -108,19 +143,19 @@ TEST_F(SettingsStoreTest, ProgressLivesInOneSubkeyPerSetAndSkill)
     }
 
     int n = 0;
-    EXPECT_TRUE(m_store.ReadWordIndex(L"animals", 0, n));
+    EXPECT_TRUE(ReadIndex(L"animals", 0, n));
     EXPECT_EQ(n, 4);
-    EXPECT_TRUE(m_store.ReadWordIndex(L"animals", 1, n));
+    EXPECT_TRUE(ReadIndex(L"animals", 1, n));
     EXPECT_EQ(n, -1);
-    EXPECT_TRUE(m_store.ReadWordIndex(L"kitchen", 0, n));
+    EXPECT_TRUE(ReadIndex(L"kitchen", 0, n));
     EXPECT_EQ(n, 1) << "each set keeps its own position";
-    EXPECT_FALSE(m_store.ReadWordIndex(L"kitchen", 2, n));
+    EXPECT_FALSE(ReadIndex(L"kitchen", 2, n));
 
     // Set names differing only in case share one key, as registry keys do.
-    EXPECT_TRUE(m_store.ReadWordIndex(L"ANIMALS", 2, n));
+    EXPECT_TRUE(ReadIndex(L"ANIMALS", 2, n));
     EXPECT_EQ(n, 11);
     ASSERT_TRUE(m_store.WriteWordIndex(L"Animals", 2, 12));
-    EXPECT_TRUE(m_store.ReadWordIndex(L"animals", 2, n));
+    EXPECT_TRUE(ReadIndex(L"animals", 2, n));
     EXPECT_EQ(n, 12);
 }
 
@@ -131,17 +166,17 @@ TEST_F(SettingsStoreTest, DamagedIndexesAndSkillsOutsideTheRange)
                           Case{0, true, 0}, Case{0x7FFFFFFF, true, 0x7FFFFFFF}}) {
         ASSERT_TRUE(m_registry.WriteDword(kSectionKey + L"\\animals", L"BEG_INDEX", c.dw));
         int n = 555;
-        EXPECT_EQ(m_store.ReadWordIndex(L"animals", 0, n), c.bRead);
+        EXPECT_EQ(ReadIndex(L"animals", 0, n), c.bRead);
         EXPECT_EQ(n, c.nIndex) << c.dw;
     }
     ASSERT_TRUE(m_registry.WriteString(kSectionKey + L"\\animals", L"INT_INDEX", L"3"));
     int n = 555;
-    EXPECT_FALSE(m_store.ReadWordIndex(L"animals", 1, n)) << "a string is no index";
+    EXPECT_FALSE(ReadIndex(L"animals", 1, n)) << "a string is no index";
     EXPECT_EQ(n, 555);
 
     for (int nSkill : {-1, 3, 1000}) {
         EXPECT_FALSE(m_store.WriteWordIndex(L"animals", nSkill, 1));
-        EXPECT_FALSE(m_store.ReadWordIndex(L"animals", nSkill, n));
+        EXPECT_FALSE(ReadIndex(L"animals", nSkill, n));
     }
 }
 
@@ -162,14 +197,21 @@ TEST(UsableSetNames, OnlyNamesThatStayInsideTheirDirectoryAndKeyAreUsable)
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.name));
         EXPECT_EQ(IsUsableSetName(c.name), c.bUsable);
-        EXPECT_EQ(store.OpenProgressKey(c.name), c.bUsable);
         if (!c.bUsable) {
             EXPECT_FALSE(store.WriteWordIndex(c.name, 0, 3));
             int n = 0;
-            EXPECT_FALSE(store.ReadWordIndex(c.name, 0, n));
+            EXPECT_EQ(store.QueryWordIndex(c.name, 0, n), ERead::Absent);
         }
     }
     EXPECT_FALSE(std::filesystem::exists(dir / "registry.db")) << "no unusable name reached the store";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.name));
+        int n = 0;
+        if (c.bUsable && store.WriteWordIndex(c.name, 0, 3)) {
+            EXPECT_EQ(store.QueryWordIndex(c.name, 0, n), ERead::Found);
+        }
+        EXPECT_EQ(n, c.bUsable ? 3 : 0);
+    }
 }
 
 }  // namespace

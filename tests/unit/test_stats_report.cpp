@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/stats_command.h"
 #include "game/stats_report.h"
 #include "game_log_rows.h"
 #include "scripted_host.h"

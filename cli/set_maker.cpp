@@ -1,5 +1,5 @@
 // The word-set maker: word lists in, a set file out, counted the way the game reads it.
-#include "game/set_maker.h"
+#include "cli/set_maker.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,7 +8,7 @@
 #include <random>
 #include <system_error>
 
-#include "game/set_checker.h"
+#include "cli/set_checker.h"
 #include "game/set_folders.h"
 #include "game/word_set.h"
 #include "platform/files.h"
@@ -21,13 +21,13 @@ namespace {
 constexpr const char* kMakeUsage = N_(
     "Usage: veltrane-quillorn --make-set NAME [--title TEXT] [--shuffle SEED] [--ascii] [--fold-accents]\n"
     "                         [--output DIR] [--force] FILE...\n");
-constexpr std::array<const wchar_t*, 3> kMarkers = {L"<BEGINNER>", L"<INTERMEDIATE>", L"<ADVANCED>"};
 constexpr std::string_view kBom = "\xEF\xBB\xBF";
 
+// Word lists come from anywhere: any Unicode space around a word goes, beyond the set file's blanks.
 bool IsBlankChar(wchar_t c)
 {
-    return c == L' ' || (c >= L'\t' && c <= L'\r') || c == 0xA0 || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
-           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000 || c == 0xFEFF;
+    return IsSetBlank(c) || (c >= L'\t' && c <= L'\r') || c == 0x1680 || (c >= 0x2000 && c <= 0x200A) ||
+           c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0xFEFF;
 }
 
 bool IsWordChar(wchar_t c, bool bAsciiOnly)
@@ -140,7 +140,7 @@ std::string FormatSetFile(std::wstring_view strTitle, const std::array<std::vect
 {
     std::string text = EncodeUtf8(strTitle) + "\r\n\r\n";
     for (std::size_t n = 0; n < aWords.size(); ++n) {
-        text += EncodeUtf8(kMarkers[n]) + "\r\n";
+        text += EncodeUtf8(kSectionMarkers[n]) + "\r\n";
         for (const std::wstring& strWord : aWords[n])
             text += EncodeUtf8(strWord) + "\r\n";
         text += "\r\n";
@@ -227,12 +227,13 @@ bool IsUsableTitle(const std::wstring& strTitle)
     if (strTitle.find_first_of(L"\r\n") != std::wstring::npos)
         return false;
     std::wstring_view trimmed(strTitle);
-    while (!trimmed.empty() && IsBlankChar(trimmed.front()))
+    // Trimmed as the game trims a set's lines: what it would take for a marker is refused.
+    while (!trimmed.empty() && IsSetBlank(trimmed.front()))
         trimmed.remove_prefix(1);
-    while (!trimmed.empty() && IsBlankChar(trimmed.back()))
+    while (!trimmed.empty() && IsSetBlank(trimmed.back()))
         trimmed.remove_suffix(1);
     const std::wstring strUpper = ToUpper(trimmed);
-    for (const wchar_t* szMarker : kMarkers)
+    for (const wchar_t* szMarker : kSectionMarkers)
         if (strUpper == szMarker)
             return false;
     return true;

@@ -1,5 +1,5 @@
 // The word-set checker: what the game makes of each file, line by line, without a display.
-#include "game/set_checker.h"
+#include "cli/set_checker.h"
 
 #include <filesystem>
 #include <ostream>
