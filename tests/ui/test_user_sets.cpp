@@ -68,7 +68,7 @@ TEST_F(UserSetsTest, ASetNameWithARightToLeftOverrideIsListedEscapedAndPlayedByI
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "rtl\\u202eevil"}));
     EXPECT_EQ(m_pView->CurrentSet(), strEvil);
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadCurrentSet(), strEvil);
+    EXPECT_EQ(m_pProfile->GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"), strEvil);
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER") << "the real file is opened";
 }
 

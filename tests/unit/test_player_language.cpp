@@ -163,6 +163,6 @@ TEST_F(DefaultSetAtStart, AFirstStartUnderAGermanDesktopPlaysTheGermanSet)
         programDir.Write(std::string(szName) + ".set", MakeSet({std::string(szName).substr(0, 5)}));
     StartGame();
     EXPECT_EQ(game->CurrentSet(), L"German");
-    EXPECT_EQ(store.settings.ReadCurrentSet(), L"German");
+    EXPECT_EQ(store.StoredSet(), L"German");
     EXPECT_EQ(game->m_history.m_strMagicWord, L"GERMA");
 }
