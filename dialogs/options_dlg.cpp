@@ -107,7 +107,7 @@ bool COptionsDlg::TransferDataToWindow()
     // Selects the first entry beginning with the name, ignoring case, when the list has any.
     const wxString strSet(m_strSet);
     for (unsigned i = 0; i < m_comboSet->GetCount(); ++i) {
-        if (wxString(m_comboSet->SetName(static_cast<int>(i))).Left(strSet.length()).CmpNoCase(strSet) == 0) {
+        if (wxString(m_comboSet->SetNameAt(static_cast<int>(i))).Left(strSet.length()).CmpNoCase(strSet) == 0) {
             m_comboSet->SetSelection(static_cast<int>(i));
             break;
         }
@@ -126,7 +126,7 @@ bool COptionsDlg::TransferDataFromWindow()
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
         m_bTimeTrial = pCheck->GetValue();
     const int nSel = m_comboSet->GetSelection();
-    m_strSet = m_comboSet->SetName(nSel);
+    m_strSet = m_comboSet->SetNameAt(nSel);
     if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
         m_bSound = pCheck->GetValue();
     return true;

@@ -118,7 +118,7 @@ void CSetComboBox::SetSets(const std::vector<std::wstring>& astrNames)
     m_pNamesComing = nullptr;
 }
 
-std::wstring CSetComboBox::SetName(int nItem) const
+std::wstring CSetComboBox::SetNameAt(int nItem) const
 {
     if (nItem < 0 || static_cast<std::size_t>(nItem) >= m_astrNames.size())
         return {};

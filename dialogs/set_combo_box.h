@@ -20,7 +20,7 @@ public:
     // visible) and keeps its real name, which is what is stored and opened.
     void SetSets(const std::vector<std::wstring>& astrNames);
     // The real name of a row; empty for no row.
-    std::wstring SetName(int nItem) const;
+    std::wstring SetNameAt(int nItem) const;
 
 protected:
     // Every row is as wide as the box: the toolkit would otherwise measure every name before the

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 
-#include <wx/html/htmlwin.h>
 
 #include "dialogs/help_window.h"
 #include "platform/files.h"
