@@ -9,6 +9,7 @@
 #include <optional>
 #include <ostream>
 
+#include "cli/skill_argument.h"
 #include "game/default_set.h"
 #include "game/player_language.h"
 #include "game/set_folders.h"
@@ -44,18 +45,6 @@ std::string Quoted(const std::string& str)
     return strQuoted;
 }
 
-std::optional<int> ParseSkill(std::string str)
-{
-    for (char& c : str)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
-    for (int i = 0; i < 3; ++i) {
-        if (str == kNames[i] || str == std::to_string(i))
-            return i;
-    }
-    return std::nullopt;
-}
-
 std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSolveArgs& parsed)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -70,7 +59,7 @@ std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSol
                 return CBadArgument{TrUtf8("--set needs a set name or file")};
             parsed.strSet = args[++i];
         } else if (a == "--skill") {
-            if (!bHasValue || !(parsed.nSkill = ParseSkill(args[i + 1])))
+            if (!bHasValue || !(parsed.nSkill = ParseSkillArgument(args[i + 1])))
                 return CBadArgument{TrUtf8("--skill needs beginner, intermediate or advanced")};
             ++i;
         } else if (a.size() > 1 && a[0] == '-') {

@@ -1,12 +1,12 @@
 // "veltrane-quillorn --stats": the game log's figures as text or JSON.
 #include "cli/stats_command.h"
 
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <optional>
 #include <ostream>
 
+#include "cli/skill_argument.h"
 #include "game/stats_report.h"
 #include "game/types.h"
 #include "platform/json_text.h"
@@ -58,20 +58,6 @@ std::string ScoresText(const std::vector<int>& an)
         s += std::to_string(an[i]);
     }
     return s.empty() ? "-" : s;
-}
-
-bool ParseSkill(std::string str, int& nSkill)
-{
-    for (char& c : str)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    static const char* const kNames[] = {"beginner", "intermediate", "advanced"};
-    for (int i = 0; i < 3; ++i) {
-        if (str == kNames[i] || str == std::to_string(i)) {
-            nSkill = i;
-            return true;
-        }
-    }
-    return false;
 }
 
 constexpr const char* kStatsUsage = N_("usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
@@ -160,11 +146,11 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
     bool bJson = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        int nSkill = 0;
+        std::optional<int> nSkill;
         if (a == "--json") {
             bJson = true;
-        } else if (a == "--skill" && i + 1 < args.size() && ParseSkill(args[i + 1], nSkill)) {
-            anSkills = {nSkill};
+        } else if (a == "--skill" && i + 1 < args.size() && (nSkill = ParseSkillArgument(args[i + 1]))) {
+            anSkills = {*nSkill};
             ++i;
         } else if (a == "--set" && i + 1 < args.size()) {
             strSet = DecodeBytes(args[++i]);

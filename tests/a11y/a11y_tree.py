@@ -58,8 +58,8 @@ def children(obj):
         return []
 
 
-def find(root, pred, depth=12):
-    """Breadth first, the first object the predicate accepts."""
+def find_all(root, pred, depth=12):
+    """Breadth first, every object the predicate accepts, yielded as it is met."""
     level = [root]
     for _ in range(depth):
         nxt = []
@@ -68,12 +68,16 @@ def find(root, pred, depth=12):
                 continue
             try:
                 if pred(obj):
-                    return obj
+                    yield obj
             except Exception:
                 continue
             nxt.extend(children(obj))
         level = nxt
-    return None
+
+
+def find(root, pred, depth=12):
+    """Breadth first, the first object the predicate accepts."""
+    return next(find_all(root, pred, depth), None)
 
 
 def role(obj, r):
@@ -387,24 +391,6 @@ def walk_help(app, view):
     key(ESCAPE)
     check(wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_FRAME) and o.name == "Veltrane Quillorn Help", depth=2) is None, 5),
           "Escape closes the help window")
-
-
-def find_all(root, pred, depth=12):
-    found = []
-    level = [root]
-    for _ in range(depth):
-        nxt = []
-        for obj in level:
-            if obj is None:
-                continue
-            try:
-                if pred(obj):
-                    found.append(obj)
-            except Exception:
-                continue
-            nxt.extend(children(obj))
-        level = nxt
-    return found
 
 
 def walk_color_dialog(app, options):

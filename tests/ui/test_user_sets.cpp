@@ -1,6 +1,8 @@
 // The player's own sets in the game window: listed by Options after the program's, and played.
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <vector>
 
 #include <wx/ctrlsub.h>
 
@@ -12,7 +14,31 @@
 
 namespace {
 
-class UserSetsTest : public CGameWindowTest {};
+class UserSetsTest : public CGameWindowTest {
+protected:
+    // Opens Options, picks the row shown as strRow, confirms and starts the word; returns every
+    // row the set list showed. fnLook sees the dialog with the row picked, before OK.
+    std::vector<wxString> PickSetInOptions(const wxString& strRow, std::function<void(wxDialog&)> fnLook = {})
+    {
+        uitest::CModalScript script;
+        std::vector<wxString> astrListed;
+        script
+            .Then([&](wxDialog& dlg) {
+                auto* pList = dynamic_cast<wxItemContainer*>(dlg.FindWindow(IDC_GAME_SET));
+                ASSERT_NE(pList, nullptr);
+                for (unsigned i = 0; i < pList->GetCount(); ++i)
+                    astrListed.push_back(pList->GetString(i));
+                pList->SetStringSelection(strRow);
+                if (fnLook)
+                    fnLook(dlg);
+                uitest::ClickButton(dlg, wxID_OK);
+            })
+            .Then(PressGo);
+        Command(ID_TOOLS_OPTIONS);
+        EXPECT_TRUE(script.Done());
+        return astrListed;
+    }
+};
 
 TEST_F(UserSetsTest, OptionsListsThePlayersSetOnceAndPlaysIt)
 {
@@ -23,20 +49,7 @@ TEST_F(UserSetsTest, OptionsListsThePlayersSetOnceAndPlaysIt)
     OpenAndStartWord();
     ASSERT_EQ(m_pView->HistoryView().m_strMagicWord, L"APPLE");
 
-    uitest::CModalScript script;
-    std::vector<wxString> astrListed;
-    script
-        .Then([&](wxDialog& dlg) {
-            auto* pList = dynamic_cast<wxItemContainer*>(dlg.FindWindow(IDC_GAME_SET));
-            ASSERT_NE(pList, nullptr);
-            for (unsigned i = 0; i < pList->GetCount(); ++i)
-                astrListed.push_back(pList->GetString(i));
-            pList->SetStringSelection("Mine");
-            uitest::ClickButton(dlg, wxID_OK);
-        })
-        .Then(PressGo);
-    Command(ID_TOOLS_OPTIONS);
-    EXPECT_TRUE(script.Done());
+    const std::vector<wxString> astrListed = PickSetInOptions("Mine");
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "Mine"}));
     EXPECT_EQ(m_pView->CurrentSet(), L"Mine");
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER");
@@ -51,21 +64,8 @@ TEST_F(UserSetsTest, ASetNameWithARightToLeftOverrideIsListedEscapedAndPlayedByI
     std::ofstream(m_dirUserSets / "rtl\u202Eevil.set", std::ios::binary) << "<BEGINNER>\r\notter\r\n";
     OpenAndStartWord();
 
-    uitest::CModalScript script;
-    std::vector<wxString> astrListed;
-    script
-        .Then([&](wxDialog& dlg) {
-            auto* pList = dynamic_cast<wxItemContainer*>(dlg.FindWindow(IDC_GAME_SET));
-            ASSERT_NE(pList, nullptr);
-            for (unsigned i = 0; i < pList->GetCount(); ++i)
-                astrListed.push_back(pList->GetString(i));
-            pList->SetStringSelection("rtl\\u202eevil");
-            uitest::SaveShot(uitest::CaptureClient(dlg), "options-rtl-set");
-            uitest::ClickButton(dlg, wxID_OK);
-        })
-        .Then(PressGo);
-    Command(ID_TOOLS_OPTIONS);
-    EXPECT_TRUE(script.Done());
+    const std::vector<wxString> astrListed = PickSetInOptions(
+        "rtl\\u202eevil", [](wxDialog& dlg) { uitest::SaveShot(uitest::CaptureClient(dlg), "options-rtl-set"); });
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "rtl\\u202eevil"}));
     EXPECT_EQ(m_pView->CurrentSet(), strEvil);
     EXPECT_EQ(m_pProfile->GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"), strEvil);
