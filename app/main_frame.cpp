@@ -54,7 +54,8 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     SetMinClientSize(CVeltraneQuillornView::PictureSize(kZoomNormal));
     m_pProfile = &profile;
     if (!IsZoomStep(nZoom)) {
-        const int nStored = CSettingsStore(profile).ReadZoom();
+        int nStored = 0;
+        CSettingsStore(profile).Read(Option::Zoom, nStored);
         nZoom = StartZoom(nStored);
         if (nZoom != nStored)
             m_nZoomToStore = nZoom;
@@ -177,7 +178,7 @@ void CMainFrame::StorePickedZoom()
     if (m_nZoomToStore == 0 || m_pProfile == nullptr)
         return;
     // The player may have zoomed since; that step was stored then and is the one to keep.
-    CSettingsStore(*m_pProfile).WriteZoom(m_pView != nullptr ? m_pView->Zoom() : m_nZoomToStore);
+    CSettingsStore(*m_pProfile).Write(Option::Zoom, m_pView != nullptr ? m_pView->Zoom() : m_nZoomToStore);
     m_nZoomToStore = 0;
 }
 

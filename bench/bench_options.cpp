@@ -31,8 +31,8 @@ void BM_OpenOptions(benchmark::State& state)
     const std::filesystem::path dir = MakeSetFolder(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         COptionsDlg dlg(nullptr, dir);
-        dlg.m_strSet = L"set number 5000";
-        dlg.m_nSkill = 0;
+        dlg.m_values.strSet = L"set number 5000";
+        dlg.m_values.nSkill = 0;
         dlg.CallAfter([&dlg] { dlg.EndModal(wxID_CANCEL); });
         dlg.DoModal();
     }
@@ -48,8 +48,8 @@ void BM_OpenOptionsTwoFolders(benchmark::State& state)
     const std::filesystem::path userDir = MakeSetFolder(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         COptionsDlg dlg(nullptr, CSetFolders(programDir, userDir));
-        dlg.m_strSet = L"set number 5000";
-        dlg.m_nSkill = 0;
+        dlg.m_values.strSet = L"set number 5000";
+        dlg.m_values.nSkill = 0;
         dlg.CallAfter([&dlg] { dlg.EndModal(wxID_CANCEL); });
         dlg.DoModal();
     }

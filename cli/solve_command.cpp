@@ -96,7 +96,7 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
         if (args.strSet)
             strSet = DecodeBytes(*args.strSet);
         else
-            store.ReadCurrentSet(strSet);
+            store.Read(Option::CurrentSet, strSet);
         if (strSet.empty()) {
             const std::vector<std::wstring> astrSets = folders.ListSetNames();
             if (astrSets.empty())
@@ -235,7 +235,7 @@ int RunSolve(const std::vector<std::string>& args, const CSetFolders& folders, C
         // A damaged stored skill plays as Beginner in the game, so it answers as Beginner here.
         // A damaged stored skill reads as Beginner, as the game plays it.
         int nStored = SkillBeginner;
-        store.ReadCurrentSkill(nStored);
+        store.Read(Option::CurrentSkill, nStored);
         answer.nSkill = parsed.nSkill.value_or(nStored);
         for (const std::string& strArg : parsed.astrGuesses) {
             CScoredGuess guess;

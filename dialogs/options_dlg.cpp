@@ -8,6 +8,7 @@
 #include <wx/radiobut.h>
 #include <wx/statbox.h>
 #include <wx/stattext.h>
+#include <wx/valgen.h>
 
 #include "dialogs/color_dlg.h"
 #include "ui/atk_objects.h"
@@ -33,10 +34,42 @@ public:
     void GTKWidgetDoSetMnemonic(GtkWidget*) override {}
 };
 
+// A skill button bound to the one skill value of the group: checked when it holds this button's
+// skill, and setting it to that skill when checked on OK.
+class CSkillValidator : public wxValidator {
+public:
+    CSkillValidator(int* pnSkill, int nSkill) : m_pnSkill(pnSkill), m_nSkill(nSkill) {}
+    CSkillValidator(const CSkillValidator& other) : wxValidator(), m_pnSkill(other.m_pnSkill), m_nSkill(other.m_nSkill)
+    {
+        Copy(other);
+    }
+    wxObject* Clone() const override { return new CSkillValidator(*this); }
+    bool Validate(wxWindow*) override { return true; }
+    bool TransferToWindow() override
+    {
+        // Only the checked button is set: a group always has one on, and an unknown skill keeps
+        // the first.
+        if (*m_pnSkill == m_nSkill)
+            Button().SetValue(true);
+        return true;
+    }
+    bool TransferFromWindow() override
+    {
+        if (Button().GetValue())
+            *m_pnSkill = m_nSkill;
+        return true;
+    }
+
+private:
+    wxRadioButton& Button() const { return static_cast<wxRadioButton&>(*GetWindow()); }
+    int* m_pnSkill;
+    int m_nSkill;
+};
+
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
-    : CGameDialog(pParent, IDD_OPTIONS, _("Options"), 9, 135, 137), m_setFolders(folders)
+    : CGameDialog(pParent, IDD_OPTIONS, _("Options"), 9, 135, 155), m_setFolders(folders)
 {
 }
 
@@ -55,7 +88,7 @@ void COptionsDlg::CreateControls()
     const wxRect arcSkills[] = {at(10, 56, 46, 11), at(10, 71, 56, 11), at(10, 86, 47, 11)};
     for (int i = 0; i < 3; ++i) {
         auto* pRadio = new wxRadioButton(this, kSkillIds[i], wxGetTranslation(apszSkills[i]), wxDefaultPosition, wxDefaultSize,
-                                         i == 0 ? wxRB_GROUP : 0);
+                                         i == 0 ? wxRB_GROUP : 0, CSkillValidator(&m_values.nSkill, i));
         place(pRadio, arcSkills[i]);
     }
     const wxRect rcSetLabel = at(5, 16, 40, 8);
@@ -67,8 +100,16 @@ void COptionsDlg::CreateControls()
     // The list draws only the rows in view: the toolkit's own drop-down measures every name, which
     // froze the game for a minute with ten thousand sets.
     m_comboSet = new CSetComboBox(this, IDC_GAME_SET, rcCombo);
-    place(new wxCheckBox(this, IDC_TIME_TRIAL, _("Time Trial")), at(76, 55, 50, 10));
-    place(new wxCheckBox(this, IDC_SOUND, _("Sound")), at(76, 71, 37, 10));
+    const auto check = [this](int nId, const wxString& strLabel, bool& bValue) {
+        return new wxCheckBox(this, nId, strLabel, wxDefaultPosition, wxDefaultSize, 0, wxGenericValidator(&bValue));
+    };
+    place(check(IDC_TIME_TRIAL, _("Time Trial"), m_values.bTimeTrial), at(76, 55, 50, 10));
+    place(check(IDC_SOUND, _("Sound"), m_values.bSound), at(76, 71, 37, 10));
+    // Rows added below the handheld's layout, across the whole dialog so longer translations fit.
+    auto* pHardMode = check(IDC_HARD_MODE, _("Hard Mode"), m_values.bHardMode);
+    place(pHardMode, at(5, 127, 127, 10));
+    auto* pWordCheck = check(IDC_WORD_CHECK, _("Word Check"), m_values.bWordCheck);
+    place(pWordCheck, at(5, 141, 127, 10));
     const wxRect rcHeader = at(4, 2, 52, 8);
     new wxStaticText(this, IDC_HEADER_LABEL, _("Options"), rcHeader.GetPosition(), rcHeader.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
@@ -83,10 +124,13 @@ void COptionsDlg::CreateControls()
     FindWindow(wxID_CANCEL)->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { EndWithResult(ResultCancel); });
 
     // The dialog opens on the skill, so Tab reads on from there: the boxes beside it, the colour
-    // below, then round to the set list at the top, with the two buttons last. The controls keep
-    // their template order otherwise, which is the order a screen reader lists them in.
+    // below, the two boxes under it, then round to the set list at the top, with the two buttons
+    // last. The controls keep their template order otherwise, which is the order a screen reader
+    // lists them in.
     pColor->MoveAfterInTabOrder(FindWindow(IDC_SOUND));
-    m_comboSet->MoveAfterInTabOrder(pColor);
+    pHardMode->MoveAfterInTabOrder(pColor);
+    pWordCheck->MoveAfterInTabOrder(pHardMode);
+    m_comboSet->MoveAfterInTabOrder(pWordCheck);
 }
 
 wxWindow* COptionsDlg::FirstFocus()
@@ -99,36 +143,23 @@ wxWindow* COptionsDlg::FirstFocus()
 
 bool COptionsDlg::TransferDataToWindow()
 {
-    if (IsValidSkill(m_nSkill))
-        if (auto* pRadio = dynamic_cast<wxRadioButton*>(FindWindow(kSkillIds[m_nSkill])))
-            pRadio->SetValue(true);
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
-        pCheck->SetValue(m_bTimeTrial);
+    CGameDialog::TransferDataToWindow();
     // Selects the first entry beginning with the name, ignoring case, when the list has any.
-    const wxString strSet(m_strSet);
+    const wxString strSet(m_values.strSet);
     for (unsigned i = 0; i < m_comboSet->GetCount(); ++i) {
         if (wxString(m_comboSet->SetNameAt(static_cast<int>(i))).Left(strSet.length()).CmpNoCase(strSet) == 0) {
             m_comboSet->SetSelection(static_cast<int>(i));
             break;
         }
     }
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
-        pCheck->SetValue(m_bSound);
     return true;
 }
 
 bool COptionsDlg::TransferDataFromWindow()
 {
-    m_nSkill = -1;
-    for (int i = 0; i < 3; ++i)
-        if (auto* pRadio = dynamic_cast<wxRadioButton*>(FindWindow(kSkillIds[i])); pRadio && pRadio->GetValue())
-            m_nSkill = i;
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)))
-        m_bTimeTrial = pCheck->GetValue();
-    const int nSel = m_comboSet->GetSelection();
-    m_strSet = m_comboSet->SetNameAt(nSel);
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)))
-        m_bSound = pCheck->GetValue();
+    if (!CGameDialog::TransferDataFromWindow())
+        return false;
+    m_values.strSet = m_comboSet->SetNameAt(m_comboSet->GetSelection());
     return true;
 }
 
@@ -149,7 +180,7 @@ void COptionsDlg::InitialiseDialog()
         return;
     }
     int nSelect = 0;
-    const wxString strCurrent(m_strSet);
+    const wxString strCurrent(m_values.strSet);
     for (std::size_t i = 0; i < astrSets.size(); ++i) {
         // A later match wins, as the list is read.
         if (wxString(astrSets[i]).CmpNoCase(strCurrent) == 0)
@@ -157,27 +188,23 @@ void COptionsDlg::InitialiseDialog()
     }
     m_comboSet->SetSets(astrSets);
     m_comboSet->SetSelection(nSelect);
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_SOUND)); pCheck && m_bSound)
-        pCheck->SetValue(true);
-    if (auto* pCheck = dynamic_cast<wxCheckBox*>(FindWindow(IDC_TIME_TRIAL)); pCheck && m_bTimeTrial)
-        pCheck->SetValue(true);
 
     const wxRect rcButton = FindWindow(IDC_BACKGROUND_COLOR)->GetRect();
     if (m_swatch.GetHandle() == nullptr)
         m_swatch.Create(wxRect(rcButton.GetRight() + 1 + 15, rcButton.GetTop(), 50, rcButton.GetHeight()), this,
                         IDC_COLOR_SWATCH);
-    m_swatch.SetColor(m_clrBackground);
+    m_swatch.SetColor(m_values.clrBackground);
 }
 
 void COptionsDlg::OnBackgroundColor()
 {
     // Owned by this dialog, so the picker stacks above it on a desktop.
     CColorDlg picker(this);
-    picker.m_nRed = GetRValue(m_clrBackground);
-    picker.m_nGreen = GetGValue(m_clrBackground);
-    picker.m_nBlue = GetBValue(m_clrBackground);
+    picker.m_nRed = GetRValue(m_values.clrBackground);
+    picker.m_nGreen = GetGValue(m_values.clrBackground);
+    picker.m_nBlue = GetBValue(m_values.clrBackground);
     if (picker.DoModal() == ResultCancel)
         return;
-    m_clrBackground = MakeRGB(picker.m_nRed, picker.m_nGreen, picker.m_nBlue);
-    m_swatch.SetColor(m_clrBackground);
+    m_values.clrBackground = MakeRGB(picker.m_nRed, picker.m_nGreen, picker.m_nBlue);
+    m_swatch.SetColor(m_values.clrBackground);
 }

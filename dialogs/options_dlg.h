@@ -1,10 +1,11 @@
-// The game's settings: skill, word set, Time Trial, Sound and background colour.
+// The game's settings: skill, word set, Time Trial, Sound, Hard Mode, Word Check and background colour.
 #pragma once
 
 #include <string>
 
 #include "dialogs/color_swatch.h"
 #include "dialogs/game_dialog.h"
+#include "game/options_values.h"
 #include "game/set_folders.h"
 #include "game/types.h"
 
@@ -18,6 +19,8 @@ constexpr int IDC_GAME_SET_LABEL = 1013;
 constexpr int IDC_GAME_SET = 1005;
 constexpr int IDC_TIME_TRIAL = 1007;
 constexpr int IDC_SOUND = 1011;
+constexpr int IDC_HARD_MODE = 1012;
+constexpr int IDC_WORD_CHECK = 1014;
 constexpr int IDC_SKILL_GROUP = 1044;
 constexpr int IDC_BACKGROUND_COLOR = 1018;
 
@@ -26,11 +29,9 @@ public:
     // The sets listed are those of the folders the game plays from.
     COptionsDlg(wxWindow* pParent, const CSetFolders& folders);
 
-    int m_nSkill = -1;
-    bool m_bTimeTrial = false;
-    std::wstring m_strSet;
-    bool m_bSound = false;
-    COLORREF m_clrBackground = kDefaultBackground;
+    // What the dialog opens on and, after OK, what the player chose; the boxes and buttons are
+    // bound to it.
+    COptionsValues m_values;
     CSetComboBox* m_comboSet = nullptr;
     CColorSwatch m_swatch;
     wxFont m_fontTitle;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/guess_record.h"
+#include "game/options_values.h"
 #include "game/set_folders.h"
 #include "game/solver_words.h"
 #include "game/types.h"
@@ -23,15 +24,6 @@
 
 class CAppProfile;
 class CGameLogWriter;
-
-// The five values the Options dialog is given and, on OK, gives back.
-struct COptionsValues {
-    int nSkill = SkillBeginner;
-    bool bTimeTrial = true;
-    std::wstring strSet;
-    bool bSound = true;
-    COLORREF clrBackground = kDefaultBackground;
-};
 
 class CGameCore {
 public:
@@ -61,6 +53,9 @@ public:
     // Hard mode: every guess must fit the counts of the guesses so far.
     void SetHardMode(bool bHardMode) { m_bHardMode = bHardMode; }
     bool IsHardMode() const { return m_bHardMode; }
+    // Word check: a guess must be a word of the set or of the shipped dictionary.
+    void SetWordCheck(bool bWordCheck) { m_bWordCheck = bWordCheck; }
+    bool IsWordCheck() const { return m_bWordCheck; }
 
     // ---- Hint ---------------------------------------------------------------------------------
     struct CHint {
@@ -209,7 +204,7 @@ private:
     // What the session holds without having read it: nothing derived from it is written.
     bool m_bChoiceKnown = true;     // m_strSet and m_nSkill
     bool m_bIndexKnown = true;      // m_nWordIndex
-    bool m_bOptionsKnown = true;    // m_bSound, m_bTimeTrial, m_clrBackground
+    bool m_bOptionsKnown = true;    // the options that the Options dialog shows beside the set and skill
     bool m_bSolving = false;  // the congratulation box of a solved word is open
     bool m_bWordUnreported = false;  // a word entered play and has not been reported as gone
     CGameLogWriter* m_pGameLog = nullptr;
@@ -219,6 +214,7 @@ private:
     bool m_bGameOver = true;            // no word in play
     bool m_bStartDeclined = false;      // the last New Game dialog was left without "Go"
     bool m_bHardMode = false;
+    bool m_bWordCheck = false;
     bool m_bHintUsed = false;           // for the word in play, or the word that ended last
     // The current skill's words made ready for the solver on the first hint, once per set and skill.
     CSolverWords m_solverWords;

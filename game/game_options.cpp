@@ -11,21 +11,30 @@ void CGameCore::OnOptions()
     values.nSkill = m_nSkill;
     values.strSet = m_strSet;
     std::wstring strStoredSet;
-    if (m_store.ReadCurrentSet(strStoredSet) == ERead::Found && !strStoredSet.empty()) {
+    int nStoredSkill = SkillBeginner;
+    if (m_store.Read(Option::CurrentSet, strStoredSet) == ERead::Found && !strStoredSet.empty()) {
         values.strSet = strStoredSet;
-        m_store.ReadCurrentSkill(values.nSkill);
+        if (m_store.Read(Option::CurrentSkill, nStoredSkill) == ERead::Found)
+            values.nSkill = nStoredSkill;
     }
     values.bTimeTrial = m_bTimeTrial;
     values.bSound = m_bSound;
     values.clrBackground = m_clrBackground;
+    values.bHardMode = m_bHardMode;
+    values.bWordCheck = m_bWordCheck;
     const COptionsValues shown = values;
 
     // No tick may reach the game while the player is choosing.
     if (m_bClockRunning)
         StopClock();
     if (RunOptionsDlg(values) == ResultOK) {
+        // These take effect from the next sound or guess: the word in play goes on.
         m_bSound = values.bSound;
-        m_store.WriteSound(m_bSound);
+        m_bHardMode = values.bHardMode;
+        m_bWordCheck = values.bWordCheck;
+        m_store.Write(Option::Sound, m_bSound);
+        m_store.Write(Option::HardMode, m_bHardMode);
+        m_store.Write(Option::WordCheck, m_bWordCheck);
 
         const int nSkill = IsValidSkill(values.nSkill) ? values.nSkill : SkillBeginner;
         // Changed against what was shown; the set name compares exactly: another letter case is
@@ -40,8 +49,8 @@ void CGameCore::OnOptions()
             m_strSet = values.strSet;
             m_clrBackground = values.clrBackground;
             SaveProgress(m_strSet, m_nSkill, -1);
-            m_store.WriteTimeTrial(m_bTimeTrial);
-            m_store.WriteBackground(m_clrBackground);
+            m_store.Write(Option::TimeTrial, m_bTimeTrial);
+            m_store.Write(Option::Background, m_clrBackground);
 
             // The word in play, if any, is abandoned without a message. The set and skill are the
             // player's choice as it stands, not read back: a store that could not take them must

@@ -16,19 +16,17 @@ CGameCore::CGameCore(CAppProfile& profile, CSetFolders setFolders)
 void CGameCore::RefreshOptions()
 {
     // Absent values are their defaults; unreadable ones keep what the session has.
-    bool bSound = true;
-    bool bTimeTrial = true;
-    COLORREF clr = kDefaultBackground;
-    const ERead sound = m_store.ReadSound(bSound);
-    const ERead timeTrial = m_store.ReadTimeTrial(bTimeTrial);
-    const ERead background = m_store.ReadBackground(clr);
-    if (sound != ERead::Failed)
-        m_bSound = bSound;
-    if (timeTrial != ERead::Failed)
-        m_bTimeTrial = bTimeTrial;
-    if (background != ERead::Failed)
-        m_clrBackground = clr;
-    m_bOptionsKnown = sound != ERead::Failed && timeTrial != ERead::Failed && background != ERead::Failed;
+    bool bKnown = true;
+    const auto read = [&](const auto& option, auto& value) {
+        if (m_store.Read(option, value) == ERead::Failed)
+            bKnown = false;
+    };
+    read(Option::Sound, m_bSound);
+    read(Option::TimeTrial, m_bTimeTrial);
+    read(Option::Background, m_clrBackground);
+    read(Option::HardMode, m_bHardMode);
+    read(Option::WordCheck, m_bWordCheck);
+    m_bOptionsKnown = bKnown;
 }
 
 int CGameCore::WordLength() const
@@ -68,8 +66,8 @@ bool CGameCore::LoadProgress()
 {
     int nSkill = SkillBeginner;
     std::wstring strSet;
-    const ERead skillRead = m_store.ReadCurrentSkill(nSkill);
-    const ERead setRead = m_store.ReadCurrentSet(strSet);
+    const ERead skillRead = m_store.Read(Option::CurrentSkill, nSkill);
+    const ERead setRead = m_store.Read(Option::CurrentSet, strSet);
     m_nSkill = IsValidSkill(nSkill) ? nSkill : SkillBeginner;
     m_strSet = strSet;
     // A store that cannot be read now (another program holds it) is not an empty one: the session
@@ -81,7 +79,7 @@ bool CGameCore::LoadProgress()
             return false;
         }
         if (setRead != ERead::Failed)
-            m_store.WriteCurrentSet(m_strSet);
+            m_store.Write(Option::CurrentSet, m_strSet);
     }
     return LoadSetProgress();
 }
@@ -104,8 +102,8 @@ void CGameCore::RecoverStoredChoice()
 {
     int nSkill = SkillBeginner;
     std::wstring strSet;
-    const ERead skillRead = m_store.ReadCurrentSkill(nSkill);
-    const ERead setRead = m_store.ReadCurrentSet(strSet);
+    const ERead skillRead = m_store.Read(Option::CurrentSkill, nSkill);
+    const ERead setRead = m_store.Read(Option::CurrentSet, strSet);
     if (skillRead == ERead::Failed || setRead == ERead::Failed)
         return;
     if (!IsValidSkill(nSkill))
@@ -129,8 +127,8 @@ void CGameCore::RecoverStoredChoice()
 
 void CGameCore::SaveProgress(const std::wstring& strSet, int nSkill, int nWordIndex)
 {
-    m_store.WriteCurrentSet(strSet);
-    m_store.WriteCurrentSkill(nSkill);
+    m_store.Write(Option::CurrentSet, strSet);
+    m_store.Write(Option::CurrentSkill, nSkill);
     if (nWordIndex >= 0)
         m_store.WriteWordIndex(strSet, nSkill, nWordIndex);
 }

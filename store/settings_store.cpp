@@ -2,19 +2,14 @@
 #include "store/settings_store.h"
 
 #include <cstdint>
+#include <type_traits>
+#include <utility>
 
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 
 namespace {
-
-constexpr const wchar_t* kSound = L"SOUND";
-constexpr const wchar_t* kTimeTrial = L"TIMETRIAL_CHECKED";
-constexpr const wchar_t* kBackground = L"Background Color";
-constexpr const wchar_t* kCurrentSet = L"CURRENT_SET";
-constexpr const wchar_t* kCurrentLevel = L"CURRENT_LEVEL";
-constexpr const wchar_t* kZoom = L"Zoom";
 
 // Progress value names by skill.
 constexpr const wchar_t* kIndexNames[] = {L"BEG_INDEX", L"INT_INDEX", L"ADV_INDEX"};
@@ -50,73 +45,61 @@ CSettingsStore::CSettingsStore(CAppProfile& profile)
 {
 }
 
-ERead CSettingsStore::ReadFlag(const wchar_t* szName, bool& bFlag) const
+namespace {
+
+// What a stored number reads as, by kind.
+bool FromStored(CFlagKind, int n) { return n != 0; }
+int FromStored(CNumberKind, int n) { return n; }
+// The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
+COLORREF FromStored(CColourKind, int n) { return static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu); }
+int FromStored(CSkillKind, int n) { return IsValidSkill(n) ? n : SkillBeginner; }
+
+int ToStored(bool b) { return b ? 1 : 0; }
+int ToStored(int n) { return n; }
+int ToStored(COLORREF clr) { return static_cast<int>(clr); }
+
+}  // namespace
+
+template <class Kind>
+ERead CSettingsStore::Read(const COption<Kind>& option, typename Kind::Value& value) const
 {
-    int n = 0;
-    const ERead result = m_profile.QueryProfileInt(kSection, szName, n);
-    if (result == ERead::Found)
-        bFlag = n != 0;
+    ERead result;
+    if constexpr (std::is_same_v<Kind, CTextKind>) {
+        typename Kind::Value str;
+        result = m_profile.QueryProfileString(kSection, option.szName, str);
+        if (result == ERead::Found)
+            value = std::move(str);
+    } else {
+        int n = 0;
+        result = m_profile.QueryProfileInt(kSection, option.szName, n);
+        if (result == ERead::Found)
+            value = FromStored(Kind{}, n);
+    }
+    if (result == ERead::Absent)
+        value = option.def;
     return result;
 }
 
-ERead CSettingsStore::ReadSound(bool& bSound) const
+template <class Kind>
+void CSettingsStore::Write(const COption<Kind>& option, const typename Kind::Value& value)
 {
-    return ReadFlag(kSound, bSound);
+    if constexpr (std::is_same_v<Kind, CTextKind>)
+        m_profile.WriteProfileString(kSection, option.szName, value);
+    else
+        m_profile.WriteProfileInt(kSection, option.szName, ToStored(value));
 }
 
-ERead CSettingsStore::ReadTimeTrial(bool& bTimeTrial) const
-{
-    return ReadFlag(kTimeTrial, bTimeTrial);
-}
-
-ERead CSettingsStore::ReadBackground(COLORREF& clr) const
-{
-    int n = 0;
-    const ERead result = m_profile.QueryProfileInt(kSection, kBackground, n);
-    // The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
-    if (result == ERead::Found)
-        clr = static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu);
-    return result;
-}
-
-ERead CSettingsStore::ReadCurrentSkill(int& nSkill) const
-{
-    int n = 0;
-    const ERead result = m_profile.QueryProfileInt(kSection, kCurrentLevel, n);
-    if (result == ERead::Found)
-        nSkill = IsValidSkill(n) ? n : SkillBeginner;
-    return result;
-}
-
-ERead CSettingsStore::ReadCurrentSet(std::wstring& strSet) const
-{
-    return m_profile.QueryProfileString(kSection, kCurrentSet, strSet);
-}
-
-void CSettingsStore::WriteSound(bool bSound)
-{
-    m_profile.WriteProfileInt(kSection, kSound, bSound ? 1 : 0);
-}
-
-void CSettingsStore::WriteTimeTrial(bool bTimeTrial)
-{
-    m_profile.WriteProfileInt(kSection, kTimeTrial, bTimeTrial ? 1 : 0);
-}
-
-void CSettingsStore::WriteBackground(COLORREF clr)
-{
-    m_profile.WriteProfileInt(kSection, kBackground, static_cast<int>(clr));
-}
-
-void CSettingsStore::WriteCurrentSkill(int nSkill)
-{
-    m_profile.WriteProfileInt(kSection, kCurrentLevel, nSkill);
-}
-
-void CSettingsStore::WriteCurrentSet(const std::wstring& strSet)
-{
-    m_profile.WriteProfileString(kSection, kCurrentSet, strSet);
-}
+// Every kind an option row may have.
+template ERead CSettingsStore::Read(const COption<CFlagKind>&, bool&) const;
+template ERead CSettingsStore::Read(const COption<CNumberKind>&, int&) const;
+template ERead CSettingsStore::Read(const COption<CColourKind>&, COLORREF&) const;
+template ERead CSettingsStore::Read(const COption<CSkillKind>&, int&) const;
+template ERead CSettingsStore::Read(const COption<CTextKind>&, std::wstring&) const;
+template void CSettingsStore::Write(const COption<CFlagKind>&, const bool&);
+template void CSettingsStore::Write(const COption<CNumberKind>&, const int&);
+template void CSettingsStore::Write(const COption<CColourKind>&, const COLORREF&);
+template void CSettingsStore::Write(const COption<CSkillKind>&, const int&);
+template void CSettingsStore::Write(const COption<CTextKind>&, const std::wstring&);
 
 namespace {
 
@@ -204,8 +187,8 @@ CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nIn
         out.bIndexKnown = bKeyed ? bClaimed : bInMemoryKnown;
         const std::wstring strSection = m_profile.SectionKey(kSection);
         if (bSaveChoice) {
-            txn.WriteString(strSection, kCurrentSet, strSet);
-            txn.WriteDword(strSection, kCurrentLevel, static_cast<std::uint32_t>(nSkill));
+            txn.WriteString(strSection, Option::CurrentSet.szName, strSet);
+            txn.WriteDword(strSection, Option::CurrentSkill.szName, static_cast<std::uint32_t>(nSkill));
         }
         // An index derived from one that could not be read would overwrite the player's progress,
         // and one read outside the transaction may be another copy's claim by now: only a word
@@ -223,14 +206,4 @@ bool CSettingsStore::WriteWordIndex(const std::wstring& strSet, int nSkill, int 
     if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
         return false;
     return key.SetDWORDValue(kIndexNames[nSkill], static_cast<std::uint32_t>(nIndex));
-}
-
-int CSettingsStore::ReadZoom() const
-{
-    return m_profile.GetProfileInt(kSection, kZoom, 0);
-}
-
-void CSettingsStore::WriteZoom(int nPercent)
-{
-    m_profile.WriteProfileInt(kSection, kZoom, nPercent);
 }

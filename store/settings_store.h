@@ -26,27 +26,62 @@ struct CHandOut {
     bool bIndexKnown = false;  // read from the store (or absent there), not guessed
 };
 
+// The kinds of value an option holds, and how each is kept. A DWORD kind says what a stored
+// number reads as; every kind reads a value of the wrong type as absent.
+struct CFlagKind {                  // any non-zero number is on
+    using Value = bool;
+    using Default = bool;
+};
+struct CNumberKind {                // kept as it is
+    using Value = int;
+    using Default = int;
+};
+struct CColourKind {                // the top byte of a colour is dropped
+    using Value = COLORREF;
+    using Default = COLORREF;
+};
+struct CSkillKind {                 // a skill outside 0 to 2 is Beginner
+    using Value = int;
+    using Default = int;
+};
+struct CTextKind {                  // a REG_SZ string
+    using Value = std::wstring;
+    using Default = const wchar_t*;
+};
+
+// One option of the store: its value name, its kind and its default when absent.
+template <class Kind>
+struct COption {
+    const wchar_t* szName;
+    typename Kind::Default def;
+};
+
+// The options, one row each. A new option is a row here, a field of the game's options and a
+// control in the Options dialog.
+namespace Option {
+inline constexpr COption<CFlagKind> Sound{L"SOUND", true};
+inline constexpr COption<CFlagKind> TimeTrial{L"TIMETRIAL_CHECKED", true};
+inline constexpr COption<CColourKind> Background{L"Background Color", kDefaultBackground};
+inline constexpr COption<CSkillKind> CurrentSkill{L"CURRENT_LEVEL", SkillBeginner};
+inline constexpr COption<CTextKind> CurrentSet{L"CURRENT_SET", L""};
+inline constexpr COption<CNumberKind> Zoom{L"Zoom", 0};  // percent; 0 picks one for the screen
+inline constexpr COption<CFlagKind> HardMode{L"HARD_MODE", false};
+inline constexpr COption<CFlagKind> WordCheck{L"WORD_CHECK", false};
+inline constexpr COption<CFlagKind> ShowWordsFit{L"SHOW_WORDS_FIT", false};
+}  // namespace Option
+
 class CSettingsStore {
 public:
     static constexpr const wchar_t* kSection = L"Veltrane Quillorn";
 
     explicit CSettingsStore(CAppProfile& profile);
 
-    // Each value as stored: the output keeps its value (the caller's default) unless found; a
-    // damaged value is found as what it reads as. Any non-zero flag is on; a colour's top byte is
-    // dropped; a skill outside 0 to 2 is Beginner.
-    ERead ReadSound(bool& bSound) const;                // "SOUND", default on
-    void WriteSound(bool bSound);
-    ERead ReadTimeTrial(bool& bTimeTrial) const;        // "TIMETRIAL_CHECKED", default on
-    void WriteTimeTrial(bool bTimeTrial);
-    ERead ReadBackground(COLORREF& clr) const;          // "Background Color", default kDefaultBackground
-    void WriteBackground(COLORREF clr);
-    ERead ReadCurrentSkill(int& nSkill) const;          // "CURRENT_LEVEL", default 0
-    void WriteCurrentSkill(int nSkill);
-    ERead ReadCurrentSet(std::wstring& strSet) const;   // "CURRENT_SET", default empty
-    void WriteCurrentSet(const std::wstring& strSet);
-    int ReadZoom() const;                   // "Zoom", percent; 0 (pick for the screen) when absent
-    void WriteZoom(int nPercent);
+    // An option as stored, a damaged value as what it reads as; when absent, the row's default.
+    // A store that cannot be read leaves the value as it is and says Failed.
+    template <class Kind>
+    ERead Read(const COption<Kind>& option, typename Kind::Value& value) const;
+    template <class Kind>
+    void Write(const COption<Kind>& option, const typename Kind::Value& value);
 
     // The index of the last word handed out for the set and skill. Absent also for a set name
     // that cannot name a key (empty, holding a backslash, a slash or a control character, "." or
@@ -68,9 +103,6 @@ private:
     std::wstring ProgressKey(const std::wstring& strSet) const;
     // The key a set's progress had before keys were folded, when it is another key.
     std::wstring EarlierProgressKey(const std::wstring& strSet) const;
-    // A stored DWORD read as on (non-zero) or off; the flag is left alone unless it was found.
-    ERead ReadFlag(const wchar_t* szName, bool& bFlag) const;
-
     CAppProfile& m_profile;
 };
 

@@ -146,19 +146,10 @@ int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 {
     CModalScope scope(*this);
     COptionsDlg dlg(nullptr, m_setFolders);
-    dlg.m_nSkill = values.nSkill;
-    dlg.m_bTimeTrial = values.bTimeTrial;
-    dlg.m_strSet = values.strSet;
-    dlg.m_bSound = values.bSound;
-    dlg.m_clrBackground = values.clrBackground;
+    dlg.m_values = values;
     const int nResult = dlg.DoModal();
-    if (nResult == ResultOK) {
-        values.nSkill = dlg.m_nSkill;
-        values.bTimeTrial = dlg.m_bTimeTrial;
-        values.strSet = dlg.m_strSet;
-        values.bSound = dlg.m_bSound;
-        values.clrBackground = dlg.m_clrBackground;
-    }
+    if (nResult == ResultOK)
+        values = dlg.m_values;
     return nResult;
 }
 

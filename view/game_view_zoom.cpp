@@ -94,7 +94,7 @@ constexpr long kFitSettleMs = 1000;
 void CVeltraneQuillornView::ChangeZoom(int nPercent)
 {
     SetZoom(nPercent);
-    m_store.WriteZoom(m_nZoom);
+    m_store.Write(Option::Zoom, m_nZoom);
     if (m_fnFit) {
         m_tFitAsked = wxGetLocalTimeMillis();
         m_fnFit(PictureSize(m_nZoom));
@@ -127,7 +127,7 @@ void CVeltraneQuillornView::FollowWindow()
     const bool bChanged = nFit != m_nZoom;
     SetZoom(nFit);  // also lays the picture out anew in the client area it has now
     if (bChanged)
-        m_store.WriteZoom(m_nZoom);
+        m_store.Write(Option::Zoom, m_nZoom);
 }
 
 void CVeltraneQuillornView::OnMouseWheelEvent(wxMouseEvent& event)

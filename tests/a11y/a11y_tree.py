@@ -305,7 +305,8 @@ def run(game):
         (1, "About Veltrane Quillorn", lambda d: "Version 1.0" in labels(d) and button(d, "OK")),
         (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset") and
          "Beginner, fewest tries: no record yet" in labels(d) and "Advanced, Time Trial score: no record yet" in labels(d)),
-        (4, "Options", lambda d: find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set")),
+        (4, "Options", lambda d: find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Game Set") and
+         all(find(d, lambda o, n=n: role(o, pyatspi.ROLE_CHECK_BOX) and o.name == n) for n in ("Hard Mode", "Word Check"))),
         (5, "Statistics", lambda d: button(d, "Clear statistics") and
          find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Beginner" and
               [plain(r.getTarget(0).name) for r in o.getRelationSet()] == ["Skill"])),

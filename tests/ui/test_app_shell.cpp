@@ -324,7 +324,7 @@ TEST_F(ShellTest, QuickClicksOnALetterKeyEachStepItsMark)
 TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
 {
     WriteSet("Test.set", kTestSetText);
-    CSettingsStore(*m_pProfile).WriteTimeTrial(false);
+    CSettingsStore(*m_pProfile).Write(Option::TimeTrial, false);
     {
         CModalScript start;
         start.Then(PressGo);

@@ -52,7 +52,7 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
 {
     const std::filesystem::path logFile = m_dirTemp / "games.db";
     ASSERT_EQ(mkfifo(logFile.c_str(), 0600), 0);
-    CSettingsStore(*m_pProfile).WriteZoom(150);
+    CSettingsStore(*m_pProfile).Write(Option::Zoom, 150);
     m_nOpenZoom = 150;
     OpenAndStartWord();
     ASSERT_EQ(m_pView->Zoom(), 150);
@@ -81,7 +81,7 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
     EXPECT_TRUE(strNotice.Contains(flat(logFile.string()))) << strNotice;
     EXPECT_EQ(m_pView->Zoom(), 150);
     EXPECT_EQ(m_pView->GetSize(), picture);
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+    EXPECT_EQ(uitest::StoredZoom(*m_pProfile), 150);
     Shot(OnScreen(*m_pFrame), "store-notice-log");
 
     std::filesystem::remove(logFile);
@@ -95,7 +95,7 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
     EXPECT_EQ(m_pView->Zoom(), 150);
     EXPECT_EQ(m_pView->GetSize(), picture);
     EXPECT_EQ(m_pFrame->GetClientSize(), picture);
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+    EXPECT_EQ(uitest::StoredZoom(*m_pProfile), 150);
     m_pView->SetGameLog(nullptr);
 }
 

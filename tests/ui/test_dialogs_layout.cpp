@@ -165,13 +165,14 @@ public:
              "Color", {3018, 3020, 3022, 2006, 2007, 2009, 2010, 2011, 2012, 2008, 2013, 2014, 2015, wxID_OK}},
             {"options", [this] {
                  COptionsDlg d(nullptr, m_folder.Path());
-                 d.m_nSkill = 1;
-                 d.m_bTimeTrial = true;
-                 d.m_strSet = L"birds";
-                 d.m_bSound = false;
+                 d.m_values.nSkill = 1;
+                 d.m_values.bTimeTrial = true;
+                 d.m_values.strSet = L"birds";
+                 d.m_values.bSound = false;
                  return d.DoModal();
              }, "Options",
-             {IDC_SKILL_BEGINNER, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_GAME_SET, wxID_OK, wxID_CANCEL}},
+             {IDC_SKILL_BEGINNER, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_HARD_MODE, IDC_WORD_CHECK, IDC_GAME_SET,
+              wxID_OK, wxID_CANCEL}},
             {"about", [] { CAboutDlg d; return d.DoModal(); }, "About Veltrane Quillorn", {wxID_OK}},
         };
     }

@@ -1,4 +1,4 @@
-// Options dialog: the five settings in and out, the set list, the colour swatch and the picker.
+// Options dialog: the settings in and out, the set list, the colour swatch and the picker.
 #include <string>
 #include <vector>
 
@@ -48,14 +48,14 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
     ASSERT_EQ(astrListed.size(), 3u);
     struct {
         int nSkill;
-        bool bTimeTrial, bSound;
+        bool bTimeTrial, bSound, bHardMode, bWordCheck;
         std::wstring strSet;
         std::wstring strSelected;
     } const aCases[] = {
-        {2, true, false, L"animals", L"Animals"},  // case is ignored
-        {0, false, true, L"BIRDS", L"Birds"},
-        {1, true, true, L"Gone", astrListed[0]},    // a vanished set selects the first entry
-        {1, false, false, L"", astrListed[0]},
+        {2, true, false, true, false, L"animals", L"Animals"},  // case is ignored
+        {0, false, true, false, true, L"BIRDS", L"Birds"},
+        {1, true, true, true, true, L"Gone", astrListed[0]},    // a vanished set selects the first entry
+        {1, false, false, false, false, L"", astrListed[0]},
     };
     for (const auto& c : aCases) {
         CModalScript script;
@@ -67,21 +67,27 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
             EXPECT_EQ(SetList(d)->GetStringSelection().ToStdWstring(), c.strSelected) << c.strSet;
             EXPECT_EQ(Checked(d, IDC_TIME_TRIAL), c.bTimeTrial);
             EXPECT_EQ(Checked(d, IDC_SOUND), c.bSound);
+            EXPECT_EQ(Checked(d, IDC_HARD_MODE), c.bHardMode);
+            EXPECT_EQ(Checked(d, IDC_WORD_CHECK), c.bWordCheck);
             const int anRadios[] = {IDC_SKILL_BEGINNER, IDC_SKILL_INTERMEDIATE, IDC_SKILL_ADVANCED};
             for (int i = 0; i < 3; ++i)
                 EXPECT_EQ(Checked(d, anRadios[i]), i == c.nSkill) << "radio " << i;
             ClickButton(d, wxID_OK);
         });
         COptionsDlg dlg(nullptr, sets.folder.Path());
-        dlg.m_nSkill = c.nSkill;
-        dlg.m_bTimeTrial = c.bTimeTrial;
-        dlg.m_bSound = c.bSound;
-        dlg.m_strSet = c.strSet;
+        dlg.m_values.nSkill = c.nSkill;
+        dlg.m_values.bTimeTrial = c.bTimeTrial;
+        dlg.m_values.bSound = c.bSound;
+        dlg.m_values.strSet = c.strSet;
+        dlg.m_values.bHardMode = c.bHardMode;
+        dlg.m_values.bWordCheck = c.bWordCheck;
         EXPECT_EQ(dlg.DoModal(), ResultOK);
-        EXPECT_EQ(dlg.m_strSet, c.strSelected) << "OK returns the listed spelling";
-        EXPECT_EQ(dlg.m_nSkill, c.nSkill);
-        EXPECT_EQ(dlg.m_bTimeTrial, c.bTimeTrial);
-        EXPECT_EQ(dlg.m_bSound, c.bSound);
+        EXPECT_EQ(dlg.m_values.strSet, c.strSelected) << "OK returns the listed spelling";
+        EXPECT_EQ(dlg.m_values.nSkill, c.nSkill);
+        EXPECT_EQ(dlg.m_values.bTimeTrial, c.bTimeTrial);
+        EXPECT_EQ(dlg.m_values.bSound, c.bSound);
+        EXPECT_EQ(dlg.m_values.bHardMode, c.bHardMode);
+        EXPECT_EQ(dlg.m_values.bWordCheck, c.bWordCheck);
     }
     EXPECT_NE(std::find(astrListed.begin(), astrListed.end(), L"word.list"), astrListed.end())
         << "a set keeps the dots of its file name up to \".set\"";
@@ -112,20 +118,49 @@ TEST(OptionsDialog, OkReturnsWhatWasChangedCancelReturnsCancel)
             c.finish(d);
         });
         COptionsDlg dlg(nullptr, sets.folder.Path());
-        dlg.m_nSkill = 0;
-        dlg.m_bTimeTrial = true;
-        dlg.m_bSound = false;
-        dlg.m_strSet = L"Animals";
-        dlg.m_clrBackground = 0x123456;
+        dlg.m_values.nSkill = 0;
+        dlg.m_values.bTimeTrial = true;
+        dlg.m_values.bSound = false;
+        dlg.m_values.strSet = L"Animals";
+        dlg.m_values.clrBackground = 0x123456;
         EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
         if (c.nResult == ResultOK) {
-            EXPECT_EQ(dlg.m_nSkill, 2) << c.pszHow;
-            EXPECT_FALSE(dlg.m_bTimeTrial) << c.pszHow;
-            EXPECT_TRUE(dlg.m_bSound) << c.pszHow;
-            EXPECT_EQ(dlg.m_strSet, L"Birds") << c.pszHow;
-            EXPECT_EQ(dlg.m_clrBackground, 0x123456u) << c.pszHow;
+            EXPECT_EQ(dlg.m_values.nSkill, 2) << c.pszHow;
+            EXPECT_FALSE(dlg.m_values.bTimeTrial) << c.pszHow;
+            EXPECT_TRUE(dlg.m_values.bSound) << c.pszHow;
+            EXPECT_EQ(dlg.m_values.strSet, L"Birds") << c.pszHow;
+            EXPECT_EQ(dlg.m_values.clrBackground, 0x123456u) << c.pszHow;
         }
     }
+}
+
+TEST(OptionsDialog, HardModeAndWordCheckFollowTheColourButtonAndTakeSpace)
+{
+    CSetFolder sets{"Animals.set"};
+    CModalScript script;
+    script.Then([&](wxDialog& d) {
+        d.FindWindow(IDC_BACKGROUND_COLOR)->SetFocus();
+        Settle();
+        wxUIActionSimulator sim;
+        for (const int nId : {IDC_HARD_MODE, IDC_WORD_CHECK}) {
+            sim.Char(WXK_TAB);
+            Settle();
+            wxWindow* pFocus = wxWindow::FindFocus();
+            ASSERT_NE(pFocus, nullptr);
+            EXPECT_EQ(pFocus->GetId(), nId);
+            sim.Char(' ');
+            Settle();
+        }
+        EXPECT_TRUE(Checked(d, IDC_HARD_MODE));
+        EXPECT_FALSE(Checked(d, IDC_WORD_CHECK));
+        sim.Char(WXK_RETURN);
+    });
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    dlg.m_values.strSet = L"Animals";
+    dlg.m_values.bWordCheck = true;
+    EXPECT_EQ(dlg.DoModal(), ResultOK);
+    EXPECT_TRUE(dlg.m_values.bHardMode);
+    EXPECT_FALSE(dlg.m_values.bWordCheck);
 }
 
 TEST(OptionsDialog, NoSetsSaysSoAndCancelsWithoutShowingTheDialog)
@@ -134,12 +169,12 @@ TEST(OptionsDialog, NoSetsSaysSoAndCancelsWithoutShowingTheDialog)
     CModalScript script;
     script.ThenMessageBox();
     COptionsDlg dlg(nullptr, empty.folder.Path());
-    dlg.m_strSet = L"Animals";
+    dlg.m_values.strSet = L"Animals";
     EXPECT_EQ(dlg.DoModal(), ResultCancel);
     EXPECT_EQ(script.DialogsSeen(), 1) << "only the message box";
     ASSERT_EQ(script.Messages().size(), 1u);
     EXPECT_EQ(script.Messages()[0], L"Words Sets: Sets not found");
-    EXPECT_EQ(dlg.m_strSet, L"Animals");
+    EXPECT_EQ(dlg.m_values.strSet, L"Animals");
 }
 
 TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
@@ -187,10 +222,10 @@ TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
                 picker.Close();
         });
         COptionsDlg dlg(nullptr, sets.folder.Path());
-        dlg.m_nSkill = 0;
-        dlg.m_strSet = L"Animals";
+        dlg.m_values.nSkill = 0;
+        dlg.m_values.strSet = L"Animals";
         EXPECT_EQ(dlg.DoModal(), c.nResult) << c.pszHow;
-        EXPECT_EQ(dlg.m_clrBackground, c.clrAfter) << c.pszHow;
+        EXPECT_EQ(dlg.m_values.clrBackground, c.clrAfter) << c.pszHow;
         EXPECT_TRUE(script.Done()) << c.pszHow;
     }
 }
@@ -258,7 +293,7 @@ TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWid
         d.EndModal(wxID_CANCEL);
     });
     COptionsDlg dlg(nullptr, sets.folder.Path());
-    dlg.m_strSet = wxString(strLong).ToStdWstring();
+    dlg.m_values.strSet = wxString(strLong).ToStdWstring();
     dlg.DoModal();
 }
 
@@ -294,7 +329,7 @@ TEST(OptionsDialog, EnterAndEscapeInTheOpenListActOnTheListNotOnTheDialog)
         ClickButton(d, wxID_OK);
     });
     COptionsDlg dlg(nullptr, sets.folder.Path());
-    dlg.m_strSet = L"Animals";
+    dlg.m_values.strSet = L"Animals";
     EXPECT_EQ(dlg.DoModal(), ResultOK);
-    EXPECT_NE(dlg.m_strSet, L"Animals") << "Enter in the list chose another set, and OK took it";
+    EXPECT_NE(dlg.m_values.strSet, L"Animals") << "Enter in the list chose another set, and OK took it";
 }

@@ -71,7 +71,9 @@ int StoredZoom(const std::filesystem::path& configDir)
 {
     CRegistry registry(configDir / "veltrane-quillorn" / "registry.db");
     CAppProfile profile(registry);
-    return CSettingsStore(profile).ReadZoom();
+    int nZoom = 0;
+    CSettingsStore(profile).Read(Option::Zoom, nZoom);
+    return nZoom;
 }
 
 // Starts the game on the display with fresh settings under configDir and waits (up to 30 s) for

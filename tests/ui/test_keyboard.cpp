@@ -335,12 +335,12 @@ TEST(DialogKeyboard, OptionsAndColorStartOnTheirFirstControlAndTabInReadingOrder
     for (const int nSkill : {SkillIntermediate, SkillAdvanced}) {
         SCOPED_TRACE(nSkill);
         COptionsDlg dlg(nullptr, sets.Path());
-        dlg.m_nSkill = nSkill;
+        dlg.m_values.nSkill = nSkill;
         const int nChecked = IDC_SKILL_BEGINNER + nSkill;
         // Only the checked one of the skill buttons is a stop; the arrows move within them.
-        EXPECT_EQ(FocusWalk(dlg, 7, WXK_ESCAPE, nResult),
-                  (std::vector<int>{nChecked, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_GAME_SET, wxID_OK,
-                                    wxID_CANCEL, nChecked}));
+        EXPECT_EQ(FocusWalk(dlg, 9, WXK_ESCAPE, nResult),
+                  (std::vector<int>{nChecked, IDC_TIME_TRIAL, IDC_SOUND, IDC_BACKGROUND_COLOR, IDC_HARD_MODE,
+                                    IDC_WORD_CHECK, IDC_GAME_SET, wxID_OK, wxID_CANCEL, nChecked}));
         EXPECT_EQ(nResult, ResultCancel);
     }
     {
@@ -354,7 +354,7 @@ TEST(DialogKeyboard, OptionsAndColorStartOnTheirFirstControlAndTabInReadingOrder
     // The player sees where they start: the outline stands around that control on opening.
     {
         COptionsDlg dlg(nullptr, sets.Path());
-        dlg.m_nSkill = SkillIntermediate;
+        dlg.m_values.nSkill = SkillIntermediate;
         EXPECT_GT(OutlineAtOpen(dlg, "options-first-focus"), 20);
     }
     {

@@ -91,8 +91,8 @@ protected:
             m_pFrame = nullptr;
         }
         CSettingsStore store(*m_pProfile);
-        store.WriteBackground(clrBackground);
-        store.WriteTimeTrial(bTimeTrial);
+        store.Write(Option::Background, clrBackground);
+        store.Write(Option::TimeTrial, bTimeTrial);
         OpenAndStartWord();
         Type("plaxy\r");  // no word of the set: nothing is solved whichever word comes next
         m_pView->OnLetterKey(IDC_LETTER_FIRST + ('P' - 'A'));                 // struck
@@ -166,7 +166,7 @@ void ForEachDialog(const std::function<void(const std::string&, wxDialog&)>& che
         {"player_name", [] { CPlayerNameDlg d; d.m_strMessage = L"You are best player in this level"; return d.DoModal(); }},
         {"best_scores", [&] { CBestScoresDlg d(nullptr, profile); return d.DoModal(); }},
         {"color", [] { CColorDlg d; d.m_nRed = 210; d.m_nGreen = 255; d.m_nBlue = 166; return d.DoModal(); }},
-        {"options", [&] { COptionsDlg d(nullptr, folder.Path()); d.m_strSet = L"Animals"; return d.DoModal(); }},
+        {"options", [&] { COptionsDlg d(nullptr, folder.Path()); d.m_values.strSet = L"Animals"; return d.DoModal(); }},
         {"about", [] { CAboutDlg d; return d.DoModal(); }},
         {"statistics", [&] { CStatisticsDlg d(folder.Path() / "log.db"); return d.DoModal(); }},
     };

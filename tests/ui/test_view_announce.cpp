@@ -235,7 +235,7 @@ TEST_F(AnnounceTest, CountdownSpeaksAtTheAlertSecondsAndTheTimeOutNamesTheWord)
 TEST_F(AnnounceTest, GivingUpNamesTheWordAndAPlainClockSaysNothing)
 {
     // Without Time Trial the clock counts up silently.
-    CSettingsStore(*m_pProfile).WriteTimeTrial(false);
+    CSettingsStore(*m_pProfile).Write(Option::TimeTrial, false);
     OpenAndStartWord();
     Listen();
     Type("plant\r");

@@ -48,7 +48,7 @@ TEST_F(ViewScreenTest, LetterKeysStandInTwoColumnsOfThirteen)
 TEST_F(ViewScreenTest, SevenCellsOfAnAdvancedWordEndBeforeTheRightKeys)
 {
     WriteSet("Test.set", kTestSetText);
-    CSettingsStore(*m_pProfile).WriteCurrentSkill(SkillAdvanced);
+    CSettingsStore(*m_pProfile).Write(Option::CurrentSkill, SkillAdvanced);
     {
         CModalScript script;
         script.Then(PressGo);
@@ -81,7 +81,7 @@ TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
             auto& options = dynamic_cast<COptionsDlg&>(dlg);
             dynamic_cast<wxRadioButton*>(dlg.FindWindow(IDC_SKILL_INTERMEDIATE))->SetValue(true);
             dynamic_cast<wxCheckBox*>(dlg.FindWindow(IDC_TIME_TRIAL))->SetValue(false);
-            options.m_clrBackground = clrNew;  // what the colour picker hands back
+            options.m_values.clrBackground = clrNew;  // what the colour picker hands back
             uitest::ClickButton(dlg, wxID_OK);
         })
         .Then(PressGo);

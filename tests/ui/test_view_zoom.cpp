@@ -32,7 +32,7 @@ protected:
     }
     void OpenAt(int nZoom)
     {
-        CSettingsStore(*m_pProfile).WriteZoom(nZoom);
+        CSettingsStore(*m_pProfile).Write(Option::Zoom, nZoom);
         OpenAndStartWord();
         ASSERT_EQ(m_pView->Zoom(), nZoom);
         WaitClient(CVeltraneQuillornView::PictureSize(nZoom));
@@ -192,7 +192,7 @@ TEST_F(ViewZoomTest, CommandsAndTheWheelStepTheZoomAndTheWindowFollows)
     for (const int nWant : {150, 200, 250, 300, 400, 400}) {
         Command(ID_VIEW_ZOOMIN);
         EXPECT_EQ(m_pView->Zoom(), nWant);
-        EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), nWant);
+        EXPECT_EQ(uitest::StoredZoom(*m_pProfile), nWant);
     }
     EXPECT_FALSE(enabled(ID_VIEW_ZOOMIN));
     Command(ID_VIEW_ZOOMOUT);
@@ -236,14 +236,14 @@ TEST_F(ViewZoomTest, ALateSizeFromAnEarlierStepDoesNotPullTheZoomBack)
     EXPECT_EQ(m_pView->Zoom(), 150);
     m_pFrame->Layout();  // and then the size asked for arrives
     EXPECT_FALSE(uitest::WaitFor([&] { return m_pView->Zoom() != 150; }, 1500));
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 150);
+    EXPECT_EQ(uitest::StoredZoom(*m_pProfile), 150);
 
     Command(ID_VIEW_ZOOMOUT);
     ASSERT_EQ(m_pView->Zoom(), 100);
     m_pFrame->SetClientSize(600, 500);
     EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->Zoom() == 200; }, 3000))
         << "a drag right after a step is followed: " << m_pView->Zoom();
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 200);
+    EXPECT_EQ(uitest::StoredZoom(*m_pProfile), 200);
 }
 
 // Dragging the window picks the largest step that fits and centres the picture; it never gets
@@ -255,7 +255,7 @@ TEST_F(ViewZoomTest, TheZoomFollowsAResizedWindowAndThePictureIsCentred)
     ASSERT_TRUE(WaitClient(wxSize(600, 500)));
     uitest::Settle();
     EXPECT_EQ(m_pView->Zoom(), 200);
-    EXPECT_EQ(CSettingsStore(*m_pProfile).ReadZoom(), 200);
+    EXPECT_EQ(uitest::StoredZoom(*m_pProfile), 200);
     // The composed picture: what the paint copies, whatever other window may cover the screen.
     const wxImage img = ComposedView();
     Shot(img, "zoom-resized");
@@ -287,7 +287,7 @@ TEST_F(ViewZoomTest, StoredZoomIsRestoredCheckedAndLoweredToFitTheScreen)
     ASSERT_EQ(rcWork.GetHeight(), 768) << "the test screen";
     for (const CCase& c : {CCase{250, 250}, CCase{100, 100}, CCase{400, 300}, CCase{0, 150}, CCase{175, 150},
                            CCase{-100, 150}}) {
-        CSettingsStore(*m_pProfile).WriteZoom(c.nStored);
+        CSettingsStore(*m_pProfile).Write(Option::Zoom, c.nStored);
         OpenAndStartWord();
         EXPECT_EQ(m_pView->Zoom(), c.nOpened) << c.nStored;
         EXPECT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(c.nOpened))) << c.nStored;

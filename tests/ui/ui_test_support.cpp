@@ -18,6 +18,8 @@
 #include <wx/stopwatch.h>
 #include <wx/utils.h>
 
+#include "store/settings_store.h"
+
 namespace uitest {
 
 void Settle()
@@ -30,6 +32,13 @@ void Settle()
         if (wxTheApp != nullptr)
             wxTheApp->Yield(true);
     } while (gdk_events_pending() && watch.Time() < 2000);
+}
+
+int StoredZoom(CAppProfile& profile)
+{
+    int nZoom = 0;
+    CSettingsStore(profile).Read(Option::Zoom, nZoom);
+    return nZoom;
 }
 
 bool WaitFor(const std::function<bool()>& condition, int nMs)

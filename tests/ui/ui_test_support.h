@@ -15,6 +15,8 @@
 
 class wxDC;
 
+class CAppProfile;
+
 namespace uitest {
 
 // Waits until the display server has dealt with everything asked of it so far (simulated keys and
@@ -23,6 +25,9 @@ void Settle();
 
 // Lets events through until the condition holds or nMs pass; whether it came to hold. Simulated
 // input arrives through the display server, so a loaded machine may need a while.
+// The zoom stored for the next start; 0 when none is.
+int StoredZoom(CAppProfile& profile);
+
 bool WaitFor(const std::function<bool()>& condition, int nMs = 3000);
 
 // Waits (up to a second) until the window is on screen and has painted.

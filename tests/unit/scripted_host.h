@@ -266,6 +266,6 @@ struct CGameFixture : public ::testing::Test {
             inter.push_back(std::string("sixlt") + static_cast<char>('a' + i));
         }
         programDir.Write(strName + ".set", MakeSet(beg, inter, {"kitchen"}));
-        store.settings.WriteCurrentSet(std::wstring(strName.begin(), strName.end()));
+        store.settings.Write(Option::CurrentSet, std::wstring(strName.begin(), strName.end()));
     }
 };

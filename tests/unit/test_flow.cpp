@@ -24,7 +24,7 @@ protected:
                               "berry", "onion", "bread", "spice", "wheat", "maize"})
             beg.push_back(w);
         programDir.Write("food.set", MakeSet(beg, {"carrot", "tomato"}, {"cabbage"}));
-        store.settings.WriteCurrentSet(L"food");
+        store.settings.Write(Option::CurrentSet, L"food");
     }
 };
 
@@ -222,14 +222,14 @@ TEST_F(Flow, SoundScheduleOverAWholeCountdown)
 
 TEST_F(Flow, NoSoundWhenSoundIsOffOrTimeTrialIsOff)
 {
-    store.settings.WriteSound(false);
+    store.settings.Write(Option::Sound, false);
     CScriptedGame& g = StartGame();
     g.Miss();
     g.Ticks(245);
     EXPECT_EQ(g.m_nAsterisks + g.m_nExclamations, 0);
 
-    store.settings.WriteSound(true);
-    store.settings.WriteTimeTrial(false);
+    store.settings.Write(Option::Sound, true);
+    store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& h = StartGame();
     h.Miss();
     h.Ticks(300);
@@ -317,7 +317,7 @@ TEST_F(Flow, BestScoresCommandLeavesTheClockRunningAndATimeOutMayComeOnTop)
 TEST_F(Flow, FirstStartWithoutAnySetFileShowsBothMessagesAndQuits)
 {
     std::filesystem::remove(programDir.Path() / "food.set");
-    store.settings.WriteCurrentSet(L"");
+    store.settings.Write(Option::CurrentSet, L"");
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"msg:Words Sets: Sets not found", L"quit:0",
                                                           L"msg:Did not find any word sets to play with."}));
@@ -328,7 +328,7 @@ TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
 {
     for (const std::wstring strSet : {L"gone", L"..", L"../food", L"a\\b", L"food.set"}) {
         SCOPED_TRACE(std::string(strSet.begin(), strSet.end()));
-        store.settings.WriteCurrentSet(strSet);
+        store.settings.Write(Option::CurrentSet, strSet);
         CScriptedGame& g = StartGame();
         EXPECT_EQ(g.m_astrMessages,
                   (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
@@ -342,8 +342,8 @@ TEST_F(Flow, StoredSetThatCannotBeOpenedIsKeptAndNoWordIsInPlay)
 TEST_F(Flow, EmptyListForTheSkillSaysSoAndStartsNothing)
 {
     programDir.Write("small.set", MakeSet({"apple"}, {}, {"kitchen"}));
-    store.settings.WriteCurrentSet(L"small");
-    store.settings.WriteCurrentSkill(SkillIntermediate);
+    store.settings.Write(Option::CurrentSet, L"small");
+    store.settings.Write(Option::CurrentSkill, SkillIntermediate);
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"This word set has no words for this skill level."});
     EXPECT_EQ(g.Count(L"newgame"), 0);

@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         programDir.Write("s.set", MakeSet({"apple"}, {"planet"}, {"kitchen"}));
-        store.settings.WriteCurrentSet(L"s");
+        store.settings.Write(Option::CurrentSet, L"s");
         StartGame();
         game->ClearLog();
     }

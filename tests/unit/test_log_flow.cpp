@@ -17,7 +17,7 @@ protected:
     void SetUp() override { UseTwentyWordSet("Fruit"); }
     CScriptedGame& Start(bool bTimeTrial)
     {
-        store.settings.WriteTimeTrial(bTimeTrial);
+        store.settings.Write(Option::TimeTrial, bTimeTrial);
         MakeGame().SetGameLog(&writer);
         game->StartFirstWord();
         return *game;
@@ -190,7 +190,7 @@ TEST_F(LogFlow, BankedPointsEndTheirGameInTheLogAlsoWhenTheNextWordWasNeverStart
     for (const bool bByExit : {false, true}) {
         SCOPED_TRACE(bByExit ? "ended by Exit" : "ended by New");
         CGameLogWriter log(store.dir.Path() / (bByExit ? "exit.db" : "new.db"), 200);
-        store.settings.WriteTimeTrial(true);
+        store.settings.Write(Option::TimeTrial, true);
         CScriptedGame& g = MakeGame();
         g.SetGameLog(&log);
         g.StartFirstWord();

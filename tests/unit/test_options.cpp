@@ -17,7 +17,7 @@ protected:
     {
         programDir.Write("animals.set", MakeSet({"tiger", "horse", "camel"}, {"donkey"}, {"giraffe"}));
         programDir.Write("Fruit.set", MakeSet({"apple", "mango"}, {"banana"}, {"apricot"}));
-        store.settings.WriteCurrentSet(L"animals");
+        store.settings.Write(Option::CurrentSet, L"animals");
     }
     // A game in play at level 4 with points banked, its clock running.
     CScriptedGame& Playing()
@@ -47,8 +47,8 @@ std::function<int(COptionsValues&)> Answer(std::function<void(COptionsValues&)> 
 
 TEST_F(Options, DialogIsGivenTheCurrentValuesAndTheClockStopsAroundIt)
 {
-    store.settings.WriteSound(false);
-    store.settings.WriteBackground(0x123456);
+    store.settings.Write(Option::Sound, false);
+    store.settings.Write(Option::Background, 0x123456);
     CScriptedGame& g = Playing();
     g.OnOptions();  // cancelled
     ASSERT_EQ(g.m_aOptionsGiven.size(), 1u);
@@ -105,13 +105,13 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
     bool bSound = false;
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        store.settings.WriteCurrentSet(L"animals");
-        store.settings.WriteCurrentSkill(SkillBeginner);
-        store.settings.WriteTimeTrial(true);
+        store.settings.Write(Option::CurrentSet, L"animals");
+        store.settings.Write(Option::CurrentSkill, SkillBeginner);
+        store.settings.Write(Option::TimeTrial, true);
         store.settings.WriteWordIndex(L"animals", SkillBeginner, -1);
         // Sound flips too in every case: it is stored along with the other changes, not instead.
         bSound = !bSound;
-        store.settings.WriteSound(!bSound);
+        store.settings.Write(Option::Sound, !bSound);
         CScriptedGame& g = Playing();
         g.m_aOptions.push_back(Answer([&](COptionsValues& v) {
             c.change(v);
@@ -136,12 +136,81 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
     }
 }
 
+TEST_F(Options, HardModeAndWordCheckAreStoredAndKeepTheWordInPlay)
+{
+    CScriptedGame& g = Playing();
+    const std::wstring strWord = g.m_history.m_strMagicWord;
+    ASSERT_FALSE(g.IsHardMode());
+    ASSERT_FALSE(g.IsWordCheck());
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = true; }));
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bWordCheck = true; }));
+    g.OnOptions();
+    EXPECT_TRUE(g.IsHardMode());
+    EXPECT_FALSE(g.IsWordCheck());
+    g.OnOptions();
+    EXPECT_TRUE(g.IsHardMode()) << "the second dialog was given Hard Mode on and kept it";
+    EXPECT_TRUE(g.IsWordCheck());
+    EXPECT_TRUE(g.m_aOptionsGiven[1].bHardMode);
+    EXPECT_EQ(store.StoredInt(L"HARD_MODE"), 1);
+    EXPECT_EQ(store.StoredInt(L"WORD_CHECK"), 1);
+    EXPECT_EQ(g.Count(L"newgame"), 0);
+    EXPECT_EQ(g.m_history.m_strMagicWord, strWord);
+    EXPECT_EQ(g.m_history.GuessCount(), 1u) << "the word goes on with its guess";
+    EXPECT_FALSE(g.IsGameOver());
+    EXPECT_TRUE(g.m_bClockOn);
+
+    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = false; }));
+    g.OnOptions();
+    EXPECT_FALSE(g.IsHardMode());
+    EXPECT_TRUE(g.IsWordCheck());
+    EXPECT_EQ(store.StoredInt(L"HARD_MODE"), 0);
+}
+
+TEST_F(Options, HardModeAndWordCheckAreReadAtStartAndWhenOptionsOpen)
+{
+    const std::wstring strSection = store.profile.SectionKey(CSettingsStore::kSection);
+    struct {
+        const char* pszHow;
+        std::function<void()> store;
+        bool bHardMode, bWordCheck;
+    } const aCases[] = {
+        {"absent", [] {}, false, false},
+        {"on", [&] { store.settings.Write(Option::HardMode, true); store.settings.Write(Option::WordCheck, true); },
+         true, true},
+        {"any non-zero number",
+         [&] {
+             ASSERT_TRUE(store.registry.WriteDword(strSection, L"HARD_MODE", 0));
+             ASSERT_TRUE(store.registry.WriteDword(strSection, L"WORD_CHECK", 0xFFFFFFFF));
+         },
+         false, true},
+        {"damaged: a string", [&] {
+             ASSERT_TRUE(store.registry.WriteString(strSection, L"HARD_MODE", L"1"));
+             ASSERT_TRUE(store.registry.WriteString(strSection, L"WORD_CHECK", L"on"));
+         }, false, false},
+    };
+    // In this order: each case stores both values over what the one before left.
+    for (const auto& c : aCases) {
+        SCOPED_TRACE(c.pszHow);
+        c.store();
+        CScriptedGame& g = StartGame();
+        EXPECT_EQ(g.IsHardMode(), c.bHardMode);
+        EXPECT_EQ(g.IsWordCheck(), c.bWordCheck);
+        // Another copy turns both round while this one plays: Options shows what is stored now.
+        store.settings.Write(Option::HardMode, !c.bHardMode);
+        store.settings.Write(Option::WordCheck, !c.bWordCheck);
+        g.OnOptions();
+        ASSERT_FALSE(g.m_aOptionsGiven.empty());
+        EXPECT_EQ(g.m_aOptionsGiven.back().bHardMode, !c.bHardMode);
+        EXPECT_EQ(g.m_aOptionsGiven.back().bWordCheck, !c.bWordCheck);
+    }
+}
+
 TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
 {
     CScriptedGame& g = Playing();
     g.m_aOptions.push_back(Answer(
         [](COptionsValues& v) {
-            v = COptionsValues{SkillAdvanced, false, L"Fruit", false, 0x0000FF};
+            v = COptionsValues{SkillAdvanced, false, L"Fruit", false, 0x0000FF, true, true};
         },
         ResultCancel));
     g.OnOptions();
@@ -150,7 +219,10 @@ TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
     EXPECT_TRUE(g.IsSoundOn());
     EXPECT_EQ(g.CurrentSet(), L"animals");
     EXPECT_EQ(g.Background(), kDefaultBackground);
+    EXPECT_FALSE(g.IsHardMode());
+    EXPECT_FALSE(g.IsWordCheck());
     EXPECT_FALSE(Stored(L"SOUND"));
+    EXPECT_FALSE(Stored(L"HARD_MODE"));
     EXPECT_EQ(g.Count(L"newgame"), 0);
     EXPECT_TRUE(g.m_bClockOn);
 }

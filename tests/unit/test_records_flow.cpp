@@ -226,8 +226,8 @@ TEST_F(Records, BankedPointsAreDroppedWhenTimeTrialWasSwitchedOff)
 
 TEST_F(Records, FewestTriesNineThenNineThenEight)
 {
-    store.settings.WriteTimeTrial(false);
-    store.settings.WriteCurrentSkill(SkillIntermediate);
+    store.settings.Write(Option::TimeTrial, false);
+    store.settings.Write(Option::CurrentSkill, SkillIntermediate);
     CScriptedGame& g = StartGame();
     g.m_aName = {{ResultOK, L"Ann"}, {ResultOK, L"Bob"}};
 

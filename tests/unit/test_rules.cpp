@@ -58,8 +58,8 @@ TEST_F(Rules, FirstRunOnAnEmptyStoreTakesTheFirstSetAndItsFirstWord)
 
 TEST_F(Rules, WordsComeInFileOrderWrapAndEveryStartAdvances)
 {
-    store.settings.WriteCurrentSet(L"animals");
-    store.settings.WriteCurrentSkill(SkillIntermediate);
+    store.settings.Write(Option::CurrentSet, L"animals");
+    store.settings.Write(Option::CurrentSkill, SkillIntermediate);
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_history.m_strMagicWord, L"PLANET");
     EXPECT_EQ(Next(), L"ROCKET");   // New twice in a row skips nothing but the word abandoned
@@ -74,8 +74,8 @@ TEST_F(Rules, WordsComeInFileOrderWrapAndEveryStartAdvances)
 
 TEST_F(Rules, StoredIndexOnTheLastWordWrapsAndMissingIndexIsCreated)
 {
-    store.settings.WriteCurrentSet(L"animals");
-    store.settings.WriteCurrentSkill(SkillAdvanced);
+    store.settings.Write(Option::CurrentSet, L"animals");
+    store.settings.Write(Option::CurrentSkill, SkillAdvanced);
     store.settings.WriteWordIndex(L"animals", SkillAdvanced, 2);
     CScriptedGame& g = StartGame();
     EXPECT_EQ(g.m_history.m_strMagicWord, L"KITCHEN");
@@ -86,7 +86,7 @@ TEST_F(Rules, StoredIndexOnTheLastWordWrapsAndMissingIndexIsCreated)
 
 TEST_F(Rules, TwoSetsAlternatedKeepSeparatePositionsAndCaseSharesProgress)
 {
-    store.settings.WriteCurrentSet(L"animals");
+    store.settings.Write(Option::CurrentSet, L"animals");
     CScriptedGame& g = StartGame();
     for (int i = 0; i < 4; ++i)
         Next();
@@ -113,7 +113,7 @@ TEST_F(Rules, TwoSetsAlternatedKeepSeparatePositionsAndCaseSharesProgress)
 
 TEST_F(Rules, SwitchingToAnUnplayedSkillStartsItsFirstWord)
 {
-    store.settings.WriteCurrentSet(L"animals");
+    store.settings.Write(Option::CurrentSet, L"animals");
     CScriptedGame& g = StartGame();
     Next();
     g.m_aOptions.push_back([](COptionsValues& v) {
@@ -130,7 +130,7 @@ TEST_F(Rules, SwitchingToAnUnplayedSkillStartsItsFirstWord)
 TEST_F(Rules, DamagedStoredValuesPlayAsSomethingSound)
 {
     const std::wstring section = store.profile.SectionKey(CSettingsStore::kSection);
-    store.settings.WriteCurrentSet(L"animals");
+    store.settings.Write(Option::CurrentSet, L"animals");
     // A skill outside 0 to 2, an index far below -1, options stored with the wrong type.
     store.registry.WriteDword(section, L"CURRENT_LEVEL", 7);
     store.registry.WriteDword(section + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-5));
@@ -150,8 +150,8 @@ TEST_F(Rules, DamagedStoredValuesPlayAsSomethingSound)
 
 TEST_F(Rules, PickNextWordRefusesAnEmptyListAndChangesNothing)
 {
-    store.settings.WriteCurrentSet(L"fruit");
-    store.settings.WriteCurrentSkill(SkillAdvanced);
+    store.settings.Write(Option::CurrentSet, L"fruit");
+    store.settings.Write(Option::CurrentSkill, SkillAdvanced);
     CScriptedGame& g = MakeGame();
     ASSERT_TRUE(g.LoadProgress());
     g.m_history.m_strMagicWord = L"OLDIE";
@@ -184,7 +184,7 @@ TEST(TimeAllowance, BySkillAndLevelWithTheFloor)
 
 TEST_F(Rules, IncompleteGuessIsRefusedAndTheFirstGuessStartsTheClock)
 {
-    store.settings.WriteCurrentSet(L"animals");
+    store.settings.Write(Option::CurrentSet, L"animals");
     CScriptedGame& g = StartGame();
     CGameCoreTestSeam::SetElapsed(g, 77);  // the previous word's time, shown until the first guess
     g.Type(L"appl");
@@ -208,8 +208,8 @@ TEST_F(Rules, IncompleteGuessIsRefusedAndTheFirstGuessStartsTheClock)
 
 TEST_F(Rules, SolvingAtTheFirstGuessStartsAndStopsTheClock)
 {
-    store.settings.WriteCurrentSet(L"animals");
-    store.settings.WriteTimeTrial(false);
+    store.settings.Write(Option::CurrentSet, L"animals");
+    store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& g = StartGame();
     g.Type(L"apple");
     g.ClearLog();

@@ -121,7 +121,7 @@ TEST(SetFolders, AGameWithOnlyThePlayersSetsPlaysThem)
 
     // Without that folder the same store finds nothing to play.
     CScriptedGame alone(store.profile, program.Path());
-    store.settings.WriteCurrentSet(L"");
+    store.settings.Write(Option::CurrentSet, L"");
     alone.StartFirstWord();
     ASSERT_FALSE(alone.m_astrMessages.empty());
     EXPECT_EQ(alone.m_astrMessages[0], L"Words Sets: Sets not found");

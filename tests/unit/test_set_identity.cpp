@@ -109,7 +109,7 @@ TEST_F(SetIdentity, ASetChosenInAnotherLetterCaseGoesOnWhereItWas)
 {
     programDir.Write("\xC3\xA9" "cole.set", MakeSet({"craie", "livre", "stylo", "table", "carte"}));
     programDir.Write("Fruit.set", MakeSet({"apple", "mango"}));
-    store.settings.WriteCurrentSet(L"\u00E9cole");
+    store.settings.Write(Option::CurrentSet, L"\u00E9cole");
     StartGame();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"CRAIE");
     EXPECT_EQ(Next(), L"LIVRE");
@@ -135,7 +135,7 @@ TEST_F(SetIdentity, PositionsStoredBeforeKeysWereFoldedAreStillFound)
     store.registry.WriteDword(kSectionKey + L"\\\u00E9cole", L"BEG_INDEX", 1);
     store.registry.WriteDword(kSectionKey + L"\\Birds", L"BEG_INDEX", 2);
 
-    store.settings.WriteCurrentSet(L"\u00E9cole");
+    store.settings.Write(Option::CurrentSet, L"\u00E9cole");
     StartGame();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"STYLO");
     EXPECT_EQ(Next(), L"TABLE");

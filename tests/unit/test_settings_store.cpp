@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "platform/profile.h"
@@ -28,19 +29,29 @@ protected:
     CSettingsStore m_store{m_profile};
 };
 
-// Every option as the game reads it: whether it was found, and the value it then holds.
+// Every option as the game reads it: whether it was found, and the value it then holds. Each
+// starts away from its default, so a value read as absent shows the default the store gives.
 struct COptionsRead {
-    bool bSound = true;
-    bool bTimeTrial = true;
-    COLORREF clrBackground = kDefaultBackground;
-    int nSkill = 0;
-    std::wstring strSet;
+    bool bSound = false;
+    bool bTimeTrial = false;
+    COLORREF clrBackground = 0;
+    int nSkill = SkillAdvanced;
+    std::wstring strSet = L"before";
+    int nZoom = 150;
+    bool abFlags[3] = {true, true, true};  // Hard Mode, Word Check, words that fit
     std::vector<ERead> aResults;
 
     explicit COptionsRead(const CSettingsStore& store)
     {
-        aResults = {store.ReadSound(bSound), store.ReadTimeTrial(bTimeTrial), store.ReadBackground(clrBackground),
-                    store.ReadCurrentSkill(nSkill), store.ReadCurrentSet(strSet)};
+        aResults = {store.Read(Option::Sound, bSound),        store.Read(Option::TimeTrial, bTimeTrial),
+                    store.Read(Option::Background, clrBackground), store.Read(Option::CurrentSkill, nSkill),
+                    store.Read(Option::CurrentSet, strSet),    store.Read(Option::Zoom, nZoom),
+                    store.Read(Option::HardMode, abFlags[0]),  store.Read(Option::WordCheck, abFlags[1]),
+                    store.Read(Option::ShowWordsFit, abFlags[2])};
+    }
+    bool FlagsAre(bool bOn) const
+    {
+        return std::all_of(std::begin(abFlags), std::end(abFlags), [bOn](bool b) { return b == bOn; });
     }
     bool AllAre(ERead result) const
     {
@@ -57,6 +68,8 @@ TEST_F(SettingsStoreTest, AnEmptyStoreReadsAbsentKeepsTheDefaultsAndStaysUncreat
     EXPECT_EQ(read.clrBackground, 0xA6FFD2u);
     EXPECT_EQ(read.nSkill, 0);
     EXPECT_EQ(read.strSet, L"");
+    EXPECT_EQ(read.nZoom, 0);
+    EXPECT_TRUE(read.FlagsAre(false)) << "the later options start off";
     int nIndex = 99;
     EXPECT_EQ(m_store.QueryWordIndex(L"animals", 0, nIndex), ERead::Absent);
     EXPECT_EQ(nIndex, 99);
@@ -65,11 +78,15 @@ TEST_F(SettingsStoreTest, AnEmptyStoreReadsAbsentKeepsTheDefaultsAndStaysUncreat
 
 TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
 {
-    m_store.WriteSound(false);
-    m_store.WriteTimeTrial(false);
-    m_store.WriteBackground(0x00123456);
-    m_store.WriteCurrentSkill(2);
-    m_store.WriteCurrentSet(L"Kitchen");
+    m_store.Write(Option::Sound, false);
+    m_store.Write(Option::TimeTrial, false);
+    m_store.Write(Option::Background, 0x00123456);
+    m_store.Write(Option::CurrentSkill, 2);
+    m_store.Write(Option::CurrentSet, L"Kitchen");
+    m_store.Write(Option::Zoom, 200);
+    m_store.Write(Option::HardMode, true);
+    m_store.Write(Option::WordCheck, true);
+    m_store.Write(Option::ShowWordsFit, true);
     const COptionsRead read(m_store);
     EXPECT_TRUE(read.AllAre(ERead::Found));
     EXPECT_FALSE(read.bSound);
@@ -77,10 +94,14 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
     EXPECT_EQ(read.clrBackground, 0x00123456u);
     EXPECT_EQ(read.nSkill, 2);
     EXPECT_EQ(read.strSet, L"Kitchen");
+    EXPECT_EQ(read.nZoom, 200);
+    EXPECT_TRUE(read.FlagsAre(true));
 
     struct Expected { const wchar_t* name; std::uint32_t dw; };
     for (const Expected& e : {Expected{L"SOUND", 0}, Expected{L"TIMETRIAL_CHECKED", 0},
-                              Expected{L"Background Color", 0x123456}, Expected{L"CURRENT_LEVEL", 2}}) {
+                              Expected{L"Background Color", 0x123456}, Expected{L"CURRENT_LEVEL", 2},
+                              Expected{L"Zoom", 200}, Expected{L"HARD_MODE", 1}, Expected{L"WORD_CHECK", 1},
+                              Expected{L"SHOW_WORDS_FIT", 1}}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(e.name)));
         std::uint32_t dw = 77;
         EXPECT_TRUE(m_registry.ReadDword(kSectionKey, e.name, dw));
@@ -90,7 +111,7 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
     EXPECT_TRUE(m_registry.ReadString(kSectionKey, L"CURRENT_SET", str));
     EXPECT_EQ(str, L"Kitchen");
 
-    m_store.WriteSound(true);
+    m_store.Write(Option::Sound, true);
     EXPECT_TRUE(COptionsRead(m_store).bSound);
 }
 
@@ -101,7 +122,7 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
                           Case{0x80000000, 0}, Case{0x7FFFFFFF, 0}, Case{100, 0}}) {
         ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_LEVEL", c.dwLevel));
         int nSkill = 1;
-        EXPECT_EQ(m_store.ReadCurrentSkill(nSkill), ERead::Found);
+        EXPECT_EQ(m_store.Read(Option::CurrentSkill, nSkill), ERead::Found);
         EXPECT_EQ(nSkill, c.nSkill) << c.dwLevel;
     }
 
@@ -111,6 +132,9 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TIMETRIAL_CHECKED", L"0"));
     ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Background Color", L"255"));
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_SET", 5));
+    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Zoom", L"200"));
+    for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
+        ASSERT_TRUE(m_registry.WriteString(kSectionKey, szFlag, L"1"));
     const COptionsRead wrongType(m_store);
     EXPECT_TRUE(wrongType.AllAre(ERead::Absent));
     EXPECT_EQ(wrongType.nSkill, 0);
@@ -118,12 +142,17 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
     EXPECT_TRUE(wrongType.bTimeTrial);
     EXPECT_EQ(wrongType.clrBackground, 0xA6FFD2u);
     EXPECT_EQ(wrongType.strSet, L"");
+    EXPECT_EQ(wrongType.nZoom, 0);
+    EXPECT_TRUE(wrongType.FlagsAre(false));
 
     // Any non-zero flag is on; a colour never carries a top byte.
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"SOUND", 5));
     ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"Background Color", 0xFF0000FF));
+    for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
+        ASSERT_TRUE(m_registry.WriteDword(kSectionKey, szFlag, 0x80000000));
     const COptionsRead odd(m_store);
     EXPECT_TRUE(odd.bSound);
+    EXPECT_TRUE(odd.FlagsAre(true));
     EXPECT_EQ(odd.clrBackground, 0x0000FFu);
 }
 

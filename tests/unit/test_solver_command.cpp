@@ -89,14 +89,14 @@ TEST_F(SolveCommand, TakesTheStoredChoiceAndSetFilesAnywhere)
     EXPECT_NE(run.strOut.find("set: Tiny\nskill: Beginner\nfit: 4 words\n"), std::string::npos) << run.strOut;
 
     program.Write("Other.set", MakeSet({"ZZZZZ"}, {"OTHERS"}));
-    store.settings.WriteCurrentSet(L"Other");
-    store.settings.WriteCurrentSkill(1);
+    store.settings.Write(Option::CurrentSet, L"Other");
+    store.settings.Write(Option::CurrentSkill, 1);
     run = Solve({"--json"});
     EXPECT_NE(run.strOut.find("\"set\": \"Other\",\n  \"skill\": \"Intermediate\",\n  \"hard\": false,\n  \"fit\": 1,"),
               std::string::npos)
         << run.strOut;
     // A damaged stored skill plays as Beginner, and answers as Beginner.
-    store.settings.WriteCurrentSkill(7);
+    store.settings.Write(Option::CurrentSkill, 7);
     run = Solve({});
     EXPECT_NE(run.strOut.find("skill: Beginner\nfit: 1 word\nwords: ZZZZZ\n"), std::string::npos) << run.strOut;
 

@@ -18,8 +18,8 @@ protected:
     CScriptedGame& PlayStandard(bool bTimeTrial)
     {
         std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
-        store.settings.WriteCurrentSet(L"Standard");
-        store.settings.WriteTimeTrial(bTimeTrial);
+        store.settings.Write(Option::CurrentSet, L"Standard");
+        store.settings.Write(Option::TimeTrial, bTimeTrial);
         CScriptedGame& g = StartGame();
         g.ClearLog();
         return g;
@@ -99,7 +99,7 @@ TEST_F(HintGame, TheCountdownStopsAtZeroAndTheNextTickEndsTheWord)
 TEST_F(HintGame, AWordSolvedWithAHintMakesNoFewestTriesRecord)
 {
     UseTwentyWordSet("words");
-    store.settings.WriteTimeTrial(false);
+    store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& g = StartGame();
     g.OnHint();
     EXPECT_EQ(g.TimeLeft(), g.TimeLimit()) << "no countdown to charge";

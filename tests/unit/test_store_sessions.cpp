@@ -69,10 +69,10 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
     {
         auto first = Copy();
         CSettingsStore store(first->profile);
-        store.WriteCurrentSet(L"Fruit");
-        store.WriteCurrentSkill(SkillAdvanced);
-        store.WriteSound(false);
-        store.WriteTimeTrial(false);
+        store.Write(Option::CurrentSet, L"Fruit");
+        store.Write(Option::CurrentSkill, SkillAdvanced);
+        store.Write(Option::Sound, false);
+        store.Write(Option::TimeTrial, false);
         store.WriteWordIndex(L"Fruit", SkillAdvanced, 0);
     }
     std::unique_ptr<CCopy> copy;
@@ -288,7 +288,7 @@ TEST_F(StoreSessions, ASetNameThatOpensNothingNeverBecomesAProgressKey)
     const std::wstring strHuge(1 << 20, L'q');
     {
         auto first = Copy();
-        CSettingsStore(first->profile).WriteCurrentSet(strHuge);
+        CSettingsStore(first->profile).Write(Option::CurrentSet, strHuge);
     }
     const auto nBefore = std::filesystem::file_size(m_file);
     for (int i = 0; i < 3; ++i) {

@@ -323,7 +323,7 @@ TEST_F(SetFromAnEditor, AByteOrderMarkAndNoBreakSpacesLoseNoWord)
     programDir.Write("garden.set",
                      "\xEF\xBB\xBF<BEGINNER>\r\n\xC2\xA0tulip\xC2\xA0\r\n<INTERMEDIATE>\r\n\xE3\x80\x80orchid\r\n"
                      "<ADVANCED>\r\npetunia\xC2\xA0\r\n");
-    store.settings.WriteCurrentSet(L"garden");
+    store.settings.Write(Option::CurrentSet, L"garden");
     StartGame();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"TULIP");
     EXPECT_TRUE(game->m_astrMessages.empty());
