@@ -12,6 +12,7 @@
 
 #include "game/guess_record.h"
 #include "game/set_folders.h"
+#include "game/word_check.h"
 #include "game/solver_words.h"
 #include "game/types.h"
 #include "game/word_list.h"
@@ -61,6 +62,15 @@ public:
     // Hard mode: every guess must fit the counts of the guesses so far.
     void SetHardMode(bool bHardMode) { m_bHardMode = bHardMode; }
     bool IsHardMode() const { return m_bHardMode; }
+    // Word check: a guess must be a word of the set or of the shipped dictionary.
+    void SetWordCheck(bool bWordCheck) { m_bWordCheck = bWordCheck; }
+    bool IsWordCheck() const { return m_bWordCheck; }
+    // A short note about the last Enter (a guess the word check refused); empty when there is
+    // none. It stays until the next key, and a new word clears it.
+    const std::wstring& Note() const { return m_strNote; }
+    // Counts the notes given, so a note given again (Enter on the same guess) is told again.
+    unsigned NotesGiven() const { return m_nNotesGiven; }
+    static constexpr const char* kNotAWord = N_("Not a word");
 
     // ---- Hint ---------------------------------------------------------------------------------
     struct CHint {
@@ -73,6 +83,8 @@ public:
     // The words of the current skill (indices into WordsOfSkill, in file order) that fit the counts
     // of the guesses of the word in play or of the word that ended last: all of them before a guess.
     std::vector<std::size_t> WordsThatFit();
+    // How many words fit, worked out once per guess: the screen asks at every paint.
+    std::size_t WordsThatFitCount();
     // The best next guess for the word in play by what its guesses tell (in hard mode, one that
     // fits them); nothing while no word is in play.
     std::optional<CHint> BestHint();
@@ -219,11 +231,30 @@ private:
     bool m_bGameOver = true;            // no word in play
     bool m_bStartDeclined = false;      // the last New Game dialog was left without "Go"
     bool m_bHardMode = false;
+    bool m_bWordCheck = false;
     bool m_bHintUsed = false;           // for the word in play, or the word that ended last
     // The current skill's words made ready for the solver on the first hint, once per set and skill.
     CSolverWords m_solverWords;
     int m_nSolverSkill = -1;            // the skill m_solverWords was made for; -1: none yet
     const CSolverWords& SolverWords();
+    // The last count of words that fit and what it was counted for.
+    struct CFitCount {
+        std::wstring strSet;
+        int nSkill = -1;
+        std::wstring strWord;
+        std::vector<std::wstring> astrGuesses;
+        std::size_t nFit = 0;
+        bool bKnown = false;
+    } m_fitCount;
+    // Read on the word check's first question.
+    std::optional<CDictionary> m_dictionary;
+    std::wstring m_strNote;
+    unsigned m_nNotesGiven = 0;
+    // With the word check on, a guess that is no word is refused with a note (not a message box:
+    // the player is typing).
+    bool RefusedByWordCheck(const std::wstring& strGuess);
+    // Clears the note; whether there was one on screen.
+    bool DropNote();
     bool m_bClockRunning = false;       // the clock was started for the current word
     bool m_bPaused = false;             // the clock was stopped because the view went inactive
     bool m_bTimeTrial = true;

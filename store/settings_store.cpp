@@ -15,6 +15,7 @@ constexpr const wchar_t* kBackground = L"Background Color";
 constexpr const wchar_t* kCurrentSet = L"CURRENT_SET";
 constexpr const wchar_t* kCurrentLevel = L"CURRENT_LEVEL";
 constexpr const wchar_t* kZoom = L"Zoom";
+constexpr const wchar_t* kShowWordsFit = L"SHOW_WORDS_FIT";
 
 // Progress value names by skill.
 constexpr const wchar_t* kIndexNames[] = {L"BEG_INDEX", L"INT_INDEX", L"ADV_INDEX"};
@@ -233,4 +234,14 @@ int CSettingsStore::ReadZoom() const
 void CSettingsStore::WriteZoom(int nPercent)
 {
     m_profile.WriteProfileInt(kSection, kZoom, nPercent);
+}
+
+bool CSettingsStore::ReadShowWordsFit() const
+{
+    return m_profile.GetProfileInt(kSection, kShowWordsFit, 0) != 0;
+}
+
+void CSettingsStore::WriteShowWordsFit(bool bShow)
+{
+    m_profile.WriteProfileInt(kSection, kShowWordsFit, bShow ? 1 : 0);
 }

@@ -47,6 +47,8 @@ public:
     void WriteCurrentSet(const std::wstring& strSet);
     int ReadZoom() const;                   // "Zoom", percent; 0 (pick for the screen) when absent
     void WriteZoom(int nPercent);
+    bool ReadShowWordsFit() const;          // "SHOW_WORDS_FIT", off when absent
+    void WriteShowWordsFit(bool bShow);
 
     // The index of the last word handed out for the set and skill. Absent also for a set name
     // that cannot name a key (empty, holding a backslash, a slash or a control character, "." or
