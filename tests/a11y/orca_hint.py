@@ -79,7 +79,7 @@ def run(speech):
 
     # View > Words That Fit by its mnemonics; then each row is read with the count.
     chord(ALT_L, ord("v"))
-    t.check(speech.heard("Words That Fit"), "the View menu reads the check item")
+    t.check(speech.heard("View menu"), "Alt+V opens the View menu")
     t.key(ord("w"))
     t.pump(0.5)
     view.queryComponent().grabFocus()
@@ -88,7 +88,14 @@ def run(speech):
 
     # Ctrl+H: the hint's message box is read, and Enter closes it.
     chord(CONTROL_L, ord("h"))
-    t.check(speech.heard("Hint: try APPLE."), "Ctrl+H is heard as the hint")
+    alert = t.wait_for(lambda: t.find(app, lambda o: t.role(o, pyatspi.ROLE_ALERT), depth=2), 5)
+    if not t.check(alert is not None, "Ctrl+H opens the hint's message box"):
+        return
+    # A window manager gives a new dialog the focus; here nothing does, so the test does.
+    ok = t.find(alert, lambda o: t.role(o, pyatspi.ROLE_PUSH_BUTTON))
+    if ok is not None:
+        ok.queryComponent().grabFocus()
+    t.check(speech.heard("Hint: try APPLE."), "the hint is heard from its message box")
     t.key(t.RETURN)
     t.pump(0.5)
     view.queryComponent().grabFocus()
