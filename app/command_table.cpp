@@ -40,6 +40,8 @@ const std::vector<CCommandRow>& CommandRows()
          .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = wxTRANSLATE("New")},
         {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Give Up"), .bSeparatorBefore = true,
          .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = wxTRANSLATE("Give Up")},
+        {.nId = ID_GAME_HINT, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Hint"),
+         .aKeys = {{wxACCEL_CTRL, 'H'}}, .bKeyInMenu = true},
         {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = wxTRANSLATE("E&xit"), .bSeparatorBefore = true,
          .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
 
@@ -52,6 +54,8 @@ const std::vector<CCommandRow>& CommandRows()
          .aKeys = {{wxACCEL_CTRL, '-'}, {wxACCEL_CTRL, WXK_NUMPAD_SUBTRACT}}, .bKeyInMenu = true},
         {.nId = ID_VIEW_NORMALSIZE, .menu = EMenu::View, .pszText = wxTRANSLATE("&Normal Size"),
          .aKeys = {{wxACCEL_CTRL, '0'}, {wxACCEL_CTRL, WXK_NUMPAD0}}, .bKeyInMenu = true},
+        {.nId = ID_VIEW_WORDS_FIT, .menu = EMenu::View, .pszText = wxTRANSLATE("&Words That Fit"),
+         .bSeparatorBefore = true, .bCheck = true},
 
         {.nId = ID_APP_ABOUT, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&About ...")},
         {.nId = ID_TOOLS_HELP, .menu = EMenu::Tools, .pszText = wxTRANSLATE("&Help ..."), .aKeys = {{0, WXK_F1}}, .bKeyInMenu = true,

@@ -38,6 +38,7 @@ struct CCommandRow {
     bool bToolSeparatorBefore = false;
     wxImage (*pfnToolImage)(int nSize) = nullptr;  // the tool's picture at nSize pixels
     const char* pszToolTip = nullptr;
+    bool bCheck = false;            // a check item: its target says whether it is ticked
 };
 
 const std::vector<CMenuRow>& MenuRows();

@@ -51,7 +51,7 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
         return false;
     }
     m_pView = pView;
-    SetMinClientSize(CVeltraneQuillornView::PictureSize(kZoomNormal));
+    SetMinClientSize(m_pView->ShownSize(kZoomNormal));
     m_pProfile = &profile;
     if (!IsZoomStep(nZoom)) {
         int nStored = 0;
@@ -95,7 +95,10 @@ bool CMainFrame::CreateMenuBar()
                 continue;
             if (row.bSeparatorBefore && pMenu->GetMenuItemCount() > 0)
                 pMenu->AppendSeparator();
-            pMenu->Append(WxIdFromCommand(row.nId), MenuItemText(row));
+            if (row.bCheck)
+                pMenu->AppendCheckItem(WxIdFromCommand(row.nId), MenuItemText(row));
+            else
+                pMenu->Append(WxIdFromCommand(row.nId), MenuItemText(row));
         }
         pBar->Append(pMenu, wxGetTranslation(menuRow.pszTitle));
     }
@@ -166,7 +169,7 @@ int CMainFrame::StartZoom(int nStored) const
     const wxRect rcWork = wxDisplay(nDisplay == wxNOT_FOUND ? 0u : static_cast<unsigned>(nDisplay)).GetClientArea();
     const int nChrome = ChromeHeight();
     const int nW = CVeltraneQuillornView::kClientWidth;
-    const int nH = CVeltraneQuillornView::kClientHeight;
+    const int nH = m_pView->LayoutHeight();
     // A remembered step stays unless the whole window no longer fits the work area.
     const int nLargest = LargestStepFitting(nW, nH, rcWork.width, std::max(rcWork.height - nChrome, 0));
     const int nUsable = UsableStoredZoom(nStored, nLargest);
@@ -212,6 +215,8 @@ void CMainFrame::OnUpdateUI(wxUpdateUIEvent& event)
         return;
     }
     event.Enable(IsCommandEnabled(CommandRoute(), nCommand));
+    if (const CCommandRow* pRow = FindCommandRow(nCommand); pRow != nullptr && pRow->bCheck)
+        event.Check(::IsCommandChecked(CommandRoute(), nCommand));
 }
 
 void CMainFrame::OnActivate(wxActivateEvent& event)

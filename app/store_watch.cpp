@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/main_frame.h"
+#include "game/zoom_steps.h"
 #include "platform/registry.h"
 #include "store/game_log_writer.h"
 #include "store/store_notice.h"
@@ -53,7 +54,7 @@ void CMainFrame::WatchStore(CRegistry& registry)
     // The game takes whatever room the window gives it; its zoom follows.
     pSizer->Add(m_pView, wxSizerFlags(1).Expand());
     SetSizer(pSizer);
-    m_pView->SetMinSize(wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+    m_pView->SetMinSize(m_pView->ShownSize(kZoomNormal));
     FitClientToContent();
 
     // Text is measured differently before the window is on screen: fit again once it is.
@@ -86,8 +87,8 @@ void CMainFrame::FitClientToContent()
     // Laid out once at the sizer's measure, then fitted to where the game actually lands: the
     // bar's wrapped text settles its height only once it has its width.
     // The picture at the zoom; the window may be made larger, never smaller than at 100 %.
-    const wxSize picture = CVeltraneQuillornView::PictureSize(m_pView->Zoom());
-    const int nNormalHeight = CVeltraneQuillornView::kClientHeight;
+    const wxSize picture = m_pView->ShownSize(m_pView->Zoom());
+    const int nNormalHeight = m_pView->LayoutHeight();
     SetMinClientSize(wxDefaultSize);
     SetClientSize(picture.x, GetSizer()->CalcMin().y - nNormalHeight + picture.y);
     Layout();

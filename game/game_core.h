@@ -13,6 +13,7 @@
 #include "game/guess_record.h"
 #include "game/options_values.h"
 #include "game/set_folders.h"
+#include "game/word_check.h"
 #include "game/solver_words.h"
 #include "game/types.h"
 #include "game/word_list.h"
@@ -56,6 +57,12 @@ public:
     // Word check: a guess must be a word of the set or of the shipped dictionary.
     void SetWordCheck(bool bWordCheck) { m_bWordCheck = bWordCheck; }
     bool IsWordCheck() const { return m_bWordCheck; }
+    // A short note about the last Enter (a guess the word check refused); empty when there is
+    // none. It stays until the next key, and a new word clears it.
+    const std::wstring& Note() const { return m_strNote; }
+    // Counts the notes given, so a note given again (Enter on the same guess) is told again.
+    unsigned NotesGiven() const { return m_nNotesGiven; }
+    static constexpr const char* kNotAWord = N_("Not a word");
 
     // ---- Hint ---------------------------------------------------------------------------------
     struct CHint {
@@ -68,6 +75,8 @@ public:
     // The words of the current skill (indices into WordsOfSkill, in file order) that fit the counts
     // of the guesses of the word in play or of the word that ended last: all of them before a guess.
     std::vector<std::size_t> WordsThatFit();
+    // How many words fit, worked out once per guess: the screen asks at every paint.
+    std::size_t WordsThatFitCount();
     // The best next guess for the word in play by what its guesses tell (in hard mode, one that
     // fits them); nothing while no word is in play.
     std::optional<CHint> BestHint();
@@ -220,6 +229,24 @@ private:
     CSolverWords m_solverWords;
     int m_nSolverSkill = -1;            // the skill m_solverWords was made for; -1: none yet
     const CSolverWords& SolverWords();
+    // The last count of words that fit and what it was counted for.
+    struct CFitCount {
+        std::wstring strSet;
+        int nSkill = -1;
+        std::wstring strWord;
+        std::vector<std::wstring> astrGuesses;
+        std::size_t nFit = 0;
+        bool bKnown = false;
+    } m_fitCount;
+    // Read on the word check's first question.
+    std::optional<CDictionary> m_dictionary;
+    std::wstring m_strNote;
+    unsigned m_nNotesGiven = 0;
+    // With the word check on, a guess that is no word is refused with a note (not a message box:
+    // the player is typing).
+    bool RefusedByWordCheck(const std::wstring& strGuess);
+    // Clears the note; whether there was one on screen.
+    bool DropNote();
     bool m_bClockRunning = false;       // the clock was started for the current word
     bool m_bPaused = false;             // the clock was stopped because the view went inactive
     bool m_bTimeTrial = true;

@@ -37,6 +37,19 @@ std::vector<std::size_t> CGameCore::WordsThatFit()
     return FittingWords(SolverWords(), aGuesses);
 }
 
+std::size_t CGameCore::WordsThatFitCount()
+{
+    const CGuessRecord& history = History();
+    // The guesses and the word they were scored against decide which words fit; a set read anew
+    // (the solver's words dropped) may hold other words under the same name.
+    const bool bFresh = m_fitCount.bKnown && m_nSolverSkill == m_nSkill && m_fitCount.nSkill == m_nSkill &&
+                        m_fitCount.strSet == m_strSet && m_fitCount.strWord == history.m_strMagicWord &&
+                        m_fitCount.astrGuesses == history.m_astrGuesses;
+    if (!bFresh)
+        m_fitCount = {m_strSet, m_nSkill, history.m_strMagicWord, history.m_astrGuesses, WordsThatFit().size(), true};
+    return m_fitCount.nFit;
+}
+
 std::optional<CGameCore::CHint> CGameCore::BestHint()
 {
     if (m_bGameOver)

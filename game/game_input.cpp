@@ -7,8 +7,13 @@ void CGameCore::OnChar(wchar_t c)
 {
     if (m_bGameOver || c == L'\r')
         return;  // Enter arrives as a key as well and is handled there
-    if (!IsLetter(c))
+    // A note about the last Enter has been seen once the player types on.
+    const bool bNoteGone = DropNote();
+    if (!IsLetter(c)) {
+        if (bNoteGone)
+            RepaintView();
         return;
+    }
     const int nLength = WordLength();
     // While a word is in play the row has a cell per letter and the cursor stands on one of them.
     VQ_INVARIANT(m_nCursor >= 0 && m_nCursor < nLength && static_cast<std::size_t>(nLength) == m_strGuess.size());
@@ -23,6 +28,9 @@ void CGameCore::OnKeyDown(int nVirtKey)
 {
     if (m_bGameOver)
         return;
+    // Enter checks the guess again and says again what it finds.
+    if (nVirtKey != VK_RETURN && DropNote())
+        RepaintView();
     const int nLength = WordLength();
     switch (nVirtKey) {
     case VK_BACK:

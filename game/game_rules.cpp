@@ -35,6 +35,7 @@ int CGameCore::TimeAllowance(int nSkill, int nLevel, bool bTimeTrial)
 
 void CGameCore::ClearGuess()
 {
+    m_strNote.clear();
     m_strGuess.assign(History().m_strMagicWord.size(), L' ');
     m_nCursor = 0;
 }
@@ -50,6 +51,8 @@ bool CGameCore::SubmitGuess()
     // The refused guess stays in the cells, to be changed.
     if (m_bHardMode && RefusedInHardMode(strGuess))
         return false;
+    if (m_bWordCheck && RefusedByWordCheck(strGuess))
+        return false;
     History().AddGuess(strGuess);
     ClearGuess();
     if (History().GuessCount() == 1) {
@@ -60,5 +63,27 @@ bool CGameCore::SubmitGuess()
     }
     if (History().IsSolved())
         EndSolvedWord();
+    return true;
+}
+
+bool CGameCore::RefusedByWordCheck(const std::wstring& strGuess)
+{
+    if (ListHasWord(WordsOfSkill(), strGuess))
+        return false;
+    if (!m_dictionary)
+        m_dictionary.emplace(DictionaryFile(m_setFolders.ProgramDirectory()));
+    if (m_dictionary->Contains(strGuess))
+        return false;
+    m_strNote = Tr(kNotAWord);
+    ++m_nNotesGiven;
+    RepaintView();
+    return true;
+}
+
+bool CGameCore::DropNote()
+{
+    if (m_strNote.empty())
+        return false;
+    m_strNote.clear();
     return true;
 }

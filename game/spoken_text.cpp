@@ -126,3 +126,13 @@ std::vector<std::wstring> SpokenLevelLines(int nFinishedLevel, int nNextLevel)
     return {Fill(Tr("Finished Level: %1"), {std::to_wstring(nFinishedLevel)}),
             Fill(Tr("Continue to Level: %1?"), {std::to_wstring(nNextLevel)})};
 }
+
+std::wstring WordsFitText(std::size_t nFit)
+{
+    return Fill(TrPlural("%1 word fits", "%1 words fit", nFit), {std::to_wstring(nFit)});
+}
+
+std::wstring SpokenNotAWord(const std::wstring& strGuess)
+{
+    return Fill(Tr("%1 is not a word."), {strGuess});
+}

@@ -41,6 +41,12 @@ std::wstring SpokenKey(wchar_t cLetter, int nMark);
 // guess that carry a mark, e.g. ", struck L T, highlighted A".
 std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow);
 
+// "1 word fits", "12 words fit": the words-that-fit line, shown and spoken alike.
+std::wstring WordsFitText(std::size_t nFit);
+
+// "PLANX is not a word.": what the word check's note says to a reader.
+std::wstring SpokenNotAWord(const std::wstring& strGuess);
+
 // What the countdown says when its alert would sound with time left nTimeLeft: the whole
 // minutes, 30 seconds and the end; empty at any other second.
 std::wstring SpokenCountdown(int nTimeLeft);

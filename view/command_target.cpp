@@ -28,3 +28,9 @@ bool IsCommandEnabled(const std::vector<CCommandTarget*>& aRoute, int nId)
     }
     return false;
 }
+
+bool IsCommandChecked(const std::vector<CCommandTarget*>& aRoute, int nId)
+{
+    const CCommandTarget* pTarget = FindCommandTarget(aRoute, nId);
+    return pTarget != nullptr && pTarget->IsCommandChecked(nId);
+}

@@ -11,6 +11,8 @@ public:
     // True when nId is in this target's table; bEnabled then says whether it may run now.
     virtual bool QueryCommand(int nId, bool& bEnabled) const = 0;
     virtual void OnCommand(int nId) = 0;
+    // For a check item of this target's table: whether it is ticked now.
+    virtual bool IsCommandChecked(int /*nId*/) const { return false; }
 };
 
 // The first target on the route whose table lists nId, or nullptr.
@@ -19,3 +21,5 @@ CCommandTarget* FindCommandTarget(const std::vector<CCommandTarget*>& aRoute, in
 bool RouteCommand(const std::vector<CCommandTarget*>& aRoute, int nId);
 // An item is enabled when some target lists its id and that target allows it now.
 bool IsCommandEnabled(const std::vector<CCommandTarget*>& aRoute, int nId);
+// A check item is ticked when the target that lists its id says so.
+bool IsCommandChecked(const std::vector<CCommandTarget*>& aRoute, int nId);

@@ -4,6 +4,7 @@
 #include <wx/app.h>
 #include <wx/translation.h>
 #include <wx/msgdlg.h>
+#include <wx/time.h>
 #include <wx/toplevel.h>
 
 #include "dialogs/best_scores_dlg.h"
@@ -33,6 +34,10 @@ constexpr int kKeysPerColumn = 13;
 }  // namespace
 
 const wxRect CVeltraneQuillornView::kHistoryRect(25, 60, 190, 120);
+const wxRect CVeltraneQuillornView::kFitLineRect(25, kClientHeight, 191, kFitLineHeight - 2);
+// Right of where the Level value ends (x 105) and left of the Match column's end: free in both
+// modes, right under the cells the note is about.
+const wxRect CVeltraneQuillornView::kNoteRect(106, 30, 110, 15);
 
 CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders)
     : CGameCore(profile, std::move(setFolders)),
@@ -41,6 +46,7 @@ CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders s
       m_brushKey(WxColour(kWhite), wxBRUSHSTYLE_SOLID)
 {
     SetBackgroundStyle(wxBG_STYLE_PAINT);  // every paint draws every pixel: nothing to erase
+    m_store.Read(Option::ShowWordsFit, m_bShowWordsFit);
 }
 
 CVeltraneQuillornView::~CVeltraneQuillornView()
@@ -60,10 +66,10 @@ wxRect CVeltraneQuillornView::KeyRect(int nId)
 
 bool CVeltraneQuillornView::Create(wxWindow* pParent)
 {
-    if (!wxWindow::Create(pParent, wxID_ANY, wxDefaultPosition, wxSize(kClientWidth, kClientHeight),
+    if (!wxWindow::Create(pParent, wxID_ANY, wxDefaultPosition, ShownSize(100),
                           wxWANTS_CHARS | wxBORDER_NONE, "VeltraneQuillornView"))
         return false;
-    SetMinSize(wxSize(kClientWidth, kClientHeight));
+    SetMinSize(ShownSize(100));
     m_pAccess = std::make_unique<CViewAccess>(*this);
 
     if (!m_history.Create(this, kHistoryRect))
@@ -180,6 +186,12 @@ void CVeltraneQuillornView::RepaintView()
     Update();
     if (m_pAccess)
         m_pAccess->Sync();
+    // A refused guess is told once for each Enter that refused it.
+    if (NotesGiven() != m_nNotesTold) {
+        m_nNotesTold = NotesGiven();
+        if (m_pAccess && !Note().empty())
+            m_pAccess->Announce(SpokenNotAWord(Guess()));
+    }
 }
 
 void CVeltraneQuillornView::RepaintKey(int nId)
@@ -229,6 +241,12 @@ bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
     case ID_GAME_GIVEUP:
         bEnabled = CanGiveUp();
         return true;
+    case ID_GAME_HINT:
+        bEnabled = CanHint();
+        return true;
+    case ID_VIEW_WORDS_FIT:
+        bEnabled = true;
+        return true;
     case ID_GAME_NEW:
     case ID_APP_EXIT_GAME:
     case ID_TOOLS_HELP:
@@ -256,6 +274,8 @@ void CVeltraneQuillornView::OnCommand(int nId)
     switch (nId) {
     case ID_GAME_NEW: OnNew(); break;
     case ID_GAME_GIVEUP: OnGiveUp(); break;
+    case ID_GAME_HINT: OnHint(); break;
+    case ID_VIEW_WORDS_FIT: SetShowWordsFit(!m_bShowWordsFit); break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
         if (CHelpWindow* pHelp = CHelpWindow::Open(this, HelpPagePath(m_setFolders.ProgramDirectory()), kHelpAnchor))
@@ -269,6 +289,25 @@ void CVeltraneQuillornView::OnCommand(int nId)
     case ID_VIEW_NORMALSIZE: ChangeZoom(kZoomNormal); break;
     default: break;
     }
+}
+
+bool CVeltraneQuillornView::IsCommandChecked(int nId) const
+{
+    return nId == ID_VIEW_WORDS_FIT && m_bShowWordsFit;
+}
+
+void CVeltraneQuillornView::SetShowWordsFit(bool bShow)
+{
+    m_bShowWordsFit = bShow;
+    m_store.Write(Option::ShowWordsFit, bShow);
+    SetMinSize(ShownSize(100));
+    LayoutChildren();
+    // The window grows or shrinks by the line at the zoom it has.
+    if (m_fnFit) {
+        m_tFitAsked = wxGetLocalTimeMillis();
+        m_fnFit(ShownSize(m_nZoom));
+    }
+    RepaintView();
 }
 
 // ---- Input --------------------------------------------------------------------------------------

@@ -65,6 +65,17 @@ public:
     void SetFitHandler(std::function<void(const wxSize&)> fnFit) { m_fnFit = std::move(fnFit); }
     // The picture's size at a zoom.
     static wxSize PictureSize(int nPercent);
+    // The words-that-fit line stands under the board when shown, and the picture grows by it:
+    // nothing the board draws moves.
+    bool ShowsWordsFit() const { return m_bShowWordsFit; }
+    // Stored, laid out anew and the window asked to fit it.
+    void SetShowWordsFit(bool bShow);
+    static constexpr int kFitLineHeight = 17;
+    static const wxRect kFitLineRect;   // in layout pixels, under the board
+    static const wxRect kNoteRect;      // beside the Level value, under the cells
+    // The height in layout pixels, the line included when shown, and the picture's size then.
+    int LayoutHeight() const { return kClientHeight + (m_bShowWordsFit ? kFitLineHeight : 0); }
+    wxSize ShownSize(int nPercent) const;
     // A layout rectangle in client pixels, and a client point back in layout pixels.
     wxRect ZoomedRect(const wxRect& rcLayout) const;
     wxPoint LayoutPoint(const wxPoint& ptClient) const;
@@ -73,6 +84,7 @@ public:
     // CCommandTarget: the game commands, Help and Exit.
     bool QueryCommand(int nId, bool& bEnabled) const override;
     void OnCommand(int nId) override;
+    bool IsCommandChecked(int nId) const override;
 
     // CKeyPainter: the look of a letter key by its mark.
     void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) override;
@@ -144,6 +156,8 @@ private:
     void OnMouseWheelEvent(wxMouseEvent& event);
     void DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight);
     void DrawKeypadFocusRing(wxDC& dc);
+    // The words-that-fit line and the word check's note, where either is shown.
+    void DrawNotes(wxDC& dc);
     // True when the keypad took the key.
     bool HandleKeypadKey(const wxKeyEvent& event);
     void OnKeypadFocusChanged();
@@ -178,6 +192,8 @@ private:
 
     std::function<void(int)> m_fnQuit;
     int m_nModalDepth = 0;
+    bool m_bShowWordsFit = false;
+    unsigned m_nNotesTold = 0;  // the notes a screen reader has been given
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area
     std::function<void(const wxSize&)> m_fnFit;

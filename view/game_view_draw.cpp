@@ -96,7 +96,22 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
     UseCrispShapes(dc);
     if (!IsGameOver() && IsTimeTrial())
         DrawTimeBar(dc, L, B, R);
+    DrawNotes(dc);
     DrawKeypadFocusRing(dc);
+}
+
+void CVeltraneQuillornView::DrawNotes(wxDC& dc)
+{
+    UseSmoothText(dc);
+    if (m_bShowWordsFit && !History().m_strMagicWord.empty()) {
+        dc.SetTextForeground(TextColourOn(kBlack, Background()));
+        dc.DrawLabel(wxString(WordsFitText(WordsThatFitCount())), ZoomedRect(kFitLineRect), wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+    }
+    if (!Note().empty() && !IsGameOver()) {
+        dc.SetTextForeground(TextColourOn(kRed, Background()));
+        dc.DrawLabel(wxString(Note()), ZoomedRect(kNoteRect), wxALIGN_RIGHT | wxALIGN_TOP);
+    }
+    UseCrispShapes(dc);
 }
 
 void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr)

@@ -16,6 +16,11 @@ wxSize CVeltraneQuillornView::PictureSize(int nPercent)
     return wxSize(ZoomEdge(kClientWidth, nPercent), ZoomEdge(kClientHeight, nPercent));
 }
 
+wxSize CVeltraneQuillornView::ShownSize(int nPercent) const
+{
+    return wxSize(ZoomEdge(kClientWidth, nPercent), ZoomEdge(LayoutHeight(), nPercent));
+}
+
 int CVeltraneQuillornView::Z(int nLayout) const
 {
     return ZoomEdge(nLayout, m_nZoom);
@@ -65,7 +70,7 @@ void CVeltraneQuillornView::FitFontsIfStale()
 void CVeltraneQuillornView::LayoutChildren()
 {
     const wxSize client = GetClientSize();
-    const wxSize picture = PictureSize(m_nZoom);
+    const wxSize picture = ShownSize(m_nZoom);
     m_ptOrigin = wxPoint(std::max((client.x - picture.x) / 2, 0), std::max((client.y - picture.y) / 2, 0));
     m_history.SetSize(ZoomedRect(kHistoryRect));
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
@@ -97,7 +102,7 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
     m_store.Write(Option::Zoom, m_nZoom);
     if (m_fnFit) {
         m_tFitAsked = wxGetLocalTimeMillis();
-        m_fnFit(PictureSize(m_nZoom));
+        m_fnFit(ShownSize(m_nZoom));
     }
 }
 
@@ -111,7 +116,7 @@ void CVeltraneQuillornView::FollowWindow()
 {
     // The zoom follows the window: the largest step whose picture fits the client area.
     const wxSize client = GetClientSize();
-    int nFit = LargestStepFitting(kClientWidth, kClientHeight, client.x, client.y);
+    int nFit = LargestStepFitting(kClientWidth, LayoutHeight(), client.x, client.y);
     if (m_tFitAsked) {
         const long nSinceAsked = (wxGetLocalTimeMillis() - *m_tFitAsked).ToLong();
         if (nSinceAsked >= 0 && nSinceAsked < kFitSettleMs) {

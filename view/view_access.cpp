@@ -122,8 +122,13 @@ void CViewAccess::Sync()
         m_apKeys[i]->SetState(EAccState::Checked, nMark != MarkNone);
     }
     // A guess sent makes a row: what the player waits to hear.
-    if (m_apRows.size() > nRowsBefore)
-        Announce(SpokenHistoryRow(v.HistoryView(), m_apRows.size() - 1));
+    if (m_apRows.size() > nRowsBefore) {
+        std::wstring strRow = SpokenHistoryRow(v.HistoryView(), m_apRows.size() - 1);
+        // What the row leaves possible is heard with it when the board shows it.
+        if (v.ShowsWordsFit())
+            strRow += L", " + WordsFitText(v.WordsThatFitCount());
+        Announce(strRow);
+    }
 }
 
 CAccObject* CViewAccess::FocusedPart() const

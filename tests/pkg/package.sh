@@ -59,6 +59,8 @@ for set in "${sets[@]}"; do
   "$prog" --check-set "$set" >/dev/null || fail "--check-set failed on $(basename "$set")"
 done
 "$prog" --check-set "$data/Standard.set" | head -4
+# The word check's dictionary ships beside the sets, in its own folder: readable, never a set.
+"$prog" --check-set "$data/dictionary/Everyday.set" >/dev/null || fail "no readable dictionary/Everyday.set"
 # A first start plays the set of the desktop's language (what --solve reports is the set the game
 # would start with), English for any other.
 for wanted in de_DE.UTF-8:German fr_CA.UTF-8:French C.UTF-8:Standard it_IT.UTF-8:Standard; do

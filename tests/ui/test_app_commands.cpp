@@ -19,7 +19,7 @@ TEST(CommandMap, EveryGameCommandGetsItsOwnWxIdBelowTheToolkitLimit)
     std::set<int> aSeen;
     for (const int nCommand : {ID_APP_EXIT_GAME, ID_GAME_NEW, ID_TOOLS_OPTIONS, ID_GAME_GIVEUP, ID_TOOLS_BESTSCORES,
                                ID_TOOLS_HELP, ID_FILE_NEW, ID_FILE_OPEN, ID_APP_ABOUT, ID_TOOLS_STATISTICS,
-                               ID_VIEW_ZOOMIN, ID_VIEW_ZOOMOUT, ID_VIEW_NORMALSIZE}) {
+                               ID_VIEW_ZOOMIN, ID_VIEW_ZOOMOUT, ID_VIEW_NORMALSIZE, ID_GAME_HINT}) {
         const int nWxId = WxIdFromCommand(nCommand);
         EXPECT_GT(nWxId, 0) << nCommand;
         EXPECT_LT(nWxId, 0x7FFF) << nCommand;

@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+"""What Orca says of the Hint, the words-that-fit line and the word check: Orca runs for real with
+its debug log, as in orca_speech.py, and the test reads the lines it spoke while the game is played
+by keyboard only.
+
+Usage: orca_hint.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+import pyatspi
+
+import a11y_tree as t
+from orca_speech import LAUNCH, Speech
+
+CONTROL_L = 37  # the key code of Control_L in the X server's standard keymap
+ALT_L = 64
+
+
+def chord(modifier_code, keysym):
+    """A key pressed with a modifier held, as the player's fingers do it."""
+    pyatspi.Registry.generateKeyboardEvent(modifier_code, None, pyatspi.KEY_PRESS)
+    t.pump(0.05)
+    t.key(keysym)
+    pyatspi.Registry.generateKeyboardEvent(modifier_code, None, pyatspi.KEY_RELEASE)
+    t.pump(0.1)
+
+
+def main():
+    exe = os.path.abspath(sys.argv[1])
+    work = tempfile.mkdtemp(prefix="vq-orca-hint-")
+    orca = game = None
+    try:
+        shutil.copy(exe, work)
+        with open(os.path.join(work, "Test.set"), "w", newline="") as f:
+            f.write(t.SET_TEXT)
+        log = os.path.join(work, "orca-debug.log")
+        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
+        env.update(SPEECHD_ADDRESS="unix_socket:" + os.path.join(work, "speechd.sock"), SPEECHD_CMD="/bin/false")
+        env.pop("NO_AT_BRIDGE", None)
+        orca = subprocess.Popen([sys.executable, "-c", LAUNCH, "--user-prefs", os.path.join(work, "orca"),
+                                 "--debug-file", log, "--disable", "braille"],
+                                env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        speech = Speech(log)
+        if t.check(speech.heard("Screen reader on", 30), "Orca starts and speaks"):
+            game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
+            run(speech)
+    finally:
+        for proc in (game, orca):
+            if proc is not None:
+                proc.terminate()
+                try:
+                    proc.wait(10)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+                    proc.wait()
+        if t.failures and os.path.exists(os.path.join(work, "orca-debug.log")):
+            print("Orca spoke:", *Speech(os.path.join(work, "orca-debug.log")).lines(), sep="\n  ")
+        shutil.rmtree(work, ignore_errors=True)
+    print(f"{len(t.failures)} failure(s)")
+    return 1 if t.failures else 0
+
+
+def run(speech):
+    app = t.wait_for(t.find_app, 20)
+    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
+                   "the game comes up with New Game"):
+        return
+    t.check(speech.heard("Go =>> push button"), "Orca reads the New Game dialog up to Go")
+    t.key(t.RETURN)
+    view = t.wait_for(lambda: t.find(app, lambda o: o.name == "Veltrane Quillorn game"), 5)
+    if not t.check(view is not None, "the game view is up"):
+        return
+    view.queryComponent().grabFocus()  # no window manager hands the focus back
+    t.check(speech.heard("Guess: blank blank blank blank blank"), "the guess is spoken on focus")
+
+    # View > Words That Fit by its mnemonics; then each row is read with the count.
+    chord(ALT_L, ord("v"))
+    t.check(speech.heard("View menu"), "Alt+V opens the View menu")
+    t.key(ord("w"))
+    t.pump(0.5)
+    view.queryComponent().grabFocus()
+    t.type_text("plant\r")
+    t.check(speech.heard("1. PLANT, match 3, bingo 0, 1 word fits"), "the new row is read with the words that fit")
+
+    # Ctrl+H: the hint's message box is read, and Enter closes it.
+    chord(CONTROL_L, ord("h"))
+    alert = t.wait_for(lambda: t.find(app, lambda o: t.role(o, pyatspi.ROLE_ALERT), depth=2), 5)
+    if not t.check(alert is not None, "Ctrl+H opens the hint's message box"):
+        return
+    # A window manager gives a new dialog the focus; here nothing does, so the test does.
+    ok = t.find(alert, lambda o: t.role(o, pyatspi.ROLE_PUSH_BUTTON))
+    if ok is not None:
+        ok.queryComponent().grabFocus()
+    t.check(speech.heard("Hint: try APPLE."), "the hint is heard from its message box")
+    t.key(t.RETURN)
+    t.pump(0.5)
+    view.queryComponent().grabFocus()
+    t.check(speech.heard("Guess: blank blank blank blank blank"), "back on the guess after the hint")
+
+
+if __name__ == "__main__":
+    sys.exit(main())
