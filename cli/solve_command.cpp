@@ -158,15 +158,6 @@ std::optional<CBadArgument> ParseGuess(const std::string& strArg, int nSkill, CS
     return std::nullopt;
 }
 
-// Hundredths as "12.34", whatever the locale says a decimal point is.
-std::string TwoDecimals(std::uint64_t nHundredths)
-{
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%llu.%02llu", static_cast<unsigned long long>(nHundredths / 100),
-                  static_cast<unsigned long long>(nHundredths % 100));
-    return buf;
-}
-
 struct CAnswer {
     std::wstring strSet;
     int nSkill = 0;
@@ -193,7 +184,7 @@ void WriteText(std::ostream& out, const CAnswer& answer, const CSolverWords& wor
         return;
     }
     out << Fill(strBest, {Fill(TrUtf8("%1, %2 words left on average"), {EncodeUtf8Escaped(words.Word(answer.best->nWord)),
-                                                                         TwoDecimals(answer.best->ExpectedLeftHundredths())})});
+                                                                         HundredthsForPeople(answer.best->ExpectedLeftHundredths())})});
     if (answer.best->bSampled)
         out << TrUtf8(" (the set is too large to try every word: best of the fitting words and a sample)");
     out << '\n';
@@ -210,7 +201,7 @@ void WriteJson(std::ostream& out, const CAnswer& answer, const CSolverWords& wor
     out << "],\n  \"best\": ";
     if (answer.best) {
         out << "{\"guess\": " << JsonString(EncodeUtf8(std::wstring(words.Word(answer.best->nWord))))
-            << ", \"expected_left\": " << TwoDecimals(answer.best->ExpectedLeftHundredths())
+            << ", \"expected_left\": " << HundredthsText(answer.best->ExpectedLeftHundredths(), ".")
             << ", \"sampled\": " << (answer.best->bSampled ? "true" : "false") << "}";
     } else {
         out << "null";

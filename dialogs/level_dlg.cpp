@@ -46,12 +46,28 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     dc.SetTextForeground(DialogTextColour(*this, kBlue));
     DrawTextInRect(dc, wxString::Format(_("Finished Level: %s"), m_strFinishedLevel), RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
     dc.SetTextForeground(DialogTextColour(*this, kGreen));
-    // Its rectangle runs on to the question mark: in the face in use "11" needs a pixel or two
-    // more than the 190 the layout gives, and the five pixels before the mark are free.
-    DrawTextInRect(dc, wxString::Format(_("Continue to Level: %s"), m_strNextLevel), RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
-    // The question mark keeps its place whatever the width of the line before it.
-    dc.SetTextForeground(DialogTextColour(*this, kRed));
-    DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);
+    const wxString strEnglishQuestion = "Continue to Level: %1?";
+    if (wxGetTranslation(strEnglishQuestion) == strEnglishQuestion) {
+        // Its rectangle runs on to the question mark: in the face in use "11" needs a pixel or two
+        // more than the 190 the layout gives, and the five pixels before the mark are free.
+        DrawTextInRect(dc, wxString::Format(_("Continue to Level: %s"), m_strNextLevel), RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
+        // The question mark keeps its place whatever the width of the line before it.
+        dc.SetTextForeground(DialogTextColour(*this, kRed));
+        DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);
+    } else {
+        // The English line was laid out to end where the mark stands; a translated one is shorter
+        // or longer, so its mark follows it, after the space (if any) its language puts before a
+        // question mark: French a narrow no-break space, German none.
+        const wxString strQuestion = SpokenLevelLines(m_nFinishedLevel, m_nNextLevel)[1];
+        const bool bMark = strQuestion.EndsWith("?");
+        const wxString strLine = bMark ? strQuestion.Left(strQuestion.length() - 1) : strQuestion;
+        const int nRight = Px(30) + dc.GetTextExtent(strLine).x;
+        DrawTextInRect(dc, strLine, RectLTRB(Px(30), Px(55), nRight, Px(85)), nAlign);
+        if (bMark) {
+            dc.SetTextForeground(DialogTextColour(*this, kRed));
+            DrawTextInRect(dc, "?", RectLTRB(nRight, Px(55), nRight + dc.GetTextExtent("?").x, Px(85)), nAlign);
+        }
+    }
     DrawTiles(dc, 80, 100, Scale());
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlack));

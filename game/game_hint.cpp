@@ -4,16 +4,12 @@
 
 #include "game/game_core.h"
 #include "game/solver.h"
+#include "platform/text.h"
 
 namespace {
 
-std::wstring TwoDecimals(std::uint64_t nHundredths)
-{
-    wchar_t buf[32];
-    std::swprintf(buf, 32, L"%llu.%02llu", static_cast<unsigned long long>(nHundredths / 100),
-                  static_cast<unsigned long long>(nHundredths % 100));
-    return buf;
-}
+// "1.29" in English, "1,29" in German and French: the message is read by the player.
+std::wstring TwoDecimals(std::uint64_t nHundredths) { return DecodeBytes(HundredthsForPeople(nHundredths)); }
 
 }  // namespace
 

@@ -2,6 +2,8 @@
 #include "platform/translate.h"
 
 #include <clocale>
+#include <cstdio>
+#include <langinfo.h>
 #include <libintl.h>
 
 #include "platform/text.h"
@@ -9,6 +11,8 @@
 namespace {
 
 bool g_bBound = false;
+// Read once when the catalogs are bound: numbers themselves stay in the C locale.
+std::string g_strDecimalSeparator = ".";
 
 template <typename Char>
 std::basic_string<Char> FillAny(std::basic_string_view<Char> text,
@@ -52,6 +56,7 @@ std::filesystem::path ProgramLocaleDirectory(const std::filesystem::path& progra
 void BindCatalogs(const std::filesystem::path& localeDir)
 {
     std::setlocale(LC_ALL, "");
+    g_strDecimalSeparator = DecimalSeparatorOf("");
     // A German desktop writes 2,5; the game log, the settings and --json write 2.5 everywhere.
     std::setlocale(LC_NUMERIC, "C");
     bindtextdomain(kTextDomain, localeDir.c_str());
@@ -87,4 +92,27 @@ std::wstring Fill(std::wstring_view text, std::initializer_list<std::wstring_vie
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> values)
 {
     return FillAny(text, values);
+}
+
+std::string DecimalSeparatorOf(const char* pszLocale)
+{
+    const locale_t loc = newlocale(LC_NUMERIC_MASK, pszLocale, static_cast<locale_t>(nullptr));
+    if (loc == static_cast<locale_t>(nullptr))
+        return ".";
+    const char* psz = nl_langinfo_l(RADIXCHAR, loc);
+    std::string str = psz && *psz ? psz : ".";
+    freelocale(loc);
+    return str;
+}
+
+std::string HundredthsText(std::uint64_t nHundredths, std::string_view separator)
+{
+    char buf[8];
+    std::snprintf(buf, sizeof buf, "%02u", static_cast<unsigned>(nHundredths % 100));
+    return std::to_string(nHundredths / 100) + std::string(separator) + buf;
+}
+
+std::string HundredthsForPeople(std::uint64_t nHundredths)
+{
+    return HundredthsText(nHundredths, g_strDecimalSeparator);
 }

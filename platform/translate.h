@@ -7,6 +7,7 @@
 // Numbers go into a text through %1, %2, ... (Fill), so a language may put them where it wants.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -40,3 +41,12 @@ std::string TrPluralUtf8(const char* szOne, const char* szMany, unsigned long n)
 // %1 to %9 in text replaced by the given values; "%%" is one "%".
 std::wstring Fill(std::wstring_view text, std::initializer_list<std::wstring_view> values);
 std::string Fill(std::string_view text, std::initializer_list<std::string_view> values);
+
+// The decimal separator a locale writes ("." under C and English, "," under German and French);
+// "" names the environment's own locale, as setlocale reads it. "." for a locale not installed.
+std::string DecimalSeparatorOf(const char* pszLocale);
+// Hundredths with two decimals and the given separator: 129 -> "1,29" with ",".
+std::string HundredthsText(std::uint64_t nHundredths, std::string_view separator);
+// The same for people: the separator of the locale the catalogs were bound under, "." before that.
+// Files and --json keep "." whatever the player's language (HundredthsText(n, ".")).
+std::string HundredthsForPeople(std::uint64_t nHundredths);

@@ -57,17 +57,26 @@ class Speech:
         return self.lines()[start:]
 
 
-def main():
-    exe = os.path.abspath(sys.argv[1])
+def session(exe, run, lang=None, greeting="Screen reader on"):
+    """Orca and then the game, in a folder of their own, with the help pages (and under lang the
+    build's catalogs) beside the game; once Orca has spoken its greeting, run(speech) plays.
+    Returns the exit status."""
+    exe = os.path.abspath(exe)
     work = tempfile.mkdtemp(prefix="vq-orca-")
     orca = game = None
     try:
         shutil.copy(exe, work)
-        shutil.copy(os.path.join(os.path.dirname(exe), "ZentraHelp.htm"), work)
+        for page in ("ZentraHelp.htm", "ZentraHelp.de.htm", "ZentraHelp.fr.htm"):
+            if os.path.exists(os.path.join(os.path.dirname(exe), page)):
+                shutil.copy(os.path.join(os.path.dirname(exe), page), work)
         with open(os.path.join(work, "Test.set"), "w", newline="") as f:
             f.write(t.SET_TEXT)
         log = os.path.join(work, "orca-debug.log")
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
+        if lang:
+            # Orca and the game both on the player's desktop language.
+            os.symlink(os.path.join(os.path.dirname(exe), "locale"), os.path.join(work, "locale"))
+            env.update(LC_ALL=lang, LANGUAGE="")
         # No speech server: a test machine has no sound, and one server shared by parallel runs
         # (or left over by one) can hang Orca's start. Orca logs what it says all the same.
         env.update(SPEECHD_ADDRESS="unix_socket:" + os.path.join(work, "speechd.sock"), SPEECHD_CMD="/bin/false")
@@ -76,7 +85,7 @@ def main():
                                  "--debug-file", log, "--disable", "braille"],
                                 env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         speech = Speech(log)
-        if t.check(speech.heard("Screen reader on", 30), "Orca starts and speaks"):
+        if t.check(speech.heard(greeting, 30), f"Orca starts and speaks {greeting!r}"):
             game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
             run(speech)
     finally:
@@ -95,6 +104,10 @@ def main():
         shutil.rmtree(work, ignore_errors=True)
     print(f"{len(t.failures)} failure(s)")
     return 1 if t.failures else 0
+
+
+def main():
+    return session(sys.argv[1], run)
 
 
 def run(speech):

@@ -13,6 +13,7 @@
 #include <wx/choice.h>
 #include <wx/combo.h>
 #include <wx/dc.h>
+#include <wx/dcmemory.h>
 #include <wx/display.h>
 #include <wx/button.h>
 #include <wx/frame.h>
@@ -411,11 +412,22 @@ TEST(DialogLayout, DropDownListsShowTheirChoiceWholeAtTheDialogsZoom)
             const wxRect rcText(rc.x + 2, rc.y + 1, rc.width * 3 / 5, rc.height - 2);
             const wxRect rcInk = InkBox(image, rcText, +isInk);
             const wxFont font = pChild->GetFont();
-            const wxImage drawn = RenderOffscreen(wxSize(rc.width * 2, rc.height * 3), [&](wxDC& dc) {
-                dc.SetFont(font);
-                dc.SetTextForeground(*wxBLACK);
-                dc.DrawText(strShown, 2, rc.height);
+            // Drawn at the screen's scale and read back at the window's pixels, as the capture is:
+            // under GDK_SCALE=2 the toolkit draws twice the pixels, and halving them leaves an
+            // accent above the capitals only a faint pixel that a text drawn at 1x has dark.
+            const wxSize sizeDrawn(rc.width * 2, rc.height * 3);
+            wxBitmap scaled;
+            scaled.CreateWithDIPSize(sizeDrawn, dlg.GetContentScaleFactor(), 24);
+            wxMemoryDC dcScaled(scaled);
+            dcScaled.SetBackground(*wxWHITE_BRUSH);
+            dcScaled.Clear();
+            dcScaled.SetFont(font);
+            dcScaled.SetTextForeground(*wxBLACK);
+            dcScaled.DrawText(strShown, 2, rc.height);
+            const wxImage drawn = RenderOffscreen(sizeDrawn, [&](wxDC& dc) {
+                dc.Blit(0, 0, sizeDrawn.x, sizeDrawn.y, &dcScaled, 0, 0);
             });
+
             const wxRect rcWant = InkBox(drawn, wxRect(drawn.GetSize()), +isInk);
             const std::string strWhat = strName + " at " + std::to_string(dynamic_cast<CGameDialog&>(dlg).Zoom()) +
                                         " %, list \"" + strShown.utf8_string() + "\"";

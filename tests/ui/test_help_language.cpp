@@ -2,10 +2,13 @@
 // page written in it, at the same place, and the English page under any other.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <map>
 #include <optional>
+#include <regex>
+#include <set>
 #include <string>
-
 
 #include "dialogs/help_window.h"
 #include "platform/files.h"
@@ -44,7 +47,74 @@ private:
     std::map<std::string, std::optional<std::string>> m_saved;
 };
 
+std::string ReadPage(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// What a part of a page is made of: its paragraphs, list items, table rows, examples and keys, the
+// sets it names and the command-line options it gives. A translation that drops a paragraph, a key
+// or an option no longer has the English part's shape.
+struct CPartShape {
+    std::map<std::string, int> anTags;
+    std::set<std::string> astrSets, astrOptions;
+    bool operator==(const CPartShape&) const = default;
+};
+
+std::map<std::string, CPartShape> PageShape(const std::string& page)
+{
+    std::map<std::string, CPartShape> parts;
+    const std::regex heading(R"re(<h2 id="([A-Za-z_]+)")re"), tag("<(p|li|tr|pre|kbd)>"),
+        set("<em>([A-Z][a-z]+)</em>"), option("(--[a-z][a-z-]*)");
+    std::string strPart = "top";
+    std::size_t nStart = 0;
+    const auto add = [&](std::size_t nEnd) {
+        const std::string text = page.substr(nStart, nEnd - nStart);
+        CPartShape& shape = parts[strPart];
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), tag); it != std::sregex_iterator(); ++it)
+            ++shape.anTags[(*it)[1].str()];
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), option); it != std::sregex_iterator(); ++it)
+            shape.astrOptions.insert((*it)[1].str());
+        for (auto it = std::sregex_iterator(text.begin(), text.end(), set); it != std::sregex_iterator(); ++it) {
+            if (std::filesystem::exists(ProgramDirectory() / ((*it)[1].str() + ".set")))
+                shape.astrSets.insert((*it)[1].str());
+        }
+    };
+    for (auto it = std::sregex_iterator(page.begin(), page.end(), heading); it != std::sregex_iterator(); ++it) {
+        add(static_cast<std::size_t>(it->position()));
+        strPart = (*it)[1].str();
+        nStart = static_cast<std::size_t>(it->position());
+    }
+    add(page.size());
+    return parts;
+}
+
 }  // namespace
+
+// The three pages tell the same things part by part, and each names every set the game ships.
+TEST(HelpPages, EveryLanguageSaysWhatTheEnglishPageSays)
+{
+    const std::map<std::string, CPartShape> english = PageShape(ReadPage(ProgramDirectory() / "ZentraHelp.htm"));
+    ASSERT_TRUE(english.count("ScreenReaders") && english.count("Sets"));
+    std::set<std::string> astrShipped;
+    for (const auto& entry : std::filesystem::directory_iterator(ProgramDirectory())) {
+        if (entry.path().extension() == ".set")
+            astrShipped.insert(entry.path().stem().string());
+    }
+    EXPECT_EQ(english.at("Sets").astrSets, astrShipped);
+    for (const char* szPage : {"ZentraHelp.de.htm", "ZentraHelp.fr.htm"}) {
+        SCOPED_TRACE(szPage);
+        const std::map<std::string, CPartShape> page = PageShape(ReadPage(ProgramDirectory() / szPage));
+        for (const auto& [strPart, shape] : english) {
+            SCOPED_TRACE(strPart);
+            ASSERT_TRUE(page.count(strPart));
+            EXPECT_EQ(page.at(strPart).anTags, shape.anTags);
+            EXPECT_EQ(page.at(strPart).astrSets, shape.astrSets);
+            EXPECT_EQ(page.at(strPart).astrOptions, shape.astrOptions);
+        }
+    }
+}
 
 TEST_F(HelpLanguageTest, TheHelpOpensInTheLocalesLanguageAtTheSamePlaceAndInEnglishOtherwise)
 {

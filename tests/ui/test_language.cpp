@@ -15,6 +15,7 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
+#include "dialogs/level_dlg.h"
 #include "game/game_core.h"
 #include "game/spoken_text.h"
 #include "game/stats_report.h"
@@ -102,4 +103,53 @@ TEST_F(LanguageTest, NumbersStayInTheCLocaleWhateverTheLanguage)
     std::snprintf(sz, sizeof sz, "%.1f", 2.5);
     EXPECT_STREQ(sz, "2.5");
     EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+}
+
+// The Level dialog asks "Continue to Level: 11 ?" with the mark in red. The English line keeps
+// the mark at its fixed place; a translated line is shorter or longer, and its mark follows its
+// last word as the language writes it: no gap in German, a narrow no-break one in French, never
+// more than a word space and never a space a line could break at.
+TEST_F(LanguageTest, TheLevelQuestionCarriesItsMarkAfterItsLastWord)
+{
+    const auto isRed = [](unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; };
+    const auto isGreen = [](unsigned rgb) {
+        const unsigned r = rgb >> 16, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+        return g > r + 0x40 && g > b + 0x40;
+    };
+    // The ink between the last green pixel and the first red one.
+    const auto gap = [&](const wxImage& image, const wxRect& rcArea) {
+        const wxRect rcMark = uitest::InkBox(image, rcArea, +isRed);
+        const wxRect rcLine = uitest::InkBox(image, rcArea, +isGreen);
+        EXPECT_FALSE(rcMark.IsEmpty() || rcLine.IsEmpty());
+        return std::pair(rcMark.GetLeft() - rcLine.GetRight() - 1, rcMark.GetLeft());
+    };
+    const std::wstring strQuestion = SpokenLevelLines(10, 11)[1];
+    EXPECT_EQ(strQuestion.find(L" ?"), std::wstring::npos) << "an ordinary space before the mark can break the line";
+    uitest::CModalScript script;
+    script.Then([&](wxDialog& dlg) {
+        auto& level = dynamic_cast<CLevelDlg&>(dlg);
+        const wxImage image = uitest::CaptureClient(dlg);
+        const auto [nGap, nMarkLeft] = gap(image, wxRect(0, level.Px(55), image.GetWidth(), level.Px(30)));
+        // The same digit, a word space and the mark, drawn in the dialog's large font.
+        const wxImage spaced = uitest::RenderOffscreen(wxSize(level.Px(60), level.Px(30)), [&](wxDC& dc) {
+            dc.SetFont(level.m_fontLarge);
+            dc.SetTextForeground(wxColour(0, 128, 0));
+            dc.DrawText("1 ", 2, 2);
+            dc.SetTextForeground(wxColour(255, 0, 0));
+            dc.DrawText("?", 2 + dc.GetTextExtent("1 ").x, 2);
+        });
+        const int nWordSpace = gap(spaced, wxRect(spaced.GetSize())).first;
+        if (PlayersLanguage() == nullptr) {
+            EXPECT_GE(nMarkLeft, level.Px(225)) << "the English mark has moved";
+        } else {
+            EXPECT_GE(nGap, 0);
+            EXPECT_LE(nGap, nWordSpace) << "more than a word space before the mark";
+        }
+        dlg.EndModal(wxID_NO);
+    });
+    CLevelDlg dlg;
+    dlg.m_nFinishedLevel = 10;
+    dlg.m_nNextLevel = 11;
+    dlg.DoModal();
+    EXPECT_TRUE(script.Done());
 }

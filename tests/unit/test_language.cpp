@@ -6,7 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "cli/solve_command.h"
 #include "cli/stats_command.h"
+#include "game/set_folders.h"
 #include "game/stats_report.h"
 #include "game_log_rows.h"
 #include "platform/text.h"
@@ -32,6 +34,9 @@ public:
     }
     ~CLocaleScope()
     {
+        // Bound again under C, as a game started there is: English texts and a decimal point.
+        setenv("LC_ALL", "C", 1);
+        BindCatalogs(VQ_LOCALE_DIR);
         unsetenv("LC_ALL");
         std::setlocale(LC_ALL, "C");
     }
@@ -94,4 +99,78 @@ TEST(Language, FillPutsEachValueInItsPlaceOnce)
     EXPECT_EQ(Fill(L"%2 before %1, %1 again, 100%% sure", {L"A", L"B"}), L"B before A, A again, 100% sure");
     // A value is never read as a place itself, and a place without a value stays as written.
     EXPECT_EQ(Fill(std::string("%1 and %3"), {"%2", "x"}), "%2 and %3");
+}
+
+TEST(Language, DecimalsForPeopleTakeTheLocalesSeparator)
+{
+    EXPECT_EQ(DecimalSeparatorOf("C"), ".");
+    EXPECT_EQ(DecimalSeparatorOf("no_SUCH.UTF-8"), ".") << "a locale not installed falls back to the point";
+    for (const char* pszLocale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (!LocaleInstalled(pszLocale)) {
+            ADD_FAILURE() << pszLocale << " is not installed: scripts/install-deps.sh generates it";
+            continue;
+        }
+        EXPECT_EQ(DecimalSeparatorOf(pszLocale), ",") << pszLocale;
+    }
+    // The hundredths keep their leading zero and a whole number keeps its two places.
+    EXPECT_EQ(HundredthsText(5, ","), "0,05");
+    EXPECT_EQ(HundredthsText(129, ","), "1,29");
+    EXPECT_EQ(HundredthsText(1200, "."), "12.00");
+    EXPECT_EQ(HundredthsForPeople(129), "1.29") << "before the catalogs are bound, as in the C locale";
+}
+
+// The hint and --solve's text are read by people and take the comma in German and French; --solve
+// --json is read by scripts and is the same bytes in every locale.
+class DecimalsAcrossLocales : public CGameFixture {
+protected:
+    void SetUp() override
+    {
+        // GAAAF tells BCDEF, BCDEG and BCDEH apart: a fraction of a word is left on average.
+        programDir.Write("Tiny.set", MakeSet({"GAAAF", "BCDEF", "BCDEG", "BCDEH"}, {"PLANET", "PLANES", "CANTER"}));
+        store.settings.WriteCurrentSet(L"Tiny");
+    }
+    std::string Solve(const std::vector<std::string>& args)
+    {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunSolve(args, CSetFolders(programDir.Path()), store.profile, out, err), 0) << err.str();
+        return out.str();
+    }
+    // The hint message for the word in play before any guess, and the figure it should show.
+    std::pair<std::wstring, std::uint64_t> Hint()
+    {
+        CScriptedGame& g = StartGame();
+        g.ClearLog();
+        const std::optional<CGameCore::CHint> hint = g.BestHint();
+        EXPECT_TRUE(hint);
+        g.OnHint();
+        EXPECT_EQ(g.m_astrMessages.size(), 1u);
+        return {g.m_astrMessages.empty() ? L"" : g.m_astrMessages[0], hint ? hint->nHundredthsLeft : 0};
+    }
+};
+
+TEST_F(DecimalsAcrossLocales, HintAndSolveTextUseTheCommaButJsonKeepsThePoint)
+{
+    const std::vector<std::string> json = {"--skill", "beginner", "--json", "BCDEQ:4:4"};
+    const std::vector<std::string> text = {"--skill", "beginner", "--hard", "BCDEQ:4:4"};
+    const std::string strJson = Solve(json);
+    ASSERT_NE(strJson.find("\"expected_left\": 1.00,"), std::string::npos) << strJson;
+    // In the hard mode the best guess is one of the three: 1 + 1/3 + 1/3 words left on average.
+    ASSERT_NE(Solve(text).find("1.67 words left on average"), std::string::npos) << Solve(text);
+    const auto [strEnglishHint, nLeft] = Hint();
+    EXPECT_NE(strEnglishHint.find(DecodeBytes(HundredthsText(nLeft, "."))), std::wstring::npos) << EncodeUtf8(strEnglishHint);
+
+    for (const char* pszLocale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (!LocaleInstalled(pszLocale)) {
+            ADD_FAILURE() << pszLocale << " is not installed: scripts/install-deps.sh generates it";
+            continue;
+        }
+        CLocaleScope scope(pszLocale);
+        EXPECT_EQ(Solve(json), strJson) << pszLocale;
+        const std::string strText = Solve(text);
+        EXPECT_NE(strText.find(" 1,67 "), std::string::npos) << strText;
+        EXPECT_EQ(strText.find("1.67"), std::string::npos) << strText;
+        const auto [strHint, nHintLeft] = Hint();
+        EXPECT_NE(strHint.find(DecodeBytes(HundredthsText(nHintLeft, ","))), std::wstring::npos) << EncodeUtf8(strHint);
+        EXPECT_EQ(strHint.find(DecodeBytes(HundredthsText(nHintLeft, "."))), std::wstring::npos) << EncodeUtf8(strHint);
+    }
 }
