@@ -11,7 +11,7 @@ if [ "${ID:-}" != debian ] || { [ -n "${VERSION_ID:-}" ] && [ "${VERSION_ID%%.*}
   exit 1
 fi
 
-build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev gettext librsvg2-bin)
+build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev libfreetype-dev gettext librsvg2-bin)
 # wx3.2-i18n: the toolkit's own texts (its stock buttons) in the player's language.
 play=(fonts-wine fonts-liberation2 wx3.2-i18n)
 runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2 wx3.2-i18n)
