@@ -1,4 +1,4 @@
-// Icons drawn with anti-aliased paths on transparent images.
+// Tool pictures drawn with anti-aliased paths on transparent images; the application icon from its SVG.
 #include "app/app_icons.h"
 
 #include <cstring>
@@ -8,6 +8,8 @@
 #include <wx/brush.h>
 #include <wx/graphics.h>
 #include <wx/pen.h>
+
+#include "app_icon_svg.h"  // generated from resources/icons/veltrane-quillorn.svg
 
 namespace {
 
@@ -160,25 +162,14 @@ wxImage DrawGiveUpToolImage(int nSize)
     });
 }
 
-wxImage DrawAppIconImage(int nSize)
-{
-    return Draw(nSize, [](wxGraphicsContext& gc, double s) {
-        // Three white tiles along the bottom.
-        const double t = s * 0.3;
-        gc.SetPen(wxPen(wxColour(64, 64, 64), 1));
-        gc.SetBrush(*wxWHITE_BRUSH);
-        for (int i = 0; i < 3; ++i)
-            gc.DrawRoundedRectangle(s * 0.03 + i * (t + s * 0.02) + 0.5, s - t - 0.5, t, t, s * 0.05);
-        QuestionMark(gc, s * 0.12, 0, s * 0.76, wxColour(0, 176, 0), wxColour(0, 80, 0));
-    });
-}
-
 wxIconBundle AppIconBundle()
 {
+    // The icon file the desktop shows, built in: a copied executable still has its icon.
+    const wxBitmapBundle svg = wxBitmapBundle::FromSVG(kAppIconSvg, wxSize(256, 256));
     wxIconBundle bundle;
     for (const int nSize : kAppIconSizes) {
         wxIcon icon;
-        icon.CopyFromBitmap(wxBitmap(DrawAppIconImage(nSize)));
+        icon.CopyFromBitmap(svg.GetBitmap(wxSize(nSize, nSize)));
         bundle.AddIcon(icon);
     }
     return bundle;

@@ -1,5 +1,5 @@
-// The tool-bar pictures and the application icon, drawn here rather than loaded, so a copied
-// executable carries them along.
+// The tool-bar pictures, drawn here at whatever size the screen needs, and the application icon,
+// built into the executable from its SVG file: a copied executable carries them along.
 #pragma once
 
 #include <wx/bitmap.h>
@@ -22,6 +22,5 @@ wxBitmapBundle ToolBitmapBundle(wxImage (*pfnDraw)(int));
 // The sizes the desktop is given the icon in, as files and as the window's icons.
 constexpr int kAppIconSizes[] = {16, 32, 48, 64, 128, 256};
 
-// A large green question mark in front of a row of white tiles, nSize pixels square.
-wxImage DrawAppIconImage(int nSize);
+// A large green question mark in front of a row of white tiles, at each of those sizes.
 wxIconBundle AppIconBundle();

@@ -3,11 +3,24 @@
 
 install(FILES resources/veltrane-quillorn.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES resources/metainfo/example.veltrane.Quillorn.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 16 32 48 64 128 256)
-  install(FILES resources/icons/hicolor/${size}/veltrane-quillorn.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
-endforeach()
-install(FILES resources/icons/veltrane-quillorn.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+# The icon's fixed sizes, for desktops and AppStream tools that want pixels, rendered from its SVG.
+install(FILES ${VQ_APP_ICON_SVG} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+find_program(VQ_RSVG_CONVERT rsvg-convert)
+if(VQ_RSVG_CONVERT)
+  set(VQ_ICON_PNGS)
+  foreach(size 16 32 48 64 128 256)
+    set(png ${CMAKE_BINARY_DIR}/icons/${size}/veltrane-quillorn.png)
+    add_custom_command(OUTPUT ${png}
+      COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/icons/${size}
+      COMMAND ${VQ_RSVG_CONVERT} -w ${size} -h ${size} -o ${png} ${VQ_APP_ICON_SVG}
+      DEPENDS ${VQ_APP_ICON_SVG} VERBATIM)
+    list(APPEND VQ_ICON_PNGS ${png})
+    install(FILES ${png} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  add_custom_target(vq_icon_pngs ALL DEPENDS ${VQ_ICON_PNGS})
+else()
+  message(WARNING "rsvg-convert (librsvg2-bin) not found: only the scalable icon is installed")
+endif()
 
 # Debian ships manual pages compressed.
 set(VQ_MAN_PAGE ${CMAKE_BINARY_DIR}/veltrane-quillorn.6.gz)

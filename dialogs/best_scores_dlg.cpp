@@ -1,6 +1,10 @@
 // Best Scores dialog: reads the records once when it opens; Reset clears them at once.
 #include "dialogs/best_scores_dlg.h"
 
+#include <algorithm>
+#include <iterator>
+#include <vector>
+
 #include <wx/button.h>
 #include <wx/translation.h>
 #include <wx/stattext.h>
@@ -17,22 +21,12 @@ constexpr int IDC_BEST_BEGINNER = 1051;
 constexpr int IDC_BEST_INTERMEDIATE = 1052;
 constexpr int IDC_BEST_ADVANCED = 1053;
 
-// Where each row's two texts stand, in template units: top of the row.
-struct CRowPlace {
-    int nNameId;
-    int nScoreId;
-    int y;
-};
-constexpr CRowPlace kRowPlaces[] = {
-    {1026, 1032, 30}, {1023, 1028, 40}, {1027, 1033, 70}, {1022, 1029, 80}, {1036, 1037, 110}, {1024, 1030, 120},
-};
-
 }  // namespace
 
 const CBestScoreRow kBestScoreRows[6] = {
-    {SkillBeginner, false, 1026, 1032},     {SkillIntermediate, false, 1027, 1033},
-    {SkillAdvanced, false, 1036, 1037},     {SkillBeginner, true, 1023, 1028},
-    {SkillIntermediate, true, 1022, 1029},  {SkillAdvanced, true, 1024, 1030},
+    {SkillBeginner, false, 1026, 1032, 30},    {SkillIntermediate, false, 1027, 1033, 70},
+    {SkillAdvanced, false, 1036, 1037, 110},   {SkillBeginner, true, 1023, 1028, 40},
+    {SkillIntermediate, true, 1022, 1029, 80}, {SkillAdvanced, true, 1024, 1030, 120},
 };
 
 CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile& profile)
@@ -62,10 +56,13 @@ void CBestScoresDlg::CreateControls()
     label(IDC_BEST_BEGINNER, _("Beginner:"), 2, 17, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_INTERMEDIATE, _("Intermediate:"), 2, 55, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_ADVANCED, _("Advanced:"), 2, 95, 72, 8, wxALIGN_LEFT);
-    for (const CRowPlace& place : kRowPlaces) {
+    // Made from the top down, the order a reader walking the window meets them in.
+    std::vector<CBestScoreRow> aRows(std::begin(kBestScoreRows), std::end(kBestScoreRows));
+    std::ranges::sort(aRows, {}, &CBestScoreRow::y);
+    for (const CBestScoreRow& row : aRows) {
         // A name of any length stays in its cell, cut short with an ellipsis.
-        label(place.nNameId, wxEmptyString, 5, place.y, 63, 8, wxALIGN_LEFT | wxST_ELLIPSIZE_END);
-        label(place.nScoreId, wxEmptyString, 100, place.y, 22, 8, wxALIGN_RIGHT);
+        label(row.nNameId, wxEmptyString, 5, row.y, 63, 8, wxALIGN_LEFT | wxST_ELLIPSIZE_END);
+        label(row.nScoreId, wxEmptyString, 100, row.y, 22, 8, wxALIGN_RIGHT);
     }
     const wxRect rcReset = DialogRect(40, 135, 50, 14);
     auto* pReset = new wxButton(this, IDC_BEST_RESET, _("Reset"), rcReset.GetPosition(), rcReset.GetSize());

@@ -8,12 +8,14 @@ class CAppProfile;
 constexpr int IDD_BEST_SCORES = 145;
 constexpr int IDC_BEST_RESET = 1025;
 
-// One row of the table: the record it shows and the two controls that show it.
+// One row of the table: the record it shows, the two controls that show it and the top of the
+// row in template units.
 struct CBestScoreRow {
     int nSkill;
     bool bTimeTrial;
     int nNameId;
     int nScoreId;
+    int y;
 };
 
 // In the order the rows are read: the fewest-tries rows by skill, then the Time Trial rows.

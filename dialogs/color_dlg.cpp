@@ -20,10 +20,32 @@
 #include "dialogs/swatch_button.h"
 
 const CSwatchDef kSwatches[10] = {
-    {2006, 10, 28, 0x0000FF}, {2007, 35, 28, 0x00FF00}, {2009, 60, 28, 0xFF0000}, {2010, 85, 28, 0x408080},
-    {2011, 110, 28, 0xFF00FF}, {2012, 10, 43, 0xFFFFFF}, {2008, 35, 43, 0x000000}, {2013, 60, 43, 0x400080},
-    {2014, 85, 43, 0x00FFFF}, {2015, 110, 43, 0xFFFF00},
+    {2006, 10, 28, 0x0000FF, wxTRANSLATE("Red")},    {2007, 35, 28, 0x00FF00, wxTRANSLATE("Green")},
+    {2009, 60, 28, 0xFF0000, wxTRANSLATE("Blue")},   {2010, 85, 28, 0x408080, wxTRANSLATE("Olive")},
+    {2011, 110, 28, 0xFF00FF, wxTRANSLATE("Magenta")}, {2012, 10, 43, 0xFFFFFF, wxTRANSLATE("White")},
+    {2008, 35, 43, 0x000000, wxTRANSLATE("Black")},  {2013, 60, 43, 0x400080, wxTRANSLATE("Maroon")},
+    {2014, 85, 43, 0x00FFFF, wxTRANSLATE("Yellow")}, {2015, 110, 43, 0xFFFF00, wxTRANSLATE("Cyan")},
 };
+
+namespace {
+
+// A colour's slider and its label: ids, name, and where each stands (template units).
+struct CSliderDef {
+    int nId;
+    int nLabelId;
+    const char* pszName;
+    int nLabelY;
+    int y;
+    int cy;
+    wxSlider* CColorDlg::*pSlider;
+};
+constexpr CSliderDef kSliders[] = {
+    {IDC_SLIDER_RED, 3019, wxTRANSLATE("Red"), 93, 90, 20, &CColorDlg::m_sliderRed},
+    {IDC_SLIDER_GREEN, 3021, wxTRANSLATE("Green"), 112, 110, 20, &CColorDlg::m_sliderGreen},  // 21 would run into blue's
+    {IDC_SLIDER_BLUE, 3023, wxTRANSLATE("Blue"), 132, 130, 17, &CColorDlg::m_sliderBlue},
+};
+
+}  // namespace
 
 bool SwatchColor(int nId, COLORREF& clr)
 {
@@ -51,30 +73,18 @@ void CColorDlg::CreateControls()
     const wxRect rcStandard = rect(5, 15, 55, 8);
     new wxStaticText(this, 2005, _("Standard Colors"), rcStandard.GetPosition(), rcStandard.GetSize(),
                      wxST_NO_AUTORESIZE);
-    struct {
-        int nId;
-        const char* pszText;
-        int y;
-    } const aLabels[] = {{3019, wxTRANSLATE("Red"), 93}, {3021, wxTRANSLATE("Green"), 112}, {3023, wxTRANSLATE("Blue"), 132}};
-    for (const auto& label : aLabels) {
+    for (const CSliderDef& slider : kSliders) {
         // 24 units, not 25: the template lets each label run one unit under its slider.
-        const wxRect rc = rect(11, label.y, 24, 8);
-        new wxStaticText(this, label.nId, wxGetTranslation(label.pszText), rc.GetPosition(), rc.GetSize(), wxST_NO_AUTORESIZE);
+        const wxRect rc = rect(11, slider.nLabelY, 24, 8);
+        new wxStaticText(this, slider.nLabelId, wxGetTranslation(slider.pszName), rc.GetPosition(), rc.GetSize(),
+                         wxST_NO_AUTORESIZE);
     }
 
     // Tab order: the sliders, where the dialog opens, then the swatches row by row as they stand
     // above them, then OK.
-    struct {
-        int nId;
-        int y;
-        int cy;
-        wxSlider** ppSlider;
-    } const aSliders[] = {{IDC_SLIDER_RED, 90, 20, &m_sliderRed},
-                          {IDC_SLIDER_GREEN, 110, 20, &m_sliderGreen},  // 21 would run into blue's
-                          {IDC_SLIDER_BLUE, 130, 17, &m_sliderBlue}};
-    for (const auto& slider : aSliders) {
+    for (const CSliderDef& slider : kSliders) {
         const wxRect rc = rect(35, slider.y, 93, slider.cy);
-        *slider.ppSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
+        this->*slider.pSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
     }
     for (const CSwatchDef& swatch : kSwatches)
         new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
@@ -124,15 +134,11 @@ void CColorDlg::CentreLabelsOnTracks()
 {
     // The template puts each label's top beside its slider's top, but the track runs through the
     // middle of the slider: the label moves down until its letters are centred on the track.
-    const struct {
-        int nLabel;
-        wxSlider* pSlider;
-    } aPairs[] = {{3019, m_sliderRed}, {3021, m_sliderGreen}, {3023, m_sliderBlue}};
-    for (const auto& pair : aPairs) {
-        wxWindow* pLabel = FindWindow(pair.nLabel);
-        if (pLabel == nullptr || pair.pSlider == nullptr)
+    for (const CSliderDef& slider : kSliders) {
+        wxWindow* pLabel = FindWindow(slider.nLabelId);
+        if (pLabel == nullptr || this->*slider.pSlider == nullptr)
             continue;
-        const wxRect rcSlider = pair.pSlider->GetRect();
+        const wxRect rcSlider = (this->*slider.pSlider)->GetRect();
         const double dTrack = rcSlider.GetTop() + rcSlider.GetHeight() / 2.0;
         const double dMiddle = InkMiddle(pLabel->GetFont(), pLabel->GetLabel());
         wxRect rcLabel = pLabel->GetRect();
@@ -158,21 +164,13 @@ void CColorDlg::InitialiseDialog()
 void CColorDlg::NameControlsForReaders()
 {
     // The sliders' labels are separate texts and the swatches show nothing but their colour.
-    SetAccessibleName(*m_sliderRed, _("Red").ToStdWstring());
-    SetAccessibleName(*m_sliderGreen, _("Green").ToStdWstring());
-    SetAccessibleName(*m_sliderBlue, _("Blue").ToStdWstring());
+    for (const CSliderDef& slider : kSliders)
+        SetAccessibleName(*(this->*slider.pSlider), wxGetTranslation(slider.pszName).ToStdWstring());
     // Each label for its own slider. When the toolkit lays out the tab order (at the idle time
     // after the controls are made) it ties the last text before a control to that control, so
     // "Blue", the last label, spoke for the Red slider and Blue had none: tied afterwards, once.
     Bind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
-    const struct {
-        int nId;
-        const char* pszName;
-    } aSwatchNames[] = {{2006, wxTRANSLATE("Red")},   {2007, wxTRANSLATE("Green")},   {2009, wxTRANSLATE("Blue")},
-                        {2010, wxTRANSLATE("Olive")}, {2011, wxTRANSLATE("Magenta")}, {2012, wxTRANSLATE("White")},
-                        {2008, wxTRANSLATE("Black")}, {2013, wxTRANSLATE("Maroon")}, {2014, wxTRANSLATE("Yellow")},
-                        {2015, wxTRANSLATE("Cyan")}};
-    for (const auto& swatch : aSwatchNames)
+    for (const CSwatchDef& swatch : kSwatches)
         if (wxWindow* pSwatch = FindWindow(swatch.nId))
             SetAccessibleName(*pSwatch, wxGetTranslation(swatch.pszName).ToStdWstring());
 }
@@ -181,10 +179,9 @@ void CColorDlg::OnFirstIdle(wxIdleEvent& event)
 {
     event.Skip();
     Unbind(wxEVT_IDLE, &CColorDlg::OnFirstIdle, this);
-    const std::pair<int, wxSlider*> aLabels[] = {{3019, m_sliderRed}, {3021, m_sliderGreen}, {3023, m_sliderBlue}};
-    for (const auto& [nLabel, pSlider] : aLabels)
-        if (wxWindow* pLabel = FindWindow(nLabel))
-            SetLabelFor(*pLabel, *pSlider);
+    for (const CSliderDef& slider : kSliders)
+        if (wxWindow* pLabel = FindWindow(slider.nLabelId))
+            SetLabelFor(*pLabel, *(this->*slider.pSlider));
 }
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)

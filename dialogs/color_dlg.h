@@ -14,12 +14,14 @@ constexpr int IDC_CUSTOM_COLOR = 2016;
 constexpr int IDC_SWATCH_FIRST = 2006;
 constexpr int IDC_SWATCH_LAST = 2015;
 
-// A swatch: its id, where it stands (template units) and the colour it draws and picks.
+// A swatch: its id, where it stands (template units), the colour it draws and picks, and the
+// name a screen reader says for it (untranslated).
 struct CSwatchDef {
     int nId;
     int x;
     int y;
     COLORREF clr;
+    const char* pszName;
 };
 extern const CSwatchDef kSwatches[10];
 // The colour of swatch nId; false for an id that is not a swatch.

@@ -4,99 +4,12 @@
 #include <cwctype>
 #include <optional>
 
+#include "dialogs/html_markup.h"
 #include "platform/text.h"
 
 namespace {
 
 using EStyle = CHelpPage::EStyle;
-
-std::wstring Lower(std::wstring str)
-{
-    for (wchar_t& c : str)
-        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-    return str;
-}
-
-std::wstring DecodeEntity(const std::wstring& strName)
-{
-    static const std::map<std::wstring, std::wstring> kNamed = {
-        {L"lt", L"<"}, {L"gt", L">"}, {L"amp", L"&"}, {L"quot", L"\""}, {L"apos", L"'"},
-        {L"nbsp", L"\u00A0"}, {L"mdash", L"\u2014"}, {L"ndash", L"\u2013"}, {L"hellip", L"\u2026"},
-    };
-    if (strName.size() > 1 && strName[0] == L'#') {
-        const bool bHex = strName[1] == L'x' || strName[1] == L'X';
-        const std::wstring strDigits = strName.substr(bHex ? 2 : 1);
-        if (strDigits.empty() || strDigits.size() > 6)
-            return {};
-        try {
-            const unsigned long n = std::stoul(strDigits, nullptr, bHex ? 16 : 10);
-            if (n > 0 && n <= 0x10FFFF && (n < 0xD800 || n > 0xDFFF))
-                return std::wstring(1, static_cast<wchar_t>(n));
-        } catch (...) {
-        }
-        return {};
-    }
-    const auto it = kNamed.find(strName);
-    return it != kNamed.end() ? it->second : std::wstring();
-}
-
-struct CTag {
-    std::wstring strName;  // lower case, without the slash
-    bool bClosing = false;
-    std::map<std::wstring, std::wstring> attributes;
-};
-
-// The tag whose text starts after '<' and ends before '>'.
-CTag ReadTag(const std::wstring& strInside)
-{
-    CTag tag;
-    std::size_t i = 0;
-    const auto skipBlanks = [&] { while (i < strInside.size() && std::iswspace(static_cast<wint_t>(strInside[i]))) ++i; };
-    const auto readWord = [&] {
-        const std::size_t nStart = i;
-        while (i < strInside.size() && !std::iswspace(static_cast<wint_t>(strInside[i])) && strInside[i] != L'=' &&
-               strInside[i] != L'/')
-            ++i;
-        return Lower(strInside.substr(nStart, i - nStart));
-    };
-    skipBlanks();
-    if (i < strInside.size() && strInside[i] == L'/') {
-        tag.bClosing = true;
-        ++i;
-    }
-    tag.strName = readWord();
-    while (i < strInside.size()) {
-        skipBlanks();
-        if (i < strInside.size() && strInside[i] == L'/') {
-            ++i;
-            continue;
-        }
-        const std::wstring strAttr = readWord();
-        if (strAttr.empty()) {
-            ++i;
-            continue;
-        }
-        skipBlanks();
-        std::wstring strValue;
-        if (i < strInside.size() && strInside[i] == L'=') {
-            ++i;
-            skipBlanks();
-            if (i < strInside.size() && (strInside[i] == L'"' || strInside[i] == L'\'')) {
-                const wchar_t q = strInside[i++];
-                const std::size_t nEnd = strInside.find(q, i);
-                strValue = strInside.substr(i, nEnd == std::wstring::npos ? std::wstring::npos : nEnd - i);
-                i = nEnd == std::wstring::npos ? strInside.size() : nEnd + 1;
-            } else {
-                const std::size_t nStart = i;
-                while (i < strInside.size() && !std::iswspace(static_cast<wint_t>(strInside[i])))
-                    ++i;
-                strValue = strInside.substr(nStart, i - nStart);
-            }
-        }
-        tag.attributes[strAttr] = strValue;
-    }
-    return tag;
-}
 
 class CPageReader {
 public:
@@ -104,8 +17,8 @@ public:
 
 private:
     void Text(const std::wstring& str);
-    void Tag(const CTag& tag);
-    void Element(const CTag& tag);  // what a tag does to the text and its marks
+    void Tag(const CHtmlTag& tag);
+    void Element(const CHtmlTag& tag);  // what a tag does to the text and its marks
     void BreakLines(int nLines);  // ends the line, with nLines - 1 blank lines after it
     void FlushBreaks();           // the line breaks asked for, before what comes next
     void SettleBlank();           // the blank or breaks before a mark's text, outside the mark
@@ -201,7 +114,7 @@ void CPageReader::Close(EStyle style)
     }
 }
 
-void CPageReader::Tag(const CTag& tag)
+void CPageReader::Tag(const CHtmlTag& tag)
 {
     const std::wstring& n = tag.strName;
     if (n == L"head" || n == L"style" || n == L"script") {
@@ -224,7 +137,7 @@ void CPageReader::Tag(const CTag& tag)
     }
 }
 
-void CPageReader::Element(const CTag& tag)
+void CPageReader::Element(const CHtmlTag& tag)
 {
     const std::wstring& n = tag.strName;
     const bool bOpen = !tag.bClosing;
@@ -365,13 +278,13 @@ CHelpPage CPageReader::Read(const std::wstring& strHtml)
                 break;  // a tag cut off at the end of the file
             flush();
             if (strHtml[i + 1] != L'!' && strHtml[i + 1] != L'?')
-                Tag(ReadTag(strHtml.substr(i + 1, nEnd - i - 1)));
+                Tag(ReadHtmlTag(strHtml.substr(i + 1, nEnd - i - 1)));
             i = nEnd + 1;
         } else if (c == L'&') {
             const std::size_t nEnd = strHtml.find(L';', i + 1);
             std::wstring strDecoded;
             if (nEnd != std::wstring::npos && nEnd - i <= 10)
-                strDecoded = DecodeEntity(strHtml.substr(i + 1, nEnd - i - 1));
+                strDecoded = DecodeHtmlEntity(strHtml.substr(i + 1, nEnd - i - 1));
             if (strDecoded.empty()) {
                 strRun += c;
                 ++i;

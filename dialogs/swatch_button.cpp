@@ -10,12 +10,12 @@ CSwatchButton::CSwatchButton(wxWindow* pParent, int nId, const wxRect& rc, DrawI
     SetBackgroundStyle(wxBG_STYLE_PAINT);
     Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
         wxPaintDC dc(this);
-        m_nLastAction = m_nPendingAction;
+        const int nAction = m_nPendingAction;
         m_nPendingAction = DrawEntire;
         dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
         dc.Clear();
         if (m_drawItem)
-            m_drawItem(dc, GetId(), wxRect(GetClientSize()), m_nLastAction);
+            m_drawItem(dc, GetId(), wxRect(GetClientSize()), nAction);
     });
     Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
         SetFocus();

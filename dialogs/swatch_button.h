@@ -17,14 +17,11 @@ public:
 
     bool AcceptsFocus() const override { return true; }
 
-    // The action of the most recent paint, for tests.
-
 private:
     void RepaintFor(int nAction);
     void Click();
 
     DrawItem m_drawItem;
     int m_nPendingAction = DrawEntire;
-    int m_nLastAction = 0;
     bool m_bPressed = false;
 };

@@ -11,7 +11,7 @@ if [ "${ID:-}" != debian ] || { [ -n "${VERSION_ID:-}" ] && [ "${VERSION_ID%%.*}
   exit 1
 fi
 
-build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev gettext)
+build=(build-essential cmake pkg-config libwxgtk3.2-dev libgtk-3-dev libsqlite3-dev libcanberra-dev libfontconfig-dev libfreetype-dev gettext librsvg2-bin)
 # wx3.2-i18n: the toolkit's own texts (its stock buttons) in the player's language.
 play=(fonts-wine fonts-liberation2 wx3.2-i18n)
 runtime=(libwxgtk3.2-1 libsqlite3-0 libcanberra0 fonts-wine fonts-liberation2 wx3.2-i18n)
@@ -20,7 +20,7 @@ test=(
   xvfb xauth x11-utils imagemagick
   scowl wngerman wfrench locales
   dbus-bin at-spi2-core python3-pyatspi orca
-  dpkg-dev file appstream appstream-util desktop-file-utils librsvg2-bin groff-base man-db lintian
+  dpkg-dev file appstream appstream-util desktop-file-utils groff-base man-db lintian
 )
 
 case "${1:---test}" in

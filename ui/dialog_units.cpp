@@ -1,65 +1,36 @@
-// Dialog-unit arithmetic and the font-file read behind it.
+// Dialog-unit arithmetic and the font metrics behind it, read by FreeType.
 #include "ui/dialog_units.h"
 
 #include <cmath>
-#include <cstdint>
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <string>
-#include <vector>
+
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
 
 namespace {
 
 std::optional<CFontVerticalMetrics> g_tahoma;
 
-std::uint32_t BigEndian(const std::vector<unsigned char>& data, std::size_t nAt, int nBytes)
-{
-    std::uint32_t n = 0;
-    for (int i = 0; i < nBytes; ++i)
-        n = (n << 8) | data[nAt + static_cast<std::size_t>(i)];
-    return n;
-}
-
 }  // namespace
 
 bool ReadFontVerticalMetrics(const std::filesystem::path& file, CFontVerticalMetrics& metrics)
 {
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) != 0)
         return false;
-    // The tables we need sit well inside the first megabyte of any face worth using.
-    std::vector<unsigned char> data;
-    data.resize(1 << 20);
-    in.read(reinterpret_cast<char*>(data.data()), static_cast<std::streamsize>(data.size()));
-    data.resize(static_cast<std::size_t>(in.gcount()));
-    if (data.size() < 12)
-        return false;
-
-    const std::size_t nTables = BigEndian(data, 4, 2);
-    std::size_t nHead = 0, nOs2 = 0;
-    for (std::size_t i = 0; i < nTables; ++i) {
-        const std::size_t nEntry = 12 + 16 * i;
-        if (nEntry + 16 > data.size())
-            return false;
-        const std::string strTag(data.begin() + static_cast<std::ptrdiff_t>(nEntry),
-                                 data.begin() + static_cast<std::ptrdiff_t>(nEntry + 4));
-        const std::size_t nOffset = BigEndian(data, nEntry + 8, 4);
-        if (strTag == "head")
-            nHead = nOffset;
-        else if (strTag == "OS/2")
-            nOs2 = nOffset;
+    FT_Face face = nullptr;
+    bool bRead = false;
+    if (FT_New_Face(library, file.c_str(), 0, &face) == 0) {
+        const auto* pOs2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(face, FT_SFNT_OS2));
+        if (pOs2 != nullptr && face->units_per_EM > 0 && pOs2->usWinAscent + pOs2->usWinDescent > 0) {
+            metrics = {face->units_per_EM, pOs2->usWinAscent, pOs2->usWinDescent};
+            bRead = true;
+        }
+        FT_Done_Face(face);
     }
-    if (nHead == 0 || nOs2 == 0 || nHead + 20 > data.size() || nOs2 + 78 > data.size())
-        return false;
-    CFontVerticalMetrics read;
-    read.nUnitsPerEm = static_cast<int>(BigEndian(data, nHead + 18, 2));
-    read.nWinAscent = static_cast<int>(BigEndian(data, nOs2 + 74, 2));
-    read.nWinDescent = static_cast<int>(BigEndian(data, nOs2 + 76, 2));
-    if (read.nUnitsPerEm <= 0 || read.nWinAscent + read.nWinDescent <= 0)
-        return false;
-    metrics = read;
-    return true;
+    FT_Done_FreeType(library);
+    return bRead;
 }
 
 int CellHeightFromMetrics(const CFontVerticalMetrics& metrics, int nEmPixels)

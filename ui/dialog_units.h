@@ -13,8 +13,8 @@ struct CFontVerticalMetrics {
     int nWinDescent = 0;
 };
 
-// Reads unitsPerEm and the OS/2 win ascent and descent of a TrueType file. False when the file
-// is missing, short or has no such tables.
+// Reads the units per em and the OS/2 win ascent and descent of a font file. False when the file
+// is missing, is no font or has no such table.
 bool ReadFontVerticalMetrics(const std::filesystem::path& file, CFontVerticalMetrics& metrics);
 
 // Cell height in pixels of a font nEmPixels high: ascent and descent rounded separately.
