@@ -40,6 +40,7 @@ const std::vector<CCommandRow>& CommandRows()
          .nToolPos = 1, .pfnToolImage = DrawNewToolImage, .pszToolTip = wxTRANSLATE("New")},
         {.nId = ID_GAME_GIVEUP, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Give Up"), .bSeparatorBefore = true,
          .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = wxTRANSLATE("Give Up")},
+        {.nId = ID_GAME_REVIEW, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Review ...")},
         {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = wxTRANSLATE("E&xit"), .bSeparatorBefore = true,
          .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
 
