@@ -42,6 +42,7 @@ const std::vector<CCommandRow>& CommandRows()
          .nToolPos = 4, .bToolSeparatorBefore = true, .pfnToolImage = DrawGiveUpToolImage, .pszToolTip = wxTRANSLATE("Give Up")},
         {.nId = ID_GAME_HINT, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Hint"),
          .aKeys = {{wxACCEL_CTRL, 'H'}}, .bKeyInMenu = true},
+        {.nId = ID_GAME_REVIEW, .menu = EMenu::Game, .pszText = wxTRANSLATE("&Review ...")},
         {.nId = ID_APP_EXIT_GAME, .menu = EMenu::Game, .pszText = wxTRANSLATE("E&xit"), .bSeparatorBefore = true,
          .aKeys = {{wxACCEL_CTRL, 'Q'}}, .bKeyInMenu = true},
 

@@ -39,6 +39,7 @@ protected:
     int RunOptionsDlg(COptionsValues&) { return 2; }
     int RunStatisticsDlg() { return 1; }
     void ShowMessage(const std::wstring&) {}
+    int ShowWordEndMessage(const std::wstring&) { return 1; }
     void OnWordEnded(EWordEnd) {}
     void StartClock() {}
     void StopClock() {}

@@ -104,6 +104,8 @@ void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const s
         line(N_("Best final score"), s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "-");
         line(N_("Last five final scores"), ScoresText(LastFinalScores(s, 5)));
         line(N_("Last 30 final scores"), ScoresText(s.anFinalScores));
+        line(N_("Played with a hint"), std::to_string(s.nPlayedWithHint));
+        line(N_("Solved with a hint"), std::to_string(s.nSolvedWithHint));
     }
 }
 
@@ -127,6 +129,8 @@ void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const s
             << (s.nLastSolvedTries > 0 ? std::to_string(s.nLastSolvedTries) : "null") << ",\n"
             << "      \"median_seconds\": " << (s.bHasTimes ? JsonNumber(s.dMedianSeconds) : "null") << ",\n"
             << "      \"best_seconds\": " << (s.bHasTimes ? std::to_string(s.nBestSeconds) : "null") << ",\n"
+            // Before time_trial, so every line that was there before stays as it was.
+            << "      \"hints\": {\"played\": " << s.nPlayedWithHint << ", \"solved\": " << s.nSolvedWithHint << "},\n"
             << "      \"time_trial\": {\"games\": " << s.nTimeTrialGames
             << ", \"best_score\": " << (s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "null")
             << ", \"last_five\": " << JsonInts(LastFinalScores(s, 5))

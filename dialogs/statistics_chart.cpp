@@ -159,6 +159,7 @@ CStatsPicture CStatisticsChart::Compose(wxDC& dc) const
     const bool bTimes = m_stats.bHasTimes;
     row(wxTRANSLATE("Median"), StatsTextMedianTime, bTimes ? wxString(FormatSeconds(m_stats.dMedianSeconds)) : wxString("-"));
     row(wxTRANSLATE("Best"), StatsTextBestTime, bTimes ? wxString(FormatSeconds(m_stats.nBestSeconds)) : wxString("-"));
+    row(wxTRANSLATE("Solved with a hint"), StatsTextSolvedWithHint, Number(m_stats.nSolvedWithHint));
     y += nLine / 2;
     text(0, _("Time Trial"), wxRect(x1, y, nRightWidth, nCaption), m_fontCaption, clrCaption, nLeftRight);
     y += nCaption + nGap;

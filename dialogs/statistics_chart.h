@@ -29,6 +29,7 @@ enum EStatsText : int {
     StatsTextTimeTrialGames,
     StatsTextBestScore,
     StatsTextLastFive,
+    StatsTextSolvedWithHint,
     StatsTextTriesCount = 100,   // + the bucket, 0 to 14
 };
 

@@ -18,6 +18,7 @@
 #include "game/types.h"
 #include "game/word_list.h"
 #include "game/word_set.h"
+#include "game/word_review.h"
 #include "platform/translate.h"
 #include "store/game_log.h"
 #include "store/record_store.h"
@@ -86,6 +87,16 @@ public:
     void OnHint();
     bool IsHintUsed() const { return m_bHintUsed; }
     static constexpr int kHintSeconds = 30;
+
+    // ---- Review -------------------------------------------------------------------------------
+    // A word ended (solved, given up, timed out) with guesses to look back on, and the set and skill
+    // it was played at are still the current ones.
+    bool CanReview() const;
+    // Each guess of that word with the words that fitted before and after it and the best guess at
+    // that point, as the hint would have picked it; no rows when there is nothing to review.
+    CWordReview ReviewOfLastWord();
+    // What ShowWordEndMessage answers when the player chose the message's Review button.
+    static constexpr int kResultReview = 100;
 
     // ---- Game flow ----------------------------------------------------------------------------
     void StartFirstWord();   // at the view's initial update: load the stored progress, then start
@@ -168,6 +179,9 @@ protected:
     virtual int RunOptionsDlg(COptionsValues& values) = 0;
     virtual int RunStatisticsDlg() = 0;
     virtual void ShowMessage(const std::wstring& strText) = 0;  // one OK button; returns when closed
+    // The message that ends a word, with OK (the default) and a Review button that shows the review
+    // of the word once the box is closed. ResultOK or kResultReview.
+    virtual int ShowWordEndMessage(const std::wstring& strText) = 0;
     // The word in play was solved, given up or timed out; called just before the message that
     // says so, with the last guess already in the record.
     virtual void OnWordEnded(EWordEnd how) = 0;
@@ -225,6 +239,13 @@ private:
     bool m_bHardMode = false;
     bool m_bWordCheck = false;
     bool m_bHintUsed = false;           // for the word in play, or the word that ended last
+    // The word that ended last can be reviewed: against this set and skill, hard mode as it was.
+    bool m_bReviewable = false;
+    std::wstring m_strReviewSet;
+    int m_nReviewSkill = -1;
+    bool m_bReviewHard = false;
+    // Marks the word that just ended as one to review; false when it has no guess to show.
+    bool MarkReviewable();
     // The current skill's words made ready for the solver on the first hint, once per set and skill.
     CSolverWords m_solverWords;
     int m_nSolverSkill = -1;            // the skill m_solverWords was made for; -1: none yet

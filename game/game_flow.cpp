@@ -37,6 +37,7 @@ void CGameCore::StartNextWord()
     m_nTimeLeft = m_nTimeLimit;
     m_nCursor = 0;
     History().ResetHistory();
+    m_bReviewable = false;
     m_bHintUsed = false;
     ClearGuess();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
@@ -59,7 +60,10 @@ void CGameCore::EndSolvedWord()
     // solved word out meanwhile.
     m_bSolving = true;
     OnWordEnded(EWordEnd::Solved);
-    ShowMessage(Tr(kMsgSolved));
+    if (MarkReviewable())
+        ShowWordEndMessage(Tr(kMsgSolved));
+    else
+        ShowMessage(Tr(kMsgSolved));
     m_bSolving = false;
     m_bGameOver = true;
     StopWordClock();
@@ -95,7 +99,11 @@ void CGameCore::EndUnsolvedWord(EWordEnd how)
     // Whatever was banked is the Time Trial game's final score.
     ReportWordLeftPlay(how, m_bTimeTrial);
     OnWordEnded(how);
-    ShowMessage(Fill(Tr("The magic word was %1."), {History().m_strMagicWord}));
+    const std::wstring strMessage = Fill(Tr("The magic word was %1."), {History().m_strMagicWord});
+    if (MarkReviewable())
+        ShowWordEndMessage(strMessage);
+    else
+        ShowMessage(strMessage);
     if (m_nScore > 0) {
         // Banked points are a Time Trial score: they never enter the fewest-tries record, and
         // they replace a stored best only when they beat it.

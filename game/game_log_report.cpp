@@ -26,6 +26,7 @@ void CGameCore::ReportWordLeftPlay(EWordEnd how, bool bEndsGame)
     entry.nLevel = m_nLevel;
     entry.nScore = m_nScore;
     entry.bEndsGame = m_bTimeTrial && bEndsGame;
+    entry.bHinted = m_bHintUsed;
     m_pGameLog->Append(std::move(entry));
 }
 

@@ -68,5 +68,6 @@ std::vector<std::wstring> SpokenStatistics(const CWordStats& stats)
     for (int n : LastFinalScores(stats, 5))
         strScores += (strScores.empty() ? L"" : L" ") + std::to_wstring(n);
     astr.push_back(Fill(Tr("Last five final scores %1"), {bGames ? strScores : strNone}));
+    astr.push_back(Fill(Tr("Solved with a hint %1"), {std::to_wstring(stats.nSolvedWithHint)}));
     return astr;
 }

@@ -32,9 +32,17 @@ constexpr const char* kSchemaV1 =
     " ON games(skill, id, set_name, outcome, guesses, seconds, time_trial, ends_game, score);"
     "CREATE INDEX IF NOT EXISTS games_by_set ON games(set_name);";
 
+// Version 2: whether a hint was used. Rows of version 1 were played before there were hints. The
+// statistics index gains the column, so it keeps serving the figures on its own.
+constexpr const char* kSchemaV2 =
+    "ALTER TABLE games ADD COLUMN hinted INTEGER NOT NULL DEFAULT 0;"
+    "DROP INDEX IF EXISTS games_for_statistics;"
+    "CREATE INDEX games_for_statistics"
+    " ON games(skill, id, set_name, outcome, guesses, seconds, time_trial, ends_game, score, hinted);";
+
 constexpr const char* kInsert =
     "INSERT INTO games(ended_utc, set_name, skill, word, guesses, outcome, seconds, time_trial, level, score,"
-    " ends_game) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11)";
+    " ends_game, hinted) VALUES(?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12)";
 
 // SQLite's own date-time text, so the column works with its date functions.
 std::string UtcText(std::int64_t nSeconds)
@@ -92,12 +100,14 @@ void CGameLog::Fail(EStoreTrouble trouble, const std::string& strDetail)
 namespace {
 
 const char* const kOurObjects[] = {"games", "games_for_statistics", "games_by_set"};
+// The columns of each version in turn: version 1 has the first twelve, version 2 all of them.
 const char* const kOurColumns[] = {"id",    "ended_utc", "set_name", "skill", "word",  "guesses",
-                                   "outcome", "seconds", "time_trial", "level", "score", "ends_game"};
+                                   "outcome", "seconds", "time_trial", "level", "score", "ends_game", "hinted"};
+constexpr std::size_t kColumnsOfVersion1 = 12;
 
 }  // namespace
 
-bool CGameLog::HasOurSchemaOnly()
+bool CGameLog::HasOurSchemaOnly(int nVersion)
 {
     std::vector<std::string> astrNames;
     if (!m_db.SchemaNames(astrNames))
@@ -106,7 +116,8 @@ bool CGameLog::HasOurSchemaOnly()
         if (std::find(std::begin(kOurObjects), std::end(kOurObjects), strName) == std::end(kOurObjects))
             return false;
     }
-    return m_db.ColumnNames("games") == std::vector<std::string>(std::begin(kOurColumns), std::end(kOurColumns));
+    const std::size_t nColumns = nVersion == 1 ? kColumnsOfVersion1 : std::size(kOurColumns);
+    return m_db.ColumnNames("games") == std::vector<std::string>(std::begin(kOurColumns), std::begin(kOurColumns) + nColumns);
 }
 
 CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
@@ -127,12 +138,13 @@ CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
     // it is, its journal mode included.
     const bool bEmpty = nVersion == 0 && astrNames.empty();
     if (!bEmpty && !(nVersion >= 1 && std::find(astrNames.begin(), astrNames.end(), "games") != astrNames.end()
-                     && (nVersion > kSchemaVersion || HasOurSchemaOnly()))) {
+                     && (nVersion > kSchemaVersion || HasOurSchemaOnly(nVersion)))) {
         Fail(EStoreTrouble::Foreign);
         return m_eState;
     }
     // A newer game's log is read, never written: its rows may mean more than we know.
     if (nVersion > kSchemaVersion || m_db.IsReadOnly()) {
+        ReadHasHints();
         m_eTrouble = EStoreTrouble::ReadOnly;
         m_eState = EState::ReadOnly;
         return m_eState;
@@ -141,8 +153,16 @@ CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
         Fail(TroubleOfSqliteError(m_db.LastErrorCode()), Fill(TrUtf8("cannot bring the log up to date: %1"), {m_db.LastError()}));
         return m_eState;
     }
+    m_bHasHints = true;
     m_eState = EState::Writable;
     return m_eState;
+}
+
+void CGameLog::ReadHasHints()
+{
+    // A newer game's log may have moved on; the column is what counts, not the version.
+    const std::vector<std::string> astrColumns = m_db.ColumnNames("games");
+    m_bHasHints = std::find(astrColumns.begin(), astrColumns.end(), "hinted") != astrColumns.end();
 }
 
 CGameLog::EState CGameLog::OpenForReading(int nBusyTimeoutMs)
@@ -170,10 +190,11 @@ CGameLog::EState CGameLog::OpenForReading(int nBusyTimeoutMs)
         return m_eState;
     }
     if (std::find(astrNames.begin(), astrNames.end(), "games") == astrNames.end()
-        || (nVersion <= kSchemaVersion && !HasOurSchemaOnly())) {
+        || (nVersion <= kSchemaVersion && !HasOurSchemaOnly(nVersion))) {
         Fail(EStoreTrouble::Foreign);
         return m_eState;
     }
+    ReadHasHints();
     m_eState = EState::ReadOnly;
     return m_eState;
 }
@@ -187,7 +208,9 @@ bool CGameLog::Migrate(int nFrom)
     bool bOk = true;
     if (nFrom < 1)
         bOk = m_db.Exec(kSchemaV1);
-    if (!bOk || !m_db.Exec("PRAGMA user_version = 1") || !txn.Commit())
+    if (bOk && nFrom < 2)
+        bOk = m_db.Exec(kSchemaV2);
+    if (!bOk || !m_db.Exec("PRAGMA user_version = 2") || !txn.Commit())
         return false;
     UseWriteAheadLog(m_db.Handle(), m_db.BusyTimeoutMs());
     return true;
@@ -209,7 +232,7 @@ bool CGameLog::Append(const CGameLogEntry& entry)
                      stmt.Bind(5, entry.nGuesses) && stmt.Bind(6, std::string(WordEndText(entry.eEnd))) &&
                      stmt.Bind(7, entry.nSeconds) && stmt.Bind(8, entry.bTimeTrial ? 1 : 0) &&
                      stmt.Bind(9, entry.nLevel) && stmt.Bind(10, entry.nScore) &&
-                     stmt.Bind(11, entry.bEndsGame ? 1 : 0) && stmt.Run();
+                     stmt.Bind(11, entry.bEndsGame ? 1 : 0) && stmt.Bind(12, entry.bHinted ? 1 : 0) && stmt.Run();
     if (bOk && txn.Commit())
         return true;
     const int rc = !bOk ? (stmt.ErrorCode() != 0 ? stmt.ErrorCode() : m_db.LastErrorCode()) : txn.ErrorCode();

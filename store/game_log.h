@@ -27,12 +27,14 @@ struct CGameLogEntry {
     int nLevel = 1;
     int nScore = 0;                 // the banked score once this word is settled
     bool bEndsGame = false;         // the last word of a Time Trial game: nScore is its final score
+    bool bHinted = false;           // the player asked for a hint while the word was in play
 };
 
 class CGameLog {
 public:
-    // Schema versions: 0 is a file without our table (or no file); 1 is the first table.
-    static constexpr int kSchemaVersion = 1;
+    // Schema versions: 0 is a file without our table (or no file); 1 is the first table; 2 adds
+    // whether a hint was used.
+    static constexpr int kSchemaVersion = 2;
 
     enum class EState {
         Closed,      // not opened yet, or the last open failed
@@ -68,6 +70,9 @@ public:
     // Removes every row; deleted rows are overwritten, not merely unlinked.
     bool Clear();
 
+    // Whether the rows say if a hint was used: not in a log of version 1, which is read as it is.
+    bool HasHints() const { return m_bHasHints; }
+
     // The set names found in the log, sorted; empty when none or unreadable.
     std::vector<std::wstring> SetNames();
 
@@ -77,11 +82,13 @@ private:
     bool Migrate(int nFrom);
     void Fail(EStoreTrouble trouble, const std::string& strDetail = {});
     // Whether the file holds our table, and nothing but our table and indexes.
-    bool HasOurSchemaOnly();
+    bool HasOurSchemaOnly(int nVersion);
+    void ReadHasHints();
 
     std::filesystem::path m_path;
     CSqliteDb m_db;
     EState m_eState = EState::Closed;
     std::string m_strError;
     EStoreTrouble m_eTrouble = EStoreTrouble::None;
+    bool m_bHasHints = false;
 };

@@ -11,7 +11,11 @@ namespace {
 
 // Served from the index alone, in id order (see the schema).
 constexpr const char* kWordsOfSkill =
-    "SELECT outcome, guesses, seconds, time_trial AND ends_game, score FROM games"
+    "SELECT outcome, guesses, seconds, time_trial AND ends_game, score, hinted FROM games"
+    " WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
+// A log of the first version, read as it is: no word of it had a hint.
+constexpr const char* kWordsOfSkillBeforeHints =
+    "SELECT outcome, guesses, seconds, time_trial AND ends_game, score, 0 FROM games"
     " WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
 
 EWordEnd WordEndFromText(const std::string& str)
@@ -46,11 +50,13 @@ CWordStats ComputeWordStats(const std::vector<CLoggedWord>& aWords)
         if (w.eEnd == EWordEnd::Abandoned && w.nGuesses == 0)
             continue;
         ++s.nPlayed;
+        s.nPlayedWithHint += w.bHinted ? 1 : 0;
         if (w.eEnd != EWordEnd::Solved) {
             nRun = 0;
             continue;
         }
         ++s.nSolved;
+        s.nSolvedWithHint += w.bHinted ? 1 : 0;
         s.nBestStreak = std::max(s.nBestStreak, ++nRun);
         ++s.anTries[static_cast<std::size_t>(CWordStats::TriesBucketOf(w.nGuesses))];
         s.nLastSolvedTries = w.nGuesses;
@@ -85,7 +91,7 @@ bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>&
     if (log.State() == CGameLog::EState::Closed)
         return false;
 
-    CSqliteStatement stmt(log.Db(), kWordsOfSkill);
+    CSqliteStatement stmt(log.Db(), log.HasHints() ? kWordsOfSkill : kWordsOfSkillBeforeHints);
     if (!stmt.Bind(1, nSkill) || !(strSet ? stmt.Bind(2, EncodeUtf8(*strSet)) : stmt.BindNull(2)))
         return false;
     std::vector<CLoggedWord> aWords;
@@ -96,6 +102,7 @@ bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>&
         w.nSeconds = static_cast<int>(stmt.Int(2));
         w.bEndsGame = stmt.Int(3) != 0;
         w.nScore = static_cast<int>(stmt.Int(4));
+        w.bHinted = stmt.Int(5) != 0;
         aWords.push_back(w);
     }
     if (stmt.Failed())

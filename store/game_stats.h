@@ -20,6 +20,9 @@ struct CWordStats {
     // handed out but never played.
     int nPlayed = 0;
     int nSolved = 0;
+    // Of those, the words the player asked for a hint on.
+    int nPlayedWithHint = 0;
+    int nSolvedWithHint = 0;
     // A streak of solved words is broken by a word given up, timed out, or abandoned after
     // its first guess.
     int nCurrentStreak = 0;
@@ -44,6 +47,7 @@ struct CLoggedWord {
     int nSeconds = 0;
     bool bEndsGame = false;   // the last word of a Time Trial game
     int nScore = 0;
+    bool bHinted = false;
 };
 
 // The figures of these words, oldest first.

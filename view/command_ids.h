@@ -11,6 +11,7 @@ enum ECommandId : int {
     ID_TOOLS_HELP = 32780,
     ID_TOOLS_STATISTICS = 32781, // "Statistics ...", Ctrl+T
     ID_GAME_HINT = 32782,       // "&Hint", Ctrl+H
+    ID_GAME_REVIEW = 32783,     // "&Review ..."
     ID_VIEW_ZOOMIN = 32800,     // "Zoom &In"
     ID_VIEW_ZOOMOUT = 32801,    // "Zoom &Out"
     ID_VIEW_NORMALSIZE = 32802, // "&Normal Size"

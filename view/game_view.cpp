@@ -13,6 +13,7 @@
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
+#include "dialogs/review_dlg.h"
 #include "dialogs/statistics_dlg.h"
 #include "game/zoom_steps.h"
 #include "platform/services.h"
@@ -168,6 +169,33 @@ void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
     wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
 }
 
+int CVeltraneQuillornView::ShowWordEndMessage(const std::wstring& strText)
+{
+    if (m_pAccess)
+        m_pAccess->Sync();
+    int nAnswer = wxID_OK;
+    {
+        CModalScope scope(*this);
+        // Yes and No carry OK and Review: OK stays the default, and Escape (no Cancel here) is OK.
+        wxMessageDialog box(wxGetTopLevelParent(this), wxString(strText), "Veltrane Quillorn", wxYES_NO | wxYES_DEFAULT | wxCENTRE);
+        box.SetYesNoLabels(wxMessageDialog::ButtonLabel(wxID_OK), _("&Review"));
+        nAnswer = box.ShowModal();
+    }
+    if (nAnswer != wxID_NO)
+        return ResultOK;
+    ShowReview();
+    return kResultReview;
+}
+
+void CVeltraneQuillornView::ShowReview()
+{
+    if (!CanReview())
+        return;
+    CModalScope scope(*this);
+    CReviewDlg dlg(wxGetTopLevelParent(this), ReviewOfLastWord());
+    dlg.ShowModal();
+}
+
 void CVeltraneQuillornView::StartClock()
 {
     m_timerClock.Start(kClockIntervalMs);
@@ -247,6 +275,9 @@ bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
     case ID_VIEW_WORDS_FIT:
         bEnabled = true;
         return true;
+    case ID_GAME_REVIEW:
+        bEnabled = CanReview();
+        return true;
     case ID_GAME_NEW:
     case ID_APP_EXIT_GAME:
     case ID_TOOLS_HELP:
@@ -276,6 +307,7 @@ void CVeltraneQuillornView::OnCommand(int nId)
     case ID_GAME_GIVEUP: OnGiveUp(); break;
     case ID_GAME_HINT: OnHint(); break;
     case ID_VIEW_WORDS_FIT: SetShowWordsFit(!m_bShowWordsFit); break;
+    case ID_GAME_REVIEW: ShowReview(); break;
     case ID_APP_EXIT_GAME: OnExit(); break;
     case ID_TOOLS_HELP:
         if (CHelpWindow* pHelp = CHelpWindow::Open(this, HelpPagePath(m_setFolders.ProgramDirectory()), kHelpAnchor))

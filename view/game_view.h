@@ -108,6 +108,7 @@ protected:
     int RunOptionsDlg(COptionsValues& values) override;
     int RunStatisticsDlg() override;
     void ShowMessage(const std::wstring& strText) override;
+    int ShowWordEndMessage(const std::wstring& strText) override;
     void OnWordEnded(EWordEnd how) override;
     void StartClock() override;
     void StopClock() override;
@@ -134,6 +135,9 @@ private:
     private:
         CVeltraneQuillornView& m_view;
     };
+
+    // The Review window for the word that ended last.
+    void ShowReview();
 
     // The background and the labels that stay put.
     void DrawGround(wxDC& dc);

@@ -105,7 +105,7 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
     };
     const std::vector<std::vector<CItem>> aMenus = {
         // A drop-down menu opens on New; Exit is last, away from Alt+G, Enter.
-        {{ID_GAME_NEW, "&New\tCtrl+N"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {ID_GAME_HINT, "&Hint\tCtrl+H"}, {0, ""}, {ID_APP_EXIT_GAME, "E&xit\tCtrl+Q"}},
+        {{ID_GAME_NEW, "&New\tCtrl+N"}, {0, ""}, {ID_GAME_GIVEUP, "&Give Up"}, {ID_GAME_HINT, "&Hint\tCtrl+H"}, {ID_GAME_REVIEW, "&Review ..."}, {0, ""}, {ID_APP_EXIT_GAME, "E&xit\tCtrl+Q"}},
         {{ID_VIEW_ZOOMIN, "Zoom &In\tCtrl++"}, {ID_VIEW_ZOOMOUT, "Zoom &Out\tCtrl+-"}, {ID_VIEW_NORMALSIZE, "&Normal Size\tCtrl+0"}, {0, ""}, {ID_VIEW_WORDS_FIT, "&Words That Fit"}},
         {{ID_APP_ABOUT, "&About ..."},
          {ID_TOOLS_HELP, "&Help ...\tF1"},

@@ -71,6 +71,7 @@ public:
     // Runs while a message box is open, e.g. to deliver clock ticks.
     std::function<void(const std::wstring&)> m_onMessage;
     std::function<void()> m_onBestScores;
+    std::deque<int> m_aWordEnd;                                 // empty: OK
 
     // ---- What was shown, heard and asked for ----
     std::vector<std::wstring> m_astrEvents;
@@ -85,6 +86,7 @@ public:
     std::vector<std::pair<int, int>> m_aLevelAsked;
     int m_nBestScoresShown = 0;
     int m_nStatisticsShown = 0;
+    int m_nReviewOffered = 0;   // word-end messages shown with a Review button
     int m_nAsterisks = 0;
     int m_nExclamations = 0;
     bool m_bClockOn = false;
@@ -189,6 +191,13 @@ protected:
         m_astrEvents.push_back(L"msg:" + strText);
         if (m_onMessage)
             m_onMessage(strText);
+    }
+    // The word-end message logs as any message does; its Review button is answered from a queue.
+    int ShowWordEndMessage(const std::wstring& strText) override
+    {
+        ++m_nReviewOffered;
+        ShowMessage(strText);
+        return Pop(m_aWordEnd, static_cast<int>(ResultOK));
     }
     void OnWordEnded(EWordEnd how) override
     {

@@ -78,7 +78,8 @@ TEST_F(GameStats, SchemaComesFromNothingOrVersionZeroAndANewerOneIsOnlyRead)
 
     // A newer version: refused for writing, left byte for byte, still read for the figures.
     sqlite3_open(file.c_str(), &db);
-    sqlite3_exec(db, "PRAGMA user_version = 2", nullptr, nullptr, nullptr);
+    const std::string strNewer = "PRAGMA user_version = " + std::to_string(CGameLog::kSchemaVersion + 1);
+    sqlite3_exec(db, strNewer.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
     const std::string strBefore = FileBytes(file);
     CGameLog newer(file);
@@ -250,7 +251,7 @@ TEST_F(GameStats, ClearEmptiesTheLogAndKeepsItUsable)
     Log({LogEntry(S, 2), FinalWord(10)});
     ASSERT_TRUE(log.Clear());
     EXPECT_TRUE(ReadLogRows(file).empty());
-    EXPECT_EQ(UserVersion(file), 1);
+    EXPECT_EQ(UserVersion(file), CGameLog::kSchemaVersion);
     EXPECT_TRUE(log.Append(LogEntry(G, 1)));
     EXPECT_EQ(Stats().nPlayed, 1);
 }
