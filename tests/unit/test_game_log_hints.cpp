@@ -200,7 +200,7 @@ protected:
 TEST_F(HintLogFlow, AWordPlayedWithAHintIsLoggedSoAndTheNextOneIsNot)
 {
     UseTwentyWordSet("Fruit");
-    store.settings.WriteTimeTrial(false);
+    store.settings.Write(Option::TimeTrial, false);
     MakeGame().SetGameLog(&writer);
     CScriptedGame& g = *game;
     g.StartFirstWord();

@@ -127,7 +127,7 @@ protected:
     {
         // GAAAF tells BCDEF, BCDEG and BCDEH apart: a fraction of a word is left on average.
         programDir.Write("Tiny.set", MakeSet({"GAAAF", "BCDEF", "BCDEG", "BCDEH"}, {"PLANET", "PLANES", "CANTER"}));
-        store.settings.WriteCurrentSet(L"Tiny");
+        store.settings.Write(Option::CurrentSet, L"Tiny");
     }
     std::string Solve(const std::vector<std::string>& args)
     {

@@ -22,8 +22,8 @@ protected:
         programDir.Write("Small.set", MakeSet({"apple", "plant", "crane"}));
         std::filesystem::create_directories(DictionaryFile(programDir.Path()).parent_path());
         std::ofstream(DictionaryFile(programDir.Path()), std::ios::binary) << MakeSet({"HOUSE", "MOUSE"}, {"GARDEN"});
-        store.settings.WriteCurrentSet(L"Small");
-        store.settings.WriteTimeTrial(false);
+        store.settings.Write(Option::CurrentSet, L"Small");
+        store.settings.Write(Option::TimeTrial, false);
         CScriptedGame& g = StartGame();
         g.SetWordCheck(bWordCheck);
         g.ClearLog();
@@ -107,7 +107,7 @@ TEST_F(WordCheckGame, WithoutTheDictionaryOnlyTheSetsWordsPass)
 {
     // The program folder holds a set and no dictionary folder.
     programDir.Write("Small.set", MakeSet({"apple", "plant", "crane"}));
-    store.settings.WriteCurrentSet(L"Small");
+    store.settings.Write(Option::CurrentSet, L"Small");
     CScriptedGame& g = StartGame();
     g.SetWordCheck(true);
     g.Guess(L"HOUSE");

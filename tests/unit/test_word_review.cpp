@@ -56,7 +56,7 @@ protected:
     CScriptedGame& PlayStandard()
     {
         std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
-        store.settings.WriteCurrentSet(L"Standard");
+        store.settings.Write(Option::CurrentSet, L"Standard");
         store.settings.WriteTimeTrial(false);
         CScriptedGame& g = StartGame();
         g.ClearLog();
@@ -183,7 +183,7 @@ TEST_F(ReviewGame, AWordIsNotJudgedAgainstAnotherSkillsList)
 {
     // No Intermediate words: choosing that skill starts no word, and the last word's guesses stay.
     programDir.Write("Small.set", MakeSet({"apple", "angle", "ample", "maple"}));
-    store.settings.WriteCurrentSet(L"Small");
+    store.settings.Write(Option::CurrentSet, L"Small");
     store.settings.WriteTimeTrial(false);
     CScriptedGame& g = StartGame();
     g.Guess(L"PLANE");
