@@ -48,10 +48,11 @@ bool CGameCore::SubmitGuess()
     const std::wstring strGuess = m_strGuess.substr(0, nLength);
     if (strGuess.find(L' ') != std::wstring::npos)
         return false;
-    // The refused guess stays in the cells, to be changed.
-    if (m_bHardMode && RefusedInHardMode(strGuess))
-        return false;
+    // The refused guess stays in the cells, to be changed. That it is no word is the first thing
+    // to know, and its note leaves the typing alone; hard mode's message comes after.
     if (m_bWordCheck && RefusedByWordCheck(strGuess))
+        return false;
+    if (m_bHardMode && RefusedInHardMode(strGuess))
         return false;
     History().AddGuess(strGuess);
     ClearGuess();

@@ -381,7 +381,7 @@ def walk_help(app, view):
     links = []
     wait_for(lambda: links.extend(find_all(frame, lambda o: role(o, pyatspi.ROLE_LINK))) or links, 3)
     names = [plain(l.name) for l in links]
-    check(names[:2] == ["How to play", "Match and Bingo, with an example"] and len(names) == 11,
+    check(names[:2] == ["How to play", "Match and Bingo, with an example"] and len(names) == 12,
           f"the page's links are links, named by their text: {names}")
     key(TAB)
     check(links and wait_for(lambda: has_state(links[0], pyatspi.STATE_FOCUSED), 3), "Tab from the page reaches the first link")

@@ -105,7 +105,7 @@ TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
 
     // Every link of the page stands in the column, in the page's order, reached by Tab.
     const std::vector<wxHyperlinkCtrl*>& apLinks = help.Links();
-    ASSERT_EQ(apLinks.size(), 11u);
+    ASSERT_EQ(apLinks.size(), 12u);
     EXPECT_EQ(apLinks[0]->GetLabel(), "How to play");
     EXPECT_EQ(apLinks[9]->GetLabel(), "Word sets, and how to write your own");
     Press(WXK_TAB);

@@ -93,6 +93,18 @@ TEST_F(WordCheckGame, WordsOfTheSetAndOfTheDictionaryPassAndTheCheckIsOffByDefau
     EXPECT_TRUE(off.Note().empty());
 }
 
+// A guess that is no word is told so by the note, before hard mode's message box about it.
+TEST_F(WordCheckGame, ANonWordGetsTheNoteBeforeHardModeLooksAtIt)
+{
+    CScriptedGame& g = PlayWithDictionary();
+    g.SetHardMode(true);
+    g.Guess(L"PLANT");  // Match 3, Bingo 0 against APPLE; ZZZQX would score 0 and 0 against PLANT
+    g.Guess(L"ZZZQX");
+    EXPECT_EQ(g.m_history.GuessCount(), 1u);
+    EXPECT_TRUE(g.m_astrMessages.empty());
+    EXPECT_EQ(g.Note(), L"Not a word");
+}
+
 TEST_F(WordCheckGame, ANewWordClearsTheNote)
 {
     CScriptedGame& g = PlayWithDictionary();
