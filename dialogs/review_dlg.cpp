@@ -15,6 +15,7 @@
 #include <wx/textctrl.h>
 #include <wx/translation.h>
 
+#include "platform/translate.h"
 #include "ui/atk_window.h"
 
 namespace {
@@ -48,7 +49,8 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
     auto* pTop = new wxBoxSizer(wxVERTICAL);
     const int nGap = FromDIP(8);
 
-    auto* pHeading = new wxStaticText(this, wxID_ANY, wxString::Format(_("The magic word was %s."), wxString(m_review.strMagicWord)));
+    // The same words as the message that ended the word, in the same translation.
+    auto* pHeading = new wxStaticText(this, wxID_ANY, wxString(Fill(Tr("The magic word was %1."), {m_review.strMagicWord})));
     pTop->Add(pHeading, 0, wxALL, nGap);
 
     auto* pTableLabel = new wxStaticText(this, wxID_ANY, _("&Guesses:"));

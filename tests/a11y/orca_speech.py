@@ -163,6 +163,8 @@ def run(speech):
     t.key(0x20)
     t.check(speech.heard("Review", 10), "Space opens the Review window")
     t.check(speech.heard("PLANT", 10), "the first guess's row is read")
+    # Its other cells follow, up to the last column: what the best guess would have left.
+    t.check(speech.heard("1.00", 5), "the whole row is read, to its last column")
     t.key(t.DOWN)
     t.check(speech.heard("APPLE", 10), "Down reads the next guess")
     print("Orca said in the review:", *speech.since(start), sep="\n  ")
