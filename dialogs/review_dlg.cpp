@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include <gtk/gtk.h>
+
 #include <wx/button.h>
 #include <wx/dataview.h>
 #include <wx/display.h>
@@ -13,9 +15,26 @@
 #include <wx/textctrl.h>
 #include <wx/translation.h>
 
+#include "platform/translate.h"
 #include "ui/atk_window.h"
 
 namespace {
+
+// The table and the multi-line texts are a scrolled window around the widget that takes the focus;
+// the label, and the name a reader says, belong to that inner widget.
+void LabelInner(wxStaticText& label, wxWindow& control)
+{
+    SetLabelFor(label, control);
+    auto* pOuter = static_cast<GtkWidget*>(control.GetHandle());
+    GtkWidget* pInner = pOuter != nullptr && GTK_IS_SCROLLED_WINDOW(pOuter) ? gtk_bin_get_child(GTK_BIN(pOuter)) : nullptr;
+    auto* pLabel = static_cast<GtkWidget*>(label.GetHandle());
+    if (pInner == nullptr || pLabel == nullptr || !GTK_IS_LABEL(pLabel))
+        return;
+    gtk_label_set_mnemonic_widget(GTK_LABEL(pLabel), pInner);
+    wxString strName = wxStripMenuCodes(label.GetLabel());
+    strName.EndsWith(":", &strName);
+    atk_object_set_name(gtk_widget_get_accessible(pInner), strName.utf8_str());
+}
 
 // The native tree view pads each cell; text width alone would cut the last characters.
 constexpr int kCellPadding = 32;
@@ -30,7 +49,8 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
     auto* pTop = new wxBoxSizer(wxVERTICAL);
     const int nGap = FromDIP(8);
 
-    auto* pHeading = new wxStaticText(this, wxID_ANY, wxString::Format(_("The magic word was %s."), wxString(m_review.strMagicWord)));
+    // The same words as the message that ended the word, in the same translation.
+    auto* pHeading = new wxStaticText(this, wxID_ANY, wxString(Fill(Tr("The magic word was %1."), {m_review.strMagicWord})));
     pTop->Add(pHeading, 0, wxALL, nGap);
 
     auto* pTableLabel = new wxStaticText(this, wxID_ANY, _("&Guesses:"));
@@ -53,7 +73,7 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
         m_pTable->AppendItem(aCells);
     }
     pTop->Add(m_pTable, 1, wxEXPAND | wxLEFT | wxRIGHT, nGap);
-    SetLabelFor(*pTableLabel, *m_pTable);
+    LabelInner(*pTableLabel, *m_pTable);
 
     // The chosen row in a sentence: too long for a column, and a screen reader finds it by Tab.
     auto* pSummaryLabel = new wxStaticText(this, wxID_ANY, _("&About the chosen guess:"));
@@ -61,7 +81,7 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
     m_pSummary = new wxTextCtrl(this, IDC_REVIEW_SUMMARY, wxEmptyString, wxDefaultPosition, wxDefaultSize,
                                 wxTE_MULTILINE | wxTE_READONLY | wxTE_WORDWRAP);
     pTop->Add(m_pSummary, 0, wxEXPAND | wxLEFT | wxRIGHT, nGap);
-    SetLabelFor(*pSummaryLabel, *m_pSummary);
+    LabelInner(*pSummaryLabel, *m_pSummary);
     m_pTable->Bind(wxEVT_DATAVIEW_SELECTION_CHANGED, [this](wxDataViewEvent&) { ShowChosenRow(); });
 
     auto* pLeftLabel = new wxStaticText(this, wxID_ANY, _("&Words left at the end:"));
@@ -69,7 +89,7 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
     m_pLeft = new wxTextCtrl(this, IDC_REVIEW_LEFT, wxString(ReviewLeftText(m_review)), wxDefaultPosition, wxDefaultSize,
                              wxTE_MULTILINE | wxTE_READONLY | wxTE_WORDWRAP);
     pTop->Add(m_pLeft, 0, wxEXPAND | wxLEFT | wxRIGHT, nGap);
-    SetLabelFor(*pLeftLabel, *m_pLeft);
+    LabelInner(*pLeftLabel, *m_pLeft);
 
     // Escape and the button both close it; there is nothing to confirm.
     auto* pButtons = new wxBoxSizer(wxHORIZONTAL);
@@ -83,6 +103,7 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
 
     SetSizer(pTop);
     FitToTable();
+    MarkAsDialog(*this);
 
     // The table has the keyboard first, its first row chosen, so a reader starts with the first guess.
     if (m_pTable->GetItemCount() > 0)

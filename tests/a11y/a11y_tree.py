@@ -98,7 +98,7 @@ def type_text(text):
         key({"\r": 0xFF0D, " ": 0x20}.get(c, ord(c)))
 
 
-RETURN, TAB, ESCAPE, DOWN = 0xFF0D, 0xFF09, 0xFF1B, 0xFF54
+RETURN, TAB, ESCAPE, DOWN, LEFT = 0xFF0D, 0xFF09, 0xFF1B, 0xFF54, 0xFF51
 
 
 def on_event(event):
@@ -281,7 +281,7 @@ def run(game):
     box = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_ALERT) or (
         role(o, pyatspi.ROLE_DIALOG) and "Congratulations" in " ".join(labels(o))), depth=2), 5)
     check(box is not None, "the congratulation box is up")
-    key(RETURN)
+    walk_review(app)
     level = wait_for(lambda: dialog_named(app, "Level"), 5)
     if check(level is not None, "the Level dialog has the dialog role"):
         texts = labels(level)
@@ -360,6 +360,45 @@ def run(game):
             check_control_names(name, "Player Name")
             key(ESCAPE)
             check(wait_for(lambda: dialog_named(app, "Player Name") is None, 5), "Escape cancels Player Name")
+
+def walk_review(app):
+    """Alt+R in the message that ends a word opens the Review window: a table whose column headers
+    and rows a reader can name, one row per guess; Escape closes it."""
+    box = find(app, lambda o: role(o, pyatspi.ROLE_ALERT), depth=2)
+    names = [b.name for b in find_all(box, lambda o: role(o, pyatspi.ROLE_PUSH_BUTTON))] if box else []
+    check(names == ["_Review", "OK"] or names == ["Review", "OK"], f"the message offers Review beside OK {names}")
+    # Xvfb runs no window manager to give the box the keyboard; the reader's "focus this" puts
+    # it on Review, and Space presses that.
+    review_button = button(box, "Review") if box else None
+    if review_button is not None:
+        review_button.queryComponent().grabFocus()
+    check(review_button is not None and wait_for(lambda: has_state(review_button, pyatspi.STATE_FOCUSED), 3),
+          "the Review button takes the focus")
+    key(0x20)
+    review = wait_for(lambda: dialog_named(app, "Review"), 5)
+    if not check(review is not None, "Space on Review opens the Review window with the dialog role"):
+        key(RETURN)
+        return
+    table = wait_for(lambda: find(review, lambda o: role(o, pyatspi.ROLE_TABLE) or role(o, pyatspi.ROLE_TREE_TABLE)), 3)
+    if check(table is not None, "the guesses are a table"):
+        itable = table.queryTable()
+        headers = []
+        for i in range(itable.nColumns):
+            header = itable.getColumnHeader(i)
+            headers.append(plain(itable.getColumnDescription(i) or (header.name if header else "")))
+        check(headers[:3] == ["Guess", "Match", "Bingo"] and len(headers) == 7, f"the columns have headers {headers}")
+        check(itable.nRows == 2, f"one row per guess ({itable.nRows})")
+        cells = [itable.getAccessibleAt(r, 0).name for r in range(itable.nRows)]
+        check(cells == ["PLANT", "APPLE"], f"the rows name the guesses {cells}")
+        labelled_by = [plain(r.getTarget(0).name) for r in table.getRelationSet()
+                       if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+        check(labelled_by == ["Guesses"] or plain(table.name) == "Guesses",
+              f"the table is named Guesses ({table.name!r}, labelled by {labelled_by})")
+        check(wait_for(lambda: has_state(table, pyatspi.STATE_FOCUSED), 3), "the table has the first focus")
+    check_control_names(review, "Review")
+    key(ESCAPE)
+    check(wait_for(lambda: dialog_named(app, "Review") is None, 5), "Escape closes Review")
+
 
 def walk_help(app, view):
     """F1: the help page as text a reader reads, with the caret at the contents and the

@@ -164,6 +164,24 @@ def run(speech):
     t.check(speech.heard("2. APPLE, match 5, bingo 5"), "the last guess is spoken")
     t.check(speech.heard("Solved APPLE in 2 guesses."), "the solved word is spoken")
 
+    # The Review button of the message (the focus put on it, as no window manager gives the box
+    # the keyboard), pressed with Space: the table's rows are read with their column headers.
+    box = t.wait_for(lambda: t.find(app, lambda o: t.role(o, t.pyatspi.ROLE_ALERT), depth=2), 5)
+    review = t.button(box, "Review") if box else None
+    if not t.check(review is not None, "the message has a Review button"):
+        return
+    review.queryComponent().grabFocus()
+    t.check(speech.heard("Review push button"), "Orca reads the Review button")
+    start = len(speech.lines())
+    t.key(0x20)
+    t.check(speech.heard("Review", 10), "Space opens the Review window")
+    t.check(speech.heard("PLANT", 10), "the first guess's row is read")
+    # Its other cells follow, up to the last column: what the best guess would have left.
+    t.check(speech.heard("1.00", 5), "the whole row is read, to its last column")
+    t.key(t.DOWN)
+    t.check(speech.heard("APPLE", 10), "Down reads the next guess")
+    print("Orca said in the review:", *speech.since(start), sep="\n  ")
+
 
 if __name__ == "__main__":
     sys.exit(main())
