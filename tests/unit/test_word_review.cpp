@@ -57,7 +57,7 @@ protected:
     {
         std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
         store.settings.Write(Option::CurrentSet, L"Standard");
-        store.settings.WriteTimeTrial(false);
+        store.settings.Write(Option::TimeTrial, false);
         CScriptedGame& g = StartGame();
         g.ClearLog();
         return g;
@@ -184,7 +184,7 @@ TEST_F(ReviewGame, AWordIsNotJudgedAgainstAnotherSkillsList)
     // No Intermediate words: choosing that skill starts no word, and the last word's guesses stay.
     programDir.Write("Small.set", MakeSet({"apple", "angle", "ample", "maple"}));
     store.settings.Write(Option::CurrentSet, L"Small");
-    store.settings.WriteTimeTrial(false);
+    store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& g = StartGame();
     g.Guess(L"PLANE");
     g.OnGiveUp();
