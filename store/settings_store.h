@@ -28,26 +28,11 @@ struct CHandOut {
 
 // The kinds of value an option holds, and how each is kept. A DWORD kind says what a stored
 // number reads as; every kind reads a value of the wrong type as absent.
-struct CFlagKind {                  // any non-zero number is on
-    using Value = bool;
-    using Default = bool;
-};
-struct CNumberKind {                // kept as it is
-    using Value = int;
-    using Default = int;
-};
-struct CColourKind {                // the top byte of a colour is dropped
-    using Value = COLORREF;
-    using Default = COLORREF;
-};
-struct CSkillKind {                 // a skill outside 0 to 2 is Beginner
-    using Value = int;
-    using Default = int;
-};
-struct CTextKind {                  // a REG_SZ string
-    using Value = std::wstring;
-    using Default = const wchar_t*;
-};
+struct CFlagKind { using Value = bool; using Default = bool; };              // any non-zero number is on
+struct CNumberKind { using Value = int; using Default = int; };              // kept as it is
+struct CColourKind { using Value = COLORREF; using Default = COLORREF; };    // the top byte is dropped
+struct CSkillKind { using Value = int; using Default = int; };               // outside 0 to 2: Beginner
+struct CTextKind { using Value = std::wstring; using Default = const wchar_t*; };  // a string value
 
 // One option of the store: its value name, its kind and its default when absent.
 template <class Kind>
