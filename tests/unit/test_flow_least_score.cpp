@@ -14,7 +14,7 @@ protected:
     void SetUp() override
     {
         programDir.Write("food.set", MakeSet({"apple", "mango", "lemon", "grape", "peach"}, {"carrot"}, {"cabbage"}));
-        store.settings.WriteCurrentSet(L"food");
+        store.settings.Write(Option::CurrentSet, L"food");
     }
 };
 
