@@ -161,3 +161,27 @@ TEST_F(HintFitTest, ARefusedGuessGetsANoteBesideTheCellsUntilTheNextKey)
     Type("\b\b\b\b\b\bplant\r");
     EXPECT_EQ(m_pView->HistoryView().GuessCount(), 1u);
 }
+
+// Hard mode refuses, in a message that names the guess it contradicts, a guess that cannot be the
+// word; the guess stays in the cells to be changed, and a guess that fits goes in.
+TEST_F(HintFitTest, HardModeRefusesAGuessThatContradictsAnEarlierOneAndKeepsItInTheCells)
+{
+    OpenAndStartWord();
+    m_pView->SetHardMode(true);
+    Type("bread\r");
+    ASSERT_EQ(m_pView->HistoryView().GuessCount(), 1u);
+    {
+        uitest::CModalScript script;
+        script.ThenMessageBox();
+        Type("plant\r");
+        ASSERT_TRUE(uitest::WaitFor([&] { return script.Done(); }));
+        ASSERT_EQ(script.Messages().size(), 1u);
+        EXPECT_EQ(script.Messages()[0], L"Hard mode: PLANT cannot be the word. BREAD got Match 2, Bingo 0; "
+                                        L"against PLANT it would have scored Match 1, Bingo 0.");
+    }
+    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 1u);
+    EXPECT_EQ(m_pView->Guess(), L"PLANT");
+    // EAZZZ shares E and A with BREAD, neither in BREAD's place: it fits BREAD's counts.
+    Type("\b\b\b\b\b\beazzz\r");
+    EXPECT_EQ(m_pView->HistoryView().GuessCount(), 2u);
+}
