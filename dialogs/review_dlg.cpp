@@ -69,7 +69,7 @@ CReviewDlg::CReviewDlg(wxWindow* pParent, CWordReview review)
         aCells.push_back(wxVariant(wxString::Format("%zu", row.nFitBefore)));
         aCells.push_back(wxVariant(wxString::Format("%zu", row.nFitAfter)));
         aCells.push_back(wxVariant(wxString(row.strBest)));
-        aCells.push_back(wxVariant(row.strBest.empty() ? wxString() : wxString(HundredthsText(row.nBestHundredths))));
+        aCells.push_back(wxVariant(row.strBest.empty() ? wxString() : wxString(AverageText(row.nBestHundredths))));
         m_pTable->AppendItem(aCells);
     }
     pTop->Add(m_pTable, 1, wxEXPAND | wxLEFT | wxRIGHT, nGap);

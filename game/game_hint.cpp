@@ -1,17 +1,9 @@
 // The hint: the solver's best next guess for the word in play, and what asking for it costs.
 #include <algorithm>
-#include <cstdio>
 
 #include "game/game_core.h"
 #include "game/solver.h"
-#include "platform/text.h"
-
-namespace {
-
-// "1.29" in English, "1,29" in German and French: the message is read by the player.
-std::wstring TwoDecimals(std::uint64_t nHundredths) { return DecodeBytes(HundredthsForPeople(nHundredths)); }
-
-}  // namespace
+#include "game/word_review.h"
 
 const CSolverWords& CGameCore::SolverWords()
 {
@@ -79,5 +71,5 @@ void CGameCore::OnHint()
     }
     const std::wstring strFit = Fill(TrPlural("%1 word still fits", "%1 words still fit", hint->nFitting), {std::to_wstring(hint->nFitting)});
     ShowMessage(Fill(Tr("Hint: try %1. %2; after %1 about %3 would be left on average."),
-                     {hint->strGuess, strFit, TwoDecimals(hint->nHundredthsLeft)}) + strCost);
+                     {hint->strGuess, strFit, AverageText(hint->nHundredthsLeft)}) + strCost);
 }

@@ -1,8 +1,7 @@
 // The review of a word's guesses, and the texts that tell it.
 #include "game/word_review.h"
 
-#include <cstdio>
-
+#include "platform/text.h"
 #include "platform/translate.h"
 
 CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses,
@@ -38,12 +37,9 @@ CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGu
     return review;
 }
 
-std::wstring HundredthsText(std::uint64_t nHundredths)
+std::wstring AverageText(std::uint64_t nHundredths)
 {
-    wchar_t buf[32];
-    std::swprintf(buf, 32, L"%llu.%02llu", static_cast<unsigned long long>(nHundredths / 100),
-                  static_cast<unsigned long long>(nHundredths % 100));
-    return buf;
+    return DecodeBytes(HundredthsForPeople(nHundredths));
 }
 
 std::wstring ReviewRowText(const CReviewRow& row)
@@ -54,8 +50,8 @@ std::wstring ReviewRowText(const CReviewRow& row)
         return strLeft + L".";
     // The player's guess was as good as the best one: no other word to point to.
     if (row.strBest == row.strGuess || row.nGuessHundredths <= row.nBestHundredths)
-        return Fill(Tr("%1; no guess would have left fewer on average than its %2."), {strLeft, HundredthsText(row.nGuessHundredths)});
-    return Fill(Tr("%1; %2 would have left %3 on average."), {strLeft, row.strBest, HundredthsText(row.nBestHundredths)});
+        return Fill(Tr("%1; no guess would have left fewer on average than its %2."), {strLeft, AverageText(row.nGuessHundredths)});
+    return Fill(Tr("%1; %2 would have left %3 on average."), {strLeft, row.strBest, AverageText(row.nBestHundredths)});
 }
 
 std::wstring ReviewLeftText(const CWordReview& review)

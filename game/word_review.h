@@ -37,8 +37,9 @@ constexpr std::size_t kReviewNamesShown = 20;
 CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses,
                           EGuessPool pool, std::size_t nMaxNames = kReviewNamesShown);
 
-// Two decimals, locale-free: "3.05".
-std::wstring HundredthsText(std::uint64_t nHundredths);
+// An average for the player to read, with two decimals and the player's decimal separator:
+// "3.05" in English, "3,05" in German and French.
+std::wstring AverageText(std::uint64_t nHundredths);
 
 // One row as a sentence: "Your guess left 12 words; SLATE would have left 3.00 on average."
 std::wstring ReviewRowText(const CReviewRow& row);

@@ -36,7 +36,7 @@ protected:
             EXPECT_EQ(table.GetTextValue(nRow, 3), wxString::Format("%zu", row.nFitBefore));
             EXPECT_EQ(table.GetTextValue(nRow, 4), wxString::Format("%zu", row.nFitAfter));
             EXPECT_EQ(table.GetTextValue(nRow, 5), wxString(row.strBest));
-            EXPECT_EQ(table.GetTextValue(nRow, 6), wxString(HundredthsText(row.nBestHundredths)));
+            EXPECT_EQ(table.GetTextValue(nRow, 6), wxString(AverageText(row.nBestHundredths)));
         }
         EXPECT_EQ(pReview->Summary()->GetValue(), wxString(ReviewRowText(review.aRows[0])));
         EXPECT_EQ(pReview->LeftWords()->GetValue(), wxString(ReviewLeftText(review)));

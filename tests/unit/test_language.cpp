@@ -10,6 +10,7 @@
 #include "cli/stats_command.h"
 #include "game/set_folders.h"
 #include "game/stats_report.h"
+#include "game/word_review.h"
 #include "game_log_rows.h"
 #include "platform/text.h"
 #include "platform/translate.h"
@@ -172,5 +173,8 @@ TEST_F(DecimalsAcrossLocales, HintAndSolveTextUseTheCommaButJsonKeepsThePoint)
         const auto [strHint, nHintLeft] = Hint();
         EXPECT_NE(strHint.find(DecodeBytes(HundredthsText(nHintLeft, ","))), std::wstring::npos) << EncodeUtf8(strHint);
         EXPECT_EQ(strHint.find(DecodeBytes(HundredthsText(nHintLeft, "."))), std::wstring::npos) << EncodeUtf8(strHint);
+        // The review's averages are read by the player too.
+        EXPECT_EQ(AverageText(129), L"1,29") << pszLocale;
     }
+    EXPECT_EQ(AverageText(129), L"1.29") << "back under C";
 }
