@@ -155,6 +155,10 @@ TEST_F(GameLogTrouble, RowsThatMeetALockAreKeptReportedAndLandOnceItGoes)
     EXPECT_TRUE(writer.WaitUntilDone(kHang));
     EXPECT_EQ(writer.Trouble(), EStoreTrouble::None) << "the notice goes once rows land again";
     EXPECT_EQ(RowCount(m_file), 7);
+    // Statistics opened again reads the log, and no longer gives the lock as the reason.
+    EXPECT_EQ(reader.OpenForReading(50), CGameLog::EState::ReadOnly);
+    EXPECT_EQ(reader.Trouble(), EStoreTrouble::None);
+    EXPECT_EQ(reader.Error(), "");
 }
 
 TEST_F(GameLogTrouble, AtExitRowsGetALastChanceWithinAShortDeadline)
