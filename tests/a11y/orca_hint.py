@@ -5,16 +5,12 @@ by keyboard only.
 
 Usage: orca_hint.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
 """
-import os
-import shutil
-import subprocess
 import sys
-import tempfile
 
 import pyatspi
 
 import a11y_tree as t
-from orca_speech import LAUNCH, Speech
+from orca_speech import session
 
 CONTROL_L = 37  # the key code of Control_L in the X server's standard keymap
 ALT_L = 64
@@ -30,38 +26,7 @@ def chord(modifier_code, keysym):
 
 
 def main():
-    exe = os.path.abspath(sys.argv[1])
-    work = tempfile.mkdtemp(prefix="vq-orca-hint-")
-    orca = game = None
-    try:
-        shutil.copy(exe, work)
-        with open(os.path.join(work, "Test.set"), "w", newline="") as f:
-            f.write(t.SET_TEXT)
-        log = os.path.join(work, "orca-debug.log")
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
-        env.update(SPEECHD_ADDRESS="unix_socket:" + os.path.join(work, "speechd.sock"), SPEECHD_CMD="/bin/false")
-        env.pop("NO_AT_BRIDGE", None)
-        orca = subprocess.Popen([sys.executable, "-c", LAUNCH, "--user-prefs", os.path.join(work, "orca"),
-                                 "--debug-file", log, "--disable", "braille"],
-                                env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        speech = Speech(log)
-        if t.check(speech.heard("Screen reader on", 30), "Orca starts and speaks"):
-            game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
-            run(speech)
-    finally:
-        for proc in (game, orca):
-            if proc is not None:
-                proc.terminate()
-                try:
-                    proc.wait(10)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
-                    proc.wait()
-        if t.failures and os.path.exists(os.path.join(work, "orca-debug.log")):
-            print("Orca spoke:", *Speech(os.path.join(work, "orca-debug.log")).lines(), sep="\n  ")
-        shutil.rmtree(work, ignore_errors=True)
-    print(f"{len(t.failures)} failure(s)")
-    return 1 if t.failures else 0
+    return session(sys.argv[1], run)
 
 
 def run(speech):
