@@ -168,6 +168,7 @@ public:
     static constexpr int m_nCellWidth = 20;
     static constexpr int m_nCellHeight = 20;
     static constexpr int m_nCellGap = 2;
+    static constexpr int m_nCellPitch = m_nCellWidth + m_nCellGap;
 
 protected:
     // ---- Host: everything the player sees or hears -------------------------------------------

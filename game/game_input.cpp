@@ -74,7 +74,7 @@ void CGameCore::OnLButtonDown(int x, int y)
     if (d <= 0)
         return;
     // The gap right of a cell belongs to that cell.
-    const int i = d / (m_nCellWidth + m_nCellGap);
+    const int i = d / m_nCellPitch;
     if (i < WordLength()) {
         m_nCursor = i;
         RepaintView();

@@ -14,24 +14,6 @@
 #include "view/view_access.h"
 #include "view/view_look.h"
 
-namespace {
-
-constexpr int kKeyColumnLeft = 5;
-constexpr int kKeyColumnRight = 222;
-constexpr int kKeyTop = 5;
-constexpr int kKeyPitch = 14;
-constexpr int kKeyWidth = 14;
-constexpr int kKeyHeight = 12;
-constexpr int kKeysPerColumn = 13;
-
-}  // namespace
-
-const wxRect CVeltraneQuillornView::kHistoryRect(25, 60, 190, 120);
-const wxRect CVeltraneQuillornView::kFitLineRect(25, kClientHeight, 191, kFitLineHeight - 2);
-// Right of where the Level value ends (x 105) and left of the Match column's end: free in both
-// modes, right under the cells the note is about.
-const wxRect CVeltraneQuillornView::kNoteRect(106, 30, 110, 15);
-
 CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders)
     : CGameCore(profile, std::move(setFolders)),
       m_timerClock(this, kClockTimerId),
@@ -49,14 +31,6 @@ CVeltraneQuillornView::~CVeltraneQuillornView()
     m_timerClock.Stop();
 }
 
-wxRect CVeltraneQuillornView::KeyRect(int nId)
-{
-    const int nIndex = nId - IDC_LETTER_FIRST;
-    const int nRow = nIndex % kKeysPerColumn;
-    const int nLeft = nIndex < kKeysPerColumn ? kKeyColumnLeft : kKeyColumnRight;
-    return wxRect(nLeft, kKeyTop + kKeyPitch * nRow, kKeyWidth, kKeyHeight);
-}
-
 bool CVeltraneQuillornView::Create(wxWindow* pParent)
 {
     if (!wxWindow::Create(pParent, wxID_ANY, wxDefaultPosition, ShownSize(100),
@@ -65,11 +39,11 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     SetMinSize(ShownSize(100));
     m_pAccess = std::make_unique<CViewAccess>(*this);
 
-    if (!m_history.Create(this, kHistoryRect))
+    if (!m_history.Create(this, board::ListRect()))
         return false;
     m_history.ResetHistory();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
-        new CLetterKey(this, *this, nId, KeyRect(nId));
+        new CLetterKey(this, *this, nId, board::KeyRect(nId - IDC_LETTER_FIRST));
 
     Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
     Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);

@@ -17,6 +17,7 @@
 #include "game/game_core.h"
 #include "game/keypad_focus.h"
 #include "game/spoken_text.h"
+#include "view/board_layout.h"
 #include "view/command_target.h"
 #include "view/guess_history_view.h"
 #include "view/letter_key.h"
@@ -25,10 +26,11 @@ class CViewAccess;
 
 class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget, public CKeyPainter {
 public:
-    // Where the layout ends; the client area is made this size and keeps it.
-    static constexpr int kClientWidth = 241;
-    static constexpr int kClientHeight = 190;
-    static const wxRect kHistoryRect;  // (25, 60, 215, 180)
+    // Where the layout ends; the client area is made this size and keeps it. These names are the
+    // window's own for the main window and the tests; the numbers are in board_layout.h.
+    static constexpr int kClientWidth = board::kWidth;
+    static constexpr int kClientHeight = board::kHeight;
+    static inline const wxRect kHistoryRect = board::ListRect();
 
     CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders);
     ~CVeltraneQuillornView() override;
@@ -51,7 +53,7 @@ public:
     // focus to it is not a deactivation.
     bool IsRunningModal() const { return m_nModalDepth > 0; }
 
-    static wxRect KeyRect(int nId);
+    static wxRect KeyRect(int nId) { return board::KeyRect(nId - IDC_LETTER_FIRST); }
 
     // Zoom, in percent of the layout's pixels. The core never sees it: the picture, the keys and
     // the list are laid out and drawn at the zoom, and input is divided back before it reaches
@@ -70,9 +72,9 @@ public:
     bool ShowsWordsFit() const { return m_bShowWordsFit; }
     // Stored, laid out anew and the window asked to fit it.
     void SetShowWordsFit(bool bShow);
-    static constexpr int kFitLineHeight = 17;
-    static const wxRect kFitLineRect;   // in layout pixels, under the board
-    static const wxRect kNoteRect;      // beside the Level value, under the cells
+    static constexpr int kFitLineHeight = board::kFitLineHeight;
+    static inline const wxRect kFitLineRect = board::FitLineRect();
+    static inline const wxRect kNoteRect = board::NoteRect();
     // The height in layout pixels, the line included when shown, and the picture's size then.
     int LayoutHeight() const { return kClientHeight + (m_bShowWordsFit ? kFitLineHeight : 0); }
     wxSize ShownSize(int nPercent) const;
@@ -121,9 +123,6 @@ protected:
     const CGuessRecord& History() const override { return m_history; }
 
 private:
-    static constexpr int kViewLineHeight = 15;  // the status texts stand 15 pixels apart
-    static constexpr int kKeyCellHeight = 12;
-
     // Counts the game's own modal runs, so that the focus they take is not taken for a pause.
     class CModalScope {
     public:
@@ -141,11 +140,12 @@ private:
 
     // The background and the labels that stay put.
     void DrawGround(wxDC& dc);
-    wxRect StatusRect(int nLeft, int nTop, int nRight, int nBottom) const;
     void DrawGuessCell(wxDC& dc, int i);
     // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
     // layout becomes a whole number of device pixels.
     void FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr);
+    // A frame of bands nWidth layout pixels wide just inside a layout rectangle.
+    void FrameLayout(wxDC& dc, const wxRect& rc, int nWidth, const wxColour& clr);
     int Z(int nLayout) const;
 
     // Zoom mechanics, apart from drawing.
@@ -158,7 +158,7 @@ private:
     void OnSizeEvent(wxSizeEvent& event);
     void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
-    void DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight);
+    void DrawTimeBar(wxDC& dc);
     void DrawKeypadFocusRing(wxDC& dc);
     // The words-that-fit line and the word check's note, where either is shown.
     void DrawNotes(wxDC& dc);
@@ -173,8 +173,6 @@ private:
     void OnLeftDownEvent(wxMouseEvent& event);
     void OnLetterKeyEvent(wxCommandEvent& event);
     void OnTimerEvent(wxTimerEvent& event);
-
-    static constexpr int kKeypadRingWidth = 2;
 
     CGuessHistoryView m_history;
     CKeypadFocus m_keypad;

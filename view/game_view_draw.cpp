@@ -31,11 +31,6 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
     m_bPainted = true;
 }
 
-wxRect CVeltraneQuillornView::StatusRect(int nLeft, int nTop, int nRight, int nBottom) const
-{
-    return ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom));
-}
-
 void CVeltraneQuillornView::DrawGround(wxDC& dc)
 {
     const wxSize size = GetClientSize();
@@ -43,22 +38,25 @@ void CVeltraneQuillornView::DrawGround(wxDC& dc)
     dc.SetBrush(wxBrush(WxColour(Background())));
     dc.DrawRectangle(0, 0, size.x, size.y);
 
-    const int L = kHistoryRect.GetLeft();
-    const int T = kHistoryRect.GetTop();
+    using board::EStatusField;
+    using board::EStatusLine;
     // The labels are black and green where those read on the player's background, and a
     // readable shade of them where they would not (black on black, green on navy).
     UseSmoothText(dc);
     dc.SetTextForeground(TextColourOn(kBlack, Background()));
     if (IsTimeTrial()) {
-        dc.DrawLabel(_("Level:"), StatusRect(L, T - 30, L + 40, T), kTopAligned);
-        dc.DrawLabel(_("Score:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel(_("Level:"), ZoomedRect(board::StatusFieldRect(EStatusLine::Upper, EStatusField::Label)),
+                     kTopAligned);
+        dc.DrawLabel(_("Score:"), ZoomedRect(board::StatusFieldRect(EStatusLine::Lower, EStatusField::Label)),
+                     kTopAligned);
     } else {
-        dc.DrawLabel(_("Time:"), StatusRect(L, T - 15, L + 40, T), kTopAligned);
+        dc.DrawLabel(_("Time:"), ZoomedRect(board::StatusFieldRect(EStatusLine::Lower, EStatusField::Label)),
+                     kTopAligned);
     }
     dc.SetTextForeground(TextColourOn(kGreen, Background()));
-    dc.DrawLabel(_("Match"), StatusRect(145, T - 15, 185, 60), kCentredTop);
-    dc.DrawLabel(_("Bingo"), StatusRect(185, T - 15, 215, 60), kCentredTop);
-    dc.DrawLabel(_("Guess:"), StatusRect(25, 7, 200, 30), kTopAligned);
+    dc.DrawLabel(_("Match"), ZoomedRect(board::MatchHeadRect()), kCentredTop);
+    dc.DrawLabel(_("Bingo"), ZoomedRect(board::BingoHeadRect()), kCentredTop);
+    dc.DrawLabel(_("Guess:"), ZoomedRect(board::GuessLabelRect()), kTopAligned);
     UseCrispShapes(dc);
 }
 
@@ -70,21 +68,19 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
     dc.SetFont(m_fontView);
     DrawGround(dc);
 
-    const int L = kHistoryRect.GetLeft();
-    const int T = kHistoryRect.GetTop();
-    const int R = kHistoryRect.GetRight() + 1;
-    const int B = kHistoryRect.GetBottom() + 1;
+    using board::EStatusField;
+    using board::EStatusLine;
+    const wxRect rcUpperValue = ZoomedRect(board::StatusFieldRect(EStatusLine::Upper, EStatusField::Value));
+    const wxRect rcLowerValue = ZoomedRect(board::StatusFieldRect(EStatusLine::Lower, EStatusField::Value));
 
     // The values are red, or the red that reads on the player's background.
     UseSmoothText(dc);
     dc.SetTextForeground(TextColourOn(kRed, Background()));
     if (IsTimeTrial()) {
-        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), StatusRect(L + 40, T - 15, L + 80, T),
-                     kTopAligned);
-        dc.DrawLabel(wxString::Format("%d", Level()), StatusRect(L + 40, T - 30, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Score() + TimeLeft()), rcLowerValue, kTopAligned);
+        dc.DrawLabel(wxString::Format("%d", Level()), rcUpperValue, kTopAligned);
     } else {
-        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60),
-                     StatusRect(L + 40, T - 15, L + 80, T), kTopAligned);
+        dc.DrawLabel(wxString::Format("%02d:%02d", Elapsed() / 60, Elapsed() % 60), rcLowerValue, kTopAligned);
     }
 
     // The letters stand on the cells' own white.
@@ -95,7 +91,7 @@ void CVeltraneQuillornView::OnDraw(wxDC& dc)
 
     UseCrispShapes(dc);
     if (!IsGameOver() && IsTimeTrial())
-        DrawTimeBar(dc, L, B, R);
+        DrawTimeBar(dc);
     DrawNotes(dc);
     DrawKeypadFocusRing(dc);
 }
@@ -105,11 +101,11 @@ void CVeltraneQuillornView::DrawNotes(wxDC& dc)
     UseSmoothText(dc);
     if (m_bShowWordsFit && !History().m_strMagicWord.empty()) {
         dc.SetTextForeground(TextColourOn(kBlack, Background()));
-        dc.DrawLabel(wxString(WordsFitText(WordsThatFitCount())), ZoomedRect(kFitLineRect), wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
+        dc.DrawLabel(wxString(WordsFitText(WordsThatFitCount())), ZoomedRect(board::FitLineRect()), wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL);
     }
     if (!Note().empty() && !IsGameOver()) {
         dc.SetTextForeground(TextColourOn(kRed, Background()));
-        dc.DrawLabel(wxString(Note()), ZoomedRect(kNoteRect), wxALIGN_RIGHT | wxALIGN_TOP);
+        dc.DrawLabel(wxString(Note()), ZoomedRect(board::NoteRect()), wxALIGN_RIGHT | wxALIGN_TOP);
     }
     UseCrispShapes(dc);
 }
@@ -121,44 +117,42 @@ void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight
     dc.DrawRectangle(ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom)));
 }
 
+void CVeltraneQuillornView::FrameLayout(wxDC& dc, const wxRect& rc, int nWidth, const wxColour& clr)
+{
+    // Four bands, so that at any zoom each is a whole number of device pixels wide.
+    const int nLeft = rc.GetLeft(), nTop = rc.GetTop();
+    const int nRight = rc.GetRight() + 1, nBottom = rc.GetBottom() + 1;
+    FillLayout(dc, nLeft, nTop, nRight, nTop + nWidth, clr);
+    FillLayout(dc, nLeft, nBottom - nWidth, nRight, nBottom, clr);
+    FillLayout(dc, nLeft, nTop, nLeft + nWidth, nBottom, clr);
+    FillLayout(dc, nRight - nWidth, nTop, nRight, nBottom, clr);
+}
+
 void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
 {
-    const int x = m_nCellLeft + (m_nCellWidth + m_nCellGap) * i;
-    const int y = m_nCellTop;
-    const int nRight = x + m_nCellWidth;
-    const int nBottom = y + m_nCellHeight;
+    const wxRect rcCell = board::CellRect(i);
     UseCrispShapes(dc);
-    FillLayout(dc, x, y, nRight, nBottom, *wxWHITE);
+    FillLayout(dc, rcCell.GetLeft(), rcCell.GetTop(), rcCell.GetRight() + 1, rcCell.GetBottom() + 1, *wxWHITE);
 
-    // The outline runs through the right and bottom edges too, so it spans 21 by 21 pixels and
-    // neighbouring outlines stand one pixel apart. Drawn as four one-pixel bands so that at any
-    // zoom each is a whole number of device pixels wide.
+    // The outline runs through the right and bottom edges too, one pixel past the white.
     const wxColour clrOutline = WxColour(i == Cursor() ? kRed : kBlack);
-    FillLayout(dc, x, y, nRight + 1, y + 1, clrOutline);
-    FillLayout(dc, x, nBottom, nRight + 1, nBottom + 1, clrOutline);
-    FillLayout(dc, x, y, x + 1, nBottom + 1, clrOutline);
-    FillLayout(dc, nRight, y, nRight + 1, nBottom + 1, clrOutline);
+    FrameLayout(dc, wxRect(rcCell.GetPosition(), rcCell.GetSize() + wxSize(1, 1)), 1, clrOutline);
 
     const wchar_t c = static_cast<std::size_t>(i) < Guess().size() ? Guess()[static_cast<std::size_t>(i)] : L' ';
     UseSmoothText(dc);
-    dc.DrawLabel(wxString(c), ZoomedRect(RectLTRB(x, y, nRight, nBottom)), wxALIGN_CENTER);
+    dc.DrawLabel(wxString(c), ZoomedRect(rcCell), wxALIGN_CENTER);
 }
 
-void CVeltraneQuillornView::DrawTimeBar(wxDC& dc, int nLeft, int nBottom, int nRight)
+void CVeltraneQuillornView::DrawTimeBar(wxDC& dc)
 {
-    const int nTop = nBottom + 2;
-    const int nEnd = nRight + 1;
-    const int nFoot = nBottom + 6;
-    FillLayout(dc, nLeft, nTop, nEnd, nFoot, *wxWHITE);
-    FillLayout(dc, nLeft, nTop, nEnd, nTop + 1, *wxBLACK);
-    FillLayout(dc, nLeft, nFoot - 1, nEnd, nFoot, *wxBLACK);
-    FillLayout(dc, nLeft, nTop, nLeft + 1, nFoot, *wxBLACK);
-    FillLayout(dc, nEnd - 1, nTop, nEnd, nFoot, *wxBLACK);
+    const wxRect rcBar = board::BarRect();
+    FillLayout(dc, rcBar.GetLeft(), rcBar.GetTop(), rcBar.GetRight() + 1, rcBar.GetBottom() + 1, *wxWHITE);
+    FrameLayout(dc, rcBar, 1, *wxBLACK);
 
-    // The inside is 189 layout pixels wide; the red part is measured in device pixels so a
-    // zoomed bar shrinks as smoothly as it can. A limit of 0 or less (only a damaged skill could
-    // give one) draws an empty bar rather than dividing by it.
-    const wxRect rcInside = ZoomedRect(RectLTRB(nLeft + 1, nBottom + 3, nRight, nBottom + 5));
+    // The red part is measured in device pixels so a zoomed bar shrinks as smoothly as it can. A
+    // limit of 0 or less (only a damaged skill could give one) draws an empty bar rather than
+    // dividing by it.
+    const wxRect rcInside = ZoomedRect(wxRect(rcBar).Deflate(1));
     int nWidth = 0;
     if (TimeLimit() > 0)
         nWidth = std::clamp(rcInside.width * std::max(TimeLeft(), 0) / TimeLimit(), 0, rcInside.width);

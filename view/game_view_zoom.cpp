@@ -41,9 +41,12 @@ wxPoint CVeltraneQuillornView::LayoutPoint(const wxPoint& ptClient) const
 
 wxFont CVeltraneQuillornView::ViewFontAt(int nPercent, const wxFont& fontStart) const
 {
-    // "Guess:" must end before the first cell, and "Bingo" fits its 30-pixel column.
+    // "Guess:" must end before the first cell, and the column heads fit their columns.
     const auto z = [nPercent](int n) { return ZoomEdge(n, nPercent); };
-    return DefaultFontForLine(z(kViewLineHeight), {{_("Guess:"), z(m_nCellLeft - 25 - 2)}, {_("Match"), z(40)}, {_("Bingo"), z(30)}},
+    return DefaultFontForLine(z(board::kLineHeight),
+                              {{_("Guess:"), z(board::GuessLabelRect().width)},
+                               {_("Match"), z(board::MatchHeadRect().width)},
+                               {_("Bingo"), z(board::BingoHeadRect().width)}},
                               fontStart);
 }
 
@@ -61,7 +64,7 @@ void CVeltraneQuillornView::FitFontsIfStale()
         // the same proportions, only shrunk where rounding would overflow a rectangle.
         m_fontView = ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
     }
-    m_fontKey = FontForCellHeight("Tahoma", Z(kKeyCellHeight), wxFONTWEIGHT_NORMAL, false);
+    m_fontKey = FontForCellHeight("Tahoma", Z(board::kKeyHeight), wxFONTWEIGHT_NORMAL, false);
     // Fitted on the regular face either way: the bold one differs only in weight.
     m_fontKeyBold = m_fontKey;
     m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
@@ -72,10 +75,10 @@ void CVeltraneQuillornView::LayoutChildren()
     const wxSize client = GetClientSize();
     const wxSize picture = ShownSize(m_nZoom);
     m_ptOrigin = wxPoint(std::max((client.x - picture.x) / 2, 0), std::max((client.y - picture.y) / 2, 0));
-    m_history.SetSize(ZoomedRect(kHistoryRect));
+    m_history.SetSize(ZoomedRect(board::ListRect()));
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
         if (wxWindow* pKey = FindWindow(nId))
-            pKey->SetSize(ZoomedRect(KeyRect(nId)));
+            pKey->SetSize(ZoomedRect(board::KeyRect(nId - IDC_LETTER_FIRST)));
     }
 }
 

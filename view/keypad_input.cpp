@@ -76,14 +76,8 @@ void CVeltraneQuillornView::DrawKeypadFocusRing(wxDC& dc)
     // a light background and light on a dark one.
     const COLORREF clrBack = Background();
     const int nLuma = (GetRValue(clrBack) * 299 + GetGValue(clrBack) * 587 + GetBValue(clrBack) * 114) / 1000;
-    const wxRect rcKey = m_keypad.InList() ? kHistoryRect : KeyRect(IDC_LETTER_FIRST + m_keypad.FocusedKey());
+    const wxRect rcKey = m_keypad.InList() ? board::ListRect() : board::KeyRect(m_keypad.FocusedKey());
     const wxColour clrRing = WxColour(nLuma >= 128 ? kBlack : kWhite);
     // Layout pixels, zoomed like the rest of the picture.
-    const int w = kKeypadRingWidth;
-    const int nLeft = rcKey.x - w, nTop = rcKey.y - w;
-    const int nRight = rcKey.GetRight() + 1 + w, nBottom = rcKey.GetBottom() + 1 + w;
-    FillLayout(dc, nLeft, nTop, nRight, nTop + w, clrRing);
-    FillLayout(dc, nLeft, nBottom - w, nRight, nBottom, clrRing);
-    FillLayout(dc, nLeft, nTop, nLeft + w, nBottom, clrRing);
-    FillLayout(dc, nRight - w, nTop, nRight, nBottom, clrRing);
+    FrameLayout(dc, wxRect(rcKey).Inflate(board::kRingWidth), board::kRingWidth, clrRing);
 }

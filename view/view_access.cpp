@@ -8,8 +8,6 @@
 namespace {
 
 constexpr const char* kViewName = N_("Veltrane Quillorn game");
-// The status texts' rectangle in layout pixels: "Level:" and "Score:" or "Time:".
-const wxRect kStatusRect(25, 30, 80, 30);
 
 }  // namespace
 
@@ -36,17 +34,17 @@ void CViewAccess::Build()
     // Asked for when a reader asks, at the zoom and in the client area the view has then.
     m_pGuess->SetBounds(&v, [&v] {
         const int nCells = std::max(static_cast<int>(v.HistoryView().m_strMagicWord.size()), 1);
-        return v.ZoomedRect(wxRect(CGameCore::m_nCellLeft, CGameCore::m_nCellTop, nCells * 22 - 1, CGameCore::m_nCellHeight));
+        return v.ZoomedRect(board::CellRowRect(nCells));
     });
-    m_pStatus->SetBounds(&v, [&v] { return v.ZoomedRect(kStatusRect); });
-    m_pList->SetBounds(&v, [&v] { return v.ZoomedRect(CVeltraneQuillornView::kHistoryRect); });
+    m_pStatus->SetBounds(&v, [&v] { return v.ZoomedRect(board::StatusRect()); });
+    m_pList->SetBounds(&v, [&v] { return v.ZoomedRect(board::ListRect()); });
     m_window.AddChild(*m_pGuess);
     m_window.AddChild(*m_pStatus);
     m_window.AddChild(*m_pList);
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
         const wchar_t cLetter = static_cast<wchar_t>(L'A' + (nId - IDC_LETTER_FIRST));
         auto pKey = std::make_unique<CAccObject>(EAccRole::ToggleButton, std::wstring(1, cLetter));
-        pKey->SetBounds(&v, [&v, nId] { return v.ZoomedRect(CVeltraneQuillornView::KeyRect(nId)); });
+        pKey->SetBounds(&v, [&v, nId] { return v.ZoomedRect(board::KeyRect(nId - IDC_LETTER_FIRST)); });
         pKey->SetState(EAccState::Focusable, true);
         pKey->SetDescription(Tr(kLetterKeyHint));
         pKey->SetAction("press", [this, nId] { m_view.OnLetterKey(nId); });
@@ -80,7 +78,7 @@ void CViewAccess::SyncRows()
         // Inside the list's border, moving as the list scrolls.
         pRow->SetBounds(pView, [pView, nRow] {
             const CGuessHistoryView& history = pView->HistoryView();
-            const wxRect rcList = pView->ZoomedRect(CVeltraneQuillornView::kHistoryRect);
+            const wxRect rcList = pView->ZoomedRect(board::ListRect());
             const wxSize sizeInside = history.GetClientSize();
             const int nBorder = std::max((rcList.width - sizeInside.x) / 2, 0);
             const int nHeight = history.RowHeight();
