@@ -10,7 +10,7 @@ import sys
 import pyatspi
 
 import a11y_tree as t
-from orca_speech import session
+from orca_speech import session, start_word
 
 CONTROL_L = 37  # the key code of Control_L in the X server's standard keymap
 ALT_L = 64
@@ -30,17 +30,10 @@ def main():
 
 
 def run(speech):
-    app = t.wait_for(t.find_app, 20)
-    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
-                   "the game comes up with New Game"):
+    app, view = start_word(speech, [("Go =>> push button", "Orca reads the New Game dialog up to Go")],
+                           "Veltrane Quillorn game", "Guess: blank blank blank blank blank")
+    if view is None:
         return
-    t.check(speech.heard("Go =>> push button"), "Orca reads the New Game dialog up to Go")
-    t.key(t.RETURN)
-    view = t.wait_for(lambda: t.find(app, lambda o: o.name == "Veltrane Quillorn game"), 5)
-    if not t.check(view is not None, "the game view is up"):
-        return
-    view.queryComponent().grabFocus()  # no window manager hands the focus back
-    t.check(speech.heard("Guess: blank blank blank blank blank"), "the guess is spoken on focus")
 
     # View > Words That Fit by its mnemonics; then each row is read with the count.
     chord(ALT_L, ord("v"))

@@ -8,22 +8,15 @@ Usage: orca_language.py <path to veltrane-quillorn>   (run by run.sh, on its own
 import sys
 
 import a11y_tree as t
-from orca_speech import session
+from orca_speech import session, start_word
 
 
 def run(speech):
-    app = t.wait_for(t.find_app, 20)
-    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
-                   "the game comes up with New Game"):
+    _, view = start_word(speech, [("Errate das Zauberwort mit 5 Buchstaben", "Orca reads the New Game dialog's rules in German"),
+                                    ("Los =>>", "and its Go button")],
+                           "Veltrane-Quillorn-Spiel", "Versuch: leer leer leer leer leer, Cursor auf Feld 1")
+    if view is None:
         return
-    t.check(speech.heard("Errate das Zauberwort mit 5 Buchstaben"), "Orca reads the New Game dialog's rules in German")
-    t.check(speech.heard("Los =>>"), "and its Go button")
-    t.key(t.RETURN)
-    view = t.wait_for(lambda: t.find(app, lambda o: o.name == "Veltrane-Quillorn-Spiel"), 5)
-    if not t.check(view is not None, "the game view is up under its German name"):
-        return
-    view.queryComponent().grabFocus()  # no window manager hands the focus back
-    t.check(speech.heard("Versuch: leer leer leer leer leer, Cursor auf Feld 1"), "the guess is spoken on focus")
 
     t.type_text("plant\r")
     t.check(speech.heard("1. PLANT, Treffer 3, Bingo 0"), "a sent guess is spoken with its counts")

@@ -106,22 +106,34 @@ def session(exe, run, lang=None, greeting="Screen reader on"):
     return 1 if t.failures else 0
 
 
+def start_word(speech, dialog_heard, view_name, guess_heard):
+    """The game's first New Game dialog is heard ((text, what) pairs) and answered with Enter; the
+    view then has the keyboard and its empty guess is heard. Returns (app, view), view None when
+    the game did not get that far."""
+    app = t.wait_for(t.find_app, 20)
+    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
+                   "the game comes up with New Game"):
+        return app, None
+    for text, what in dialog_heard:
+        t.check(speech.heard(text), what)
+    t.key(t.RETURN)
+    view = t.wait_for(lambda: t.find(app, lambda o: o.name == view_name), 5)
+    if not t.check(view is not None, "the game view is up"):
+        return app, None
+    view.queryComponent().grabFocus()  # no window manager hands the focus back
+    t.check(speech.heard(guess_heard), "the guess is spoken on focus")
+    return app, view
+
+
 def main():
     return session(sys.argv[1], run)
 
 
 def run(speech):
-    app = t.wait_for(t.find_app, 20)
-    if not t.check(app is not None and t.wait_for(lambda: t.dialog_named(app, "Quillorn"), 10),
-                   "the game comes up with New Game"):
+    app, view = start_word(speech, [("Go =>> push button", "Orca reads the New Game dialog up to Go")],
+                           "Veltrane Quillorn game", "Guess: blank blank blank blank blank, cursor on cell 1")
+    if view is None:
         return
-    t.check(speech.heard("Go =>> push button"), "Orca reads the New Game dialog up to Go")
-    t.key(t.RETURN)
-    view = t.wait_for(lambda: t.find(app, lambda o: o.name == "Veltrane Quillorn game"), 5)
-    if not t.check(view is not None, "the game view is up"):
-        return
-    view.queryComponent().grabFocus()  # no window manager hands the focus back
-    t.check(speech.heard("Guess: blank blank blank blank blank, cursor on cell 1"), "the guess is spoken on focus")
 
     t.type_text("plan")
     t.check(speech.heard("Guess: P L A N blank, cursor on cell 5"), "typed letters are spoken in their cells")
