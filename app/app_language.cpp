@@ -5,6 +5,7 @@
 #include <wx/translation.h>
 #include <wx/uilocale.h>
 
+#include "game/player_language.h"
 #include "platform/files.h"
 #include "platform/translate.h"
 
@@ -14,6 +15,10 @@ void UseDesktopLanguage()
     const std::filesystem::path localeDir = ProgramLocaleDirectory(ProgramDirectory());
     // Also puts numbers back into the C locale, which wxUILocale has just set from the desktop.
     BindCatalogs(localeDir);
+    // Looking for wx's catalogs walks every language folder on the system, a tenth of the time
+    // to the first dialog, and an English reader would find nothing there to use.
+    if (ReadsOnlyEnglish())
+        return;
     wxFileTranslationsLoader::AddCatalogLookupPathPrefix(wxString(localeDir.string()));
     wxTranslations* pTranslations = new wxTranslations;
     wxTranslations::Set(pTranslations);

@@ -32,6 +32,22 @@ std::string MessagesLanguage()
     return LanguageCode(languages.substr(0, languages.find(':')));
 }
 
+bool ReadsOnlyEnglish()
+{
+    const std::string strFirst = MessagesLanguage();
+    if (strFirst != "en")
+        return strFirst.empty();
+    const char* szLanguage = std::getenv("LANGUAGE");
+    for (std::string_view rest = szLanguage ? szLanguage : ""; !rest.empty();) {
+        const size_t nColon = rest.find(':');
+        const std::string strCode = LanguageCode(rest.substr(0, nColon));
+        if (!strCode.empty() && strCode != "en")
+            return false;
+        rest = nColon == std::string_view::npos ? std::string_view() : rest.substr(nColon + 1);
+    }
+    return true;
+}
+
 std::filesystem::path HelpPageFor(const std::filesystem::path& englishPage, std::string_view language)
 {
     // A code is letters only: nothing from the environment can turn it into a path of its own.

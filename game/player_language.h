@@ -14,6 +14,10 @@ std::string LanguageCode(std::string_view locale);
 // locale is C. The word set and help page then match the menus.
 std::string MessagesLanguage();
 
+// Whether every language gettext would look in is English or none (the C locale): no catalog can
+// change a text then, and start-up need not look for one. LANGUAGE's later entries count too.
+bool ReadsOnlyEnglish();
+
 // The help page in that language beside the English one ("ZentraHelp.htm" → "ZentraHelp.de.htm")
 // when it is there, else the English page itself.
 std::filesystem::path HelpPageFor(const std::filesystem::path& englishPage, std::string_view language);

@@ -62,19 +62,21 @@ TEST(PlayerLanguage, TheLanguageIsGettextsChoiceOfLocaleVariables)
     const struct {
         std::map<std::string, std::string> vars;
         const char* szLanguage;
+        bool bOnlyEnglish;  // no catalog could change a text
     } cases[] = {
-        {{}, ""},
-        {{{"LANG", "de_AT.UTF-8"}}, "de"},
-        {{{"LANG", "fr_CA@euro"}}, "fr"},
-        {{{"LANG", "C.UTF-8"}}, ""},
-        {{{"LANG", "POSIX"}}, ""},
-        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr"},
-        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}}, "en"},
-        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", ""}}, "de"},                         // empty is unset
-        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "fr:de"}}, "fr"},                  // LANGUAGE's first
-        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, "en"},
-        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, ""},                                 // ignored under C
-        {{{"LANGUAGE", "fr"}}, ""},                                                // nor with no locale
+        {{}, "", true},
+        {{{"LANG", "de_AT.UTF-8"}}, "de", false},
+        {{{"LANG", "fr_CA@euro"}}, "fr", false},
+        {{{"LANG", "C.UTF-8"}}, "", true},
+        {{{"LANG", "POSIX"}}, "", true},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}}, "fr", false},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_MESSAGES", "fr_FR.UTF-8"}, {"LC_ALL", "en_GB.UTF-8"}}, "en", true},
+        {{{"LANG", "de_DE.UTF-8"}, {"LC_ALL", ""}}, "de", false},                  // empty is unset
+        {{{"LANG", "en_US.UTF-8"}, {"LANGUAGE", "fr:de"}}, "fr", false},           // LANGUAGE's first
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:de"}}, "en", false},        // German after it
+        {{{"LANG", "C"}, {"LANGUAGE", "de"}}, "", true},                           // ignored under C
+        {{{"LANGUAGE", "fr"}}, "", true},                                          // nor with no locale
+        {{{"LANG", "de_DE.UTF-8"}, {"LANGUAGE", "en_GB:en::C"}}, "en", true},
     };
     for (const auto& c : cases) {
         env.Set(c.vars);
@@ -82,6 +84,7 @@ TEST(PlayerLanguage, TheLanguageIsGettextsChoiceOfLocaleVariables)
         for (const auto& [strName, strValue] : c.vars)
             strVars += strName + "=" + strValue + " ";
         EXPECT_EQ(MessagesLanguage(), c.szLanguage) << strVars;
+        EXPECT_EQ(ReadsOnlyEnglish(), c.bOnlyEnglish) << strVars;
     }
     EXPECT_EQ(LanguageCode("de-CH"), "de");
     EXPECT_EQ(LanguageCode("FR_be"), "fr");
