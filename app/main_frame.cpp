@@ -76,11 +76,11 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
 
 bool CMainFrame::Show(bool bShow)
 {
-    // Drawn when the window first goes on screen: the first word's New Game dialog comes before
-    // that and has no use for them.
+    // Drawn from the SVG once the first word's New Game dialog is up, which is what the player
+    // waits for: the desktop's task list gets them a moment later.
     if (bShow && !m_bIconsSet) {
-        SetIcons(AppIconBundle());
         m_bIconsSet = true;
+        CallAfter([this] { SetIcons(AppIconBundle()); });
     }
     return wxFrame::Show(bShow);
 }
