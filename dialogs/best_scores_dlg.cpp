@@ -52,7 +52,7 @@ void CBestScoresDlg::CreateControls()
     };
     // OK first: it stands at the top right, and Enter must never land on Reset by default.
     AddOkButton(95, 1, 30, 11)->SetFocus();
-    label(IDC_HEADER_LABEL, _("Best Scores"), 0, 3, 63, 8, wxALIGN_LEFT);
+    AddHeader(_("Best Scores"), DialogRect(0, 3, 63, 8));
     label(IDC_BEST_BEGINNER, _("Beginner:"), 2, 17, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_INTERMEDIATE, _("Intermediate:"), 2, 55, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_ADVANCED, _("Advanced:"), 2, 95, 72, 8, wxALIGN_LEFT);
@@ -71,8 +71,6 @@ void CBestScoresDlg::CreateControls()
 
 void CBestScoresDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {IDC_BEST_RESET, IDC_BEST_BEGINNER, IDC_BEST_INTERMEDIATE, IDC_BEST_ADVANCED})
         StyleBlue(FindWindow(nId));
 

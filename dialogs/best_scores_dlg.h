@@ -26,8 +26,6 @@ public:
     // Without a profile the dialog uses the game's own; tests hand it one on a temporary store.
     CBestScoresDlg(wxWindow* pParent, CAppProfile& profile);
 
-    wxFont m_fontTitle;
-
     // The score text of a stored number: empty for 0, which means no record.
     static wxString ScoreText(int nScore);
 

@@ -59,9 +59,8 @@ bool SwatchColor(int nId, COLORREF& clr)
 }
 
 CColorDlg::CColorDlg(wxWindow* pParent)
-    : CHeaderDlg(pParent, IDD_COLOR, _("Color"), 139, 164)
+    : CGameDialog(pParent, IDD_COLOR, _("Color"), 9, 139, 164)
 {
-    m_strTitle = _("Color Dialog").ToStdWstring();
 }
 
 void CColorDlg::CreateControls()
@@ -89,6 +88,8 @@ void CColorDlg::CreateControls()
     for (const CSwatchDef& swatch : kSwatches)
         new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
     AddOkButton(105, 1, 30, 11);
+    // Not in the template: the label leaves 70 pixels at the right of the header strip free.
+    AddHeader(_("Color Dialog"), wxRect(Px(4), Px(5), GetClientSize().x - Px(70) - Px(4), Px(22) - Px(5)));
 
     Bind(wxEVT_SLIDER, &CColorDlg::OnSlider, this);
     Bind(wxEVT_BUTTON, &CColorDlg::OnSwatch, this, IDC_SWATCH_FIRST, IDC_SWATCH_LAST);
@@ -150,7 +151,6 @@ void CColorDlg::CentreLabelsOnTracks()
 
 void CColorDlg::InitialiseDialog()
 {
-    CHeaderDlg::InitialiseDialog();
     CentreLabelsOnTracks();
     StyleBlue(FindWindow(IDC_CUSTOM_COLOR));
     for (wxSlider* pSlider : {m_sliderRed, m_sliderGreen, m_sliderBlue})
@@ -186,7 +186,7 @@ void CColorDlg::OnFirstIdle(wxIdleEvent& event)
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)
 {
-    CHeaderDlg::PaintContent(dc, nClientWidth);
+    CGameDialog::PaintContent(dc, nClientWidth);
     const COLORREF clr = MakeRGB(m_nRed, m_nGreen, m_nBlue);
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(WxColour(clr)));

@@ -1,7 +1,7 @@
 // The colour picker: ten swatches, three sliders and a preview of the colour they make.
 #pragma once
 
-#include "dialogs/header_dlg.h"
+#include "dialogs/game_dialog.h"
 #include "game/types.h"
 
 class wxSlider;
@@ -32,7 +32,7 @@ constexpr int kPreviewInset = 50;
 constexpr int kPreviewTop = 100;
 constexpr int kPreviewBottom = 130;
 
-class CColorDlg : public CHeaderDlg {
+class CColorDlg : public CGameDialog {
 public:
     explicit CColorDlg(wxWindow* pParent = nullptr);
 

@@ -265,9 +265,11 @@ int CGameDialog::DoModal()
     const CDialogZoomScope zoom(m_nZoom);
     m_nEarlyResult = 0;
     TransferDataToWindow();
+    CreateHeadingFont(m_fontHeader);
     InitialiseDialog();
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
+    StyleFontAndBlue(m_pHeader, m_fontHeader);
     WidenCutOffTexts();
     HeightenSqueezedLists();
     MarkAsDialog(*this);
@@ -279,6 +281,12 @@ int CGameDialog::DoModal()
     else
         CentreOnScreen();
     return ResultFromWxId(ShowModal());
+}
+
+void CGameDialog::AddHeader(const wxString& strLabel, const wxRect& rc)
+{
+    m_pHeader = new wxStaticText(this, IDC_HEADER_LABEL, strLabel, rc.GetPosition(), rc.GetSize(),
+                                 wxALIGN_LEFT | wxST_NO_AUTORESIZE);
 }
 
 wxButton* CGameDialog::AddOkButton(int x, int y, int cx, int cy)

@@ -15,6 +15,7 @@
 #include "game/types.h"
 
 class wxButton;
+class wxStaticText;
 class wxDC;
 class CAccObject;
 class CAccWindow;
@@ -64,6 +65,10 @@ protected:
     // toolkit.
     virtual wxWindow* FirstFocus() { return nullptr; }
 
+    // The header label at a rectangle in client pixels; it takes the header font and the game's
+    // blue after InitialiseDialog, when the dialog's ground is settled.
+    void AddHeader(const wxString& strLabel, const wxRect& rc);
+
     // The OK the handheld kept in the title bar: a default button at a template rectangle.
     wxButton* AddOkButton(int x, int y, int cx, int cy);
 
@@ -75,6 +80,8 @@ protected:
 
     // Whether the dialog paints the header rule.
     bool m_bHeaderRule = true;
+    // The heading face at this dialog's zoom, made before InitialiseDialog.
+    wxFont m_fontHeader;
 
 private:
     bool CreateWindow();
@@ -101,6 +108,7 @@ private:
     int m_nZoom = 100;
     bool m_bCreated = false;
     int m_nEarlyResult = 0;     // set when initialisation already ended the run
+    wxStaticText* m_pHeader = nullptr;
     std::unique_ptr<CAccWindow> m_pAccess;
     std::vector<std::unique_ptr<CAccObject>> m_apPaintedLabels;
 };

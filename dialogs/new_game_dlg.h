@@ -1,8 +1,6 @@
 // The rules screen shown before each new word: its length, what Match and Bingo mean, and "Go".
 #pragma once
 
-#include <string>
-
 #include "dialogs/game_dialog.h"
 
 constexpr int IDD_NEW_GAME = 134;
@@ -13,8 +11,6 @@ public:
     explicit CNewGameDlg(wxWindow* pParent = nullptr);
 
     int m_nWordLength = 6;
-    std::wstring m_strWordLength;
-    wxFont m_fontTitle;
     wxFont m_fontLarge;
 
     void PaintContent(wxDC& dc, int nClientWidth) override;

@@ -15,7 +15,6 @@ public:
 
     std::wstring m_strName;
     std::wstring m_strMessage;
-    wxFont m_fontTitle;
 
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;

@@ -28,8 +28,6 @@ public:
     int m_nSkill = 0;
     std::wstring m_strSet;
 
-    wxFont m_fontTitle;
-
     CStatisticsChart* Chart() const { return m_pChart; }
     // Reads the figures for the chosen skill and set again.
     void Reload();

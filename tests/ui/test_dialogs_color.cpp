@@ -54,8 +54,8 @@ TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
         for (int x : {49, W - 50})
             EXPECT_NE(PixelRgb(image, x, 115), clr) << "outside the preview at column " << x;
         // Only the header and the group caption are blue.
-        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetForegroundColour(), WxColour(kBlue));
-        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetLabel(), "Color Dialog");
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetForegroundColour(), WxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetLabel(), "Color Dialog");
         EXPECT_EQ(d.FindWindow(IDC_CUSTOM_COLOR)->GetForegroundColour(), WxColour(kBlue));
         for (int nId : {2005, 3019, 3021, 3023})
             EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), WxColour(kBlue)) << nId;
