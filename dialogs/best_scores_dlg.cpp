@@ -30,18 +30,8 @@ const CBestScoreRow kBestScoreRows[6] = {
 };
 
 CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile& profile)
-    : CGameDialog(pParent, IDD_BEST_SCORES, _("Top Players"), 9, 127, 156), m_profile(profile)
+    : CGameDialog(pParent, _("Top Players"), 9, 127, 156), m_profile(profile)
 {
-}
-
-CAppProfile& CBestScoresDlg::Profile() const
-{
-    return m_profile;
-}
-
-wxString CBestScoresDlg::ScoreText(int nScore)
-{
-    return nScore == 0 ? wxString() : wxString::Format("%d", nScore);
 }
 
 void CBestScoresDlg::CreateControls()
@@ -79,7 +69,7 @@ void CBestScoresDlg::InitialiseDialog()
 
 void CBestScoresDlg::ShowRecords()
 {
-    CRecordStore records(Profile());
+    CRecordStore records(m_profile);
     m_astrSpoken.clear();
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
@@ -87,14 +77,15 @@ void CBestScoresDlg::ShowRecords()
         if (auto* pName = dynamic_cast<wxStaticText*>(FindWindow(row.nNameId)))
             pName->SetLabelText(FitWithEllipsis(*pName, wxString(record.strName), pName->GetClientSize().x));
         if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))
-            pScore->SetLabelText(ScoreText(record.nNumber));
+            // 0 is no record: an empty cell.
+            pScore->SetLabelText(record.nNumber == 0 ? wxString() : wxString::Format("%d", record.nNumber));
     }
     PaintedTextsChanged();
 }
 
 void CBestScoresDlg::OnReset()
 {
-    CRecordStore(Profile()).ResetAll();
+    CRecordStore(m_profile).ResetAll();
     // What the store holds now, in the cells and in the lines a reader hears.
     ShowRecords();
 }

@@ -1,4 +1,3 @@
-// Color picker dialog.
 #include "dialogs/color_dlg.h"
 
 #include <algorithm>
@@ -19,6 +18,23 @@
 #include "dialogs/painted_text.h"
 #include "dialogs/swatch_button.h"
 
+namespace {
+
+// A swatch: its id, where it stands (template units), the colour it draws and picks, and the
+// name a screen reader says for it (untranslated).
+struct CSwatchDef {
+    int nId;
+    int x;
+    int y;
+    COLORREF clr;
+    const char* pszName;
+};
+
+// Preview bar: 50 pixels in from each side, rows 100 to 129.
+constexpr int kPreviewInset = 50;
+constexpr int kPreviewTop = 100;
+constexpr int kPreviewBottom = 130;
+
 const CSwatchDef kSwatches[10] = {
     {2006, 10, 28, 0x0000FF, wxTRANSLATE("Red")},    {2007, 35, 28, 0x00FF00, wxTRANSLATE("Green")},
     {2009, 60, 28, 0xFF0000, wxTRANSLATE("Blue")},   {2010, 85, 28, 0x408080, wxTRANSLATE("Olive")},
@@ -26,8 +42,6 @@ const CSwatchDef kSwatches[10] = {
     {2008, 35, 43, 0x000000, wxTRANSLATE("Black")},  {2013, 60, 43, 0x400080, wxTRANSLATE("Maroon")},
     {2014, 85, 43, 0x00FFFF, wxTRANSLATE("Yellow")}, {2015, 110, 43, 0xFFFF00, wxTRANSLATE("Cyan")},
 };
-
-namespace {
 
 // A colour's slider and its label: ids, name, and where each stands (template units).
 struct CSliderDef {
@@ -45,8 +59,6 @@ constexpr CSliderDef kSliders[] = {
     {IDC_SLIDER_BLUE, 3023, wxTRANSLATE("Blue"), 132, 130, 17, &CColorDlg::m_sliderBlue},
 };
 
-}  // namespace
-
 bool SwatchColor(int nId, COLORREF& clr)
 {
     for (const CSwatchDef& swatch : kSwatches) {
@@ -58,8 +70,10 @@ bool SwatchColor(int nId, COLORREF& clr)
     return false;
 }
 
+}  // namespace
+
 CColorDlg::CColorDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_COLOR, _("Color"), 9, 139, 164)
+    : CGameDialog(pParent, _("Color"), 9, 139, 164)
 {
 }
 
@@ -200,13 +214,10 @@ wxRect CColorDlg::PreviewRect(int nClientWidth) const
 
 void CColorDlg::OnSlider(wxCommandEvent& event)
 {
-    // Read from the slider itself, whatever kind of move it was.
-    if (event.GetEventObject() == m_sliderRed)
-        m_nRed = m_sliderRed->GetValue();
-    else if (event.GetEventObject() == m_sliderGreen)
-        m_nGreen = m_sliderGreen->GetValue();
-    else if (event.GetEventObject() == m_sliderBlue)
-        m_nBlue = m_sliderBlue->GetValue();
+    // Read from the sliders themselves, whatever kind of move it was.
+    m_nRed = m_sliderRed->GetValue();
+    m_nGreen = m_sliderGreen->GetValue();
+    m_nBlue = m_sliderBlue->GetValue();
     RefreshPreview();
     event.Skip();
 }

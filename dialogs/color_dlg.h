@@ -6,31 +6,12 @@
 
 class wxSlider;
 
-constexpr int IDD_COLOR = 2133;
 constexpr int IDC_SLIDER_RED = 3018;
 constexpr int IDC_SLIDER_GREEN = 3020;
 constexpr int IDC_SLIDER_BLUE = 3022;
 constexpr int IDC_CUSTOM_COLOR = 2016;
 constexpr int IDC_SWATCH_FIRST = 2006;
 constexpr int IDC_SWATCH_LAST = 2015;
-
-// A swatch: its id, where it stands (template units), the colour it draws and picks, and the
-// name a screen reader says for it (untranslated).
-struct CSwatchDef {
-    int nId;
-    int x;
-    int y;
-    COLORREF clr;
-    const char* pszName;
-};
-extern const CSwatchDef kSwatches[10];
-// The colour of swatch nId; false for an id that is not a swatch.
-bool SwatchColor(int nId, COLORREF& clr);
-
-// Preview bar: 50 pixels in from each side, rows 100 to 129.
-constexpr int kPreviewInset = 50;
-constexpr int kPreviewTop = 100;
-constexpr int kPreviewBottom = 130;
 
 class CColorDlg : public CGameDialog {
 public:

@@ -2,7 +2,7 @@
 // ending with the game's result codes.
 #pragma once
 
-#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -19,12 +19,6 @@ class wxStaticText;
 class wxDC;
 class CAccObject;
 class CAccWindow;
-
-// Below the game's steps, for a dialog that a small screen cannot hold at 100 %.
-constexpr std::array<int, 5> kDialogShrinkSteps = {90, 80, 70, 60, 50};
-
-// wx ids for the game's result codes and back.
-int ResultFromWxId(int nWxId);
 
 // The width a button needs for its whole label, padding and frame, as the toolkit measures it.
 int ButtonLabelWidth(wxButton& button);
@@ -54,8 +48,7 @@ public:
     ~CGameDialog() override;
 
 protected:
-    CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
-                int nWidthDu, int nHeightDu);
+    CGameDialog(wxWindow* pParent, const wxString& strCaption, double dTemplatePoints, int nWidthDu, int nHeightDu);
 
     // Makes the template's controls, in tab order.
     virtual void CreateControls() = 0;
@@ -90,6 +83,8 @@ private:
     void HeightenSqueezedLists();
     // Whether rc lies inside the client area clear of every other shown control but pSelf.
     bool IsFreeFor(const wxRect& rc, wxWindow* pSelf) const;
+    // Gives pChild the first free one of grown(nMost), grown(nMost - 1) ... grown(1), if any.
+    void GrowIntoFreeSpace(wxWindow* pChild, int nMost, const std::function<wxRect(int)>& grown) const;
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -97,7 +92,6 @@ private:
     void BuildAccessible();
 
     wxWindow* m_pParentWanted;
-    int m_nTemplateId;
     wxString m_strCaption;
     double m_dTemplatePoints;
     wxSize m_sizeDu;

@@ -10,7 +10,7 @@
 #include "game/spoken_text.h"
 
 CLevelDlg::CLevelDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_LEVEL, _("Level"), 9, 143, 154)
+    : CGameDialog(pParent, _("Level"), 9, 143, 154)
 {
     m_bHeaderRule = false;
 }

@@ -3,7 +3,6 @@
 
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_LEVEL = 150;
 constexpr int IDC_LEVEL_YES = 6;
 constexpr int IDC_LEVEL_NO = 7;
 

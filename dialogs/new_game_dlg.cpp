@@ -10,7 +10,7 @@
 #include "game/spoken_text.h"
 
 CNewGameDlg::CNewGameDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_NEW_GAME, "Quillorn", 10, 138, 153)
+    : CGameDialog(pParent, "Quillorn", 10, 138, 153)
 {
 }
 

@@ -3,7 +3,6 @@
 
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_NEW_GAME = 134;
 constexpr int IDC_GO = 1016;
 
 class CNewGameDlg : public CGameDialog {

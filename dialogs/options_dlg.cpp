@@ -1,4 +1,3 @@
-// Options dialog.
 #include "dialogs/options_dlg.h"
 
 #include <wx/button.h>
@@ -75,7 +74,7 @@ private:
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
-    : CGameDialog(pParent, IDD_OPTIONS, _("Options"), 9, 135, 155), m_setFolders(folders)
+    : CGameDialog(pParent, _("Options"), 9, 135, 155), m_setFolders(folders)
 {
 }
 

@@ -10,7 +10,6 @@
 
 class CSetComboBox;
 
-constexpr int IDD_OPTIONS = 130;
 constexpr int IDC_SKILL_BEGINNER = 1002;
 constexpr int IDC_SKILL_INTERMEDIATE = 1003;
 constexpr int IDC_SKILL_ADVANCED = 1004;

@@ -1,4 +1,3 @@
-// Painted text helpers.
 #include "dialogs/painted_text.h"
 
 #include <wx/dc.h>

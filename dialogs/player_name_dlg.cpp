@@ -12,7 +12,7 @@
 #include "dialogs/dialog_look.h"
 
 CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_PLAYER_NAME, _("Player Name"), 9, 145, 95)
+    : CGameDialog(pParent, _("Player Name"), 9, 145, 95)
 {
 }
 
@@ -77,8 +77,6 @@ void CPlayerNameDlg::ShowInputPanel()
 {
     // A desktop has no input panel; what the panel was for is typing the name, so the name field
     // gets the keyboard focus, now and once the window is up.
-    wxWindow* pName = FindWindow(IDC_PLAYER_NAME);
-    if (pName == nullptr)
-        return;
-    pName->SetFocus();
+    if (wxWindow* pName = FindWindow(IDC_PLAYER_NAME))
+        pName->SetFocus();
 }

@@ -28,7 +28,7 @@ constexpr int kReadBusyMs = 250;
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(std::filesystem::path logFile, wxWindow* pParent)
-    : CGameDialog(pParent, IDD_STATISTICS, _("Statistics"), 9, 250, 234), m_log(std::move(logFile))
+    : CGameDialog(pParent, _("Statistics"), 9, 250, 234), m_log(std::move(logFile))
 {
 }
 

@@ -1,4 +1,3 @@
-// Owner-drawn push button.
 #include "dialogs/swatch_button.h"
 
 #include <wx/dcclient.h>
