@@ -218,7 +218,7 @@ TEST(Readability, DialogTextsReadOnWhatIsBehindThem)
             }
         }
         if (auto* pStats = dynamic_cast<CStatisticsDlg*>(&dlg)) {
-            CStatisticsChart& chart = *pStats->Chart();
+            auto& chart = dynamic_cast<CStatisticsChart&>(*pStats->FindWindow(IDC_STATS_CHART));
             const wxImage imgChart = uitest::CaptureClient(chart);
             wxClientDC dc(&chart);
             for (const CPaintedText& t : chart.Compose(dc).aTexts)

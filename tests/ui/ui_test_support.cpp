@@ -155,6 +155,17 @@ bool SaveShot(const wxImage& image, const std::string& strName)
                           wxBITMAP_TYPE_PNG);
 }
 
+std::vector<wxWindow*> Descendants(wxWindow& window)
+{
+    std::vector<wxWindow*> apWindows;
+    for (wxWindow* pChild : window.GetChildren()) {
+        apWindows.push_back(pChild);
+        const std::vector<wxWindow*> apBelow = Descendants(*pChild);
+        apWindows.insert(apWindows.end(), apBelow.begin(), apBelow.end());
+    }
+    return apWindows;
+}
+
 void ClickButton(wxWindow& parent, int nId)
 {
     wxWindow* pButton = parent.FindWindow(nId);

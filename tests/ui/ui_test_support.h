@@ -5,9 +5,11 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/image.h>
@@ -76,6 +78,19 @@ wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& pa
 
 // Saves a PNG named strName into $VQ_SHOT_DIR when that is set; true when saved or not wanted.
 bool SaveShot(const wxImage& image, const std::string& strName);
+
+// Every window under window, depth first in child order; the toolkit's tab order within a parent.
+std::vector<wxWindow*> Descendants(wxWindow& window);
+// The first window under window of type T; its test fails without one.
+template <class T>
+T& FindDescendant(wxWindow& window)
+{
+    for (wxWindow* pChild : Descendants(window))
+        if (auto* p = dynamic_cast<T*>(pChild))
+            return *p;
+    ADD_FAILURE() << "no such window";
+    throw std::runtime_error("no such window");
+}
 
 // Sends a button click the way a press would, through the button's own handler chain.
 void ClickButton(wxWindow& parent, int nId);
