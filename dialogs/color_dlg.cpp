@@ -100,7 +100,7 @@ void CColorDlg::CreateControls()
         this->*slider.pSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
     }
     for (const CSwatchDef& swatch : kSwatches)
-        new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
+        new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), swatch.clr);
     AddOkButton(105, 1, 30, 11);
     // Not in the template: the label leaves 70 pixels at the right of the header strip free.
     AddHeader(_("Color Dialog"), wxRect(Px(4), Px(5), GetClientSize().x - Px(70) - Px(4), Px(22) - Px(5)));
@@ -241,27 +241,4 @@ void CColorDlg::RefreshPreview()
 {
     RefreshRect(PreviewRect(GetClientSize().x), false);
     Update();
-}
-
-void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
-{
-    COLORREF clr = 0;
-    if (!SwatchColor(nId, clr))
-        return;
-    // Edges as rectangles one layout pixel wide at the dialog's scale: whole pixels, light top
-    // and left, dark bottom and right.
-    const double dScale = DialogScale();
-    const int nLine = ScaledLineWidth(dScale);
-    const int x = rcItem.x, y = rcItem.y, cx = rcItem.width, cy = rcItem.height;
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(wxColour(0xC0, 0xC0, 0xC0)));
-    dc.DrawRectangle(x, y, cx - nLine, nLine);
-    dc.DrawRectangle(x, y, nLine, cy - nLine);
-    dc.SetBrush(wxBrush(wxColour(0x80, 0x80, 0x80)));
-    dc.DrawRectangle(x, y + cy - nLine, cx, nLine);
-    dc.DrawRectangle(x + cx - nLine, y, nLine, cy);
-    wxRect rcFill = rcItem;
-    rcFill.Deflate(ScaledPixels(nAction == DrawSelect ? 1 : 3, dScale));
-    dc.SetBrush(wxBrush(WxColour(clr)));
-    dc.DrawRectangle(rcFill);
 }

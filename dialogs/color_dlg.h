@@ -26,10 +26,6 @@ public:
 
     void PaintContent(wxDC& dc, int nClientWidth) override;
 
-    // Draws one swatch: a grey 3-D frame, then its colour inset by 1 pixel for a press or
-    // release, 3 for anything else.
-    static void DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction);
-
 protected:
     void CreateControls() override;
     void InitialiseDialog() override;

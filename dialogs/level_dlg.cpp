@@ -40,7 +40,7 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     CGameDialog::PaintContent(dc, nClientWidth);
     const int nAlign = wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL;
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetFont(m_fontLarge);
     dc.SetTextForeground(DialogTextColour(*this, kBlue));
     DrawTextInRect(dc, wxString::Format(_("Finished Level: %s"), wxString::Format("%d", m_nFinishedLevel)), RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
     dc.SetTextForeground(DialogTextColour(*this, kGreen));

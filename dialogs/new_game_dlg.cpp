@@ -43,7 +43,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     const wxString strBefore = _("Guess the magic ");
     // TRANSLATORS: after the large red number of letters, e.g. "Guess the magic 5 lettered word".
     const wxString strAfter = _("lettered word");
-    const wxFont& fontNumber = m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont();
+    const wxFont& fontNumber = m_fontLarge;
     const wxString strNumber = wxString::Format("%d", m_nWordLength);
     int xNumber = Px(115);
     int xAfter = Px(135);
@@ -66,7 +66,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
 
     DrawWrappedCentred(dc, wxGetTranslation(kNewGameRules), RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
 
-    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetFont(m_fontLarge);
     dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, _("Use it wisely !!!"), RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);
