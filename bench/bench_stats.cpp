@@ -128,7 +128,7 @@ void BenchDialog(const std::filesystem::path& file, int nRuns)
             dlg.DoModal();
         }
         const double msOpen = MsSince(t0);
-        CStatisticsChart& chart = *dlg.Chart();
+        auto& chart = dynamic_cast<CStatisticsChart&>(*dlg.FindWindow(IDC_STATS_CHART));
         const wxSize size = chart.GetClientSize();
         t0 = CClock::now();
         wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);

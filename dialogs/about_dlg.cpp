@@ -1,4 +1,3 @@
-// About box.
 #include "dialogs/about_dlg.h"
 
 #include <wx/button.h>
@@ -10,7 +9,7 @@
 #include "dialogs/dialog_look.h"
 
 CAboutDlg::CAboutDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_ABOUT, _("About Veltrane Quillorn"), 9, 145, 151)
+    : CGameDialog(pParent, _("About Veltrane Quillorn"), 9, 145, 151)
 {
     m_bHeaderRule = false;
 }

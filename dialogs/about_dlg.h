@@ -3,7 +3,6 @@
 
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_ABOUT = 133;
 constexpr int IDC_ABOUT_PRODUCT = 1056;
 constexpr int IDC_ABOUT_PLATFORM = 1057;
 constexpr int IDC_ABOUT_VERSION = 1036;

@@ -49,8 +49,7 @@ constexpr const char* kMark[] = {
     "..XX..",
 };
 
-}  // namespace
-
+// The emblem drawn at nSize x nSize pixels; at 32 it is the emblem's own picture.
 wxImage MakeEmblemImage(int nSize)
 {
     wxImage image(nSize, nSize);
@@ -84,6 +83,8 @@ wxImage MakeEmblemImage(int nSize)
     }
     return image;
 }
+
+}  // namespace
 
 wxBitmap MakeEmblemBitmap(double dScale, double dContentScale)
 {

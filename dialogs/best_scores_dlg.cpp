@@ -30,18 +30,8 @@ const CBestScoreRow kBestScoreRows[6] = {
 };
 
 CBestScoresDlg::CBestScoresDlg(wxWindow* pParent, CAppProfile& profile)
-    : CGameDialog(pParent, IDD_BEST_SCORES, _("Top Players"), 9, 127, 156), m_profile(profile)
+    : CGameDialog(pParent, _("Top Players"), 9, 127, 156), m_profile(profile)
 {
-}
-
-CAppProfile& CBestScoresDlg::Profile() const
-{
-    return m_profile;
-}
-
-wxString CBestScoresDlg::ScoreText(int nScore)
-{
-    return nScore == 0 ? wxString() : wxString::Format("%d", nScore);
 }
 
 void CBestScoresDlg::CreateControls()
@@ -52,7 +42,7 @@ void CBestScoresDlg::CreateControls()
     };
     // OK first: it stands at the top right, and Enter must never land on Reset by default.
     AddOkButton(95, 1, 30, 11)->SetFocus();
-    label(IDC_HEADER_LABEL, _("Best Scores"), 0, 3, 63, 8, wxALIGN_LEFT);
+    AddHeader(_("Best Scores"), DialogRect(0, 3, 63, 8));
     label(IDC_BEST_BEGINNER, _("Beginner:"), 2, 17, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_INTERMEDIATE, _("Intermediate:"), 2, 55, 72, 8, wxALIGN_LEFT);
     label(IDC_BEST_ADVANCED, _("Advanced:"), 2, 95, 72, 8, wxALIGN_LEFT);
@@ -71,8 +61,6 @@ void CBestScoresDlg::CreateControls()
 
 void CBestScoresDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {IDC_BEST_RESET, IDC_BEST_BEGINNER, IDC_BEST_INTERMEDIATE, IDC_BEST_ADVANCED})
         StyleBlue(FindWindow(nId));
 
@@ -81,7 +69,7 @@ void CBestScoresDlg::InitialiseDialog()
 
 void CBestScoresDlg::ShowRecords()
 {
-    CRecordStore records(Profile());
+    CRecordStore records(m_profile);
     m_astrSpoken.clear();
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
@@ -89,14 +77,15 @@ void CBestScoresDlg::ShowRecords()
         if (auto* pName = dynamic_cast<wxStaticText*>(FindWindow(row.nNameId)))
             pName->SetLabelText(FitWithEllipsis(*pName, wxString(record.strName), pName->GetClientSize().x));
         if (auto* pScore = dynamic_cast<wxStaticText*>(FindWindow(row.nScoreId)))
-            pScore->SetLabelText(ScoreText(record.nNumber));
+            // 0 is no record: an empty cell.
+            pScore->SetLabelText(record.nNumber == 0 ? wxString() : wxString::Format("%d", record.nNumber));
     }
     PaintedTextsChanged();
 }
 
 void CBestScoresDlg::OnReset()
 {
-    CRecordStore(Profile()).ResetAll();
+    CRecordStore(m_profile).ResetAll();
     // What the store holds now, in the cells and in the lines a reader hears.
     ShowRecords();
 }

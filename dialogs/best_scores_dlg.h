@@ -5,7 +5,6 @@
 
 class CAppProfile;
 
-constexpr int IDD_BEST_SCORES = 145;
 constexpr int IDC_BEST_RESET = 1025;
 
 // One row of the table: the record it shows, the two controls that show it and the top of the
@@ -23,13 +22,8 @@ extern const CBestScoreRow kBestScoreRows[6];
 
 class CBestScoresDlg : public CGameDialog {
 public:
-    // Without a profile the dialog uses the game's own; tests hand it one on a temporary store.
+    // The records are read from and reset in profile.
     CBestScoresDlg(wxWindow* pParent, CAppProfile& profile);
-
-    wxFont m_fontTitle;
-
-    // The score text of a stored number: empty for 0, which means no record.
-    static wxString ScoreText(int nScore);
 
 protected:
     void CreateControls() override;
@@ -38,7 +32,6 @@ protected:
     std::vector<std::wstring> PaintedTexts() const override { return m_astrSpoken; }
 
 private:
-    CAppProfile& Profile() const;
     // The stored records into the cells and the spoken lines.
     void ShowRecords();
     void OnReset();

@@ -1,4 +1,3 @@
-// Color picker dialog.
 #include "dialogs/color_dlg.h"
 
 #include <algorithm>
@@ -19,6 +18,23 @@
 #include "dialogs/painted_text.h"
 #include "dialogs/swatch_button.h"
 
+namespace {
+
+// A swatch: its id, where it stands (template units), the colour it draws and picks, and the
+// name a screen reader says for it (untranslated).
+struct CSwatchDef {
+    int nId;
+    int x;
+    int y;
+    COLORREF clr;
+    const char* pszName;
+};
+
+// Preview bar: 50 pixels in from each side, rows 100 to 129.
+constexpr int kPreviewInset = 50;
+constexpr int kPreviewTop = 100;
+constexpr int kPreviewBottom = 130;
+
 const CSwatchDef kSwatches[10] = {
     {2006, 10, 28, 0x0000FF, wxTRANSLATE("Red")},    {2007, 35, 28, 0x00FF00, wxTRANSLATE("Green")},
     {2009, 60, 28, 0xFF0000, wxTRANSLATE("Blue")},   {2010, 85, 28, 0x408080, wxTRANSLATE("Olive")},
@@ -26,8 +42,6 @@ const CSwatchDef kSwatches[10] = {
     {2008, 35, 43, 0x000000, wxTRANSLATE("Black")},  {2013, 60, 43, 0x400080, wxTRANSLATE("Maroon")},
     {2014, 85, 43, 0x00FFFF, wxTRANSLATE("Yellow")}, {2015, 110, 43, 0xFFFF00, wxTRANSLATE("Cyan")},
 };
-
-namespace {
 
 // A colour's slider and its label: ids, name, and where each stands (template units).
 struct CSliderDef {
@@ -45,8 +59,6 @@ constexpr CSliderDef kSliders[] = {
     {IDC_SLIDER_BLUE, 3023, wxTRANSLATE("Blue"), 132, 130, 17, &CColorDlg::m_sliderBlue},
 };
 
-}  // namespace
-
 bool SwatchColor(int nId, COLORREF& clr)
 {
     for (const CSwatchDef& swatch : kSwatches) {
@@ -58,10 +70,11 @@ bool SwatchColor(int nId, COLORREF& clr)
     return false;
 }
 
+}  // namespace
+
 CColorDlg::CColorDlg(wxWindow* pParent)
-    : CHeaderDlg(pParent, IDD_COLOR, _("Color"), 139, 164)
+    : CGameDialog(pParent, _("Color"), 9, 139, 164)
 {
-    m_strTitle = _("Color Dialog").ToStdWstring();
 }
 
 void CColorDlg::CreateControls()
@@ -87,8 +100,10 @@ void CColorDlg::CreateControls()
         this->*slider.pSlider = new wxSlider(this, slider.nId, 0, 0, 255, rc.GetPosition(), rc.GetSize(), wxSL_HORIZONTAL);
     }
     for (const CSwatchDef& swatch : kSwatches)
-        new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), &CColorDlg::DrawSwatch);
+        new CSwatchButton(this, swatch.nId, rect(swatch.x, swatch.y, 15, 10), swatch.clr);
     AddOkButton(105, 1, 30, 11);
+    // Not in the template: the label leaves 70 pixels at the right of the header strip free.
+    AddHeader(_("Color Dialog"), wxRect(Px(4), Px(5), GetClientSize().x - Px(70) - Px(4), Px(22) - Px(5)));
 
     Bind(wxEVT_SLIDER, &CColorDlg::OnSlider, this);
     Bind(wxEVT_BUTTON, &CColorDlg::OnSwatch, this, IDC_SWATCH_FIRST, IDC_SWATCH_LAST);
@@ -150,7 +165,6 @@ void CColorDlg::CentreLabelsOnTracks()
 
 void CColorDlg::InitialiseDialog()
 {
-    CHeaderDlg::InitialiseDialog();
     CentreLabelsOnTracks();
     StyleBlue(FindWindow(IDC_CUSTOM_COLOR));
     for (wxSlider* pSlider : {m_sliderRed, m_sliderGreen, m_sliderBlue})
@@ -186,7 +200,7 @@ void CColorDlg::OnFirstIdle(wxIdleEvent& event)
 
 void CColorDlg::PaintContent(wxDC& dc, int nClientWidth)
 {
-    CHeaderDlg::PaintContent(dc, nClientWidth);
+    CGameDialog::PaintContent(dc, nClientWidth);
     const COLORREF clr = MakeRGB(m_nRed, m_nGreen, m_nBlue);
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(WxColour(clr)));
@@ -200,13 +214,10 @@ wxRect CColorDlg::PreviewRect(int nClientWidth) const
 
 void CColorDlg::OnSlider(wxCommandEvent& event)
 {
-    // Read from the slider itself, whatever kind of move it was.
-    if (event.GetEventObject() == m_sliderRed)
-        m_nRed = m_sliderRed->GetValue();
-    else if (event.GetEventObject() == m_sliderGreen)
-        m_nGreen = m_sliderGreen->GetValue();
-    else if (event.GetEventObject() == m_sliderBlue)
-        m_nBlue = m_sliderBlue->GetValue();
+    // Read from the sliders themselves, whatever kind of move it was.
+    m_nRed = m_sliderRed->GetValue();
+    m_nGreen = m_sliderGreen->GetValue();
+    m_nBlue = m_sliderBlue->GetValue();
     RefreshPreview();
     event.Skip();
 }
@@ -230,27 +241,4 @@ void CColorDlg::RefreshPreview()
 {
     RefreshRect(PreviewRect(GetClientSize().x), false);
     Update();
-}
-
-void CColorDlg::DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction)
-{
-    COLORREF clr = 0;
-    if (!SwatchColor(nId, clr))
-        return;
-    // Edges as rectangles one layout pixel wide at the dialog's scale: whole pixels, light top
-    // and left, dark bottom and right.
-    const double dScale = DialogScale();
-    const int nLine = ScaledLineWidth(dScale);
-    const int x = rcItem.x, y = rcItem.y, cx = rcItem.width, cy = rcItem.height;
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(wxBrush(wxColour(0xC0, 0xC0, 0xC0)));
-    dc.DrawRectangle(x, y, cx - nLine, nLine);
-    dc.DrawRectangle(x, y, nLine, cy - nLine);
-    dc.SetBrush(wxBrush(wxColour(0x80, 0x80, 0x80)));
-    dc.DrawRectangle(x, y + cy - nLine, cx, nLine);
-    dc.DrawRectangle(x + cx - nLine, y, nLine, cy);
-    wxRect rcFill = rcItem;
-    rcFill.Deflate(ScaledPixels(nAction == DrawSelect ? 1 : 3, dScale));
-    dc.SetBrush(wxBrush(WxColour(clr)));
-    dc.DrawRectangle(rcFill);
 }

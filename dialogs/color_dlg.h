@@ -1,12 +1,11 @@
 // The colour picker: ten swatches, three sliders and a preview of the colour they make.
 #pragma once
 
-#include "dialogs/header_dlg.h"
+#include "dialogs/game_dialog.h"
 #include "game/types.h"
 
 class wxSlider;
 
-constexpr int IDD_COLOR = 2133;
 constexpr int IDC_SLIDER_RED = 3018;
 constexpr int IDC_SLIDER_GREEN = 3020;
 constexpr int IDC_SLIDER_BLUE = 3022;
@@ -14,25 +13,7 @@ constexpr int IDC_CUSTOM_COLOR = 2016;
 constexpr int IDC_SWATCH_FIRST = 2006;
 constexpr int IDC_SWATCH_LAST = 2015;
 
-// A swatch: its id, where it stands (template units), the colour it draws and picks, and the
-// name a screen reader says for it (untranslated).
-struct CSwatchDef {
-    int nId;
-    int x;
-    int y;
-    COLORREF clr;
-    const char* pszName;
-};
-extern const CSwatchDef kSwatches[10];
-// The colour of swatch nId; false for an id that is not a swatch.
-bool SwatchColor(int nId, COLORREF& clr);
-
-// Preview bar: 50 pixels in from each side, rows 100 to 129.
-constexpr int kPreviewInset = 50;
-constexpr int kPreviewTop = 100;
-constexpr int kPreviewBottom = 130;
-
-class CColorDlg : public CHeaderDlg {
+class CColorDlg : public CGameDialog {
 public:
     explicit CColorDlg(wxWindow* pParent = nullptr);
 
@@ -44,10 +25,6 @@ public:
     int m_nBlue = 0;
 
     void PaintContent(wxDC& dc, int nClientWidth) override;
-
-    // Draws one swatch: a grey 3-D frame, then its colour inset by 1 pixel for a press or
-    // release, 3 for anything else.
-    static void DrawSwatch(wxDC& dc, int nId, const wxRect& rcItem, int nAction);
 
 protected:
     void CreateControls() override;

@@ -1,4 +1,3 @@
-// Shared pieces of the dialogs' look.
 #include "dialogs/dialog_look.h"
 
 #include <gtk/gtk.h>
@@ -12,17 +11,22 @@
 
 #include "game/readable_colour.h"
 
+namespace {
+
+constexpr int kTileSize = 50;
+constexpr int kTileStep = 20;
+constexpr int kTileCornerEllipse = 25;
+
+// What stands behind a dialog's texts: its window's colour, which follows the desktop's theme.
+}  // namespace
+
 void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale)
 {
     // A one-row rectangle covers exactly the pixels the line would, without the half-pixel
     // blending an anti-aliased line gets at its ends.
-    const wxPen oldPen = dc.GetPen();
-    const wxBrush oldBrush = dc.GetBrush();
-    dc.SetPen(*wxTRANSPARENT_PEN);
-    dc.SetBrush(*wxBLACK_BRUSH);
+    const wxDCPenChanger pen(dc, *wxTRANSPARENT_PEN);
+    const wxDCBrushChanger brush(dc, *wxBLACK_BRUSH);
     dc.DrawRectangle(0, ScaledPixels(kHeaderRuleY, dScale), nClientWidth, ScaledLineWidth(dScale));
-    dc.SetPen(oldPen);
-    dc.SetBrush(oldBrush);
 }
 
 void DrawTiles(wxDC& dc, int x, int y, double dScale)

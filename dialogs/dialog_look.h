@@ -22,9 +22,6 @@ constexpr int kHeaderRuleY = 23;
 constexpr COLORREF kTileLight = 0xA8EEA8;
 constexpr COLORREF kTileMiddle = 0x61E061;
 constexpr COLORREF kTileDark = 0x1D941D;
-constexpr int kTileSize = 50;
-constexpr int kTileStep = 20;
-constexpr int kTileCornerEllipse = 25;
 
 
 // A line from (0, 23) to the client width, end point excluded, with a black one-pixel pen;
@@ -35,8 +32,6 @@ void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale = 1.0);
 // scaled by dScale.
 void DrawTiles(wxDC& dc, int x, int y, double dScale = 1.0);
 
-// What stands behind a dialog's texts: its window's colour, which follows the desktop's theme.
-COLORREF DialogGround(const wxWindow& window);
 // A game colour for a text on the dialog of window, painted or set on a control: the colour itself
 // where it reads on the dialog's ground, else a readable variant of it. Black that would not read
 // becomes the theme's own text colour, the colour every other text of the dialog has.

@@ -3,6 +3,8 @@
 #include "dialogs/game_dialog.h"
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 
 #include <wx/app.h>
 #include <wx/translation.h>
@@ -23,6 +25,11 @@
 #include "ui/dialog_units.h"
 #include "game/zoom_steps.h"
 
+namespace {
+
+// Below the game's steps, for a dialog that a small screen cannot hold at 100 %.
+constexpr int kDialogShrinkSteps[] = {90, 80, 70, 60, 50};
+
 int ResultFromWxId(int nWxId)
 {
     switch (nWxId) {
@@ -32,8 +39,6 @@ int ResultFromWxId(int nWxId)
     default: return ResultCancel;
     }
 }
-
-namespace {
 
 int WxIdFromResult(int nResult)
 {
@@ -54,10 +59,9 @@ wxRect WorkAreaOf(const wxWindow* pOwner)
 
 }  // namespace
 
-CGameDialog::CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
-                         int nWidthDu, int nHeightDu)
+CGameDialog::CGameDialog(wxWindow* pParent, const wxString& strCaption, double dTemplatePoints, int nWidthDu,
+                         int nHeightDu)
     : m_pParentWanted(pParent),
-      m_nTemplateId(nTemplateId),
       m_strCaption(strCaption),
       m_dTemplatePoints(dTemplatePoints),
       m_sizeDu(nWidthDu, nHeightDu)
@@ -135,7 +139,7 @@ int CGameDialog::ZoomThatFits(const wxRect& rcWork)
     // cannot hold even the layout's own size (a doubled desktop on a small screen) does a
     // dialog shrink below it.
     std::vector<int> anSteps(kZoomSteps.rbegin(), kZoomSteps.rend());
-    anSteps.insert(anSteps.end(), kDialogShrinkSteps.begin(), kDialogShrinkSteps.end());
+    anSteps.insert(anSteps.end(), std::begin(kDialogShrinkSteps), std::end(kDialogShrinkSteps));
     const int nGameZoom = GameDialogZoom();
     for (const int nStep : anSteps) {
         if (nStep > nGameZoom)
@@ -207,22 +211,15 @@ void CGameDialog::WidenCutOffTexts()
         if (!bText && !bMark)
             continue;
         const wxRect rc = pChild->GetRect();
-        const int nExtra = pChild->GetBestSize().x - rc.width;
-        if (nExtra <= 0)
-            continue;
-        // As much of the missing width as is free, all of it if possible.
-        for (int nGrow = nExtra; nGrow > 0; --nGrow) {
+        GrowIntoFreeSpace(pChild, pChild->GetBestSize().x - rc.width, [&](int nGrow) {
             wxRect rcWide = rc;
             rcWide.width += nGrow;
             if (pChild->HasFlag(wxALIGN_RIGHT))
                 rcWide.x -= nGrow;
             else if (pChild->HasFlag(wxALIGN_CENTRE_HORIZONTAL))
                 rcWide.x -= nGrow / 2;
-            if (IsFreeFor(rcWide, pChild)) {
-                pChild->SetSize(rcWide);
-                break;
-            }
-        }
+            return rcWide;
+        });
     }
 }
 
@@ -238,12 +235,18 @@ void CGameDialog::HeightenSqueezedLists()
         if (dynamic_cast<wxChoice*>(pChild) == nullptr && dynamic_cast<wxComboCtrl*>(pChild) == nullptr)
             continue;
         const wxRect rc = pChild->GetRect();
-        for (int nGrow = pChild->GetBestSize().y - rc.height; nGrow > 0; --nGrow) {
-            const wxRect rcTall(rc.x, rc.y - nGrow / 2, rc.width, rc.height + nGrow);
-            if (IsFreeFor(rcTall, pChild)) {
-                pChild->SetSize(rcTall);
-                break;
-            }
+        GrowIntoFreeSpace(pChild, pChild->GetBestSize().y - rc.height,
+                          [&](int nGrow) { return wxRect(rc.x, rc.y - nGrow / 2, rc.width, rc.height + nGrow); });
+    }
+}
+
+void CGameDialog::GrowIntoFreeSpace(wxWindow* pChild, int nMost, const std::function<wxRect(int)>& grown) const
+{
+    // As much of the missing size as is free, all of it if possible.
+    for (int nGrow = nMost; nGrow > 0; --nGrow) {
+        if (IsFreeFor(grown(nGrow), pChild)) {
+            pChild->SetSize(grown(nGrow));
+            return;
         }
     }
 }
@@ -265,9 +268,11 @@ int CGameDialog::DoModal()
     const CDialogZoomScope zoom(m_nZoom);
     m_nEarlyResult = 0;
     TransferDataToWindow();
+    CreateHeadingFont(m_fontHeader);
     InitialiseDialog();
     if (m_nEarlyResult != 0)
         return m_nEarlyResult;
+    StyleFontAndBlue(m_pHeader, m_fontHeader);
     WidenCutOffTexts();
     HeightenSqueezedLists();
     MarkAsDialog(*this);
@@ -279,6 +284,12 @@ int CGameDialog::DoModal()
     else
         CentreOnScreen();
     return ResultFromWxId(ShowModal());
+}
+
+void CGameDialog::AddHeader(const wxString& strLabel, const wxRect& rc)
+{
+    m_pHeader = new wxStaticText(this, IDC_HEADER_LABEL, strLabel, rc.GetPosition(), rc.GetSize(),
+                                 wxALIGN_LEFT | wxST_NO_AUTORESIZE);
 }
 
 wxButton* CGameDialog::AddOkButton(int x, int y, int cx, int cy)

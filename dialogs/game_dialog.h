@@ -2,7 +2,7 @@
 // ending with the game's result codes.
 #pragma once
 
-#include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -15,15 +15,10 @@
 #include "game/types.h"
 
 class wxButton;
+class wxStaticText;
 class wxDC;
 class CAccObject;
 class CAccWindow;
-
-// Below the game's steps, for a dialog that a small screen cannot hold at 100 %.
-constexpr std::array<int, 5> kDialogShrinkSteps = {90, 80, 70, 60, 50};
-
-// wx ids for the game's result codes and back.
-int ResultFromWxId(int nWxId);
 
 // The width a button needs for its whole label, padding and frame, as the toolkit measures it.
 int ButtonLabelWidth(wxButton& button);
@@ -53,8 +48,7 @@ public:
     ~CGameDialog() override;
 
 protected:
-    CGameDialog(wxWindow* pParent, int nTemplateId, const wxString& strCaption, double dTemplatePoints,
-                int nWidthDu, int nHeightDu);
+    CGameDialog(wxWindow* pParent, const wxString& strCaption, double dTemplatePoints, int nWidthDu, int nHeightDu);
 
     // Makes the template's controls, in tab order.
     virtual void CreateControls() = 0;
@@ -63,6 +57,10 @@ protected:
     // The control that has the keyboard focus when the dialog comes up; none leaves it to the
     // toolkit.
     virtual wxWindow* FirstFocus() { return nullptr; }
+
+    // The header label at a rectangle in client pixels; it takes the header font and the game's
+    // blue after InitialiseDialog, when the dialog's ground is settled.
+    void AddHeader(const wxString& strLabel, const wxRect& rc);
 
     // The OK the handheld kept in the title bar: a default button at a template rectangle.
     wxButton* AddOkButton(int x, int y, int cx, int cy);
@@ -75,6 +73,8 @@ protected:
 
     // Whether the dialog paints the header rule.
     bool m_bHeaderRule = true;
+    // The heading face at this dialog's zoom, made before InitialiseDialog.
+    wxFont m_fontHeader;
 
 private:
     bool CreateWindow();
@@ -83,6 +83,8 @@ private:
     void HeightenSqueezedLists();
     // Whether rc lies inside the client area clear of every other shown control but pSelf.
     bool IsFreeFor(const wxRect& rc, wxWindow* pSelf) const;
+    // Gives pChild the first free one of grown(nMost), grown(nMost - 1) ... grown(1), if any.
+    void GrowIntoFreeSpace(wxWindow* pChild, int nMost, const std::function<wxRect(int)>& grown) const;
     void OnPaint(wxPaintEvent& event);
     void OnCharHook(wxKeyEvent& event);
     void OnClose(wxCloseEvent& event);
@@ -90,7 +92,6 @@ private:
     void BuildAccessible();
 
     wxWindow* m_pParentWanted;
-    int m_nTemplateId;
     wxString m_strCaption;
     double m_dTemplatePoints;
     wxSize m_sizeDu;
@@ -101,6 +102,7 @@ private:
     int m_nZoom = 100;
     bool m_bCreated = false;
     int m_nEarlyResult = 0;     // set when initialisation already ended the run
+    wxStaticText* m_pHeader = nullptr;
     std::unique_ptr<CAccWindow> m_pAccess;
     std::vector<std::unique_ptr<CAccObject>> m_apPaintedLabels;
 };

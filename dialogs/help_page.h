@@ -8,6 +8,7 @@
 #include <vector>
 
 struct CHelpPage {
+    // The help window names a text tag for each, in this order.
     enum class EStyle { Title, Heading, Bold, Italic, Code, Struck, Highlighted, Link, TableHead };
     // Offsets and lengths count characters of strText.
     struct CSpan {

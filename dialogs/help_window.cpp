@@ -36,20 +36,13 @@ GtkTextView* TextView(wxTextCtrl& text)
     return GTK_TEXT_VIEW(text.GetConnectWidget());
 }
 
+// The text view's tag of each style, in the order of the styles.
+constexpr const char* kTagNames[] = {"vq-title", "vq-heading", "vq-bold", "vq-italic", "vq-code",
+                                     "vq-struck", "vq-high", "vq-link", "vq-table-head"};
+
 const char* TagName(EStyle style)
 {
-    switch (style) {
-    case EStyle::Title: return "vq-title";
-    case EStyle::Heading: return "vq-heading";
-    case EStyle::Bold: return "vq-bold";
-    case EStyle::Italic: return "vq-italic";
-    case EStyle::Code: return "vq-code";
-    case EStyle::Struck: return "vq-struck";
-    case EStyle::Highlighted: return "vq-high";
-    case EStyle::Link: return "vq-link";
-    case EStyle::TableHead: return "vq-table-head";
-    }
-    return "vq-bold";
+    return kTagNames[static_cast<int>(style)];
 }
 
 // The page's colours, each made readable on the text view's ground (a dark theme's included).
@@ -229,9 +222,8 @@ void CHelpWindow::ShowPage()
     // The page's marks above the text control's own tags (its font over the whole text), which
     // it may make after ours.
     GtkTextTagTable* pTable = gtk_text_buffer_get_tag_table(pBuffer);
-    for (EStyle style : {EStyle::Title, EStyle::Heading, EStyle::Bold, EStyle::Italic, EStyle::Code, EStyle::Struck,
-                         EStyle::Highlighted, EStyle::Link, EStyle::TableHead})
-        if (GtkTextTag* pTag = gtk_text_tag_table_lookup(pTable, TagName(style)))
+    for (const char* pszTag : kTagNames)
+        if (GtkTextTag* pTag = gtk_text_tag_table_lookup(pTable, pszTag))
             gtk_text_tag_set_priority(pTag, gtk_text_tag_table_get_size(pTable) - 1);
     for (const CHelpPage::CSpan& span : m_page.aSpans) {
         GtkTextIter itStart;
@@ -249,7 +241,6 @@ void CHelpWindow::ShowPage()
     // Every link of the page again as a link control, in page order: Tab goes from the text to
     // them and a screen reader says each as a link.
     m_pLinkColumn->DestroyChildren();
-    m_apLinks.clear();
     auto* pColumn = new wxBoxSizer(wxVERTICAL);
     if (!m_page.aLinks.empty()) {
         auto* pHeading = new wxStaticText(m_pLinkColumn, wxID_ANY, _("Contents"));
@@ -265,10 +256,9 @@ void CHelpWindow::ShowPage()
         if (auto* pWidget = static_cast<GtkWidget*>(pLink->GetHandle()))
             atk_object_set_role(gtk_widget_get_accessible(pWidget), ATK_ROLE_LINK);
         pColumn->Add(pLink, 0, wxBOTTOM, 2);
-        m_apLinks.push_back(pLink);
     }
     m_pLinkColumn->SetSizer(pColumn);
-    m_pLinkColumn->Show(!m_apLinks.empty());
+    m_pLinkColumn->Show(!m_page.aLinks.empty());
     m_pLinkColumn->GetParent()->Layout();
     const wxString strTitle = m_page.strTitle.empty() ? wxGetTranslation(kTitle) : wxString(m_page.strTitle);
     SetTitle(strTitle);
@@ -331,7 +321,6 @@ bool CHelpWindow::GoTo(const std::wstring& strAnchor)
     const auto it = m_page.anchors.find(strAnchor);
     if (it == m_page.anchors.end())
         return false;
-    m_strAnchor = strAnchor;
     GtkTextView* pView = TextView(*m_pText);
     GtkTextBuffer* pBuffer = gtk_text_view_get_buffer(pView);
     GtkTextIter iter;

@@ -12,7 +12,6 @@
 
 #include "dialogs/help_page.h"
 
-class wxHyperlinkCtrl;
 class wxTextCtrl;
 
 constexpr const char* kHelpFileName = "ZentraHelp.htm";
@@ -31,12 +30,6 @@ public:
     // The open help window, or null.
     static CHelpWindow* Current();
 
-    wxTextCtrl* Text() const { return m_pText; }
-    double TextPoints() const { return m_dBasePoints * m_dZoom; }
-    const std::vector<wxHyperlinkCtrl*>& Links() const { return m_apLinks; }
-    const CHelpPage& Page() const { return m_page; }
-    // The anchor last gone to.
-    const std::wstring& Anchor() const { return m_strAnchor; }
     // Puts the caret at the anchor's text, scrolled to the top of the view; false for an anchor
     // the page does not have.
     bool GoTo(const std::wstring& strAnchor);
@@ -59,8 +52,6 @@ private:
     std::filesystem::path m_pathLoaded;
     wxTextCtrl* m_pText = nullptr;
     wxWindow* m_pLinkColumn = nullptr;
-    std::vector<wxHyperlinkCtrl*> m_apLinks;
-    std::wstring m_strAnchor;
     double m_dBasePoints = 10;  // the desktop's text size
     double m_dZoom = 1.0;
 };

@@ -10,7 +10,7 @@
 #include "game/spoken_text.h"
 
 CLevelDlg::CLevelDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_LEVEL, _("Level"), 9, 143, 154)
+    : CGameDialog(pParent, _("Level"), 9, 143, 154)
 {
     m_bHeaderRule = false;
 }
@@ -31,8 +31,6 @@ void CLevelDlg::InitialiseDialog()
 {
     KeepLightGround(*this);
     CreateLargeFont(m_fontLarge);
-    m_strFinishedLevel = std::to_wstring(m_nFinishedLevel);
-    m_strNextLevel = std::to_wstring(m_nNextLevel);
     StyleFontAndBlue(FindWindow(IDC_LEVEL_YES), m_fontLarge);
     StyleFontAndBlue(FindWindow(IDC_LEVEL_NO), m_fontLarge);
 }
@@ -42,15 +40,15 @@ void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)
     CGameDialog::PaintContent(dc, nClientWidth);
     const int nAlign = wxALIGN_LEFT | wxALIGN_CENTER_VERTICAL;
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetFont(m_fontLarge);
     dc.SetTextForeground(DialogTextColour(*this, kBlue));
-    DrawTextInRect(dc, wxString::Format(_("Finished Level: %s"), m_strFinishedLevel), RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
+    DrawTextInRect(dc, wxString::Format(_("Finished Level: %s"), wxString::Format("%d", m_nFinishedLevel)), RectLTRB(Px(15), Px(25), Px(200), Px(55)), nAlign);
     dc.SetTextForeground(DialogTextColour(*this, kGreen));
     const wxString strEnglishQuestion = "Continue to Level: %1?";
     if (wxGetTranslation(strEnglishQuestion) == strEnglishQuestion) {
         // Its rectangle runs on to the question mark: in the face in use "11" needs a pixel or two
         // more than the 190 the layout gives, and the five pixels before the mark are free.
-        DrawTextInRect(dc, wxString::Format(_("Continue to Level: %s"), m_strNextLevel), RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
+        DrawTextInRect(dc, wxString::Format(_("Continue to Level: %s"), wxString::Format("%d", m_nNextLevel)), RectLTRB(Px(30), Px(55), Px(225), Px(85)), nAlign);
         // The question mark keeps its place whatever the width of the line before it.
         dc.SetTextForeground(DialogTextColour(*this, kRed));
         DrawTextInRect(dc, "?", RectLTRB(Px(225), Px(55), Px(240), Px(85)), nAlign);

@@ -1,11 +1,8 @@
 // The question after a solved Time Trial level: go on to the next one?
 #pragma once
 
-#include <string>
-
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_LEVEL = 150;
 constexpr int IDC_LEVEL_YES = 6;
 constexpr int IDC_LEVEL_NO = 7;
 
@@ -15,8 +12,6 @@ public:
 
     int m_nFinishedLevel = 0;
     int m_nNextLevel = 0;
-    std::wstring m_strFinishedLevel;
-    std::wstring m_strNextLevel;
     wxFont m_fontLarge;
 
     void PaintContent(wxDC& dc, int nClientWidth) override;

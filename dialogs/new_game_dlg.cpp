@@ -4,22 +4,19 @@
 #include <wx/button.h>
 #include <wx/translation.h>
 #include <wx/dc.h>
-#include <wx/stattext.h>
 
 #include "dialogs/dialog_look.h"
 #include "dialogs/painted_text.h"
 #include "game/spoken_text.h"
 
 CNewGameDlg::CNewGameDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_NEW_GAME, "Quillorn", 10, 138, 153)
+    : CGameDialog(pParent, "Quillorn", 10, 138, 153)
 {
 }
 
 void CNewGameDlg::CreateControls()
 {
-    const wxRect rcHeader = DialogRect(2, 3, 97, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, _("New Game"), rcHeader.GetPosition(), rcHeader.GetSize(),
-                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    AddHeader(_("New Game"), DialogRect(2, 3, 97, 8));
     const wxRect rcGo = DialogRect(42, 109, 50, 16);
     auto* pGo = new wxButton(this, IDC_GO, _("Go =>>"), rcGo.GetPosition(), rcGo.GetSize());
     pGo->SetDefault();
@@ -28,12 +25,9 @@ void CNewGameDlg::CreateControls()
 
 void CNewGameDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
     KeepLightGround(*this);
     CreateLargeFont(m_fontLarge);
-    m_strWordLength = std::to_wstring(m_nWordLength);
-    StyleFontAndBlue(FindWindow(IDC_GO), m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
+    StyleFontAndBlue(FindWindow(IDC_GO), m_fontHeader);
 }
 
 void CNewGameDlg::PaintContent(wxDC& dc, int W)
@@ -49,20 +43,21 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
     const wxString strBefore = _("Guess the magic ");
     // TRANSLATORS: after the large red number of letters, e.g. "Guess the magic 5 lettered word".
     const wxString strAfter = _("lettered word");
-    const wxFont& fontNumber = m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont();
+    const wxFont& fontNumber = m_fontLarge;
+    const wxString strNumber = wxString::Format("%d", m_nWordLength);
     int xNumber = Px(115);
     int xAfter = Px(135);
     if (strBefore != "Guess the magic " || strAfter != "lettered word") {
         xNumber = Px(20) + dc.GetTextExtent(strBefore).x;
         wxCoord nNumberWidth = 0;
         wxCoord nNumberHeight = 0;
-        dc.GetTextExtent(wxString(m_strWordLength), &nNumberWidth, &nNumberHeight, nullptr, nullptr, &fontNumber);
+        dc.GetTextExtent(strNumber, &nNumberWidth, &nNumberHeight, nullptr, nullptr, &fontNumber);
         xAfter = xNumber + nNumberWidth + Px(3);
     }
     DrawTextInRect(dc, strBefore, RectLTRB(Px(20), Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(fontNumber);
     dc.SetTextForeground(DialogTextColour(*this, kRed));
-    DrawTextInRect(dc, wxString(m_strWordLength), RectLTRB(xNumber, Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
+    DrawTextInRect(dc, strNumber, RectLTRB(xNumber, Px(45), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
     dc.SetFont(DialogPaintFont());
     dc.SetTextForeground(DialogTextColour(*this, kBlack));
     DrawTextInRect(dc, strAfter, RectLTRB(xAfter, Px(50), W, Px(70)), wxALIGN_LEFT | wxALIGN_TOP);
@@ -71,7 +66,7 @@ void CNewGameDlg::PaintContent(wxDC& dc, int W)
 
     DrawWrappedCentred(dc, wxGetTranslation(kNewGameRules), RectLTRB(Px(10), Px(100), W - Px(10), Px(200)));
 
-    dc.SetFont(m_fontLarge.IsOk() ? m_fontLarge : DialogPaintFont());
+    dc.SetFont(m_fontLarge);
     dc.SetTextForeground(DialogTextColour(*this, kRed));
     DrawTextInRect(dc, _("Use it wisely !!!"), RectLTRB(Px(20), Px(180), W - Px(20), Px(200)),
                    wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP);

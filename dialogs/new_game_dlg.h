@@ -1,11 +1,8 @@
 // The rules screen shown before each new word: its length, what Match and Bingo mean, and "Go".
 #pragma once
 
-#include <string>
-
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_NEW_GAME = 134;
 constexpr int IDC_GO = 1016;
 
 class CNewGameDlg : public CGameDialog {
@@ -13,8 +10,6 @@ public:
     explicit CNewGameDlg(wxWindow* pParent = nullptr);
 
     int m_nWordLength = 6;
-    std::wstring m_strWordLength;
-    wxFont m_fontTitle;
     wxFont m_fontLarge;
 
     void PaintContent(wxDC& dc, int nClientWidth) override;

@@ -1,4 +1,3 @@
-// Options dialog.
 #include "dialogs/options_dlg.h"
 
 #include <wx/button.h>
@@ -32,6 +31,12 @@ class CGroupBox : public wxStaticBox {
 public:
     using wxStaticBox::wxStaticBox;
     void GTKWidgetDoSetMnemonic(GtkWidget*) override {}
+};
+
+class CSwatch : public wxWindow {
+public:
+    using wxWindow::wxWindow;
+    bool AcceptsFocus() const override { return false; }
 };
 
 // A skill button bound to the one skill value of the group: checked when it holds this button's
@@ -69,7 +74,7 @@ private:
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
-    : CGameDialog(pParent, IDD_OPTIONS, _("Options"), 9, 135, 155), m_setFolders(folders)
+    : CGameDialog(pParent, _("Options"), 9, 135, 155), m_setFolders(folders)
 {
 }
 
@@ -110,9 +115,7 @@ void COptionsDlg::CreateControls()
     place(pHardMode, at(5, 127, 127, 10));
     auto* pWordCheck = check(IDC_WORD_CHECK, _("Word Check"), m_values.bWordCheck);
     place(pWordCheck, at(5, 141, 127, 10));
-    const wxRect rcHeader = at(4, 2, 52, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, _("Options"), rcHeader.GetPosition(), rcHeader.GetSize(),
-                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    AddHeader(_("Options"), at(4, 2, 52, 8));
     // The handheld's title-bar OK, placed left of Cancel in the header strip.
     AddOkButton(69, 1, 32, 11);
     const wxRect rcCancel = at(103, 1, 32, 11);
@@ -165,8 +168,6 @@ bool COptionsDlg::TransferDataFromWindow()
 
 void COptionsDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
         StyleBlue(FindWindow(nId));
     // The list's label is a separate text above it.
@@ -189,11 +190,20 @@ void COptionsDlg::InitialiseDialog()
     m_comboSet->SetSets(astrSets);
     m_comboSet->SetSelection(nSelect);
 
-    const wxRect rcButton = FindWindow(IDC_BACKGROUND_COLOR)->GetRect();
-    if (m_swatch.GetHandle() == nullptr)
-        m_swatch.Create(wxRect(rcButton.GetRight() + 1 + 15, rcButton.GetTop(), 50, rcButton.GetHeight()), this,
-                        IDC_COLOR_SWATCH);
-    m_swatch.SetColor(m_values.clrBackground);
+    ShowSwatch();
+}
+
+void COptionsDlg::ShowSwatch()
+{
+    wxWindow* pSwatch = FindWindow(IDC_COLOR_SWATCH);
+    if (pSwatch == nullptr) {
+        const wxRect rcButton = FindWindow(IDC_BACKGROUND_COLOR)->GetRect();
+        pSwatch = new CSwatch(this, IDC_COLOR_SWATCH, wxPoint(rcButton.GetRight() + 1 + 15, rcButton.GetTop()),
+                              wxSize(50, rcButton.GetHeight()), wxBORDER_SIMPLE);
+    }
+    pSwatch->SetBackgroundColour(WxColour(m_values.clrBackground));
+    pSwatch->Refresh();
+    pSwatch->Update();
 }
 
 void COptionsDlg::OnBackgroundColor()
@@ -206,5 +216,5 @@ void COptionsDlg::OnBackgroundColor()
     if (picker.DoModal() == ResultCancel)
         return;
     m_values.clrBackground = MakeRGB(picker.m_nRed, picker.m_nGreen, picker.m_nBlue);
-    m_swatch.SetColor(m_values.clrBackground);
+    ShowSwatch();
 }

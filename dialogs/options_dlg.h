@@ -3,7 +3,6 @@
 
 #include <string>
 
-#include "dialogs/color_swatch.h"
 #include "dialogs/game_dialog.h"
 #include "game/options_values.h"
 #include "game/set_folders.h"
@@ -11,7 +10,6 @@
 
 class CSetComboBox;
 
-constexpr int IDD_OPTIONS = 130;
 constexpr int IDC_SKILL_BEGINNER = 1002;
 constexpr int IDC_SKILL_INTERMEDIATE = 1003;
 constexpr int IDC_SKILL_ADVANCED = 1004;
@@ -23,6 +21,7 @@ constexpr int IDC_HARD_MODE = 1012;
 constexpr int IDC_WORD_CHECK = 1014;
 constexpr int IDC_SKILL_GROUP = 1044;
 constexpr int IDC_BACKGROUND_COLOR = 1018;
+constexpr int IDC_COLOR_SWATCH = 302;
 
 class COptionsDlg : public CGameDialog {
 public:
@@ -33,8 +32,6 @@ public:
     // bound to it.
     COptionsValues m_values;
     CSetComboBox* m_comboSet = nullptr;
-    CColorSwatch m_swatch;
-    wxFont m_fontTitle;
 
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;
@@ -47,6 +44,8 @@ protected:
 
 private:
     void OnBackgroundColor();
+    // The background colour beside its button; it only shows, so Tab passes it by.
+    void ShowSwatch();
 
     const CSetFolders m_setFolders;
 };

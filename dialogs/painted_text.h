@@ -25,12 +25,3 @@ std::vector<wxString> WrapWords(wxDC& dc, const wxString& str, int nWidth);
 // Word-wrapped, each line centred, from the top of the rectangle, clipped to it.
 void DrawWrappedCentred(wxDC& dc, const wxString& str, const wxRect& rc);
 
-// Where the two functions above put each line of text, and the rectangle it had to stay in, so
-// that a check can see what was cut off or ran into a neighbour. Kept only while switched on.
-struct CDrawnText {
-    wxString str;
-    wxRect rcText;   // the text's own extent where it was drawn
-    wxRect rcLimit;  // the rectangle it was drawn into
-};
-void RecordPaintedTexts(bool bRecord);
-std::vector<CDrawnText>& PaintedTexts();

@@ -12,15 +12,13 @@
 #include "dialogs/dialog_look.h"
 
 CPlayerNameDlg::CPlayerNameDlg(wxWindow* pParent)
-    : CGameDialog(pParent, IDD_PLAYER_NAME, _("Player Name"), 9, 145, 95)
+    : CGameDialog(pParent, _("Player Name"), 9, 145, 95)
 {
 }
 
 void CPlayerNameDlg::CreateControls()
 {
-    const wxRect rcHeader = DialogRect(1, 2, 79, 8);
-    new wxStaticText(this, IDC_HEADER_LABEL, _("Player Name"), rcHeader.GetPosition(), rcHeader.GetSize(),
-                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    AddHeader(_("Player Name"), DialogRect(1, 2, 79, 8));
     // The template's message area starts above the header rule. Covering the rule there left two
     // stubs that read as a dash before the text; instead the rule runs across whole and the
     // message starts just below it, at every zoom and text scaling (the rule is painted at the
@@ -72,8 +70,6 @@ bool CPlayerNameDlg::TransferDataFromWindow()
 
 void CPlayerNameDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     ShowInputPanel();
 }
 
@@ -81,8 +77,6 @@ void CPlayerNameDlg::ShowInputPanel()
 {
     // A desktop has no input panel; what the panel was for is typing the name, so the name field
     // gets the keyboard focus, now and once the window is up.
-    wxWindow* pName = FindWindow(IDC_PLAYER_NAME);
-    if (pName == nullptr)
-        return;
-    pName->SetFocus();
+    if (wxWindow* pName = FindWindow(IDC_PLAYER_NAME))
+        pName->SetFocus();
 }

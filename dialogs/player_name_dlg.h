@@ -5,7 +5,6 @@
 
 #include "dialogs/game_dialog.h"
 
-constexpr int IDD_PLAYER_NAME = 147;
 constexpr int IDC_PLAYER_MESSAGE = 1010;
 constexpr int IDC_PLAYER_NAME = 1027;
 
@@ -15,7 +14,6 @@ public:
 
     std::wstring m_strName;
     std::wstring m_strMessage;
-    wxFont m_fontTitle;
 
     bool TransferDataToWindow() override;
     bool TransferDataFromWindow() override;

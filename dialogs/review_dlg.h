@@ -18,10 +18,6 @@ class CReviewDlg : public wxDialog {
 public:
     CReviewDlg(wxWindow* pParent, CWordReview review);
 
-    wxDataViewListCtrl* Table() const { return m_pTable; }
-    wxTextCtrl* LeftWords() const { return m_pLeft; }
-    wxTextCtrl* Summary() const { return m_pSummary; }
-
 private:
     void FitToTable();
     void ShowChosenRow();

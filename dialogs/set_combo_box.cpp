@@ -6,8 +6,6 @@
 #include <wx/translation.h>
 #include <wx/vlbox.h>
 
-#include <algorithm>
-
 #include "game/set_folders.h"
 #include "ui/fit_text.h"
 
@@ -108,14 +106,13 @@ void CSetComboBox::Select(int nItem)
 
 void CSetComboBox::SetSets(const std::vector<std::wstring>& astrNames)
 {
-    Clear();
     wxArrayString astrLabels;
     astrLabels.reserve(astrNames.size());
     for (const std::wstring& strName : astrNames)
         astrLabels.push_back(wxString(ShownSetName(strName)));
-    m_pNamesComing = &astrNames;
-    Append(astrLabels);
-    m_pNamesComing = nullptr;
+    Set(astrLabels);
+    m_astrNames = astrNames;
+    m_accList.Reload();
 }
 
 std::wstring CSetComboBox::SetNameAt(int nItem) const
@@ -123,35 +120,6 @@ std::wstring CSetComboBox::SetNameAt(int nItem) const
     if (nItem < 0 || static_cast<std::size_t>(nItem) >= m_astrNames.size())
         return {};
     return m_astrNames[static_cast<std::size_t>(nItem)];
-}
-
-int CSetComboBox::DoInsertItems(const wxArrayStringsAdapter& items, unsigned int nPos, void** ppClientData,
-                                wxClientDataType type)
-{
-    const int nResult = wxOwnerDrawnComboBox::DoInsertItems(items, nPos, ppClientData, type);
-    const std::size_t nAt = std::min<std::size_t>(nPos, m_astrNames.size());
-    std::vector<std::wstring> astrNew;
-    astrNew.reserve(items.GetCount());
-    for (std::size_t i = 0; i < items.GetCount(); ++i)
-        astrNew.push_back(m_pNamesComing != nullptr ? (*m_pNamesComing)[i] : items[i].ToStdWstring());
-    m_astrNames.insert(m_astrNames.begin() + static_cast<std::ptrdiff_t>(nAt), astrNew.begin(), astrNew.end());
-    m_accList.Reload();
-    return nResult;
-}
-
-void CSetComboBox::DoClear()
-{
-    wxOwnerDrawnComboBox::DoClear();
-    m_astrNames.clear();
-    m_accList.Reload();
-}
-
-void CSetComboBox::DoDeleteOneItem(unsigned int nItem)
-{
-    wxOwnerDrawnComboBox::DoDeleteOneItem(nItem);
-    if (nItem < m_astrNames.size())
-        m_astrNames.erase(m_astrNames.begin() + nItem);
-    m_accList.Reload();
 }
 
 wxCoord CSetComboBox::OnMeasureItemWidth(size_t) const

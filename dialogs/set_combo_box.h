@@ -30,19 +30,13 @@ protected:
     // The open list is made on the first opening; it is named here, before it takes the focus.
     void DoShowPopup(const wxRect& rc, int nFlags) override;
 
-    int DoInsertItems(const wxArrayStringsAdapter& items, unsigned int nPos, void** ppClientData,
-                      wxClientDataType type) override;
-    void DoClear() override;
-    void DoDeleteOneItem(unsigned int nItem) override;
-
 private:
     // The item the keyboard is on: the highlighted row while the list is open, the chosen one
     // while the box has the focus, none otherwise.
     void FollowFocus();
     int HighlightedRow() const;
 
-    std::vector<std::wstring> m_astrNames;  // row by row; a row added as plain text is its own name
-    const std::vector<std::wstring>* m_pNamesComing = nullptr;
+    std::vector<std::wstring> m_astrNames;  // row by row
 
     CAccWindow m_acc;
     CAccList m_accList;

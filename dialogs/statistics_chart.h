@@ -69,14 +69,10 @@ public:
     ~CStatisticsChart() override;
 
     void SetStats(const CWordStats& stats);
-    const CWordStats& Stats() const { return m_stats; }
 
     // Where everything goes for this size and these fonts; Paint draws exactly this.
     CStatsPicture Compose(wxDC& dc) const;
     void Paint(wxDC& dc) const;
-
-    // What a screen reader says for the painted figures, one label each, kept up to date.
-    const std::vector<std::wstring>& SpokenLines() const { return m_astrSpoken; }
 
 private:
     void OnPaint(wxPaintEvent& event);

@@ -28,7 +28,7 @@ constexpr int kReadBusyMs = 250;
 }  // namespace
 
 CStatisticsDlg::CStatisticsDlg(std::filesystem::path logFile, wxWindow* pParent)
-    : CGameDialog(pParent, IDD_STATISTICS, _("Statistics"), 9, 250, 234), m_log(std::move(logFile))
+    : CGameDialog(pParent, _("Statistics"), 9, 250, 234), m_log(std::move(logFile))
 {
 }
 
@@ -39,7 +39,7 @@ void CStatisticsDlg::CreateControls()
         return new wxStaticText(this, nId, str, rc.GetPosition(), rc.GetSize(), wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     };
     AddOkButton(215, 1, 30, 11)->SetFocus();
-    label(IDC_HEADER_LABEL, _("Statistics"), 0, 3, 63, 8);
+    AddHeader(_("Statistics"), DialogRect(0, 3, 63, 8));
 
     label(IDC_STATS_SKILL_LABEL, _("&Skill:"), 4, 18, 20, 8);
     const wxRect rcSkill = DialogRect(24, 14, 80, 14);
@@ -64,8 +64,6 @@ void CStatisticsDlg::CreateControls()
 
 void CStatisticsDlg::InitialiseDialog()
 {
-    CreateHeadingFont(m_fontTitle);
-    StyleFontAndBlue(FindWindow(IDC_HEADER_LABEL), m_fontTitle);
     for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
         StyleBlue(FindWindow(nId));
 

@@ -11,7 +11,6 @@
 
 class CStatisticsChart;
 
-constexpr int IDD_STATISTICS = 160;
 constexpr int IDC_STATS_SKILL = 1601;
 constexpr int IDC_STATS_SET = 1602;
 constexpr int IDC_STATS_CHART = 1603;
@@ -28,9 +27,6 @@ public:
     int m_nSkill = 0;
     std::wstring m_strSet;
 
-    wxFont m_fontTitle;
-
-    CStatisticsChart* Chart() const { return m_pChart; }
     // Reads the figures for the chosen skill and set again.
     void Reload();
 

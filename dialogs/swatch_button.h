@@ -1,27 +1,28 @@
-// A push button its dialog draws: takes the focus, clicks with the mouse or the space bar, and
-// asks the dialog to draw it with the action that caused the paint.
+// A colour swatch that works as a push button: takes the focus, clicks with the mouse or the space
+// bar, and looks pressed from a press until it is next drawn for another reason.
 #pragma once
-
-#include <functional>
 
 #include <wx/window.h>
 
-// Why an owner-drawn button is being drawn.
-enum EDrawAction : int { DrawEntire = 1, DrawSelect = 2, DrawFocus = 4 };
+#include "game/types.h"
+
+class wxDC;
+
+// A grey 3-D frame one layout pixel wide at the dialog's scale, then the colour inset by 1 pixel
+// when pressed, 3 otherwise.
+void DrawSwatch(wxDC& dc, COLORREF clr, const wxRect& rcItem, bool bPressed);
 
 class CSwatchButton : public wxWindow {
 public:
-    using DrawItem = std::function<void(wxDC& dc, int nId, const wxRect& rcItem, int nAction)>;
-
-    CSwatchButton(wxWindow* pParent, int nId, const wxRect& rc, DrawItem drawItem);
+    CSwatchButton(wxWindow* pParent, int nId, const wxRect& rc, COLORREF clr);
 
     bool AcceptsFocus() const override { return true; }
 
 private:
-    void RepaintFor(int nAction);
+    void RepaintPressed(bool bPressed);
     void Click();
 
-    DrawItem m_drawItem;
-    int m_nPendingAction = DrawEntire;
+    COLORREF m_clr;
+    bool m_bPressedLook = false;  // for the next paint only
     bool m_bPressed = false;
 };

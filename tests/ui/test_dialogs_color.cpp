@@ -54,8 +54,8 @@ TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
         for (int x : {49, W - 50})
             EXPECT_NE(PixelRgb(image, x, 115), clr) << "outside the preview at column " << x;
         // Only the header and the group caption are blue.
-        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetForegroundColour(), WxColour(kBlue));
-        EXPECT_EQ(d.FindWindow(IDC_HEADER_TITLE)->GetLabel(), "Color Dialog");
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetForegroundColour(), WxColour(kBlue));
+        EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetLabel(), "Color Dialog");
         EXPECT_EQ(d.FindWindow(IDC_CUSTOM_COLOR)->GetForegroundColour(), WxColour(kBlue));
         for (int nId : {2005, 3019, 3021, 3023})
             EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), WxColour(kBlue)) << nId;
@@ -158,17 +158,17 @@ TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByActionAtTheZoom)
         const CDialogZoomScope zoom(nZoom);
         // Whole pixels: one, two at 200 % (more under the desktop's larger text).
         const int z = ScaledLineWidth(DialogScale());
-        // 26 x 18, like a swatch at 96 dpi; the 2010 swatch's colour is olive, 128, 128, 64.
+        // 26 x 18, like a swatch at 96 dpi; the olive swatch's colour, 128, 128, 64.
         const wxSize size(26 * z, 18 * z);
         struct {
-            int nAction;
+            bool bPressed;
             int nInset;
-        } const aCases[] = {{DrawEntire, 3}, {DrawFocus, 3}, {DrawSelect, 1}};
+        } const aCases[] = {{false, 3}, {true, 1}};
         for (const auto& c : aCases) {
             const wxImage image = RenderOffscreen(
-                size, [&](wxDC& dc) { CColorDlg::DrawSwatch(dc, 2010, wxRect(size), c.nAction); },
+                size, [&](wxDC& dc) { DrawSwatch(dc, 0x408080, wxRect(size), c.bPressed); },
                 wxColour(0x12, 0x34, 0x56));
-            const std::string strWhat = "action " + std::to_string(c.nAction) + " at " + std::to_string(nZoom) + " %";
+            const std::string strWhat = (c.bPressed ? std::string("pressed") : std::string("not pressed")) + " at " + std::to_string(nZoom) + " %";
             for (int n = 0; n < z; ++n) {
                 EXPECT_EQ(PixelRgb(image, 5 * z, n), 0xC0C0C0u) << "top edge, " << strWhat;
                 EXPECT_EQ(PixelRgb(image, n, 5 * z), 0xC0C0C0u) << "left edge, " << strWhat;

@@ -29,7 +29,6 @@
 #include "dialogs/level_dlg.h"
 #include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
-#include "dialogs/painted_text.h"
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/statistics_dlg.h"
 #include "game/zoom_steps.h"
@@ -130,10 +129,6 @@ std::vector<int> TabOrder(wxDialog& dlg)
     }
     return anOrder;
 }
-
-bool IsRed(unsigned rgb) { return (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
-bool IsDark(unsigned rgb) { return (rgb >> 16) < 0x70 && ((rgb >> 8) & 0xFF) < 0x70 && (rgb & 0xFF) < 0x70; }
-
 
 // Each dialog with inputs that stretch it: long names, many sets, two-digit levels.
 class CAllDialogs {
@@ -270,45 +265,46 @@ TEST(DialogLayout, AtTwoHundredPercentEveryDialogIsTwiceAsLargeAndStillFits)
     SetDialogZoom(100);
 }
 
-// The texts the New Game and Level dialogs paint keep apart at every zoom: each line's extent
-// stays inside the rectangle it is drawn into and clear of every other line, and on screen the
-// red length stands between its two black phrases with no black ink under it.
-TEST(DialogLayout, PaintedTextsFitTheirRectanglesAndKeepClearOfEachOther)
+// The texts the New Game and Level dialogs paint keep apart at every zoom, as their ink shows: no
+// glyph has ink of another of the texts' colours in its box, and on screen the red length stands
+// between its two black phrases with no black ink under it.
+TEST(DialogLayout, PaintedTextsKeepClearOfEachOther)
 {
     for (const int nZoom : {100, 200}) {
         SetDialogZoom(nZoom);
         ForEachDialog([&](const CLayoutCase& c, wxDialog& dlg) {
             const std::string strName = c.pszName;
-            if (strName != "new_game" && strName != "level")
+            const std::vector<bool (*)(unsigned)> apColours = PaintedTextColours(strName);
+            if (apColours.empty())
                 return;
             auto& game = dynamic_cast<CGameDialog&>(dlg);
-            RecordPaintedTexts(true);
             const wxImage img = RenderOffscreen(dlg.GetClientSize(), [&](wxDC& dc) {
                 game.PaintContent(dc, dlg.GetClientSize().x);
             });
-            const std::vector<CDrawnText> aTexts = PaintedTexts();
-            RecordPaintedTexts(false);
-            ASSERT_GE(aTexts.size(), 3u) << strName;
-            for (std::size_t i = 0; i < aTexts.size(); ++i) {
-                const CDrawnText& t = aTexts[i];
-                const std::string strWhat = strName + " at " + std::to_string(nZoom) + " %: \"" + t.str.utf8_string() + "\"";
-                EXPECT_TRUE(t.rcLimit.Contains(t.rcText))
-                    << strWhat << " needs " << t.rcText.width << "x" << t.rcText.height << " at " << t.rcText.x << ","
-                    << t.rcText.y << ", has " << t.rcLimit.width << "x" << t.rcLimit.height << " at " << t.rcLimit.x
-                    << "," << t.rcLimit.y;
-                for (std::size_t j = i + 1; j < aTexts.size(); ++j)
-                    EXPECT_FALSE(t.rcText.Intersects(aTexts[j].rcText))
-                        << strWhat << " runs into \"" << aTexts[j].str.utf8_string() << "\"";
+            std::size_t nGlyphs = 0;
+            for (bool (*pColour)(unsigned) : apColours) {
+                for (const wxRect& rc : InkClusters(img, pColour)) {
+                    if (rc.width == img.GetWidth())
+                        continue;  // the header rule, across the whole dialog
+                    const std::string strWhat = strName + " at " + std::to_string(nZoom) + " %: the ink at " +
+                                                std::to_string(rc.x) + "," + std::to_string(rc.y) + " " +
+                                                std::to_string(rc.width) + "x" + std::to_string(rc.height);
+                    for (bool (*pOther)(unsigned) : apColours)
+                        EXPECT_TRUE(pOther == pColour || InkBox(img, rc, pOther).IsEmpty())
+                            << strWhat << " runs into another text";
+                    ++nGlyphs;
+                }
             }
+            EXPECT_GE(nGlyphs, 10u) << strName;
             if (strName == "new_game") {
                 const wxRect rcBand(0, game.Px(45), img.GetWidth(), game.Px(25));
-                const wxRect rcRed = InkBox(img, rcBand, IsRed);
+                const wxRect rcRed = InkBox(img, rcBand, IsRedInk);
                 ASSERT_FALSE(rcRed.IsEmpty()) << nZoom;
-                EXPECT_TRUE(InkBox(img, wxRect(rcRed.x, rcBand.y, rcRed.width, rcBand.height), IsDark).IsEmpty())
+                EXPECT_TRUE(InkBox(img, wxRect(rcRed.x, rcBand.y, rcRed.width, rcBand.height), IsDarkInk).IsEmpty())
                     << "black ink under the red digit at " << nZoom;
-                EXPECT_FALSE(InkBox(img, wxRect(0, rcBand.y, rcRed.x, rcBand.height), IsDark).IsEmpty()) << nZoom;
+                EXPECT_FALSE(InkBox(img, wxRect(0, rcBand.y, rcRed.x, rcBand.height), IsDarkInk).IsEmpty()) << nZoom;
                 EXPECT_FALSE(InkBox(img, wxRect(rcRed.GetRight() + 1, rcBand.y, img.GetWidth() - rcRed.GetRight() - 1,
-                                                rcBand.height), IsDark).IsEmpty())
+                                                rcBand.height), IsDarkInk).IsEmpty())
                     << nZoom;
             }
         });
@@ -460,12 +456,12 @@ TEST(DialogLayout, PlayerNameMessageStandsBelowTheHeaderRule)
             const int nRule = ScaledPixels(kHeaderRuleY, game.Scale());
             const int nThick = ScaledLineWidth(game.Scale());
             const int nWidth = img.GetWidth();
-            ASSERT_FALSE(InkBox(img, wxRect(0, nRule, nWidth, nThick), IsDark).IsEmpty()) << "no rule " << strWhat;
-            EXPECT_TRUE(InkBox(img, wxRect(0, nRule - 1, nWidth, 1), IsDark).IsEmpty()) << "ink above the rule " << strWhat;
-            EXPECT_TRUE(InkBox(img, wxRect(0, nRule + nThick, nWidth, 1), IsDark).IsEmpty()) << "ink below the rule " << strWhat;
+            ASSERT_FALSE(InkBox(img, wxRect(0, nRule, nWidth, nThick), IsDarkInk).IsEmpty()) << "no rule " << strWhat;
+            EXPECT_TRUE(InkBox(img, wxRect(0, nRule - 1, nWidth, 1), IsDarkInk).IsEmpty()) << "ink above the rule " << strWhat;
+            EXPECT_TRUE(InkBox(img, wxRect(0, nRule + nThick, nWidth, 1), IsDarkInk).IsEmpty()) << "ink below the rule " << strWhat;
             wxWindow* pMessage = dlg.FindWindow(IDC_PLAYER_MESSAGE);
             ASSERT_NE(pMessage, nullptr);
-            const wxRect rcInk = InkBox(img, pMessage->GetRect(), IsDark);
+            const wxRect rcInk = InkBox(img, pMessage->GetRect(), IsDarkInk);
             ASSERT_FALSE(rcInk.IsEmpty()) << strWhat;
             EXPECT_GT(rcInk.GetTop(), nRule + nThick) << strWhat;
             dlg.EndModal(wxID_CANCEL);

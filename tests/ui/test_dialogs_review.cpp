@@ -16,6 +16,11 @@ using uitest::CModalScript;
 
 namespace {
 
+wxString TextOf(wxWindow& dlg, int nId)
+{
+    return dynamic_cast<wxTextCtrl&>(*dlg.FindWindow(nId)).GetValue();
+}
+
 class ReviewWindowTest : public CGameWindowTest {
 protected:
     bool ReviewEnabled() { return IsCommandEnabled(m_pFrame->CommandRoute(), ID_GAME_REVIEW); }
@@ -26,7 +31,7 @@ protected:
         auto* pReview = dynamic_cast<CReviewDlg*>(&dlg);
         ASSERT_NE(pReview, nullptr) << dlg.GetTitle();
         EXPECT_EQ(dlg.GetTitle(), "Review");
-        wxDataViewListCtrl& table = *pReview->Table();
+        wxDataViewListCtrl& table = dynamic_cast<wxDataViewListCtrl&>(*dlg.FindWindow(IDC_REVIEW_TABLE));
         const CWordReview review = m_pView->ReviewOfLastWord();
         ASSERT_EQ(static_cast<std::size_t>(table.GetItemCount()), review.aRows.size());
         ASSERT_EQ(table.GetColumnCount(), 7u);
@@ -38,8 +43,8 @@ protected:
             EXPECT_EQ(table.GetTextValue(nRow, 5), wxString(row.strBest));
             EXPECT_EQ(table.GetTextValue(nRow, 6), wxString(AverageText(row.nBestHundredths)));
         }
-        EXPECT_EQ(pReview->Summary()->GetValue(), wxString(ReviewRowText(review.aRows[0])));
-        EXPECT_EQ(pReview->LeftWords()->GetValue(), wxString(ReviewLeftText(review)));
+        EXPECT_EQ(TextOf(dlg, IDC_REVIEW_SUMMARY), wxString(ReviewRowText(review.aRows[0])));
+        EXPECT_EQ(TextOf(dlg, IDC_REVIEW_LEFT), wxString(ReviewLeftText(review)));
         // No text is cut: every column holds its header and its widest cell.
         for (unsigned nCol = 0; nCol < table.GetColumnCount(); ++nCol) {
             wxDataViewColumn* pColumn = table.GetColumn(nCol);
@@ -80,7 +85,7 @@ TEST_F(ReviewWindowTest, TheEndMessageOffersTheReviewAndTheMenuKeepsItUntilTheNe
         CModalScript script;
         script.ThenMessageBox(wxID_NO).Then([this](wxDialog& dlg) {
             CheckTable(dlg);
-            wxDataViewListCtrl& table = *dynamic_cast<CReviewDlg&>(dlg).Table();
+            wxDataViewListCtrl& table = dynamic_cast<wxDataViewListCtrl&>(*dlg.FindWindow(IDC_REVIEW_TABLE));
             EXPECT_EQ(table.GetTextValue(0, 0), "PLANT");
             EXPECT_EQ(table.GetTextValue(0, 3), "3") << "the three Beginner words fit before a guess";
             EXPECT_EQ(table.GetTextValue(1, 4), "1") << "only APPLE fits both";
@@ -89,7 +94,7 @@ TEST_F(ReviewWindowTest, TheEndMessageOffersTheReviewAndTheMenuKeepsItUntilTheNe
             wxUIActionSimulator sim;
             sim.Char(WXK_DOWN);
             EXPECT_TRUE(uitest::WaitFor([&] { return table.GetSelectedRow() == 1; }));
-            EXPECT_EQ(dynamic_cast<CReviewDlg&>(dlg).Summary()->GetValue(),
+            EXPECT_EQ(TextOf(dlg, IDC_REVIEW_SUMMARY),
                       wxString(ReviewRowText(m_pView->ReviewOfLastWord().aRows[1])))
                 << "the sentence follows the chosen row";
             PressEscape(dlg);
@@ -146,7 +151,7 @@ TEST_F(ReviewWindowTest, ManyWordsLeftAreNamedFirstAndCountedAndASolvedWordsRevi
         CModalScript script;
         script.ThenMessageBox(wxID_NO).Then([this](wxDialog& dlg) {
             CheckTable(dlg);
-            const wxString strLeft = dynamic_cast<CReviewDlg&>(dlg).LeftWords()->GetValue();
+            const wxString strLeft = TextOf(dlg, IDC_REVIEW_LEFT);
             EXPECT_TRUE(strLeft.StartsWith("25 words fit every guess: QUAAX, QUABX,")) << strLeft;
             EXPECT_TRUE(strLeft.EndsWith(" and 5 more.")) << strLeft;
             PressEscape(dlg);
@@ -170,7 +175,7 @@ TEST_F(ReviewWindowTest, ManyWordsLeftAreNamedFirstAndCountedAndASolvedWordsRevi
     script.ThenMessageBox(wxID_NO)
         .Then([this](wxDialog& dlg) {
             CheckTable(dlg);
-            EXPECT_EQ(dynamic_cast<CReviewDlg&>(dlg).LeftWords()->GetValue(), "1 word fits every guess: " + wxString(m_pView->HistoryView().m_strMagicWord) + ".");
+            EXPECT_EQ(TextOf(dlg, IDC_REVIEW_LEFT), "1 word fits every guess: " + wxString(m_pView->HistoryView().m_strMagicWord) + ".");
             PressEscape(dlg);
         })
         .Then([](wxDialog& dlg) {

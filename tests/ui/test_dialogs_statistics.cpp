@@ -30,6 +30,11 @@ using namespace uitest;
 
 namespace {
 
+CStatisticsChart& ChartOf(wxWindow& dlg)
+{
+    return dynamic_cast<CStatisticsChart&>(*dlg.FindWindow(IDC_STATS_CHART));
+}
+
 CGameLogEntry Word(EWordEnd how, int nGuesses, int nSeconds, int nRow)
 {
     CGameLogEntry e;
@@ -172,7 +177,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
     CModalScript script;
     script.Then([&](wxDialog& d) {
         auto& dlg = static_cast<CStatisticsDlg&>(d);
-        CStatisticsChart& chart = *dlg.Chart();
+        CStatisticsChart& chart = ChartOf(dlg);
         SaveShot(CaptureClient(d), "statistics-thousand-words");
         const wxImage shot = CaptureClient(chart);
         wxClientDC dc(&chart);
@@ -286,8 +291,8 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
         const wxColour clrGround = d.GetBackgroundColour();
         auto shows = [&](const char* szPlayed) {
             Settle();
-            wxClientDC dc(dlg.Chart());
-            return ShowsText(CaptureClient(*dlg.Chart()), dlg.Chart()->Compose(dc).Text(StatsTextPlayed), szPlayed,
+            wxClientDC dc(&ChartOf(dlg));
+            return ShowsText(CaptureClient(ChartOf(dlg)), ChartOf(dlg).Compose(dc).Text(StatsTextPlayed), szPlayed,
                              clrGround);
         };
         EXPECT_TRUE(shows("1"));
@@ -344,12 +349,14 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     }
     CModalScript script;
     script.Then([&](wxDialog& d) {
-        auto* pDlg = dynamic_cast<CStatisticsDlg*>(&d);
-        ASSERT_NE(pDlg, nullptr);
-        wxClientDC dc(pDlg->Chart());
-        const CStatsPicture pic = pDlg->Chart()->Compose(dc);
-        EXPECT_TRUE(ShowsText(CaptureClient(*pDlg->Chart()), pic.Text(StatsTextPlayed), "1", d.GetBackgroundColour()));
-        EXPECT_EQ(pDlg->Chart()->SpokenLines().front(), L"Words played 1");
+        wxClientDC dc(&ChartOf(d));
+        const CStatsPicture pic = ChartOf(d).Compose(dc);
+        EXPECT_TRUE(ShowsText(CaptureClient(ChartOf(d)), pic.Text(StatsTextPlayed), "1", d.GetBackgroundColour()));
+        AtkObject* pPlayed =
+            atk_object_ref_accessible_child(gtk_widget_get_accessible(static_cast<GtkWidget*>(ChartOf(d).GetHandle())), 0);
+        ASSERT_NE(pPlayed, nullptr);
+        EXPECT_STREQ(atk_object_get_name(pPlayed), "Words played 1");
+        g_object_unref(pPlayed);
         d.EndModal(wxID_OK);
     });
     wxUIActionSimulator sim;

@@ -168,7 +168,7 @@ TEST(StatisticsDialogTrouble, ASetNameWithARightToLeftOverrideIsShownEscapedAndC
         pSet->SetSelection(2);
         dlg.Reload();
         EXPECT_EQ(dlg.m_strSet, strEvil) << "the real name is what is read";
-        AtkObject* pChart = gtk_widget_get_accessible(static_cast<GtkWidget*>(dlg.Chart()->GetHandle()));
+        AtkObject* pChart = gtk_widget_get_accessible(static_cast<GtkWidget*>(d.FindWindow(IDC_STATS_CHART)->GetHandle()));
         AtkObject* pPlayed = atk_object_ref_accessible_child(pChart, 0);
         ASSERT_NE(pPlayed, nullptr);
         EXPECT_STREQ(atk_object_get_name(pPlayed), "Words played 2");

@@ -111,7 +111,7 @@ TEST(DialogText, SemiBoldTextsLookBoldAndCapitalsFollowThePointSize)
     {
         CColorDlg dlg;
         CheckTexts(dlg, "color-header",
-                   {{"header", Control(IDC_HEADER_TITLE), kInkBlue, 8.5, true, true},
+                   {{"header", Control(IDC_HEADER_LABEL), kInkBlue, 8.5, true, true},
                     {"Standard Colors", Control(2005), kInkBlack, 9, false, true}});
     }
 }

@@ -10,6 +10,8 @@
 #include <set>
 #include <string>
 
+#include <wx/textctrl.h>
+
 #include "dialogs/help_window.h"
 #include "platform/files.h"
 #include "test_view_fixture.h"
@@ -135,8 +137,13 @@ TEST_F(HelpLanguageTest, TheHelpOpensInTheLocalesLanguageAtTheSamePlaceAndInEngl
         UseLocale(c.szLang);
         CHelpWindow* pHelp = CHelpWindow::Open(nullptr, m_dirProgram / kHelpFileName, "Sets");
         ASSERT_NE(pHelp, nullptr);
-        EXPECT_EQ(pHelp->Page().strTitle, wxString::FromUTF8(c.szTitle).ToStdWstring());
-        EXPECT_EQ(pHelp->Anchor(), L"Sets");
+        EXPECT_EQ(pHelp->GetTitle(), wxString::FromUTF8(c.szTitle));
+        // At the part: going there again does not move the caret.
+        auto& text = uitest::FindDescendant<wxTextCtrl>(*pHelp);
+        const long nAt = text.GetInsertionPoint();
+        EXPECT_GT(nAt, 0);
+        EXPECT_TRUE(pHelp->GoTo(L"Sets"));
+        EXPECT_EQ(text.GetInsertionPoint(), nAt);
         pHelp->Destroy();
         uitest::Settle();
     }

@@ -35,6 +35,34 @@ protected:
     }
 };
 
+wxTextCtrl& PageText(CHelpWindow& help)
+{
+    return uitest::FindDescendant<wxTextCtrl>(help);
+}
+
+std::vector<wxHyperlinkCtrl*> PageLinks(CHelpWindow& help)
+{
+    std::vector<wxHyperlinkCtrl*> apLinks;
+    for (wxWindow* pWindow : uitest::Descendants(help))
+        if (auto* pLink = dynamic_cast<wxHyperlinkCtrl*>(pWindow); pLink != nullptr && pLink->IsShown())
+            apLinks.push_back(pLink);
+    return apLinks;
+}
+
+// The page as the window reads it from its file.
+CHelpPage PageFrom(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return ParseHelpPage(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
+
+// Whether the caret stands where the anchor's part begins: going there again does not move it.
+bool AtAnchor(CHelpWindow& help, const std::wstring& strAnchor)
+{
+    const long nAt = PageText(help).GetInsertionPoint();
+    return help.GoTo(strAnchor) && PageText(help).GetInsertionPoint() == nAt;
+}
+
 // How far the text view is scrolled down, in pixels.
 double ScrolledY(wxTextCtrl& text)
 {
@@ -91,20 +119,20 @@ TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
     ASSERT_TRUE(uitest::WaitFor([] { return CHelpWindow::Current() != nullptr; })) << "F1 opened no help window";
     CHelpWindow& help = *CHelpWindow::Current();
     uitest::WaitShown(help);
-    wxTextCtrl& text = *help.Text();
+    wxTextCtrl& text = PageText(help);
     EXPECT_EQ(help.GetTitle(), CHelpWindow::kTitle);
-    EXPECT_EQ(help.Anchor(), L"Main_Contents");
     ASSERT_TRUE(uitest::WaitFor([&] { return text.HasFocus(); })) << "the page text takes the keyboard";
     EXPECT_EQ(text.GetInsertionPoint(), 0);
     EXPECT_EQ(LineAtCaret(text), "Veltrane Quillorn");
     EXPECT_TRUE(text.GetValue().Contains("Match and Bingo, with an example"));
     EXPECT_TRUE(text.GetValue().Contains("Example, with the magic word APPLE:"));
     EXPECT_EQ(TagsAt(text, 0), "vq-title vq-zoom");
-    EXPECT_EQ(TagsAt(text, help.Page().aLinks[0].nStart), "vq-link vq-zoom");
+    const CHelpPage page = PageFrom(m_dirProgram / kHelpFileName);
+    EXPECT_EQ(TagsAt(text, page.aLinks[0].nStart), "vq-link vq-zoom");
     uitest::SaveShot(uitest::CaptureClient(help), "help-contents");
 
     // Every link of the page stands in the column, in the page's order, reached by Tab.
-    const std::vector<wxHyperlinkCtrl*>& apLinks = help.Links();
+    const std::vector<wxHyperlinkCtrl*> apLinks = PageLinks(help);
     ASSERT_EQ(apLinks.size(), 12u);
     EXPECT_EQ(apLinks[0]->GetLabel(), "How to play");
     EXPECT_EQ(apLinks[9]->GetLabel(), "Word sets, and how to write your own");
@@ -114,25 +142,23 @@ TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
         Press(WXK_TAB);
     ASSERT_TRUE(uitest::WaitFor([&] { return apLinks[9]->HasFocus(); }));
     Press(WXK_RETURN);
-    ASSERT_TRUE(uitest::WaitFor([&] { return help.Anchor() == L"Sets"; })) << help.Anchor();
+    ASSERT_TRUE(uitest::WaitFor([&] { return LineAtCaret(text) == "Word sets, and how to write your own"; }))
+        << LineAtCaret(text);
     EXPECT_TRUE(uitest::WaitFor([&] { return text.HasFocus(); })) << "the reader goes on from the part's heading";
-    EXPECT_EQ(LineAtCaret(text), "Word sets, and how to write your own");
     EXPECT_TRUE(uitest::WaitFor([&] { return ScrolledY(text) > 200; })) << "the page scrolled down to the part";
     uitest::Settle();
     uitest::SaveShot(uitest::CaptureClient(help), "help-sets");
 
     // Enter on a link in the page's own text follows it too.
-    const CHelpPage::CLink& linkMarks = help.Page().aLinks[2];
+    const CHelpPage::CLink& linkMarks = page.aLinks[2];
     text.SetInsertionPoint(static_cast<long>(linkMarks.nStart + 1));
     text.SetFocus();
     Press(WXK_RETURN);
-    ASSERT_TRUE(uitest::WaitFor([&] { return help.Anchor() == L"Marks"; })) << help.Anchor();
-    EXPECT_EQ(LineAtCaret(text), "Marking letters");
+    ASSERT_TRUE(uitest::WaitFor([&] { return LineAtCaret(text) == "Marking letters"; })) << LineAtCaret(text);
 
     // Help again: the same window, back at the contents.
     Command(ID_TOOLS_HELP);
     EXPECT_EQ(CHelpWindow::Current(), &help);
-    EXPECT_EQ(help.Anchor(), L"Main_Contents");
     EXPECT_EQ(text.GetInsertionPoint(), 0);
     EXPECT_TRUE(uitest::WaitFor([&] { return ScrolledY(text) == 0; })) << ScrolledY(text);
 }
@@ -146,8 +172,9 @@ TEST_F(HelpTest, ThePageOpensFromAFolderWhoseNameLooksLikeAddressSyntax)
         std::filesystem::copy_file(ProgramDirectory() / kHelpFileName, HelpPagePath(dir));
         CHelpWindow* pHelp = CHelpWindow::Open(nullptr, HelpPagePath(dir), "Sets");
         ASSERT_NE(pHelp, nullptr);
-        EXPECT_EQ(pHelp->Page().strTitle, L"Veltrane Quillorn Help");
-        EXPECT_EQ(pHelp->Anchor(), L"Sets");
+        EXPECT_EQ(pHelp->GetTitle(), "Veltrane Quillorn Help");
+        EXPECT_TRUE(AtAnchor(*pHelp, L"Sets"));
+        EXPECT_EQ(LineAtCaret(PageText(*pHelp)), "Word sets, and how to write your own");
         pHelp->Destroy();
         uitest::Settle();
     }
@@ -161,7 +188,7 @@ TEST_F(HelpTest, ZoomScalesThePagesTextAndItsTableColumns)
     // Where the first table's second column starts: the widest first cell and a gap.
     const auto secondColumn = [pHelp] {
         GtkTextTag* pTag = gtk_text_tag_table_lookup(
-            gtk_text_buffer_get_tag_table(gtk_text_view_get_buffer(GTK_TEXT_VIEW(pHelp->Text()->GetConnectWidget()))),
+            gtk_text_buffer_get_tag_table(gtk_text_view_get_buffer(GTK_TEXT_VIEW(PageText(*pHelp).GetConnectWidget()))),
             "vq-table-0");
         PangoTabArray* pTabs = nullptr;
         g_object_get(pTag, "tabs", &pTabs, nullptr);
@@ -171,12 +198,21 @@ TEST_F(HelpTest, ZoomScalesThePagesTextAndItsTableColumns)
         pango_tab_array_free(pTabs);
         return x;
     };
-    const double dPlainSize = pHelp->TextPoints();
+    // The size of the page's text, the mark on all of it.
+    const auto textPoints = [pHelp] {
+        GtkTextTag* pTag = gtk_text_tag_table_lookup(
+            gtk_text_buffer_get_tag_table(gtk_text_view_get_buffer(GTK_TEXT_VIEW(PageText(*pHelp).GetConnectWidget()))),
+            "vq-zoom");
+        double dPoints = 0;
+        g_object_get(pTag, "size-points", &dPoints, nullptr);
+        return dPoints;
+    };
+    const double dPlainSize = textPoints();
     const int nPlain = secondColumn();
-    EXPECT_GT(nPlain, pHelp->Text()->GetTextExtent("Ctrl+N, or Game > New").x);
+    EXPECT_GT(nPlain, PageText(*pHelp).GetTextExtent("Ctrl+N, or Game > New").x);
     pHelp->SetZoom(2.0);
-    EXPECT_EQ(pHelp->TextPoints(), 2 * dPlainSize);
-    EXPECT_EQ(TagsAt(*pHelp->Text(), 0), "vq-title vq-zoom") << "the marks stay";
+    EXPECT_EQ(textPoints(), 2 * dPlainSize);
+    EXPECT_EQ(TagsAt(PageText(*pHelp), 0), "vq-title vq-zoom") << "the marks stay";
     EXPECT_GT(secondColumn(), nPlain * 3 / 2);
     pHelp->SetZoom(1.0);
     EXPECT_EQ(secondColumn(), nPlain);
@@ -188,11 +224,11 @@ TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
     Command(ID_TOOLS_HELP);
     CHelpWindow* pHelp = CHelpWindow::Current();
     ASSERT_NE(pHelp, nullptr);
-    const wxString strText = pHelp->Text()->GetValue();
+    const wxString strText = PageText(*pHelp).GetValue();
     EXPECT_TRUE(strText.Contains("could not be opened")) << strText;
     EXPECT_TRUE(strText.Contains(wxString::FromUTF8(HelpPagePath(m_dirProgram).string()))) << strText;
-    EXPECT_TRUE(pHelp->Links().empty());
-    EXPECT_TRUE(uitest::WaitFor([&] { return pHelp->Text()->GetInsertionPoint() == 0; })) << "read from its start";
+    EXPECT_TRUE(PageLinks(*pHelp).empty());
+    EXPECT_TRUE(uitest::WaitFor([&] { return PageText(*pHelp).GetInsertionPoint() == 0; })) << "read from its start";
 }
 
 // The page's markup as the text view gets it: the structure a reader hears line by line.

@@ -155,6 +155,17 @@ bool SaveShot(const wxImage& image, const std::string& strName)
                           wxBITMAP_TYPE_PNG);
 }
 
+std::vector<wxWindow*> Descendants(wxWindow& window)
+{
+    std::vector<wxWindow*> apWindows;
+    for (wxWindow* pChild : window.GetChildren()) {
+        apWindows.push_back(pChild);
+        const std::vector<wxWindow*> apBelow = Descendants(*pChild);
+        apWindows.insert(apWindows.end(), apBelow.begin(), apBelow.end());
+    }
+    return apWindows;
+}
+
 void ClickButton(wxWindow& parent, int nId)
 {
     wxWindow* pButton = parent.FindWindow(nId);
@@ -179,6 +190,42 @@ wxRect InkBox(const wxImage& image, const wxRect& rcArea, bool (*pred)(unsigned)
             if (pred(PixelRgb(image, x, y)))
                 rcInk = rcInk.IsEmpty() ? wxRect(x, y, 1, 1) : rcInk.Union(wxRect(x, y, 1, 1));
     return rcInk;
+}
+
+std::vector<wxRect> InkClusters(const wxImage& image, bool (*pred)(unsigned))
+{
+    // Runs of rows, then within each the runs of columns, that hold ink.
+    const auto runs = [](int n, const std::function<bool(int)>& hasInk) {
+        std::vector<std::pair<int, int>> aRuns;
+        for (int i = 0; i < n; ++i)
+            if (hasInk(i)) {
+                if (aRuns.empty() || aRuns.back().second != i)
+                    aRuns.emplace_back(i, i);
+                aRuns.back().second = i + 1;
+            }
+        return aRuns;
+    };
+    std::vector<wxRect> arcClusters;
+    const wxRect rcImage(image.GetSize());
+    for (const auto& [y0, y1] : runs(image.GetHeight(), [&](int y) {
+             return !InkBox(image, wxRect(0, y, rcImage.width, 1), pred).IsEmpty();
+         })) {
+        for (const auto& [x0, x1] : runs(image.GetWidth(), [&, y0 = y0, y1 = y1](int x) {
+                 return !InkBox(image, wxRect(x, y0, 1, y1 - y0), pred).IsEmpty();
+             }))
+            arcClusters.emplace_back(x0, y0, x1 - x0, y1 - y0);
+    }
+    return arcClusters;
+}
+
+std::vector<bool (*)(unsigned)> PaintedTextColours(const std::string& strDialog)
+{
+    // New Game's black text runs across the tiles, where its smoothed edges pass for other greens.
+    if (strDialog == "new_game")
+        return {IsRedInk, IsDarkInk};
+    if (strDialog == "level")
+        return {IsRedInk, IsBlueInk, IsGreenInk};
+    return {};
 }
 
 bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb)

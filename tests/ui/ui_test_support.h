@@ -5,9 +5,11 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
 #include <wx/colour.h>
 #include <wx/dialog.h>
 #include <wx/image.h>
@@ -77,6 +79,19 @@ wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& pa
 // Saves a PNG named strName into $VQ_SHOT_DIR when that is set; true when saved or not wanted.
 bool SaveShot(const wxImage& image, const std::string& strName);
 
+// Every window under window, depth first in child order; the toolkit's tab order within a parent.
+std::vector<wxWindow*> Descendants(wxWindow& window);
+// The first window under window of type T; its test fails without one.
+template <class T>
+T& FindDescendant(wxWindow& window)
+{
+    for (wxWindow* pChild : Descendants(window))
+        if (auto* p = dynamic_cast<T*>(pChild))
+            return *p;
+    ADD_FAILURE() << "no such window";
+    throw std::runtime_error("no such window");
+}
+
 // Sends a button click the way a press would, through the button's own handler chain.
 void ClickButton(wxWindow& parent, int nId);
 
@@ -86,6 +101,22 @@ bool RowIs(const wxImage& image, int y, int x0, int x1, unsigned rgb);
 // The tightest box around the pixels of an area (clipped to the image) that pass pred; empty if
 // none do.
 wxRect InkBox(const wxImage& image, const wxRect& rcArea, bool (*pred)(unsigned));
+// Painted text read back from the pixels: the ink that passes pred, cut into boxes at the rows and
+// then the columns that hold none of it, so that each box holds a glyph or a few touching ones.
+std::vector<wxRect> InkClusters(const wxImage& image, bool (*pred)(unsigned));
+// The colours the dialogs paint their texts in, on their light ground; the green is the text's, not the
+// tiles'.
+inline int Channel(unsigned rgb, int nShift) { return static_cast<int>((rgb >> nShift) & 0xFF); }
+inline bool IsRedInk(unsigned rgb) { return Channel(rgb, 16) > 0xB0 && Channel(rgb, 8) < 0x70 && Channel(rgb, 0) < 0x70; }
+inline bool IsDarkInk(unsigned rgb) { return Channel(rgb, 16) < 0x70 && Channel(rgb, 8) < 0x70 && Channel(rgb, 0) < 0x70; }
+inline bool IsBlueInk(unsigned rgb) { return Channel(rgb, 0) > 0xB0 && Channel(rgb, 16) < 0x70 && Channel(rgb, 8) < 0x70; }
+inline bool IsGreenInk(unsigned rgb)
+{
+    return Channel(rgb, 8) > 0x60 && Channel(rgb, 8) < 0xA0 && Channel(rgb, 16) < 0x10 && Channel(rgb, 0) < 0x10;
+}
+// The colours of the texts the New Game and Level dialogs paint (by the dialog's test name); none
+// for any other dialog.
+std::vector<bool (*)(unsigned)> PaintedTextColours(const std::string& strDialog);
 
 // The pixels of a text in an area: those at least half way from the ground colour to the ink
 // colour. Where they stand, the first glyph on the left (up to the first clear column), and the
