@@ -112,7 +112,7 @@ GtkWidget* ClientWidget(wxWindow& window)
 // ---- CAccWindow ---------------------------------------------------------------------------------
 
 CAccWindow::CAccWindow(wxWindow& window, bool bOwnChildrenOnly)
-    : m_window(window), m_pWidget(ClientWidget(window)), m_bOwnChildrenOnly(bOwnChildrenOnly)
+    : m_pWidget(ClientWidget(window)), m_bOwnChildrenOnly(bOwnChildrenOnly)
 {
     if (m_pWidget == nullptr)
         return;
@@ -165,12 +165,6 @@ void CAccWindow::SetName(const std::wstring& strName)
 {
     if (AtkObject* p = Get())
         SetNameIfChanged(p, strName);
-}
-
-void CAccWindow::SetDescription(const std::wstring& strDescription)
-{
-    if (AtkObject* p = Get())
-        SetDescriptionIfChanged(p, strDescription);
 }
 
 void CAccWindow::AddChild(CAccObject& child)
