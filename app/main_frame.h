@@ -74,9 +74,9 @@ private:
     void MakeInfoBar();
     void FitClientToContent();
 
-    // Counts every modal dialog of this process while it is up, also those the view does not
-    // run itself (the About box, which the application runs): the frame losing the focus to one
-    // of them is not the player leaving the game.
+    // Counts every modal dialog and message box of this process while it is up, the view's and
+    // the application's (About): the frame losing the focus to one of them is not the player
+    // leaving the game.
     class CModalWatch : public wxModalDialogHook {
     public:
         CModalWatch() { Register(); }
