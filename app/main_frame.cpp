@@ -222,7 +222,7 @@ void CMainFrame::OnUpdateUI(wxUpdateUIEvent& event)
 void CMainFrame::OnActivate(wxActivateEvent& event)
 {
     // The game's own dialogs take the focus from the frame; that is not leaving the game.
-    if (m_pView && (event.GetActive() || !m_modalWatch.IsDialogUp()))
+    if (m_pView && (event.GetActive() || m_modalWatch.nOpen == 0))
         m_pView->OnActivateView(event.GetActive());
     event.Skip();
 }

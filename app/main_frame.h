@@ -77,22 +77,12 @@ private:
     // Counts every modal dialog and message box of this process while it is up, the view's and
     // the application's (About): the frame losing the focus to one of them is not the player
     // leaving the game.
-    class CModalWatch : public wxModalDialogHook {
-    public:
+    struct CModalWatch : wxModalDialogHook {
         CModalWatch() { Register(); }
         ~CModalWatch() override { Unregister(); }
-        bool IsDialogUp() const { return m_nOpen > 0; }
-
-    protected:
-        int Enter(wxDialog*) override
-        {
-            ++m_nOpen;
-            return wxID_NONE;
-        }
-        void Exit(wxDialog*) override { --m_nOpen; }
-
-    private:
-        int m_nOpen = 0;
+        int Enter(wxDialog*) override { ++nOpen; return wxID_NONE; }
+        void Exit(wxDialog*) override { --nOpen; }
+        int nOpen = 0;
     };
 
     std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;
