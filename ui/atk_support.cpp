@@ -47,18 +47,16 @@ void SetNameIfChanged(AtkObject* pObject, const std::wstring& strName)
 {
     const std::string strUtf8 = Utf8(strName);
     const gchar* pszOld = atk_object_get_name(pObject);
-    if (pszOld != nullptr && strUtf8 == pszOld)
-        return;
-    atk_object_set_name(pObject, strUtf8.c_str());  // GObject notifies "accessible-name"
+    if (pszOld == nullptr || strUtf8 != pszOld)
+        atk_object_set_name(pObject, strUtf8.c_str());  // GObject notifies "accessible-name"
 }
 
 void SetDescriptionIfChanged(AtkObject* pObject, const std::wstring& strDescription)
 {
     const std::string strUtf8 = Utf8(strDescription);
     const gchar* pszOld = atk_object_get_description(pObject);
-    if (pszOld != nullptr && strUtf8 == pszOld)
-        return;
-    atk_object_set_description(pObject, strUtf8.c_str());
+    if (pszOld == nullptr || strUtf8 != pszOld)
+        atk_object_set_description(pObject, strUtf8.c_str());
 }
 
 void EmitAnnouncement(AtkObject* pObject, const std::wstring& strText)

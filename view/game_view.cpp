@@ -43,7 +43,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
         return false;
     m_history.ResetHistory();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
-        new CLetterKey(this, *this, nId, board::KeyRect(nId - IDC_LETTER_FIRST));
+        new CLetterKey(*this, nId, board::KeyRect(nId - IDC_LETTER_FIRST));
 
     Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
     Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);

@@ -24,7 +24,7 @@
 
 class CViewAccess;
 
-class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget, public CKeyPainter {
+class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget {
 public:
     CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders);
     ~CVeltraneQuillornView() override;
@@ -72,8 +72,8 @@ public:
     void OnCommand(int nId) override;
     bool IsCommandChecked(int nId) const override;
 
-    // CKeyPainter: the look of a letter key by its mark.
-    void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) override;
+    // The look of a letter key by its mark.
+    void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected);
 
     CGuessHistoryView& HistoryView() { return m_history; }
     // Which letter key the keyboard marks, and whether the keypad has the keyboard at all.
