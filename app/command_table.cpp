@@ -10,12 +10,8 @@
 #include "app/app_icons.h"
 #include "view/command_ids.h"
 
-namespace {
-
 // Well above wx's own stock ids and below 0x7FFF, which the game's own ids are not.
 constexpr int kWxCommandBase = wxID_HIGHEST + 1000;
-
-}  // namespace
 
 const std::vector<CMenuRow>& MenuRows()
 {

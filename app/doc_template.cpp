@@ -8,11 +8,8 @@ CMainFrame* OpenNewGameWindow(const CGameWindowSetup& setup)
 {
     auto pDoc = std::make_unique<CVeltraneQuillornDoc>();
     auto* pFrame = new CMainFrame(std::move(pDoc), setup.pAppTarget);
-    if (!pFrame->Create(*setup.pProfile, CSetFolders(setup.programDir, setup.userSetDir), setup.nZoom)) {
-        pFrame->Destroy();
-        return nullptr;
-    }
-    if (!pFrame->GetDocument().OnNewDocument()) {
+    if (!pFrame->Create(*setup.pProfile, CSetFolders(setup.programDir, setup.userSetDir), setup.nZoom) ||
+        !pFrame->GetDocument().OnNewDocument()) {
         pFrame->Destroy();
         return nullptr;
     }

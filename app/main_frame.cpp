@@ -168,7 +168,7 @@ int CMainFrame::StartZoom(int nStored) const
     const int nDisplay = wxDisplay::GetFromWindow(this);
     const wxRect rcWork = wxDisplay(nDisplay == wxNOT_FOUND ? 0u : static_cast<unsigned>(nDisplay)).GetClientArea();
     const int nChrome = ChromeHeight();
-    const int nW = CVeltraneQuillornView::kClientWidth;
+    const int nW = board::kWidth;
     const int nH = m_pView->LayoutHeight();
     // A remembered step stays unless the whole window no longer fits the work area.
     const int nLargest = LargestStepFitting(nW, nH, rcWork.width, std::max(rcWork.height - nChrome, 0));
@@ -222,8 +222,7 @@ void CMainFrame::OnUpdateUI(wxUpdateUIEvent& event)
 void CMainFrame::OnActivate(wxActivateEvent& event)
 {
     // The game's own dialogs take the focus from the frame; that is not leaving the game.
-    const bool bToOwnDialog = m_pView && (m_pView->IsRunningModal() || m_modalWatch.IsDialogUp());
-    if (m_pView && !(!event.GetActive() && bToOwnDialog))
+    if (m_pView && (event.GetActive() || m_modalWatch.nOpen == 0))
         m_pView->OnActivateView(event.GetActive());
     event.Skip();
 }

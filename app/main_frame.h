@@ -74,25 +74,15 @@ private:
     void MakeInfoBar();
     void FitClientToContent();
 
-    // Counts every modal dialog of this process while it is up, also those the view does not
-    // run itself (the About box, which the application runs): the frame losing the focus to one
-    // of them is not the player leaving the game.
-    class CModalWatch : public wxModalDialogHook {
-    public:
+    // Counts every modal dialog and message box of this process while it is up, the view's and
+    // the application's (About): the frame losing the focus to one of them is not the player
+    // leaving the game.
+    struct CModalWatch : wxModalDialogHook {
         CModalWatch() { Register(); }
         ~CModalWatch() override { Unregister(); }
-        bool IsDialogUp() const { return m_nOpen > 0; }
-
-    protected:
-        int Enter(wxDialog*) override
-        {
-            ++m_nOpen;
-            return wxID_NONE;
-        }
-        void Exit(wxDialog*) override { --m_nOpen; }
-
-    private:
-        int m_nOpen = 0;
+        int Enter(wxDialog*) override { ++nOpen; return wxID_NONE; }
+        void Exit(wxDialog*) override { --nOpen; }
+        int nOpen = 0;
     };
 
     std::unique_ptr<CVeltraneQuillornDoc> m_pDoc;

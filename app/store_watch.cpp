@@ -94,7 +94,7 @@ void CMainFrame::FitClientToContent()
     Layout();
     const int nTop = m_pView->GetPosition().y;
     SetClientSize(picture.x, nTop + picture.y);
-    SetMinClientSize(wxSize(CVeltraneQuillornView::kClientWidth, nTop + nNormalHeight));
+    SetMinClientSize(wxSize(board::kWidth, nTop + nNormalHeight));
     Layout();
 }
 

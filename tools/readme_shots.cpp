@@ -179,8 +179,7 @@ bool ShowsWholePicture(CVeltraneQuillornView& view, COLORREF clrBackground)
         return false;
     const wxColour clr = WxColour(clrBackground);
     for (const wxPoint& pt : {view.ZoomedRect(wxRect(1, 1, 1, 1)).GetPosition(),
-                              view.ZoomedRect(wxRect(CVeltraneQuillornView::kClientWidth - 2,
-                                                     CVeltraneQuillornView::kClientHeight - 2, 1, 1)).GetPosition()})
+                              view.ZoomedRect(wxRect(board::kWidth - 2, board::kHeight - 2, 1, 1)).GetPosition()})
         if (wxColour(img.GetRed(pt.x, pt.y), img.GetGreen(pt.x, pt.y), img.GetBlue(pt.x, pt.y)) != clr)
             return false;
     return true;

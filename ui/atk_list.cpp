@@ -5,8 +5,9 @@
 
 #include <vector>
 
-#include <atk/atk.h>
 #include <wx/string.h>
+
+#include "ui/atk_support.h"
 
 namespace {
 
@@ -96,30 +97,7 @@ AtkObject* ListRefChild(AtkObject* obj, gint i)
     return pItem != nullptr ? ATK_OBJECT(g_object_ref(pItem)) : nullptr;
 }
 
-gint ListIndexInParent(AtkObject* obj)
-{
-    AtkObject* pParent = obj->accessible_parent;
-    if (pParent == nullptr)
-        return -1;
-    const gint n = atk_object_get_n_accessible_children(pParent);
-    for (gint i = 0; i < n; ++i) {
-        AtkObject* pChild = atk_object_ref_accessible_child(pParent, i);
-        const bool bThis = pChild == obj;
-        if (pChild != nullptr)
-            g_object_unref(pChild);
-        if (bThis)
-            return i;
-    }
-    return -1;
-}
-
-AtkStateSet* ListRefStateSet(AtkObject*)
-{
-    AtkStateSet* pSet = atk_state_set_new();
-    for (AtkStateType s : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE, ATK_STATE_SHOWING})
-        atk_state_set_add_state(pSet, s);
-    return pSet;
-}
+AtkStateSet* ListRefStateSet(AtkObject*) { return acc::UsableStateSet({ATK_STATE_SHOWING}); }
 
 void ListFinalize(GObject* obj)
 {
@@ -133,7 +111,7 @@ static void vq_acc_list_class_init(VqAccListClass* klass)
     AtkObjectClass* pAtk = ATK_OBJECT_CLASS(klass);
     pAtk->get_n_children = ListCountChildren;
     pAtk->ref_child = ListRefChild;
-    pAtk->get_index_in_parent = ListIndexInParent;
+    pAtk->get_index_in_parent = acc::IndexInParent;
     pAtk->ref_state_set = ListRefStateSet;
     G_OBJECT_CLASS(klass)->finalize = ListFinalize;
 }
@@ -143,18 +121,7 @@ gboolean ListAddSelection(AtkSelection* selection, gint i)
     CListData& d = ListData(selection);
     if (i < 0 || i >= Count(d) || !d.source.fnSelect)
         return FALSE;
-    // A reader calls from its own request; the list moves once that request has been answered.
-    struct CRequest {
-        std::function<void(int)> fnSelect;
-        int nItem;
-    };
-    g_idle_add_full(G_PRIORITY_DEFAULT_IDLE,
-                    [](gpointer p) -> gboolean {
-                        auto* pRequest = static_cast<CRequest*>(p);
-                        pRequest->fnSelect(pRequest->nItem);
-                        return G_SOURCE_REMOVE;
-                    },
-                    new CRequest{d.source.fnSelect, i}, [](gpointer p) { delete static_cast<CRequest*>(p); });
+    acc::RunWhenIdle([fnSelect = d.source.fnSelect, i] { fnSelect(i); });
     return TRUE;
 }
 
@@ -181,10 +148,7 @@ void ListSelectionInit(AtkSelectionIface* iface)
 
 AtkStateSet* ItemRefStateSet(AtkObject* obj)
 {
-    AtkStateSet* pSet = atk_state_set_new();
-    for (AtkStateType s : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE, ATK_STATE_SELECTABLE,
-                           ATK_STATE_FOCUSABLE})
-        atk_state_set_add_state(pSet, s);
+    AtkStateSet* pSet = acc::UsableStateSet({ATK_STATE_SELECTABLE, ATK_STATE_FOCUSABLE});
     AtkObject* pList = obj->accessible_parent;
     if (pList != nullptr && G_TYPE_CHECK_INSTANCE_TYPE(pList, vq_acc_list_get_type())) {
         const CListData& d = ListData(pList);

@@ -2,17 +2,14 @@
 // game only paints. The hook that hangs them under a window is in atk_window.cpp.
 #include "ui/atk_objects.h"
 
-#include <gtk/gtk-a11y.h>
 #include <gtk/gtk.h>
 #include <wx/window.h>
 
 #include "ui/atk_support.h"
-#include "ui/atk_window.h"
 
 using namespace acc;
 
 namespace {
-
 
 // ---- Our nodes ----------------------------------------------------------------------------------
 
@@ -56,9 +53,7 @@ static void vq_acc_text_node_init(VqAccTextNode*) {}
 G_DEFINE_TYPE_WITH_CODE(VqAccTextNode, vq_acc_text_node, vq_acc_node_get_type(),
                         G_IMPLEMENT_INTERFACE(ATK_TYPE_TEXT, NodeTextInit))
 
-bool IsNode(gpointer p) { return G_TYPE_CHECK_INSTANCE_TYPE(p, vq_acc_node_get_type()); }
 CNodeData& Data(gpointer p) { return *reinterpret_cast<VqAccNode*>(p)->pData; }
-
 
 gint NodeCountChildren(AtkObject* obj) { return static_cast<gint>(Data(obj).apChildren.size()); }
 
@@ -70,34 +65,9 @@ AtkObject* NodeRefChild(AtkObject* obj, gint i)
     return ATK_OBJECT(g_object_ref(ap[static_cast<std::size_t>(i)]));
 }
 
-gint NodeIndexInParent(AtkObject* obj)
-{
-    AtkObject* pParent = obj->accessible_parent;
-    if (pParent == nullptr)
-        return -1;
-    if (IsNode(pParent)) {
-        const auto& ap = Data(pParent).apChildren;
-        for (std::size_t i = 0; i < ap.size(); ++i)
-            if (ap[i] == obj)
-                return static_cast<gint>(i);
-        return -1;
-    }
-    // A window's own children come first, ours after them.
-    if (auto* pWindow = static_cast<CAccWindow*>(g_object_get_qdata(G_OBJECT(pParent), QuarkWindow()))) {
-        const int nExtra = pWindow->CountExtraChildren();
-        const int nTotal = atk_object_get_n_accessible_children(pParent);
-        for (int i = 0; i < nExtra; ++i)
-            if (pWindow->ExtraChild(i) == obj)
-                return nTotal - nExtra + i;
-    }
-    return -1;
-}
-
 AtkStateSet* NodeRefStateSet(AtkObject* obj)
 {
-    AtkStateSet* pSet = atk_state_set_new();
-    for (AtkStateType s : {ATK_STATE_ENABLED, ATK_STATE_SENSITIVE, ATK_STATE_VISIBLE, ATK_STATE_SHOWING})
-        atk_state_set_add_state(pSet, s);
+    AtkStateSet* pSet = UsableStateSet({ATK_STATE_SHOWING});
     const unsigned long long nStates = Data(obj).nStates;
     for (int s = 0; s < 64; ++s)
         if ((nStates >> s) & 1ULL)
@@ -119,7 +89,7 @@ static void vq_acc_node_class_init(VqAccNodeClass* klass)
     AtkObjectClass* pAtk = ATK_OBJECT_CLASS(klass);
     pAtk->get_n_children = NodeCountChildren;
     pAtk->ref_child = NodeRefChild;
-    pAtk->get_index_in_parent = NodeIndexInParent;
+    pAtk->get_index_in_parent = IndexInParent;
     pAtk->ref_state_set = NodeRefStateSet;
     G_OBJECT_CLASS(klass)->finalize = NodeFinalize;
 }
@@ -163,16 +133,7 @@ gboolean NodeDoAction(AtkAction* action, gint i)
     CNodeData& d = Data(action);
     if (i != 0 || !d.fnAction)
         return FALSE;
-    // A reader calls from its own request; the game acts once that request has been answered.
-    auto fn = d.fnAction;
-    g_idle_add_full(G_PRIORITY_DEFAULT_IDLE,
-                    [](gpointer p) -> gboolean {
-                        auto* pFn = static_cast<std::function<void()>*>(p);
-                        (*pFn)();
-                        return G_SOURCE_REMOVE;
-                    },
-                    new std::function<void()>(std::move(fn)),
-                    [](gpointer p) { delete static_cast<std::function<void()>*>(p); });
+    RunWhenIdle(d.fnAction);
     return TRUE;
 }
 

@@ -14,7 +14,7 @@ typedef struct _AtkObject AtkObject;
 class wxWindow;
 
 // Roles and states by the names ATK gives them, so callers need no GTK header.
-enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, Dialog, ComboBox };
+enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, ComboBox };
 enum class EAccState { Focused, Focusable, Checked, Selected, Selectable };
 
 // One accessible object of our own, for a part of the screen that has no window.

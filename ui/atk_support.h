@@ -1,7 +1,9 @@
-// What the ATK bridge's two halves share: the window link kept on widgets and accessible
-// objects, role and state names, and names and descriptions set only when they change.
+// What the ATK bridge's parts share: the window link kept on widgets and accessible objects, role
+// and state names, names and descriptions set only when they change, and small shared steps.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include <atk/atk.h>
@@ -18,5 +20,11 @@ std::string Utf8(const std::wstring& str);
 void SetNameIfChanged(AtkObject* pObject, const std::wstring& strName);
 void SetDescriptionIfChanged(AtkObject* pObject, const std::wstring& strDescription);
 void EmitAnnouncement(AtkObject* pObject, const std::wstring& strText);
+// A state set of an object that is drawn and usable, with the extra states given.
+AtkStateSet* UsableStateSet(std::initializer_list<AtkStateType> aExtra);
+// The object's place among its parent's children, asked of the parent; -1 without one.
+gint IndexInParent(AtkObject* pObject);
+// A reader calls from its own request: what it asks for happens once that has been answered.
+void RunWhenIdle(std::function<void()> fn);
 
 }  // namespace acc

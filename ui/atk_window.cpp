@@ -15,11 +15,9 @@ using namespace acc;
 
 namespace {
 
-std::map<GType, GType>& DerivedTypes()
-{
-    static std::map<GType, GType> map;
-    return map;
-}
+// Our accessible type for each type GTK would have used, and the factories the hook replaced.
+std::map<GType, GType> g_derivedTypes;
+std::map<GtkWidgetClass*, AtkObject* (*)(GtkWidget*)> g_originalFactories;
 
 CAccWindow* WindowOf(AtkObject* obj)
 {
@@ -58,8 +56,7 @@ void WindowClassInit(gpointer klass, gpointer)
 // The same child lists on top of whichever accessible type GTK would have used.
 GType DerivedWindowType(GType parent)
 {
-    auto& map = DerivedTypes();
-    if (auto it = map.find(parent); it != map.end())
+    if (auto it = g_derivedTypes.find(parent); it != g_derivedTypes.end())
         return it->second;
     GTypeQuery query;
     g_type_query(parent, &query);
@@ -69,14 +66,8 @@ GType DerivedWindowType(GType parent)
     info.instance_size = static_cast<guint16>(query.instance_size);
     const std::string strName = std::string("VqAcc") + g_type_name(parent);
     const GType type = g_type_register_static(parent, strName.c_str(), &info, GTypeFlags(0));
-    map[parent] = type;
+    g_derivedTypes[parent] = type;
     return type;
-}
-
-std::map<GtkWidgetClass*, AtkObject* (*)(GtkWidget*)>& OriginalFactories()
-{
-    static std::map<GtkWidgetClass*, AtkObject* (*)(GtkWidget*)> map;
-    return map;
 }
 
 AtkObject* HookedGetAccessible(GtkWidget* pWidget)
@@ -86,8 +77,8 @@ AtkObject* HookedGetAccessible(GtkWidget* pWidget)
     // Walk up to the class whose factory we replaced.
     for (GType t = G_OBJECT_TYPE(pWidget); t != 0; t = g_type_parent(t)) {
         auto* pClass = static_cast<GtkWidgetClass*>(g_type_class_peek(t));
-        auto it = OriginalFactories().find(pClass);
-        if (it != OriginalFactories().end())
+        auto it = g_originalFactories.find(pClass);
+        if (it != g_originalFactories.end())
             return it->second(pWidget);
     }
     return nullptr;
@@ -98,7 +89,7 @@ void HookFactory(GtkWidget* pWidget)
     GtkWidgetClass* pClass = GTK_WIDGET_GET_CLASS(pWidget);
     if (pClass->get_accessible == HookedGetAccessible)
         return;
-    OriginalFactories()[pClass] = pClass->get_accessible;
+    g_originalFactories[pClass] = pClass->get_accessible;
     pClass->get_accessible = HookedGetAccessible;
 }
 
@@ -112,7 +103,7 @@ GtkWidget* ClientWidget(wxWindow& window)
 // ---- CAccWindow ---------------------------------------------------------------------------------
 
 CAccWindow::CAccWindow(wxWindow& window, bool bOwnChildrenOnly)
-    : m_window(window), m_pWidget(ClientWidget(window)), m_bOwnChildrenOnly(bOwnChildrenOnly)
+    : m_pWidget(ClientWidget(window)), m_bOwnChildrenOnly(bOwnChildrenOnly)
 {
     if (m_pWidget == nullptr)
         return;
@@ -165,12 +156,6 @@ void CAccWindow::SetName(const std::wstring& strName)
 {
     if (AtkObject* p = Get())
         SetNameIfChanged(p, strName);
-}
-
-void CAccWindow::SetDescription(const std::wstring& strDescription)
-{
-    if (AtkObject* p = Get())
-        SetDescriptionIfChanged(p, strDescription);
 }
 
 void CAccWindow::AddChild(CAccObject& child)

@@ -29,7 +29,6 @@ public:
     AtkObject* Get();  // makes it if needed
     void SetRole(EAccRole role);
     void SetName(const std::wstring& strName);
-    void SetDescription(const std::wstring& strDescription);
     void AddChild(CAccObject& child);
     void AddChild(AtkObject* pChild);
     void Announce(const std::wstring& strText);
@@ -41,7 +40,6 @@ public:
     bool OwnChildrenOnly() const { return m_bOwnChildrenOnly; }
 
 private:
-    [[maybe_unused]] wxWindow& m_window;  // kept for the object's life; clang sees no read of it
     void* m_pWidget;  // the GtkWidget that draws the window's client area
     bool m_bOwnChildrenOnly;
     AtkObject* m_pObject = nullptr;

@@ -8,11 +8,7 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
-namespace {
-
-std::optional<CFontVerticalMetrics> g_tahoma;
-
-}  // namespace
+static std::optional<CFontVerticalMetrics> g_tahoma;
 
 bool ReadFontVerticalMetrics(const std::filesystem::path& file, CFontVerticalMetrics& metrics)
 {

@@ -8,12 +8,8 @@
 
 #include "ui/fonts.h"
 
-namespace {
-
-int g_nDialogZoom = 100;
-int g_nZoomInUse = 0;  // 0: no dialog has one of its own
-
-}  // namespace
+static int g_nDialogZoom = 100;
+static int g_nZoomInUse = 0;  // 0: no dialog has one of its own
 
 void SetDialogZoom(int nPercent)
 {

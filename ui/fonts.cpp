@@ -46,6 +46,19 @@ constexpr const char* kBoldTahoma = R"(<?xml version="1.0"?>
 </fontconfig>
 )";
 
+bool IsFamilyInstalled(const char* pszFamily)
+{
+    FcPattern* pPattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, pszFamily, nullptr);
+    FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, nullptr);
+    FcFontSet* pFonts = FcFontList(nullptr, pPattern, pObjects);
+    const bool bFound = pFonts != nullptr && pFonts->nfont > 0;
+    if (pFonts != nullptr)
+        FcFontSetDestroy(pFonts);
+    FcObjectSetDestroy(pObjects);
+    FcPatternDestroy(pPattern);
+    return bFound;
+}
+
 }  // namespace
 
 void RegisterGameFonts()
@@ -69,23 +82,6 @@ void RegisterGameFonts()
     }
     FcConfigParseAndLoadFromMemory(FcConfigGetCurrent(), reinterpret_cast<const FcChar8*>(kBoldTahoma), FcFalse);
 }
-
-namespace {
-
-bool IsFamilyInstalled(const char* pszFamily)
-{
-    FcPattern* pPattern = FcPatternBuild(nullptr, FC_FAMILY, FcTypeString, pszFamily, nullptr);
-    FcObjectSet* pObjects = FcObjectSetBuild(FC_FAMILY, nullptr);
-    FcFontSet* pFonts = FcFontList(nullptr, pPattern, pObjects);
-    const bool bFound = pFonts != nullptr && pFonts->nfont > 0;
-    if (pFonts != nullptr)
-        FcFontSetDestroy(pFonts);
-    FcObjectSetDestroy(pObjects);
-    FcPatternDestroy(pPattern);
-    return bFound;
-}
-
-}  // namespace
 
 wxString ResolveFaceName(const wxString& strFace)
 {

@@ -21,12 +21,9 @@ bool RouteCommand(const std::vector<CCommandTarget*>& aRoute, int nId)
 
 bool IsCommandEnabled(const std::vector<CCommandTarget*>& aRoute, int nId)
 {
-    for (CCommandTarget* pTarget : aRoute) {
-        bool bEnabled = false;
-        if (pTarget && pTarget->QueryCommand(nId, bEnabled))
-            return bEnabled;
-    }
-    return false;
+    bool bEnabled = false;
+    const CCommandTarget* pTarget = FindCommandTarget(aRoute, nId);
+    return pTarget != nullptr && pTarget->QueryCommand(nId, bEnabled) && bEnabled;
 }
 
 bool IsCommandChecked(const std::vector<CCommandTarget*>& aRoute, int nId)

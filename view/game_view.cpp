@@ -43,7 +43,7 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
         return false;
     m_history.ResetHistory();
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
-        new CLetterKey(this, *this, nId, board::KeyRect(nId - IDC_LETTER_FIRST));
+        new CLetterKey(*this, nId, board::KeyRect(nId - IDC_LETTER_FIRST));
 
     Bind(wxEVT_PAINT, &CVeltraneQuillornView::OnPaint, this);
     Bind(wxEVT_CHAR, &CVeltraneQuillornView::OnCharEvent, this);
@@ -147,13 +147,11 @@ bool CVeltraneQuillornView::QueryCommand(int nId, bool& bEnabled) const
     case ID_GAME_HINT:
         bEnabled = CanHint();
         return true;
-    case ID_VIEW_WORDS_FIT:
-        bEnabled = true;
-        return true;
     case ID_GAME_REVIEW:
         bEnabled = CanReview();
         return true;
     case ID_GAME_NEW:
+    case ID_VIEW_WORDS_FIT:
     case ID_APP_EXIT_GAME:
     case ID_TOOLS_HELP:
     case ID_TOOLS_BESTSCORES:
@@ -219,7 +217,7 @@ void CVeltraneQuillornView::SetShowWordsFit(bool bShow)
 
 // ---- Input --------------------------------------------------------------------------------------
 
-int CVeltraneQuillornView::VirtualKeyFromWx(int nWxKey)
+static int VirtualKeyFromWx(int nWxKey)
 {
     switch (nWxKey) {
     case WXK_BACK: return VK_BACK;

@@ -24,14 +24,8 @@
 
 class CViewAccess;
 
-class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget, public CKeyPainter {
+class CVeltraneQuillornView : public wxWindow, public CGameCore, public CCommandTarget {
 public:
-    // Where the layout ends; the client area is made this size and keeps it. These names are the
-    // window's own for the main window and the tests; the numbers are in board_layout.h.
-    static constexpr int kClientWidth = board::kWidth;
-    static constexpr int kClientHeight = board::kHeight;
-    static inline const wxRect kHistoryRect = board::ListRect();
-
     CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders);
     ~CVeltraneQuillornView() override;
 
@@ -41,7 +35,6 @@ public:
     // game. The first word (StartFirstWord) starts once the window is on screen, so its New Game
     // dialog opens over it. The fonts are fitted when something is first drawn.
     void OnInitialUpdate() { m_bReady = true; }
-    bool HasPainted() const { return m_bPainted; }
 
     // The quit request; by default it ends the application's main loop once control returns to it.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
@@ -49,11 +42,6 @@ public:
     // The whole picture (the keys and the list are windows of their own) on a surface of the
     // client area's size: the paint's, or a picture in memory.
     void OnDraw(wxDC& dc);
-    // Whether one of the game's own dialogs or message boxes is up: the main window losing the
-    // focus to it is not a deactivation.
-    bool IsRunningModal() const { return m_nModalDepth > 0; }
-
-    static wxRect KeyRect(int nId) { return board::KeyRect(nId - IDC_LETTER_FIRST); }
 
     // Zoom, in percent of the layout's pixels. The core never sees it: the picture, the keys and
     // the list are laid out and drawn at the zoom, and input is divided back before it reaches
@@ -72,29 +60,24 @@ public:
     bool ShowsWordsFit() const { return m_bShowWordsFit; }
     // Stored, laid out anew and the window asked to fit it.
     void SetShowWordsFit(bool bShow);
-    static constexpr int kFitLineHeight = board::kFitLineHeight;
-    static inline const wxRect kFitLineRect = board::FitLineRect();
-    static inline const wxRect kNoteRect = board::NoteRect();
     // The height in layout pixels, the line included when shown, and the picture's size then.
-    int LayoutHeight() const { return kClientHeight + (m_bShowWordsFit ? kFitLineHeight : 0); }
+    int LayoutHeight() const { return board::kHeight + (m_bShowWordsFit ? board::kFitLineHeight : 0); }
     wxSize ShownSize(int nPercent) const;
     // A layout rectangle in client pixels, and a client point back in layout pixels.
     wxRect ZoomedRect(const wxRect& rcLayout) const;
     wxPoint LayoutPoint(const wxPoint& ptClient) const;
-    static int VirtualKeyFromWx(int nWxKey);
 
     // CCommandTarget: the game commands, Help and Exit.
     bool QueryCommand(int nId, bool& bEnabled) const override;
     void OnCommand(int nId) override;
     bool IsCommandChecked(int nId) const override;
 
-    // CKeyPainter: the look of a letter key by its mark.
-    void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) override;
+    // The look of a letter key by its mark.
+    void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected);
 
     CGuessHistoryView& HistoryView() { return m_history; }
     // Which letter key the keyboard marks, and whether the keypad has the keyboard at all.
     const CKeypadFocus& Keypad() const { return m_keypad; }
-    static EKeypadKey KeypadKeyFromWx(int nWxKey, int nModifiers);
     // A character typed with Ctrl or Alt belongs to a shortcut or a menu, not to the guess.
     static bool IsShortcutChar(const wxKeyEvent& event);
     using CGameCore::OnActivateView;
@@ -123,18 +106,6 @@ protected:
     const CGuessRecord& History() const override { return m_history; }
 
 private:
-    // Counts the game's own modal runs, so that the focus they take is not taken for a pause.
-    class CModalScope {
-    public:
-        explicit CModalScope(CVeltraneQuillornView& view) : m_view(view) { ++m_view.m_nModalDepth; }
-        ~CModalScope() { --m_view.m_nModalDepth; }
-        CModalScope(const CModalScope&) = delete;
-        CModalScope& operator=(const CModalScope&) = delete;
-
-    private:
-        CVeltraneQuillornView& m_view;
-    };
-
     // The Review window for the word that ended last.
     void ShowReview();
 
@@ -181,8 +152,7 @@ private:
     wxFont m_fontView;
     wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
     int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
-    bool m_bReady = false;    // the initial update is done
-    bool m_bPainted = false;  // the window has shown a picture once (the first dialog waits for it)
+    bool m_bReady = false;  // the initial update is done
 
     wxPen m_penStruck;
     wxBrush m_brushKey;
@@ -193,7 +163,6 @@ private:
     std::unique_ptr<CViewAccess> m_pAccess;
 
     std::function<void(int)> m_fnQuit;
-    int m_nModalDepth = 0;
     bool m_bShowWordsFit = false;
     unsigned m_nNotesTold = 0;  // the notes a screen reader has been given
     int m_nZoom = 100;

@@ -1,5 +1,4 @@
-// The game view's dialogs and messages: each runs modally over the game window, with the view
-// marked as behind a dialog for as long as it is open.
+// The game view's dialogs and messages, each run modally over the game window.
 #include "view/game_view.h"
 
 #include <wx/msgdlg.h>
@@ -18,7 +17,6 @@
 
 int CVeltraneQuillornView::RunNewGameDlg(int nWordLength)
 {
-    CModalScope scope(*this);
     CNewGameDlg dlg;
     dlg.m_nWordLength = nWordLength;
     return dlg.DoModal();
@@ -26,7 +24,6 @@ int CVeltraneQuillornView::RunNewGameDlg(int nWordLength)
 
 int CVeltraneQuillornView::RunLevelDlg(int nFinishedLevel, int nNextLevel)
 {
-    CModalScope scope(*this);
     CLevelDlg dlg;
     dlg.m_nFinishedLevel = nFinishedLevel;
     dlg.m_nNextLevel = nNextLevel;
@@ -35,7 +32,6 @@ int CVeltraneQuillornView::RunLevelDlg(int nFinishedLevel, int nNextLevel)
 
 int CVeltraneQuillornView::RunPlayerNameDlg(std::wstring& strName, const std::wstring& strMessage)
 {
-    CModalScope scope(*this);
     CPlayerNameDlg dlg;
     dlg.m_strName = strName;
     dlg.m_strMessage = strMessage;
@@ -47,14 +43,12 @@ int CVeltraneQuillornView::RunPlayerNameDlg(std::wstring& strName, const std::ws
 
 int CVeltraneQuillornView::RunBestScoresDlg()
 {
-    CModalScope scope(*this);
     CBestScoresDlg dlg(nullptr, m_store.Profile());
     return dlg.DoModal();
 }
 
 int CVeltraneQuillornView::RunStatisticsDlg()
 {
-    CModalScope scope(*this);
     CStatisticsDlg dlg(GameLog() != nullptr ? GameLog()->File() : CGameLog::DefaultPath());
     dlg.m_nSkill = Skill();
     return dlg.DoModal();
@@ -62,7 +56,6 @@ int CVeltraneQuillornView::RunStatisticsDlg()
 
 int CVeltraneQuillornView::RunOptionsDlg(COptionsValues& values)
 {
-    CModalScope scope(*this);
     COptionsDlg dlg(nullptr, m_setFolders);
     dlg.m_values = values;
     const int nResult = dlg.DoModal();
@@ -76,7 +69,6 @@ void CVeltraneQuillornView::ShowMessage(const std::wstring& strText)
     // What the message is about (the last guess, the list) is read before it.
     if (m_pAccess)
         m_pAccess->Sync();
-    CModalScope scope(*this);
     wxMessageBox(wxString(strText), "Veltrane Quillorn", wxOK | wxCENTRE, wxGetTopLevelParent(this));
 }
 
@@ -84,16 +76,13 @@ int CVeltraneQuillornView::ShowWordEndMessage(const std::wstring& strText)
 {
     if (m_pAccess)
         m_pAccess->Sync();
-    int nAnswer = wxID_OK;
     {
-        CModalScope scope(*this);
         // Yes and No carry OK and Review: OK stays the default, and Escape (no Cancel here) is OK.
         wxMessageDialog box(wxGetTopLevelParent(this), wxString(strText), "Veltrane Quillorn", wxYES_NO | wxYES_DEFAULT | wxCENTRE);
         box.SetYesNoLabels(wxMessageDialog::ButtonLabel(wxID_OK), _("&Review"));
-        nAnswer = box.ShowModal();
+        if (box.ShowModal() != wxID_NO)
+            return ResultOK;
     }
-    if (nAnswer != wxID_NO)
-        return ResultOK;
     ShowReview();
     return kResultReview;
 }
@@ -102,7 +91,6 @@ void CVeltraneQuillornView::ShowReview()
 {
     if (!CanReview())
         return;
-    CModalScope scope(*this);
     CReviewDlg dlg(wxGetTopLevelParent(this), ReviewOfLastWord());
     dlg.ShowModal();
 }

@@ -9,12 +9,8 @@
 #include "view/game_view.h"
 #include "view/view_look.h"
 
-namespace {
-
 constexpr int kTopAligned = wxALIGN_LEFT | wxALIGN_TOP;
 constexpr int kCentredTop = wxALIGN_CENTER_HORIZONTAL | wxALIGN_TOP;
-
-}  // namespace
 
 void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
 {
@@ -28,7 +24,6 @@ void CVeltraneQuillornView::OnPaint(wxPaintEvent&)
         return;
     }
     OnDraw(dc);
-    m_bPainted = true;
 }
 
 void CVeltraneQuillornView::DrawGround(wxDC& dc)

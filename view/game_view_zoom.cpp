@@ -13,12 +13,12 @@
 
 wxSize CVeltraneQuillornView::PictureSize(int nPercent)
 {
-    return wxSize(ZoomEdge(kClientWidth, nPercent), ZoomEdge(kClientHeight, nPercent));
+    return wxSize(ZoomEdge(board::kWidth, nPercent), ZoomEdge(board::kHeight, nPercent));
 }
 
 wxSize CVeltraneQuillornView::ShownSize(int nPercent) const
 {
-    return wxSize(ZoomEdge(kClientWidth, nPercent), ZoomEdge(LayoutHeight(), nPercent));
+    return wxSize(ZoomEdge(board::kWidth, nPercent), ZoomEdge(LayoutHeight(), nPercent));
 }
 
 int CVeltraneQuillornView::Z(int nLayout) const
@@ -94,10 +94,8 @@ void CVeltraneQuillornView::SetZoom(int nPercent)
     Refresh(false);
 }
 
-namespace {
 // A window manager that will not give the asked size gets this long to say so.
 constexpr long kFitSettleMs = 1000;
-}
 
 void CVeltraneQuillornView::ChangeZoom(int nPercent)
 {
@@ -119,7 +117,7 @@ void CVeltraneQuillornView::FollowWindow()
 {
     // The zoom follows the window: the largest step whose picture fits the client area.
     const wxSize client = GetClientSize();
-    int nFit = LargestStepFitting(kClientWidth, LayoutHeight(), client.x, client.y);
+    int nFit = LargestStepFitting(board::kWidth, LayoutHeight(), client.x, client.y);
     if (m_tFitAsked) {
         const long nSinceAsked = (wxGetLocalTimeMillis() - *m_tFitAsked).ToLong();
         if (nSinceAsked >= 0 && nSinceAsked < kFitSettleMs) {

@@ -11,11 +11,7 @@
 #include "game/zoom_steps.h"
 #include "view/view_look.h"
 
-namespace {
-
 constexpr int kCellHeight = 16;
-
-}  // namespace
 
 int CGuessHistoryView::Z(int nLayout) const
 {
@@ -25,11 +21,6 @@ int CGuessHistoryView::Z(int nLayout) const
 int CGuessHistoryView::RowHeight() const
 {
     return Z(kRowHeight);
-}
-
-CGuessHistoryView::CGuessHistoryView()
-    : m_clrStruck(WxColour(kRed)), m_clrHighlighted(WxColour(kBlue)), m_clrNormal(WxColour(kBlack))
-{
 }
 
 void CGuessHistoryView::MakeFonts() const
@@ -77,11 +68,7 @@ const wxFont& CGuessHistoryView::FontOfMark(int nMark) const
 wxColour CGuessHistoryView::ColourOfMark(int nMark) const
 {
     // The game's red reads 4:1 on white, a little short: a red a shade darker reads.
-    switch (nMark) {
-    case MarkStruck: return TextColourOn(FromWxColour(m_clrStruck), kWhite);
-    case MarkHighlighted: return TextColourOn(FromWxColour(m_clrHighlighted), kWhite);
-    default: return TextColourOn(FromWxColour(m_clrNormal), kWhite);
-    }
+    return TextColourOn(nMark == MarkStruck ? kRed : nMark == MarkHighlighted ? kBlue : kBlack, kWhite);
 }
 
 int CGuessHistoryView::ScrollPixels() const
@@ -197,7 +184,7 @@ void CGuessHistoryView::OnDraw(wxDC& dc)
         const int y = m_nFocusRow * nRowHeight - ScrollPixels();
         const int nLine = std::max(Z(1), 1);
         const int nWidth = GetClientSize().x;
-        dc.SetBrush(wxBrush(m_clrNormal));
+        dc.SetBrush(wxBrush(WxColour(kBlack)));
         dc.DrawRectangle(0, y, nWidth, nLine);
         dc.DrawRectangle(0, y + nRowHeight - nLine, nWidth, nLine);
         dc.DrawRectangle(0, y, nLine, nRowHeight);

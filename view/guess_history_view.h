@@ -23,7 +23,6 @@ public:
     static constexpr int kLetterLeft = 30;
     static constexpr int kLetterWidth = 15;
 
-    CGuessHistoryView();
     // The window: a child at rc with a thin border.
     bool Create(wxWindow* pParent, const wxRect& rc);
 
@@ -78,9 +77,6 @@ private:
     mutable wxFont m_fontRowStruck;
     mutable wxFont m_fontRowBold;
     mutable wxFont m_fontRow;
-    wxColour m_clrStruck;
-    wxColour m_clrHighlighted;
-    wxColour m_clrNormal;
     mutable double m_dStrikeAt = 0.5;  // the capitals' middle, as a share of the text's height
     int m_nWheelRotation = 0;  // what a touchpad turned short of a whole line
     int m_nZoom = 100;

@@ -7,7 +7,7 @@
 #include "view/view_access.h"
 #include "view/view_look.h"
 
-EKeypadKey CVeltraneQuillornView::KeypadKeyFromWx(int nWxKey, int nModifiers)
+static EKeypadKey KeypadKeyFromWx(int nWxKey, int nModifiers)
 {
     // With Ctrl or Alt a key belongs to the menus and shortcuts, never to the keypad.
     if ((nModifiers & ~wxMOD_SHIFT) != 0)

@@ -5,11 +5,11 @@
 #include <wx/translation.h>
 
 #include "game/spoken_text.h"
+#include "view/game_view.h"
 #include "view/view_look.h"
 
-CLetterKey::CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const wxRect& rc)
-    : wxWindow(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE, "X"),
-      m_painter(painter)
+CLetterKey::CLetterKey(CVeltraneQuillornView& view, int nId, const wxRect& rc)
+    : wxWindow(&view, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE, "X"), m_view(view)
 {
     SetLabel("X");  // never shown: the painter draws the letter
     SetBackgroundStyle(wxBG_STYLE_PAINT);
@@ -28,7 +28,7 @@ void CLetterKey::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(this);
     UseCrispShapes(dc);
-    m_painter.OnDrawItem(dc, GetId(), wxRect(GetClientSize()), m_bPressed);
+    m_view.OnDrawItem(dc, GetId(), wxRect(GetClientSize()), m_bPressed);
 }
 
 void CLetterKey::SetPressed(bool bPressed)

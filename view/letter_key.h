@@ -4,23 +4,16 @@
 
 #include <wx/window.h>
 
-class wxDC;
-
-// Whoever draws the keys (the game view, which owns their fonts and pens).
-class CKeyPainter {
-public:
-    virtual ~CKeyPainter() = default;
-    virtual void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected) = 0;
-};
+class CVeltraneQuillornView;
 
 class CLetterKey : public wxWindow {
 public:
-    CLetterKey(wxWindow* pParent, CKeyPainter& painter, int nId, const wxRect& rc);
+    // The view owns the keys' fonts and pens and draws them.
+    CLetterKey(CVeltraneQuillornView& view, int nId, const wxRect& rc);
 
     // A press sends wxEVT_BUTTON with the key's id up to the parent; typing stays with the view.
     bool AcceptsFocus() const override { return false; }
     bool AcceptsFocusFromKeyboard() const override { return false; }
-
 
 private:
     void OnPaint(wxPaintEvent& event);
@@ -29,6 +22,6 @@ private:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
     void SetPressed(bool bPressed);
 
-    CKeyPainter& m_painter;
+    CVeltraneQuillornView& m_view;
     bool m_bPressed = false;
 };

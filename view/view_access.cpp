@@ -5,11 +5,7 @@
 #include "game/spoken_text.h"
 #include "view/game_view.h"
 
-namespace {
-
 constexpr const char* kViewName = N_("Veltrane Quillorn game");
-
-}  // namespace
 
 CViewAccess::CViewAccess(CVeltraneQuillornView& view) : m_view(view), m_window(view, true)
 {

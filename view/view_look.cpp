@@ -45,11 +45,11 @@ bool SamplesFit(const wxFont& font, const std::vector<std::pair<wxString, int>>&
     return true;
 }
 
-// Under the desktop's text scaling wx turns a pixel size into whole points at the scaled
-// resolution: the steps are coarse, and the face that fits a cell draws larger capitals than
-// the unscaled desktop does for the same cell (cut at a letter key's edges at 125 %). Sizes are
-// tried here in whole points of an unscaled screen instead, each given as the fractional size
-// that draws the same pixels on this one, so a cell holds the letters it holds unscaled.
+// Font sizes are tried in whole points of an unscaled screen, each given as the fractional size
+// that draws the same pixels on this one. Under the desktop's text scaling wx would turn a pixel
+// size into whole points at the scaled resolution: coarse steps, and the face that fits a cell
+// would draw larger capitals than the unscaled desktop does for the same cell (cut at a letter
+// key's edges at 125 %). From a close start the largest size that fits is a step or two away.
 template <class Fits>
 wxFont LargestFittingInUnscaledPoints(wxFont font, int nStartPoints, int nMaxPoints, const Fits& fits)
 {
@@ -70,53 +70,17 @@ wxFont LargestFittingInUnscaledPoints(wxFont font, int nStartPoints, int nMaxPoi
     return font;
 }
 
-bool IsTextScaled()
-{
-    return DesktopTextScale() != 1.0;
-}
-
-// The largest whole point size at which the font's cell is at most nPixels high: the size
-// wxFont::SetPixelSize settles on, without its search over point sizes on a screen DC, a font load
-// at every step (some milliseconds in front of the first dialog). The cell grows about in
-// proportion to the size, so one measurement gives a close guess and a step or two settles it.
-void SetPixelHeight(wxFont& font, int nPixels)
-{
-    int nPoints = std::max(font.GetPointSize(), 1);
-    font.SetPointSize(nPoints);
-    const int nCell = CellHeightOf(font);
-    if (nCell > 0 && nCell != nPixels)
-        font.SetPointSize(nPoints = std::max(nPoints * nPixels / nCell, 1));
-    while (nPoints > 1 && CellHeightOf(font) > nPixels)
-        font.SetPointSize(--nPoints);
-    for (;;) {
-        font.SetPointSize(nPoints + 1);
-        if (CellHeightOf(font) > nPixels) {
-            font.SetPointSize(nPoints);
-            break;
-        }
-        ++nPoints;
-    }
-}
-
-// The largest font whose cell fits nCellHeight.
-wxFont ShrinkToFit(wxFont font, int nCellHeight)
-{
-    if (IsTextScaled()) {
-        return LargestFittingInUnscaledPoints(font, nCellHeight * 72 / 96, 2 * nCellHeight,
-                                              [&](const wxFont& f) { return CellHeightOf(f) <= nCellHeight; });
-    }
-    SetPixelHeight(font, nCellHeight);
-    return font;
-}
-
 }  // namespace
 
 wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut)
 {
-    // Sized on the regular face, as one character height serves all its weights.
-    // Started from about the size whose cell is that high.
-    wxFontInfo info(std::max(nCellHeight * 5 / 8, 1));
-    wxFont font = ShrinkToFit(FontInFace(strFace, info.Family(wxFONTFAMILY_SWISS)), nCellHeight);
+    // Sized on the regular face, as one character height serves all its weights. The cell grows
+    // about in proportion to the size: one measurement gives the start.
+    const int nGuess = std::max(nCellHeight * 5 / 8, 1);
+    wxFont font = FontInFace(strFace, wxFontInfo(nGuess).Family(wxFONTFAMILY_SWISS));
+    const int nStart = nGuess * nCellHeight / std::max(CellHeightOf(font), 1);
+    font = LargestFittingInUnscaledPoints(font, nStart, 2 * nCellHeight,
+                                          [&](const wxFont& f) { return CellHeightOf(f) <= nCellHeight; });
     font.SetWeight(weight);
     font.SetStrikethrough(bStrikeOut);
     return font;
@@ -135,19 +99,12 @@ wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString,
         dScale = std::min(dScale, static_cast<double>(nWidth) / std::max(dc.GetTextExtent(strText).x, 1));
     if (dScale >= 1.0)
         return font;
-    if (IsTextScaled()) {
-        // Never above the desktop's own size, which did not fit.
-        const double dDesktopPoints = font.GetFractionalPointSize() * DesktopTextScale();
-        const int nMax = std::max(static_cast<int>(dDesktopPoints), 1);
-        return LargestFittingInUnscaledPoints(font, static_cast<int>(dDesktopPoints * dScale), nMax, [&](const wxFont& f) {
-            return CellHeightOf(f) <= nLineHeight && SamplesFit(f, aSamples);
-        });
-    }
-    int nPixels = std::max(static_cast<int>(CellHeightOf(font) * dScale), 6);
-    SetPixelHeight(font, nPixels);
-    while (nPixels > 6 && (CellHeightOf(font) > nLineHeight || !SamplesFit(font, aSamples)))
-        SetPixelHeight(font, --nPixels);
-    return font;
+    // Never above the desktop's own size, which did not fit.
+    const double dDesktopPoints = font.GetFractionalPointSize() * DesktopTextScale();
+    return LargestFittingInUnscaledPoints(font, static_cast<int>(dDesktopPoints * dScale),
+                                          std::max(static_cast<int>(dDesktopPoints), 1), [&](const wxFont& f) {
+                                              return CellHeightOf(f) <= nLineHeight && SamplesFit(f, aSamples);
+                                          });
 }
 
 double CapitalsMiddle(const wxFont& font)
@@ -191,10 +148,10 @@ void UseSmoothText(wxDC& dc)
     if (pGc == nullptr)
         return;
     pGc->SetAntialiasMode(wxANTIALIAS_DEFAULT);
-    // The desktop's way of smoothing text, spelt out: left to each surface, the buffer the server
-    // keeps and a picture in memory would each fall back on defaults of their own, and the same
-    // picture would differ by surface. Without a desktop's word: greyscale, hinted in full, so
-    // strokes stand on whole pixels and keep their colour.
+    // The desktop's way of smoothing text, spelt out: left to each surface, the window and a
+    // picture in memory would each fall back on defaults of their own, and the same picture would
+    // differ by surface. Without a desktop's word: greyscale, hinted in full, so strokes stand on
+    // whole pixels and keep their colour.
     auto* pCairo = static_cast<cairo_t*>(pGc->GetNativeContext());
     if (pCairo == nullptr)
         return;
@@ -214,9 +171,4 @@ void UseSmoothText(wxDC& dc)
 wxColour TextColourOn(COLORREF clrText, COLORREF clrGround)
 {
     return WxColour(ReadableOn(clrText, clrGround));
-}
-
-COLORREF FromWxColour(const wxColour& clr)
-{
-    return MakeRGB(clr.Red(), clr.Green(), clr.Blue());
 }

@@ -35,4 +35,3 @@ void UseSmoothText(wxDC& dc);
 
 // A game colour for text on clrGround: itself where it reads there, else its readable variant.
 wxColour TextColourOn(COLORREF clrText, COLORREF clrGround);
-COLORREF FromWxColour(const wxColour& clr);

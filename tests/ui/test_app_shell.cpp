@@ -359,8 +359,8 @@ TEST_F(ShellTest, NewWithBankedPointsAsksForTheBestScoreAndStartsFromNothing)
     ASSERT_TRUE(m_pView->IsTimeTrial());
     m_pView->WriteBestRecord(L"Holder", 150);
     // The red "Level:" and "Score:" figures above the list, as the player reads them.
-    const wxRect rcFigures(CVeltraneQuillornView::kHistoryRect.GetLeft() + 40,
-                           CVeltraneQuillornView::kHistoryRect.GetTop() - 30, 40, 30);
+    const wxRect rcFigures(board::ListRect().GetLeft() + 40,
+                           board::ListRect().GetTop() - 30, 40, 30);
     const auto figures = [&] { return ComposedView().GetSubImage(rcFigures); };
     const auto same = [](const wxImage& a, const wxImage& b) {
         return a.GetSize() == b.GetSize() &&
@@ -471,9 +471,10 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
     m_pFrame->GetEventHandler()->ProcessEvent(restored);
     EXPECT_FALSE(m_pView->IsPaused());
 
-    // Under Best Scores the main window loses the focus, and the countdown goes on.
-    bool bPausedUnderDialog = true;
-    {
+    // Under a dialog the main window loses the focus, and the countdown goes on: under Best
+    // Scores, which the view runs, and under About, which the application runs.
+    for (const int nCommand : {ID_TOOLS_BESTSCORES, ID_APP_ABOUT}) {
+        bool bPausedUnderDialog = true;
         CModalScript script;
         script.Then([&](wxDialog& dlg) {
             wxActivateEvent lost(wxEVT_ACTIVATE, false);
@@ -481,24 +482,10 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
             bPausedUnderDialog = m_pView->IsPaused();
             dlg.EndModal(wxID_OK);
         });
-        Command(ID_TOOLS_BESTSCORES);
-        EXPECT_TRUE(script.Done());
-        EXPECT_FALSE(bPausedUnderDialog);
+        Command(nCommand);
+        EXPECT_TRUE(script.Done()) << nCommand;
+        EXPECT_FALSE(bPausedUnderDialog) << nCommand;
     }
-
-    // The About box is run by the application, not by the view; it does not stop the countdown
-    // either.
-    bPausedUnderDialog = true;
-    CModalScript about;
-    about.Then([&](wxDialog& dlg) {
-        wxActivateEvent lost(wxEVT_ACTIVATE, false);
-        m_pFrame->GetEventHandler()->ProcessEvent(lost);
-        bPausedUnderDialog = m_pView->IsPaused();
-        dlg.EndModal(wxID_OK);
-    });
-    Command(ID_APP_ABOUT);
-    EXPECT_TRUE(about.Done());
-    EXPECT_FALSE(bPausedUnderDialog);
 }
 
 TEST_F(ShellTest, ExitPostsTheQuitRequestAndSavesNothing)

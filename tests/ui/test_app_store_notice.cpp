@@ -33,9 +33,9 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
 
     // The game keeps its full size below the bar.
     uitest::Settle();
-    const int nBar = m_pFrame->GetClientSize().y - CVeltraneQuillornView::kClientHeight;
+    const int nBar = m_pFrame->GetClientSize().y - board::kHeight;
     EXPECT_GT(nBar, 10);
-    EXPECT_EQ(m_pView->GetSize(), wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+    EXPECT_EQ(m_pView->GetSize(), wxSize(board::kWidth, board::kHeight));
     EXPECT_EQ(m_pView->GetPosition().y, nBar);
     Shot(OnScreen(*m_pFrame), "store-notice");
 
@@ -43,7 +43,7 @@ TEST_F(StoreNoticeTest, AStoreThatIsNotADatabaseIsNamedInABarAboveTheGame)
     m_pFrame->DismissStoreNotice();
     m_pFrame->CheckStore();
     EXPECT_TRUE(m_pFrame->StoreNotice().empty());
-    EXPECT_EQ(m_pFrame->GetClientSize(), wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+    EXPECT_EQ(m_pFrame->GetClientSize(), wxSize(board::kWidth, board::kHeight));
 }
 
 // The bar comes while finished words cannot be logged and goes once they can: the game keeps the
@@ -104,7 +104,7 @@ TEST_F(StoreNoticeTest, AHealthyStoreShowsNoBar)
     OpenAndStartWord();
     m_pFrame->CheckStore();
     EXPECT_TRUE(m_pFrame->StoreNotice().empty());
-    EXPECT_EQ(m_pFrame->GetClientSize(), wxSize(CVeltraneQuillornView::kClientWidth, CVeltraneQuillornView::kClientHeight));
+    EXPECT_EQ(m_pFrame->GetClientSize(), wxSize(board::kWidth, board::kHeight));
 }
 
 }  // namespace

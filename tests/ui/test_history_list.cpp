@@ -41,19 +41,18 @@ protected:
         return uitest::CaptureClient(*m_pList);
     }
     // Pixels of the row band and column span that are clearly coloured like rgb.
-    static int CountLike(const wxImage& img, int y0, int x0, int x1, bool (*pred)(unsigned))
-    {
-        int n = 0;
-        for (int y = y0; y < y0 + 20 && y < img.GetHeight(); ++y)
-            for (int x = x0; x < x1; ++x)
-                n += pred(uitest::PixelRgb(img, x, y)) ? 1 : 0;
-        return n;
-    }
     static int CountInRow(const wxImage& img, int y, int x0, int x1, bool (*pred)(unsigned))
     {
         int n = 0;
         for (int x = x0; x < x1; ++x)
             n += pred(uitest::PixelRgb(img, x, y)) ? 1 : 0;
+        return n;
+    }
+    static int CountLike(const wxImage& img, int y0, int x0, int x1, bool (*pred)(unsigned))
+    {
+        int n = 0;
+        for (int y = y0; y < y0 + 20 && y < img.GetHeight(); ++y)
+            n += CountInRow(img, y, x0, x1, pred);
         return n;
     }
     static int LongestRun(const wxImage& img, int y, int x0, int x1, bool (*pred)(unsigned))

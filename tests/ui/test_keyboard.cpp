@@ -43,7 +43,7 @@ protected:
     // same band around a neighbour in the background.
     bool RingAround(const wxImage& img, int nId)
     {
-        const wxRect rc = CVeltraneQuillornView::KeyRect(nId);
+        const wxRect rc = board::KeyRect(nId - IDC_LETTER_FIRST);
         return uitest::PixelRgb(img, rc.x - 1, rc.y + 6) == 0x000000 && uitest::PixelRgb(img, rc.x - 2, rc.y + 6) == 0x000000 &&
                uitest::PixelRgb(img, rc.x + 7, rc.y - 1) == 0x000000 && uitest::PixelRgb(img, rc.x + 7, rc.GetBottom() + 2) == 0x000000;
     }
@@ -235,7 +235,7 @@ TEST_F(KeyboardTest, TabReachesTheGuessListAndTheArrowsWalkItsRows)
     const wxImage img = OnScreen(*m_pView);
     Shot(img, "list-focus-first-row");
     // The ring in the gap left of the list, the frame on the row's top line inside it.
-    const wxRect rc = CVeltraneQuillornView::kHistoryRect;
+    const wxRect rc = board::ListRect();
     EXPECT_EQ(uitest::PixelRgb(img, rc.x - 2, rc.y + 40), 0x000000u);
     EXPECT_EQ(uitest::PixelRgb(img, rc.x - 1, rc.y + 40), 0x000000u);
     const wxImage list = OnScreen(history);

@@ -144,7 +144,7 @@ TEST_F(ReadabilityTest, GameScreenTextsReadOnTheDefaultAndOnPickedBackgrounds)
 
             // Keys in each of their looks, and the letter in the first cell, on their white.
             for (const char c : {'A', 'L', 'P'}) {
-                const wxRect rcKey = CVeltraneQuillornView::KeyRect(IDC_LETTER_FIRST + (c - 'A'));
+                const wxRect rcKey = board::KeyRect(c - 'A');
                 EXPECT_TRUE(Reads(img, wxRect(rcKey).Deflate(2), 0xFFFFFF)) << "key " << c;
             }
             EXPECT_TRUE(Reads(img, RectLTRB(65, 7, 82, 24), 0xFFFFFF)) << "the first cell";

@@ -95,7 +95,7 @@ TEST_F(HintFitTest, WordsThatFitGrowsTheWindowByALineAndIsStored)
     Command(ID_VIEW_WORDS_FIT);
     EXPECT_TRUE(MenuItemState(ID_VIEW_WORDS_FIT, true));
     EXPECT_EQ(m_pProfile->GetProfileInt(CSettingsStore::kSection, L"SHOW_WORDS_FIT", -1), 1);
-    const int nGrown = 190 + CVeltraneQuillornView::kFitLineHeight;
+    const int nGrown = 190 + board::kFitLineHeight;
     ASSERT_TRUE(uitest::WaitFor([&] { return m_pView->GetClientSize() == wxSize(241, nGrown); }))
         << m_pView->GetClientSize().x << "x" << m_pView->GetClientSize().y;
     EXPECT_EQ(m_pView->Zoom(), 100);
@@ -106,7 +106,7 @@ TEST_F(HintFitTest, WordsThatFitGrowsTheWindowByALineAndIsStored)
         for (int x = 0; x < 241; ++x)
             nMoved += uitest::PixelRgb(before, x, y) != uitest::PixelRgb(after, x, y) ? 1 : 0;
     EXPECT_EQ(nMoved, 0) << "pixels of the board changed";
-    const wxRect rcInk100 = uitest::InkBox(after, OnImage(CVeltraneQuillornView::kFitLineRect), IsDark);
+    const wxRect rcInk100 = uitest::InkBox(after, OnImage(board::FitLineRect()), IsDark);
     EXPECT_GT(rcInk100.width, 30) << "\"1 word fits\" is drawn";
     EXPECT_EQ(m_pView->WordsThatFitCount(), 1u);
 
@@ -115,7 +115,7 @@ TEST_F(HintFitTest, WordsThatFitGrowsTheWindowByALineAndIsStored)
     ASSERT_TRUE(uitest::WaitFor([&] { return m_pView->GetClientSize() == m_pView->ShownSize(200); }));
     const wxImage zoomed = ComposedView();
     Shot(zoomed, "words-fit-200");
-    const wxRect rcInk200 = uitest::InkBox(zoomed, OnImage(CVeltraneQuillornView::kFitLineRect), IsDark);
+    const wxRect rcInk200 = uitest::InkBox(zoomed, OnImage(board::FitLineRect()), IsDark);
     EXPECT_NEAR(rcInk200.width, 2 * rcInk100.width, rcInk100.width / 4);
     EXPECT_NEAR(rcInk200.height, 2 * rcInk100.height, 4);
     EXPECT_GE(rcInk200.y, OnImage(wxRect(0, 190, 1, 1)).y);
@@ -149,7 +149,7 @@ TEST_F(HintFitTest, ARefusedGuessGetsANoteBesideTheCellsUntilTheNextKey)
     EXPECT_EQ(m_pView->Guess(), L"ZZZQX");
     const wxImage noted = ComposedView();
     Shot(noted, "word-check-note");
-    const wxRect rcNote = OnImage(CVeltraneQuillornView::kNoteRect);
+    const wxRect rcNote = OnImage(board::NoteRect());
     const wxRect rcRed = uitest::InkBox(noted, rcNote, IsRed);
     EXPECT_GT(rcRed.width, 20) << "the note is drawn in red beside the cells";
     EXPECT_EQ(GuessDescription(), "ZZZQX is not a word.");

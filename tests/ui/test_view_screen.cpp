@@ -172,7 +172,7 @@ TEST_F(ViewScreenTest, BoardTextIsSmoothAndLinesStayCrisp)
                              RectLTRB(64, 6, 83, 25)})
         EXPECT_GT(shades(rc), 3u) << rc.x << "," << rc.y;
     for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
-        EXPECT_GT(shades(wxRect(CVeltraneQuillornView::KeyRect(nId)).Deflate(1)), 3u) << "key " << nId;
+        EXPECT_GT(shades(wxRect(board::KeyRect(nId - IDC_LETTER_FIRST)).Deflate(1)), 3u) << "key " << nId;
     // The counts in the list.
     Type("plant\r");
     const wxImage imgList = ComposedView();
