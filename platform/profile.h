@@ -23,11 +23,7 @@ public:
     ERead QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const;
     ERead QueryProfileString(const std::wstring& strSection, const std::wstring& strEntry, std::wstring& strValue) const;
 
-    // A value that is absent, unreadable, or stored with the other type, reads as the default.
-    int GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const;
     bool WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue);
-    std::wstring GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,
-                                  const std::wstring& strDefault = {}) const;
     bool WriteProfileString(const std::wstring& strSection, const std::wstring& strEntry,
                             const std::wstring& strValue);
 

@@ -78,11 +78,6 @@ int CRegistry::WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs)
     return rc;
 }
 
-bool CRegistry::CreateKey(const std::wstring& strKey)
-{
-    return IsWellFormedKey(strKey);
-}
-
 const CRegistry::CEntry* CRegistry::FindHeld(const std::wstring& strKey, const std::wstring& strName) const
 {
     // The newest write of a value wins: queued ones are newer than anything kept or on disk.
@@ -156,22 +151,6 @@ ERead CRegistry::QueryString(const std::wstring& strKey, const std::wstring& str
         return ERead::Absent;
     strValue = value.str;
     return ERead::Found;
-}
-
-bool CRegistry::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kDword;
-    value.dw = dwValue;
-    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
-}
-
-bool CRegistry::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kString;
-    value.str = strValue;
-    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
 }
 
 EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
@@ -358,35 +337,4 @@ void CRegistryTxn::Write(const std::wstring& strKey, const std::wstring& strName
 {
     if (IsWellFormedKey(strKey))
         m_aWrites.push_back({strKey, strName, value});
-}
-
-void CRegistryTxn::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kDword;
-    value.dw = dwValue;
-    Write(strKey, strName, value);
-}
-
-void CRegistryTxn::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kString;
-    value.str = strValue;
-    Write(strKey, strName, value);
-}
-
-bool CRegKey::Create(CRegistry& registry, const std::wstring& strKey)
-{
-    Close();
-    if (!registry.CreateKey(strKey))
-        return false;
-    m_pRegistry = &registry;
-    m_strKey = strKey;
-    return true;
-}
-
-bool CRegKey::SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const
-{
-    return m_pRegistry && m_pRegistry->WriteDword(m_strKey, strName, dwValue);
 }
