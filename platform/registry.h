@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/sqlite_db.h"
@@ -128,8 +129,6 @@ private:
     friend class CRegistryTxn;
     enum class EMode { Unopened, Absent, ReadWrite, ReadOnly, Unreadable };
 
-    using CEntry = CRegEntry;
-
     void EnsureOpen();
     void OpenExisting();
     void CreateFile();
@@ -137,22 +136,23 @@ private:
     void GiveUpWriting(EStoreTrouble trouble);
     void NoteBusy(int rc);
 
-    const CEntry* FindHeld(const std::wstring& strKey, const std::wstring& strName) const;
     ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
     bool FlushPending(int nBusyWaitMs);
     // The table, then each entry, inside a write transaction: SQLITE_OK or the first error.
-    int WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs);
+    int WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
     EMode m_mode = EMode::Unopened;
     EStoreTrouble m_trouble = EStoreTrouble::None;
-    std::vector<CEntry> m_aPending;  // to be written, in order
-    std::vector<CEntry> m_aKept;     // written this session to a store that cannot take them
+    std::vector<CRegEntry> m_aPending;  // to be written, in order
+    std::vector<CRegEntry> m_aKept;     // written this session to a store that cannot take them
     std::chrono::steady_clock::time_point m_lockedSince;  // first met another program's lock; 0: not now
     std::chrono::steady_clock::time_point m_lastRetry;
     bool m_bClaimMissed = false;  // an Update's reads were refused since the last write landed
 };
 
+// Key paths and value names compare so: SQLite's NOCASE folds A-Z and nothing else.
+bool SameAsciiNoCase(std::wstring_view a, std::wstring_view b);
 // Not empty, no empty component: "a\\b" is a key, "a\\\\b", "\\a" and "a\\" are not.
 bool IsWellFormedKey(const std::wstring& strKey);

@@ -43,7 +43,7 @@ public:
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRegistry::kBusyWaitMs);
         for (;;) {
             const int rc = sqlite3_step(m_stmt);
-            if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
+            if (!IsSqliteBusy(rc) || std::chrono::steady_clock::now() >= deadline)
                 return rc;
             sqlite3_reset(m_stmt);
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -85,11 +85,6 @@ std::string ImmutableUri(const std::filesystem::path& path)
 }
 
 }  // namespace
-
-bool IsBusy(int rc)
-{
-    return IsSqliteBusy(rc);
-}
 
 EStoreTrouble TroubleOfWriteError(int rc)
 {
@@ -149,32 +144,17 @@ int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& s
 int SqlIsOurs(sqlite3* db, bool& bOurs)
 {
     bOurs = false;
-    CStatement stmt(db, "SELECT name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
+    CStatement stmt(db, "SELECT (SELECT count(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"
+                        " AND name <> 'registry'), (SELECT group_concat(name, ',') FROM"
+                        " (SELECT name FROM pragma_table_info('registry') ORDER BY cid))");
     if (stmt.PrepareResult() != SQLITE_OK)
         return stmt.PrepareResult();
-    int nOurs = 0;
-    int nOthers = 0;
-    int rc = SQLITE_OK;
-    while ((rc = stmt.Step()) == SQLITE_ROW) {
-        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0));
-        ++(name != nullptr && std::strcmp(name, "registry") == 0 ? nOurs : nOthers);
-    }
-    if (rc != SQLITE_DONE)
-        return rc;
-    if (nOthers > 0)
-        return SQLITE_OK;
-    if (nOurs == 0) {
-        bOurs = true;  // an empty database: ours to fill
-        return SQLITE_OK;
-    }
-    CStatement columns(db, "SELECT group_concat(name, ',') FROM (SELECT name FROM pragma_table_info('registry') ORDER BY cid)");
-    if (columns.PrepareResult() != SQLITE_OK)
-        return columns.PrepareResult();
-    rc = columns.Step();
+    const int rc = stmt.Step();
     if (rc != SQLITE_ROW)
         return rc;
-    const auto* list = reinterpret_cast<const char*>(sqlite3_column_text(columns.Get(), 0));
-    bOurs = list != nullptr && std::strcmp(list, "key,name,type,value") == 0;
+    // Without a registry table the list is null: an empty database is ours to fill.
+    const auto* list = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 1));
+    bOurs = sqlite3_column_int(stmt.Get(), 0) == 0 && (list == nullptr || std::strcmp(list, "key,name,type,value") == 0);
     return SQLITE_OK;
 }
 
@@ -227,7 +207,7 @@ void CRegistry::OpenExisting()
     bool bOurs = false;
     if (rc == SQLITE_OK && bOk)
         rc = SqlIsOurs(db, bOurs);
-    if (IsBusy(rc)) {
+    if (IsSqliteBusy(rc)) {
         sqlite3_close_v2(db);
         NoteBusy(rc);
         return;  // still unopened: the next call looks again
@@ -266,7 +246,7 @@ void CRegistry::CreateFile()
         UseWriteAheadLog(db, kBusyWaitMs);
         rc = SqliteExec(db, kSqlCreateTable, kBusyWaitMs);
     }
-    if (rc != SQLITE_OK && !IsBusy(rc)) {
+    if (rc != SQLITE_OK && !IsSqliteBusy(rc)) {
         sqlite3_close_v2(db);
         m_mode = EMode::Unreadable;
         GiveUpWriting(TroubleOfWriteError(rc));
