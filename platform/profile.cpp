@@ -8,14 +8,9 @@ CAppProfile::CAppProfile(CRegistry& registry)
 {
 }
 
-std::wstring CAppProfile::AppKey() const
-{
-    return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName;
-}
-
 std::wstring CAppProfile::SectionKey(const std::wstring& strSection) const
 {
-    return AppKey() + L"\\" + strSection;
+    return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName + L"\\" + strSection;
 }
 
 ERead CAppProfile::QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const

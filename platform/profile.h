@@ -13,9 +13,7 @@ public:
 
     explicit CAppProfile(CRegistry& registry);
 
-    // Software\Veltrane Corporation\Veltrane Quillorn, whatever the executable is called.
-    std::wstring AppKey() const;
-    // The application key, a backslash and the section.
+    // Software\Veltrane Corporation\Veltrane Quillorn\<section>, whatever the executable is called.
     std::wstring SectionKey(const std::wstring& strSection) const;
 
     // Found, absent (also when stored with the other type), or unreadable just now; the output is

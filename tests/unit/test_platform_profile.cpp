@@ -21,7 +21,6 @@ protected:
 
 TEST_F(ProfileTest, SectionsLiveBelowTheFixedApplicationKey)
 {
-    EXPECT_EQ(m_profile.AppKey(), L"Software\\Veltrane Corporation\\Veltrane Quillorn");
     EXPECT_EQ(m_profile.SectionKey(L"Veltrane Quillorn"),
               L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn");
 
