@@ -59,7 +59,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         reg.Update([&](CRegistryTxn& txn) {
             std::uint32_t n = 0;
             txn.ReadDword(kKey + L"\\Standard", L"BEG_INDEX", n);
-            txn.WriteDword(kKey + L"\\Standard", L"BEG_INDEX", n + 1);
+            txn.Write(kKey + L"\\Standard", L"BEG_INDEX", CRegValue::Dword(n + 1));
         });
         reg.QueryDword(kKey + L"\\Standard", L"BEG_INDEX", dw);
     }

@@ -12,18 +12,11 @@
 
 namespace {
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 bool EndsWithNoCase(std::string_view name, std::string_view suffix)
 {
-    if (name.size() < suffix.size())
-        return false;
-    const std::string_view tail = name.substr(name.size() - suffix.size());
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        if (AsciiLower(tail[i]) != AsciiLower(suffix[i]))
-            return false;
-    }
-    return true;
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    return name.size() >= suffix.size()
+           && std::ranges::equal(name.substr(name.size() - suffix.size()), suffix, {}, lower, lower);
 }
 
 }  // namespace

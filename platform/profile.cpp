@@ -8,14 +8,9 @@ CAppProfile::CAppProfile(CRegistry& registry)
 {
 }
 
-std::wstring CAppProfile::AppKey() const
-{
-    return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName;
-}
-
 std::wstring CAppProfile::SectionKey(const std::wstring& strSection) const
 {
-    return AppKey() + L"\\" + strSection;
+    return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName + L"\\" + strSection;
 }
 
 ERead CAppProfile::QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const
@@ -33,26 +28,9 @@ ERead CAppProfile::QueryProfileString(const std::wstring& strSection, const std:
     return m_registry.QueryString(SectionKey(strSection), strEntry, strValue);
 }
 
-int CAppProfile::GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const
-{
-    std::uint32_t dw = 0;
-    if (!m_registry.ReadDword(SectionKey(strSection), strEntry, dw))
-        return nDefault;
-    return static_cast<int>(static_cast<std::int32_t>(dw));
-}
-
 bool CAppProfile::WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue)
 {
     return m_registry.WriteDword(SectionKey(strSection), strEntry, static_cast<std::uint32_t>(nValue));
-}
-
-std::wstring CAppProfile::GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,
-                                           const std::wstring& strDefault) const
-{
-    std::wstring str;
-    if (!m_registry.ReadString(SectionKey(strSection), strEntry, str))
-        return strDefault;
-    return str;
 }
 
 bool CAppProfile::WriteProfileString(const std::wstring& strSection, const std::wstring& strEntry,

@@ -13,9 +13,7 @@ public:
 
     explicit CAppProfile(CRegistry& registry);
 
-    // Software\Veltrane Corporation\Veltrane Quillorn, whatever the executable is called.
-    std::wstring AppKey() const;
-    // The application key, a backslash and the section.
+    // Software\Veltrane Corporation\Veltrane Quillorn\<section>, whatever the executable is called.
     std::wstring SectionKey(const std::wstring& strSection) const;
 
     // Found, absent (also when stored with the other type), or unreadable just now; the output is
@@ -23,11 +21,7 @@ public:
     ERead QueryProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int& nValue) const;
     ERead QueryProfileString(const std::wstring& strSection, const std::wstring& strEntry, std::wstring& strValue) const;
 
-    // A value that is absent, unreadable, or stored with the other type, reads as the default.
-    int GetProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nDefault) const;
     bool WriteProfileInt(const std::wstring& strSection, const std::wstring& strEntry, int nValue);
-    std::wstring GetProfileString(const std::wstring& strSection, const std::wstring& strEntry,
-                                  const std::wstring& strDefault = {}) const;
     bool WriteProfileString(const std::wstring& strSection, const std::wstring& strEntry,
                             const std::wstring& strValue);
 

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <optional>
 #include <thread>
 
@@ -18,23 +19,32 @@ constexpr auto kLockedReport = std::chrono::seconds(3);
 constexpr auto kRetrySpacing = std::chrono::milliseconds(200);
 constexpr int kExitWaitMs = 2000;
 
-bool SameAsciiNoCase(const std::wstring& a, const std::wstring& b)
+// The newest write of the value in the list, or null.
+const CRegEntry* FindNewest(const std::vector<CRegEntry>& aList, const std::wstring& strKey, const std::wstring& strName)
 {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        wchar_t ca = a[i], cb = b[i];
-        if (ca >= L'a' && ca <= L'z')
-            ca = static_cast<wchar_t>(ca - 32);
-        if (cb >= L'a' && cb <= L'z')
-            cb = static_cast<wchar_t>(cb - 32);
-        if (ca != cb)
-            return false;
+    for (auto it = aList.rbegin(); it != aList.rend(); ++it) {
+        if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey))
+            return &*it;
     }
-    return true;
+    return nullptr;
+}
+
+// A value of the other type reads as absent.
+ERead DwordOf(ERead result, const CRegValue& value, std::uint32_t& dwValue)
+{
+    if (result != ERead::Found || value.nType != CRegValue::kDword)
+        return result == ERead::Found ? ERead::Absent : result;
+    dwValue = value.dw;
+    return ERead::Found;
 }
 
 }  // namespace
+
+bool SameAsciiNoCase(std::wstring_view a, std::wstring_view b)
+{
+    const auto fold = [](wchar_t c) { return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 32) : c; };
+    return std::ranges::equal(a, b, {}, fold, fold);
+}
 
 bool IsWellFormedKey(const std::wstring& strKey)
 {
@@ -70,7 +80,7 @@ std::filesystem::path CRegistry::DefaultPath()
     return XdgBaseDirectory("XDG_CONFIG_HOME", ".config") / "veltrane-quillorn" / "registry.db";
 }
 
-int CRegistry::WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs)
+int CRegistry::WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs)
 {
     int rc = SqliteExec(m_db, kSqlCreateTable, nBusyWaitMs);
     for (std::size_t i = 0; rc == SQLITE_OK && i < aEntries.size(); ++i)
@@ -78,28 +88,15 @@ int CRegistry::WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs)
     return rc;
 }
 
-bool CRegistry::CreateKey(const std::wstring& strKey)
-{
-    return IsWellFormedKey(strKey);
-}
-
-const CRegistry::CEntry* CRegistry::FindHeld(const std::wstring& strKey, const std::wstring& strName) const
-{
-    // The newest write of a value wins: queued ones are newer than anything kept or on disk.
-    for (const std::vector<CEntry>* list : {&m_aPending, &m_aKept}) {
-        for (auto it = list->rbegin(); it != list->rend(); ++it) {
-            if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey))
-                return &*it;
-        }
-    }
-    return nullptr;
-}
-
 ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn)
 {
     if (!IsWellFormedKey(strKey))
         return ERead::Absent;
-    if (const CEntry* held = FindHeld(strKey, strName)) {
+    // The newest write of a value wins: queued ones are newer than anything kept or on disk.
+    const CRegEntry* held = FindNewest(m_aPending, strKey, strName);
+    if (held == nullptr)
+        held = FindNewest(m_aKept, strKey, strName);
+    if (held != nullptr) {
         value = held->value;
         return ERead::Found;
     }
@@ -115,13 +112,9 @@ ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strN
     default: break;
     }
     const int rc = SqlReadValue(m_db, strKey, strName, value);
-    if (rc == SQLITE_ROW) {
+    if (rc == SQLITE_ROW || rc == SQLITE_DONE) {
         m_lockedSince = {};
-        return ERead::Found;
-    }
-    if (rc == SQLITE_DONE) {
-        m_lockedSince = {};
-        return ERead::Absent;
+        return rc == SQLITE_ROW ? ERead::Found : ERead::Absent;
     }
     if (rc == SQLITE_CORRUPT || rc == SQLITE_NOTADB) {
         // Damage found late: from now on nothing more is read from or written to the file.
@@ -137,41 +130,17 @@ ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strN
 ERead CRegistry::QueryDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
 {
     CRegValue value;
-    const ERead result = QueryValue(strKey, strName, value, false);
-    if (result != ERead::Found)
-        return result;
-    if (value.nType != CRegValue::kDword)
-        return ERead::Absent;
-    dwValue = value.dw;
-    return ERead::Found;
+    return DwordOf(QueryValue(strKey, strName, value, false), value, dwValue);
 }
 
 ERead CRegistry::QueryString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue)
 {
     CRegValue value;
     const ERead result = QueryValue(strKey, strName, value, false);
-    if (result != ERead::Found)
-        return result;
-    if (value.nType != CRegValue::kString)
-        return ERead::Absent;
+    if (result != ERead::Found || value.nType != CRegValue::kString)
+        return result == ERead::Found ? ERead::Absent : result;
     strValue = value.str;
     return ERead::Found;
-}
-
-bool CRegistry::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kDword;
-    value.dw = dwValue;
-    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
-}
-
-bool CRegistry::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kString;
-    value.str = strValue;
-    return IsWellFormedKey(strKey) && SetValue(strKey, strName, value) != EWrite::KeptForSession;
 }
 
 EWrite CRegistry::SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
@@ -207,7 +176,7 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
     fn(txn);
     if (txn.m_bOnDisk) {
         // Older queued writes go first, so the file never sees them land after newer ones.
-        std::vector<CEntry> all = std::move(m_aPending);
+        std::vector<CRegEntry> all = std::move(m_aPending);
         all.insert(all.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
         int rc = WriteAll(all, kBusyWaitMs);
         if (rc == SQLITE_OK)
@@ -219,7 +188,7 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
         }
         onDisk.reset();  // rolled back
         m_aPending = std::move(all);
-        if (!IsBusy(rc))
+        if (!IsSqliteBusy(rc))
             GiveUpWriting(TroubleOfWriteError(rc));
         else
             NoteBusy(rc);
@@ -238,40 +207,8 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
 bool CRegistry::FlushPending(int nBusyWaitMs)
 {
     m_lastRetry = std::chrono::steady_clock::now();
-    if (m_aPending.empty())
-        return true;
-    EnsureOpen();
-    if (m_mode == EMode::Absent)
-        CreateFile();
-    if (m_mode == EMode::Unopened)
-        return false;
-    if (m_mode != EMode::ReadWrite) {
-        GiveUpWriting(m_trouble);
-        return true;
-    }
-    int rc = SQLITE_OK;
-    {
-        CSqliteTransaction onDisk(m_db, nBusyWaitMs);
-        if (!onDisk.IsHeld()) {
-            NoteBusy(onDisk.ErrorCode());
-            return false;
-        }
-        rc = WriteAll(m_aPending, nBusyWaitMs);
-        if (rc == SQLITE_OK)
-            rc = onDisk.Commit() ? SQLITE_OK : onDisk.ErrorCode();
-    }
-    if (rc == SQLITE_OK) {
-        m_aPending.clear();
-        m_lockedSince = {};
-        m_bClaimMissed = false;
-        return true;
-    }
-    if (IsBusy(rc)) {
-        NoteBusy(rc);
-        return false;
-    }
-    GiveUpWriting(TroubleOfWriteError(rc));
-    return true;
+    // An update that writes nothing of its own lands what is queued, or keeps it queued.
+    return m_aPending.empty() || Update([](CRegistryTxn&) {}, nBusyWaitMs) != EWrite::Queued;
 }
 
 bool CRegistry::RetryPending()
@@ -286,7 +223,7 @@ bool CRegistry::FlushAtExit()
 
 void CRegistry::NoteBusy(int rc)
 {
-    if (IsBusy(rc) && m_lockedSince == std::chrono::steady_clock::time_point{})
+    if (IsSqliteBusy(rc) && m_lockedSince == std::chrono::steady_clock::time_point{})
         m_lockedSince = std::chrono::steady_clock::now();
 }
 
@@ -316,32 +253,20 @@ EStoreTrouble CRegistry::Trouble() const
 
 ERead CRegistryTxn::ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
 {
-    if (m_bLockMissed) {
+    if (m_bLockMissed)
         m_registry.m_bClaimMissed = true;
-        return ERead::Failed;
-    }
-    for (auto it = m_aWrites.rbegin(); it != m_aWrites.rend(); ++it) {
-        if (SameAsciiNoCase(it->strName, strName) && SameAsciiNoCase(it->strKey, strKey)) {
-            if (it->value.nType != CRegValue::kDword)
-                return ERead::Absent;
-            dwValue = it->value.dw;
-            return ERead::Found;
-        }
-    }
     CRegValue value;
-    const ERead result = m_registry.QueryValue(strKey, strName, value, true);
-    if (result != ERead::Found)
-        return result;
-    if (value.nType != CRegValue::kDword)
-        return ERead::Absent;
-    dwValue = value.dw;
-    return ERead::Found;
+    return DwordOf(Read(strKey, strName, value), value, dwValue);
 }
 
 ERead CRegistryTxn::Read(const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
 {
     if (m_bLockMissed)
         return ERead::Failed;
+    if (const CRegEntry* written = FindNewest(m_aWrites, strKey, strName)) {
+        value = written->value;
+        return ERead::Found;
+    }
     return m_registry.QueryValue(strKey, strName, value, true);
 }
 
@@ -358,35 +283,4 @@ void CRegistryTxn::Write(const std::wstring& strKey, const std::wstring& strName
 {
     if (IsWellFormedKey(strKey))
         m_aWrites.push_back({strKey, strName, value});
-}
-
-void CRegistryTxn::WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kDword;
-    value.dw = dwValue;
-    Write(strKey, strName, value);
-}
-
-void CRegistryTxn::WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
-{
-    CRegValue value;
-    value.nType = CRegValue::kString;
-    value.str = strValue;
-    Write(strKey, strName, value);
-}
-
-bool CRegKey::Create(CRegistry& registry, const std::wstring& strKey)
-{
-    Close();
-    if (!registry.CreateKey(strKey))
-        return false;
-    m_pRegistry = &registry;
-    m_strKey = strKey;
-    return true;
-}
-
-bool CRegKey::SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const
-{
-    return m_pRegistry && m_pRegistry->WriteDword(m_strKey, strName, dwValue);
 }

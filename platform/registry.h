@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/sqlite_db.h"
@@ -33,6 +34,9 @@ struct CRegValue {
     int nType = 0;
     std::uint32_t dw = 0;
     std::wstring str;
+
+    static CRegValue Dword(std::uint32_t dw) { return {kDword, dw, {}}; }
+    static CRegValue String(std::wstring str) { return {kString, 0, std::move(str)}; }
 };
 
 // One value written: where, and what.
@@ -50,8 +54,6 @@ public:
     // Failed for every value when the transaction could not be had in time: a value read then
     // may change before the writes land, so nothing may be claimed on it.
     ERead ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
-    void WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
-    void WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
     // A value of either type; Failed as ReadDword, but without marking a missed claim.
     ERead Read(const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
     void Write(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
@@ -78,27 +80,21 @@ public:
 
     const std::filesystem::path& File() const { return m_path; }
 
-    // Keys exist through their values: this only checks that the path is well formed (not empty,
-    // no empty component) and touches no file.
-    bool CreateKey(const std::wstring& strKey);
-
     // A value of the other type reads as absent. Failed: the file is there but could not be read
     // now (another program holds it locked), so the value is unknown.
     ERead QueryDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue);
     ERead QueryString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue);
-    bool ReadDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t& dwValue)
-    {
-        return QueryDword(strKey, strName, dwValue) == ERead::Found;
-    }
-    bool ReadString(const std::wstring& strKey, const std::wstring& strName, std::wstring& strValue)
-    {
-        return QueryString(strKey, strName, strValue) == ERead::Found;
-    }
 
-    // False only for a malformed key; see SetValue for what happens to the value.
-    bool WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue);
-    bool WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue);
     EWrite SetValue(const std::wstring& strKey, const std::wstring& strName, const CRegValue& value);
+    // False when the value is only kept for the session (or the key is malformed).
+    bool WriteDword(const std::wstring& strKey, const std::wstring& strName, std::uint32_t dwValue)
+    {
+        return SetValue(strKey, strName, CRegValue::Dword(dwValue)) != EWrite::KeptForSession;
+    }
+    bool WriteString(const std::wstring& strKey, const std::wstring& strName, const std::wstring& strValue)
+    {
+        return SetValue(strKey, strName, CRegValue::String(strValue)) != EWrite::KeptForSession;
+    }
 
     // Runs fn once as one transaction: its reads see the file as it is while no other program can
     // write, and its writes land together. The write lock is waited for up to nLockWaitMs; when
@@ -133,8 +129,6 @@ private:
     friend class CRegistryTxn;
     enum class EMode { Unopened, Absent, ReadWrite, ReadOnly, Unreadable };
 
-    using CEntry = CRegEntry;
-
     void EnsureOpen();
     void OpenExisting();
     void CreateFile();
@@ -142,37 +136,23 @@ private:
     void GiveUpWriting(EStoreTrouble trouble);
     void NoteBusy(int rc);
 
-    const CEntry* FindHeld(const std::wstring& strKey, const std::wstring& strName) const;
     ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
     bool FlushPending(int nBusyWaitMs);
     // The table, then each entry, inside a write transaction: SQLITE_OK or the first error.
-    int WriteAll(const std::vector<CEntry>& aEntries, int nBusyWaitMs);
+    int WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
     EMode m_mode = EMode::Unopened;
     EStoreTrouble m_trouble = EStoreTrouble::None;
-    std::vector<CEntry> m_aPending;  // to be written, in order
-    std::vector<CEntry> m_aKept;     // written this session to a store that cannot take them
+    std::vector<CRegEntry> m_aPending;  // to be written, in order
+    std::vector<CRegEntry> m_aKept;     // written this session to a store that cannot take them
     std::chrono::steady_clock::time_point m_lockedSince;  // first met another program's lock; 0: not now
     std::chrono::steady_clock::time_point m_lastRetry;
     bool m_bClaimMissed = false;  // an Update's reads were refused since the last write landed
 };
 
-// An open key: the registry plus the key's path, closed when it goes out of scope.
-class CRegKey {
-public:
-    CRegKey() = default;
-    bool Create(CRegistry& registry, const std::wstring& strKey);
-    void Close() { m_pRegistry = nullptr; }
-    bool IsOpen() const { return m_pRegistry != nullptr; }
-
-    bool SetDWORDValue(const std::wstring& strName, std::uint32_t dwValue) const;
-
-private:
-    CRegistry* m_pRegistry = nullptr;
-    std::wstring m_strKey;
-};
-
+// Key paths and value names compare so: SQLite's NOCASE folds A-Z and nothing else.
+bool SameAsciiNoCase(std::wstring_view a, std::wstring_view b);
 // Not empty, no empty component: "a\\b" is a key, "a\\\\b", "\\a" and "a\\" are not.
 bool IsWellFormedKey(const std::wstring& strKey);

@@ -19,41 +19,22 @@ constexpr const char* kWrite =
     "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, value = excluded.value";
 constexpr const char* kRead = "SELECT type, value FROM registry WHERE key = ?1 AND name = ?2";
 
-class CStatement {
-public:
-    CStatement(sqlite3* db, const char* sql) { m_rc = sqlite3_prepare_v2(db, sql, -1, &m_stmt, nullptr); }
-    ~CStatement() { sqlite3_finalize(m_stmt); }
-    CStatement(const CStatement&) = delete;
-    CStatement& operator=(const CStatement&) = delete;
-
-    int PrepareResult() const { return m_rc; }
-    sqlite3_stmt* Get() const { return m_stmt; }
-
-    bool BindText(int nIndex, const std::wstring& str)
-    {
-        const std::string utf8 = EncodeUtf8(str);
-        return sqlite3_bind_text(m_stmt, nIndex, utf8.data(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT)
-               == SQLITE_OK;
+// SQLITE_ROW, SQLITE_DONE or the error. Waits out a lock the busy handler does not cover (SQLite
+// gives up at once where waiting could deadlock; the statement then has to be run again), within
+// the registry's bound.
+int StepWithin(CSqliteStatement& stmt)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRegistry::kBusyWaitMs);
+    for (;;) {
+        if (stmt.Step())
+            return SQLITE_ROW;
+        const int rc = stmt.Failed() ? stmt.ErrorCode() : SQLITE_DONE;
+        if (!IsSqliteBusy(rc) || std::chrono::steady_clock::now() >= deadline)
+            return rc;
+        stmt.Reset();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-
-    // Steps once, waiting out a lock the busy handler does not cover (SQLite gives up at once where
-    // waiting could deadlock; the statement then has to be run again), within the same bound.
-    int Step()
-    {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(CRegistry::kBusyWaitMs);
-        for (;;) {
-            const int rc = sqlite3_step(m_stmt);
-            if (!IsBusy(rc) || std::chrono::steady_clock::now() >= deadline)
-                return rc;
-            sqlite3_reset(m_stmt);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        }
-    }
-
-private:
-    sqlite3_stmt* m_stmt = nullptr;
-    int m_rc = SQLITE_OK;
-};
+}
 
 // Within the registry's bound on waiting for another program's lock.
 int IntegrityCheck(sqlite3* db, bool& bOk)
@@ -86,11 +67,6 @@ std::string ImmutableUri(const std::filesystem::path& path)
 
 }  // namespace
 
-bool IsBusy(int rc)
-{
-    return IsSqliteBusy(rc);
-}
-
 EStoreTrouble TroubleOfWriteError(int rc)
 {
     // A file that turns out unreadable while being written was damaged, whatever SQLite calls it.
@@ -100,30 +76,25 @@ EStoreTrouble TroubleOfWriteError(int rc)
 int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
 {
     sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
-    CStatement stmt(db, kRead);
-    if (stmt.PrepareResult() != SQLITE_OK)
-        return IsNoTable(db) ? SQLITE_DONE : stmt.PrepareResult();
-    if (!stmt.BindText(1, strKey) || !stmt.BindText(2, strName))
+    CSqliteStatement stmt(db, kRead);
+    if (!stmt.IsValid())
+        return IsNoTable(db) ? SQLITE_DONE : stmt.ErrorCode();
+    if (!stmt.Bind(1, EncodeUtf8(strKey)) || !stmt.Bind(2, EncodeUtf8(strName)))
         return SQLITE_NOMEM;
-    const int rc = stmt.Step();
+    const int rc = StepWithin(stmt);
     if (rc != SQLITE_ROW)
         return rc;
-    sqlite3_stmt* s = stmt.Get();
-    const int nType = sqlite3_column_int(s, 0);
-    if (nType == CRegValue::kDword && sqlite3_column_type(s, 1) == SQLITE_INTEGER) {
+    const int nType = static_cast<int>(stmt.Int(0));
+    if (nType == CRegValue::kDword && stmt.Type(1) == SQLITE_INTEGER) {
         // Anything that fits 32 bits, signed or not, keeps its bit pattern; -1 and 0xFFFFFFFF are one value.
-        const sqlite3_int64 n = sqlite3_column_int64(s, 1);
-        if (n < INT32_MIN || n > static_cast<sqlite3_int64>(UINT32_MAX))
+        const std::int64_t n = stmt.Int(1);
+        if (n < INT32_MIN || n > static_cast<std::int64_t>(UINT32_MAX))
             return SQLITE_DONE;
-        value.nType = nType;
-        value.dw = static_cast<std::uint32_t>(n);
+        value = CRegValue::Dword(static_cast<std::uint32_t>(n));
         return SQLITE_ROW;
     }
-    if (nType == CRegValue::kString && sqlite3_column_type(s, 1) == SQLITE_TEXT) {
-        const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(s, 1));
-        const int nBytes = sqlite3_column_bytes(s, 1);
-        value.nType = nType;
-        value.str = DecodeBytes(std::string_view(text ? text : "", static_cast<std::size_t>(nBytes)));
+    if (nType == CRegValue::kString && stmt.Type(1) == SQLITE_TEXT) {
+        value = CRegValue::String(DecodeBytes(stmt.Text(1)));
         return SQLITE_ROW;
     }
     return SQLITE_DONE;
@@ -131,50 +102,30 @@ int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& st
 
 int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
 {
-    CStatement stmt(db, kWrite);
-    if (stmt.PrepareResult() != SQLITE_OK)
-        return stmt.PrepareResult();
-    if (!stmt.BindText(1, strKey) || !stmt.BindText(2, strName)
-        || sqlite3_bind_int(stmt.Get(), 3, value.nType) != SQLITE_OK)
-        return SQLITE_NOMEM;
-    const bool bBound = value.nType == CRegValue::kString
-                            ? stmt.BindText(4, value.str)
-                            : sqlite3_bind_int64(stmt.Get(), 4, static_cast<sqlite3_int64>(value.dw)) == SQLITE_OK;
+    CSqliteStatement stmt(db, kWrite);
+    if (!stmt.IsValid())
+        return stmt.ErrorCode();
+    const bool bBound = stmt.Bind(1, EncodeUtf8(strKey)) && stmt.Bind(2, EncodeUtf8(strName)) && stmt.Bind(3, value.nType)
+                        && (value.nType == CRegValue::kString ? stmt.Bind(4, EncodeUtf8(value.str))
+                                                              : stmt.Bind(4, static_cast<std::int64_t>(value.dw)));
     if (!bBound)
         return SQLITE_NOMEM;
-    const int rc = stmt.Step();
+    const int rc = StepWithin(stmt);
     return rc == SQLITE_DONE ? SQLITE_OK : rc;
 }
 
 int SqlIsOurs(sqlite3* db, bool& bOurs)
 {
     bOurs = false;
-    CStatement stmt(db, "SELECT name, sql FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'");
-    if (stmt.PrepareResult() != SQLITE_OK)
-        return stmt.PrepareResult();
-    int nOurs = 0;
-    int nOthers = 0;
-    int rc = SQLITE_OK;
-    while ((rc = stmt.Step()) == SQLITE_ROW) {
-        const auto* name = reinterpret_cast<const char*>(sqlite3_column_text(stmt.Get(), 0));
-        ++(name != nullptr && std::strcmp(name, "registry") == 0 ? nOurs : nOthers);
-    }
-    if (rc != SQLITE_DONE)
-        return rc;
-    if (nOthers > 0)
-        return SQLITE_OK;
-    if (nOurs == 0) {
-        bOurs = true;  // an empty database: ours to fill
-        return SQLITE_OK;
-    }
-    CStatement columns(db, "SELECT group_concat(name, ',') FROM (SELECT name FROM pragma_table_info('registry') ORDER BY cid)");
-    if (columns.PrepareResult() != SQLITE_OK)
-        return columns.PrepareResult();
-    rc = columns.Step();
+    CSqliteStatement stmt(db, "SELECT (SELECT count(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"
+                              " AND name <> 'registry'), (SELECT group_concat(name, ',') FROM"
+                              " (SELECT name FROM pragma_table_info('registry') ORDER BY cid))");
+    const int rc = StepWithin(stmt);
     if (rc != SQLITE_ROW)
         return rc;
-    const auto* list = reinterpret_cast<const char*>(sqlite3_column_text(columns.Get(), 0));
-    bOurs = list != nullptr && std::strcmp(list, "key,name,type,value") == 0;
+    // Without a registry table the list is empty: an empty database is ours to fill.
+    const std::string strColumns = stmt.Text(1);
+    bOurs = stmt.Int(0) == 0 && (strColumns.empty() || strColumns == "key,name,type,value");
     return SQLITE_OK;
 }
 
@@ -227,7 +178,7 @@ void CRegistry::OpenExisting()
     bool bOurs = false;
     if (rc == SQLITE_OK && bOk)
         rc = SqlIsOurs(db, bOurs);
-    if (IsBusy(rc)) {
+    if (IsSqliteBusy(rc)) {
         sqlite3_close_v2(db);
         NoteBusy(rc);
         return;  // still unopened: the next call looks again
@@ -266,7 +217,7 @@ void CRegistry::CreateFile()
         UseWriteAheadLog(db, kBusyWaitMs);
         rc = SqliteExec(db, kSqlCreateTable, kBusyWaitMs);
     }
-    if (rc != SQLITE_OK && !IsBusy(rc)) {
+    if (rc != SQLITE_OK && !IsSqliteBusy(rc)) {
         sqlite3_close_v2(db);
         m_mode = EMode::Unreadable;
         GiveUpWriting(TroubleOfWriteError(rc));

@@ -20,5 +20,4 @@ int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& s
 // SQLITE_OK and bOurs when the file is empty or holds our table and nothing else, or the error.
 int SqlIsOurs(sqlite3* db, bool& bOurs);
 
-bool IsBusy(int rc);
 EStoreTrouble TroubleOfWriteError(int rc);

@@ -3,13 +3,12 @@
 
 #include <canberra.h>
 
-#include <cerrno>
 #include <condition_variable>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <mutex>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/text.h"
 
@@ -93,18 +92,7 @@ void DebugOutput(std::wstring_view text)
 {
     if (!std::getenv("VELTRANE_QUILLORN_DEBUG"))
         return;
-    std::string line = EncodeUtf8(text);
-    line.push_back('\n');
-    // One write per line, so lines from two threads do not interleave.
-    const char* p = line.data();
-    std::size_t nLeft = line.size();
-    while (nLeft > 0) {
-        const ssize_t n = ::write(STDERR_FILENO, p, nLeft);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return;
-        p += n;
-        nLeft -= static_cast<std::size_t>(n);
-    }
+    // One call per line on the unbuffered stderr, so lines from two threads do not interleave.
+    const std::string line = EncodeUtf8(text) + '\n';
+    std::fwrite(line.data(), 1, line.size(), stderr);
 }

@@ -261,9 +261,9 @@ int CSqliteDb::LastErrorCode() const
     return m_db != nullptr ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
 }
 
-CSqliteStatement::CSqliteStatement(const CSqliteDb& db, const char* szSql)
+CSqliteStatement::CSqliteStatement(sqlite3* db, const char* szSql)
 {
-    m_nError = db.Handle() == nullptr ? SQLITE_MISUSE : sqlite3_prepare_v2(db.Handle(), szSql, -1, &m_stmt, nullptr);
+    m_nError = db == nullptr ? SQLITE_MISUSE : sqlite3_prepare_v2(db, szSql, -1, &m_stmt, nullptr);
     if (m_nError != SQLITE_OK) {
         sqlite3_finalize(m_stmt);
         m_stmt = nullptr;
@@ -310,6 +310,20 @@ bool CSqliteStatement::Run()
     while (Step()) {
     }
     return !m_bFailed;
+}
+
+void CSqliteStatement::Reset()
+{
+    if (m_stmt == nullptr)
+        return;
+    sqlite3_reset(m_stmt);
+    m_bFailed = false;
+    m_nError = SQLITE_OK;
+}
+
+int CSqliteStatement::Type(int nColumn) const
+{
+    return sqlite3_column_type(m_stmt, nColumn);
 }
 
 std::int64_t CSqliteStatement::Int(int nColumn) const

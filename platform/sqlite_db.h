@@ -82,7 +82,8 @@ private:
 // One prepared statement; binding and reading by column index, both from 1 and 0 as SQLite counts.
 class CSqliteStatement {
 public:
-    CSqliteStatement(const CSqliteDb& db, const char* szSql);
+    CSqliteStatement(sqlite3* db, const char* szSql);
+    CSqliteStatement(const CSqliteDb& db, const char* szSql) : CSqliteStatement(db.Handle(), szSql) {}
     ~CSqliteStatement();
     CSqliteStatement(const CSqliteStatement&) = delete;
     CSqliteStatement& operator=(const CSqliteStatement&) = delete;
@@ -98,11 +99,15 @@ public:
     // Runs to the end; true when it finished without an error.
     bool Run();
     bool Failed() const { return m_bFailed; }
-    // The result code of the failed step, or SQLITE_OK.
+    // The result code of the failed step (or prepare), or SQLITE_OK.
     int ErrorCode() const { return m_nError; }
+    // Back to before the first step, to run it again; the bindings stay.
+    void Reset();
 
     std::int64_t Int(int nColumn) const;
     std::string Text(int nColumn) const;
+    // SQLITE_INTEGER, SQLITE_TEXT, ... as the value is stored.
+    int Type(int nColumn) const;
 
 private:
     sqlite3_stmt* m_stmt = nullptr;

@@ -42,35 +42,15 @@ std::size_t SequenceLength(const unsigned char* p, std::size_t nLeft)
     return 0;
 }
 
-// A locale that knows all of Unicode, made once. C.UTF-8 is built into glibc from 2.35; older
-// systems usually carry it as a generated locale, and en_US.UTF-8 is the last resort.
+// A locale that knows all of Unicode, made once. Debian's libc-bin always ships C.UTF-8; without
+// it only ASCII letters are known.
 locale_t UnicodeLocale()
 {
-    static const locale_t loc = [] {
-        for (const char* name : {"C.UTF-8", "C.utf8", "en_US.UTF-8"}) {
-            if (locale_t l = newlocale(LC_CTYPE_MASK, name, static_cast<locale_t>(nullptr)))
-                return l;
-        }
-        return static_cast<locale_t>(nullptr);
-    }();
+    static const locale_t loc = newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
     return loc;
 }
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
-// Without any Unicode locale at least Latin-1, which covers the bytes a set file may hold.
-bool IsLatin1Letter(wchar_t c)
-{
-    return c == 0xAA || c == 0xB5 || c == 0xBA || (c >= 0xC0 && c <= 0xFF && c != 0xD7 && c != 0xF7);
-}
-wchar_t Latin1Upper(wchar_t c)
-{
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7)
-        return static_cast<wchar_t>(c - 0x20);
-    if (c == 0xFF)
-        return static_cast<wchar_t>(0x178);
-    return c;
-}
 
 }  // namespace
 
@@ -89,16 +69,10 @@ std::wstring DecodeBytes(std::string_view bytes)
             ++i;
             continue;
         }
-        char32_t cp = 0;
-        switch (len) {
-        case 1: cp = p[i]; break;
-        case 2: cp = ((p[i] & 0x1Fu) << 6) | (p[i + 1] & 0x3Fu); break;
-        case 3: cp = ((p[i] & 0x0Fu) << 12) | ((p[i + 1] & 0x3Fu) << 6) | (p[i + 2] & 0x3Fu); break;
-        default:
-            cp = ((p[i] & 0x07u) << 18) | ((p[i + 1] & 0x3Fu) << 12) | ((p[i + 2] & 0x3Fu) << 6)
-                 | (p[i + 3] & 0x3Fu);
-            break;
-        }
+        // The lead byte keeps 7, 5, 4 or 3 bits; each continuation byte adds 6.
+        char32_t cp = len == 1 ? p[i] : p[i] & (0x7Fu >> len);
+        for (std::size_t k = 1; k < len; ++k)
+            cp = (cp << 6) | (p[i + k] & 0x3Fu);
         text.push_back(static_cast<wchar_t>(cp));
         i += len;
     }
@@ -164,18 +138,16 @@ bool IsLetter(wchar_t c)
 {
     if (c < 0x80)
         return IsAsciiLetter(c);
-    if (locale_t loc = UnicodeLocale())
-        return iswalpha_l(static_cast<wint_t>(c), loc) != 0;
-    return IsLatin1Letter(c);
+    const locale_t loc = UnicodeLocale();
+    return loc != nullptr && iswalpha_l(static_cast<wint_t>(c), loc) != 0;
 }
 
 wchar_t ToUpperChar(wchar_t c)
 {
     if (c < 0x80)
         return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c;
-    if (locale_t loc = UnicodeLocale())
-        return static_cast<wchar_t>(towupper_l(static_cast<wint_t>(c), loc));
-    return Latin1Upper(c);
+    const locale_t loc = UnicodeLocale();
+    return loc != nullptr ? static_cast<wchar_t>(towupper_l(static_cast<wint_t>(c), loc)) : c;
 }
 
 std::wstring ToUpper(std::wstring_view text)

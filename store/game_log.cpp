@@ -120,11 +120,15 @@ bool CGameLog::HasOurSchemaOnly(int nVersion)
     return m_db.ColumnNames("games") == std::vector<std::string>(std::begin(kOurColumns), std::begin(kOurColumns) + nColumns);
 }
 
-CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
+CGameLog::EState CGameLog::Open(bool bForWriting, int nBusyTimeoutMs)
 {
     m_strError.clear();
     m_eTrouble = EStoreTrouble::None;
-    if (!m_db.Open(m_path, CSqliteDb::EOpen::ReadWrite, nBusyTimeoutMs)) {
+    if (!bForWriting && InspectStoreFile(m_path) == EStoreFile::Absent) {
+        m_db.Close();
+        return m_eState = EState::Absent;
+    }
+    if (!m_db.Open(m_path, bForWriting ? CSqliteDb::EOpen::ReadWrite : CSqliteDb::EOpen::ReadOnly, nBusyTimeoutMs)) {
         Fail(m_db.Trouble());
         return m_eState;
     }
@@ -134,69 +138,32 @@ CGameLog::EState CGameLog::OpenForWriting(int nBusyTimeoutMs)
         Fail(TroubleOfSqliteError(m_db.LastErrorCode()), m_db.LastError());
         return m_eState;
     }
-    // Only an empty file or our own log is ours to write; another program's database is left as
-    // it is, its journal mode included.
+    // A version-0 file without any table is as good as no log, and ours to fill. Anything else must
+    // be our own log; another program's database is left as it is, its journal mode included.
     const bool bEmpty = nVersion == 0 && astrNames.empty();
-    if (!bEmpty && !(nVersion >= 1 && std::find(astrNames.begin(), astrNames.end(), "games") != astrNames.end()
-                     && (nVersion > kSchemaVersion || HasOurSchemaOnly(nVersion)))) {
+    if (bEmpty && !bForWriting)
+        return m_eState = EState::Absent;
+    const bool bOurs = std::find(astrNames.begin(), astrNames.end(), "games") != astrNames.end()
+                       && (nVersion > kSchemaVersion || HasOurSchemaOnly(nVersion)) && (nVersion >= 1 || !bForWriting);
+    if (!bEmpty && !bOurs) {
         Fail(EStoreTrouble::Foreign);
         return m_eState;
     }
     // A newer game's log is read, never written: its rows may mean more than we know.
-    if (nVersion > kSchemaVersion || m_db.IsReadOnly()) {
-        ReadHasHints();
-        m_eTrouble = EStoreTrouble::ReadOnly;
-        m_eState = EState::ReadOnly;
-        return m_eState;
+    if (!bForWriting || nVersion > kSchemaVersion || m_db.IsReadOnly()) {
+        // A newer game's log may have moved on; the column is what counts, not the version.
+        const std::vector<std::string> astrColumns = m_db.ColumnNames("games");
+        m_bHasHints = std::find(astrColumns.begin(), astrColumns.end(), "hinted") != astrColumns.end();
+        if (bForWriting)
+            m_eTrouble = EStoreTrouble::ReadOnly;
+        return m_eState = EState::ReadOnly;
     }
     if (nVersion < kSchemaVersion && !Migrate(nVersion)) {
         Fail(TroubleOfSqliteError(m_db.LastErrorCode()), Fill(TrUtf8("cannot bring the log up to date: %1"), {m_db.LastError()}));
         return m_eState;
     }
     m_bHasHints = true;
-    m_eState = EState::Writable;
-    return m_eState;
-}
-
-void CGameLog::ReadHasHints()
-{
-    // A newer game's log may have moved on; the column is what counts, not the version.
-    const std::vector<std::string> astrColumns = m_db.ColumnNames("games");
-    m_bHasHints = std::find(astrColumns.begin(), astrColumns.end(), "hinted") != astrColumns.end();
-}
-
-CGameLog::EState CGameLog::OpenForReading(int nBusyTimeoutMs)
-{
-    m_strError.clear();
-    m_eTrouble = EStoreTrouble::None;
-    if (InspectStoreFile(m_path) == EStoreFile::Absent) {
-        m_db.Close();
-        m_eState = EState::Absent;
-        return m_eState;
-    }
-    if (!m_db.Open(m_path, CSqliteDb::EOpen::ReadOnly, nBusyTimeoutMs)) {
-        Fail(m_db.Trouble());
-        return m_eState;
-    }
-    const int nVersion = m_db.UserVersion();
-    std::vector<std::string> astrNames;
-    if (nVersion < 0 || !m_db.SchemaNames(astrNames)) {
-        Fail(TroubleOfSqliteError(m_db.LastErrorCode()), m_db.LastError());
-        return m_eState;
-    }
-    // A version-0 file without any table is as good as no log; one with tables of its own is not ours.
-    if (nVersion == 0 && astrNames.empty()) {
-        m_eState = EState::Absent;
-        return m_eState;
-    }
-    if (std::find(astrNames.begin(), astrNames.end(), "games") == astrNames.end()
-        || (nVersion <= kSchemaVersion && !HasOurSchemaOnly(nVersion))) {
-        Fail(EStoreTrouble::Foreign);
-        return m_eState;
-    }
-    ReadHasHints();
-    m_eState = EState::ReadOnly;
-    return m_eState;
+    return m_eState = EState::Writable;
 }
 
 bool CGameLog::Migrate(int nFrom)

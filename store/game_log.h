@@ -51,9 +51,9 @@ public:
 
     // For writing: creates the file, or brings an older schema up to date in one transaction.
     // Writable on success; ReadOnly for a newer schema (refused); Closed when it cannot be used.
-    EState OpenForWriting(int nBusyTimeoutMs);
+    EState OpenForWriting(int nBusyTimeoutMs) { return Open(true, nBusyTimeoutMs); }
     // For reading: Absent when there is no file, Closed when it cannot be read.
-    EState OpenForReading(int nBusyTimeoutMs);
+    EState OpenForReading(int nBusyTimeoutMs) { return Open(false, nBusyTimeoutMs); }
     EState State() const { return m_eState; }
     void Close()
     {
@@ -79,11 +79,11 @@ public:
     CSqliteDb& Db() { return m_db; }
 
 private:
+    EState Open(bool bForWriting, int nBusyTimeoutMs);
     bool Migrate(int nFrom);
     void Fail(EStoreTrouble trouble, const std::string& strDetail = {});
     // Whether the file holds our table, and nothing but our table and indexes.
     bool HasOurSchemaOnly(int nVersion);
-    void ReadHasHints();
 
     std::filesystem::path m_path;
     CSqliteDb m_db;

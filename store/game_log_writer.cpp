@@ -2,7 +2,6 @@
 #include "store/game_log_writer.h"
 
 #include <algorithm>
-#include <atomic>
 
 CGameLogWriter::CGameLogWriter(std::filesystem::path file, int nBusyTimeoutMs, int nLockedReportMs)
     : m_path(std::move(file)), m_nBusyTimeoutMs(nBusyTimeoutMs), m_lockedReport(nLockedReportMs)
@@ -45,12 +44,6 @@ bool CGameLogWriter::WaitUntilDone(std::chrono::milliseconds maxWait)
 {
     std::unique_lock lock(m_mutex);
     return m_cvIdle.wait_for(lock, maxWait, [this] { return m_aQueue.empty() && !m_bBusy; });
-}
-
-int CGameLogWriter::Waiting() const
-{
-    std::lock_guard lock(m_mutex);
-    return static_cast<int>(m_aQueue.size());
 }
 
 EStoreTrouble CGameLogWriter::Trouble() const
@@ -129,19 +122,9 @@ void CGameLogWriter::Run()
     }
 }
 
-namespace {
-std::atomic<CGameLogWriter*> g_pTheGameLog{nullptr};
-}  // namespace
-
 CGameLogWriter& TheGameLog()
 {
     // Destroyed at exit, after the toolkit is gone, so that the last word's row is written.
     static CGameLogWriter writer(CGameLog::DefaultPath());
-    g_pTheGameLog = &writer;
     return writer;
-}
-
-CGameLogWriter* TheGameLogIfMade()
-{
-    return g_pTheGameLog;
 }

@@ -39,8 +39,6 @@ public:
     // Waits until nothing is left waiting, locks or not, up to the deadline; true when so.
     bool WaitUntilDone(std::chrono::milliseconds maxWait);
 
-    // How many entries wait for a lock.
-    int Waiting() const;
     // Why entries are not being kept; None while they are (a short lock is not reported).
     EStoreTrouble Trouble() const;
 
@@ -73,5 +71,3 @@ private:
 
 // The process's writer on the default log file, made on first use.
 CGameLogWriter& TheGameLog();
-// The process's writer if it has been made, else null: asking must not start one.
-CGameLogWriter* TheGameLogIfMade();

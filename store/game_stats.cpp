@@ -65,18 +65,12 @@ CWordStats ComputeWordStats(const std::vector<CLoggedWord>& aWords)
     s.nCurrentStreak = nRun;
 
     if (!anSeconds.empty()) {
-        s.bHasTimes = true;
-        s.nBestSeconds = *std::min_element(anSeconds.begin(), anSeconds.end());
         // The middle time, or the mean of the two middle ones for an even count.
-        const std::size_t nMid = anSeconds.size() / 2;
-        std::nth_element(anSeconds.begin(), anSeconds.begin() + static_cast<std::ptrdiff_t>(nMid), anSeconds.end());
-        const int nUpper = anSeconds[nMid];
-        if (anSeconds.size() % 2 == 1) {
-            s.dMedianSeconds = nUpper;
-        } else {
-            const int nLower = *std::max_element(anSeconds.begin(), anSeconds.begin() + static_cast<std::ptrdiff_t>(nMid));
-            s.dMedianSeconds = (static_cast<double>(nLower) + nUpper) / 2;
-        }
+        std::sort(anSeconds.begin(), anSeconds.end());
+        const std::size_t n = anSeconds.size();
+        s.bHasTimes = true;
+        s.nBestSeconds = anSeconds.front();
+        s.dMedianSeconds = (static_cast<double>(anSeconds[(n - 1) / 2]) + anSeconds[n / 2]) / 2;
     }
     if (s.anFinalScores.size() > static_cast<std::size_t>(kFinalScoresKept))
         s.anFinalScores.erase(s.anFinalScores.begin(), s.anFinalScores.end() - kFinalScoresKept);

@@ -116,13 +116,6 @@ std::wstring KeySpelling(const std::wstring& strSet)
     return str;
 }
 
-bool OpenKey(CAppProfile& profile, const std::wstring& strSet, CRegKey& key)
-{
-    if (!IsUsableSetName(strSet))
-        return false;
-    return key.Create(profile.Registry(), profile.SectionKey(CSettingsStore::kSection) + L"\\" + KeySpelling(strSet));
-}
-
 }  // namespace
 
 std::wstring CSettingsStore::ProgressKey(const std::wstring& strSet) const
@@ -187,23 +180,22 @@ CHandOut CSettingsStore::HandOut(const std::wstring& strSet, int nSkill, int nIn
         out.bIndexKnown = bKeyed ? bClaimed : bInMemoryKnown;
         const std::wstring strSection = m_profile.SectionKey(kSection);
         if (bSaveChoice) {
-            txn.WriteString(strSection, Option::CurrentSet.szName, strSet);
-            txn.WriteDword(strSection, Option::CurrentSkill.szName, static_cast<std::uint32_t>(nSkill));
+            txn.Write(strSection, Option::CurrentSet.szName, CRegValue::String(strSet));
+            txn.Write(strSection, Option::CurrentSkill.szName, CRegValue::Dword(static_cast<std::uint32_t>(nSkill)));
         }
         // An index derived from one that could not be read would overwrite the player's progress,
         // and one read outside the transaction may be another copy's claim by now: only a word
         // claimed inside the transaction that stores its index is written. Without the claim the
         // game plays on from its own position, and the registry reports the lock.
         if (bClaimed)
-            txn.WriteDword(ProgressKey(strSet), kIndexNames[nSkill], static_cast<std::uint32_t>(out.nIndex));
+            txn.Write(ProgressKey(strSet), kIndexNames[nSkill], CRegValue::Dword(static_cast<std::uint32_t>(out.nIndex)));
     }, CRegistry::kClaimWaitMs);
     return out;
 }
 
 bool CSettingsStore::WriteWordIndex(const std::wstring& strSet, int nSkill, int nIndex)
 {
-    CRegKey key;
-    if (!IsValidSkill(nSkill) || !OpenKey(m_profile, strSet, key))
+    if (!IsValidSkill(nSkill) || !IsUsableSetName(strSet))
         return false;
-    return key.SetDWORDValue(kIndexNames[nSkill], static_cast<std::uint32_t>(nIndex));
+    return m_profile.Registry().WriteDword(ProgressKey(strSet), kIndexNames[nSkill], static_cast<std::uint32_t>(nIndex));
 }

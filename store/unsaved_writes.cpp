@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cwchar>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -74,11 +75,11 @@ bool ParseValue(const std::string& str, CRegValue& value)
         const unsigned long long n = std::strtoull(strRest.c_str(), nullptr, 10);
         if (n > 0xFFFFFFFFull)
             return false;
-        value = CRegValue{CRegValue::kDword, static_cast<std::uint32_t>(n), {}};
+        value = CRegValue::Dword(static_cast<std::uint32_t>(n));
         return true;
     }
     if (str[0] == 's') {
-        value = CRegValue{CRegValue::kString, 0, {}};
+        value = CRegValue::String({});
         return UnescapeField(strRest, value.str);
     }
     return false;
@@ -89,16 +90,9 @@ bool SameValue(const CRegValue& a, const CRegValue& b)
     return a.nType == b.nType && (a.nType == CRegValue::kDword ? a.dw == b.dw : a.str == b.str);
 }
 
-// Key paths and value names compare without regard to ASCII case, as the registry's do.
 bool SameName(const CRegEntry& a, const CRegEntry& b)
 {
-    auto fold = [](std::wstring str) {
-        for (wchar_t& c : str)
-            if (c >= L'a' && c <= L'z')
-                c = static_cast<wchar_t>(c - 32);
-        return str;
-    };
-    return fold(a.strKey) == fold(b.strKey) && fold(a.strName) == fold(b.strName);
+    return SameAsciiNoCase(a.strKey, b.strKey) && SameAsciiNoCase(a.strName, b.strName);
 }
 
 // The store's record of the last kept file it saved.
@@ -139,9 +133,27 @@ ERead MarkIsStored(CAppProfile& profile, const CUnsavedFile& kept)
     return stored.nType == CRegValue::kString && stored.str == kept.strMark ? ERead::Found : ERead::Absent;
 }
 
-bool Unchanged(ERead read, const CRegValue& now, const CUnsavedWrite& w)
+// The kept values the store still holds as it held them at exit (nothing newer was written
+// meanwhile), as fnRead reads it; false when a value cannot be read now.
+bool CollectUnchanged(const CUnsavedFile& kept, const std::function<ERead(const CRegEntry&, CRegValue&)>& fnRead,
+                      std::vector<const CRegEntry*>& aUnchanged)
 {
-    return w.before ? read == ERead::Found && SameValue(now, *w.before) : read == ERead::Absent;
+    for (const CUnsavedWrite& w : kept.aWrites) {
+        CRegValue now;
+        const ERead read = fnRead(w.entry, now);
+        if (read == ERead::Failed)
+            return false;
+        if (w.before ? read == ERead::Found && SameValue(now, *w.before) : read == ERead::Absent)
+            aUnchanged.push_back(&w.entry);
+    }
+    return true;
+}
+
+void WriteWithMark(CRegistryTxn& txn, const std::vector<const CRegEntry*>& aEntries, const CRegEntry& mark)
+{
+    for (const CRegEntry* pEntry : aEntries)
+        txn.Write(pEntry->strKey, pEntry->strName, pEntry->value);
+    txn.Write(mark.strKey, mark.strName, mark.value);
 }
 
 }  // namespace
@@ -258,10 +270,9 @@ EUnsavedStart ApplyUnsavedWrites(CAppProfile& profile, int nLockWaitMs)
     // A file that is not ours, or a later game's, is left as it is.
     if (!ReadKept(file, kept))
         return EUnsavedStart::LeftForLater;
-    const CRegEntry mark{MarkKey(profile), kMarkName, CRegValue{CRegValue::kString, 0, kept.strMark}};
+    const CRegEntry mark{MarkKey(profile), kMarkName, CRegValue::String(kept.strMark)};
 
     bool bLocked = false;
-    bool bSavedBefore = false;
     const EWrite written = registry.Update(
         [&](CRegistryTxn& txn) {
             CRegValue now;
@@ -270,23 +281,13 @@ EUnsavedStart ApplyUnsavedWrites(CAppProfile& profile, int nLockWaitMs)
                 bLocked = true;
                 return;
             }
-            if (readMark == ERead::Found && SameValue(now, mark.value)) {
-                bSavedBefore = true;
-                return;
-            }
+            if (readMark == ERead::Found && SameValue(now, mark.value))
+                return;  // saved before: only the file is left to remove
             std::vector<const CRegEntry*> aSave;
-            for (const CUnsavedWrite& w : kept.aWrites) {
-                const ERead read = txn.Read(w.entry.strKey, w.entry.strName, now);
-                if (read == ERead::Failed) {
-                    bLocked = true;
-                    return;
-                }
-                if (Unchanged(read, now, w))
-                    aSave.push_back(&w.entry);
-            }
-            for (const CRegEntry* pEntry : aSave)
-                txn.Write(pEntry->strKey, pEntry->strName, pEntry->value);
-            txn.Write(mark.strKey, mark.strName, mark.value);
+            bLocked = !CollectUnchanged(
+                kept, [&](const CRegEntry& e, CRegValue& value) { return txn.Read(e.strKey, e.strName, value); }, aSave);
+            if (!bLocked)
+                WriteWithMark(txn, aSave, mark);
         },
         nLockWaitMs);
     if (!bLocked) {
@@ -301,19 +302,11 @@ EUnsavedStart ApplyUnsavedWrites(CAppProfile& profile, int nLockWaitMs)
     if (MarkIsStored(profile, kept) != ERead::Absent)
         return EUnsavedStart::LeftForLater;
     std::vector<const CRegEntry*> aQueue;
-    for (const CUnsavedWrite& w : kept.aWrites) {
-        CRegValue now;
-        const ERead read = registry.QueryStored(w.entry.strKey, w.entry.strName, now);
-        if (read == ERead::Failed)
-            return EUnsavedStart::LeftForLater;
-        if (Unchanged(read, now, w))
-            aQueue.push_back(&w.entry);
-    }
-    const EWrite queued = registry.Update([&](CRegistryTxn& txn) {
-        for (const CRegEntry* pEntry : aQueue)
-            txn.Write(pEntry->strKey, pEntry->strName, pEntry->value);
-        txn.Write(mark.strKey, mark.strName, mark.value);
-    });
+    if (!CollectUnchanged(
+            kept, [&](const CRegEntry& e, CRegValue& value) { return registry.QueryStored(e.strKey, e.strName, value); },
+            aQueue))
+        return EUnsavedStart::LeftForLater;
+    const EWrite queued = registry.Update([&](CRegistryTxn& txn) { WriteWithMark(txn, aQueue, mark); });
     if (queued == EWrite::Written) {
         std::filesystem::remove(file, ec);
         return EUnsavedStart::Saved;

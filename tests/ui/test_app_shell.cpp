@@ -15,6 +15,7 @@
 #include "dialogs/player_name_dlg.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
@@ -64,7 +65,7 @@ TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
     EXPECT_EQ(m_pView->Guess(), L"     ");
     EXPECT_EQ(m_pView->Cursor(), 0);
     CSettingsStore store(*m_pProfile);
-    EXPECT_EQ(m_pProfile->GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"), L"Test");
+    EXPECT_EQ(StoredString(*m_pProfile, L"CURRENT_SET"), L"Test");
     int nIndex = -2;
     EXPECT_EQ(store.QueryWordIndex(L"Test", SkillBeginner, nIndex), ERead::Found);
     EXPECT_EQ(nIndex, 0);

@@ -8,6 +8,7 @@
 
 #include "dialogs/options_dlg.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
@@ -68,7 +69,7 @@ TEST_F(UserSetsTest, ASetNameWithARightToLeftOverrideIsListedEscapedAndPlayedByI
         "rtl\\u202eevil", [](wxDialog& dlg) { uitest::SaveShot(uitest::CaptureClient(dlg), "options-rtl-set"); });
     EXPECT_EQ(astrListed, (std::vector<wxString>{"Test", "rtl\\u202eevil"}));
     EXPECT_EQ(m_pView->CurrentSet(), strEvil);
-    EXPECT_EQ(m_pProfile->GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"), strEvil);
+    EXPECT_EQ(StoredString(*m_pProfile, L"CURRENT_SET"), strEvil);
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"OTTER") << "the real file is opened";
 }
 

@@ -9,6 +9,7 @@
 #include "app/command_table.h"
 #include "app/main_frame.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
@@ -94,7 +95,7 @@ TEST_F(HintFitTest, WordsThatFitGrowsTheWindowByALineAndIsStored)
 
     Command(ID_VIEW_WORDS_FIT);
     EXPECT_TRUE(MenuItemState(ID_VIEW_WORDS_FIT, true));
-    EXPECT_EQ(m_pProfile->GetProfileInt(CSettingsStore::kSection, L"SHOW_WORDS_FIT", -1), 1);
+    EXPECT_EQ(StoredInt(*m_pProfile, L"SHOW_WORDS_FIT", -1), 1);
     const int nGrown = 190 + board::kFitLineHeight;
     ASSERT_TRUE(uitest::WaitFor([&] { return m_pView->GetClientSize() == wxSize(241, nGrown); }))
         << m_pView->GetClientSize().x << "x" << m_pView->GetClientSize().y;
@@ -123,7 +124,7 @@ TEST_F(HintFitTest, WordsThatFitGrowsTheWindowByALineAndIsStored)
     // Off again: the window gives the line back.
     m_pView->ChangeZoom(100);
     Command(ID_VIEW_WORDS_FIT);
-    EXPECT_EQ(m_pProfile->GetProfileInt(CSettingsStore::kSection, L"SHOW_WORDS_FIT", -1), 0);
+    EXPECT_EQ(StoredInt(*m_pProfile, L"SHOW_WORDS_FIT", -1), 0);
     EXPECT_TRUE(uitest::WaitFor([&] { return m_pView->GetClientSize() == wxSize(241, 190); }));
 }
 

@@ -10,6 +10,7 @@
 #include "dialogs/options_dlg.h"
 #include "ui/wx_helpers.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
@@ -93,7 +94,7 @@ TEST_F(ViewScreenTest, NewOptionsAreStoredAndTheNextWordUsesThem)
     EXPECT_EQ(m_pView->Background(), clrNew);
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANET");
     auto stored = [this](const wchar_t* szName) {
-        return m_pProfile->GetProfileInt(CSettingsStore::kSection, szName, -1);
+        return StoredInt(*m_pProfile, szName, -1);
     };
     EXPECT_EQ(stored(L"TIMETRIAL_CHECKED"), 0);
     EXPECT_EQ(stored(L"CURRENT_LEVEL"), SkillIntermediate);

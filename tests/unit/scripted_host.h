@@ -20,6 +20,7 @@
 #include "platform/registry.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
 
 // A set file's bytes: the three sections with the given words, CR LF line ends.
@@ -48,8 +49,8 @@ struct CTestStore {
     CRecordStore records{profile};
 
     // What the next start reads, by the stored value names; -99 for a number that is absent.
-    std::wstring StoredSet() const { return profile.GetProfileString(CSettingsStore::kSection, L"CURRENT_SET"); }
-    int StoredInt(const wchar_t* szName) const { return profile.GetProfileInt(CSettingsStore::kSection, szName, -99); }
+    std::wstring StoredSet() const { return ::StoredString(profile, L"CURRENT_SET"); }
+    int StoredInt(const wchar_t* szName) const { return ::StoredInt(profile, szName, -99); }
 };
 
 class CScriptedGame : public CGameCore {

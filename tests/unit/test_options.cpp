@@ -31,7 +31,7 @@ protected:
     bool Stored(const wchar_t* szName)
     {
         std::uint32_t dw = 0;
-        return store.registry.ReadDword(store.profile.SectionKey(CSettingsStore::kSection), szName, dw);
+        return store.registry.QueryDword(store.profile.SectionKey(CSettingsStore::kSection), szName, dw) == ERead::Found;
     }
 };
 

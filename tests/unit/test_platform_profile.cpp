@@ -5,9 +5,12 @@
 
 #include "platform/profile.h"
 #include "platform/registry.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
 
 namespace {
+
+constexpr const wchar_t* S = CSettingsStore::kSection;
 
 class ProfileTest : public ::testing::Test {
 protected:
@@ -18,7 +21,6 @@ protected:
 
 TEST_F(ProfileTest, SectionsLiveBelowTheFixedApplicationKey)
 {
-    EXPECT_EQ(m_profile.AppKey(), L"Software\\Veltrane Corporation\\Veltrane Quillorn");
     EXPECT_EQ(m_profile.SectionKey(L"Veltrane Quillorn"),
               L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn");
 
@@ -26,32 +28,32 @@ TEST_F(ProfileTest, SectionsLiveBelowTheFixedApplicationKey)
     ASSERT_TRUE(m_profile.WriteProfileString(L"Veltrane Quillorn", L"CURRENT_SET", L"animals"));
     std::uint32_t dw = 7;
     std::wstring str;
-    EXPECT_TRUE(m_registry.ReadDword(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
-                                     L"SOUND", dw));
+    EXPECT_EQ(m_registry.QueryDword(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
+                                    L"SOUND", dw), ERead::Found);
     EXPECT_EQ(dw, 0u);
-    EXPECT_TRUE(m_registry.ReadString(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
-                                      L"CURRENT_SET", str));
+    EXPECT_EQ(m_registry.QueryString(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
+                                     L"CURRENT_SET", str), ERead::Found);
     EXPECT_EQ(str, L"animals");
 }
 
 TEST_F(ProfileTest, AbsentOrMistypedValuesReadAsTheDefault)
 {
-    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 1), 1);
-    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", -7), -7);
-    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T"), L"");
-    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T", L"fallback"), L"fallback");
+    EXPECT_EQ(StoredInt(m_profile, L"N", 1), 1);
+    EXPECT_EQ(StoredInt(m_profile, L"N", -7), -7);
+    EXPECT_EQ(StoredString(m_profile, L"T"), L"");
+    EXPECT_EQ(StoredString(m_profile, L"T", L"fallback"), L"fallback");
 
-    ASSERT_TRUE(m_profile.WriteProfileString(L"S", L"N", L"12"));
-    ASSERT_TRUE(m_profile.WriteProfileInt(L"S", L"T", 12));
-    EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 1), 1) << "a string is not read as a number";
-    EXPECT_EQ(m_profile.GetProfileString(L"S", L"T", L"d"), L"d") << "a number is not read as a string";
+    ASSERT_TRUE(m_profile.WriteProfileString(S, L"N", L"12"));
+    ASSERT_TRUE(m_profile.WriteProfileInt(S, L"T", 12));
+    EXPECT_EQ(StoredInt(m_profile, L"N", 1), 1) << "a string is not read as a number";
+    EXPECT_EQ(StoredString(m_profile, L"T", L"d"), L"d") << "a number is not read as a string";
 }
 
 TEST_F(ProfileTest, IntegersRoundTripWithTheirSign)
 {
     for (int n : {0, 1, -1, 200, 10944466, INT32_MIN, INT32_MAX}) {
-        ASSERT_TRUE(m_profile.WriteProfileInt(L"S", L"N", n));
-        EXPECT_EQ(m_profile.GetProfileInt(L"S", L"N", 42), n);
+        ASSERT_TRUE(m_profile.WriteProfileInt(S, L"N", n));
+        EXPECT_EQ(StoredInt(m_profile, L"N", 42), n);
     }
 }
 
@@ -62,17 +64,17 @@ TEST(ProfileOnAnUnusableStore, ReadsDefaultsAndKeepsWritesForTheSessionOnly)
     {
         CRegistry registry(dir / "registry.db");
         CAppProfile profile(registry);
-        EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9);
-        EXPECT_FALSE(profile.WriteProfileInt(L"S", L"N", 3));
-        EXPECT_FALSE(profile.WriteProfileString(L"S", L"T", L"x"));
-        EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 3) << "the session sees its own choice";
-        EXPECT_EQ(profile.GetProfileString(L"S", L"T", L"d"), L"x");
+        EXPECT_EQ(StoredInt(profile, L"N", 9), 9);
+        EXPECT_FALSE(profile.WriteProfileInt(S, L"N", 3));
+        EXPECT_FALSE(profile.WriteProfileString(S, L"T", L"x"));
+        EXPECT_EQ(StoredInt(profile, L"N", 9), 3) << "the session sees its own choice";
+        EXPECT_EQ(StoredString(profile, L"T", L"d"), L"x");
         EXPECT_EQ(registry.Trouble(), EStoreTrouble::NotADatabase);
     }
     EXPECT_EQ(ReadWholeFile(dir / "registry.db"), "plain text, not a database");
     CRegistry again(dir / "registry.db");
     CAppProfile profile(again);
-    EXPECT_EQ(profile.GetProfileInt(L"S", L"N", 9), 9) << "nothing outlived the session";
+    EXPECT_EQ(StoredInt(profile, L"N", 9), 9) << "nothing outlived the session";
 }
 
 }  // namespace

@@ -59,9 +59,9 @@ TEST_F(RecordStoreTest, EachRecordHasItsOwnPairOfValueNames)
         ++nNumber;
         std::wstring str;
         std::uint32_t dw = 0;
-        EXPECT_TRUE(m_registry.ReadString(kSectionKey, n.name, str));
+        EXPECT_EQ(m_registry.QueryString(kSectionKey, n.name, str), ERead::Found);
         EXPECT_EQ(str, std::wstring(L"Player ") + n.name);
-        EXPECT_TRUE(m_registry.ReadDword(kSectionKey, n.number, dw));
+        EXPECT_EQ(m_registry.QueryDword(kSectionKey, n.number, dw), ERead::Found);
         EXPECT_EQ(dw, static_cast<std::uint32_t>(nNumber));
         const CBestRecord r = m_records.Read(n.nSkill, n.bTimeTrial);
         EXPECT_EQ(r.strName, str);
@@ -78,9 +78,9 @@ TEST_F(RecordStoreTest, ResetStoresEmptyNamesAndZeros)
         // Written, not deleted: the values are there, as a string and a number.
         std::wstring str = L"x";
         std::uint32_t dw = 1;
-        EXPECT_TRUE(m_registry.ReadString(kSectionKey, n.name, str));
+        EXPECT_EQ(m_registry.QueryString(kSectionKey, n.name, str), ERead::Found);
         EXPECT_EQ(str, L"");
-        EXPECT_TRUE(m_registry.ReadDword(kSectionKey, n.number, dw));
+        EXPECT_EQ(m_registry.QueryDword(kSectionKey, n.number, dw), ERead::Found);
         EXPECT_EQ(dw, 0u);
     }
 }

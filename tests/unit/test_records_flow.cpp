@@ -17,6 +17,34 @@ const std::wstring kFewestTries = L"You are the best player in this level who to
 class Records : public CGameFixture {
 protected:
     void SetUp() override { UseTwentyWordSet("r"); }
+    // A stored Time Trial best (or none), the player's answer to the name prompt, and what follows.
+    struct CCase {
+        const char* szName;
+        bool bStored;
+        int nStored;
+        int nAnswer;
+        bool bAsked;
+        int nAfter;
+    };
+    void StoreBest(const CCase& c)
+    {
+        store.records.ResetAll();
+        if (c.bStored)
+            store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+    }
+    // The player was asked for a name exactly when the score beat the stored best, and the record
+    // and the Best Scores window followed the answer.
+    void ExpectRecordOutcome(const CScriptedGame& g, const CCase& c)
+    {
+        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
+        if (c.bAsked) {
+            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
+            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
+        }
+        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+    }
+
     // Misses n - 1 times, then solves: a word solved in n guesses.
     static void SolveIn(CScriptedGame& g, int n)
     {
@@ -30,14 +58,6 @@ protected:
 
 TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
 {
-    struct CCase {
-        const char* szName;
-        bool bStored;
-        int nStored;
-        int nAnswer;
-        bool bAsked;
-        int nAfter;
-    };
     // Score 300 banked + 100 left = 400 at the end of the game.
     const std::vector<CCase> cases = {
         {"fresh store", false, 0, ResultOK, true, 400},
@@ -48,9 +68,7 @@ TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        store.records.ResetAll();
-        if (c.bStored)
-            store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        StoreBest(c);
         CScriptedGame& g = StartGame();
         CGameCoreTestSeam::SetStanding(g, 1, 300);
         g.Miss();
@@ -58,13 +76,7 @@ TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
         g.m_aLevel = {ResultNo};
         g.m_aName.push_back({c.nAnswer, L"Zoe"});
         g.Solve();
-        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
-        if (c.bAsked) {
-            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
-            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
-        }
-        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
-        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+        ExpectRecordOutcome(g, c);
         EXPECT_EQ(g.Score(), 0);
         EXPECT_EQ(g.TimeLeft(), 0);
         EXPECT_EQ(g.TimeLimit(), 0);
@@ -75,33 +87,21 @@ TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
 
 TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
 {
-    struct CCase {
-        const char* szName;
-        int nStored;
-        int nAnswer;
-        bool bAsked;
-        int nAfter;
-    };
     const std::vector<CCase> cases = {
-        {"better than the stored best", 30, ResultOK, true, 50},
-        {"worse than the stored best", 900, ResultOK, false, 900},
-        {"equal", 50, ResultOK, false, 50},
-        {"better, cancelled", 30, ResultCancel, true, 30},
+        {"better than the stored best", true, 30, ResultOK, true, 50},
+        {"worse than the stored best", true, 900, ResultOK, false, 900},
+        {"equal", true, 50, ResultOK, false, 50},
+        {"better, cancelled", true, 30, ResultCancel, true, 30},
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        StoreBest(c);
         CScriptedGame& g = StartGame();
         CGameCoreTestSeam::SetStanding(g, 1, 50);
         g.m_aName.push_back({c.nAnswer, L"Zoe"});
         g.OnGiveUp();
         EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
-        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
-        if (c.bAsked) {
-            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"Holder");
-            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
-        }
-        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
+        ExpectRecordOutcome(g, c);
         EXPECT_EQ(g.Score(), 0);
         EXPECT_EQ(g.TimeLeft(), 0);
         EXPECT_EQ(g.TimeLimit(), 0);
@@ -110,14 +110,6 @@ TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
 
 TEST_F(Records, NewWithBankedPointsEndsTheTimeTrialGameAsAGiveUpWould)
 {
-    struct CCase {
-        const char* szName;
-        bool bStored;
-        int nStored;
-        int nAnswer;
-        bool bAsked;
-        int nAfter;
-    };
     // Level 1 solved with 200 of 240 s left and banked; the level 2 word is in play when New comes.
     const std::vector<CCase> cases = {
         {"fresh store", false, 0, ResultOK, true, 200},
@@ -128,9 +120,7 @@ TEST_F(Records, NewWithBankedPointsEndsTheTimeTrialGameAsAGiveUpWould)
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        store.records.ResetAll();
-        if (c.bStored)
-            store.records.Write(SkillBeginner, true, L"Holder", c.nStored);
+        StoreBest(c);
         CScriptedGame& g = StartGame();
         g.m_aLevel = {ResultYes};
         g.Miss();
@@ -144,13 +134,7 @@ TEST_F(Records, NewWithBankedPointsEndsTheTimeTrialGameAsAGiveUpWould)
         g.m_aName.push_back({c.nAnswer, L"Zoe"});
         g.OnNew();
 
-        ASSERT_EQ(g.m_aNameAsked.size(), c.bAsked ? 1u : 0u);
-        if (c.bAsked) {
-            EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
-            EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
-        }
-        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
-        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        ExpectRecordOutcome(g, c);
         EXPECT_TRUE(g.m_astrMessages.empty()) << "New does not show the word it drops";
         // The countdown stops before anyone is asked for a name, and the new word comes last.
         const auto at = [&](const std::wstring& strEvent) {

@@ -68,7 +68,7 @@ TEST_F(RegistryTest, DwordsKeepTheirBitPatternOnDiskAndBack)
         SCOPED_TRACE(c.onDisk);
         ASSERT_TRUE(reg.WriteDword(kKey, L"VALUE", c.dw));
         std::uint32_t dw = 12345;
-        ASSERT_TRUE(reg.ReadDword(kKey, L"VALUE", dw));
+        ASSERT_EQ(reg.QueryDword(kKey, L"VALUE", dw), ERead::Found);
         EXPECT_EQ(dw, c.dw);
         const CRawRow raw = ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "VALUE");
         EXPECT_EQ(raw.nType, 4);
@@ -76,10 +76,10 @@ TEST_F(RegistryTest, DwordsKeepTheirBitPatternOnDiskAndBack)
     }
     // -1 read back as a signed value is -1 again.
     std::uint32_t dw = 0;
-    ASSERT_TRUE(reg.ReadDword(kKey, L"VALUE", dw));
+    ASSERT_EQ(reg.QueryDword(kKey, L"VALUE", dw), ERead::Found);
     EXPECT_EQ(static_cast<std::int32_t>(dw), static_cast<std::int32_t>(0xA6FFD2u));
     ASSERT_TRUE(reg.WriteDword(kKey, L"MINUS", static_cast<std::uint32_t>(-1)));
-    ASSERT_TRUE(reg.ReadDword(kKey, L"MINUS", dw));
+    ASSERT_EQ(reg.QueryDword(kKey, L"MINUS", dw), ERead::Found);
     EXPECT_EQ(static_cast<std::int32_t>(dw), -1);
 }
 
@@ -93,7 +93,7 @@ TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
     for (const std::wstring& v : values) {
         ASSERT_TRUE(reg.WriteString(kKey, L"NAME", v));
         std::wstring read = L"sentinel";
-        ASSERT_TRUE(reg.ReadString(kKey, L"NAME", read));
+        ASSERT_EQ(reg.QueryString(kKey, L"NAME", read), ERead::Found);
         EXPECT_EQ(read, v);
     }
     EXPECT_EQ(ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "NAME").nType, 1);
@@ -107,18 +107,18 @@ TEST_F(RegistryTest, AReadOfTheOtherTypeOrOfNothingFails)
 
     std::uint32_t dw = 77;
     std::wstring str = L"untouched";
-    EXPECT_FALSE(reg.ReadDword(kKey, L"TEXT", dw));
-    EXPECT_FALSE(reg.ReadString(kKey, L"NUMBER", str));
-    EXPECT_FALSE(reg.ReadDword(kKey, L"ABSENT", dw));
-    EXPECT_FALSE(reg.ReadString(kKey + L"\\other", L"TEXT", str));
+    EXPECT_NE(reg.QueryDword(kKey, L"TEXT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kKey, L"NUMBER", str), ERead::Found);
+    EXPECT_NE(reg.QueryDword(kKey, L"ABSENT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kKey + L"\\other", L"TEXT", str), ERead::Found);
     EXPECT_EQ(dw, 77u);
     EXPECT_EQ(str, L"untouched");
 
     // Writing the other type replaces the value and its type.
     ASSERT_TRUE(reg.WriteDword(kKey, L"TEXT", 5));
-    EXPECT_TRUE(reg.ReadDword(kKey, L"TEXT", dw));
+    EXPECT_EQ(reg.QueryDword(kKey, L"TEXT", dw), ERead::Found);
     EXPECT_EQ(dw, 5u);
-    EXPECT_FALSE(reg.ReadString(kKey, L"TEXT", str));
+    EXPECT_NE(reg.QueryString(kKey, L"TEXT", str), ERead::Found);
 }
 
 TEST_F(RegistryTest, KeysAndNamesIgnoreCaseAndKeepTheirFirstSpelling)
@@ -128,7 +128,7 @@ TEST_F(RegistryTest, KeysAndNamesIgnoreCaseAndKeepTheirFirstSpelling)
     ASSERT_TRUE(reg.WriteDword(L"SOFTWARE\\veltrane corporation\\VELTRANE QUILLORN\\veltrane quillorn\\ANIMALS",
                                L"BEG_INDEX", 4));
     std::uint32_t dw = 0;
-    ASSERT_TRUE(reg.ReadDword(kKey + L"\\animals", L"beg_index", dw));
+    ASSERT_EQ(reg.QueryDword(kKey + L"\\animals", L"beg_index", dw), ERead::Found);
     EXPECT_EQ(dw, 4u);
 
     // One row, still under the spelling it was created with.
@@ -152,13 +152,9 @@ TEST_F(RegistryTest, MalformedKeyPathsAreRefused)
     CRegistry reg(m_file);
     for (const std::wstring key : {L"", L"\\Software", L"Software\\", L"Software\\\\Veltrane", L"\\"}) {
         SCOPED_TRACE(std::string(key.begin(), key.end()));
-        EXPECT_FALSE(reg.CreateKey(key));
         EXPECT_FALSE(reg.WriteDword(key, L"X", 1));
-        CRegKey regKey;
-        EXPECT_FALSE(regKey.Create(reg, key));
-        EXPECT_FALSE(regKey.IsOpen());
+        EXPECT_EQ(reg.SetValue(key, L"X", CRegValue::Dword(1)), EWrite::KeptForSession);
     }
-    EXPECT_TRUE(reg.CreateKey(L"Software"));
     EXPECT_FALSE(std::filesystem::exists(m_file)) << "no value was written, so no file is due";
 }
 
@@ -168,24 +164,20 @@ TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
         CRegistry reg(m_file);
         std::uint32_t dw = 0;
         std::wstring str;
-        EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
-        EXPECT_FALSE(reg.ReadString(kKey, L"CURRENT_SET", str));
-        CRegKey key;
-        EXPECT_TRUE(key.Create(reg, kKey + L"\\animals"));
-        EXPECT_FALSE(reg.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
+        EXPECT_NE(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
+        EXPECT_NE(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Found);
+        EXPECT_NE(reg.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
         EXPECT_FALSE(std::filesystem::exists(m_file.parent_path().parent_path()));
 
-        EXPECT_TRUE(key.SetDWORDValue(L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
+        EXPECT_TRUE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
         EXPECT_TRUE(std::filesystem::is_regular_file(m_file));
-        EXPECT_TRUE(reg.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
+        EXPECT_EQ(reg.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
         EXPECT_EQ(dw, 0xFFFFFFFFu);
-        key.Close();
-        EXPECT_FALSE(key.SetDWORDValue(L"BEG_INDEX", 1)) << "a closed key writes nothing";
     }
     // Durable: a fresh connection, as at the next start, finds every value.
     CRegistry again(m_file);
     std::uint32_t dw = 0;
-    EXPECT_TRUE(again.ReadDword(kKey + L"\\animals", L"BEG_INDEX", dw));
+    EXPECT_EQ(again.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
     EXPECT_EQ(dw, 0xFFFFFFFFu);
 }
 
@@ -195,10 +187,10 @@ TEST_F(RegistryTest, AWriteIsVisibleToAnotherOpenConnectionAtOnce)
     CRegistry b(m_file);
     std::uint32_t dw = 0;
     ASSERT_TRUE(a.WriteDword(kKey, L"N", 1));
-    ASSERT_TRUE(b.ReadDword(kKey, L"N", dw));
+    ASSERT_EQ(b.QueryDword(kKey, L"N", dw), ERead::Found);
     EXPECT_EQ(dw, 1u);
     ASSERT_TRUE(b.WriteDword(kKey, L"N", 2));
-    ASSERT_TRUE(a.ReadDword(kKey, L"N", dw));
+    ASSERT_EQ(a.QueryDword(kKey, L"N", dw), ERead::Found);
     EXPECT_EQ(dw, 2u);
 }
 
@@ -228,8 +220,8 @@ int CountValues(const std::filesystem::path& file, const std::wstring& prefix, i
         const std::wstring name = prefix + std::to_wstring(i);
         std::uint32_t dw = 0;
         std::wstring str;
-        if (reg.ReadDword(kKey, name, dw) && dw == static_cast<std::uint32_t>(i)
-            && reg.ReadString(kKey + L"\\" + prefix, name, str) && str == name)
+        if (reg.QueryDword(kKey, name, dw) == ERead::Found && dw == static_cast<std::uint32_t>(i)
+            && reg.QueryString(kKey + L"\\" + prefix, name, str) == ERead::Found && str == name)
             ++nFound;
     }
     return nFound;
@@ -318,12 +310,10 @@ TEST_F(RegistryTest, AnUnwritablePlaceMakesWritesFalseAndReadsFail)
         SCOPED_TRACE(place.string());
         CRegistry reg(place);
         std::uint32_t dw = 0;
-        EXPECT_FALSE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_NE(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
         EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
         EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
-        CRegKey key;
-        EXPECT_TRUE(key.Create(reg, kKey + L"\\animals")) << "keys still open so play goes on";
-        EXPECT_FALSE(key.SetDWORDValue(L"BEG_INDEX", 0));
+        EXPECT_FALSE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", 0));
     }
     EXPECT_EQ(ReadWholeFile(m_dir / "plain"), "a file, not a directory");
 }
@@ -343,11 +333,11 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
     {
         CRegistry reg(m_file);
         std::uint32_t dw = 9;
-        EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
         EXPECT_EQ(dw, 0u);
         EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
         EXPECT_EQ(reg.Trouble(), EStoreTrouble::ReadOnly);
-        EXPECT_TRUE(reg.ReadDword(kKey, L"SOUND", dw));
+        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
         EXPECT_EQ(dw, 1u) << "kept for the session";
     }
     std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_all);

@@ -104,11 +104,11 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
                               Expected{L"SHOW_WORDS_FIT", 1}}) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(e.name)));
         std::uint32_t dw = 77;
-        EXPECT_TRUE(m_registry.ReadDword(kSectionKey, e.name, dw));
+        EXPECT_EQ(m_registry.QueryDword(kSectionKey, e.name, dw), ERead::Found);
         EXPECT_EQ(dw, e.dw);
     }
     std::wstring str;
-    EXPECT_TRUE(m_registry.ReadString(kSectionKey, L"CURRENT_SET", str));
+    EXPECT_EQ(m_registry.QueryString(kSectionKey, L"CURRENT_SET", str), ERead::Found);
     EXPECT_EQ(str, L"Kitchen");
 
     m_store.Write(Option::Sound, true);
@@ -167,7 +167,7 @@ TEST_F(SettingsStoreTest, ProgressLivesInOneSubkeyPerSetAndSkill)
     for (const Raw& r : {Raw{L"animals", L"BEG_INDEX", 4}, Raw{L"animals", L"INT_INDEX", 0xFFFFFFFF},
                          Raw{L"animals", L"ADV_INDEX", 11}, Raw{L"kitchen", L"BEG_INDEX", 1}}) {
         std::uint32_t dw = 0;
-        EXPECT_TRUE(m_registry.ReadDword(kSectionKey + L"\\" + r.set, r.name, dw));
+        EXPECT_EQ(m_registry.QueryDword(kSectionKey + L"\\" + r.set, r.name, dw), ERead::Found);
         EXPECT_EQ(dw, r.dw);
     }
 

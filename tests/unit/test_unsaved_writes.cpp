@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "store/settings_store.h"
 #include "store/unsaved_writes.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
 #include "test_store_lock.h"
 
@@ -122,8 +123,8 @@ TEST_F(UnsavedWrites, AStartThatFindsTheLockStillHeldPlaysOnTheKeptValuesAndSave
         CRegistry reg(m_file);
         CAppProfile profile(reg);
         EXPECT_EQ(ApplyUnsavedWrites(profile, 50), EUnsavedStart::Queued);
-        EXPECT_EQ(profile.GetProfileInt(kSection, L"SOUND", 1), 0) << "the game plays on the last choices";
-        EXPECT_EQ(profile.GetProfileString(kSection, L"CURRENT_SET"), L"Animals");
+        EXPECT_EQ(StoredInt(profile, L"SOUND", 1), 0) << "the game plays on the last choices";
+        EXPECT_EQ(StoredString(profile, L"CURRENT_SET"), L"Animals");
         // This session's own choice is newer than the kept one.
         profile.WriteProfileString(kSection, L"CURRENT_SET", L"Fish");
         EXPECT_EQ(Raw("CURRENT_SET"), "Standard");
