@@ -92,28 +92,3 @@ CSolverProbe CSolverWords::Probe(std::wstring_view strGuess) const
     }
     return probe;
 }
-
-int CSolverWords::PlainMatch(std::wstring_view strGuess, std::wstring_view strWord)
-{
-    // Each letter of the word takes away the first equal letter still left in the guess.
-    std::wstring strLeft(strGuess);
-    int nMatch = 0;
-    for (const wchar_t c : strWord) {
-        const std::size_t nAt = strLeft.find(c);
-        if (nAt != std::wstring::npos) {
-            strLeft.erase(nAt, 1);
-            ++nMatch;
-        }
-    }
-    return nMatch;
-}
-
-int CSolverWords::PlainBingo(std::wstring_view strGuess, std::wstring_view strWord)
-{
-    if (strGuess.size() != strWord.size())
-        return 0;
-    int nBingo = 0;
-    for (std::size_t i = 0; i < strGuess.size(); ++i)
-        nBingo += strGuess[i] == strWord[i] ? 1 : 0;
-    return nBingo;
-}

@@ -17,6 +17,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "game/guess_record.h"
+
 class CWordList;
 
 // A guess made ready to compare against the words of one CSolverWords.
@@ -61,7 +63,7 @@ public:
     {
         if (!probe.anCounts.empty())
             return PackedMatch(probe.anCounts.data(), probe.nSlotted, Counts(i)) * kKeyStride + PackedBingo(probe.nPacked, m_anPacked[i]);
-        return PlainMatch(probe.strGuess, Word(i)) * kKeyStride + PlainBingo(probe.strGuess, Word(i));
+        return CountMatch(probe.strGuess, Word(i)) * kKeyStride + CountBingo(probe.strGuess, Word(i));
     }
 
     // The fast forms, for the solver's inner loop.
@@ -99,9 +101,6 @@ public:
             nDiff += std::abs(pA[k] - pB[k]);
         return nDiff;
     }
-    // Character by character, for what the packed form cannot hold.
-    static int PlainMatch(std::wstring_view strGuess, std::wstring_view strWord);
-    static int PlainBingo(std::wstring_view strGuess, std::wstring_view strWord);
 
 private:
     std::size_t m_nWordLength = 0;
