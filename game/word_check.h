@@ -24,7 +24,6 @@ public:
     // should not wait for it at start-up. A file that cannot be read knows no words, and is not
     // tried again.
     bool Contains(std::wstring_view strWord);
-    bool IsRead() const { return m_bRead; }
 
 private:
     std::filesystem::path m_file;

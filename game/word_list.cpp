@@ -8,12 +8,3 @@ bool CWordList::push_back(std::wstring_view strWord)
     m_strChars.append(strWord);
     return true;
 }
-
-std::vector<std::wstring> CWordList::ToVector() const
-{
-    std::vector<std::wstring> astrWords;
-    astrWords.reserve(size());
-    for (std::size_t i = 0; i < size(); ++i)
-        astrWords.emplace_back((*this)[i]);
-    return astrWords;
-}

@@ -26,7 +26,6 @@ public:
     {
         return std::wstring_view(m_strChars).substr(i * m_nWordLength, m_nWordLength);
     }
-    std::vector<std::wstring> ToVector() const;
 
 private:
     std::size_t m_nWordLength = 0;

@@ -8,6 +8,7 @@
 
 #include "scripted_host.h"
 #include "solver_plain_rule.h"
+#include "word_list_vector.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(WordReview, FollowsThePlainRuleGuessByGuessAndNamesTheFirstWordsLeft)
     // Repeated letters and a guess the list does not hold, on a list small enough to read.
     const std::vector<std::wstring> astrWords = {L"APPLE", L"ANGLE", L"AMPLE", L"PLANE", L"PLATE", L"SLATE",
                                                  L"LEAPT", L"PETAL", L"PAPER", L"EAGLE", L"GLEAM", L"MAPLE"};
-    const CSolverWords words(5, std::vector<std::wstring_view>(astrWords.begin(), astrWords.end()));
+    const CSolverWords words(WordListOf(astrWords));
     for (const bool bHard : {false, true}) {
         SCOPED_TRACE(bHard ? "hard" : "any word");
         const std::vector<CScoredGuess> aGuesses = ScoredAgainst(L"MAPLE", {L"QUICK", L"PLATE", L"AMPLE", L"MAPLE"});
