@@ -9,7 +9,6 @@
 #include <ostream>
 
 #include "cli/arguments.h"
-#include "game/default_set.h"
 #include "game/player_language.h"
 #include "game/set_folders.h"
 #include "game/solver.h"

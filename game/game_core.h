@@ -16,7 +16,6 @@
 #include "game/word_check.h"
 #include "game/solver_words.h"
 #include "game/types.h"
-#include "game/word_list.h"
 #include "game/word_set.h"
 #include "game/word_review.h"
 #include "platform/translate.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "game/guess_record.h"
-#include "game/word_list.h"
+#include "game/word_set.h"
 
 // A guess made ready to compare against the words of one CSolverWords.
 struct CSolverProbe {

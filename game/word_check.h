@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "game/word_list.h"
+#include "game/word_set.h"
 
 // The dictionary's file under the program's folder. It lives in a folder of its own so that the
 // set search, which looks only at the folder's own files, never offers it as a set to play.

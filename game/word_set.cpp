@@ -56,6 +56,14 @@ std::string_view TrimBlanks(std::string_view line)
 
 }  // namespace
 
+bool CWordList::push_back(std::wstring_view strWord)
+{
+    if (m_nWordLength == 0 || strWord.size() != m_nWordLength)
+        return false;
+    m_strChars.append(strWord);
+    return true;
+}
+
 bool IsSetBlank(wchar_t c)
 {
     return c == L' ' || c == L'\t' || c == L'\v' || c == L'\f' || c == 0xA0 || c == 0x3000;

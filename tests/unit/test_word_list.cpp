@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "game/word_list.h"
+#include "game/word_set.h"
 #include "word_list_vector.h"
 
 TEST(WordList, TakesOnlyWordsOfItsLengthAndKeepsTheirOrder)

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "game/word_list.h"
+#include "game/word_set.h"
 
 inline std::vector<std::wstring> ToVector(const CWordList& list)
 {
