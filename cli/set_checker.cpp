@@ -1,4 +1,3 @@
-// The word-set checker: what the game makes of each file, line by line, without a display.
 #include "cli/set_checker.h"
 
 #include <filesystem>

@@ -1,4 +1,3 @@
-// The word-set maker: word lists in, a set file out, counted the way the game reads it.
 #include "cli/set_maker.h"
 
 #include <cerrno>

@@ -1,4 +1,3 @@
-// The --solve command: arguments, the set they name, and the answer as text or JSON.
 #include "cli/solve_command.h"
 
 #include <algorithm>

@@ -1,4 +1,3 @@
-// "veltrane-quillorn --stats": the game log's figures as text or JSON.
 #include "cli/stats_command.h"
 
 #include <charconv>

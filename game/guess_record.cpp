@@ -1,4 +1,3 @@
-// The record of the word in play and the two counts that score a guess.
 #include "game/guess_record.h"
 
 namespace {

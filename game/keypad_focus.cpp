@@ -1,5 +1,3 @@
-// Keypad and list focus: the two key columns are walked like a grid, the list row by row; arrows
-// stop at the edges.
 #include "game/keypad_focus.h"
 
 #include <algorithm>

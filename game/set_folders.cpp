@@ -1,4 +1,3 @@
-// The two folders a set may live in, and which one wins when both hold a name.
 #include "game/set_folders.h"
 
 #include <algorithm>

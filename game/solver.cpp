@@ -1,4 +1,3 @@
-// Words that fit, and the best next guess: every candidate tried against every possible guess.
 #include "game/solver.h"
 
 #include <algorithm>

@@ -1,4 +1,3 @@
-// The solver's compact form of a word list, and the counts of one pair in it.
 #include "game/solver_words.h"
 
 #include <utility>

@@ -1,5 +1,3 @@
-// Word-set files: the line rules that turn a set's bytes into three word lists, and how sets are
-// named and found beside the program.
 #include "game/word_set.h"
 
 #include <algorithm>
