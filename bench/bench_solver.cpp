@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "../tests/unit/solver_plain_rule.h"
+#include "../tests/unit/word_list_vector.h"
 #include "game/solver.h"
 #include "game/word_set.h"
 #include "platform/files.h"
@@ -23,11 +24,11 @@ struct CList {
     std::vector<std::size_t> anAll;
 };
 
-CList MakeList(std::vector<std::wstring> astrWords, std::size_t nLength)
+CList MakeList(std::vector<std::wstring> astrWords)
 {
     CList list;
     list.astrWords = std::move(astrWords);
-    list.words = CSolverWords(nLength, std::vector<std::wstring_view>(list.astrWords.begin(), list.astrWords.end()));
+    list.words = CSolverWords(WordListOf(list.astrWords));
     list.anAll.resize(list.astrWords.size());
     std::iota(list.anAll.begin(), list.anAll.end(), std::size_t{0});
     return list;
@@ -41,7 +42,7 @@ const CList& StandardAdvanced()
         std::vector<std::wstring> astr;
         for (std::size_t i = 0; i < lists.m_wordsAdvanced.size(); ++i)
             astr.emplace_back(lists.m_wordsAdvanced[i]);
-        return MakeList(std::move(astr), 7);
+        return MakeList(std::move(astr));
     }();
     return list;
 }
@@ -68,7 +69,7 @@ std::vector<std::wstring> BigSetWords()
 
 const CList& BigSet()
 {
-    static const CList list = MakeList(BigSetWords(), 7);
+    static const CList list = MakeList(BigSetWords());
     return list;
 }
 
@@ -111,9 +112,9 @@ void BM_BestGuessSampled_100000Words(benchmark::State& state)
 void BM_SolverWords_100000Words(benchmark::State& state)
 {
     const CList& list = BigSet();
-    const std::vector<std::wstring_view> aViews(list.astrWords.begin(), list.astrWords.end());
+    const CWordList words = WordListOf(list.astrWords);
     for (auto _ : state)
-        benchmark::DoNotOptimize(CSolverWords(7, aViews));
+        benchmark::DoNotOptimize(CSolverWords(words));
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-// The word-set checker: what the game makes of each file, line by line, without a display.
 #include "cli/set_checker.h"
 
 #include <filesystem>
@@ -6,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/arguments.h"
+#include "game/stats_report.h"
 #include "game/word_set.h"
 #include "platform/text.h"
 #include "platform/translate.h"
@@ -13,13 +14,6 @@
 namespace {
 
 constexpr const char* kCheckUsage = N_("Usage: veltrane-quillorn --check-set [--words] FILE...\n");
-
-void PrintList(std::ostream& out, const char* szHeading, const CWordList& words)
-{
-    out << szHeading << '\n';
-    for (std::size_t i = 0; i < words.size(); ++i)
-        out << EncodeUtf8Escaped(words[i]) << '\n';
-}
 
 // 0 when every skill has words, 1 when some list is empty, 2 when the file cannot be read.
 int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std::ostream& err)
@@ -39,32 +33,33 @@ int CheckOneFile(const std::string& strFile, bool bWords, std::ostream& out, std
     };
     CWordLists lists;
     if (!ReadWordSetFile(file, lists, onIgnored, onKept)) {
-        err << Fill(TrUtf8("veltrane-quillorn: cannot read %1"), {EncodeUtf8Escaped(DecodeBytes(strFile))}) << '\n';
+        err << Fill(TrUtf8("veltrane-quillorn: cannot read %1"), {ShownArgument(strFile)}) << '\n';
         return 2;
     }
-    PrintSetCounts(out, SetNameFromFileName(file.filename()), lists);
+    const bool bAllSkills = PrintSetCounts(out, SetNameFromFileName(file.filename()), lists);
     for (const std::string& strNote : astrNotes)
         out << strNote << '\n';
-    if (bWords) {
-        PrintList(out, "[Beginner]", lists.m_wordsBeginner);
-        PrintList(out, "[Intermediate]", lists.m_wordsIntermediate);
-        PrintList(out, "[Advanced]", lists.m_wordsAdvanced);
+    for (int nSkill = 0; bWords && nSkill < 3; ++nSkill) {
+        out << "[" << SkillName(nSkill) << "]\n";
+        for (std::size_t i = 0; i < lists.ForSkill(nSkill).size(); ++i)
+            out << EncodeUtf8Escaped(lists.ForSkill(nSkill)[i]) << '\n';
     }
-    const bool bAllSkills =
-        !lists.m_wordsBeginner.empty() && !lists.m_wordsIntermediate.empty() && !lists.m_wordsAdvanced.empty();
     return bAllSkills ? 0 : 1;
 }
 
 }  // namespace
 
-void PrintSetCounts(std::ostream& out, const std::wstring& strSet, const CWordLists& lists)
+bool PrintSetCounts(std::ostream& out, const std::wstring& strSet, const CWordLists& lists)
 {
     out << Fill(TrUtf8("set: %1"), {EncodeUtf8Escaped(strSet)}) << '\n';
-    for (const auto& [szSkill, pWords] : {std::pair{N_("Beginner"), &lists.m_wordsBeginner},
-                                          std::pair{N_("Intermediate"), &lists.m_wordsIntermediate},
-                                          std::pair{N_("Advanced"), &lists.m_wordsAdvanced}})
-        out << Fill(TrPluralUtf8("%1: %2 word", "%1: %2 words", pWords->size()), {TrUtf8(szSkill), std::to_string(pWords->size())})
+    bool bAllSkills = true;
+    for (int nSkill = 0; nSkill < 3; ++nSkill) {
+        const std::size_t nWords = lists.ForSkill(nSkill).size();
+        out << Fill(TrPluralUtf8("%1: %2 word", "%1: %2 words", nWords), {TrUtf8(SkillName(nSkill)), std::to_string(nWords)})
             << '\n';
+        bAllSkills = bAllSkills && nWords > 0;
+    }
+    return bAllSkills;
 }
 
 int RunSetChecker(const std::vector<std::string>& args, std::ostream& out, std::ostream& err)

@@ -1,13 +1,14 @@
-// The word-set maker: word lists in, a set file out, counted the way the game reads it.
 #include "cli/set_maker.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <random>
 #include <system_error>
 
+#include "cli/arguments.h"
 #include "cli/set_checker.h"
 #include "game/set_folders.h"
 #include "game/word_set.h"
@@ -30,6 +31,15 @@ bool IsBlankChar(wchar_t c)
            c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0xFEFF;
 }
 
+std::wstring_view Trimmed(std::wstring_view str, bool (*isBlank)(wchar_t))
+{
+    while (!str.empty() && isBlank(str.front()))
+        str.remove_prefix(1);
+    while (!str.empty() && isBlank(str.back()))
+        str.remove_suffix(1);
+    return str;
+}
+
 bool IsWordChar(wchar_t c, bool bAsciiOnly)
 {
     return bAsciiOnly ? (c >= L'A' && c <= L'Z') : IsLetter(c);
@@ -39,12 +49,6 @@ bool IsWordChar(wchar_t c, bool bAsciiOnly)
 // read for minutes into gigabytes.
 constexpr std::size_t kMaxListBytes = 16u << 20;
 
-// A file named on the command line, for a message: control characters cannot forge a line.
-std::string Shown(const std::string& strName)
-{
-    return EncodeUtf8Escaped(DecodeBytes(strName));
-}
-
 // Empty when read, else why not. Only a regular file is read, and it is opened without blocking,
 // so a folder, a FIFO or a device such as /dev/zero is refused at once.
 std::string ReadList(const std::string& strFile, std::string& bytes)
@@ -52,17 +56,17 @@ std::string ReadList(const std::string& strFile, std::string& bytes)
     std::error_code ec;
     const auto status = std::filesystem::status(strFile, ec);
     if (ec)
-        return Fill(TrUtf8("cannot read %1: %2"), {Shown(strFile), ec.message()});
+        return Fill(TrUtf8("cannot read %1: %2"), {ShownArgument(strFile), ec.message()});
     if (!std::filesystem::is_regular_file(status))
-        return Fill(TrUtf8("cannot read %1: not a regular file"), {Shown(strFile)});
+        return Fill(TrUtf8("cannot read %1: not a regular file"), {ShownArgument(strFile)});
     const auto nSize = std::filesystem::file_size(strFile, ec);
     if (!ec && nSize > kMaxListBytes)
-        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {Shown(strFile)});
+        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {ShownArgument(strFile)});
     if (!ReadFileBytes(strFile, bytes))
-        return Fill(TrUtf8("cannot read %1: %2"), {Shown(strFile), std::strerror(errno)});
+        return Fill(TrUtf8("cannot read %1: %2"), {ShownArgument(strFile), std::strerror(errno)});
     // Checked again as read: the file may have grown after it was looked at.
     if (bytes.size() > kMaxListBytes)
-        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {Shown(strFile)});
+        return Fill(TrUtf8("%1 is larger than 16 MB, too large for a word list"), {ShownArgument(strFile)});
     return {};
 }
 
@@ -85,10 +89,7 @@ void CWordCollector::AddList(std::string_view bytes)
 
 void CWordCollector::AddLine(std::wstring_view line)
 {
-    while (!line.empty() && IsBlankChar(line.front()))
-        line.remove_prefix(1);
-    while (!line.empty() && IsBlankChar(line.back()))
-        line.remove_suffix(1);
+    line = Trimmed(line, IsBlankChar);
     if (line.empty())
         return;
     std::wstring strWord = m_bFoldAccents ? FoldAccents(ToUpper(line)) : ToUpper(line);
@@ -164,15 +165,11 @@ struct CMakeArgs {
     std::vector<std::string> astrFiles;
 };
 
+// Digits only: no sign, no blanks.
 bool ParseSeed(const std::string& str, std::uint32_t& nSeed)
 {
-    if (str.empty() || str.size() > 10 || str.find_first_not_of("0123456789") != std::string::npos)
-        return false;
-    const unsigned long long n = std::stoull(str);
-    if (n > 0xFFFFFFFFull)
-        return false;
-    nSeed = static_cast<std::uint32_t>(n);
-    return true;
+    const auto [pEnd, ec] = std::from_chars(str.data(), str.data() + str.size(), nSeed);
+    return !str.empty() && ec == std::errc() && pEnd == str.data() + str.size();
 }
 
 // An error line on err, or nothing when the arguments make sense.
@@ -206,12 +203,12 @@ std::string ParseArgs(const std::vector<std::string>& args, CMakeArgs& a)
             } else if (strArg == "--output") {
                 a.strOutput = strValue;
             } else if (!ParseSeed(strValue, a.nSeed)) {
-                return Fill(TrUtf8("the seed must be a whole number from 0 to 4294967295: '%1'"), {Shown(strValue)});
+                return Fill(TrUtf8("the seed must be a whole number from 0 to 4294967295: '%1'"), {ShownArgument(strValue)});
             } else {
                 a.bShuffle = true;
             }
         } else {
-            return Fill(TrUtf8("unknown option '%1'"), {Shown(strArg)});
+            return Fill(TrUtf8("unknown option '%1'"), {ShownArgument(strArg)});
         }
     }
     if (!a.bNameGiven)
@@ -226,13 +223,8 @@ bool IsUsableTitle(const std::wstring& strTitle)
 {
     if (strTitle.find_first_of(L"\r\n") != std::wstring::npos)
         return false;
-    std::wstring_view trimmed(strTitle);
     // Trimmed as the game trims a set's lines: what it would take for a marker is refused.
-    while (!trimmed.empty() && IsSetBlank(trimmed.front()))
-        trimmed.remove_prefix(1);
-    while (!trimmed.empty() && IsSetBlank(trimmed.back()))
-        trimmed.remove_suffix(1);
-    const std::wstring strUpper = ToUpper(trimmed);
+    const std::wstring strUpper = ToUpper(Trimmed(strTitle, IsSetBlank));
     for (const wchar_t* szMarker : kSectionMarkers)
         if (strUpper == szMarker)
             return false;
@@ -256,7 +248,7 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     // "Birds.set" is the set Birds, as the game would name that file.
     const std::wstring strName = SetNameFromFileName(a.strName);
     if (a.strName.find('/') != std::string::npos || !IsUsableSetName(strName)) {
-        err << Fill(TrUtf8("veltrane-quillorn: '%1' cannot be the name of a set\n"), {Shown(a.strName)});
+        err << Fill(TrUtf8("veltrane-quillorn: '%1' cannot be the name of a set\n"), {ShownArgument(a.strName)});
         return 2;
     }
     const std::wstring strTitle = a.bTitle ? DecodeBytes(a.strTitle) : strName;
@@ -293,16 +285,16 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     const std::filesystem::path file = SetFilePath(dir, strName);
     std::error_code ec;
     if (!a.bForce && std::filesystem::exists(file, ec)) {
-        err << Fill(TrUtf8("veltrane-quillorn: %1 exists; add --force to replace it\n"), {Shown(file.string())});
+        err << Fill(TrUtf8("veltrane-quillorn: %1 exists; add --force to replace it\n"), {ShownArgument(file.string())});
         return 2;
     }
     if (const int nError = WriteFileAtomically(file, FormatSetFile(strTitle, collector.m_aWords), a.bForce);
         nError != 0) {
-        err << Fill(TrUtf8("veltrane-quillorn: cannot write %1: %2\n"), {Shown(file.string()), std::strerror(nError)});
+        err << Fill(TrUtf8("veltrane-quillorn: cannot write %1: %2\n"), {ShownArgument(file.string()), std::strerror(nError)});
         return 2;
     }
 
-    out << Fill(TrUtf8("written: %1"), {Shown(file.string())}) << '\n';
+    out << Fill(TrUtf8("written: %1"), {ShownArgument(file.string())}) << '\n';
     out << Fill(TrUtf8("kept %1; dropped %2 repeated and %3"),
                 {Fill(TrPluralUtf8("%1 word", "%1 words", nKept), {std::to_string(nKept)}),
                  std::to_string(collector.m_nDuplicates),
@@ -312,15 +304,13 @@ int RunSetMaker(const std::vector<std::string>& args, const CSetFolders& folders
     // Counted from the file as the game reads it, not from what was meant to be written.
     CWordLists lists;
     ReadWordSetFile(file, lists);
-    PrintSetCounts(out, strName, lists);
+    const bool bAllSkills = PrintSetCounts(out, strName, lists);
     if (a.strOutput.empty() && !folders.ProgramDirectory().empty()) {
         const std::filesystem::path programFile = SetFilePath(folders.ProgramDirectory(), strName);
         if (std::filesystem::exists(programFile, ec))
             err << Fill(TrUtf8("veltrane-quillorn: note: the game's own %1 has this name, and the game plays that one\n"),
-                        {Shown(programFile.string())});
+                        {ShownArgument(programFile.string())});
     }
-    const bool bAllSkills =
-        !lists.m_wordsBeginner.empty() && !lists.m_wordsIntermediate.empty() && !lists.m_wordsAdvanced.empty();
     if (!bAllSkills)
         err << TrUtf8("veltrane-quillorn: some skill has no words; the game cannot play it from this set\n");
     return bAllSkills ? 0 : 1;

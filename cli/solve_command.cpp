@@ -1,16 +1,13 @@
-// The --solve command: arguments, the set they name, and the answer as text or JSON.
 #include "cli/solve_command.h"
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <ostream>
 
-#include "cli/skill_argument.h"
-#include "game/default_set.h"
+#include "cli/arguments.h"
 #include "game/player_language.h"
 #include "game/set_folders.h"
 #include "game/solver.h"
@@ -39,10 +36,7 @@ struct CBadArgument {
 
 std::string Quoted(const std::string& str)
 {
-    std::string strQuoted = "'";
-    strQuoted += EncodeUtf8Escaped(DecodeBytes(str));
-    strQuoted += '\'';
-    return strQuoted;
+    return std::string("'").append(ShownArgument(str)).append("'");
 }
 
 std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSolveArgs& parsed)
@@ -71,17 +65,11 @@ std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSol
     return std::nullopt;
 }
 
-// A name with a slash or the ".set" ending is a file; anything else is a set the game lists.
+// A name with a slash or the ".set" ending (any case) is a file; anything else is a set the game
+// lists.
 bool NamesAFile(const std::string& str)
 {
-    if (str.find('/') != std::string::npos)
-        return true;
-    if (str.size() < 4)
-        return false;
-    std::string strEnd = str.substr(str.size() - 4);
-    for (char& c : strEnd)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return strEnd == ".set";
+    return str.find('/') != std::string::npos || SetNameFromFileName(str).size() != DecodeBytes(str).size();
 }
 
 // The set's name and its words; the stored choice, then the one a first start plays, when none is given.

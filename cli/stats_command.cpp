@@ -1,4 +1,3 @@
-// "veltrane-quillorn --stats": the game log's figures as text or JSON.
 #include "cli/stats_command.h"
 
 #include <charconv>
@@ -6,7 +5,7 @@
 #include <optional>
 #include <ostream>
 
-#include "cli/skill_argument.h"
+#include "cli/arguments.h"
 #include "game/stats_report.h"
 #include "game/types.h"
 #include "platform/json_text.h"
@@ -17,11 +16,6 @@
 
 namespace {
 
-std::string Utf8(const std::wstring& str)
-{
-    return EncodeUtf8(str);
-}
-
 // A path as text: its bytes as the game reads any bytes (what is not UTF-8 is taken as Latin-1),
 // so JSON made of it is valid UTF-8 whatever the file system holds.
 std::wstring PathText(const std::filesystem::path& path)
@@ -29,15 +23,17 @@ std::wstring PathText(const std::filesystem::path& path)
     return DecodeBytes(path.string());
 }
 
+std::string Joined(const std::vector<int>& an, const char* szBetween)
+{
+    std::string s;
+    for (std::size_t i = 0; i < an.size(); ++i)
+        s.append(i > 0 ? szBetween : "").append(std::to_string(an[i]));
+    return s;
+}
+
 std::string JsonInts(const std::vector<int>& an)
 {
-    std::string s = "[";
-    for (std::size_t i = 0; i < an.size(); ++i) {
-        if (i > 0)
-            s += ", ";
-        s += std::to_string(an[i]);
-    }
-    return s + "]";
+    return std::string("[").append(Joined(an, ", ")).append("]");
 }
 
 // The median may fall between two whole seconds.
@@ -51,13 +47,7 @@ std::string JsonNumber(double d)
 
 std::string ScoresText(const std::vector<int>& an)
 {
-    std::string s;
-    for (std::size_t i = 0; i < an.size(); ++i) {
-        if (i > 0)
-            s += ' ';
-        s += std::to_string(an[i]);
-    }
-    return s.empty() ? "-" : s;
+    return an.empty() ? "-" : Joined(an, " ");
 }
 
 constexpr const char* kStatsUsage = N_("usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
@@ -91,15 +81,15 @@ void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const s
         const int nLastBucket = s.nLastSolvedTries > 0 ? s.TriesBucketOf(s.nLastSolvedTries) : -1;
         for (int i = 0; i < kTriesBuckets; ++i) {
             char buf[64];
-            std::snprintf(buf, sizeof buf, "    %3s %8d", Utf8(TriesBucketLabel(i)).c_str(),
+            std::snprintf(buf, sizeof buf, "    %3s %8d", EncodeUtf8(TriesBucketLabel(i)).c_str(),
                           s.anTries[static_cast<std::size_t>(i)]);
             out << buf;
             if (i == nLastBucket)
                 out << "   " << TrUtf8("<- last solved word");
             out << "\n";
         }
-        line(N_("Median time to solve"), s.bHasTimes ? Utf8(FormatSeconds(s.dMedianSeconds)) : "-");
-        line(N_("Best time to solve"), s.bHasTimes ? Utf8(FormatSeconds(s.nBestSeconds)) : "-");
+        line(N_("Median time to solve"), s.bHasTimes ? EncodeUtf8(FormatSeconds(s.dMedianSeconds)) : "-");
+        line(N_("Best time to solve"), s.bHasTimes ? EncodeUtf8(FormatSeconds(s.nBestSeconds)) : "-");
         line(N_("Time Trial games"), std::to_string(s.nTimeTrialGames));
         line(N_("Best final score"), s.nTimeTrialGames > 0 ? std::to_string(s.nBestFinalScore) : "-");
         line(N_("Last five final scores"), ScoresText(LastFinalScores(s, 5)));
@@ -112,8 +102,8 @@ void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const s
 void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << "{\n  \"log\": " << JsonString(Utf8(PathText(log))) << ",\n  \"set\": "
-        << (strSet ? JsonString(Utf8(*strSet)) : "null") << ",\n  \"skills\": [";
+    out << "{\n  \"log\": " << JsonString(EncodeUtf8(PathText(log))) << ",\n  \"set\": "
+        << (strSet ? JsonString(EncodeUtf8(*strSet)) : "null") << ",\n  \"skills\": [";
     for (std::size_t b = 0; b < aBlocks.size(); ++b) {
         const CWordStats& s = aBlocks[b].stats;
         const std::vector<int> anTries(s.anTries.begin(), s.anTries.end());
@@ -159,7 +149,7 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
         } else if (a == "--set" && i + 1 < args.size()) {
             strSet = DecodeBytes(args[++i]);
         } else {
-            err << Fill(TrUtf8("veltrane-quillorn: --stats: unexpected '%1'\n"), {EncodeUtf8Escaped(DecodeBytes(a))})
+            err << Fill(TrUtf8("veltrane-quillorn: --stats: unexpected '%1'\n"), {ShownArgument(a)})
                 << TrUtf8(kStatsUsage);
             return 2;
         }
@@ -181,7 +171,7 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
         CStatsBlock block{nSkill, {}};
         if (!ReadWordStats(gameLog, nSkill, strSet, block.stats)) {
             err << Fill(TrUtf8("veltrane-quillorn: cannot read the game log %1: %2\n"),
-                        {strLog, EncodeUtf8Escaped(DecodeBytes(gameLog.Db().LastError()))});
+                        {strLog, ShownArgument(gameLog.Db().LastError())});
             return 2;
         }
         aBlocks.push_back(std::move(block));

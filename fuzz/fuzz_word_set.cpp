@@ -7,6 +7,7 @@
 
 #include "fuzz/word_set_model.h"
 #include "game/word_set.h"
+#include "../tests/unit/word_list_vector.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -14,9 +15,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CWordLists lists;
     ParseWordSet(bytes, lists);
     const CModelLists model = ModelParse(bytes);
-    if (lists.m_wordsBeginner.ToVector() != model.astrWords[0] ||
-        lists.m_wordsIntermediate.ToVector() != model.astrWords[1] ||
-        lists.m_wordsAdvanced.ToVector() != model.astrWords[2])
+    if (ToVector(lists.m_wordsBeginner) != model.astrWords[0] ||
+        ToVector(lists.m_wordsIntermediate) != model.astrWords[1] ||
+        ToVector(lists.m_wordsAdvanced) != model.astrWords[2])
         std::abort();
     return 0;
 }

@@ -16,7 +16,6 @@
 #include "game/word_check.h"
 #include "game/solver_words.h"
 #include "game/types.h"
-#include "game/word_list.h"
 #include "game/word_set.h"
 #include "game/word_review.h"
 #include "platform/translate.h"
@@ -52,12 +51,6 @@ public:
     void ClearGuess();
     // False, with nothing changed, for an incomplete guess and for one hard mode refuses.
     bool SubmitGuess();
-    // Hard mode: every guess must fit the counts of the guesses so far.
-    void SetHardMode(bool bHardMode) { m_bHardMode = bHardMode; }
-    bool IsHardMode() const { return m_bHardMode; }
-    // Word check: a guess must be a word of the set or of the shipped dictionary.
-    void SetWordCheck(bool bWordCheck) { m_bWordCheck = bWordCheck; }
-    bool IsWordCheck() const { return m_bWordCheck; }
     // A short note about the last Enter (a guess the word check refused); empty when there is
     // none. It stays until the next key, and a new word clears it.
     const std::wstring& Note() const { return m_strNote; }
@@ -85,7 +78,6 @@ public:
     // Shows the hint. It marks the word as helped (no fewest-tries record) and in Time Trial costs
     // kHintSeconds of the countdown, never taking it below 0.
     void OnHint();
-    bool IsHintUsed() const { return m_bHintUsed; }
     static constexpr int kHintSeconds = 30;
 
     // ---- Review -------------------------------------------------------------------------------
@@ -147,20 +139,15 @@ public:
     const std::wstring& Guess() const { return m_strGuess; }
     int Cursor() const { return m_nCursor; }
     bool IsGameOver() const { return m_bGameOver; }
-    bool IsClockRunning() const { return m_bClockRunning; }
-    bool IsPaused() const { return m_bPaused; }
     bool IsTimeTrial() const { return m_bTimeTrial; }
-    bool IsSoundOn() const { return m_bSound; }
     int TimeLimit() const { return m_nTimeLimit; }
     int TimeLeft() const { return m_nTimeLeft; }
     int Elapsed() const { return m_nElapsed; }
     int Skill() const { return m_nSkill; }
-    int WordIndex() const { return m_nWordIndex; }
     int Level() const { return m_nLevel; }
     int Score() const { return m_nScore; }
     COLORREF Background() const { return m_clrBackground; }
     const std::wstring& CurrentSet() const { return m_strSet; }
-    const CWordLists& Words() const { return m_words; }
 
     // Cell geometry of the guess row, shared by the drawing and the tap rule.
     static constexpr int m_nCellLeft = 63;
@@ -237,8 +224,8 @@ private:
     int m_nCursor = 6;                  // the cell the next letter fills
     bool m_bGameOver = true;            // no word in play
     bool m_bStartDeclined = false;      // the last New Game dialog was left without "Go"
-    bool m_bHardMode = false;
-    bool m_bWordCheck = false;
+    bool m_bHardMode = false;           // every guess must fit the counts of the guesses so far
+    bool m_bWordCheck = false;          // a guess must be a word of the set or of the dictionary
     bool m_bHintUsed = false;           // for the word in play, or the word that ended last
     // The word that ended last can be reviewed: against this set and skill, hard mode as it was.
     bool m_bReviewable = false;

@@ -1,7 +1,6 @@
 // The core's construction, the word set in use, and where the player is in each set and skill.
 #include <utility>
 
-#include "game/default_set.h"
 #include "game/game_core.h"
 #include "game/player_language.h"
 #include "game/word_set.h"

@@ -1,4 +1,3 @@
-// The record of the word in play and the two counts that score a guess.
 #include "game/guess_record.h"
 
 namespace {
@@ -11,13 +10,13 @@ bool HasMark(wchar_t c)
 
 }  // namespace
 
-int CGuessRecord::CountMatch(const std::wstring& strGuess) const
+int CountMatch(std::wstring_view strGuess, std::wstring_view strWord)
 {
-    // Each letter of the magic word takes away the first equal letter still left in the guess, so
-    // a repeated letter counts only as often as both words hold it.
-    std::wstring strLeft = strGuess;
+    // Each letter of the word takes away the first equal letter still left in the guess, so a
+    // repeated letter counts only as often as both words hold it.
+    std::wstring strLeft(strGuess);
     int nCount = 0;
-    for (const wchar_t c : m_strMagicWord) {
+    for (const wchar_t c : strWord) {
         const std::size_t nAt = strLeft.find(c);
         if (nAt != std::wstring::npos) {
             strLeft.erase(nAt, 1);
@@ -27,15 +26,13 @@ int CGuessRecord::CountMatch(const std::wstring& strGuess) const
     return nCount;
 }
 
-int CGuessRecord::CountBingo(const std::wstring& strGuess) const
+int CountBingo(std::wstring_view strGuess, std::wstring_view strWord)
 {
-    if (strGuess.size() != m_strMagicWord.size())
+    if (strGuess.size() != strWord.size())
         return 0;
     int nCount = 0;
-    for (std::size_t i = 0; i < strGuess.size(); ++i) {
-        if (strGuess[i] == m_strMagicWord[i])
-            ++nCount;
-    }
+    for (std::size_t i = 0; i < strGuess.size(); ++i)
+        nCount += strGuess[i] == strWord[i] ? 1 : 0;
     return nCount;
 }
 
@@ -47,8 +44,8 @@ bool CGuessRecord::IsSolved() const
 void CGuessRecord::AddGuess(const std::wstring& strGuess)
 {
     m_astrGuesses.push_back(strGuess);
-    m_adwMatch.push_back(static_cast<std::uint32_t>(CountMatch(strGuess)));
-    m_adwBingo.push_back(static_cast<std::uint32_t>(CountBingo(strGuess)));
+    m_adwMatch.push_back(static_cast<std::uint32_t>(CountMatch(strGuess, m_strMagicWord)));
+    m_adwBingo.push_back(static_cast<std::uint32_t>(CountBingo(strGuess, m_strMagicWord)));
     OnGuessAdded();
 }
 

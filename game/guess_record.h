@@ -5,19 +5,21 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/types.h"
+
+// Letters the guess and the word have in common, repeated letters counted as often as both hold
+// them.
+int CountMatch(std::wstring_view strGuess, std::wstring_view strWord);
+// Positions holding the same letter; 0 for a guess of another length.
+int CountBingo(std::wstring_view strGuess, std::wstring_view strWord);
 
 class CGuessRecord {
 public:
     virtual ~CGuessRecord() = default;
 
-    // Letters the guess and the magic word have in common, repeated letters counted as often as
-    // both hold them.
-    int CountMatch(const std::wstring& strGuess) const;
-    // Positions holding the same letter; 0 for a guess of another length.
-    int CountBingo(const std::wstring& strGuess) const;
     // At least one guess, and the last one has every letter in place.
     bool IsSolved() const;
 

@@ -1,24 +1,18 @@
-// Keypad and list focus: the two key columns are walked like a grid, the list row by row; arrows
-// stop at the edges.
 #include "game/keypad_focus.h"
 
 #include <algorithm>
 
-EKeypadAction CKeypadFocus::MoveTo(int nKey)
+namespace {
+
+EKeypadAction Move(int& nAt, int nTo)
 {
-    if (nKey == m_nKey)
+    if (nTo == nAt)
         return EKeypadAction::None;
-    m_nKey = nKey;
+    nAt = nTo;
     return EKeypadAction::FocusMoved;
 }
 
-EKeypadAction CKeypadFocus::MoveToRow(int nRow)
-{
-    if (nRow == m_nRow)
-        return EKeypadAction::None;
-    m_nRow = nRow;
-    return EKeypadAction::FocusMoved;
-}
+}  // namespace
 
 EKeypadAction CKeypadFocus::GoTo(EPlace place, int nRows)
 {
@@ -34,27 +28,14 @@ EKeypadAction CKeypadFocus::GoTo(EPlace place, int nRows)
 
 EKeypadAction CKeypadFocus::OnKey(EKeypadKey key, int nRows)
 {
-    switch (m_place) {
-    case EPlace::Guess:
-        if (key == EKeypadKey::Tab)
-            return GoTo(EPlace::Keypad, nRows);
-        if (key == EKeypadKey::BackTab)
-            return GoTo(EPlace::List, nRows);
+    // The places in Tab order: Shift+Tab steps back, which is two steps on round three.
+    if (key == EKeypadKey::Tab || key == EKeypadKey::BackTab)
+        return GoTo(static_cast<EPlace>((static_cast<int>(m_place) + (key == EKeypadKey::Tab ? 1 : 2)) % 3), nRows);
+    if (m_place == EPlace::Guess)
         return EKeypadAction::Unhandled;
-    case EPlace::Keypad:
-        if (key == EKeypadKey::Tab)
-            return GoTo(EPlace::List, nRows);
-        if (key == EKeypadKey::BackTab)
-            return GoTo(EPlace::Guess, nRows);
-        return OnKeypadKey(key);
-    case EPlace::List:
-        if (key == EKeypadKey::Tab)
-            return GoTo(EPlace::Guess, nRows);
-        if (key == EKeypadKey::BackTab)
-            return GoTo(EPlace::Keypad, nRows);
-        return OnListKey(key, nRows);
-    }
-    return EKeypadAction::Unhandled;
+    if (key == EKeypadKey::Escape)
+        return GoTo(EPlace::Guess, nRows);
+    return m_place == EPlace::Keypad ? OnKeypadKey(key) : OnListKey(key, nRows);
 }
 
 EKeypadAction CKeypadFocus::OnKeypadKey(EKeypadKey key)
@@ -63,54 +44,43 @@ EKeypadAction CKeypadFocus::OnKeypadKey(EKeypadKey key)
     const int nRow = m_nKey % kKeysPerColumn;
     const int nColumnStart = nColumn * kKeysPerColumn;
     switch (key) {
-    case EKeypadKey::Escape:
-        m_place = EPlace::Guess;
-        return EKeypadAction::FocusMoved;
-    case EKeypadKey::Up: return MoveTo(nRow > 0 ? m_nKey - 1 : m_nKey);
-    case EKeypadKey::Down: return MoveTo(nRow < kKeysPerColumn - 1 ? m_nKey + 1 : m_nKey);
-    case EKeypadKey::Left: return MoveTo(nColumn > 0 ? m_nKey - kKeysPerColumn : m_nKey);
-    case EKeypadKey::Right: return MoveTo(nColumn == 0 ? m_nKey + kKeysPerColumn : m_nKey);
-    case EKeypadKey::Home: return MoveTo(nColumnStart);
-    case EKeypadKey::End: return MoveTo(nColumnStart + kKeysPerColumn - 1);
+    case EKeypadKey::Up: return Move(m_nKey, nRow > 0 ? m_nKey - 1 : m_nKey);
+    case EKeypadKey::Down: return Move(m_nKey, nRow < kKeysPerColumn - 1 ? m_nKey + 1 : m_nKey);
+    case EKeypadKey::Left: return Move(m_nKey, nColumn > 0 ? m_nKey - kKeysPerColumn : m_nKey);
+    case EKeypadKey::Right: return Move(m_nKey, nColumn == 0 ? m_nKey + kKeysPerColumn : m_nKey);
+    case EKeypadKey::Home: return Move(m_nKey, nColumnStart);
+    case EKeypadKey::End: return Move(m_nKey, nColumnStart + kKeysPerColumn - 1);
     case EKeypadKey::Space:
     case EKeypadKey::Enter: return EKeypadAction::StepMark;
-    default: break;
+    default: return EKeypadAction::Unhandled;
     }
-    return EKeypadAction::Unhandled;
 }
 
 EKeypadAction CKeypadFocus::OnListKey(EKeypadKey key, int nRows)
 {
     const int nLast = std::max(nRows - 1, 0);
     switch (key) {
-    case EKeypadKey::Escape:
-        m_place = EPlace::Guess;
-        return EKeypadAction::FocusMoved;
-    case EKeypadKey::Up: return MoveToRow(std::max(m_nRow - 1, 0));
-    case EKeypadKey::Down: return MoveToRow(std::min(m_nRow + 1, nLast));
-    case EKeypadKey::Home: return MoveToRow(0);
-    case EKeypadKey::End: return MoveToRow(nLast);
+    case EKeypadKey::Up: return Move(m_nRow, std::max(m_nRow - 1, 0));
+    case EKeypadKey::Down: return Move(m_nRow, std::min(m_nRow + 1, nLast));
+    case EKeypadKey::Home: return Move(m_nRow, 0);
+    case EKeypadKey::End: return Move(m_nRow, nLast);
     // Reading never plays: Enter here would send a guess the player is not looking at, and the
     // cursor keys of the guess have no meaning on a row.
     case EKeypadKey::Left:
     case EKeypadKey::Right:
     case EKeypadKey::Space:
     case EKeypadKey::Enter: return EKeypadAction::None;
-    default: break;
+    default: return EKeypadAction::Unhandled;
     }
-    return EKeypadAction::Unhandled;
 }
 
 bool CKeypadFocus::OnRowsChanged(int nRows)
 {
-    if (m_place != EPlace::List)
+    if (m_place != EPlace::List || (nRows > 0 && m_nRow < nRows))
         return false;
-    if (nRows <= 0) {
+    if (nRows <= 0)
         m_place = EPlace::Guess;
-        return true;
-    }
-    if (m_nRow < nRows)
-        return false;
-    m_nRow = nRows - 1;
+    else
+        m_nRow = nRows - 1;
     return true;
 }

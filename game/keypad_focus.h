@@ -18,8 +18,8 @@ public:
     static constexpr int kKeys = 26;
     static constexpr int kKeysPerColumn = 13;  // A to M on the left, N to Z on the right
 
-    // Tab goes round guess, keypad, list (the list only while it has rows); Shift+Tab the other
-    // way; Escape comes back to the guess from anywhere.
+    // Tab goes round guess, keypad, list, in this order (the list only while it has rows);
+    // Shift+Tab the other way; Escape comes back to the guess from anywhere.
     enum class EPlace { Guess, Keypad, List };
 
     EPlace Place() const { return m_place; }
@@ -38,8 +38,6 @@ public:
     bool OnRowsChanged(int nRows);
 
 private:
-    EKeypadAction MoveTo(int nKey);
-    EKeypadAction MoveToRow(int nRow);
     EKeypadAction GoTo(EPlace place, int nRows);
     EKeypadAction OnKeypadKey(EKeypadKey key);
     EKeypadAction OnListKey(EKeypadKey key, int nRows);

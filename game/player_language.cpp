@@ -1,4 +1,3 @@
-// Which language the player reads, and which help page that means.
 #include "game/player_language.h"
 
 #include <cstdlib>

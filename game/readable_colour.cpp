@@ -1,4 +1,3 @@
-// Contrast arithmetic of text colours.
 #include "game/readable_colour.h"
 
 #include <algorithm>

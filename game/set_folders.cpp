@@ -1,9 +1,10 @@
-// The two folders a set may live in, and which one wins when both hold a name.
 #include "game/set_folders.h"
 
+#include <algorithm>
 #include <unordered_set>
 #include <utility>
 
+#include "game/player_language.h"
 #include "game/word_set.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -51,4 +52,17 @@ std::filesystem::path CSetFolders::SetFile(const std::wstring& strSet) const
 std::wstring ShownSetName(std::wstring_view strSet)
 {
     return EscapeControls(strSet);
+}
+
+std::wstring DefaultSetName(std::string_view language, const std::vector<std::wstring>& astrSets)
+{
+    const std::string strCode = LanguageCode(language);
+    const std::wstring_view strWanted = strCode == "de" ? L"German" : strCode == "fr" ? L"French" : L"Standard";
+    for (const std::wstring_view strSet : {strWanted, std::wstring_view(L"Standard")}) {
+        const auto it = std::find_if(astrSets.begin(), astrSets.end(),
+                                     [&](const std::wstring& strName) { return IsSameSetName(strName, strSet); });
+        if (it != astrSets.end())
+            return *it;
+    }
+    return astrSets.empty() ? std::wstring() : astrSets.front();
 }

@@ -35,3 +35,9 @@ private:
 // around them (a right-to-left override makes "rtl<U+202E>evil" read "rtllive"), so those are
 // written as visible escapes. Only for showing: the file and the stored name are the real name.
 std::wstring ShownSetName(std::wstring_view strSet);
+
+// The word set a first start plays: the one in the player's language when the game has it.
+// German for "de", French for "fr", when listed (in any letter case); for every other language,
+// and when that set is missing, Standard (English); when that is missing too, the first listed.
+// Empty only when nothing is listed.
+std::wstring DefaultSetName(std::string_view language, const std::vector<std::wstring>& astrSets);

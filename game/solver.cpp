@@ -1,4 +1,3 @@
-// Words that fit, and the best next guess: every candidate tried against every possible guess.
 #include "game/solver.h"
 
 #include <algorithm>
@@ -116,11 +115,9 @@ std::vector<std::size_t> FittingWords(const CSolverWords& words, const std::vect
 
 std::optional<CContradiction> FirstContradiction(const CGuessRecord& record, const std::wstring& strGuess)
 {
-    CGuessRecord asMagic;
-    asMagic.m_strMagicWord = strGuess;
     for (std::size_t i = 0; i < record.GuessCount(); ++i) {
-        const int nMatch = asMagic.CountMatch(record.m_astrGuesses[i]);
-        const int nBingo = asMagic.CountBingo(record.m_astrGuesses[i]);
+        const int nMatch = CountMatch(record.m_astrGuesses[i], strGuess);
+        const int nBingo = CountBingo(record.m_astrGuesses[i], strGuess);
         if (nMatch != static_cast<int>(record.m_adwMatch[i]) || nBingo != static_cast<int>(record.m_adwBingo[i]))
             return CContradiction{i, nMatch, nBingo};
     }

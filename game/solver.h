@@ -56,9 +56,8 @@ struct CBestGuess {
     // candidates. Its expected number left is still exact.
     bool bSampled = false;
 
-    // The average number of words left after this guess.
-    double ExpectedLeft() const { return static_cast<double>(nSumOfSquares) / static_cast<double>(nCandidates); }
-    // The same in hundredths, rounded half up, for text that must not depend on the locale.
+    // The average number of words left after this guess in hundredths, rounded half up, for text
+    // that must not depend on the locale.
     std::uint64_t ExpectedLeftHundredths() const { return (nSumOfSquares * 200 + nCandidates) / (2 * nCandidates); }
 };
 

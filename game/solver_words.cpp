@@ -1,7 +1,6 @@
-// The solver's compact form of a word list, and the counts of one pair in it.
 #include "game/solver_words.h"
 
-#include "game/word_list.h"
+#include <utility>
 
 namespace {
 
@@ -11,47 +10,31 @@ std::size_t RoundUpToBlock(std::size_t n)
     return (n + CSolverWords::kSlotBlock - 1) / CSolverWords::kSlotBlock * CSolverWords::kSlotBlock;
 }
 
-std::vector<std::wstring_view> ViewsOf(const CWordList& words)
-{
-    std::vector<std::wstring_view> aViews;
-    aViews.reserve(words.size());
-    for (std::size_t i = 0; i < words.size(); ++i)
-        aViews.push_back(words[i]);
-    return aViews;
-}
-
 }  // namespace
 
-CSolverWords::CSolverWords(const CWordList& words) : CSolverWords(words.WordLength(), ViewsOf(words)) {}
-
-CSolverWords::CSolverWords(std::size_t nWordLength, const std::vector<std::wstring_view>& aWords)
-    : m_nWordLength(nWordLength <= kMaxWordLength ? nWordLength : 0)
+CSolverWords::CSolverWords(CWordList words) : m_words(std::move(words))
 {
-    m_strChars.reserve(aWords.size() * nWordLength);
-    for (std::wstring_view strWord : aWords) {
-        // A list holds words of one length; anything else was never a word of it.
-        if (strWord.size() != m_nWordLength || m_nWordLength == 0)
-            continue;
-        m_strChars.append(strWord);
-        ++m_nCount;
-    }
-    if (m_nWordLength == 0 || m_nWordLength > kMaxPackedLength)
+    const std::size_t nLength = m_words.WordLength();
+    const std::size_t nCount = m_words.size();
+    if (nLength == 0 || nLength > kMaxPackedLength)
         return;
-    for (const wchar_t c : m_strChars) {
-        if (m_slotOf.size() >= kMaxSlots && !m_slotOf.count(c)) {
-            m_slotOf.clear();
-            return;  // too many characters: compared one by one
+    for (std::size_t i = 0; i < nCount; ++i) {
+        for (const wchar_t c : Word(i)) {
+            if (m_slotOf.size() >= kMaxSlots && !m_slotOf.count(c)) {
+                m_slotOf.clear();
+                return;  // too many characters: compared one by one
+            }
+            m_slotOf.emplace(c, static_cast<std::uint8_t>(m_slotOf.size()));
         }
-        m_slotOf.emplace(c, static_cast<std::uint8_t>(m_slotOf.size()));
     }
     m_nSlots = RoundUpToBlock(m_slotOf.size() ? m_slotOf.size() : 1);
-    m_anCounts.assign(m_nCount * m_nSlots, 0);
-    m_anPacked.assign(m_nCount, 0);
-    for (std::size_t i = 0; i < m_nCount; ++i) {
+    m_anCounts.assign(nCount * m_nSlots, 0);
+    m_anPacked.assign(nCount, 0);
+    for (std::size_t i = 0; i < nCount; ++i) {
         const std::wstring_view strWord = Word(i);
         std::uint8_t* pCounts = m_anCounts.data() + i * m_nSlots;
         std::uint64_t nPacked = 0;
-        for (std::size_t nPos = 0; nPos < m_nWordLength; ++nPos) {
+        for (std::size_t nPos = 0; nPos < nLength; ++nPos) {
             const std::uint8_t nSlot = m_slotOf.find(strWord[nPos])->second;
             ++pCounts[nSlot];
             nPacked |= static_cast<std::uint64_t>(nSlot + 1) << (8 * nPos);
@@ -66,7 +49,7 @@ CSolverProbe CSolverWords::ProbeOfWord(std::size_t i) const
     probe.strGuess = Word(i);
     if (IsPacked()) {
         probe.anCounts.assign(Counts(i), Counts(i) + m_nSlots);
-        probe.nSlotted = static_cast<int>(m_nWordLength);
+        probe.nSlotted = static_cast<int>(m_words.WordLength());
         probe.nPacked = m_anPacked[i];
     }
     return probe;
@@ -77,7 +60,7 @@ CSolverProbe CSolverWords::Probe(std::wstring_view strGuess) const
     CSolverProbe probe;
     probe.strGuess = strGuess;
     // A guess of another length gets Bingo 0 from every word; the packed compare would not know.
-    if (!IsPacked() || strGuess.size() != m_nWordLength)
+    if (!IsPacked() || strGuess.size() != m_words.WordLength())
         return probe;
     probe.anCounts.assign(m_nSlots, 0);
     for (std::size_t nPos = 0; nPos < strGuess.size(); ++nPos) {
@@ -91,29 +74,4 @@ CSolverProbe CSolverWords::Probe(std::wstring_view strGuess) const
         probe.nPacked |= static_cast<std::uint64_t>(it->second + 1) << (8 * nPos);
     }
     return probe;
-}
-
-int CSolverWords::PlainMatch(std::wstring_view strGuess, std::wstring_view strWord)
-{
-    // Each letter of the word takes away the first equal letter still left in the guess.
-    std::wstring strLeft(strGuess);
-    int nMatch = 0;
-    for (const wchar_t c : strWord) {
-        const std::size_t nAt = strLeft.find(c);
-        if (nAt != std::wstring::npos) {
-            strLeft.erase(nAt, 1);
-            ++nMatch;
-        }
-    }
-    return nMatch;
-}
-
-int CSolverWords::PlainBingo(std::wstring_view strGuess, std::wstring_view strWord)
-{
-    if (strGuess.size() != strWord.size())
-        return 0;
-    int nBingo = 0;
-    for (std::size_t i = 0; i < strGuess.size(); ++i)
-        nBingo += strGuess[i] == strWord[i] ? 1 : 0;
-    return nBingo;
 }

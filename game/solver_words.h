@@ -17,7 +17,8 @@
 #include <unordered_map>
 #include <vector>
 
-class CWordList;
+#include "game/guess_record.h"
+#include "game/word_set.h"
 
 // A guess made ready to compare against the words of one CSolverWords.
 struct CSolverProbe {
@@ -31,37 +32,30 @@ class CSolverWords {
 public:
     // One byte a character in a 64-bit word.
     static constexpr std::size_t kMaxPackedLength = 8;
-    // Bingo must stay below the key stride (see PairKey); the game's words have 5 to 7 letters.
-    static constexpr std::size_t kMaxWordLength = 15;
     // Slots come in blocks of 32, one or two vector registers each.
     static constexpr std::size_t kSlotBlock = 32;
     static constexpr std::size_t kMaxSlots = 128;
 
     CSolverWords() = default;
-    CSolverWords(std::size_t nWordLength, const std::vector<std::wstring_view>& aWords);
-    explicit CSolverWords(const CWordList& words);
+    explicit CSolverWords(CWordList words);
 
-    std::size_t size() const { return m_nCount; }
-    bool empty() const { return m_nCount == 0; }
-    std::size_t WordLength() const { return m_nWordLength; }
-    std::wstring_view Word(std::size_t i) const { return {m_strChars.data() + i * m_nWordLength, m_nWordLength}; }
+    std::size_t size() const { return m_words.size(); }
+    std::wstring_view Word(std::size_t i) const { return m_words[i]; }
     // False when the list is compared character by character (see the top of this file).
     bool IsPacked() const { return m_nSlots > 0; }
 
     // A word of the list, or any other guess (another length, characters the list never uses).
-    // A guess longer than kMaxWordLength can still be compared: its Bingo is 0 and its Match at
-    // most the word length.
     CSolverProbe ProbeOfWord(std::size_t i) const;
     CSolverProbe Probe(std::wstring_view strGuess) const;
 
     // The counts the game would give probe as a guess when word i is the magic word, as one key:
-    // Match * kKeyStride + Bingo.
+    // Match * kKeyStride + Bingo. The game's words have 5 to 7 letters, so neither reaches 16.
     static constexpr int kKeyStride = 16;
     int PairKey(const CSolverProbe& probe, std::size_t i) const
     {
         if (!probe.anCounts.empty())
             return PackedMatch(probe.anCounts.data(), probe.nSlotted, Counts(i)) * kKeyStride + PackedBingo(probe.nPacked, m_anPacked[i]);
-        return PlainMatch(probe.strGuess, Word(i)) * kKeyStride + PlainBingo(probe.strGuess, Word(i));
+        return CountMatch(probe.strGuess, Word(i)) * kKeyStride + CountBingo(probe.strGuess, Word(i));
     }
 
     // The fast forms, for the solver's inner loop.
@@ -78,7 +72,7 @@ public:
         int nDiff = 0;
         for (std::size_t nBase = 0; nBase < m_nSlots; nBase += kSlotBlock)
             nDiff += BlockDifference(pA + nBase, pB + nBase);
-        return (nLettersA + static_cast<int>(m_nWordLength) - nDiff) / 2;
+        return (nLettersA + static_cast<int>(m_words.WordLength()) - nDiff) / 2;
     }
     int PackedBingo(std::uint64_t nA, std::uint64_t nB) const
     {
@@ -89,7 +83,7 @@ public:
         const std::uint64_t nonZero = (((x & kLow7) + kLow7) | x) & ~kLow7;
         // Gathers the eight top bits into the top byte: how many positions differ.
         const int nDiffer = static_cast<int>(((nonZero >> 7) * 0x0101010101010101ULL) >> 56);
-        return static_cast<int>(m_nWordLength) - nDiffer;
+        return static_cast<int>(m_words.WordLength()) - nDiffer;
     }
     // A fixed count, so the compiler sees two vector registers' worth and no loop tail.
     static int BlockDifference(const std::uint8_t* pA, const std::uint8_t* pB)
@@ -99,14 +93,9 @@ public:
             nDiff += std::abs(pA[k] - pB[k]);
         return nDiff;
     }
-    // Character by character, for what the packed form cannot hold.
-    static int PlainMatch(std::wstring_view strGuess, std::wstring_view strWord);
-    static int PlainBingo(std::wstring_view strGuess, std::wstring_view strWord);
 
 private:
-    std::size_t m_nWordLength = 0;
-    std::size_t m_nCount = 0;
-    std::wstring m_strChars;             // every word's characters, one after another
+    CWordList m_words;
     std::size_t m_nSlots = 0;            // count bytes per word; 0 when not packed
     std::vector<std::uint8_t> m_anCounts;  // m_nSlots per word
     std::vector<std::uint64_t> m_anPacked; // slot + 1 per character, first character lowest

@@ -1,4 +1,3 @@
-// The screen reader's phrasing of the game.
 #include "game/spoken_text.h"
 
 #include "game/guess_record.h"

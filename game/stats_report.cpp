@@ -1,4 +1,3 @@
-// Statistics in words: times, tries and the lines a screen reader speaks.
 #include "game/stats_report.h"
 
 #include <algorithm>

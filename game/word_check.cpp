@@ -1,4 +1,3 @@
-// The dictionary behind the word check, read when first asked.
 #include "game/word_check.h"
 
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "game/word_list.h"
+#include "game/word_set.h"
 
 // The dictionary's file under the program's folder. It lives in a folder of its own so that the
 // set search, which looks only at the folder's own files, never offers it as a set to play.
@@ -24,7 +24,6 @@ public:
     // should not wait for it at start-up. A file that cannot be read knows no words, and is not
     // tried again.
     bool Contains(std::wstring_view strWord);
-    bool IsRead() const { return m_bRead; }
 
 private:
     std::filesystem::path m_file;

@@ -1,4 +1,3 @@
-// The review of a word's guesses, and the texts that tell it.
 #include "game/word_review.h"
 
 #include "platform/text.h"

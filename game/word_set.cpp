@@ -1,5 +1,3 @@
-// Word-set files: the line rules that turn a set's bytes into three word lists, and how sets are
-// named and found beside the program.
 #include "game/word_set.h"
 
 #include <algorithm>
@@ -55,6 +53,14 @@ std::string_view TrimBlanks(std::string_view line)
 }
 
 }  // namespace
+
+bool CWordList::push_back(std::wstring_view strWord)
+{
+    if (m_nWordLength == 0 || strWord.size() != m_nWordLength)
+        return false;
+    m_strChars.append(strWord);
+    return true;
+}
 
 bool IsSetBlank(wchar_t c)
 {

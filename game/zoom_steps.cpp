@@ -1,4 +1,3 @@
-// Zoom step arithmetic.
 #include "game/zoom_steps.h"
 
 #include <algorithm>

@@ -208,7 +208,7 @@ TEST_F(ShellTest, TypedGuessFillsTheCellsAndEnterListsIt)
     EXPECT_EQ(m_pView->HistoryView().m_adwBingo[0], 1u);
     EXPECT_EQ(m_pView->Guess(), L"     ");
     EXPECT_EQ(m_pView->Cursor(), 0);
-    EXPECT_TRUE(m_pView->IsClockRunning());
+    EXPECT_TRUE(CGameCoreTestSeam::IsClockRunning(*m_pView));
 
     // The row is on screen: dark letter pixels in the first row of the list.
     // A slow (sanitized) build may reach the screen a frame late: read it until the row shows.
@@ -347,7 +347,7 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
     ASSERT_FALSE(script.Messages().empty());
     EXPECT_EQ(script.Messages()[0], L"Congratulations.  You are one smart player.");
     EXPECT_TRUE(m_pView->IsGameOver());
-    EXPECT_FALSE(m_pView->IsClockRunning());
+    EXPECT_FALSE(CGameCoreTestSeam::IsClockRunning(*m_pView));
     std::wstring strName;
     EXPECT_EQ(m_pView->ReadBestRecord(strName), 2);
     EXPECT_EQ(strName, L"Tester");
@@ -385,14 +385,14 @@ TEST_F(ShellTest, NewWithBankedPointsAsksForTheBestScoreAndStartsFromNothing)
     m_pFrame->Raise();
     m_pView->SetFocus();
     Type("bread\r");  // a guess at level 2: its countdown runs
-    ASSERT_TRUE(m_pView->IsClockRunning());
+    ASSERT_TRUE(CGameCoreTestSeam::IsClockRunning(*m_pView));
 
     std::wstring strPrefill, strMessage;
     bool bClockStopped = false;
     CModalScript script;
     script
         .Then([&](wxDialog& dlg) {
-            bClockStopped = !m_pView->IsClockRunning();
+            bClockStopped = !CGameCoreTestSeam::IsClockRunning(*m_pView);
             auto* pName = dynamic_cast<wxTextCtrl*>(dlg.FindWindow(IDC_PLAYER_NAME));
             ASSERT_NE(pName, nullptr);
             strPrefill = pName->GetValue().ToStdWstring();
@@ -456,21 +456,21 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
 {
     OpenAndStartWord();
     Type("plant\r");
-    ASSERT_TRUE(m_pView->IsClockRunning());
+    ASSERT_TRUE(CGameCoreTestSeam::IsClockRunning(*m_pView));
 
     wxActivateEvent off(wxEVT_ACTIVATE, false);
     m_pFrame->GetEventHandler()->ProcessEvent(off);
-    EXPECT_TRUE(m_pView->IsPaused());
+    EXPECT_TRUE(CGameCoreTestSeam::IsPaused(*m_pView));
     wxActivateEvent on(wxEVT_ACTIVATE, true);
     m_pFrame->GetEventHandler()->ProcessEvent(on);
-    EXPECT_FALSE(m_pView->IsPaused());
+    EXPECT_FALSE(CGameCoreTestSeam::IsPaused(*m_pView));
 
     wxIconizeEvent iconized(0, true);
     m_pFrame->GetEventHandler()->ProcessEvent(iconized);
-    EXPECT_TRUE(m_pView->IsPaused());
+    EXPECT_TRUE(CGameCoreTestSeam::IsPaused(*m_pView));
     wxIconizeEvent restored(0, false);
     m_pFrame->GetEventHandler()->ProcessEvent(restored);
-    EXPECT_FALSE(m_pView->IsPaused());
+    EXPECT_FALSE(CGameCoreTestSeam::IsPaused(*m_pView));
 
     // Under a dialog the main window loses the focus, and the countdown goes on: under Best
     // Scores, which the view runs, and under About, which the application runs.
@@ -480,7 +480,7 @@ TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)
         script.Then([&](wxDialog& dlg) {
             wxActivateEvent lost(wxEVT_ACTIVATE, false);
             m_pFrame->GetEventHandler()->ProcessEvent(lost);
-            bPausedUnderDialog = m_pView->IsPaused();
+            bPausedUnderDialog = CGameCoreTestSeam::IsPaused(*m_pView);
             dlg.EndModal(wxID_OK);
         });
         Command(nCommand);

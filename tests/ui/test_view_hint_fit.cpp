@@ -13,6 +13,7 @@
 #include "test_view_fixture.h"
 #include "view/command_ids.h"
 #include "view/game_view.h"
+#include "core_test_seam.h"
 
 namespace {
 
@@ -68,7 +69,7 @@ TEST_F(HintFitTest, CtrlHOffersAHintWhileAWordIsInPlayAndCostsTheCountdown)
         EXPECT_EQ(script.Messages()[0].rfind(L"Hint: try APPLE. 1 word still fits", 0), 0u) << script.Messages()[0];
     }
     EXPECT_EQ(m_pView->TimeLeft(), nTimeLeft - 30);
-    EXPECT_TRUE(m_pView->IsHintUsed());
+    EXPECT_TRUE(CGameCoreTestSeam::IsHintUsed(*m_pView));
     EXPECT_EQ(m_pView->Guess(), L"     ") << "the hint types nothing for the player";
 
     // Once the word is over there is nothing to hint at: the item greys and the key does nothing.
@@ -143,7 +144,7 @@ TEST_F(HintFitTest, EachNewRowIsReadWithTheWordsThatStillFitWhenTheLineIsShown)
 TEST_F(HintFitTest, ARefusedGuessGetsANoteBesideTheCellsUntilTheNextKey)
 {
     OpenAndStartWord();
-    m_pView->SetWordCheck(true);
+    CGameCoreTestSeam::SetWordCheck(*m_pView, true);
     GuessDescription();  // a reader is listening from the start
     Type("zzzqx\r");
     EXPECT_EQ(m_pView->HistoryView().GuessCount(), 0u);
@@ -168,7 +169,7 @@ TEST_F(HintFitTest, ARefusedGuessGetsANoteBesideTheCellsUntilTheNextKey)
 TEST_F(HintFitTest, HardModeRefusesAGuessThatContradictsAnEarlierOneAndKeepsItInTheCells)
 {
     OpenAndStartWord();
-    m_pView->SetHardMode(true);
+    CGameCoreTestSeam::SetHardMode(*m_pView, true);
     Type("bread\r");
     ASSERT_EQ(m_pView->HistoryView().GuessCount(), 1u);
     {

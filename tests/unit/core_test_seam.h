@@ -31,4 +31,17 @@ public:
         g.m_nSkill = nSkill;
         g.m_bTimeTrial = bTimeTrial;
     }
+    // Hard mode and the word check as the Options dialog would turn them on or off.
+    static void SetHardMode(CGameCore& g, bool bHardMode) { g.m_bHardMode = bHardMode; }
+    static void SetWordCheck(CGameCore& g, bool bWordCheck) { g.m_bWordCheck = bWordCheck; }
+
+    // What the player sees only through its effects.
+    static bool IsClockRunning(const CGameCore& g) { return g.m_bClockRunning; }
+    static bool IsPaused(const CGameCore& g) { return g.m_bPaused; }
+    static bool IsHintUsed(const CGameCore& g) { return g.m_bHintUsed; }
+    static bool IsSoundOn(const CGameCore& g) { return g.m_bSound; }
+    static bool IsHardMode(const CGameCore& g) { return g.m_bHardMode; }
+    static bool IsWordCheck(const CGameCore& g) { return g.m_bWordCheck; }
+    static int WordIndex(const CGameCore& g) { return g.m_nWordIndex; }
+    static const CWordLists& Words(const CGameCore& g) { return g.m_words; }
 };

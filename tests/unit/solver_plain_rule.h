@@ -1,5 +1,5 @@
 // The solver's rules done the plain way, to hold the fast solver against: the game's own counts
-// (the guess record's CountMatch and CountBingo), word pair by word pair, groups in a map. Shared
+// (CountMatch and CountBingo), word pair by word pair, groups in a map. Shared
 // by the unit tests and the solver benchmark.
 #pragma once
 
@@ -17,9 +17,7 @@
 // The counts the game gives strGuess when strMagic is the magic word.
 inline std::pair<int, int> GameCounts(const std::wstring& strGuess, const std::wstring& strMagic)
 {
-    CGuessRecord record;
-    record.m_strMagicWord = strMagic;
-    return {record.CountMatch(strGuess), record.CountBingo(strGuess)};
+    return {CountMatch(strGuess, strMagic), CountBingo(strGuess, strMagic)};
 }
 
 inline std::vector<std::size_t> PlainFittingWords(const std::vector<std::wstring>& aWords,

@@ -51,7 +51,7 @@ TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsEveryKeyOnce)
     EXPECT_EQ(g.m_history.MarkOf(L'C'), MarkNone);
     EXPECT_EQ(g.Guess(), L"     ");
     EXPECT_EQ(g.Cursor(), 0);
-    EXPECT_FALSE(g.IsClockRunning());
+    EXPECT_FALSE(CGameCoreTestSeam::IsClockRunning(g));
     EXPECT_EQ(g.m_anNewGameLength.back(), 5);
 }
 
@@ -278,7 +278,7 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     g.ClearLog();
     // Word in play, clock not started: pausing stops, resuming does not start it.
     g.OnActivateView(false);
-    EXPECT_TRUE(g.IsPaused());
+    EXPECT_TRUE(CGameCoreTestSeam::IsPaused(g));
     g.OnActivateView(true);
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.Count(L"clock:start"), 0);
@@ -287,10 +287,10 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     EXPECT_TRUE(g.m_bClockOn);
     g.OnActivateView(false);
     EXPECT_FALSE(g.m_bClockOn);
-    EXPECT_TRUE(g.IsPaused());
+    EXPECT_TRUE(CGameCoreTestSeam::IsPaused(g));
     g.OnActivateView(true);
     EXPECT_TRUE(g.m_bClockOn);
-    EXPECT_FALSE(g.IsPaused());
+    EXPECT_FALSE(CGameCoreTestSeam::IsPaused(g));
 
     // No word in play: neither direction touches the clock.
     g.OnGiveUp();
@@ -298,7 +298,7 @@ TEST_F(Flow, PauseAndResumeOnlyForARunningClock)
     g.OnActivateView(false);
     g.OnActivateView(true);
     EXPECT_TRUE(g.m_astrEvents.empty());
-    EXPECT_FALSE(g.IsPaused());
+    EXPECT_FALSE(CGameCoreTestSeam::IsPaused(g));
 }
 
 TEST_F(Flow, BestScoresCommandLeavesTheClockRunningAndATimeOutMayComeOnTop)

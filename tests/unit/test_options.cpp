@@ -67,7 +67,7 @@ TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
     const std::wstring strWord = g.m_history.m_strMagicWord;
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bSound = false; }));
     g.OnOptions();
-    EXPECT_FALSE(g.IsSoundOn());
+    EXPECT_FALSE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_EQ(store.StoredInt(L"SOUND"), 0);
     EXPECT_FALSE(Stored(L"TIMETRIAL_CHECKED"));
     EXPECT_FALSE(Stored(L"Background Color"));
@@ -124,7 +124,7 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         EXPECT_EQ(g.Level(), 4);
         EXPECT_EQ(g.Score(), 321);
         EXPECT_FALSE(g.m_bClockOn) << "the new word starts it at its first guess";
-        EXPECT_FALSE(g.IsClockRunning());
+        EXPECT_FALSE(CGameCoreTestSeam::IsClockRunning(g));
         EXPECT_TRUE(g.m_astrMessages.empty()) << "the old word goes without a message";
         EXPECT_TRUE(Stored(L"TIMETRIAL_CHECKED"));
         EXPECT_TRUE(Stored(L"Background Color"));
@@ -132,7 +132,7 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         EXPECT_EQ(store.StoredInt(L"TIMETRIAL_CHECKED"), g.IsTimeTrial() ? 1 : 0);
         EXPECT_EQ(store.StoredSet(), g.CurrentSet());
         EXPECT_EQ(store.StoredInt(L"SOUND"), bSound ? 1 : 0);
-        EXPECT_EQ(g.IsSoundOn(), bSound);
+        EXPECT_EQ(CGameCoreTestSeam::IsSoundOn(g), bSound);
     }
 }
 
@@ -140,16 +140,16 @@ TEST_F(Options, HardModeAndWordCheckAreStoredAndKeepTheWordInPlay)
 {
     CScriptedGame& g = Playing();
     const std::wstring strWord = g.m_history.m_strMagicWord;
-    ASSERT_FALSE(g.IsHardMode());
-    ASSERT_FALSE(g.IsWordCheck());
+    ASSERT_FALSE(CGameCoreTestSeam::IsHardMode(g));
+    ASSERT_FALSE(CGameCoreTestSeam::IsWordCheck(g));
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = true; }));
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bWordCheck = true; }));
     g.OnOptions();
-    EXPECT_TRUE(g.IsHardMode());
-    EXPECT_FALSE(g.IsWordCheck());
+    EXPECT_TRUE(CGameCoreTestSeam::IsHardMode(g));
+    EXPECT_FALSE(CGameCoreTestSeam::IsWordCheck(g));
     g.OnOptions();
-    EXPECT_TRUE(g.IsHardMode()) << "the second dialog was given Hard Mode on and kept it";
-    EXPECT_TRUE(g.IsWordCheck());
+    EXPECT_TRUE(CGameCoreTestSeam::IsHardMode(g)) << "the second dialog was given Hard Mode on and kept it";
+    EXPECT_TRUE(CGameCoreTestSeam::IsWordCheck(g));
     EXPECT_TRUE(g.m_aOptionsGiven[1].bHardMode);
     EXPECT_EQ(store.StoredInt(L"HARD_MODE"), 1);
     EXPECT_EQ(store.StoredInt(L"WORD_CHECK"), 1);
@@ -161,8 +161,8 @@ TEST_F(Options, HardModeAndWordCheckAreStoredAndKeepTheWordInPlay)
 
     g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = false; }));
     g.OnOptions();
-    EXPECT_FALSE(g.IsHardMode());
-    EXPECT_TRUE(g.IsWordCheck());
+    EXPECT_FALSE(CGameCoreTestSeam::IsHardMode(g));
+    EXPECT_TRUE(CGameCoreTestSeam::IsWordCheck(g));
     EXPECT_EQ(store.StoredInt(L"HARD_MODE"), 0);
 }
 
@@ -193,8 +193,8 @@ TEST_F(Options, HardModeAndWordCheckAreReadAtStartAndWhenOptionsOpen)
         SCOPED_TRACE(c.pszHow);
         c.store();
         CScriptedGame& g = StartGame();
-        EXPECT_EQ(g.IsHardMode(), c.bHardMode);
-        EXPECT_EQ(g.IsWordCheck(), c.bWordCheck);
+        EXPECT_EQ(CGameCoreTestSeam::IsHardMode(g), c.bHardMode);
+        EXPECT_EQ(CGameCoreTestSeam::IsWordCheck(g), c.bWordCheck);
         // Another copy turns both round while this one plays: Options shows what is stored now.
         store.settings.Write(Option::HardMode, !c.bHardMode);
         store.settings.Write(Option::WordCheck, !c.bWordCheck);
@@ -216,11 +216,11 @@ TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
     g.OnOptions();
     EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_TRUE(g.IsTimeTrial());
-    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_EQ(g.CurrentSet(), L"animals");
     EXPECT_EQ(g.Background(), kDefaultBackground);
-    EXPECT_FALSE(g.IsHardMode());
-    EXPECT_FALSE(g.IsWordCheck());
+    EXPECT_FALSE(CGameCoreTestSeam::IsHardMode(g));
+    EXPECT_FALSE(CGameCoreTestSeam::IsWordCheck(g));
     EXPECT_FALSE(Stored(L"SOUND"));
     EXPECT_FALSE(Stored(L"HARD_MODE"));
     EXPECT_EQ(g.Count(L"newgame"), 0);

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "game/default_set.h"
+#include "game/set_folders.h"
 #include "game/player_language.h"
 #include "scripted_host.h"
 

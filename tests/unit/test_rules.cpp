@@ -43,7 +43,7 @@ TEST_F(Rules, FirstRunOnAnEmptyStoreTakesTheFirstSetAndItsFirstWord)
     // Only one set, so "the first the directory yields" is certain.
     std::filesystem::remove(programDir.Path() / "fruit.set");
     CScriptedGame& g = StartGame();
-    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_TRUE(g.IsTimeTrial());
     EXPECT_EQ(g.Background(), 0xA6FFD2u);
     EXPECT_EQ(g.CurrentSet(), L"animals");
@@ -90,7 +90,7 @@ TEST_F(Rules, TwoSetsAlternatedKeepSeparatePositionsAndCaseSharesProgress)
     CScriptedGame& g = StartGame();
     for (int i = 0; i < 4; ++i)
         Next();
-    EXPECT_EQ(g.WordIndex(), 4);  // words 0 to 4 of animals
+    EXPECT_EQ(CGameCoreTestSeam::WordIndex(g), 4);  // words 0 to 4 of animals
 
     auto switchTo = [&](const std::wstring& strSet) {
         g.m_aOptions.push_back([strSet](COptionsValues& v) {
@@ -137,7 +137,7 @@ TEST_F(Rules, DamagedStoredValuesPlayAsSomethingSound)
     store.registry.WriteString(section, L"SOUND", L"0");
     store.registry.WriteString(section, L"Background Color", L"red");
     CScriptedGame& g = StartGame();
-    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_EQ(g.Background(), kDefaultBackground);
     EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
@@ -156,7 +156,7 @@ TEST_F(Rules, PickNextWordRefusesAnEmptyListAndChangesNothing)
     ASSERT_TRUE(g.LoadProgress());
     g.m_history.m_strMagicWord = L"OLDIE";
     EXPECT_FALSE(g.PickNextWord());
-    EXPECT_EQ(g.WordIndex(), -1);
+    EXPECT_EQ(CGameCoreTestSeam::WordIndex(g), -1);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"OLDIE");
     EXPECT_EQ(StoredIndex(L"fruit", SkillAdvanced), -1);
 }
@@ -199,7 +199,7 @@ TEST_F(Rules, IncompleteGuessIsRefusedAndTheFirstGuessStartsTheClock)
     EXPECT_EQ(g.Guess(), L"     ");
     EXPECT_EQ(g.Cursor(), 0);
     EXPECT_EQ(g.Elapsed(), 0);
-    EXPECT_TRUE(g.IsClockRunning());
+    EXPECT_TRUE(CGameCoreTestSeam::IsClockRunning(g));
     EXPECT_EQ(g.Count(L"clock:start"), 1);
     g.Guess(L"APPLY");  // the same guess again is listed again; the clock is not restarted
     EXPECT_EQ(g.m_history.m_astrGuesses.size(), 2u);
@@ -215,7 +215,7 @@ TEST_F(Rules, SolvingAtTheFirstGuessStartsAndStopsTheClock)
     g.ClearLog();
     g.OnKeyDown(VK_RETURN);
     EXPECT_TRUE(g.IsGameOver());
-    EXPECT_FALSE(g.IsClockRunning());
+    EXPECT_FALSE(CGameCoreTestSeam::IsClockRunning(g));
     EXPECT_FALSE(g.m_bClockOn);
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
     const std::vector<std::wstring> head(g.m_astrEvents.begin(), g.m_astrEvents.begin() + 4);
@@ -235,7 +235,7 @@ TEST(RulesOnABrokenStore, GamePlaysOnDefaultsSaysNothingAndLeavesTheFileAlone)
     CScriptedGame g(profile, programDir.Path());
     g.StartFirstWord();
     EXPECT_TRUE(g.m_astrMessages.empty());
-    EXPECT_TRUE(g.IsSoundOn());
+    EXPECT_TRUE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_TRUE(g.IsTimeTrial());
     EXPECT_EQ(g.Background(), kDefaultBackground);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");

@@ -53,11 +53,9 @@ TEST(Scoring, MatchAndBingoOnExamples)
     for (const CCase& c : cases) {
         SCOPED_TRACE(std::string(c.strMagic.begin(), c.strMagic.end()) + " / " +
                      std::string(c.strGuess.begin(), c.strGuess.end()));
-        CGuessRecord record;
-        record.m_strMagicWord = c.strMagic;
-        EXPECT_EQ(record.CountMatch(c.strGuess), c.nMatch);
-        EXPECT_EQ(record.CountBingo(c.strGuess), c.nBingo);
-        EXPECT_GE(record.CountMatch(c.strGuess), record.CountBingo(c.strGuess));
+        EXPECT_EQ(CountMatch(c.strGuess, c.strMagic), c.nMatch);
+        EXPECT_EQ(CountBingo(c.strGuess, c.strMagic), c.nBingo);
+        EXPECT_GE(CountMatch(c.strGuess, c.strMagic), CountBingo(c.strGuess, c.strMagic));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "cli/set_maker.h"
 #include "game/word_set.h"
 #include "scripted_host.h"
+#include "word_list_vector.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ CRun Make(const std::vector<std::string>& args, const CSetFolders& folders = CSe
 
 std::vector<std::wstring> AsVector(const CWordList& list)
 {
-    return list.ToVector();
+    return ToVector(list);
 }
 
 }  // namespace

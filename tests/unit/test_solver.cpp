@@ -11,6 +11,7 @@
 #include "game/solver.h"
 #include "game/word_set.h"
 #include "solver_plain_rule.h"
+#include "word_list_vector.h"
 
 namespace {
 
@@ -24,8 +25,7 @@ CTestList ListOf(std::vector<std::wstring> astrWords)
 {
     CTestList list;
     list.astrWords = std::move(astrWords);
-    const std::size_t nLength = list.astrWords.empty() ? 5 : list.astrWords.front().size();
-    list.words = CSolverWords(nLength, std::vector<std::wstring_view>(list.astrWords.begin(), list.astrWords.end()));
+    list.words = CSolverWords(WordListOf(list.astrWords));
     list.anAll.resize(list.astrWords.size());
     std::iota(list.anAll.begin(), list.anAll.end(), std::size_t{0});
     return list;
@@ -38,12 +38,8 @@ std::vector<CTestList> ShippedLists()
     for (const char* szSet : {"Standard.set", "Animals.set", "Kitchen.set"}) {
         CWordLists lists;
         EXPECT_TRUE(ReadWordSetFile(std::filesystem::path(VQ_SETS_DIR) / szSet, lists)) << szSet;
-        for (int nSkill = 0; nSkill < 3; ++nSkill) {
-            std::vector<std::wstring> astr;
-            for (std::size_t i = 0; i < lists.ForSkill(nSkill).size(); ++i)
-                astr.emplace_back(lists.ForSkill(nSkill)[i]);
-            aLists.push_back(ListOf(std::move(astr)));
-        }
+        for (int nSkill = 0; nSkill < 3; ++nSkill)
+            aLists.push_back(ListOf(ToVector(lists.ForSkill(nSkill))));
     }
     return aLists;
 }

@@ -6,6 +6,7 @@
 
 #include "game/solver.h"
 #include "scripted_host.h"
+#include "core_test_seam.h"
 
 TEST(HardModeRule, FindsTheFirstEarlierGuessANewGuessContradicts)
 {
@@ -47,7 +48,7 @@ protected:
     {
         UseTwentyWordSet("words");
         CScriptedGame& g = StartGame();
-        g.SetHardMode(bHardMode);
+        CGameCoreTestSeam::SetHardMode(g, bHardMode);
         EXPECT_EQ(g.m_history.m_strMagicWord, L"WORDA");
         g.ClearLog();
         return g;
@@ -85,7 +86,7 @@ TEST_F(HardModeGame, OffByDefaultAndOffAnyGuessIsTaken)
 {
     UseTwentyWordSet("words");
     CScriptedGame& g = StartGame();
-    EXPECT_FALSE(g.IsHardMode());
+    EXPECT_FALSE(CGameCoreTestSeam::IsHardMode(g));
     g.ClearLog();
     g.Guess(L"WORDB");
     g.Guess(L"QUERY");

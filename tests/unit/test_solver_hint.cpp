@@ -9,6 +9,7 @@
 #include "game/word_set.h"
 #include "scripted_host.h"
 #include "solver_plain_rule.h"
+#include "core_test_seam.h"
 
 namespace {
 
@@ -29,8 +30,8 @@ protected:
     std::wstring PlainHintMessage(CScriptedGame& g, bool bHard)
     {
         std::vector<std::wstring> astrWords;
-        for (std::size_t i = 0; i < g.Words().m_wordsBeginner.size(); ++i)
-            astrWords.emplace_back(g.Words().m_wordsBeginner[i]);
+        for (std::size_t i = 0; i < CGameCoreTestSeam::Words(g).m_wordsBeginner.size(); ++i)
+            astrWords.emplace_back(CGameCoreTestSeam::Words(g).m_wordsBeginner[i]);
         std::vector<CScoredGuess> aGuesses;
         for (std::size_t i = 0; i < g.m_history.GuessCount(); ++i) {
             aGuesses.push_back({g.m_history.m_astrGuesses[i], static_cast<int>(g.m_history.m_adwMatch[i]),
@@ -56,7 +57,7 @@ TEST_F(HintGame, OffersThePlainRulesBestGuessAndCostsThirtySecondsOfTheCountdown
 {
     CScriptedGame& g = PlayStandard(true);
     ASSERT_TRUE(g.CanHint());
-    EXPECT_EQ(g.WordsThatFit().size(), g.Words().m_wordsBeginner.size()) << "before a guess every word fits";
+    EXPECT_EQ(g.WordsThatFit().size(), CGameCoreTestSeam::Words(g).m_wordsBeginner.size()) << "before a guess every word fits";
     g.Guess(L"SLATE");
     g.Guess(L"CORNY");
     g.ClearLog();
@@ -65,10 +66,10 @@ TEST_F(HintGame, OffersThePlainRulesBestGuessAndCostsThirtySecondsOfTheCountdown
     ASSERT_EQ(g.m_astrMessages.size(), 1u);
     EXPECT_EQ(g.m_astrMessages[0], PlainHintMessage(g, false) + L" The hint cost 30 seconds.");
     EXPECT_EQ(g.TimeLeft(), nTimeLeft - 30);
-    EXPECT_TRUE(g.IsHintUsed());
+    EXPECT_TRUE(CGameCoreTestSeam::IsHintUsed(g));
 
     // Hard mode hints only a word that fits.
-    g.SetHardMode(true);
+    CGameCoreTestSeam::SetHardMode(g, true);
     g.ClearLog();
     g.OnHint();
     ASSERT_EQ(g.m_astrMessages.size(), 1u);
@@ -109,7 +110,7 @@ TEST_F(HintGame, AWordSolvedWithAHintMakesNoFewestTriesRecord)
 
     // The next word, without a hint, makes the first record.
     g.OnNew();
-    EXPECT_FALSE(g.IsHintUsed());
+    EXPECT_FALSE(CGameCoreTestSeam::IsHintUsed(g));
     g.Solve();
     EXPECT_EQ(g.m_aNameAsked.size(), 1u);
 }

@@ -13,6 +13,7 @@
 
 #include "scripted_host.h"
 #include "test_store_lock.h"
+#include "core_test_seam.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
     EXPECT_EQ(copy->game.CurrentSet(), L"Fruit");
     EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
     EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"AVOCADO");
-    EXPECT_FALSE(copy->game.IsSoundOn());
+    EXPECT_FALSE(CGameCoreTestSeam::IsSoundOn(copy->game));
     EXPECT_FALSE(copy->game.IsTimeTrial());
     EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
 }
@@ -214,7 +215,7 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
     auto b = Copy();
     a->game.StartFirstWord();
     b->game.StartFirstWord();
-    ASSERT_TRUE(b->game.IsSoundOn());
+    ASSERT_TRUE(CGameCoreTestSeam::IsSoundOn(b->game));
 
     a->game.m_aOptions.push_back([](COptionsValues& v) {
         v.bSound = false;

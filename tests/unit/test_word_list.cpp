@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "game/word_list.h"
+#include "game/word_set.h"
+#include "word_list_vector.h"
 
 TEST(WordList, TakesOnlyWordsOfItsLengthAndKeepsTheirOrder)
 {
@@ -24,14 +25,14 @@ TEST(WordList, TakesOnlyWordsOfItsLengthAndKeepsTheirOrder)
             expected.push_back(push.strWord);
     }
     EXPECT_EQ(list.size(), expected.size());
-    EXPECT_EQ(list.ToVector(), expected);
+    EXPECT_EQ(ToVector(list), expected);
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(list[i], expected[i]) << i;
 
     list.clear();
     EXPECT_TRUE(list.empty());
     EXPECT_TRUE(list.push_back(L"FRESH"));
-    EXPECT_EQ(list.ToVector(), std::vector<std::wstring>{L"FRESH"}) << "a cleared list starts again at the front";
+    EXPECT_EQ(ToVector(list), std::vector<std::wstring>{L"FRESH"}) << "a cleared list starts again at the front";
 
     CWordList none;
     EXPECT_FALSE(none.push_back(L""));

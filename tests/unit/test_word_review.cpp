@@ -8,6 +8,8 @@
 
 #include "scripted_host.h"
 #include "solver_plain_rule.h"
+#include "word_list_vector.h"
+#include "core_test_seam.h"
 
 namespace {
 
@@ -65,8 +67,8 @@ protected:
     static std::vector<std::wstring> Beginner(const CScriptedGame& g)
     {
         std::vector<std::wstring> astrWords;
-        for (std::size_t i = 0; i < g.Words().m_wordsBeginner.size(); ++i)
-            astrWords.emplace_back(g.Words().m_wordsBeginner[i]);
+        for (std::size_t i = 0; i < CGameCoreTestSeam::Words(g).m_wordsBeginner.size(); ++i)
+            astrWords.emplace_back(CGameCoreTestSeam::Words(g).m_wordsBeginner[i]);
         return astrWords;
     }
     static std::vector<CScoredGuess> Played(const CScriptedGame& g)
@@ -86,7 +88,7 @@ TEST(WordReview, FollowsThePlainRuleGuessByGuessAndNamesTheFirstWordsLeft)
     // Repeated letters and a guess the list does not hold, on a list small enough to read.
     const std::vector<std::wstring> astrWords = {L"APPLE", L"ANGLE", L"AMPLE", L"PLANE", L"PLATE", L"SLATE",
                                                  L"LEAPT", L"PETAL", L"PAPER", L"EAGLE", L"GLEAM", L"MAPLE"};
-    const CSolverWords words(5, std::vector<std::wstring_view>(astrWords.begin(), astrWords.end()));
+    const CSolverWords words(WordListOf(astrWords));
     for (const bool bHard : {false, true}) {
         SCOPED_TRACE(bHard ? "hard" : "any word");
         const std::vector<CScoredGuess> aGuesses = ScoredAgainst(L"MAPLE", {L"QUICK", L"PLATE", L"AMPLE", L"MAPLE"});
@@ -138,7 +140,7 @@ TEST_F(ReviewGame, AnEndedWordIsReviewedAsThePlainRuleHasItHardModeAsItWasPlayed
     g.Guess(L"SLATE");
     g.Guess(L"CORNY");
     // Hard mode as the word ends is what it was played in; the magic word always fits.
-    g.SetHardMode(true);
+    CGameCoreTestSeam::SetHardMode(g, true);
     // The message that ends the word offers the review: it must be there while the box is open.
     bool bReviewableInMessage = false;
     g.m_onMessage = [&](const std::wstring&) { bReviewableInMessage = g.CanReview(); };
@@ -149,7 +151,7 @@ TEST_F(ReviewGame, AnEndedWordIsReviewedAsThePlainRuleHasItHardModeAsItWasPlayed
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{L"Congratulations.  You are one smart player."});
     ASSERT_TRUE(g.CanReview());
     // Hard mode turned off afterwards does not change what the review judged by.
-    g.SetHardMode(false);
+    CGameCoreTestSeam::SetHardMode(g, false);
     const CWordReview review = g.ReviewOfLastWord();
     EXPECT_EQ(review.strMagicWord, g.m_history.m_strMagicWord);
     ExpectPlainRule(review, Beginner(g), Played(g), true);

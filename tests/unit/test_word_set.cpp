@@ -10,6 +10,7 @@
 
 #include "game/word_set.h"
 #include "scripted_host.h"
+#include "word_list_vector.h"
 
 namespace {
 
@@ -75,9 +76,9 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
     for (const CLineCase& c : cases) {
         SCOPED_TRACE(c.szName);
         const CParsed p = Parse(c.bytes);
-        EXPECT_EQ(p.lists.m_wordsBeginner.ToVector(), c.beg);
-        EXPECT_EQ(p.lists.m_wordsIntermediate.ToVector(), c.inter);
-        EXPECT_EQ(p.lists.m_wordsAdvanced.ToVector(), c.adv);
+        EXPECT_EQ(ToVector(p.lists.m_wordsBeginner), c.beg);
+        EXPECT_EQ(ToVector(p.lists.m_wordsIntermediate), c.inter);
+        EXPECT_EQ(ToVector(p.lists.m_wordsAdvanced), c.adv);
     }
 }
 
@@ -98,7 +99,7 @@ TEST(WordSetLines, BytesAreUtf8WithLatin1FallbackAndLengthInCharacters)
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
-        EXPECT_EQ(Parse(c.bytes).lists.m_wordsBeginner.ToVector(), c.beg);
+        EXPECT_EQ(ToVector(Parse(c.bytes).lists.m_wordsBeginner), c.beg);
     }
 }
 
@@ -148,10 +149,10 @@ TEST(WordSetLines, AMixedFileKeepsEveryWordAndNumbersEveryLine)
                               "\t<AdVaNcEd> \n"
                               "kitchen";
     const CParsed whole = Parse(bytes);
-    EXPECT_EQ(whole.lists.m_wordsBeginner.ToVector(),
+    EXPECT_EQ(ToVector(whole.lists.m_wordsBeginner),
               (Words{L"APPLE", L"\u00C9COLE", L"MANGO", L"LEMON", L"GRAPE", L"P\x0e\x0e\x0eH", L"MELON"}));
-    EXPECT_EQ(whole.lists.m_wordsIntermediate.ToVector(), Words{L"PLANET"});
-    EXPECT_EQ(whole.lists.m_wordsAdvanced.ToVector(), Words{L"KITCHEN"});
+    EXPECT_EQ(ToVector(whole.lists.m_wordsIntermediate), Words{L"PLANET"});
+    EXPECT_EQ(ToVector(whole.lists.m_wordsAdvanced), Words{L"KITCHEN"});
     const std::vector<std::pair<std::size_t, std::wstring>> expected = {
         {1, L"before any section marker"},
         {8, L"wrong length for <BEGINNER>: 6"},
@@ -193,21 +194,21 @@ TEST(WordSetLines, HugeAndHostileLinesAreCountedNotKept)
     bytes += std::string(10 * 1024 * 1024, 'x');
     bytes += "\napple\n";
     const CParsed p = Parse(bytes);
-    EXPECT_EQ(p.lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(ToVector(p.lists.m_wordsBeginner), Words{L"APPLE"});
     ASSERT_EQ(p.ignored.size(), 1u);
     EXPECT_EQ(p.ignored[0].nLine, 2u);
     EXPECT_NE(p.ignored[0].strReason.find(std::to_wstring(10 * 1024 * 1024)), std::wstring::npos);
 
     // Any amount of white space around a word is trimmed, not counted against it.
     const std::string padded = "<BEGINNER>\n" + std::string(100000, ' ') + "apple" + std::string(100000, '\t') + "\n";
-    EXPECT_EQ(Parse(padded).lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(ToVector(Parse(padded).lists.m_wordsBeginner), Words{L"APPLE"});
     std::string wide = "<BEGINNER>\n";
     for (int i = 0; i < 50000; ++i)
         wide += "\xC2\xA0\xA0";
     wide += "apple";
     for (int i = 0; i < 50000; ++i)
         wide += "\xE3\x80\x80 ";
-    EXPECT_EQ(Parse(wide + "\n").lists.m_wordsBeginner.ToVector(), Words{L"APPLE"});
+    EXPECT_EQ(ToVector(Parse(wide + "\n").lists.m_wordsBeginner), Words{L"APPLE"});
 
     // All bytes 0..255 many times over: no crash, and nothing before a marker is taken.
     std::string binary;

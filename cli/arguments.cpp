@@ -1,6 +1,8 @@
-#include "cli/skill_argument.h"
+#include "cli/arguments.h"
 
 #include <cctype>
+
+#include "platform/text.h"
 
 std::optional<int> ParseSkillArgument(std::string str)
 {
@@ -12,4 +14,9 @@ std::optional<int> ParseSkillArgument(std::string str)
             return i;
     }
     return std::nullopt;
+}
+
+std::string ShownArgument(const std::string& str)
+{
+    return EncodeUtf8Escaped(DecodeBytes(str));
 }
