@@ -61,7 +61,7 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
             m_nZoomToStore = nZoom;
     }
     m_pView->SetZoom(nZoom);
-    m_pView->SetFitHandler([this](const wxSize&) { FitClientTo(); });
+    m_pView->SetFitHandler([this] { FitClientTo(); });
     WatchStore(profile.Registry());
     m_pView->SetFocus();
     if (!EveryCommandIsRouted())

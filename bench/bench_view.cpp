@@ -103,7 +103,7 @@ bool ZoomAndWait(int nPercent, double* pdArrivedSeconds = nullptr)
     CVeltraneQuillornView& view = *g_pWindow->pView;
     const auto tStart = std::chrono::steady_clock::now();
     view.ChangeZoom(nPercent);
-    const wxSize want = CVeltraneQuillornView::PictureSize(nPercent);
+    const wxSize want = view.ShownSize(nPercent);
     bool bArrived = false;
     wxLongLong tSettled = 0;
     while (std::chrono::steady_clock::now() - tStart < std::chrono::seconds(3)) {

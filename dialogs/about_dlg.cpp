@@ -43,7 +43,7 @@ void CAboutDlg::CreateControls()
 
 void CAboutDlg::InitialiseDialog()
 {
-    CreatePointSizeFont(m_fontProduct, "Tahoma", 11, true, false, false, false);
+    CreatePointSizeFont(m_fontProduct, "Tahoma", 11, true);
     StyleFontAndBlue(FindWindow(IDC_ABOUT_PRODUCT), m_fontProduct);
     StyleFontAndBlue(FindWindow(IDC_ABOUT_PLATFORM), m_fontProduct);
     StyleBlue(FindWindow(IDC_ABOUT_WEB));

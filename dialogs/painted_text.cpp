@@ -11,7 +11,7 @@ const wxFont& DialogPaintFont()
     static wxFont s_font;
     static int s_nZoom = 0;
     if (!s_font.IsOk() || s_nZoom != DialogZoom()) {
-        CreatePointSizeFont(s_font, "Tahoma", 9, false, false, false, false);
+        CreatePointSizeFont(s_font, "Tahoma", 9, false);
         s_nZoom = DialogZoom();
     }
     return s_font;

@@ -98,7 +98,6 @@ public:
     void OnActivateView(bool bActivate);
 
     // ---- Records ------------------------------------------------------------------------------
-    int ReadBestRecord(std::wstring& strName);
     int ReadBestRecord(std::wstring& strName, bool& bKnown);  // bKnown false: the store was unreadable
     void WriteBestRecord(const std::wstring& strName, int nNumber);
 

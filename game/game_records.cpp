@@ -8,12 +8,6 @@ constexpr int kNoFewestTries = 200;
 
 }  // namespace
 
-int CGameCore::ReadBestRecord(std::wstring& strName)
-{
-    bool bKnown = true;
-    return ReadBestRecord(strName, bKnown);
-}
-
 int CGameCore::ReadBestRecord(std::wstring& strName, bool& bKnown)
 {
     const CBestRecord record = m_records.Read(m_nSkill, m_bTimeTrial);

@@ -40,12 +40,6 @@ bool CGameLogWriter::Flush(std::chrono::milliseconds maxWait)
     return m_aQueue.empty() && !m_bBusy;
 }
 
-bool CGameLogWriter::WaitUntilDone(std::chrono::milliseconds maxWait)
-{
-    std::unique_lock lock(m_mutex);
-    return m_cvIdle.wait_for(lock, maxWait, [this] { return m_aQueue.empty() && !m_bBusy; });
-}
-
 EStoreTrouble CGameLogWriter::Trouble() const
 {
     std::lock_guard lock(m_mutex);

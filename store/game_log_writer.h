@@ -36,8 +36,6 @@ public:
     // but no longer than the deadline, and not at all once the oldest has met a lock. True when
     // nothing is left waiting.
     bool Flush(std::chrono::milliseconds maxWait = std::chrono::milliseconds(1000));
-    // Waits until nothing is left waiting, locks or not, up to the deadline; true when so.
-    bool WaitUntilDone(std::chrono::milliseconds maxWait);
 
     // Why entries are not being kept; None while they are (a short lock is not reported).
     EStoreTrouble Trouble() const;

@@ -224,7 +224,7 @@ bool ShootGameInProgress(const std::filesystem::path& dirWork, int nZoom, const 
     CVeltraneQuillornView& view = *pFrame->GetView();
     pFrame->Show();
     pFrame->Raise();
-    const wxSize sizePicture = CVeltraneQuillornView::PictureSize(nZoom);
+    const wxSize sizePicture = view.ShownSize(nZoom);
     if (!WaitFor([&] { return pFrame->IsShownOnScreen() && view.GetClientSize() == sizePicture; }))
         std::fprintf(stderr, "readme_shots: the window did not reach its size at %d %%\n", nZoom);
     view.SetFocus();

@@ -118,8 +118,7 @@ int ScreenPixelsPerInch()
     return dScale > 1.0 ? static_cast<int>(std::lround(nPpi / dScale)) : nPpi;
 }
 
-void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold, bool bItalic,
-                         bool bStrikeOut, bool bUnderline)
+void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold)
 {
     const int nPpi = ScreenPixelsPerInch();
     const int nHeight = PointSizeToFontHeight(dPoints, nPpi);
@@ -127,9 +126,7 @@ void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, 
     // logical height means; asking for a pixel size instead makes it hunt for a cell height.
     // The zoom scales it here; the desktop's text scaling is added by the toolkit.
     const double dEmPoints = -nHeight * 72.0 / nPpi * DialogZoom() / 100.0;
-    wxFontInfo info;
-    info.Italic(bItalic).Strikethrough(bStrikeOut).Underlined(bUnderline);
-    wxFont made = FontInFace(strFace.Left(31), info);
+    wxFont made = FontInFace(strFace.Left(31), wxFontInfo());
     made.SetFractionalPointSize(dEmPoints);
     made.SetNumericWeight(bBold ? 600 : 400);
     font = made;
@@ -161,10 +158,10 @@ void SetControlFont(wxWindow* pControl, const wxFont& font)
 
 void CreateHeadingFont(wxFont& font)
 {
-    CreatePointSizeFont(font, "Tahoma", 8.5, true, false, false, false);
+    CreatePointSizeFont(font, "Tahoma", 8.5, true);
 }
 
 void CreateLargeFont(wxFont& font)
 {
-    CreatePointSizeFont(font, "Tahoma", 14, true, false, false, false);
+    CreatePointSizeFont(font, "Tahoma", 14, true);
 }

@@ -30,8 +30,7 @@ int ScreenPixelsPerInch();
 
 // Fills font with strFace at dPoints, grown by the dialogs' zoom; bold means semi-bold (weight
 // 600), not 700.
-void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold, bool bItalic,
-                         bool bStrikeOut, bool bUnderline);
+void CreatePointSizeFont(wxFont& font, const wxString& strFace, double dPoints, bool bBold);
 // "Tahoma" 8.5 points bold: the heading of a dialog.
 void CreateHeadingFont(wxFont& font);
 // "Tahoma" 14 points bold: the large line of the New Game and Level dialogs, the Statistics figures.

@@ -210,7 +210,7 @@ void CVeltraneQuillornView::SetShowWordsFit(bool bShow)
     // The window grows or shrinks by the line at the zoom it has.
     if (m_fnFit) {
         m_tFitAsked = wxGetLocalTimeMillis();
-        m_fnFit(ShownSize(m_nZoom));
+        m_fnFit();
     }
     RepaintView();
 }

@@ -52,9 +52,7 @@ public:
     // A zoom command's change: the new step is stored and the window asked to fit it.
     void ChangeZoom(int nPercent);
     // Asked to make the client area fit the picture after a zoom command.
-    void SetFitHandler(std::function<void(const wxSize&)> fnFit) { m_fnFit = std::move(fnFit); }
-    // The picture's size at a zoom.
-    static wxSize PictureSize(int nPercent);
+    void SetFitHandler(std::function<void()> fnFit) { m_fnFit = std::move(fnFit); }
     // The words-that-fit line stands under the board when shown, and the picture grows by it:
     // nothing the board draws moves.
     bool ShowsWordsFit() const { return m_bShowWordsFit; }
@@ -167,7 +165,7 @@ private:
     unsigned m_nNotesTold = 0;  // the notes a screen reader has been given
     int m_nZoom = 100;
     wxPoint m_ptOrigin;  // the picture's top left in the client area
-    std::function<void(const wxSize&)> m_fnFit;
+    std::function<void()> m_fnFit;
     // When the window was last asked to fit a new zoom. For a while after, size events are the
     // window system catching up with earlier asks (they may come after the window has already
     // been laid out at the new size) and must not pull the zoom back; once the while is over the

@@ -11,11 +11,6 @@
 #include "view/game_view.h"
 #include "view/view_look.h"
 
-wxSize CVeltraneQuillornView::PictureSize(int nPercent)
-{
-    return wxSize(ZoomEdge(board::kWidth, nPercent), ZoomEdge(board::kHeight, nPercent));
-}
-
 wxSize CVeltraneQuillornView::ShownSize(int nPercent) const
 {
     return wxSize(ZoomEdge(board::kWidth, nPercent), ZoomEdge(LayoutHeight(), nPercent));
@@ -103,7 +98,7 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
     m_store.Write(Option::Zoom, m_nZoom);
     if (m_fnFit) {
         m_tFitAsked = wxGetLocalTimeMillis();
-        m_fnFit(ShownSize(m_nZoom));
+        m_fnFit();
     }
 }
 

@@ -349,7 +349,8 @@ TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
     EXPECT_TRUE(m_pView->IsGameOver());
     EXPECT_FALSE(CGameCoreTestSeam::IsClockRunning(*m_pView));
     std::wstring strName;
-    EXPECT_EQ(m_pView->ReadBestRecord(strName), 2);
+    bool bKnown = false;
+    EXPECT_EQ(m_pView->ReadBestRecord(strName, bKnown), 2);
     EXPECT_EQ(strName, L"Tester");
     Shot(OnScreen(*m_pFrame), "solved");
 }
@@ -499,7 +500,8 @@ TEST_F(ShellTest, ExitPostsTheQuitRequestAndSavesNothing)
     Command(ID_APP_EXIT_GAME);
     EXPECT_EQ(m_anQuit, std::vector<int>{0});
     std::wstring strName;
-    EXPECT_EQ(m_pView->ReadBestRecord(strName), 0);
+    bool bKnown = false;
+    EXPECT_EQ(m_pView->ReadBestRecord(strName, bKnown), 0);
     int nAfter = -2;
     EXPECT_EQ(store.QueryWordIndex(L"Test", SkillBeginner, nAfter), ERead::Found);
     EXPECT_EQ(nAfter, nBefore);

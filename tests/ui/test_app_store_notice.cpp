@@ -64,11 +64,11 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
         gaveUp.ThenMessageBox();
         Command(ID_GAME_GIVEUP);
         EXPECT_TRUE(gaveUp.Done());
-        ASSERT_TRUE(writer.WaitUntilDone(std::chrono::seconds(10)));
+        ASSERT_TRUE(writer.Flush(std::chrono::seconds(10)));
         m_pFrame->CheckStore();
         uitest::Settle();
     };
-    const wxSize picture = CVeltraneQuillornView::PictureSize(150);
+    const wxSize picture = m_pView->ShownSize(150);
 
     giveUp();
     auto flat = [](wxString str) {

@@ -38,7 +38,7 @@ TEST(DialogLook, CreatedFontsAreSemiBoldAtTheirCharacterHeight)
     } const aCases[] = {{8.5, true, 11, 600}, {11, true, 14, 600}, {14, true, 18, 600}, {9, false, 12, 400}};
     for (const auto& c : aCases) {
         wxFont font;
-        CreatePointSizeFont(font, "Tahoma", c.dPoints, c.bBold, false, false, false);
+        CreatePointSizeFont(font, "Tahoma", c.dPoints, c.bBold);
         ASSERT_TRUE(font.IsOk());
         EXPECT_EQ(font.GetNumericWeight(), c.nWeight) << c.dPoints;
         EXPECT_EQ(font.GetFaceName(), ResolveFaceName("Tahoma"));
@@ -47,11 +47,6 @@ TEST(DialogLook, CreatedFontsAreSemiBoldAtTheirCharacterHeight)
         EXPECT_NEAR(font.GetFractionalPointSize() * 96 / 72, c.nEmPixels, 0.01) << c.dPoints;
     }
     EXPECT_EQ(ResolveFaceName("ARIAL"), "ARIAL") << "only Tahoma has a stand-in";
-    wxFont styled;
-    CreatePointSizeFont(styled, "Tahoma", 9, false, true, true, true);
-    EXPECT_EQ(styled.GetStyle(), wxFONTSTYLE_ITALIC);
-    EXPECT_TRUE(styled.GetUnderlined());
-    EXPECT_TRUE(styled.GetStrikethrough());
 }
 
 TEST(DialogUnits, CellHeightsAndConversionsMatchTheOldPlatform)

@@ -376,7 +376,7 @@ TEST_F(StatisticsCommand, ClosingTheWindowAbandonsTheWordInPlay)
     m_pFrame->Close(true);
     m_pFrame = nullptr;
     Settle();
-    writer.WaitUntilDone(std::chrono::seconds(10));
+    writer.Flush(std::chrono::seconds(10));
 
     CGameLog log(file);
     ASSERT_EQ(log.OpenForReading(1000), CGameLog::EState::ReadOnly);

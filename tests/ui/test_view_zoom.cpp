@@ -35,7 +35,7 @@ protected:
         CSettingsStore(*m_pProfile).Write(Option::Zoom, nZoom);
         OpenAndStartWord();
         ASSERT_EQ(m_pView->Zoom(), nZoom);
-        WaitClient(CVeltraneQuillornView::PictureSize(nZoom));
+        WaitClient(m_pView->ShownSize(nZoom));
     }
     // The window manager (none under Xvfb) resizes when it gets to it.
     bool WaitClient(const wxSize& size)
@@ -61,7 +61,7 @@ TEST_F(ViewZoomTest, ScreenMapAtTwoHundredPercentIsTheLayoutDoubled)
     OpenAt(100);
     const wxRect rcGuessAt100 = InkBox(OnScreen(*m_pView), wxRect(25, 7, 37, 23), IsGreenText);
     Command(ID_VIEW_ZOOMIN);
-    ASSERT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(150)));
+    ASSERT_TRUE(WaitClient(m_pView->ShownSize(150)));
     Command(ID_VIEW_ZOOMIN);
     ASSERT_EQ(m_pView->Zoom(), 200);
     ASSERT_TRUE(WaitClient(wxSize(482, 380))) << "the window follows the zoom";
@@ -225,14 +225,14 @@ TEST_F(ViewZoomTest, ALateSizeFromAnEarlierStepDoesNotPullTheZoomBack)
     OpenAt(100);
     Command(ID_VIEW_ZOOMIN);
     ASSERT_EQ(m_pView->Zoom(), 150);
-    ASSERT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(150)));
+    ASSERT_TRUE(WaitClient(m_pView->ShownSize(150)));
     const auto lateSize = [&](const wxSize& size) {
         m_pView->SetSize(size);
         wxSizeEvent event(size, m_pView->GetId());
         event.SetEventObject(m_pView);
         m_pView->GetEventHandler()->ProcessEvent(event);
     };
-    lateSize(CVeltraneQuillornView::PictureSize(100));
+    lateSize(m_pView->ShownSize(100));
     EXPECT_EQ(m_pView->Zoom(), 150);
     m_pFrame->Layout();  // and then the size asked for arrives
     EXPECT_FALSE(uitest::WaitFor([&] { return m_pView->Zoom() != 150; }, 1500));
@@ -290,7 +290,7 @@ TEST_F(ViewZoomTest, StoredZoomIsRestoredCheckedAndLoweredToFitTheScreen)
         CSettingsStore(*m_pProfile).Write(Option::Zoom, c.nStored);
         OpenAndStartWord();
         EXPECT_EQ(m_pView->Zoom(), c.nOpened) << c.nStored;
-        EXPECT_TRUE(WaitClient(CVeltraneQuillornView::PictureSize(c.nOpened))) << c.nStored;
+        EXPECT_TRUE(WaitClient(m_pView->ShownSize(c.nOpened))) << c.nStored;
         m_pFrame->Destroy();
         m_pFrame = nullptr;
         uitest::Settle();

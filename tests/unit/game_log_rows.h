@@ -4,13 +4,29 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "store/game_log.h"
+#include "store/game_log_writer.h"
+
+// Waits until the writer has nothing left waiting, up to the deadline, through a lock too: the
+// writer's own Flush gives up at once while a lock holds its oldest entry. True when so.
+inline bool WaitUntilWritten(CGameLogWriter& writer, std::chrono::milliseconds maxWait)
+{
+    const auto deadline = std::chrono::steady_clock::now() + maxWait;
+    while (!writer.Flush(std::chrono::milliseconds(50))) {
+        if (std::chrono::steady_clock::now() >= deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
 
 struct CLogRow {
     std::string strEnded, strSet, strWord, strOutcome;

@@ -214,6 +214,6 @@ TEST_F(HintLogFlow, AWordPlayedWithAHintIsLoggedSoAndTheNextOneIsNot)
     g.OnNew();
     g.OnHint();
     g.OnNew();
-    writer.WaitUntilDone(std::chrono::seconds(10));
+    WaitUntilWritten(writer, std::chrono::seconds(10));
     EXPECT_EQ(HintedColumn(logFile), (std::vector<int>{1, 0, 1}));
 }

@@ -15,6 +15,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "game_log_rows.h"
 #include "store/game_log_writer.h"
 #include "test_platform_temp_dir.h"
 #include "test_sqlite_file.h"
@@ -92,7 +93,7 @@ protected:
     {
         CGameLogWriter writer(m_file);
         writer.Append(Word(L"TIGER"));
-        ASSERT_TRUE(writer.WaitUntilDone(kHang));
+        ASSERT_TRUE(WaitUntilWritten(writer, kHang));
         ASSERT_EQ(RowCount(m_file), 1);
     }
 };
@@ -108,7 +109,7 @@ TEST_F(GameLogTrouble, AFifoInPlaceOfTheLogHangsNeitherTheGameNorItsExit)
         writer->Append(Word(L"TIGER"));
         writer->Append(Word(L"HORSE"));
         writer->Flush();
-        const bool bDropped = writer->WaitUntilDone(kHang);
+        const bool bDropped = WaitUntilWritten(*writer, kHang);
         const bool bTold = writer->Trouble() == EStoreTrouble::NotAFile;
         writer.reset();  // the exit
         _exit(bTold && bDropped ? 0 : 1);
@@ -151,7 +152,7 @@ TEST_F(GameLogTrouble, RowsThatMeetALockAreKeptReportedAndLandOnceItGoes)
     EXPECT_EQ(writer.Trouble(), EStoreTrouble::Locked);
 
     hold.Release();
-    EXPECT_TRUE(writer.WaitUntilDone(kHang));
+    EXPECT_TRUE(WaitUntilWritten(writer, kHang));
     EXPECT_EQ(writer.Trouble(), EStoreTrouble::None) << "the notice goes once rows land again";
     EXPECT_EQ(RowCount(m_file), 7) << "none dropped";
     // Statistics opened again reads the log, and no longer gives the lock as the reason.
@@ -199,7 +200,7 @@ TEST_F(GameLogTrouble, AnotherProgramsDatabaseIsNeverWrittenNorRead)
         {
             CGameLogWriter writer(m_file);
             writer.Append(Word(L"HORSE"));
-            EXPECT_TRUE(writer.WaitUntilDone(kHang)) << "dropped, not kept waiting";
+            EXPECT_TRUE(WaitUntilWritten(writer, kHang)) << "dropped, not kept waiting";
             EXPECT_EQ(writer.Trouble(), EStoreTrouble::Foreign);
         }
         CGameLog reader(m_file);

@@ -24,7 +24,7 @@ protected:
     }
     std::vector<CLogRow> Rows()
     {
-        writer.WaitUntilDone(std::chrono::seconds(10));
+        WaitUntilWritten(writer, std::chrono::seconds(10));
         return ReadLogRows(logFile);
     }
     std::vector<std::string> Outcomes()
@@ -208,7 +208,7 @@ TEST_F(LogFlow, BankedPointsEndTheirGameInTheLogAlsoWhenTheNextWordWasNeverStart
             g.OnNew();
         }
 
-        log.WaitUntilDone(std::chrono::seconds(10));
+        WaitUntilWritten(log, std::chrono::seconds(10));
         const std::vector<CLogRow> rows = ReadLogRows(store.dir.Path() / (bByExit ? "exit.db" : "new.db"));
         ASSERT_EQ(rows.size(), 2u);
         EXPECT_EQ(rows[0].nEndsGame, 0);
@@ -279,7 +279,7 @@ TEST_F(LogFlow, ALogThatCannotBeWrittenNeverStopsTheGameAndIsLeftAsItWas)
         g.Solve();
         g.OnNew();
         g.OnGiveUp();
-        EXPECT_TRUE(writer.WaitUntilDone(std::chrono::seconds(10))) << "dropped, not kept waiting";
+        EXPECT_TRUE(WaitUntilWritten(writer, std::chrono::seconds(10))) << "dropped, not kept waiting";
         EXPECT_EQ(g.m_astrMessages, (std::vector<std::wstring>{L"Congratulations.  You are one smart player.",
                                                                L"The magic word was " + g.m_history.m_strMagicWord + L"."}));
         EXPECT_EQ(FileBytes(logFile), c.strBytes);
@@ -290,7 +290,7 @@ TEST_F(LogFlow, ALockedLogKeepsTheRowAndWritesItOnceItIsFree)
 {
     CScriptedGame& g = Start(false);
     g.Solve();
-    writer.WaitUntilDone(std::chrono::seconds(10));
+    WaitUntilWritten(writer, std::chrono::seconds(10));
     const std::string strBefore = FileBytes(logFile);
 
     sqlite3* other = nullptr;

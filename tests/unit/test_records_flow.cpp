@@ -261,7 +261,8 @@ TEST_F(Records, ReadBestRecordDefaults)
         CScriptedGame& g = MakeGame();
         CGameCoreTestSeam::SetSkillAndMode(g, SkillAdvanced, c.bTimeTrial);
         std::wstring strName = L"x";
-        EXPECT_EQ(g.ReadBestRecord(strName), c.nRead);
+        bool bKnown = false;
+        EXPECT_EQ(g.ReadBestRecord(strName, bKnown), c.nRead);
     }
     // Writing addresses the current skill and mode only.
     CScriptedGame& g = MakeGame();
