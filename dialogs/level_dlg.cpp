@@ -33,6 +33,12 @@ void CLevelDlg::InitialiseDialog()
     CreateLargeFont(m_fontLarge);
     StyleFontAndBlue(FindWindow(IDC_LEVEL_YES), m_fontLarge);
     StyleFontAndBlue(FindWindow(IDC_LEVEL_NO), m_fontLarge);
+    // The lines are painted to a layout 250 pixels wide that grows exactly with the desktop's text
+    // scaling, while the dialog's width follows its font's rounded letter width, which grows less
+    // (by 1.144 at 125 %): without this the question mark there was cut by the dialog's edge.
+    const wxSize sizeClient = GetClientSize();
+    if (sizeClient.x < Px(250))
+        SetClientSize(Px(250), sizeClient.y);
 }
 
 void CLevelDlg::PaintContent(wxDC& dc, int nClientWidth)

@@ -289,6 +289,7 @@ TEST(DialogLayout, PaintedTextsKeepClearOfEachOther)
                     const std::string strWhat = strName + " at " + std::to_string(nZoom) + " %: the ink at " +
                                                 std::to_string(rc.x) + "," + std::to_string(rc.y) + " " +
                                                 std::to_string(rc.width) + "x" + std::to_string(rc.height);
+                    EXPECT_TRUE(rc.x > 0 && rc.GetRight() < img.GetWidth() - 1) << strWhat << " is cut by the dialog's edge";
                     for (bool (*pOther)(unsigned) : apColours)
                         EXPECT_TRUE(pOther == pColour || InkBox(img, rc, pOther).IsEmpty())
                             << strWhat << " runs into another text";
