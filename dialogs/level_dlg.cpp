@@ -37,12 +37,15 @@ void CLevelDlg::InitialiseDialog()
     // scaling, while the dialog's width follows its font's rounded letter width, which grows less
     // (by 1.144 at 125 %): without this the question mark there was cut by the dialog's edge.
     const wxSize sizeClient = GetClientSize();
-    if (sizeClient.x < Px(250)) {
-        SetClientSize(Px(250), sizeClient.y);
+    const int nPaintedWidth = Px(250);
+    if (sizeClient.x < nPaintedWidth) {
+        SetClientSize(nPaintedWidth, sizeClient.y);
         // The buttons stay centred under the tiles.
-        const int nShift = (Px(250) - sizeClient.x) / 2;
-        for (const int nId : {IDC_LEVEL_YES, IDC_LEVEL_NO})
-            FindWindow(nId)->Move(FindWindow(nId)->GetPosition() + wxPoint(nShift, 0));
+        const wxPoint shift((nPaintedWidth - sizeClient.x) / 2, 0);
+        for (const int nId : {IDC_LEVEL_YES, IDC_LEVEL_NO}) {
+            wxWindow* pButton = FindWindow(nId);
+            pButton->Move(pButton->GetPosition() + shift);
+        }
     }
 }
 
