@@ -101,8 +101,11 @@ def cpu_ms(pid):
     a shared, busy machine it says more than the wall time does."""
     total = 0
     for task in os.listdir(f"/proc/{pid}/task"):
-        with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
-            total += int(schedstat.read().split()[0])
+        try:
+            with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
+                total += int(schedstat.read().split()[0])
+        except FileNotFoundError:
+            pass  # a helper thread that ended meanwhile; what it ran is no longer counted anywhere
     return total / 1e6
 
 
