@@ -213,10 +213,9 @@ void CRegistry::CreateFile()
                                   SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK && sqlite3_db_readonly(db, "main") != 0)
         rc = SQLITE_READONLY;
-    if (rc == SQLITE_OK) {
-        UseWriteAheadLog(db, kBusyWaitMs);
-        rc = SqliteExec(db, kSqlCreateTable, kBusyWaitMs);
-    }
+    // The table comes with the first write, in its transaction: a commit fewer on a first start.
+    if (rc == SQLITE_OK)
+        rc = UseWriteAheadLog(db, kBusyWaitMs);
     if (rc != SQLITE_OK && !IsSqliteBusy(rc)) {
         sqlite3_close_v2(db);
         m_mode = EMode::Unreadable;

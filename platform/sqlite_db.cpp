@@ -66,12 +66,13 @@ int SqliteIntegrityCheck(sqlite3* db, bool& bOk)
     return rc;
 }
 
-void UseWriteAheadLog(sqlite3* db, int nWaitMs)
+int UseWriteAheadLog(sqlite3* db, int nWaitMs)
 {
     // Another program with the file open in the old journal mode keeps it there for now; that
     // costs waiting, not values.
-    SqliteExec(db, "PRAGMA journal_mode=WAL", nWaitMs);
+    const int rc = SqliteExec(db, "PRAGMA journal_mode=WAL", nWaitMs);
     SqliteExec(db, "PRAGMA synchronous=FULL", nWaitMs);
+    return rc;
 }
 
 CSqliteTransaction::CSqliteTransaction(sqlite3* db, int nWaitMs)

@@ -122,8 +122,9 @@ private:
 int SqliteExec(sqlite3* db, const char* szSql, int nWaitMs);
 // "PRAGMA integrity_check": SQLITE_OK and bOk, or the error that kept it from running.
 int SqliteIntegrityCheck(sqlite3* db, bool& bOk);
-// Readers then never wait for a writer, and every commit is on the disk when it returns.
-void UseWriteAheadLog(sqlite3* db, int nWaitMs);
+// Readers then never wait for a writer, and every commit is on the disk when it returns. The
+// journal-mode switch's result: on a new file it is the first write.
+int UseWriteAheadLog(sqlite3* db, int nWaitMs);
 
 // One write transaction: BEGIN IMMEDIATE when made (waiting up to nWaitMs for the write lock),
 // rolled back when it goes unless committed.
