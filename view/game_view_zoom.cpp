@@ -59,7 +59,7 @@ void CVeltraneQuillornView::FitFontsIfStale()
         // the same proportions, only shrunk where rounding would overflow a rectangle.
         m_fontView = ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
     }
-    m_fontKey = FontForCellHeight("Tahoma", Z(board::kKeyHeight), wxFONTWEIGHT_NORMAL, false);
+    m_fontKey = FontForCellHeight("Tahoma", Z(board::kKeyHeight), wxFONTWEIGHT_NORMAL);
     // Fitted on the regular face either way: the bold one differs only in weight.
     m_fontKeyBold = m_fontKey;
     m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
@@ -100,12 +100,6 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
         m_tFitAsked = wxGetLocalTimeMillis();
         m_fnFit();
     }
-}
-
-void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
-{
-    event.Skip();
-    FollowWindow();
 }
 
 void CVeltraneQuillornView::FollowWindow()
