@@ -167,8 +167,3 @@ void CMainFrame::DismissStoreNotice()
         ChangeStoreBar([this] { m_pInfoBar->Dismiss(); });
     }
 }
-
-wxString CMainFrame::StoreNotice() const
-{
-    return m_pInfoBar && m_pInfoBar->IsShown() ? m_strStoreNotice : wxString();
-}
