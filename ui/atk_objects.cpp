@@ -2,6 +2,8 @@
 // game only paints. The hook that hangs them under a window is in atk_window.cpp.
 #include "ui/atk_objects.h"
 
+#include <vector>
+
 #include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/window.h>
