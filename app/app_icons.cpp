@@ -4,7 +4,6 @@
 #include <cstring>
 #include <initializer_list>
 #include <memory>
-#include <vector>
 
 #include <wx/brush.h>
 #include <wx/graphics.h>
@@ -45,36 +44,14 @@ void DrawShape(wxGraphicsContext& gc, std::initializer_list<wxPoint2DDouble> aPo
     gc.DrawPath(path);
 }
 
-// A tool picture at 1 to 4 times its size, each drawn from its paths the first time the tool bar
-// asks for it: a screen needs one of them, and drawing all four held up the first dialog.
-class CDrawnToolImages : public wxBitmapBundleImpl {
-public:
-    explicit CDrawnToolImages(wxImage (*pfnDraw)(int)) : m_pfnDraw(pfnDraw) {}
-
-    wxSize GetDefaultSize() const override { return wxSize(kToolImageSize, kToolImageSize); }
-    wxSize GetPreferredBitmapSizeAtScale(double dScale) const override { return DoGetPreferredSize(dScale); }
-
-    wxBitmap GetBitmap(const wxSize& size) override
-    {
-        for (const wxBitmap& bmp : m_abmpDrawn)
-            if (bmp.GetSize() == size)
-                return bmp;
-        return m_abmpDrawn.emplace_back(m_pfnDraw(size.y));
-    }
-
-protected:
-    double GetNextAvailableScale(size_t& i) const override { return i < 4 ? static_cast<double>(++i) : 0.0; }
-
-private:
-    wxImage (*m_pfnDraw)(int);
-    std::vector<wxBitmap> m_abmpDrawn;
-};
-
 }  // namespace
 
 wxBitmapBundle ToolBitmapBundle(wxImage (*pfnDraw)(int))
 {
-    return wxBitmapBundle::FromImpl(new CDrawnToolImages(pfnDraw));
+    wxVector<wxBitmap> abmp;
+    for (int nScale = 1; nScale <= 4; ++nScale)
+        abmp.push_back(wxBitmap(pfnDraw(kToolImageSize * nScale)));
+    return wxBitmapBundle::FromBitmaps(abmp);
 }
 
 wxImage DrawNewToolImage(int nSize)

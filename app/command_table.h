@@ -3,8 +3,8 @@
 //
 // Adding a command: give it an id in view/command_ids.h, add its row to kCommands in
 // command_table.cpp (menu and place, text, shortcuts, tool), and handle it in the QueryCommand and
-// OnCommand of the target that owns it (the view, or the application). The frame refuses to start
-// while a row has no target on the command route.
+// OnCommand of the target that owns it (the view, or the application). A window test fails while
+// a row has no target on the command route.
 #pragma once
 
 #include <vector>

@@ -40,7 +40,8 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
     if (!wxFrame::Create(nullptr, wxID_ANY, kTitle, wxDefaultPosition, wxDefaultSize, wxDEFAULT_FRAME_STYLE))
         return false;
 
-    if (!CreateMenuBar() || !CreateToolBarWithTools())
+    CreateMenuBar();
+    if (!CreateToolBarWithTools())
         return false;
 
     SetShortcuts();
@@ -61,31 +62,25 @@ bool CMainFrame::Create(CAppProfile& profile, const CSetFolders& setFolders, int
             m_nZoomToStore = nZoom;
     }
     m_pView->SetZoom(nZoom);
-    m_pView->SetFitHandler([this] { FitClientTo(); });
+    // After a zoom command the client area fits the picture again, unless maximised.
+    m_pView->SetFitHandler([this] {
+        if (!IsMaximized() && !IsFullScreen())
+            FitClientToContent();
+    });
     WatchStore(profile.Registry());
     m_pView->SetFocus();
-    if (!EveryCommandIsRouted())
-        return false;
 
     Bind(wxEVT_MENU, &CMainFrame::OnMenu, this);
     Bind(wxEVT_UPDATE_UI, &CMainFrame::OnUpdateUI, this);
     Bind(wxEVT_ACTIVATE, &CMainFrame::OnActivate, this);
     Bind(wxEVT_ICONIZE, &CMainFrame::OnIconize, this);
+    // Drawn from the SVG once the first word's New Game dialog is up, which is what the player
+    // waits for: the desktop's task list gets them a moment later.
+    CallAfter([this] { SetIcons(AppIconBundle()); });
     return true;
 }
 
-bool CMainFrame::Show(bool bShow)
-{
-    // Drawn from the SVG once the first word's New Game dialog is up, which is what the player
-    // waits for: the desktop's task list gets them a moment later.
-    if (bShow && !m_bIconsSet) {
-        m_bIconsSet = true;
-        CallAfter([this] { SetIcons(AppIconBundle()); });
-    }
-    return wxFrame::Show(bShow);
-}
-
-bool CMainFrame::CreateMenuBar()
+void CMainFrame::CreateMenuBar()
 {
     auto* pBar = new wxMenuBar;
     for (const CMenuRow& menuRow : MenuRows()) {
@@ -103,7 +98,6 @@ bool CMainFrame::CreateMenuBar()
         pBar->Append(pMenu, wxGetTranslation(menuRow.pszTitle));
     }
     SetMenuBar(pBar);
-    return true;
 }
 
 bool CMainFrame::CreateToolBarWithTools()
@@ -133,18 +127,6 @@ void CMainFrame::SetShortcuts()
         }
     }
     SetAcceleratorTable(wxAcceleratorTable(static_cast<int>(aEntries.size()), aEntries.data()));
-}
-
-bool CMainFrame::EveryCommandIsRouted()
-{
-    // A row nobody handles would be a menu item, tool or key that silently does nothing.
-    for (const CCommandRow& row : CommandRows()) {
-        if (!FindCommandTarget(CommandRoute(), row.nId)) {
-            wxFAIL_MSG(wxString::Format("command %d has a row but no handler on the route", row.nId));
-            return false;
-        }
-    }
-    return true;
 }
 
 int CMainFrame::ChromeHeight() const
@@ -183,13 +165,6 @@ void CMainFrame::StorePickedZoom()
     // The player may have zoomed since; that step was stored then and is the one to keep.
     CSettingsStore(*m_pProfile).Write(Option::Zoom, m_pView != nullptr ? m_pView->Zoom() : m_nZoomToStore);
     m_nZoomToStore = 0;
-}
-
-void CMainFrame::FitClientTo()
-{
-    if (IsMaximized() || IsFullScreen())
-        return;
-    FitClientToContent();
 }
 
 std::vector<CCommandTarget*> CMainFrame::CommandRoute()

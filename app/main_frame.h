@@ -29,7 +29,6 @@ public:
     CMainFrame(std::unique_ptr<CVeltraneQuillornDoc> pDoc, CCommandTarget* pAppTarget);
     ~CMainFrame() override;
 
-    // The window with its menu bar, tool bar and tooltips, then the view as its client window.
     // nZoom: a step to open at; 0 opens at the stored step, or at one that suits the screen.
     bool Create(CAppProfile& profile, const CSetFolders& setFolders, int nZoom = 0);
 
@@ -44,35 +43,27 @@ public:
     void CheckStore();
     // What the bar's close button does: the game gets its own size back.
     void DismissStoreNotice();
-    // The notice's text while it is shown; empty otherwise.
-    wxString StoreNotice() const;
-
-    // Puts the window's icons on it the first time it goes on screen.
-    bool Show(bool bShow = true) override;
 
     bool QueryCommand(int, bool&) const override { return false; }  // the frame handles none itself
     void OnCommand(int) override {}
 
 private:
-    bool CreateMenuBar();
+    void CreateMenuBar();
     bool CreateToolBarWithTools();
     void SetShortcuts();
-    bool EveryCommandIsRouted();
-    // Height of the menu and tool bar above the client area.
     int ChromeHeight() const;
-    // The zoom to open at: the stored one while the window fits the screen, else one for it.
     int StartZoom(int nStored) const;
-    // After a zoom command: the client area fits the picture again, unless maximised.
-    void FitClientTo();
+    void StorePickedZoom();
 
     void OnMenu(wxCommandEvent& event);
     void OnUpdateUI(wxUpdateUIEvent& event);
     void OnActivate(wxActivateEvent& event);
     void OnIconize(wxIconizeEvent& event);
     void WatchStore(CRegistry& registry);
-    // The store's notice bar, above the game.
     void MakeInfoBar();
     void FitClientToContent();
+    // Shows, changes or takes down the bar while the game keeps its size and zoom.
+    void ChangeStoreBar(const std::function<void()>& fnChange);
 
     // Counts every modal dialog and message box of this process while it is up, the view's and
     // the application's (About): the frame losing the focus to one of them is not the player
@@ -93,13 +84,9 @@ private:
     // file, which would otherwise hold the dialog back. 0 when nothing waits.
     CAppProfile* m_pProfile = nullptr;
     int m_nZoomToStore = 0;
-    void StorePickedZoom();
     wxInfoBarGeneric* m_pInfoBar = nullptr;
     wxTimer m_storeTimer;
     bool m_bStoreNoticeDismissed = false;  // closed by the player: not shown again this session
-    // Shows, changes or takes down the bar while the game keeps its size and zoom.
-    void ChangeStoreBar(const std::function<void()>& fnChange);
-    bool m_bIconsSet = false;
     wxString m_strStoreNotice;
     CModalWatch m_modalWatch;
 };

@@ -29,9 +29,7 @@ wxString WrapToWidth(wxWindow* pWindow, const wxString& strText, int nWidth)
         const wxString strTry = strLine + c;
         if (!strLine.empty() && pWindow->GetTextExtent(strTry).x > nWidth) {
             // Break after the last blank or path separator when there is one.
-            const size_t nBlank = strLine.rfind(' ');
-            const size_t nSlash = strLine.rfind('/');
-            size_t nBreak = nBlank == wxString::npos ? nSlash : nSlash == wxString::npos ? nBlank : std::max(nBlank, nSlash);
+            const size_t nBreak = strLine.find_last_of(" /");
             if (nBreak != wxString::npos && nBreak > 0 && nBreak + 1 < strLine.size()) {
                 strOut += strLine.substr(0, nBreak + 1).Strip(wxString::trailing) + '\n';
                 strLine = strLine.substr(nBreak + 1);
@@ -166,9 +164,4 @@ void CMainFrame::DismissStoreNotice()
         m_bStoreNoticeDismissed = true;
         ChangeStoreBar([this] { m_pInfoBar->Dismiss(); });
     }
-}
-
-wxString CMainFrame::StoreNotice() const
-{
-    return m_pInfoBar && m_pInfoBar->IsShown() ? m_strStoreNotice : wxString();
 }

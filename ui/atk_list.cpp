@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include <wx/app.h>
 #include <wx/string.h>
 
 #include "ui/atk_support.h"
@@ -121,7 +122,8 @@ gboolean ListAddSelection(AtkSelection* selection, gint i)
     CListData& d = ListData(selection);
     if (i < 0 || i >= Count(d) || !d.source.fnSelect)
         return FALSE;
-    acc::RunWhenIdle([fnSelect = d.source.fnSelect, i] { fnSelect(i); });
+    // The reader waits for its request to be answered: the choice comes after that.
+    wxTheApp->CallAfter([fnSelect = d.source.fnSelect, i] { fnSelect(i); });
     return TRUE;
 }
 

@@ -2,7 +2,10 @@
 // game only paints. The hook that hangs them under a window is in atk_window.cpp.
 #include "ui/atk_objects.h"
 
+#include <vector>
+
 #include <gtk/gtk.h>
+#include <wx/app.h>
 #include <wx/window.h>
 
 #include "ui/atk_support.h"
@@ -133,7 +136,8 @@ gboolean NodeDoAction(AtkAction* action, gint i)
     CNodeData& d = Data(action);
     if (i != 0 || !d.fnAction)
         return FALSE;
-    RunWhenIdle(d.fnAction);
+    // The reader waits for its request to be answered: the press comes after that.
+    wxTheApp->CallAfter(d.fnAction);
     return TRUE;
 }
 
@@ -201,7 +205,7 @@ CAccObject::CAccObject(EAccRole role, const std::wstring& strName)
 {
     const GType type = role == EAccRole::Text ? vq_acc_text_node_get_type() : vq_acc_node_get_type();
     m_pObject = ATK_OBJECT(g_object_new(type, nullptr));
-    atk_object_set_role(m_pObject, AtkRoleOf(role));
+    atk_object_set_role(m_pObject, static_cast<AtkRole>(role));
     atk_object_set_name(m_pObject, Utf8(strName).c_str());
 }
 
@@ -230,12 +234,15 @@ void CAccObject::SetName(const std::wstring& strName)
 
 void CAccObject::SetDescription(const std::wstring& strDescription)
 {
-    SetDescriptionIfChanged(m_pObject, strDescription);
+    const std::string strUtf8 = Utf8(strDescription);
+    const gchar* pszOld = atk_object_get_description(m_pObject);
+    if (pszOld == nullptr || strUtf8 != pszOld)
+        atk_object_set_description(m_pObject, strUtf8.c_str());
 }
 
 void CAccObject::SetState(EAccState state, bool bOn)
 {
-    const AtkStateType type = AtkStateOf(state);
+    const auto type = static_cast<AtkStateType>(state);
     unsigned long long& nStates = Data(m_pObject).nStates;
     const unsigned long long nBit = 1ULL << static_cast<int>(type);
     if (((nStates & nBit) != 0) == bOn)
@@ -303,5 +310,5 @@ void CAccObject::SayInDescription(const std::wstring& strText)
     const gchar* pszOld = atk_object_get_description(m_pObject);
     if (pszOld != nullptr && Utf8(strText) == pszOld)
         atk_object_set_description(m_pObject, "");
-    SetDescriptionIfChanged(m_pObject, strText);
+    SetDescription(strText);
 }

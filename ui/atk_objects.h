@@ -1,23 +1,36 @@
 // Accessible objects on GTK's accessibility layer (ATK), which wxWidgets does not reach on GTK:
-// a way to give one of our windows an accessible object with children of our own, and small
-// objects of our own for what the game only paints. Nothing here is built until an assistive
-// technology asks for it, so a session without one pays nothing.
+// small objects of our own for what the game only paints. Nothing here is built until an
+// assistive technology asks for it, so a session without one pays nothing.
 #pragma once
 
 #include <functional>
 #include <string>
-#include <vector>
 
+#include <atk/atk.h>
 #include <wx/gdicmn.h>
 
-typedef struct _AtkObject AtkObject;
 class wxWindow;
 
-// Roles and states by the names ATK gives them, so callers need no GTK header.
-enum class EAccRole { Label, Text, List, ListItem, ToggleButton, Grouping, StatusBar, ComboBox };
-enum class EAccState { Focused, Focusable, Checked, Selected, Selectable };
+enum class EAccRole {
+    Label = ATK_ROLE_LABEL,
+    Text = ATK_ROLE_TEXT,
+    List = ATK_ROLE_LIST,
+    ListItem = ATK_ROLE_LIST_ITEM,
+    ToggleButton = ATK_ROLE_TOGGLE_BUTTON,
+    Grouping = ATK_ROLE_GROUPING,
+    StatusBar = ATK_ROLE_STATUSBAR,
+    ComboBox = ATK_ROLE_COMBO_BOX,
+};
+enum class EAccState {
+    Focused = ATK_STATE_FOCUSED,
+    Focusable = ATK_STATE_FOCUSABLE,
+    Checked = ATK_STATE_CHECKED,
+    Selected = ATK_STATE_SELECTED,
+    Selectable = ATK_STATE_SELECTABLE,
+};
 
-// One accessible object of our own, for a part of the screen that has no window.
+// One accessible object of our own, for a part of the screen that has no window. Each change is
+// told to listeners only when it changes something.
 class CAccObject {
 public:
     CAccObject(EAccRole role, const std::wstring& strName);
@@ -27,7 +40,6 @@ public:
 
     AtkObject* Get() const { return m_pObject; }
 
-    // Each change is announced to listeners only when it changes something.
     void SetName(const std::wstring& strName);
     void SetDescription(const std::wstring& strDescription);
     void SetState(EAccState state, bool bOn);

@@ -1,42 +1,9 @@
-// The ATK bridge's shared pieces: the window link, role and state names, and quiet setters.
+// The ATK bridge's shared pieces.
 #include "ui/atk_support.h"
 
 #include <wx/string.h>
 
 namespace acc {
-
-GQuark QuarkWindow()
-{
-    static const GQuark quark = g_quark_from_static_string("vq-acc-window");
-    return quark;
-}
-
-AtkRole AtkRoleOf(EAccRole role)
-{
-    switch (role) {
-    case EAccRole::Label: return ATK_ROLE_LABEL;
-    case EAccRole::Text: return ATK_ROLE_TEXT;
-    case EAccRole::List: return ATK_ROLE_LIST;
-    case EAccRole::ListItem: return ATK_ROLE_LIST_ITEM;
-    case EAccRole::ToggleButton: return ATK_ROLE_TOGGLE_BUTTON;
-    case EAccRole::Grouping: return ATK_ROLE_GROUPING;
-    case EAccRole::StatusBar: return ATK_ROLE_STATUSBAR;
-    case EAccRole::ComboBox: return ATK_ROLE_COMBO_BOX;
-    }
-    return ATK_ROLE_UNKNOWN;
-}
-
-AtkStateType AtkStateOf(EAccState state)
-{
-    switch (state) {
-    case EAccState::Focused: return ATK_STATE_FOCUSED;
-    case EAccState::Focusable: return ATK_STATE_FOCUSABLE;
-    case EAccState::Checked: return ATK_STATE_CHECKED;
-    case EAccState::Selected: return ATK_STATE_SELECTED;
-    case EAccState::Selectable: return ATK_STATE_SELECTABLE;
-    }
-    return ATK_STATE_INVALID;
-}
 
 std::string Utf8(const std::wstring& str)
 {
@@ -49,14 +16,6 @@ void SetNameIfChanged(AtkObject* pObject, const std::wstring& strName)
     const gchar* pszOld = atk_object_get_name(pObject);
     if (pszOld == nullptr || strUtf8 != pszOld)
         atk_object_set_name(pObject, strUtf8.c_str());  // GObject notifies "accessible-name"
-}
-
-void SetDescriptionIfChanged(AtkObject* pObject, const std::wstring& strDescription)
-{
-    const std::string strUtf8 = Utf8(strDescription);
-    const gchar* pszOld = atk_object_get_description(pObject);
-    if (pszOld == nullptr || strUtf8 != pszOld)
-        atk_object_set_description(pObject, strUtf8.c_str());
 }
 
 void EmitAnnouncement(AtkObject* pObject, const std::wstring& strText)
@@ -89,16 +48,4 @@ gint IndexInParent(AtkObject* pObject)
     }
     return -1;
 }
-
-void RunWhenIdle(std::function<void()> fn)
-{
-    g_idle_add_full(
-        G_PRIORITY_DEFAULT_IDLE,
-        [](gpointer p) -> gboolean {
-            (*static_cast<std::function<void()>*>(p))();
-            return G_SOURCE_REMOVE;
-        },
-        new std::function<void()>(std::move(fn)), [](gpointer p) { delete static_cast<std::function<void()>*>(p); });
-}
-
 }  // namespace acc

@@ -15,6 +15,13 @@ using namespace acc;
 
 namespace {
 
+// The CAccWindow a widget or an accessible object belongs to is kept under this key.
+GQuark QuarkWindow()
+{
+    static const GQuark quark = g_quark_from_static_string("vq-acc-window");
+    return quark;
+}
+
 // Our accessible type for each type GTK would have used, and the factories the hook replaced.
 std::map<GType, GType> g_derivedTypes;
 std::map<GtkWidgetClass*, AtkObject* (*)(GtkWidget*)> g_originalFactories;
@@ -149,7 +156,7 @@ AtkObject* CAccWindow::Get()
 void CAccWindow::SetRole(EAccRole role)
 {
     if (AtkObject* p = Get())
-        atk_object_set_role(p, AtkRoleOf(role));
+        atk_object_set_role(p, static_cast<AtkRole>(role));
 }
 
 void CAccWindow::SetName(const std::wstring& strName)

@@ -1,19 +1,15 @@
 // The scale the dialogs are laid out and painted at: the game's zoom times the desktop's text
-// scaling. The game view sets the zoom; a dialog too big for the screen takes a lower one while
-// it is laid out and runs.
+// scaling (the resolution fonts are rendered at over the screen's). A dialog's units, fonts and
+// painted texts all grow by this one factor, so it keeps its proportions at any zoom and nothing
+// is cut off under "large text".
 #pragma once
 
-// Every dialog is laid out from the fonts it actually gets: the game's zoom times the desktop's
-// text scaling (the resolution fonts are rendered at over the screen's). Its dialog units, its
-// fonts and what it paints all grow by this one factor, so a dialog keeps its proportions at any
-// zoom and under "large text" nothing is cut off.
+// Set by the game view; the zoom a dialog starts from.
 void SetDialogZoom(int nPercent);
-// The game's zoom, which a dialog starts from.
 int GameDialogZoom();
-// The zoom of the dialog being laid out or run: the game's, unless a dialog took a lower one.
+// The zoom of the dialog being laid out or run: the game's, unless the dialog took a lower one
+// (through the scope below) because the screen is too small for it.
 int DialogZoom();
-// While a dialog is laid out and runs, the fonts it makes and the texts it paints follow its own
-// zoom, which may be lower than the game's when the screen is too small for it.
 class CDialogZoomScope {
 public:
     explicit CDialogZoomScope(int nPercent);

@@ -1,7 +1,7 @@
 // Where everything on the game board stands, in layout pixels (the picture at 100 %). The drawing,
 // the placing of the keys and the list, the accessible objects' bounds and the font fitting all
-// take their rectangles from here, so moving a part is one edit. The guess cells' numbers live in
-// the core, which hit-tests taps on them without the toolkit; the cells' rectangles are built here.
+// take their rectangles from here. The guess cells' numbers live in the core, which hit-tests taps
+// on them.
 #pragma once
 
 #include <wx/gdicmn.h>
@@ -10,7 +10,7 @@
 
 namespace board {
 
-// The picture without the words-that-fit line; the client area is made this size and keeps it.
+// The picture without the words-that-fit line.
 constexpr int kWidth = 241;
 constexpr int kHeight = 190;
 
@@ -37,8 +37,7 @@ inline wxRect ListRect() { return wxRect(kListLeft, kListTop, kListWidth, kListH
 
 // The status texts stand on lines this far apart, the lowest right above the list.
 constexpr int kLineHeight = 15;
-// Two lines of label and value: "Level:" over "Score:" in a time trial, "Time:" on the lower line
-// otherwise.
+// Two lines of label and value: "Level:" over "Score:" in a time trial, "Time:" below otherwise.
 constexpr int kStatusFieldWidth = 40;
 constexpr int kStatusTop = kListTop - 2 * kLineHeight;
 inline wxRect StatusRect() { return wxRect(kListLeft, kStatusTop, 2 * kStatusFieldWidth, 2 * kLineHeight); }
@@ -77,8 +76,7 @@ inline wxRect NoteRect()
     return wxRect(nLeft, kStatusTop, kListLeft + kListWidth + 1 - nLeft, kLineHeight);
 }
 
-// The time bar under the list, one pixel wider than it: a black outline around a red part that
-// shrinks as the time runs out.
+// The time bar under the list, one pixel wider than it.
 inline wxRect BarRect() { return wxRect(kListLeft, kListTop + kListHeight + 2, kListWidth + 1, 4); }
 
 // The words-that-fit line, under the picture and as wide as the time bar; the picture grows by

@@ -2,6 +2,7 @@
 #include "view/game_view.h"
 
 #include <wx/app.h>
+#include <wx/dcclient.h>
 #include <wx/translation.h>
 #include <wx/time.h>
 #include <wx/toplevel.h>
@@ -13,6 +14,72 @@
 #include "view/command_ids.h"
 #include "view/view_access.h"
 #include "view/view_look.h"
+
+namespace {
+
+// One key of the letter keypad, drawn by the view like an owner-drawn push button: pressed on
+// button-down, fired on button-up inside, and it never keeps the keyboard focus.
+class CLetterKey : public wxWindow {
+public:
+    CLetterKey(CVeltraneQuillornView& view, int nId, const wxRect& rc)
+        : wxWindow(&view, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE | wxFULL_REPAINT_ON_RESIZE, "X"),
+          m_view(view)
+    {
+        SetLabel("X");  // never shown: the view draws the letter
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        SetMinSize(rc.GetSize());
+        // A newcomer learns marking here; a screen reader hears the same words as the key's description.
+        SetToolTip(wxGetTranslation(kLetterKeyHint));
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(this);
+            UseCrispShapes(dc);
+            m_view.OnDrawItem(dc, GetId(), wxRect(GetClientSize()), m_bPressed);
+        });
+        Bind(wxEVT_LEFT_DOWN, &CLetterKey::OnLeftDown, this);
+        // A quick second press arrives as a double click; it is still a press.
+        Bind(wxEVT_LEFT_DCLICK, &CLetterKey::OnLeftDown, this);
+        Bind(wxEVT_LEFT_UP, &CLetterKey::OnLeftUp, this);
+        Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { SetPressed(false); });
+    }
+
+    bool AcceptsFocus() const override { return false; }
+    bool AcceptsFocusFromKeyboard() const override { return false; }
+
+private:
+    void SetPressed(bool bPressed)
+    {
+        if (m_bPressed == bPressed)
+            return;
+        m_bPressed = bPressed;
+        Refresh(false);
+        Update();
+    }
+
+    void OnLeftDown(wxMouseEvent&)
+    {
+        if (!HasCapture())
+            CaptureMouse();
+        SetPressed(true);
+    }
+
+    void OnLeftUp(wxMouseEvent& event)
+    {
+        if (HasCapture())
+            ReleaseMouse();
+        const bool bWasPressed = m_bPressed;
+        SetPressed(false);
+        if (bWasPressed && wxRect(GetClientSize()).Contains(event.GetPosition())) {
+            wxCommandEvent press(wxEVT_BUTTON, GetId());
+            press.SetEventObject(this);
+            ProcessWindowEvent(press);
+        }
+    }
+
+    CVeltraneQuillornView& m_view;
+    bool m_bPressed = false;
+};
+
+}  // namespace
 
 CVeltraneQuillornView::CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders)
     : CGameCore(profile, std::move(setFolders)),
@@ -52,7 +119,10 @@ bool CVeltraneQuillornView::Create(wxWindow* pParent)
     Bind(wxEVT_LEFT_DCLICK, &CVeltraneQuillornView::OnLeftDownEvent, this);
     Bind(wxEVT_BUTTON, &CVeltraneQuillornView::OnLetterKeyEvent, this, IDC_LETTER_FIRST, IDC_LETTER_LAST);
     Bind(wxEVT_TIMER, &CVeltraneQuillornView::OnTimerEvent, this, kClockTimerId);
-    Bind(wxEVT_SIZE, &CVeltraneQuillornView::OnSizeEvent, this);
+    Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
+        event.Skip();
+        FollowWindow();
+    });
     m_timerFitSettled.Bind(wxEVT_TIMER, [this](wxTimerEvent&) { FollowWindow(); });
     Bind(wxEVT_MOUSEWHEEL, &CVeltraneQuillornView::OnMouseWheelEvent, this);
     Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) {
@@ -216,6 +286,14 @@ void CVeltraneQuillornView::SetShowWordsFit(bool bShow)
 }
 
 // ---- Input --------------------------------------------------------------------------------------
+
+// A character typed with Ctrl or Alt belongs to a shortcut or a menu, not to the guess. AltGr
+// arrives as Ctrl+Alt on some layouts and types letters; Ctrl or Alt alone never does.
+static bool IsShortcutChar(const wxKeyEvent& event)
+{
+    const int nModifiers = event.GetModifiers() & (wxMOD_ALT | wxMOD_CONTROL);
+    return nModifiers == wxMOD_ALT || nModifiers == wxMOD_CONTROL;
+}
 
 static int VirtualKeyFromWx(int nWxKey)
 {

@@ -20,7 +20,6 @@
 #include "view/board_layout.h"
 #include "view/command_target.h"
 #include "view/guess_history_view.h"
-#include "view/letter_key.h"
 
 class CViewAccess;
 
@@ -29,18 +28,17 @@ public:
     CVeltraneQuillornView(CAppProfile& profile, CSetFolders setFolders);
     ~CVeltraneQuillornView() override;
 
-    // Window creation: the history list, then the 26 keys. False when the window cannot be made.
+    // The window, the history list, then the 26 keys.
     bool Create(wxWindow* pParent);
-    // Once, after creation and before the main window is shown: from now on paints show the
-    // game. The first word (StartFirstWord) starts once the window is on screen, so its New Game
-    // dialog opens over it. The fonts are fitted when something is first drawn.
+    // Once, before the main window is shown: from now on paints show the game. The first word
+    // (StartFirstWord) starts once the window is on screen, so its New Game dialog opens over it.
     void OnInitialUpdate() { m_bReady = true; }
 
-    // The quit request; by default it ends the application's main loop once control returns to it.
+    // The quit request; by default it ends the application's main loop.
     void SetQuitHandler(std::function<void(int)> fnQuit) { m_fnQuit = std::move(fnQuit); }
 
-    // The whole picture (the keys and the list are windows of their own) on a surface of the
-    // client area's size: the paint's, or a picture in memory.
+    // The whole picture but the keys and the list, which are windows of their own, on a surface
+    // of the client area's size.
     void OnDraw(wxDC& dc);
 
     // Zoom, in percent of the layout's pixels. The core never sees it: the picture, the keys and
@@ -49,14 +47,11 @@ public:
     int Zoom() const { return m_nZoom; }
     // Lays out and repaints at a step; the window is not resized.
     void SetZoom(int nPercent);
-    // A zoom command's change: the new step is stored and the window asked to fit it.
+    // A zoom command: the step is stored and the window asked (through the fit handler) to fit it.
     void ChangeZoom(int nPercent);
-    // Asked to make the client area fit the picture after a zoom command.
     void SetFitHandler(std::function<void()> fnFit) { m_fnFit = std::move(fnFit); }
-    // The words-that-fit line stands under the board when shown, and the picture grows by it:
-    // nothing the board draws moves.
+    // The words-that-fit line stands under the board when shown, and the picture grows by it.
     bool ShowsWordsFit() const { return m_bShowWordsFit; }
-    // Stored, laid out anew and the window asked to fit it.
     void SetShowWordsFit(bool bShow);
     // The height in layout pixels, the line included when shown, and the picture's size then.
     int LayoutHeight() const { return board::kHeight + (m_bShowWordsFit ? board::kFitLineHeight : 0); }
@@ -65,7 +60,6 @@ public:
     wxRect ZoomedRect(const wxRect& rcLayout) const;
     wxPoint LayoutPoint(const wxPoint& ptClient) const;
 
-    // CCommandTarget: the game commands, Help and Exit.
     bool QueryCommand(int nId, bool& bEnabled) const override;
     void OnCommand(int nId) override;
     bool IsCommandChecked(int nId) const override;
@@ -74,10 +68,7 @@ public:
     void OnDrawItem(wxDC& dc, int nId, const wxRect& rcItem, bool bSelected);
 
     CGuessHistoryView& HistoryView() { return m_history; }
-    // Which letter key the keyboard marks, and whether the keypad has the keyboard at all.
     const CKeypadFocus& Keypad() const { return m_keypad; }
-    // A character typed with Ctrl or Alt belongs to a shortcut or a menu, not to the guess.
-    static bool IsShortcutChar(const wxKeyEvent& event);
     using CGameCore::OnActivateView;
     using CGameCore::OnChar;
     using CGameCore::OnKeyDown;
@@ -107,29 +98,24 @@ private:
     // The Review window for the word that ended last.
     void ShowReview();
 
-    // The background and the labels that stay put.
     void DrawGround(wxDC& dc);
     void DrawGuessCell(wxDC& dc, int i);
-    // Fills the layout pixels (left, top, right, bottom) at the zoom: a one-pixel line of the
-    // layout becomes a whole number of device pixels.
-    void FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr);
+    // Fills a layout rectangle at the zoom: a one-pixel line of the layout becomes a whole number
+    // of device pixels.
+    void FillLayout(wxDC& dc, const wxRect& rc, const wxColour& clr);
     // A frame of bands nWidth layout pixels wide just inside a layout rectangle.
     void FrameLayout(wxDC& dc, const wxRect& rc, int nWidth, const wxColour& clr);
     int Z(int nLayout) const;
 
-    // Zoom mechanics, apart from drawing.
-    // The fonts are fitted on first use at a zoom, not when the zoom is set: fitting is dear,
-    // and the first word's New Game dialog goes on screen before anything is drawn.
+    // Fitted on first use at a zoom, not when the zoom is set: fitting is dear, and the first
+    // word's New Game dialog goes on screen before anything is drawn.
     void FitFontsIfStale();
-    // The view's font at a zoom, starting the search from fontStart.
     wxFont ViewFontAt(int nPercent, const wxFont& fontStart) const;
     void LayoutChildren();
-    void OnSizeEvent(wxSizeEvent& event);
     void FollowWindow();
     void OnMouseWheelEvent(wxMouseEvent& event);
     void DrawTimeBar(wxDC& dc);
     void DrawKeypadFocusRing(wxDC& dc);
-    // The words-that-fit line and the word check's note, where either is shown.
     void DrawNotes(wxDC& dc);
     // True when the keypad took the key.
     bool HandleKeypadKey(const wxKeyEvent& event);
@@ -148,8 +134,8 @@ private:
     wxTimer m_timerClock;
 
     wxFont m_fontView;
-    wxFont m_fontViewBase;  // the view's font at 100 %, the others are scaled from it
-    int m_nFontsZoom = 0;   // the zoom m_fontView and the key fonts were fitted for; 0: none yet
+    wxFont m_fontViewBase;  // at 100 %; the other zooms start from it
+    int m_nFontsZoom = 0;   // the zoom the fonts were fitted for; 0: none yet
     bool m_bReady = false;  // the initial update is done
 
     wxPen m_penStruck;

@@ -43,8 +43,7 @@ int CVeltraneQuillornView::RunPlayerNameDlg(std::wstring& strName, const std::ws
 
 int CVeltraneQuillornView::RunBestScoresDlg()
 {
-    CBestScoresDlg dlg(nullptr, m_store.Profile());
-    return dlg.DoModal();
+    return CBestScoresDlg(nullptr, m_store.Profile()).DoModal();
 }
 
 int CVeltraneQuillornView::RunStatisticsDlg()

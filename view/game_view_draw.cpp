@@ -105,31 +105,27 @@ void CVeltraneQuillornView::DrawNotes(wxDC& dc)
     UseCrispShapes(dc);
 }
 
-void CVeltraneQuillornView::FillLayout(wxDC& dc, int nLeft, int nTop, int nRight, int nBottom, const wxColour& clr)
+void CVeltraneQuillornView::FillLayout(wxDC& dc, const wxRect& rc, const wxColour& clr)
 {
     dc.SetPen(*wxTRANSPARENT_PEN);
     dc.SetBrush(wxBrush(clr));
-    dc.DrawRectangle(ZoomedRect(RectLTRB(nLeft, nTop, nRight, nBottom)));
+    dc.DrawRectangle(ZoomedRect(rc));
 }
 
 void CVeltraneQuillornView::FrameLayout(wxDC& dc, const wxRect& rc, int nWidth, const wxColour& clr)
 {
     // Four bands, so that at any zoom each is a whole number of device pixels wide.
-    const int nLeft = rc.GetLeft(), nTop = rc.GetTop();
-    const int nRight = rc.GetRight() + 1, nBottom = rc.GetBottom() + 1;
-    FillLayout(dc, nLeft, nTop, nRight, nTop + nWidth, clr);
-    FillLayout(dc, nLeft, nBottom - nWidth, nRight, nBottom, clr);
-    FillLayout(dc, nLeft, nTop, nLeft + nWidth, nBottom, clr);
-    FillLayout(dc, nRight - nWidth, nTop, nRight, nBottom, clr);
+    FillLayout(dc, wxRect(rc.x, rc.y, rc.width, nWidth), clr);
+    FillLayout(dc, wxRect(rc.x, rc.GetBottom() + 1 - nWidth, rc.width, nWidth), clr);
+    FillLayout(dc, wxRect(rc.x, rc.y, nWidth, rc.height), clr);
+    FillLayout(dc, wxRect(rc.GetRight() + 1 - nWidth, rc.y, nWidth, rc.height), clr);
 }
 
 void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
 {
     const wxRect rcCell = board::CellRect(i);
     UseCrispShapes(dc);
-    FillLayout(dc, rcCell.GetLeft(), rcCell.GetTop(), rcCell.GetRight() + 1, rcCell.GetBottom() + 1, *wxWHITE);
-
-    // The outline runs through the right and bottom edges too, one pixel past the white.
+    FillLayout(dc, rcCell, *wxWHITE);
     const wxColour clrOutline = WxColour(i == Cursor() ? kRed : kBlack);
     FrameLayout(dc, wxRect(rcCell.GetPosition(), rcCell.GetSize() + wxSize(1, 1)), 1, clrOutline);
 
@@ -141,7 +137,7 @@ void CVeltraneQuillornView::DrawGuessCell(wxDC& dc, int i)
 void CVeltraneQuillornView::DrawTimeBar(wxDC& dc)
 {
     const wxRect rcBar = board::BarRect();
-    FillLayout(dc, rcBar.GetLeft(), rcBar.GetTop(), rcBar.GetRight() + 1, rcBar.GetBottom() + 1, *wxWHITE);
+    FillLayout(dc, rcBar, *wxWHITE);
     FrameLayout(dc, rcBar, 1, *wxBLACK);
 
     // The red part is measured in device pixels so a zoomed bar shrinks as smoothly as it can. A

@@ -52,14 +52,11 @@ void CVeltraneQuillornView::FitFontsIfStale()
     m_nFontsZoom = m_nZoom;
     if (!m_fontViewBase.IsOk())
         m_fontViewBase = ViewFontAt(kZoomNormal, wxSystemSettings::GetFont(wxSYS_DEFAULT_GUI_FONT));
-    if (m_nZoom == kZoomNormal) {
-        m_fontView = m_fontViewBase;
-    } else {
-        // Started from the 100 % font grown by the zoom, so every step shows the same face at
-        // the same proportions, only shrunk where rounding would overflow a rectangle.
-        m_fontView = ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
-    }
-    m_fontKey = FontForCellHeight("Tahoma", Z(board::kKeyHeight), wxFONTWEIGHT_NORMAL, false);
+    // Started from the 100 % font grown by the zoom, so every step shows the same face at the same
+    // proportions, only shrunk where rounding would overflow a rectangle.
+    m_fontView = m_nZoom == kZoomNormal ? m_fontViewBase
+                                        : ViewFontAt(m_nZoom, m_fontViewBase.Scaled(static_cast<float>(m_nZoom) / 100.0f));
+    m_fontKey = FontForCellHeight("Tahoma", Z(board::kKeyHeight), wxFONTWEIGHT_NORMAL);
     // Fitted on the regular face either way: the bold one differs only in weight.
     m_fontKeyBold = m_fontKey;
     m_fontKeyBold.SetWeight(wxFONTWEIGHT_BOLD);
@@ -100,12 +97,6 @@ void CVeltraneQuillornView::ChangeZoom(int nPercent)
         m_tFitAsked = wxGetLocalTimeMillis();
         m_fnFit();
     }
-}
-
-void CVeltraneQuillornView::OnSizeEvent(wxSizeEvent& event)
-{
-    event.Skip();
-    FollowWindow();
 }
 
 void CVeltraneQuillornView::FollowWindow()

@@ -29,9 +29,8 @@ void CGuessHistoryView::MakeFonts() const
     // the face would only delay the first picture of the game.
     if (m_fontRow.IsOk())
         return;
-    m_fontRow = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, false);
-    m_fontRowBold = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_BOLD, false);
-    m_fontRowStruck = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL, true);
+    m_fontRow = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_NORMAL);
+    m_fontRowBold = FontForCellHeight("ARIAL", Z(kCellHeight), wxFONTWEIGHT_BOLD);
     m_dStrikeAt = CapitalsMiddle(m_fontRow);
 }
 
@@ -58,11 +57,7 @@ bool CGuessHistoryView::Create(wxWindow* pParent, const wxRect& rc)
 const wxFont& CGuessHistoryView::FontOfMark(int nMark) const
 {
     MakeFonts();
-    switch (nMark) {
-    case MarkStruck: return m_fontRowStruck;
-    case MarkHighlighted: return m_fontRowBold;
-    default: return m_fontRow;
-    }
+    return nMark == MarkHighlighted ? m_fontRowBold : m_fontRow;
 }
 
 wxColour CGuessHistoryView::ColourOfMark(int nMark) const
@@ -73,7 +68,7 @@ wxColour CGuessHistoryView::ColourOfMark(int nMark) const
 
 int CGuessHistoryView::ScrollPixels() const
 {
-    return GetViewStart().y;  // the scroll unit is one pixel
+    return GetViewStart().y;
 }
 
 int CGuessHistoryView::FirstVisibleRow() const
@@ -133,8 +128,8 @@ void CGuessHistoryView::OnPaint(wxPaintEvent&)
 
 void CGuessHistoryView::OnDraw(wxDC& dc)
 {
-    // Client coordinates: the scroll position only picks the first row and how much of it is cut
-    // off above, so nothing is drawn at the far-off coordinates of a long list.
+    // In client coordinates: the scroll position only picks the first row and how much of it is
+    // cut off above, so nothing is drawn at the far-off coordinates of a long list.
     const int nHeight = GetClientSize().y;
     const int nRows = static_cast<int>(m_astrGuesses.size());
     const int nFirst = FirstVisibleRow();
@@ -227,7 +222,7 @@ void CGuessHistoryView::DrawLetter(wxDC& dc, wchar_t cLetter, int nMark, const w
         dc.DrawLabel(wxString(cLetter), rc, wxALIGN_CENTER);
         return;
     }
-    // The struck font's own band is thinner than a pixel and, smoothed, comes out as two pale
+    // A font's own strike-out band is thinner than a pixel and, smoothed, comes out as two pale
     // rows. The line is drawn here instead: whole pixels in the letter's colour, through the
     // middle of the capitals, as long as the letter is wide.
     dc.SetFont(m_fontRow);
@@ -307,7 +302,6 @@ void CGuessHistoryView::SetZoom(int nPercent)
     m_nZoom = nPercent;
     m_fontRow = wxFont();  // remade at the new height on first need
     m_fontRowBold = wxFont();
-    m_fontRowStruck = wxFont();
     SetExtent();
     Scroll(0, nTopRow * RowHeight());
     Refresh(false);

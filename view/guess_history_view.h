@@ -23,17 +23,15 @@ public:
     static constexpr int kLetterLeft = 30;
     static constexpr int kLetterWidth = 15;
 
-    // The window: a child at rc with a thin border.
     bool Create(wxWindow* pParent, const wxRect& rc);
-
-    // Draws the visible rows in client coordinates (the paint handler's DC is not scrolled).
     void OnDraw(wxDC& dc) override;
 
-    // Font and colour a letter of a listed guess is drawn in; letters outside A to Z are plain.
+    // Font and colour a letter of a listed guess is drawn in (a struck one gets a drawn line);
+    // letters outside A to Z are plain.
     const wxFont& FontOfMark(int nMark) const;
     wxColour ColourOfMark(int nMark) const;
 
-    // The vertical scroll position in pixels, and the row it falls in.
+    // The vertical scroll position in pixels (the scroll unit), and the row it falls in.
     int ScrollPixels() const;
     int FirstVisibleRow() const;
 
@@ -44,17 +42,14 @@ public:
     void RepaintNow();
     // A line or two shown while the list is empty (how to start a word); empty for none.
     void SetEmptyText(const wxString& str);
-    const wxString& EmptyText() const { return m_strEmpty; }
 
     // The row the keyboard reads back (0 for the first guess), outlined and kept in view; -1 for
     // none.
     void SetFocusRow(int nRow);
-    int FocusRow() const { return m_nFocusRow; }
 
     // Rows, columns, lines and fonts at a zoom (percent); the window itself is placed by the view.
     void SetZoom(int nPercent);
     int Zoom() const { return m_nZoom; }
-    // A row's height at the zoom: the list scrolls by it.
     int RowHeight() const;
 
 protected:
@@ -74,7 +69,6 @@ private:
     void SetExtent();
     int Z(int nLayout) const;
 
-    mutable wxFont m_fontRowStruck;
     mutable wxFont m_fontRowBold;
     mutable wxFont m_fontRow;
     mutable double m_dStrikeAt = 0.5;  // the capitals' middle, as a share of the text's height

@@ -52,13 +52,6 @@ bool CVeltraneQuillornView::HandleKeypadKey(const wxKeyEvent& event)
     return false;
 }
 
-bool CVeltraneQuillornView::IsShortcutChar(const wxKeyEvent& event)
-{
-    // AltGr arrives as Ctrl+Alt on some layouts and types letters; Ctrl or Alt alone never does.
-    const int nModifiers = event.GetModifiers() & (wxMOD_ALT | wxMOD_CONTROL);
-    return nModifiers == wxMOD_ALT || nModifiers == wxMOD_CONTROL;
-}
-
 void CVeltraneQuillornView::OnKeypadFocusChanged()
 {
     // The list shows the row being read, and keeps it in view.

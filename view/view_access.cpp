@@ -2,6 +2,8 @@
 // spoken texts, so this file only decides which object carries which of them.
 #include "view/view_access.h"
 
+#include <algorithm>
+
 #include "game/spoken_text.h"
 #include "view/game_view.h"
 
@@ -143,10 +145,8 @@ std::wstring CViewAccess::RestingDescription(const CAccObject* pPart) const
 {
     if (pPart == m_pGuess.get())
         return m_view.ShowsStartHint() ? Tr(CGameCore::kStartHint) : std::wstring();
-    for (const auto& pKey : m_apKeys)
-        if (pKey.get() == pPart)
-            return Tr(kLetterKeyHint);
-    return L"";
+    const bool bKey = std::any_of(m_apKeys.begin(), m_apKeys.end(), [pPart](const auto& p) { return p.get() == pPart; });
+    return bKey ? Tr(kLetterKeyHint) : L"";
 }
 
 void CViewAccess::OnKeypadFocus()

@@ -1,4 +1,4 @@
-// Font sizing by measured cell height.
+// Font sizing by measured cell height, and the smoothing of shapes and text.
 #include "view/view_look.h"
 
 #include <algorithm>
@@ -72,7 +72,7 @@ wxFont LargestFittingInUnscaledPoints(wxFont font, int nStartPoints, int nMaxPoi
 
 }  // namespace
 
-wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut)
+wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight)
 {
     // Sized on the regular face, as one character height serves all its weights. The cell grows
     // about in proportion to the size: one measurement gives the start.
@@ -82,7 +82,6 @@ wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight 
     font = LargestFittingInUnscaledPoints(font, nStart, 2 * nCellHeight,
                                           [&](const wxFont& f) { return CellHeightOf(f) <= nCellHeight; });
     font.SetWeight(weight);
-    font.SetStrikethrough(bStrikeOut);
     return font;
 }
 

@@ -1,4 +1,4 @@
-// Colours and fonts of the game screen, converted to the toolkit's terms once.
+// Colours, fonts and smoothing of the game screen.
 #pragma once
 
 #include <utility>
@@ -8,14 +8,15 @@
 #include <wx/font.h>
 #include <wx/string.h>
 
-#include "ui/wx_helpers.h"
 #include "game/types.h"
+#include "ui/wx_helpers.h"
 
+class wxDC;
 
 // A font whose cell (ascent plus descent, leading included) is at most nCellHeight pixels, as
 // large as that allows. The screen layout was drawn for such cell heights, while the toolkit sizes
 // fonts by their em, so the size is found by measuring.
-wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight, bool bStrikeOut);
+wxFont FontForCellHeight(const wxString& strFace, int nCellHeight, wxFontWeight weight);
 
 // fontStart (the desktop's GUI font, or it scaled for a zoom), shrunk if need be so that one line
 // fits nLineHeight pixels and each sample text fits its width.
@@ -26,7 +27,6 @@ wxFont DefaultFontForLine(int nLineHeight, const std::vector<std::pair<wxString,
 // the line's height from its top. Measured: each face puts its capitals where it likes.
 double CapitalsMiddle(const wxFont& font);
 
-class wxDC;
 // Lines and rectangles pixel-exact, as the layout was drawn: no anti-aliasing. Text drawn after
 // this call on the same surface loses its smoothing too, so text is drawn after UseSmoothText.
 void UseCrispShapes(wxDC& dc);

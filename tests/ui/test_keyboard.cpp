@@ -227,10 +227,10 @@ TEST_F(KeyboardTest, TabReachesTheGuessListAndTheArrowsWalkItsRows)
     Key(WXK_TAB);
     ASSERT_TRUE(m_pView->Keypad().InList());
     CGuessHistoryView& history = m_pView->HistoryView();
-    EXPECT_EQ(history.FocusRow(), 6) << "the newest row first";
+    EXPECT_EQ(m_pView->Keypad().FocusedRow(), 6) << "the newest row first";
     for (int i = 0; i < 6; ++i)
         Key(WXK_UP);
-    EXPECT_EQ(history.FocusRow(), 0);
+    EXPECT_EQ(m_pView->Keypad().FocusedRow(), 0);
     EXPECT_EQ(history.ScrollPixels(), 0) << "the first row is scrolled into view";
     const wxImage img = OnScreen(*m_pView);
     Shot(img, "list-focus-first-row");
@@ -245,7 +245,7 @@ TEST_F(KeyboardTest, TabReachesTheGuessListAndTheArrowsWalkItsRows)
     Key(WXK_TAB);
     EXPECT_FALSE(m_pView->Keypad().InList());
     EXPECT_FALSE(m_pView->Keypad().InKeypad());
-    EXPECT_EQ(history.FocusRow(), -1);
+    EXPECT_EQ(uitest::PixelRgb(OnScreen(history), 60, 0), 0xFFFFFFu) << "no row is framed";
 }
 
 // Every letter key says what a click does, in the same words a screen reader hears.

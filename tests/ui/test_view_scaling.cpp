@@ -235,7 +235,7 @@ TEST(ViewLook, CellFontsTakeTheWholePointSizeWxWouldPickForTheHeight)
     wxMemoryDC dc(bmp);
     for (const char* pszFace : {"Tahoma", "DejaVu Sans"}) {
         for (int nHeight = 6; nHeight <= 72; nHeight += nHeight < 24 ? 1 : 5) {
-            const wxFont font = FontForCellHeight(pszFace, nHeight, wxFONTWEIGHT_NORMAL, false);
+            const wxFont font = FontForCellHeight(pszFace, nHeight, wxFONTWEIGHT_NORMAL);
             wxFont fontWx = FontInFace(pszFace, wxFontInfo(12));
             fontWx.SetPixelSize(wxSize(0, nHeight));
             EXPECT_EQ(font.GetFractionalPointSize(), fontWx.GetFractionalPointSize()) << pszFace << " " << nHeight;
