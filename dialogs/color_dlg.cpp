@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include <wx/bitmap.h>
 #include <wx/translation.h>
@@ -80,17 +81,32 @@ constexpr CSliderDef kSliders[] = {
     {IDC_SLIDER_BLUE, 3023, wxTRANSLATE("Blue"), 132, 130, 17, &CColorDlg::m_sliderBlue},
 };
 
-bool SwatchColor(int nId, COLORREF& clr)
+// Where the middle of a text's ink lies below the top of its line, in the font it is drawn in.
+// Measured, because the capitals sit wherever the face puts them within the line.
+double InkMiddle(const wxFont& font, const wxString& str)
 {
-    for (const CSwatchDef& swatch : kSwatches) {
-        if (swatch.nId == nId) {
-            clr = swatch.clr;
-            return true;
-        }
-    }
-    return false;
+    wxMemoryDC dc;
+    dc.SetFont(font);
+    const wxSize size = dc.GetTextExtent(str);
+    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
+    dc.SelectObject(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText(str, 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bmp.ConvertToImage();
+    int nTop = -1;
+    int nBottom = -1;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) < 128) {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+                break;
+            }
+    return nTop < 0 ? size.y / 2.0 : (nTop + nBottom + 1) / 2.0;
 }
-
 
 class CSwatchButton : public wxWindow {
 public:
@@ -205,37 +221,6 @@ wxWindow* CColorDlg::FirstFocus()
     return m_sliderRed;
 }
 
-namespace {
-
-// Where the middle of a text's ink lies below the top of its line, in the font it is drawn in.
-// Measured, because the capitals sit wherever the face puts them within the line.
-double InkMiddle(const wxFont& font, const wxString& str)
-{
-    wxMemoryDC dc;
-    dc.SetFont(font);
-    const wxSize size = dc.GetTextExtent(str);
-    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
-    dc.SelectObject(bmp);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    dc.SetTextForeground(*wxBLACK);
-    dc.DrawText(str, 0, 0);
-    dc.SelectObject(wxNullBitmap);
-    const wxImage image = bmp.ConvertToImage();
-    int nTop = -1;
-    int nBottom = -1;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) < 128) {
-                nTop = nTop < 0 ? y : nTop;
-                nBottom = y;
-                break;
-            }
-    return nTop < 0 ? size.y / 2.0 : (nTop + nBottom + 1) / 2.0;
-}
-
-}  // namespace
-
 void CColorDlg::CentreLabelsOnTracks()
 {
     // The template puts each label's top beside its slider's top, but the track runs through the
@@ -315,9 +300,10 @@ void CColorDlg::OnSlider(wxCommandEvent& event)
 
 void CColorDlg::OnSwatch(wxCommandEvent& event)
 {
-    COLORREF clr = 0;
-    if (!SwatchColor(event.GetId(), clr))
+    const auto* pSwatch = std::ranges::find(kSwatches, event.GetId(), &CSwatchDef::nId);
+    if (pSwatch == std::end(kSwatches))
         return;
+    const COLORREF clr = pSwatch->clr;
     m_nRed = GetRValue(clr);
     m_nGreen = GetGValue(clr);
     m_nBlue = GetBValue(clr);
