@@ -20,7 +20,6 @@
 #include <wx/modalhook.h>
 
 #include "dialogs/dialog_look.h"
-#include "dialogs/statistics_chart.h"
 #include "dialogs/statistics_dlg.h"
 #include "platform/files.h"
 #include "store/game_log.h"

@@ -1,12 +1,16 @@
+// The colour picker, and its swatches: each a push button that takes the focus, clicks with the
+// mouse or the space bar, and looks pressed from a press until it is next drawn for another reason.
 #include "dialogs/color_dlg.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include <wx/bitmap.h>
 #include <wx/translation.h>
 #include <wx/button.h>
 #include <wx/dc.h>
+#include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/slider.h>
@@ -15,8 +19,26 @@
 
 #include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/painted_text.h"
-#include "dialogs/swatch_button.h"
+
+void DrawSwatch(wxDC& dc, COLORREF clr, const wxRect& rcItem, bool bPressed)
+{
+    // Edges as rectangles one layout pixel wide at the dialog's scale: whole pixels, light top
+    // and left, dark bottom and right.
+    const double dScale = DialogScale();
+    const int nLine = ScaledLineWidth(dScale);
+    const int x = rcItem.x, y = rcItem.y, cx = rcItem.width, cy = rcItem.height;
+    dc.SetPen(*wxTRANSPARENT_PEN);
+    dc.SetBrush(wxBrush(wxColour(0xC0, 0xC0, 0xC0)));
+    dc.DrawRectangle(x, y, cx - nLine, nLine);
+    dc.DrawRectangle(x, y, nLine, cy - nLine);
+    dc.SetBrush(wxBrush(wxColour(0x80, 0x80, 0x80)));
+    dc.DrawRectangle(x, y + cy - nLine, cx, nLine);
+    dc.DrawRectangle(x + cx - nLine, y, nLine, cy);
+    wxRect rcFill = rcItem;
+    rcFill.Deflate(ScaledPixels(bPressed ? 1 : 3, dScale));
+    dc.SetBrush(wxBrush(WxColour(clr)));
+    dc.DrawRectangle(rcFill);
+}
 
 namespace {
 
@@ -59,16 +81,101 @@ constexpr CSliderDef kSliders[] = {
     {IDC_SLIDER_BLUE, 3023, wxTRANSLATE("Blue"), 132, 130, 17, &CColorDlg::m_sliderBlue},
 };
 
-bool SwatchColor(int nId, COLORREF& clr)
+// Where the middle of a text's ink lies below the top of its line, in the font it is drawn in.
+// Measured, because the capitals sit wherever the face puts them within the line.
+double InkMiddle(const wxFont& font, const wxString& str)
 {
-    for (const CSwatchDef& swatch : kSwatches) {
-        if (swatch.nId == nId) {
-            clr = swatch.clr;
-            return true;
-        }
-    }
-    return false;
+    wxMemoryDC dc;
+    dc.SetFont(font);
+    const wxSize size = dc.GetTextExtent(str);
+    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
+    dc.SelectObject(bmp);
+    dc.SetBackground(*wxWHITE_BRUSH);
+    dc.Clear();
+    dc.SetTextForeground(*wxBLACK);
+    dc.DrawText(str, 0, 0);
+    dc.SelectObject(wxNullBitmap);
+    const wxImage image = bmp.ConvertToImage();
+    int nTop = -1;
+    int nBottom = -1;
+    for (int y = 0; y < image.GetHeight(); ++y)
+        for (int x = 0; x < image.GetWidth(); ++x)
+            if (image.GetRed(x, y) < 128) {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+                break;
+            }
+    return nTop < 0 ? size.y / 2.0 : (nTop + nBottom + 1) / 2.0;
 }
+
+class CSwatchButton : public wxWindow {
+public:
+    CSwatchButton(wxWindow* pParent, int nId, const wxRect& rc, COLORREF clr)
+        : wxWindow(pParent, nId, rc.GetPosition(), rc.GetSize(), wxBORDER_NONE | wxWANTS_CHARS), m_clr(clr)
+    {
+        SetBackgroundStyle(wxBG_STYLE_PAINT);
+        Bind(wxEVT_PAINT, [this](wxPaintEvent&) {
+            wxPaintDC dc(this);
+            dc.SetBackground(wxBrush(GetParent()->GetBackgroundColour()));
+            dc.Clear();
+            DrawSwatch(dc, m_clr, wxRect(GetClientSize()), m_bPressedLook);
+            m_bPressedLook = false;
+        });
+        Bind(wxEVT_LEFT_DOWN, [this](wxMouseEvent&) {
+            SetFocus();
+            m_bPressed = true;
+            if (!HasCapture())
+                CaptureMouse();
+            RepaintPressed(true);
+        });
+        Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
+            if (HasCapture())
+                ReleaseMouse();
+            if (!m_bPressed)
+                return;
+            m_bPressed = false;
+            RepaintPressed(true);
+            if (wxRect(GetClientSize()).Contains(event.GetPosition()))
+                Click();
+        });
+        Bind(wxEVT_MOUSE_CAPTURE_LOST, [this](wxMouseCaptureLostEvent&) { m_bPressed = false; });
+        Bind(wxEVT_SET_FOCUS, [this](wxFocusEvent& event) { event.Skip(); RepaintPressed(false); });
+        Bind(wxEVT_KILL_FOCUS, [this](wxFocusEvent& event) { event.Skip(); RepaintPressed(false); });
+        Bind(wxEVT_CHAR, [this](wxKeyEvent& event) {
+            if (event.GetKeyCode() == WXK_SPACE)
+                Click();
+            else
+                event.Skip();
+        });
+        // Tab and the arrows move between controls as they do for any button.
+        Bind(wxEVT_KEY_DOWN, [this](wxKeyEvent& event) {
+            if (event.GetKeyCode() == WXK_TAB)
+                Navigate(event.ShiftDown() ? wxNavigationKeyEvent::IsBackward : wxNavigationKeyEvent::IsForward);
+            else
+                event.Skip();
+        });
+    }
+
+    bool AcceptsFocus() const override { return true; }
+
+private:
+    void RepaintPressed(bool bPressed)
+    {
+        m_bPressedLook = bPressed;
+        Refresh(false);
+    }
+
+    void Click()
+    {
+        wxCommandEvent click(wxEVT_BUTTON, GetId());
+        click.SetEventObject(this);
+        ProcessWindowEvent(click);
+    }
+
+    COLORREF m_clr;
+    bool m_bPressedLook = false;  // for the next paint only
+    bool m_bPressed = false;
+};
 
 }  // namespace
 
@@ -113,37 +220,6 @@ wxWindow* CColorDlg::FirstFocus()
 {
     return m_sliderRed;
 }
-
-namespace {
-
-// Where the middle of a text's ink lies below the top of its line, in the font it is drawn in.
-// Measured, because the capitals sit wherever the face puts them within the line.
-double InkMiddle(const wxFont& font, const wxString& str)
-{
-    wxMemoryDC dc;
-    dc.SetFont(font);
-    const wxSize size = dc.GetTextExtent(str);
-    wxBitmap bmp(std::max(size.x, 1), std::max(size.y, 1), 24);
-    dc.SelectObject(bmp);
-    dc.SetBackground(*wxWHITE_BRUSH);
-    dc.Clear();
-    dc.SetTextForeground(*wxBLACK);
-    dc.DrawText(str, 0, 0);
-    dc.SelectObject(wxNullBitmap);
-    const wxImage image = bmp.ConvertToImage();
-    int nTop = -1;
-    int nBottom = -1;
-    for (int y = 0; y < image.GetHeight(); ++y)
-        for (int x = 0; x < image.GetWidth(); ++x)
-            if (image.GetRed(x, y) < 128) {
-                nTop = nTop < 0 ? y : nTop;
-                nBottom = y;
-                break;
-            }
-    return nTop < 0 ? size.y / 2.0 : (nTop + nBottom + 1) / 2.0;
-}
-
-}  // namespace
 
 void CColorDlg::CentreLabelsOnTracks()
 {
@@ -224,9 +300,10 @@ void CColorDlg::OnSlider(wxCommandEvent& event)
 
 void CColorDlg::OnSwatch(wxCommandEvent& event)
 {
-    COLORREF clr = 0;
-    if (!SwatchColor(event.GetId(), clr))
+    const auto* pSwatch = std::ranges::find(kSwatches, event.GetId(), &CSwatchDef::nId);
+    if (pSwatch == std::end(kSwatches))
         return;
+    const COLORREF clr = pSwatch->clr;
     m_nRed = GetRValue(clr);
     m_nGreen = GetGValue(clr);
     m_nBlue = GetBValue(clr);

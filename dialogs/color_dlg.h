@@ -6,6 +6,10 @@
 
 class wxSlider;
 
+// A swatch as its button draws it: a grey 3-D frame one layout pixel wide at the dialog's scale,
+// then the colour inset by 1 pixel when pressed, 3 otherwise.
+void DrawSwatch(wxDC& dc, COLORREF clr, const wxRect& rcItem, bool bPressed);
+
 constexpr int IDC_SLIDER_RED = 3018;
 constexpr int IDC_SLIDER_GREEN = 3020;
 constexpr int IDC_SLIDER_BLUE = 3022;

@@ -7,6 +7,7 @@
 #include <wx/dc.h>
 #include <wx/pen.h>
 #include <wx/settings.h>
+#include <wx/tokenzr.h>
 #include <wx/window.h>
 
 #include "game/readable_colour.h"
@@ -18,6 +19,13 @@ constexpr int kTileStep = 20;
 constexpr int kTileCornerEllipse = 25;
 
 // What stands behind a dialog's texts: its window's colour, which follows the desktop's theme.
+COLORREF DialogGround(const wxWindow& window)
+{
+    const wxWindow* pTop = wxGetTopLevelParent(const_cast<wxWindow*>(&window));
+    const wxColour clr = (pTop != nullptr ? pTop : &window)->GetBackgroundColour();
+    return clr.IsOk() ? MakeRGB(clr.Red(), clr.Green(), clr.Blue()) : kWhite;
+}
+
 }  // namespace
 
 void DrawHeaderRule(wxDC& dc, int nClientWidth, double dScale)
@@ -52,13 +60,6 @@ void StyleFontAndBlue(wxWindow* pControl, const wxFont& font)
         return;
     SetControlFont(pControl, font);
     StyleBlue(pControl);
-}
-
-COLORREF DialogGround(const wxWindow& window)
-{
-    const wxWindow* pTop = wxGetTopLevelParent(const_cast<wxWindow*>(&window));
-    const wxColour clr = (pTop != nullptr ? pTop : &window)->GetBackgroundColour();
-    return clr.IsOk() ? MakeRGB(clr.Red(), clr.Green(), clr.Blue()) : kWhite;
 }
 
 wxColour DialogTextColour(const wxWindow& window, COLORREF clr)
@@ -99,4 +100,54 @@ void LayOutPendingNow(wxWindow& window)
     auto* pWidget = static_cast<GtkWidget*>(pTop != nullptr ? pTop->GetHandle() : nullptr);
     if (pWidget != nullptr && GTK_IS_CONTAINER(pWidget) && gtk_widget_get_visible(pWidget))
         gtk_container_check_resize(GTK_CONTAINER(pWidget));
+}
+
+const wxFont& DialogPaintFont()
+{
+    // Made once per zoom: the zoom changes seldom and the dialogs paint often.
+    static wxFont s_font;
+    static int s_nZoom = 0;
+    if (!s_font.IsOk() || s_nZoom != DialogZoom()) {
+        CreatePointSizeFont(s_font, "Tahoma", 9, false);
+        s_nZoom = DialogZoom();
+    }
+    return s_font;
+}
+
+void DrawTextInRect(wxDC& dc, const wxString& str, const wxRect& rc, int nAlign)
+{
+    wxDCClipper clip(dc, rc);
+    dc.DrawLabel(str, rc, nAlign);
+}
+
+std::vector<wxString> WrapWords(wxDC& dc, const wxString& str, int nWidth)
+{
+    std::vector<wxString> astrLines;
+    wxString strLine;
+    wxStringTokenizer words(str, " ", wxTOKEN_STRTOK);
+    while (words.HasMoreTokens()) {
+        const wxString strWord = words.GetNextToken();
+        const wxString strTry = strLine.empty() ? strWord : strLine + " " + strWord;
+        if (!strLine.empty() && dc.GetTextExtent(strTry).x > nWidth) {
+            astrLines.push_back(strLine);
+            strLine = strWord;
+        } else {
+            strLine = strTry;
+        }
+    }
+    if (!strLine.empty())
+        astrLines.push_back(strLine);
+    return astrLines;
+}
+
+void DrawWrappedCentred(wxDC& dc, const wxString& str, const wxRect& rc)
+{
+    wxDCClipper clip(dc, rc);
+    const int nLineHeight = dc.GetCharHeight();
+    int y = rc.GetTop();
+    for (const wxString& strLine : WrapWords(dc, str, rc.GetWidth())) {
+        const int nWidth = dc.GetTextExtent(strLine).x;
+        dc.DrawText(strLine, rc.GetLeft() + (rc.GetWidth() - nWidth) / 2, y);
+        y += nLineHeight;
+    }
 }

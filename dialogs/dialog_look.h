@@ -1,9 +1,13 @@
 // The look every game dialog shares: the header label and the rule under it, blue text on chosen
-// controls, the three green tiles; with the fonts and the zoom they are made at.
+// controls, the three green tiles, and the texts the dialogs paint themselves; with the fonts and
+// the zoom they are made at.
 #pragma once
+
+#include <vector>
 
 #include <wx/colour.h>
 #include <wx/font.h>
+#include <wx/gdicmn.h>
 #include <wx/string.h>
 
 #include "game/types.h"
@@ -22,7 +26,6 @@ constexpr int kHeaderRuleY = 23;
 constexpr COLORREF kTileLight = 0xA8EEA8;
 constexpr COLORREF kTileMiddle = 0x61E061;
 constexpr COLORREF kTileDark = 0x1D941D;
-
 
 // A line from (0, 23) to the client width, end point excluded, with a black one-pixel pen;
 // its row and width scaled by dScale.
@@ -51,3 +54,16 @@ void StyleBlue(wxWindow* pControl);
 // A slider given a value moves its thumb only when laid out, and a paint that comes first (an
 // expose, a read of the screen) draws the thumb where it was and may leave it there.
 void LayOutPendingNow(wxWindow& window);
+
+// "Tahoma" 9 points, regular: the face and size the painted layouts were measured with.
+const wxFont& DialogPaintFont();
+
+// One line, clipped to the rectangle; nAlign is wx alignment flags.
+void DrawTextInRect(wxDC& dc, const wxString& str, const wxRect& rc, int nAlign);
+
+// Lines broken at blanks so each fits nWidth with the dc's font; a word wider than that stands alone.
+std::vector<wxString> WrapWords(wxDC& dc, const wxString& str, int nWidth);
+
+// Word-wrapped, each line centred, from the top of the rectangle, clipped to it.
+void DrawWrappedCentred(wxDC& dc, const wxString& str, const wxRect& rc);
+

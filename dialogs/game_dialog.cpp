@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <functional>
 #include <iterator>
+#include <utility>
 
 #include <wx/app.h>
 #include <wx/translation.h>
@@ -30,24 +31,13 @@ namespace {
 // Below the game's steps, for a dialog that a small screen cannot hold at 100 %.
 constexpr int kDialogShrinkSteps[] = {90, 80, 70, 60, 50};
 
+// The game's result codes and the wx ids they stand for; anything else is Cancel.
+constexpr std::pair<int, int> kResultIds[] = {{ResultOK, wxID_OK}, {ResultYes, wxID_YES}, {ResultNo, wxID_NO}};
+
 int ResultFromWxId(int nWxId)
 {
-    switch (nWxId) {
-    case wxID_OK: return ResultOK;
-    case wxID_YES: return ResultYes;
-    case wxID_NO: return ResultNo;
-    default: return ResultCancel;
-    }
-}
-
-int WxIdFromResult(int nResult)
-{
-    switch (nResult) {
-    case ResultOK: return wxID_OK;
-    case ResultYes: return wxID_YES;
-    case ResultNo: return wxID_NO;
-    default: return wxID_CANCEL;
-    }
+    const auto* pFound = std::ranges::find(kResultIds, nWxId, &std::pair<int, int>::second);
+    return pFound != std::end(kResultIds) ? pFound->first : ResultCancel;
 }
 
 // The work area of the screen the dialog opens on: its owner's, or the first.
@@ -302,8 +292,9 @@ wxButton* CGameDialog::AddOkButton(int x, int y, int cx, int cy)
 
 void CGameDialog::EndWithResult(int nResult)
 {
+    const auto* pFound = std::ranges::find(kResultIds, nResult, &std::pair<int, int>::first);
     if (IsModal())
-        EndModal(WxIdFromResult(nResult));
+        EndModal(pFound != std::end(kResultIds) ? pFound->second : wxID_CANCEL);
     else
         m_nEarlyResult = nResult;
 }

@@ -25,8 +25,7 @@ int ButtonLabelWidth(wxButton& button);
 
 class CGameDialog : public wxDialog {
 public:
-    // Creates the window and its controls on first use, runs the initialisation, then the modal
-    // run. Returns ResultOK, ResultCancel, ResultYes or ResultNo.
+    // Makes the window and its controls on first use, then runs it; a game result code.
     int DoModal();
 
     // A template rectangle (left, top, width, height in dialog units) in client pixels.
@@ -35,10 +34,9 @@ public:
     // The scale this dialog was laid out at (zoom times the desktop's text scaling), and a
     // painted layout pixel at it.
     double Scale() const { return m_dScale; }
-    int Zoom() const { return m_nZoom; }
+    int Px(int nLayout) const;
     // Whether a dialog of this client size fits the work area with the window manager's frame.
     static bool FitsWorkArea(const wxSize& sizeClient, const wxRect& rcWork);
-    int Px(int nLayout) const;
 
     // What the dialog paints itself, on any surface; the paint handler and the tests use it.
     virtual void PaintContent(wxDC& dc, int nClientWidth);
@@ -50,12 +48,11 @@ public:
 protected:
     CGameDialog(wxWindow* pParent, const wxString& strCaption, double dTemplatePoints, int nWidthDu, int nHeightDu);
 
-    // Makes the template's controls, in tab order.
+    // The template's controls, in tab order.
     virtual void CreateControls() = 0;
-    // After the data exchange into the controls; the place for fonts and the rest of the set-up.
+    // After the data exchange into the controls: fonts and the rest of the set-up.
     virtual void InitialiseDialog() {}
-    // The control that has the keyboard focus when the dialog comes up; none leaves it to the
-    // toolkit.
+    // The control with the keyboard focus when the dialog comes up; none leaves it to the toolkit.
     virtual wxWindow* FirstFocus() { return nullptr; }
 
     // The header label at a rectangle in client pixels; it takes the header font and the game's
@@ -65,16 +62,14 @@ protected:
     // The OK the handheld kept in the title bar: a default button at a template rectangle.
     wxButton* AddOkButton(int x, int y, int cx, int cy);
 
-    // Gives readers the painted texts again after they changed while the dialog is open.
+    // Gives readers the painted texts again after they changed.
     void PaintedTextsChanged();
 
     // Ends the run from initialisation or a handler with a game result code.
     void EndWithResult(int nResult);
 
-    // Whether the dialog paints the header rule.
     bool m_bHeaderRule = true;
-    // The heading face at this dialog's zoom, made before InitialiseDialog.
-    wxFont m_fontHeader;
+    wxFont m_fontHeader;  // at this dialog's zoom, made before InitialiseDialog
 
 private:
     bool CreateWindow();

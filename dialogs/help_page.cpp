@@ -1,15 +1,94 @@
 // Help page HTML to text: a small reader for the markup the help pages use, not a browser.
-#include "dialogs/help_page.h"
-
 #include <cwctype>
+#include <map>
 #include <optional>
+#include <sstream>
 
-#include "dialogs/html_markup.h"
+#include "dialogs/help_window.h"
 #include "platform/text.h"
 
 namespace {
 
 using EStyle = CHelpPage::EStyle;
+
+struct CHtmlTag {
+    std::wstring strName;  // lower case, without the slash
+    bool bClosing = false;
+    std::map<std::wstring, std::wstring> attributes;  // names in lower case
+};
+
+std::wstring Lower(std::wstring str)
+{
+    for (wchar_t& c : str)
+        c = static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
+    return str;
+}
+
+// The text of an entity from the name between '&' and ';' ("amp", "#233", "#xE9"); empty for one
+// that names nothing.
+std::wstring DecodeHtmlEntity(const std::wstring& strName)
+{
+    static const std::map<std::wstring, std::wstring> kNamed = {
+        {L"lt", L"<"}, {L"gt", L">"}, {L"amp", L"&"}, {L"quot", L"\""}, {L"apos", L"'"},
+        {L"nbsp", L"\u00A0"}, {L"mdash", L"\u2014"}, {L"ndash", L"\u2013"}, {L"hellip", L"\u2026"},
+    };
+    if (strName.size() > 1 && strName[0] == L'#') {
+        const bool bHex = strName[1] == L'x' || strName[1] == L'X';
+        const std::wstring strDigits = strName.substr(bHex ? 2 : 1);
+        wchar_t* pEnd = nullptr;
+        const unsigned long n = std::wcstoul(strDigits.c_str(), &pEnd, bHex ? 16 : 10);
+        const bool bRead = !strDigits.empty() && strDigits.size() <= 6 && pEnd != strDigits.c_str();
+        if (bRead && n > 0 && n <= 0x10FFFF && (n < 0xD800 || n > 0xDFFF))
+            return std::wstring(1, static_cast<wchar_t>(n));
+        return {};
+    }
+    const auto it = kNamed.find(strName);
+    return it != kNamed.end() ? it->second : std::wstring();
+}
+
+// The tag whose text starts after '<' and ends before '>'.
+CHtmlTag ReadHtmlTag(const std::wstring& strInside)
+{
+    CHtmlTag tag;
+    std::size_t i = 0;
+    const auto skipBlanks = [&] { while (i < strInside.size() && std::iswspace(static_cast<wint_t>(strInside[i]))) ++i; };
+    const auto readWord = [&] {
+        const std::size_t nStart = i;
+        while (i < strInside.size() && !std::iswspace(static_cast<wint_t>(strInside[i])) && strInside[i] != L'=' &&
+               strInside[i] != L'/')
+            ++i;
+        return Lower(strInside.substr(nStart, i - nStart));
+    };
+    skipBlanks();
+    if (i < strInside.size() && strInside[i] == L'/') {
+        tag.bClosing = true;
+        ++i;
+    }
+    tag.strName = readWord();
+    while (i < strInside.size()) {
+        skipBlanks();
+        const std::wstring strAttr = readWord();
+        if (strAttr.empty()) {
+            ++i;  // a stray '/' or '='
+            continue;
+        }
+        skipBlanks();
+        std::wstring strValue;
+        if (i < strInside.size() && strInside[i] == L'=') {
+            ++i;
+            skipBlanks();
+            const bool bQuoted = i < strInside.size() && (strInside[i] == L'"' || strInside[i] == L'\'');
+            const std::size_t nStart = bQuoted ? i + 1 : i;
+            std::size_t nEnd = bQuoted ? strInside.find(strInside[i], nStart) : nStart;
+            while (!bQuoted && nEnd < strInside.size() && !std::iswspace(static_cast<wint_t>(strInside[nEnd])))
+                ++nEnd;
+            strValue = strInside.substr(nStart, nEnd == std::wstring::npos ? std::wstring::npos : nEnd - nStart);
+            i = nEnd == std::wstring::npos ? strInside.size() : nEnd + (bQuoted ? 1 : 0);
+        }
+        tag.attributes[strAttr] = strValue;
+    }
+    return tag;
+}
 
 class CPageReader {
 public:
@@ -305,18 +384,10 @@ CHelpPage CPageReader::Read(const std::wstring& strHtml)
     for (auto& [strName, nOffset] : m_page.anchors)
         nOffset = std::min(nOffset, m_page.strText.size());
     // Trimmed like the page's text, so a reader hears the title alone.
+    std::wistringstream words(m_page.strTitle);
     std::wstring strTitle;
-    bool bBlank = false;
-    for (const wchar_t c : m_page.strTitle) {
-        if (std::iswspace(static_cast<wint_t>(c))) {
-            bBlank = !strTitle.empty();
-            continue;
-        }
-        if (bBlank)
-            strTitle += L' ';
-        bBlank = false;
-        strTitle += c;
-    }
+    for (std::wstring strWord; words >> strWord;)
+        strTitle += (strTitle.empty() ? L"" : L" ") + strWord;
     m_page.strTitle = strTitle;
     return std::move(m_page);
 }

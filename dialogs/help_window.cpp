@@ -2,8 +2,6 @@
 #include "dialogs/help_window.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include <gtk/gtk.h>
 #include <wx/hyperlink.h>
@@ -18,10 +16,9 @@
 
 #include "game/player_language.h"
 #include "game/readable_colour.h"
+#include "platform/files.h"
 
 namespace {
-
-CHelpWindow* g_pOpen = nullptr;
 
 using EStyle = CHelpPage::EStyle;
 
@@ -78,28 +75,6 @@ void MakeTags(GtkTextBuffer* pBuffer)
 void IterAt(GtkTextBuffer* pBuffer, GtkTextIter* pIter, std::size_t nOffset)
 {
     gtk_text_buffer_get_iter_at_offset(pBuffer, pIter, static_cast<gint>(nOffset));
-}
-
-std::string ReadWhole(const std::filesystem::path& path, bool& bRead)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    bRead = static_cast<bool>(in) || in.eof();
-    return bytes;
-}
-
-std::string EscapeHtml(const std::string& str)
-{
-    std::string strOut;
-    for (const char c : str) {
-        switch (c) {
-        case '<': strOut += "&lt;"; break;
-        case '>': strOut += "&gt;"; break;
-        case '&': strOut += "&amp;"; break;
-        default: strOut += c;
-        }
-    }
-    return strOut;
 }
 
 }  // namespace
@@ -159,23 +134,16 @@ CHelpWindow::CHelpWindow(wxWindow* pParent)
         else
             event.Skip();
     });
-    g_pOpen = this;
-}
-
-CHelpWindow::~CHelpWindow()
-{
-    if (g_pOpen == this)
-        g_pOpen = nullptr;
-}
-
-CHelpWindow* CHelpWindow::Current()
-{
-    return g_pOpen;
 }
 
 CHelpWindow* CHelpWindow::Open(wxWindow* pParent, const std::filesystem::path& page, const char* szAnchor)
 {
-    CHelpWindow* pWindow = g_pOpen ? g_pOpen : new CHelpWindow(pParent);
+    CHelpWindow* pWindow = nullptr;
+    for (wxWindow* pTop : wxTopLevelWindows)
+        if (auto* pHelp = dynamic_cast<CHelpWindow*>(pTop); pHelp != nullptr && !pHelp->IsBeingDeleted())
+            pWindow = pHelp;
+    if (pWindow == nullptr)
+        pWindow = new CHelpWindow(pParent);
     // The page in the player's language where there is one.
     const std::filesystem::path chosen = HelpPageFor(page, MessagesLanguage());
     if (chosen != pWindow->m_pathLoaded)
@@ -198,18 +166,18 @@ CHelpWindow* CHelpWindow::Open(wxWindow* pParent, const std::filesystem::path& p
 
 void CHelpWindow::Load(const std::filesystem::path& page)
 {
-    bool bRead = false;
     std::string bytes;
-    if (std::filesystem::is_regular_file(page))
-        bytes = ReadWhole(page, bRead);
-    if (!bRead || bytes.empty()) {
+    if (ReadFileBytes(page, bytes) && !bytes.empty()) {
+        m_page = ParseHelpPage(bytes);
+    } else {
         // The player is told, rather than left with a window that stays empty.
+        const std::wstring strHeading = _("The help page could not be opened").ToStdWstring();
         const wxString strMessage = wxString::Format(_("It was looked for at %s. Reinstalling the game puts it back."),
                                                      wxString::FromUTF8(page.string()));
-        bytes = "<h1>" + EscapeHtml(_("The help page could not be opened").ToStdString(wxConvUTF8)) + "</h1><p>" +
-                EscapeHtml(strMessage.ToStdString(wxConvUTF8)) + "</p>";
+        m_page = CHelpPage();
+        m_page.strText = strHeading + L"\n\n" + strMessage.ToStdWstring();
+        m_page.aSpans.push_back({0, strHeading.size(), EStyle::Title});
     }
-    m_page = ParseHelpPage(bytes);
     m_pathLoaded = page;
     ShowPage();
 }

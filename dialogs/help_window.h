@@ -4,15 +4,50 @@
 // that Tab reaches. One window at a time: Help again brings it back to the contents.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
 #include <wx/frame.h>
 
-#include "dialogs/help_page.h"
-
 class wxTextCtrl;
+
+// The help page read from its HTML file into plain text with marked ranges, for the text view.
+struct CHelpPage {
+    // The help window names a text tag for each, in this order.
+    enum class EStyle { Title, Heading, Bold, Italic, Code, Struck, Highlighted, Link, TableHead };
+    // Offsets and lengths count characters of strText.
+    struct CSpan {
+        std::size_t nStart;
+        std::size_t nLength;
+        EStyle style;
+    };
+    struct CLink {
+        std::size_t nStart;
+        std::size_t nLength;
+        std::wstring strHref;
+    };
+    // A table's lines hold its cells apart by tabs; the columns' widths are the window's to set.
+    struct CTable {
+        std::size_t nStart;
+        std::size_t nEnd;
+        std::vector<std::vector<std::wstring>> aRows;
+    };
+
+    std::wstring strTitle;
+    std::wstring strText;
+    std::vector<CSpan> aSpans;
+    std::vector<CLink> aLinks;
+    std::vector<CTable> aTables;
+    std::map<std::wstring, std::size_t> anchors;  // name or id -> where its text begins
+};
+
+// The page from the bytes of a UTF-8 HTML file. Knows the tags help pages are written with
+// (headings, paragraphs, lists, tables, pre, inline marks, links and anchors); any other tag is
+// skipped and its text kept. Never fails: odd markup only gives odd text.
+CHelpPage ParseHelpPage(const std::string& strHtml);
 
 constexpr const char* kHelpFileName = "ZentraHelp.htm";
 constexpr const char* kHelpAnchor = "Main_Contents";
@@ -27,8 +62,6 @@ public:
     // Opens page at anchor in the help window, making the window if none is open. A page that
     // cannot be read is said in the window, with the path that was tried.
     static CHelpWindow* Open(wxWindow* pParent, const std::filesystem::path& page, const char* szAnchor);
-    // The open help window, or null.
-    static CHelpWindow* Current();
 
     // Puts the caret at the anchor's text, scrolled to the top of the view; false for an anchor
     // the page does not have.
@@ -41,7 +74,6 @@ public:
 
 private:
     explicit CHelpWindow(wxWindow* pParent);
-    ~CHelpWindow() override;
     void Load(const std::filesystem::path& page);
     void ShowPage();       // the page's text and marks into the text view, its links into the column
     void ApplyZoom();      // the text's size, headings' included, and the tables' columns to the zoom

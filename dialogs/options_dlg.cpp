@@ -12,7 +12,7 @@
 #include "dialogs/color_dlg.h"
 #include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/set_combo_box.h"
+#include "store/skill.h"
 
 namespace {
 
@@ -39,38 +39,6 @@ public:
     bool AcceptsFocus() const override { return false; }
 };
 
-// A skill button bound to the one skill value of the group: checked when it holds this button's
-// skill, and setting it to that skill when checked on OK.
-class CSkillValidator : public wxValidator {
-public:
-    CSkillValidator(int* pnSkill, int nSkill) : m_pnSkill(pnSkill), m_nSkill(nSkill) {}
-    CSkillValidator(const CSkillValidator& other) : wxValidator(), m_pnSkill(other.m_pnSkill), m_nSkill(other.m_nSkill)
-    {
-        Copy(other);
-    }
-    wxObject* Clone() const override { return new CSkillValidator(*this); }
-    bool Validate(wxWindow*) override { return true; }
-    bool TransferToWindow() override
-    {
-        // Only the checked button is set: a group always has one on, and an unknown skill keeps
-        // the first.
-        if (*m_pnSkill == m_nSkill)
-            Button().SetValue(true);
-        return true;
-    }
-    bool TransferFromWindow() override
-    {
-        if (Button().GetValue())
-            *m_pnSkill = m_nSkill;
-        return true;
-    }
-
-private:
-    wxRadioButton& Button() const { return static_cast<wxRadioButton&>(*GetWindow()); }
-    int* m_pnSkill;
-    int m_nSkill;
-};
-
 }  // namespace
 
 COptionsDlg::COptionsDlg(wxWindow* pParent, const CSetFolders& folders)
@@ -91,11 +59,9 @@ void COptionsDlg::CreateControls()
     const char* const apszSkills[] = {wxTRANSLATE("Beginner"), wxTRANSLATE("Intermediate"), wxTRANSLATE("Advanced")};
     // One unit taller than the template: the toolkit's radio mark needs the extra row.
     const wxRect arcSkills[] = {at(10, 56, 46, 11), at(10, 71, 56, 11), at(10, 86, 47, 11)};
-    for (int i = 0; i < 3; ++i) {
-        auto* pRadio = new wxRadioButton(this, kSkillIds[i], wxGetTranslation(apszSkills[i]), wxDefaultPosition, wxDefaultSize,
-                                         i == 0 ? wxRB_GROUP : 0, CSkillValidator(&m_values.nSkill, i));
-        place(pRadio, arcSkills[i]);
-    }
+    for (int i = 0; i < 3; ++i)
+        new wxRadioButton(this, kSkillIds[i], wxGetTranslation(apszSkills[i]), arcSkills[i].GetPosition(),
+                          arcSkills[i].GetSize(), i == 0 ? wxRB_GROUP : 0);
     const wxRect rcSetLabel = at(5, 16, 40, 8);
     new CLabelText(this, IDC_GAME_SET_LABEL, _("Game Set:"), rcSetLabel.GetPosition(), rcSetLabel.GetSize(),
                      wxST_NO_AUTORESIZE);
@@ -146,22 +112,19 @@ wxWindow* COptionsDlg::FirstFocus()
 
 bool COptionsDlg::TransferDataToWindow()
 {
-    CGameDialog::TransferDataToWindow();
-    // Selects the first entry beginning with the name, ignoring case, when the list has any.
-    const wxString strSet(m_values.strSet);
-    for (unsigned i = 0; i < m_comboSet->GetCount(); ++i) {
-        if (wxString(m_comboSet->SetNameAt(static_cast<int>(i))).Left(strSet.length()).CmpNoCase(strSet) == 0) {
-            m_comboSet->SetSelection(static_cast<int>(i));
-            break;
-        }
-    }
-    return true;
+    // A group always has one button on: an unknown skill keeps the first.
+    if (IsValidSkill(m_values.nSkill))
+        static_cast<wxRadioButton*>(FindWindow(kSkillIds[m_values.nSkill]))->SetValue(true);
+    return CGameDialog::TransferDataToWindow();
 }
 
 bool COptionsDlg::TransferDataFromWindow()
 {
     if (!CGameDialog::TransferDataFromWindow())
         return false;
+    for (int i = 0; i < 3; ++i)
+        if (static_cast<wxRadioButton*>(FindWindow(kSkillIds[i]))->GetValue())
+            m_values.nSkill = i;
     m_values.strSet = m_comboSet->SetNameAt(m_comboSet->GetSelection());
     return true;
 }

@@ -31,52 +31,36 @@ void CPlayerNameDlg::CreateControls()
         rcMessage.y = nBelowRule;
         rcMessage.height = nBottom - nBelowRule;
     }
-    new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(), rcMessage.GetSize(),
-                     wxALIGN_LEFT | wxST_NO_AUTORESIZE);
+    m_pMessage = new wxStaticText(this, IDC_PLAYER_MESSAGE, wxEmptyString, rcMessage.GetPosition(), rcMessage.GetSize(),
+                                  wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcPrompt = DialogRect(8, 35, 80, 8);
     new wxStaticText(this, wxID_ANY, _("Enter your name:"), rcPrompt.GetPosition(), rcPrompt.GetSize(),
                      wxALIGN_LEFT | wxST_NO_AUTORESIZE);
     const wxRect rcName = DialogRect(7, 49, 120, 14);
-    auto* pName = new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
+    m_pName = new wxTextCtrl(this, IDC_PLAYER_NAME, wxEmptyString, rcName.GetPosition(), rcName.GetSize());
     // The prompt is a separate text; a reader landing in the field hears it as the field's name.
-    SetAccessibleName(*pName, _("Enter your name").ToStdWstring());
+    SetAccessibleName(*m_pName, _("Enter your name").ToStdWstring());
     AddOkButton(77, 70, 50, 14);
-    // Focus given before the window is up can be lost on the way; give it again once shown.
-    Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
-        event.Skip();
-        if (event.IsShown())
-            CallAfter([this] { ShowInputPanel(); });
-    });
 }
 
 bool CPlayerNameDlg::TransferDataToWindow()
 {
-    if (auto* pName = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_PLAYER_NAME)))
-        pName->ChangeValue(wxString(m_strName));
-    if (auto* pMessage = dynamic_cast<wxStaticText*>(FindWindow(IDC_PLAYER_MESSAGE))) {
-        // Taken as text: an ampersand in a message is shown, not read as a mnemonic.
-        pMessage->SetLabelText(wxString(m_strMessage));
-        pMessage->Wrap(pMessage->GetSize().x);
-    }
+    m_pName->ChangeValue(wxString(m_strName));
+    // Taken as text: an ampersand in a message is shown, not read as a mnemonic.
+    m_pMessage->SetLabelText(wxString(m_strMessage));
+    m_pMessage->Wrap(m_pMessage->GetSize().x);
     return true;
 }
 
 bool CPlayerNameDlg::TransferDataFromWindow()
 {
-    if (auto* pName = dynamic_cast<wxTextCtrl*>(FindWindow(IDC_PLAYER_NAME)))
-        m_strName = pName->GetValue().ToStdWstring();
+    m_strName = m_pName->GetValue().ToStdWstring();
     return true;
 }
 
-void CPlayerNameDlg::InitialiseDialog()
-{
-    ShowInputPanel();
-}
-
-void CPlayerNameDlg::ShowInputPanel()
+wxWindow* CPlayerNameDlg::FirstFocus()
 {
     // A desktop has no input panel; what the panel was for is typing the name, so the name field
-    // gets the keyboard focus, now and once the window is up.
-    if (wxWindow* pName = FindWindow(IDC_PLAYER_NAME))
-        pName->SetFocus();
+    // has the keyboard focus.
+    return m_pName;
 }

@@ -5,6 +5,8 @@
 
 #include "dialogs/game_dialog.h"
 
+class wxTextCtrl;
+
 constexpr int IDC_PLAYER_MESSAGE = 1010;
 constexpr int IDC_PLAYER_NAME = 1027;
 
@@ -20,8 +22,9 @@ public:
 
 protected:
     void CreateControls() override;
-    void InitialiseDialog() override;
+    wxWindow* FirstFocus() override;
 
 private:
-    void ShowInputPanel();
+    wxStaticText* m_pMessage = nullptr;
+    wxTextCtrl* m_pName = nullptr;
 };

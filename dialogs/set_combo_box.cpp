@@ -1,6 +1,6 @@
 // The word-set drop-down: fixed-width rows, names fitted to them as they are drawn, and the list
 // on the accessibility layer.
-#include "dialogs/set_combo_box.h"
+#include "dialogs/options_dlg.h"
 
 #include <wx/dc.h>
 #include <wx/translation.h>

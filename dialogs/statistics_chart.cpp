@@ -1,5 +1,5 @@
 // The Statistics window's painted figures and charts.
-#include "dialogs/statistics_chart.h"
+#include "dialogs/statistics_dlg.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,7 +11,6 @@
 
 #include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/painted_text.h"
 #include "game/stats_report.h"
 
 namespace {
@@ -30,14 +29,6 @@ wxString ScoresLine(const std::vector<int>& an)
 }
 
 }  // namespace
-
-const CPaintedText* CStatsPicture::Text(int nId) const
-{
-    for (const CPaintedText& t : aTexts)
-        if (t.nId == nId)
-            return &t;
-    return nullptr;
-}
 
 CStatisticsChart::CStatisticsChart(wxWindow* pParent, int nId, const wxRect& rc)
 {

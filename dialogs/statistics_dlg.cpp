@@ -10,7 +10,6 @@
 
 #include "ui/atk_objects.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/statistics_chart.h"
 #include "game/set_folders.h"
 #include "game/stats_report.h"
 #include "store/game_stats.h"
@@ -41,38 +40,34 @@ void CStatisticsDlg::CreateControls()
     AddOkButton(215, 1, 30, 11)->SetFocus();
     AddHeader(_("Statistics"), DialogRect(0, 3, 63, 8));
 
-    label(IDC_STATS_SKILL_LABEL, _("&Skill:"), 4, 18, 20, 8);
+    // The two lists are read by their labels, not by the entry they show.
+    wxStaticText* pSkillLabel = label(IDC_STATS_SKILL_LABEL, _("&Skill:"), 4, 18, 20, 8);
     const wxRect rcSkill = DialogRect(24, 14, 80, 14);
-    auto* pSkill = new wxChoice(this, IDC_STATS_SKILL, rcSkill.GetPosition(), rcSkill.GetSize());
+    m_pSkill = new wxChoice(this, IDC_STATS_SKILL, rcSkill.GetPosition(), rcSkill.GetSize());
     for (int nSkill = SkillBeginner; nSkill <= SkillAdvanced; ++nSkill)
-        pSkill->Append(wxGetTranslation(SkillName(nSkill)));
-    label(IDC_STATS_SET_LABEL, _("S&et:"), 112, 18, 16, 8);
+        m_pSkill->Append(wxGetTranslation(SkillName(nSkill)));
+    SetLabelFor(*pSkillLabel, *m_pSkill);
+    wxStaticText* pSetLabel = label(IDC_STATS_SET_LABEL, _("S&et:"), 112, 18, 16, 8);
     const wxRect rcSet = DialogRect(128, 14, 118, 14);
-    new wxChoice(this, IDC_STATS_SET, rcSet.GetPosition(), rcSet.GetSize());
+    m_pSet = new wxChoice(this, IDC_STATS_SET, rcSet.GetPosition(), rcSet.GetSize());
+    SetLabelFor(*pSetLabel, *m_pSet);
 
     m_pChart = new CStatisticsChart(this, IDC_STATS_CHART, DialogRect(0, 32, 250, 180));
 
     const wxRect rcClear = DialogRect(4, 215, 70, 14);
-    auto* pClear = new wxButton(this, IDC_STATS_CLEAR, _("&Clear statistics"), rcClear.GetPosition(), rcClear.GetSize());
+    m_pClear = new wxButton(this, IDC_STATS_CLEAR, _("&Clear statistics"), rcClear.GetPosition(), rcClear.GetSize());
     // Two lines: the longest reason the log cannot be read takes both.
-    label(IDC_STATS_STATE, wxEmptyString, 80, 214, 166, 18);
+    m_pState = label(IDC_STATS_STATE, wxEmptyString, 80, 214, 166, 18);
 
-    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SKILL);
-    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); }, IDC_STATS_SET);
-    pClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnClear(); });
+    Bind(wxEVT_CHOICE, [this](wxCommandEvent&) { Reload(); });
+    m_pClear->Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OnClear(); });
 }
 
 void CStatisticsDlg::InitialiseDialog()
 {
     for (int nId : {IDC_STATS_SKILL_LABEL, IDC_STATS_SET_LABEL, IDC_STATS_CLEAR})
         StyleBlue(FindWindow(nId));
-
-    // The two lists are read by their labels, not by the entry they show.
-    for (const auto& [nLabel, nList] : {std::pair{IDC_STATS_SKILL_LABEL, IDC_STATS_SKILL}, std::pair{IDC_STATS_SET_LABEL, IDC_STATS_SET}})
-        if (wxWindow* pLabel = FindWindow(nLabel); pLabel != nullptr && FindWindow(nList) != nullptr)
-            SetLabelFor(*pLabel, *FindWindow(nList));
-    if (auto* pSkill = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SKILL)))
-        pSkill->SetSelection(IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner);
+    m_pSkill->SetSelection(IsValidSkill(m_nSkill) ? m_nSkill : SkillBeginner);
     m_log.OpenForReading(kReadBusyMs);
     FillSetChoice();
     Reload();
@@ -80,30 +75,23 @@ void CStatisticsDlg::InitialiseDialog()
 
 void CStatisticsDlg::FillSetChoice()
 {
-    auto* pSet = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SET));
-    if (pSet == nullptr)
-        return;
-    pSet->Clear();
-    pSet->Append(wxGetTranslation(kAllSets));
+    m_pSet->Clear();
+    m_pSet->Append(wxGetTranslation(kAllSets));
     int nSelect = 0;
     // Shown by label, chosen by name: a set's name may hold characters that reorder the text.
     m_astrSetNames = m_log.SetNames();
     for (const std::wstring& strSet : m_astrSetNames) {
-        const int n = pSet->Append(wxString(ShownSetName(strSet)));
+        const int n = m_pSet->Append(wxString(ShownSetName(strSet)));
         if (strSet == m_strSet)
             nSelect = n;
     }
-    pSet->SetSelection(nSelect);
+    m_pSet->SetSelection(nSelect);
 }
 
 void CStatisticsDlg::Reload()
 {
-    auto* pSkill = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SKILL));
-    auto* pSet = dynamic_cast<wxChoice*>(FindWindow(IDC_STATS_SET));
-    if (pSkill == nullptr || pSet == nullptr || m_pChart == nullptr)
-        return;
-    m_nSkill = std::max(0, pSkill->GetSelection());
-    const int nSet = pSet->GetSelection();
+    m_nSkill = std::max(0, m_pSkill->GetSelection());
+    const int nSet = m_pSet->GetSelection();
     m_strSet = nSet > 0 && static_cast<std::size_t>(nSet) <= m_astrSetNames.size() ? m_astrSetNames[static_cast<std::size_t>(nSet - 1)] : std::wstring();
     const std::optional<std::wstring> strSet = nSet > 0 ? std::optional<std::wstring>(m_strSet) : std::nullopt;
 
@@ -116,12 +104,9 @@ void CStatisticsDlg::Reload()
     else if (m_log.State() == CGameLog::EState::Absent)
         strState = _("No words played yet.");
     m_pChart->SetStats(stats);
-    if (auto* pState = dynamic_cast<wxStaticText*>(FindWindow(IDC_STATS_STATE))) {
-        pState->SetLabelText(strState);
-        pState->Wrap(pState->GetSize().x);
-    }
-    if (wxWindow* pClear = FindWindow(IDC_STATS_CLEAR))
-        pClear->Enable(m_log.State() != CGameLog::EState::Absent && m_log.State() != CGameLog::EState::Closed);
+    m_pState->SetLabelText(strState);
+    m_pState->Wrap(m_pState->GetSize().x);
+    m_pClear->Enable(m_log.State() != CGameLog::EState::Absent && m_log.State() != CGameLog::EState::Closed);
 }
 
 void CStatisticsDlg::OnClear()

@@ -31,7 +31,7 @@
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/new_game_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "dialogs/statistics_dlg.h"
 #include "ui/wx_helpers.h"
 #include "platform/profile.h"

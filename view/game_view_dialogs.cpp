@@ -6,9 +6,8 @@
 #include <wx/translation.h>
 
 #include "dialogs/best_scores_dlg.h"
-#include "dialogs/level_dlg.h"
-#include "dialogs/new_game_dlg.h"
 #include "dialogs/options_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/review_dlg.h"
 #include "dialogs/statistics_dlg.h"

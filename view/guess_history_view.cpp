@@ -7,7 +7,7 @@
 #include <wx/dcclient.h>
 #include <wx/settings.h>
 
-#include "dialogs/painted_text.h"
+#include "dialogs/dialog_look.h"
 #include "game/zoom_steps.h"
 #include "view/view_look.h"
 

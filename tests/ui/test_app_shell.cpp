@@ -11,7 +11,7 @@
 #include "app/command_table.h"
 #include "app/main_frame.h"
 #include "core_test_seam.h"
-#include "dialogs/level_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "dialogs/player_name_dlg.h"
 #include "store/record_store.h"
 #include "store/settings_store.h"

@@ -7,7 +7,6 @@
 #include <wx/uiaction.h>
 
 #include "dialogs/about_dlg.h"
-#include "dialogs/about_emblem.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/game_dialog.h"
 #include "ui_test_support.h"

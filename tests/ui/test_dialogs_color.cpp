@@ -10,7 +10,6 @@
 
 #include "dialogs/color_dlg.h"
 #include "dialogs/dialog_look.h"
-#include "dialogs/swatch_button.h"
 #include "ui_test_support.h"
 
 using namespace uitest;

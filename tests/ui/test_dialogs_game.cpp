@@ -1,13 +1,13 @@
 // New Game and Level dialogs: what the game flow gets back, and what they paint.
 #include <climits>
 #include <functional>
+#include <initializer_list>
 
 #include <gtest/gtest.h>
 #include <wx/uiaction.h>
 
 #include "dialogs/dialog_look.h"
-#include "dialogs/level_dlg.h"
-#include "dialogs/new_game_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "game/spoken_text.h"
 #include "ui_test_support.h"
 
@@ -24,6 +24,27 @@ const Leave kCloseWindow = [](wxDialog& d) { d.Close(); };
 Leave Click(int nId)
 {
     return [nId](wxDialog& d) { ClickButton(d, nId); };
+}
+
+// A way of leaving a dialog and the result code the game must get back from it.
+struct CEnding {
+    const char* pszHow;
+    Leave leave;
+    int nExpected;
+};
+
+// Opens a fresh dialog, made ready by prepare, for each ending and checks what DoModal returns.
+template <class TDialog>
+void ExpectEndings(std::initializer_list<CEnding> aEndings, const std::function<void(TDialog&)>& prepare)
+{
+    for (const CEnding& c : aEndings) {
+        CModalScript script;
+        script.Then(c.leave);
+        TDialog dlg;
+        prepare(dlg);
+        EXPECT_EQ(dlg.DoModal(), c.nExpected) << c.pszHow;
+        EXPECT_TRUE(script.Done()) << c.pszHow;
+    }
 }
 
 // The bounding box of the pixels a test picks, within a band of rows.
@@ -65,24 +86,11 @@ void WithScreen(CGameDialog& dlg, const std::function<void(const wxImage&, wxDia
 
 TEST(NewGameDialog, GoAndEnterStartTheWordAnythingElseCancels)
 {
-    struct {
-        const char* pszHow;
-        Leave leave;
-        int nExpected;
-    } const aCases[] = {
-        {"Go button", Click(IDC_GO), ResultOK},
-        {"Enter key", kPressEnter, ResultOK},
-        {"Escape key", kPressEscape, ResultCancel},
-        {"window closed", kCloseWindow, ResultCancel},
-    };
-    for (const auto& c : aCases) {
-        CModalScript script;
-        script.Then(c.leave);
-        CNewGameDlg dlg;
-        dlg.m_nWordLength = 5;
-        EXPECT_EQ(dlg.DoModal(), c.nExpected) << c.pszHow;
-        EXPECT_TRUE(script.Done()) << c.pszHow;
-    }
+    ExpectEndings<CNewGameDlg>({{"Go button", Click(IDC_GO), ResultOK},
+                                {"Enter key", kPressEnter, ResultOK},
+                                {"Escape key", kPressEscape, ResultCancel},
+                                {"window closed", kCloseWindow, ResultCancel}},
+                               [](CNewGameDlg& dlg) { dlg.m_nWordLength = 5; });
 }
 
 TEST(NewGameDialog, PaintsTheWordLengthInRedBetweenTheWords)
@@ -127,26 +135,15 @@ TEST(NewGameDialog, WithoutALengthGivenShowsSix)
 
 TEST(LevelDialog, YesGoesOnNoStopsAndOtherEndsAreNeitherYes)
 {
-    struct {
-        const char* pszHow;
-        Leave leave;
-        int nExpected;
-    } const aCases[] = {
-        {"Yes button", Click(IDC_LEVEL_YES), ResultYes},
-        {"No button", Click(IDC_LEVEL_NO), ResultNo},
-        {"Enter key", kPressEnter, ResultYes},
-        {"Escape key", kPressEscape, ResultCancel},
-        {"window closed", kCloseWindow, ResultCancel},
-    };
-    for (const auto& c : aCases) {
-        CModalScript script;
-        script.Then(c.leave);
-        CLevelDlg dlg;
-        dlg.m_nFinishedLevel = 1;
-        dlg.m_nNextLevel = 2;
-        EXPECT_EQ(dlg.DoModal(), c.nExpected) << c.pszHow;
-        EXPECT_TRUE(script.Done()) << c.pszHow;
-    }
+    ExpectEndings<CLevelDlg>({{"Yes button", Click(IDC_LEVEL_YES), ResultYes},
+                              {"No button", Click(IDC_LEVEL_NO), ResultNo},
+                              {"Enter key", kPressEnter, ResultYes},
+                              {"Escape key", kPressEscape, ResultCancel},
+                              {"window closed", kCloseWindow, ResultCancel}},
+                             [](CLevelDlg& dlg) {
+                                 dlg.m_nFinishedLevel = 1;
+                                 dlg.m_nNextLevel = 2;
+                             });
 }
 
 TEST(LevelDialog, PaintsBlueGreenAndARedQuestionMarkAtItsFixedPlace)

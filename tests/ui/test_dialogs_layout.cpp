@@ -26,8 +26,7 @@
 #include "dialogs/color_dlg.h"
 #include "dialogs/dialog_look.h"
 #include "ui/dialog_units.h"
-#include "dialogs/level_dlg.h"
-#include "dialogs/new_game_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "dialogs/options_dlg.h"
 #include "dialogs/player_name_dlg.h"
 #include "dialogs/statistics_dlg.h"
@@ -327,10 +326,10 @@ TEST(DialogLayout, AtAnyZoomEveryDialogAndItsButtonsStayOnTheScreen)
             const std::string strWhat = strName + " at " + std::to_string(nGameZoom) + " %";
             const wxSize size = dlg.GetClientSize();
             if (nGameZoom == 100)
-                sizeAt100[strName] = size * 100 / dynamic_cast<CGameDialog&>(dlg).Zoom();
+                sizeAt100[strName] = size * 100 / DialogZoom();
             // Laid out whole at its zoom: none above the game's, and the next step up would not
             // have fitted (judged a little generously: edges round).
-            const int nZoom = dynamic_cast<CGameDialog&>(dlg).Zoom();
+            const int nZoom = DialogZoom();
             const wxSize size100 = sizeAt100[strName];
             EXPECT_NEAR(size.y, size100.y * nZoom / 100.0, size.y / 50.0 + 2) << strWhat << " is laid out at " << nZoom;
             EXPECT_NEAR(size.x, size100.x * nZoom / 100.0, size.x / 50.0 + 2) << strWhat << " is laid out at " << nZoom;
@@ -426,7 +425,7 @@ TEST(DialogLayout, DropDownListsShowTheirChoiceWholeAtTheDialogsZoom)
             });
 
             const wxRect rcWant = InkBox(drawn, wxRect(drawn.GetSize()), +isInk);
-            const std::string strWhat = strName + " at " + std::to_string(dynamic_cast<CGameDialog&>(dlg).Zoom()) +
+            const std::string strWhat = strName + " at " + std::to_string(DialogZoom()) +
                                         " %, list \"" + strShown.utf8_string() + "\"";
             EXPECT_GE(rcInk.height, rcWant.height - 1) << strWhat << ": the text is cut";
             SaveShot(image.GetSubImage(rc), "dropdown-" + strName);

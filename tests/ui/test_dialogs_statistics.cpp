@@ -15,8 +15,7 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
-#include "dialogs/painted_text.h"
-#include "dialogs/statistics_chart.h"
+#include "dialogs/dialog_look.h"
 #include "dialogs/statistics_dlg.h"
 #include "platform/files.h"
 #include "store/game_log.h"
@@ -99,6 +98,15 @@ void WriteThousandWords(const std::filesystem::path& file)
 
 // Whether the screen shows exactly t's text in t's place: the expected string is painted alone,
 // the same way, on the same ground, and the two pictures compared pixel for pixel.
+// The text the chart composed for what nId names, or null.
+const CPaintedText* TextOf(const CStatsPicture& pic, int nId)
+{
+    for (const CPaintedText& t : pic.aTexts)
+        if (t.nId == nId)
+            return &t;
+    return nullptr;
+}
+
 ::testing::AssertionResult ShowsText(const wxImage& shot, const CPaintedText* t, const wxString& strExpected,
                                      const wxColour& clrGround)
 {
@@ -191,7 +199,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
             {StatsTextLastFive, "925  1100  975  1150  1025"},
         };
         for (const auto& [nId, szText] : aFigures)
-            EXPECT_TRUE(ShowsText(shot, pic.Text(nId), szText, clrGround)) << nId;
+            EXPECT_TRUE(ShowsText(shot, TextOf(pic, nId), szText, clrGround)) << nId;
 
         // Tries: 1 to 10 sixty words each, 11 to 14 none, 15+ a hundred; the last solved word took 10.
         const int nTrack = pic.aBars[14].rcTrack.width;
@@ -199,9 +207,9 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         for (int i = 0; i < kTriesBuckets; ++i) {
             SCOPED_TRACE(i + 1);
             const int nWords = i < 10 ? 60 : i == 14 ? 100 : 0;
-            EXPECT_TRUE(ShowsText(shot, pic.Text(StatsTextTriesCount + i), wxString::Format("%d", nWords), clrGround));
+            EXPECT_TRUE(ShowsText(shot, TextOf(pic, StatsTextTriesCount + i), wxString::Format("%d", nWords), clrGround));
             // The count stands past the whole track, never beside its bucket's number.
-            EXPECT_GT(pic.Text(StatsTextTriesCount + i)->rc.x, pic.aBars[i].rcTrack.GetRight());
+            EXPECT_GT(TextOf(pic, StatsTextTriesCount + i)->rc.x, pic.aBars[i].rcTrack.GetRight());
             const int nGrey = BarLength(shot, pic.aBars[i], CStatisticsChart::kBarColour);
             const int nGreen = BarLength(shot, pic.aBars[i], CStatisticsChart::kLastSolvedColour);
             if (i == 9) {
@@ -252,8 +260,8 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         Settle();
         const wxImage shotOther = CaptureClient(chart);
         const CStatsPicture picOther = chart.Compose(dc);
-        EXPECT_TRUE(ShowsText(shotOther, picOther.Text(StatsTextPlayed), "0", clrGround));
-        EXPECT_TRUE(ShowsText(shotOther, picOther.Text(StatsTextMedianTime), "-", clrGround));
+        EXPECT_TRUE(ShowsText(shotOther, TextOf(picOther, StatsTextPlayed), "0", clrGround));
+        EXPECT_TRUE(ShowsText(shotOther, TextOf(picOther, StatsTextMedianTime), "-", clrGround));
         EXPECT_EQ(ReadAloud(chart)[1], "Words played 0") << "the labels follow the choice";
         d.EndModal(wxID_OK);
     });
@@ -292,7 +300,7 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
         auto shows = [&](const char* szPlayed) {
             Settle();
             wxClientDC dc(&ChartOf(dlg));
-            return ShowsText(CaptureClient(ChartOf(dlg)), ChartOf(dlg).Compose(dc).Text(StatsTextPlayed), szPlayed,
+            return ShowsText(CaptureClient(ChartOf(dlg)), TextOf(ChartOf(dlg).Compose(dc), StatsTextPlayed), szPlayed,
                              clrGround);
         };
         EXPECT_TRUE(shows("1"));
@@ -351,7 +359,7 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     script.Then([&](wxDialog& d) {
         wxClientDC dc(&ChartOf(d));
         const CStatsPicture pic = ChartOf(d).Compose(dc);
-        EXPECT_TRUE(ShowsText(CaptureClient(ChartOf(d)), pic.Text(StatsTextPlayed), "1", d.GetBackgroundColour()));
+        EXPECT_TRUE(ShowsText(CaptureClient(ChartOf(d)), TextOf(pic, StatsTextPlayed), "1", d.GetBackgroundColour()));
         AtkObject* pPlayed =
             atk_object_ref_accessible_child(gtk_widget_get_accessible(static_cast<GtkWidget*>(ChartOf(d).GetHandle())), 0);
         ASSERT_NE(pPlayed, nullptr);

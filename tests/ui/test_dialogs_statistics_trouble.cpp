@@ -14,7 +14,6 @@
 #include <sqlite3.h>
 #include <wx/choice.h>
 
-#include "dialogs/statistics_chart.h"
 #include "dialogs/statistics_dlg.h"
 #include "platform/files.h"
 #include "platform/text.h"
@@ -166,7 +165,9 @@ TEST(StatisticsDialogTrouble, ASetNameWithARightToLeftOverrideIsShownEscapedAndC
             astrShown.push_back(pSet->GetString(i).ToStdWstring());
         EXPECT_EQ(astrShown, (std::vector<std::wstring>{L"All sets", L"Animals", L"rtl\\u202eevil"}));
         pSet->SetSelection(2);
-        dlg.Reload();
+        wxCommandEvent chosen(wxEVT_CHOICE, IDC_STATS_SET);
+        chosen.SetEventObject(pSet);
+        pSet->ProcessWindowEvent(chosen);
         EXPECT_EQ(dlg.m_strSet, strEvil) << "the real name is what is read";
         AtkObject* pChart = gtk_widget_get_accessible(static_cast<GtkWidget*>(d.FindWindow(IDC_STATS_CHART)->GetHandle()));
         AtkObject* pPlayed = atk_object_ref_accessible_child(pChart, 0);

@@ -10,8 +10,7 @@
 #include "dialogs/color_dlg.h"
 #include "dialogs/dialog_look.h"
 #include "ui/font_height.h"
-#include "dialogs/level_dlg.h"
-#include "dialogs/new_game_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "ui_test_support.h"
 
 using namespace uitest;

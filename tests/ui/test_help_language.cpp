@@ -30,7 +30,7 @@ protected:
     }
     void TearDown() override
     {
-        if (CHelpWindow* pHelp = CHelpWindow::Current())
+        if (CHelpWindow* pHelp = uitest::FindTopLevel<CHelpWindow>())
             pHelp->Destroy();
         uitest::Settle();
         for (const auto& [strName, value] : m_saved)

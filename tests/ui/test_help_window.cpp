@@ -10,7 +10,6 @@
 #include <wx/uiaction.h>
 
 #include "app/main_frame.h"
-#include "dialogs/help_page.h"
 #include "dialogs/help_window.h"
 #include "platform/files.h"
 #include "test_view_fixture.h"
@@ -23,7 +22,7 @@ class HelpTest : public CGameWindowTest {
 protected:
     void TearDown() override
     {
-        if (CHelpWindow* pHelp = CHelpWindow::Current())
+        if (CHelpWindow* pHelp = uitest::FindTopLevel<CHelpWindow>())
             pHelp->Destroy();
         uitest::Settle();
         CGameWindowTest::TearDown();
@@ -112,12 +111,12 @@ TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
 {
     CopyHelpPage();
     OpenAndStartWord();
-    ASSERT_EQ(CHelpWindow::Current(), nullptr);
+    ASSERT_EQ(uitest::FindTopLevel<CHelpWindow>(), nullptr);
 
     m_pView->SetFocus();
     Press(WXK_F1);
-    ASSERT_TRUE(uitest::WaitFor([] { return CHelpWindow::Current() != nullptr; })) << "F1 opened no help window";
-    CHelpWindow& help = *CHelpWindow::Current();
+    ASSERT_TRUE(uitest::WaitFor([] { return uitest::FindTopLevel<CHelpWindow>() != nullptr; })) << "F1 opened no help window";
+    CHelpWindow& help = *uitest::FindTopLevel<CHelpWindow>();
     uitest::WaitShown(help);
     wxTextCtrl& text = PageText(help);
     EXPECT_EQ(help.GetTitle(), CHelpWindow::kTitle);
@@ -158,7 +157,7 @@ TEST_F(HelpTest, F1OpensThePageAsTextAtItsContentsAndTheLinksMoveWithinIt)
 
     // Help again: the same window, back at the contents.
     Command(ID_TOOLS_HELP);
-    EXPECT_EQ(CHelpWindow::Current(), &help);
+    EXPECT_EQ(uitest::FindTopLevel<CHelpWindow>(), &help);
     EXPECT_EQ(text.GetInsertionPoint(), 0);
     EXPECT_TRUE(uitest::WaitFor([&] { return ScrolledY(text) == 0; })) << ScrolledY(text);
 }
@@ -222,7 +221,7 @@ TEST_F(HelpTest, AMissingHelpPageIsSaidInTheWindow)
 {
     OpenAndStartWord();
     Command(ID_TOOLS_HELP);
-    CHelpWindow* pHelp = CHelpWindow::Current();
+    CHelpWindow* pHelp = uitest::FindTopLevel<CHelpWindow>();
     ASSERT_NE(pHelp, nullptr);
     const wxString strText = PageText(*pHelp).GetValue();
     EXPECT_TRUE(strText.Contains("could not be opened")) << strText;

@@ -15,7 +15,7 @@
 
 #include "app/command_table.h"
 #include "app/main_frame.h"
-#include "dialogs/level_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "game/game_core.h"
 #include "game/spoken_text.h"
 #include "game/stats_report.h"

@@ -12,7 +12,7 @@
 #include "app/command_table.h"
 #include "app/doc_template.h"
 #include "app/main_frame.h"
-#include "dialogs/new_game_dlg.h"
+#include "dialogs/painted_dialogs.h"
 #include "view/game_view.h"
 
 const char* const kTestSetText =

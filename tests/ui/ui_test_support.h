@@ -92,6 +92,16 @@ T& FindDescendant(wxWindow& window)
     throw std::runtime_error("no such window");
 }
 
+// The first top-level window of type T that is not being closed, or null.
+template <class T>
+T* FindTopLevel()
+{
+    for (wxWindow* pTop : wxTopLevelWindows)
+        if (auto* p = dynamic_cast<T*>(pTop); p != nullptr && !p->IsBeingDeleted())
+            return p;
+    return nullptr;
+}
+
 // Sends a button click the way a press would, through the button's own handler chain.
 void ClickButton(wxWindow& parent, int nId);
 
