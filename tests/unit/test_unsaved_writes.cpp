@@ -20,12 +20,6 @@ namespace {
 const std::wstring kSection = L"Veltrane Quillorn";
 const std::wstring kAnimalsKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn\\Animals";
 
-std::string ReadBytes(const std::filesystem::path& file)
-{
-    std::string bytes;
-    return ReadFileBytes(file, bytes) ? bytes : std::string();
-}
-
 class UnsavedWrites : public ::testing::Test {
 protected:
     CTempDir m_dir;
@@ -92,7 +86,7 @@ TEST_F(UnsavedWrites, QuittingUnderALockKeepsTheChoicesAndTheNextStartSavesThem)
 TEST_F(UnsavedWrites, AKeptValueNeverLandsOverANewerOneNorTwice)
 {
     QuitUnderLock(CStoreLock::Kind::Write, ChooseAnimals);
-    const std::string strKept = ReadBytes(m_kept);
+    const std::string strKept = ReadWholeFile(m_kept);
     ASSERT_FALSE(strKept.empty());
     {
         // Another copy of the game chose a set meanwhile: that choice is newer.
