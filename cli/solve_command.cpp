@@ -14,7 +14,6 @@
 #include "game/stats_report.h"
 #include "game/word_set.h"
 #include "platform/profile.h"
-#include "platform/json_text.h"
 #include "platform/text.h"
 #include "platform/translate.h"
 #include "store/settings_store.h"

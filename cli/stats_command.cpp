@@ -8,7 +8,6 @@
 #include "cli/arguments.h"
 #include "game/stats_report.h"
 #include "game/types.h"
-#include "platform/json_text.h"
 #include "platform/text.h"
 #include "platform/translate.h"
 #include "store/game_log.h"

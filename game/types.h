@@ -1,7 +1,7 @@
 // Small value types and constants shared by the game core and the screen above it.
 #pragma once
 
-#include "platform/alert.h"
+#include "platform/services.h"
 #include "platform/colorref.h"
 #include "store/skill.h"
 

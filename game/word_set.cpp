@@ -42,7 +42,7 @@ std::string_view TrimBlanks(std::string_view line)
     std::size_t nFirst = line.size();
     std::size_t nEnd = 0;
     for (std::size_t i = 0; i < line.size();) {
-        const std::size_t n = DecodeStepLength(line.substr(i), false);
+        const std::size_t n = DecodeStepLength(line.substr(i));
         if (!IsBlank(line.substr(i, n))) {
             nFirst = std::min(nFirst, i);
             nEnd = i + n;

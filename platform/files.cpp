@@ -3,12 +3,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <dirent.h>
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include "platform/sqlite_db.h"
 
 namespace {
 
@@ -48,6 +48,20 @@ std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programD
 std::filesystem::path ProgramDataDirectory()
 {
     return ProgramDataDirectory(ProgramDirectory());
+}
+
+std::filesystem::path XdgBaseDirectory(const char* szVariable, const std::filesystem::path& fallbackUnderHome)
+{
+    // Relative values are to be ignored, as the base-directory convention says.
+    const char* value = std::getenv(szVariable);
+    if (value != nullptr && *value == '/')
+        return value;
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* pw = getpwuid(getuid());
+        home = pw != nullptr ? pw->pw_dir : nullptr;
+    }
+    return std::filesystem::path(home != nullptr && *home != '\0' ? home : "/tmp") / fallbackUnderHome;
 }
 
 std::filesystem::path UserDataDirectory()

@@ -19,6 +19,9 @@ std::filesystem::path ProgramDataDirectory();
 // The same for an executable in programDir: the installed data folder when it exists, else programDir.
 std::filesystem::path ProgramDataDirectory(const std::filesystem::path& programDir);
 
+// The path under a base directory of the XDG convention: the variable when it holds an absolute
+// path, otherwise the home directory's fallback folder (".config", ".local/share").
+std::filesystem::path XdgBaseDirectory(const char* szVariable, const std::filesystem::path& fallbackUnderHome);
 // The player's own data of this game: $XDG_DATA_HOME/veltrane-quillorn, or
 // ~/.local/share/veltrane-quillorn when the variable is unset, empty or relative. Not created.
 std::filesystem::path UserDataDirectory();

@@ -3,11 +3,6 @@
 
 #include "platform/registry.h"
 
-CAppProfile::CAppProfile(CRegistry& registry)
-    : m_registry(registry)
-{
-}
-
 std::wstring CAppProfile::SectionKey(const std::wstring& strSection) const
 {
     return std::wstring(L"Software\\") + kCompanyKey + L"\\" + kAppName + L"\\" + strSection;

@@ -11,7 +11,7 @@ public:
     static constexpr const wchar_t* kCompanyKey = L"Veltrane Corporation";
     static constexpr const wchar_t* kAppName = L"Veltrane Quillorn";
 
-    explicit CAppProfile(CRegistry& registry);
+    explicit CAppProfile(CRegistry& registry) : m_registry(registry) {}
 
     // Software\Veltrane Corporation\Veltrane Quillorn\<section>, whatever the executable is called.
     std::wstring SectionKey(const std::wstring& strSection) const;

@@ -8,7 +8,7 @@
 #include <optional>
 #include <thread>
 
-#include "platform/registry_sql.h"
+#include "platform/files.h"
 #include "platform/text.h"
 
 namespace {
@@ -17,7 +17,6 @@ namespace {
 constexpr auto kLockedReport = std::chrono::seconds(3);
 // Queued writes are tried again on a read no more often than this.
 constexpr auto kRetrySpacing = std::chrono::milliseconds(200);
-constexpr int kExitWaitMs = 2000;
 
 // The newest write of the value in the list, or null.
 const CRegEntry* FindNewest(const std::vector<CRegEntry>& aList, const std::wstring& strKey, const std::wstring& strName)
@@ -55,16 +54,11 @@ bool IsWellFormedKey(const std::wstring& strKey)
     return strKey.find(L'\0') == std::wstring::npos;
 }
 
-CRegistry::CRegistry(std::filesystem::path file)
-    : m_path(std::move(file))
-{
-}
-
 CRegistry::~CRegistry()
 {
     // Going away is this registry's exit: queued writes get their last chance here too, whoever
     // owns it, instead of vanishing with it.
-    if (!m_aPending.empty())
+    if (HasPending())
         FlushAtExit();
     Close();
 }
@@ -80,29 +74,18 @@ std::filesystem::path CRegistry::DefaultPath()
     return XdgBaseDirectory("XDG_CONFIG_HOME", ".config") / "veltrane-quillorn" / "registry.db";
 }
 
-int CRegistry::WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs)
-{
-    int rc = SqliteExec(m_db, kSqlCreateTable, nBusyWaitMs);
-    for (std::size_t i = 0; rc == SQLITE_OK && i < aEntries.size(); ++i)
-        rc = SqlWriteValue(m_db, aEntries[i].strKey, aEntries[i].strName, aEntries[i].value);
-    return rc;
-}
-
 ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn)
 {
     if (!IsWellFormedKey(strKey))
         return ERead::Absent;
-    // The newest write of a value wins: queued ones are newer than anything kept or on disk.
-    const CRegEntry* held = FindNewest(m_aPending, strKey, strName);
-    if (held == nullptr)
-        held = FindNewest(m_aKept, strKey, strName);
-    if (held != nullptr) {
+    // The newest write of a value wins: held ones are newer than anything on disk.
+    if (const CRegEntry* held = FindNewest(m_aHeld, strKey, strName)) {
         value = held->value;
         return ERead::Found;
     }
     if (!bInTxn) {
         EnsureOpen();
-        if (!m_aPending.empty() && std::chrono::steady_clock::now() - m_lastRetry >= kRetrySpacing)
+        if (HasPending() && std::chrono::steady_clock::now() - m_lastRetry >= kRetrySpacing)
             FlushPending(kBusyWaitMs);
     }
     switch (m_mode) {
@@ -111,7 +94,7 @@ ERead CRegistry::QueryValue(const std::wstring& strKey, const std::wstring& strN
     case EMode::Unreadable: return ERead::Absent;
     default: break;
     }
-    const int rc = SqlReadValue(m_db, strKey, strName, value);
+    const int rc = ReadFromFile(strKey, strName, value);
     if (rc == SQLITE_ROW || rc == SQLITE_DONE) {
         m_lockedSince = {};
         return rc == SQLITE_ROW ? ERead::Found : ERead::Absent;
@@ -176,7 +159,7 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
     fn(txn);
     if (txn.m_bOnDisk) {
         // Older queued writes go first, so the file never sees them land after newer ones.
-        std::vector<CRegEntry> all = std::move(m_aPending);
+        std::vector<CRegEntry> all = std::move(m_aHeld);
         all.insert(all.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
         int rc = WriteAll(all, kBusyWaitMs);
         if (rc == SQLITE_OK)
@@ -187,13 +170,13 @@ EWrite CRegistry::Update(const std::function<void(CRegistryTxn&)>& fn, int nLock
             return EWrite::Written;
         }
         onDisk.reset();  // rolled back
-        m_aPending = std::move(all);
+        m_aHeld = std::move(all);
         if (!IsSqliteBusy(rc))
             GiveUpWriting(TroubleOfWriteError(rc));
         else
             NoteBusy(rc);
     } else {
-        m_aPending.insert(m_aPending.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
+        m_aHeld.insert(m_aHeld.end(), txn.m_aWrites.begin(), txn.m_aWrites.end());
     }
     if (m_mode == EMode::ReadWrite || m_mode == EMode::Unopened) {
         if (m_lockedSince == std::chrono::steady_clock::time_point{})
@@ -208,17 +191,7 @@ bool CRegistry::FlushPending(int nBusyWaitMs)
 {
     m_lastRetry = std::chrono::steady_clock::now();
     // An update that writes nothing of its own lands what is queued, or keeps it queued.
-    return m_aPending.empty() || Update([](CRegistryTxn&) {}, nBusyWaitMs) != EWrite::Queued;
-}
-
-bool CRegistry::RetryPending()
-{
-    return FlushPending(kBusyWaitMs);
-}
-
-bool CRegistry::FlushAtExit()
-{
-    return FlushPending(kExitWaitMs);
+    return !HasPending() || Update([](CRegistryTxn&) {}, nBusyWaitMs) != EWrite::Queued;
 }
 
 void CRegistry::NoteBusy(int rc)
@@ -231,11 +204,8 @@ void CRegistry::GiveUpWriting(EStoreTrouble trouble)
 {
     if (m_trouble == EStoreTrouble::None)
         m_trouble = trouble == EStoreTrouble::None ? EStoreTrouble::CannotWrite : trouble;
-    if (m_mode == EMode::ReadWrite || m_mode == EMode::Absent || m_mode == EMode::Unopened)
+    if (IsWritable())
         m_mode = m_db ? EMode::ReadOnly : EMode::Unreadable;
-    // The session keeps what it wrote, in order, so the game still sees its own choices.
-    m_aKept.insert(m_aKept.end(), m_aPending.begin(), m_aPending.end());
-    m_aPending.clear();
 }
 
 EStoreTrouble CRegistry::Trouble() const
@@ -275,7 +245,7 @@ ERead CRegistry::QueryStored(const std::wstring& strKey, const std::wstring& str
     EnsureOpen();
     if (m_mode != EMode::ReadWrite && m_mode != EMode::ReadOnly)
         return m_mode == EMode::Absent ? ERead::Absent : ERead::Failed;
-    const int rc = SqlReadValue(m_db, strKey, strName, value);
+    const int rc = ReadFromFile(strKey, strName, value);
     return rc == SQLITE_ROW ? ERead::Found : rc == SQLITE_DONE ? ERead::Absent : ERead::Failed;
 }
 

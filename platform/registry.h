@@ -37,6 +37,7 @@ struct CRegValue {
 
     static CRegValue Dword(std::uint32_t dw) { return {kDword, dw, {}}; }
     static CRegValue String(std::wstring str) { return {kString, 0, std::move(str)}; }
+    bool operator==(const CRegValue&) const = default;
 };
 
 // One value written: where, and what.
@@ -70,7 +71,7 @@ private:
 class CRegistry {
 public:
     // The file is opened only on first use, and created (with its directory) at the first write.
-    explicit CRegistry(std::filesystem::path file);
+    explicit CRegistry(std::filesystem::path file) : m_path(std::move(file)) {}
     ~CRegistry();
     CRegistry(const CRegistry&) = delete;
     CRegistry& operator=(const CRegistry&) = delete;
@@ -104,14 +105,14 @@ public:
     EWrite Update(const std::function<void(CRegistryTxn&)>& fn, int nLockWaitMs = kBusyWaitMs);
 
     // Tries the queued writes again; true when none is left.
-    bool RetryPending();
+    bool RetryPending() { return FlushPending(kBusyWaitMs); }
     // At exit: the queued writes get one last, longer chance. The destructor gives it to
     // whatever is still queued.
-    bool FlushAtExit();
-    bool HasPending() const { return !m_aPending.empty(); }
+    bool FlushAtExit() { return FlushPending(kExitWaitMs); }
+    bool HasPending() const { return IsWritable() && !m_aHeld.empty(); }
     // The writes still queued, oldest first, and letting go of them once they are kept elsewhere.
-    const std::vector<CRegEntry>& PendingWrites() const { return m_aPending; }
-    void ForgetPending() { m_aPending.clear(); }
+    const std::vector<CRegEntry>& PendingWrites() const { return m_aHeld; }
+    void ForgetPending() { m_aHeld.clear(); }
     // The value as the file holds it now, past anything this session holds; Failed when the file
     // cannot be read now.
     ERead QueryStored(const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
@@ -124,11 +125,14 @@ public:
     static constexpr int kBusyWaitMs = 20;
     // How long a read-modify-write that must not be done twice (handing out a word) waits.
     static constexpr int kClaimWaitMs = 1000;
+    static constexpr int kExitWaitMs = 2000;
 
 private:
     friend class CRegistryTxn;
     enum class EMode { Unopened, Absent, ReadWrite, ReadOnly, Unreadable };
 
+    // Until the store proves it cannot be written, held writes are queued for the file.
+    bool IsWritable() const { return m_mode != EMode::ReadOnly && m_mode != EMode::Unreadable; }
     void EnsureOpen();
     void OpenExisting();
     void CreateFile();
@@ -138,15 +142,20 @@ private:
 
     ERead QueryValue(const std::wstring& strKey, const std::wstring& strName, CRegValue& value, bool bInTxn);
     bool FlushPending(int nBusyWaitMs);
+    // SQLITE_ROW with the value filled in, SQLITE_DONE when absent (no table counts as absent), or
+    // the error. A value of an unknown type, or a number that does not fit 32 bits, is absent.
+    int ReadFromFile(const std::wstring& strKey, const std::wstring& strName, CRegValue& value);
     // The table, then each entry, inside a write transaction: SQLITE_OK or the first error.
     int WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs);
+    static EStoreTrouble TroubleOfWriteError(int rc);
 
     std::filesystem::path m_path;
     sqlite3* m_db = nullptr;
     EMode m_mode = EMode::Unopened;
     EStoreTrouble m_trouble = EStoreTrouble::None;
-    std::vector<CRegEntry> m_aPending;  // to be written, in order
-    std::vector<CRegEntry> m_aKept;     // written this session to a store that cannot take them
+    // Written this session and not (yet) on the file, in order: queued while the store is
+    // writable, otherwise kept so the game still sees its own choices.
+    std::vector<CRegEntry> m_aHeld;
     std::chrono::steady_clock::time_point m_lockedSince;  // first met another program's lock; 0: not now
     std::chrono::steady_clock::time_point m_lastRetry;
     bool m_bClaimMissed = false;  // an Update's reads were refused since the last write landed

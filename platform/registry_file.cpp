@@ -9,11 +9,14 @@
 #include <thread>
 
 #include "platform/registry.h"
-#include "platform/registry_sql.h"
 #include "platform/text.h"
 
 namespace {
 
+constexpr const char* kSqlCreateTable =
+    "CREATE TABLE IF NOT EXISTS registry("
+    "key TEXT NOT NULL COLLATE NOCASE, name TEXT NOT NULL COLLATE NOCASE, "
+    "type INTEGER NOT NULL, value, PRIMARY KEY(key, name))";
 constexpr const char* kWrite =
     "INSERT INTO registry(key, name, type, value) VALUES(?1, ?2, ?3, ?4) "
     "ON CONFLICT(key, name) DO UPDATE SET type = excluded.type, value = excluded.value";
@@ -65,20 +68,36 @@ std::string ImmutableUri(const std::filesystem::path& path)
     return uri + "?immutable=1";
 }
 
+// SQLITE_OK and bOurs when the file is empty or holds our table and nothing else, or the error.
+int SqlIsOurs(sqlite3* db, bool& bOurs)
+{
+    bOurs = false;
+    CSqliteStatement stmt(db, "SELECT (SELECT count(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"
+                              " AND name <> 'registry'), (SELECT group_concat(name, ',') FROM"
+                              " (SELECT name FROM pragma_table_info('registry') ORDER BY cid))");
+    const int rc = StepWithin(stmt);
+    if (rc != SQLITE_ROW)
+        return rc;
+    // Without a registry table the list is empty: an empty database is ours to fill.
+    const std::string strColumns = stmt.Text(1);
+    bOurs = stmt.Int(0) == 0 && (strColumns.empty() || strColumns == "key,name,type,value");
+    return SQLITE_OK;
+}
+
 }  // namespace
 
-EStoreTrouble TroubleOfWriteError(int rc)
+EStoreTrouble CRegistry::TroubleOfWriteError(int rc)
 {
     // A file that turns out unreadable while being written was damaged, whatever SQLite calls it.
     return (rc & 0xFF) == SQLITE_NOTADB ? EStoreTrouble::Damaged : TroubleOfSqliteError(rc);
 }
 
-int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
+int CRegistry::ReadFromFile(const std::wstring& strKey, const std::wstring& strName, CRegValue& value)
 {
-    sqlite3_busy_timeout(db, CRegistry::kBusyWaitMs);
-    CSqliteStatement stmt(db, kRead);
+    sqlite3_busy_timeout(m_db, kBusyWaitMs);
+    CSqliteStatement stmt(m_db, kRead);
     if (!stmt.IsValid())
-        return IsNoTable(db) ? SQLITE_DONE : stmt.ErrorCode();
+        return IsNoTable(m_db) ? SQLITE_DONE : stmt.ErrorCode();
     if (!stmt.Bind(1, EncodeUtf8(strKey)) || !stmt.Bind(2, EncodeUtf8(strName)))
         return SQLITE_NOMEM;
     const int rc = StepWithin(stmt);
@@ -100,33 +119,21 @@ int SqlReadValue(sqlite3* db, const std::wstring& strKey, const std::wstring& st
     return SQLITE_DONE;
 }
 
-int SqlWriteValue(sqlite3* db, const std::wstring& strKey, const std::wstring& strName, const CRegValue& value)
+int CRegistry::WriteAll(const std::vector<CRegEntry>& aEntries, int nBusyWaitMs)
 {
-    CSqliteStatement stmt(db, kWrite);
-    if (!stmt.IsValid())
-        return stmt.ErrorCode();
-    const bool bBound = stmt.Bind(1, EncodeUtf8(strKey)) && stmt.Bind(2, EncodeUtf8(strName)) && stmt.Bind(3, value.nType)
-                        && (value.nType == CRegValue::kString ? stmt.Bind(4, EncodeUtf8(value.str))
-                                                              : stmt.Bind(4, static_cast<std::int64_t>(value.dw)));
-    if (!bBound)
-        return SQLITE_NOMEM;
-    const int rc = StepWithin(stmt);
-    return rc == SQLITE_DONE ? SQLITE_OK : rc;
-}
-
-int SqlIsOurs(sqlite3* db, bool& bOurs)
-{
-    bOurs = false;
-    CSqliteStatement stmt(db, "SELECT (SELECT count(*) FROM sqlite_master WHERE name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"
-                              " AND name <> 'registry'), (SELECT group_concat(name, ',') FROM"
-                              " (SELECT name FROM pragma_table_info('registry') ORDER BY cid))");
-    const int rc = StepWithin(stmt);
-    if (rc != SQLITE_ROW)
-        return rc;
-    // Without a registry table the list is empty: an empty database is ours to fill.
-    const std::string strColumns = stmt.Text(1);
-    bOurs = stmt.Int(0) == 0 && (strColumns.empty() || strColumns == "key,name,type,value");
-    return SQLITE_OK;
+    int rc = SqliteExec(m_db, kSqlCreateTable, nBusyWaitMs);
+    for (std::size_t i = 0; rc == SQLITE_OK && i < aEntries.size(); ++i) {
+        const CRegEntry& e = aEntries[i];
+        CSqliteStatement stmt(m_db, kWrite);
+        const bool bBound = stmt.Bind(1, EncodeUtf8(e.strKey)) && stmt.Bind(2, EncodeUtf8(e.strName))
+                            && stmt.Bind(3, e.value.nType)
+                            && (e.value.nType == CRegValue::kString ? stmt.Bind(4, EncodeUtf8(e.value.str))
+                                                                    : stmt.Bind(4, static_cast<std::int64_t>(e.value.dw)));
+        rc = !stmt.IsValid() ? stmt.ErrorCode() : !bBound ? SQLITE_NOMEM : StepWithin(stmt);
+        if (rc == SQLITE_DONE)
+            rc = SQLITE_OK;
+    }
+    return rc;
 }
 
 // The file is looked at once per connection. A lock that keeps it from being checked leaves the

@@ -19,18 +19,12 @@ namespace {
 // of alerts with no server to hear them cannot grow without end.
 class CSoundPlayer {
 public:
+    CSoundPlayer() { std::thread([this] { Run(); }).detach(); }
+
     void Post(EAlert kind)
     {
         std::lock_guard<std::mutex> lock(m_mutex);
-        if (!m_bStarted) {
-            m_bStarted = true;
-            try {
-                std::thread([this] { Run(); }).detach();
-            } catch (...) {
-                m_bBroken = true;  // no thread, no sound
-            }
-        }
-        if (m_bBroken || m_aPending.size() >= kMaxPending)
+        if (m_aPending.size() >= kMaxPending)
             return;
         m_aPending.push_back(kind);
         m_cv.notify_one();
@@ -49,8 +43,9 @@ private:
                                     "veltrane-quillorn", nullptr);
             bUsable = ca_context_open(ctx) == CA_SUCCESS;
         }
-        int nFailures = 0;
-        for (;;) {
+        // A machine without a sound device fails every play, and the sound library complains on
+        // stderr each time; after a few failures in a row the rest of the session stays quiet.
+        for (int nFailures = 0;;) {
             EAlert kind;
             {
                 std::unique_lock<std::mutex> lock(m_mutex);
@@ -64,19 +59,14 @@ private:
             // Asynchronous: returns once the back end has the request.
             const int rc = ca_context_play(ctx, 0, CA_PROP_EVENT_ID, event, CA_PROP_EVENT_DESCRIPTION,
                                            "Veltrane Quillorn alert", nullptr);
-            // A machine without a sound device fails every play, and the sound library complains on
-            // stderr each time; after a few failures in a row the rest of the session stays quiet.
             nFailures = rc == CA_SUCCESS ? 0 : nFailures + 1;
-            if (nFailures >= kMaxFailures)
-                bUsable = false;
+            bUsable = nFailures < kMaxFailures;
         }
     }
 
     std::mutex m_mutex;
     std::condition_variable m_cv;
     std::deque<EAlert> m_aPending;
-    bool m_bStarted = false;
-    bool m_bBroken = false;
 };
 
 }  // namespace

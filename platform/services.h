@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/alert.h"
+enum class EAlert { Asterisk, Exclamation };
 
 // Plays the desktop's "dialog-information" (asterisk) or "dialog-warning" (exclamation) sound.
 // Never blocks; silent where no sound server runs.

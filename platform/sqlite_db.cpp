@@ -5,20 +5,15 @@
 
 #include <cerrno>
 #include <chrono>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <thread>
 #include <unistd.h>
 
-namespace {
-
-constexpr char kSqliteHeader[16] = {'S', 'Q', 'L', 'i', 't', 'e', ' ', 'f', 'o', 'r', 'm', 'a', 't', ' ', '3', '\0'};
-
-}  // namespace
+// The first 16 bytes of every SQLite database, the closing NUL included.
+constexpr char kSqliteHeader[] = "SQLite format 3";
 
 int SqliteExec(sqlite3* db, const char* szSql, int nWaitMs)
 {
@@ -47,23 +42,15 @@ int SqliteExec(sqlite3* db, const char* szSql, int nWaitMs)
 
 int SqliteIntegrityCheck(sqlite3* db, bool& bOk)
 {
-    bOk = false;
     // The whole check, not the quick one: that one passes a file whose index has gone out of step
     // with its table, and every lookup by key then fails, or finds nothing, only later.
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db, "PRAGMA integrity_check(1)", -1, &stmt, nullptr);
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(stmt);
-        if (rc == SQLITE_ROW) {
-            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
-            bOk = text != nullptr && std::strcmp(text, "ok") == 0;
-            rc = SQLITE_OK;
-        } else if (rc == SQLITE_DONE) {
-            rc = SQLITE_CORRUPT;
-        }
+    CSqliteStatement stmt(db, "PRAGMA integrity_check(1)");
+    bOk = false;
+    if (stmt.Step()) {
+        bOk = stmt.Text(0) == "ok";
+        return SQLITE_OK;
     }
-    sqlite3_finalize(stmt);
-    return rc;
+    return stmt.Failed() ? stmt.ErrorCode() : SQLITE_CORRUPT;
 }
 
 int UseWriteAheadLog(sqlite3* db, int nWaitMs)
@@ -337,18 +324,4 @@ std::string CSqliteStatement::Text(int nColumn) const
     const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(m_stmt, nColumn));
     const int nBytes = sqlite3_column_bytes(m_stmt, nColumn);
     return std::string(text ? text : "", static_cast<std::size_t>(nBytes));
-}
-
-std::filesystem::path XdgBaseDirectory(const char* szVariable, const std::filesystem::path& fallbackUnderHome)
-{
-    // Relative values are to be ignored, as the base-directory convention says.
-    const char* value = std::getenv(szVariable);
-    if (value != nullptr && *value == '/')
-        return value;
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0') {
-        const passwd* pw = getpwuid(getuid());
-        home = pw != nullptr ? pw->pw_dir : nullptr;
-    }
-    return std::filesystem::path(home != nullptr && *home != '\0' ? home : "/tmp") / fallbackUnderHome;
 }

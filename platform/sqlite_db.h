@@ -26,8 +26,7 @@ enum class EStoreTrouble {
     CannotWrite,   // any other write error
 };
 
-// What lies at a store's path, looked at without ever blocking: a FIFO would hang a plain open,
-// and SQLite takes a short file for an empty database and writes over it.
+// What lies at a store's path, looked at without ever blocking (a FIFO would hang a plain open).
 enum class EStoreFile { Absent, Usable, NotAFile, NotADatabase, NoAccess };
 // Usable: a regular file that is empty or starts with SQLite's own header.
 EStoreFile InspectStoreFile(const std::filesystem::path& file);
@@ -49,15 +48,13 @@ public:
     CSqliteDb& operator=(const CSqliteDb&) = delete;
 
     // False when the file cannot be opened as asked, is not a SQLite database, or (for writing)
-    // fails the integrity check; Trouble() then says why. nBusyTimeoutMs is how long a statement
-    // or a transaction waits out another connection's lock.
+    // fails the integrity check; Trouble() then says why.
     bool Open(const std::filesystem::path& file, EOpen mode, int nBusyTimeoutMs);
     EStoreTrouble Trouble() const { return m_eTrouble; }
     void Close();
     // A connection opened for writing on a file the process may not write is read-only.
     bool IsReadOnly() const;
 
-    // Statements without results; false at the first failure.
     bool Exec(const char* szSql);
     // PRAGMA user_version, or -1 when it cannot be read.
     int UserVersion();
@@ -67,7 +64,6 @@ public:
     // The column names of a table, in order; empty when there is no such table.
     std::vector<std::string> ColumnNames(const std::string& strTable);
     std::string LastError() const;
-    // The result code of the connection's last failed call.
     int LastErrorCode() const;
 
     sqlite3* Handle() const { return m_db; }
@@ -135,7 +131,7 @@ public:
     CSqliteTransaction(const CSqliteTransaction&) = delete;
     CSqliteTransaction& operator=(const CSqliteTransaction&) = delete;
 
-    // Whether the transaction was had; when not, ErrorCode() says why (busy: another program writes).
+    // When not held, ErrorCode() says why (busy: another program writes).
     bool IsHeld() const { return m_bOpen; }
     // False when it did not land (ErrorCode() says why); it is then rolled back when the guard goes.
     bool Commit();
@@ -147,7 +143,3 @@ private:
     int m_nError;
     bool m_bOpen = false;
 };
-
-// The path under a base directory of the XDG convention: the variable when it holds an absolute
-// path, otherwise the home directory's fallback folder (".config", ".local/share").
-std::filesystem::path XdgBaseDirectory(const char* szVariable, const std::filesystem::path& fallbackUnderHome);

@@ -52,6 +52,15 @@ locale_t UnicodeLocale()
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 
+bool IsHiddenControl(wchar_t c)
+{
+    // C0, DEL and C1 controls; the bidirectional marks, embeddings, overrides and isolates, which
+    // reorder the text around them ("rtl<U+202E>evil.exe" reads "rtlexe.live"); the line and
+    // paragraph separators, which break a line.
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F
+           || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
 }  // namespace
 
 std::wstring DecodeBytes(std::string_view bytes)
@@ -79,31 +88,12 @@ std::wstring DecodeBytes(std::string_view bytes)
     return text;
 }
 
-std::size_t DecodeStepLength(std::string_view bytes, bool bMoreToCome)
+std::size_t DecodeStepLength(std::string_view bytes)
 {
-    const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t n = bytes.size();
-    if (n == 0)
+    if (bytes.empty())
         return 0;
-    if (const std::size_t len = SequenceLength(p, n))
-        return len;
-    if (!bMoreToCome)
-        return 1;
-    // Not valid as it stands: still open only while every byte present fits a sequence.
-    const unsigned char b0 = p[0];
-    const std::size_t nNeed = (b0 >= 0xC2 && b0 <= 0xDF) ? 2 : (b0 >= 0xE0 && b0 <= 0xEF) ? 3
-                            : (b0 >= 0xF0 && b0 <= 0xF4)   ? 4
-                                                           : 1;
-    if (n >= nNeed)
-        return 1;
-    for (std::size_t i = 1; i < n; ++i) {
-        if (!IsTrail(p[i]))
-            return 1;
-    }
-    if (n >= 2 && ((b0 == 0xE0 && p[1] < 0xA0) || (b0 == 0xED && p[1] >= 0xA0) || (b0 == 0xF0 && p[1] < 0x90)
-                   || (b0 == 0xF4 && p[1] >= 0x90)))
-        return 1;
-    return 0;
+    const std::size_t len = SequenceLength(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
+    return len != 0 ? len : 1;
 }
 
 std::string EncodeUtf8(std::wstring_view text)
@@ -158,15 +148,6 @@ std::wstring ToUpper(std::wstring_view text)
     return upper;
 }
 
-bool IsHiddenControl(wchar_t c)
-{
-    // C0, DEL and C1 controls; the bidirectional marks, embeddings, overrides and isolates, which
-    // reorder the text around them ("rtl<U+202E>evil.exe" reads "rtlexe.live"); the line and
-    // paragraph separators, which break a line.
-    return c < 0x20 || c == 0x7F || (c >= 0x80 && c <= 0x9F) || c == 0x061C || c == 0x200E || c == 0x200F
-           || (c >= 0x2028 && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
-}
-
 std::wstring EscapeControls(std::wstring_view text)
 {
     std::wstring out;
@@ -194,4 +175,22 @@ std::wstring EscapeControls(std::wstring_view text)
 std::string EncodeUtf8Escaped(std::wstring_view text)
 {
     return EncodeUtf8(EscapeControls(text));
+}
+
+std::string JsonString(std::string_view strUtf8)
+{
+    std::string s = "\"";
+    for (const char c : strUtf8) {
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char buf[8];
+            std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+            s += buf;
+        } else {
+            s += c;
+        }
+    }
+    return s + '"';
 }

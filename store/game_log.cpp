@@ -3,9 +3,10 @@
 
 #include <algorithm>
 #include <ctime>
-#include <iterator>
+#include <span>
 #include <system_error>
 
+#include "platform/files.h"
 #include "platform/text.h"
 #include "platform/translate.h"
 
@@ -55,6 +56,19 @@ std::string UtcText(std::int64_t nSeconds)
     return buf;
 }
 
+// Whether the file holds our table, and nothing but our table and indexes.
+bool IsOurSchemaOnly(const std::vector<std::string>& astrNames, const std::vector<std::string>& astrColumns, int nVersion)
+{
+    static const std::vector<std::string> kObjects = {"games", "games_for_statistics", "games_by_set"};
+    // Version 1 has the first twelve columns, version 2 all of them.
+    static const std::vector<std::string> kColumns = {"id",      "ended_utc", "set_name",   "skill", "word",
+                                                      "guesses", "outcome",   "seconds",    "time_trial",
+                                                      "level",   "score",     "ends_game",  "hinted"};
+    const auto isOurs = [](const std::string& strName) { return std::ranges::count(kObjects, strName) != 0; };
+    return std::ranges::all_of(astrNames, isOurs)
+           && std::ranges::equal(astrColumns, std::span(kColumns).first(nVersion == 1 ? 12 : kColumns.size()));
+}
+
 }  // namespace
 
 const char* WordEndText(EWordEnd how)
@@ -68,15 +82,9 @@ const char* WordEndText(EWordEnd how)
     return "abandoned";
 }
 
-CGameLog::CGameLog(std::filesystem::path file)
-    : m_path(std::move(file))
-{
-}
-
 std::filesystem::path CGameLog::DefaultPath()
 {
-    return XdgBaseDirectory("XDG_DATA_HOME", std::filesystem::path(".local") / "share") / "veltrane-quillorn" /
-           "games.db";
+    return UserDataDirectory() / "games.db";
 }
 
 void CGameLog::Fail(EStoreTrouble trouble, const std::string& strDetail)
@@ -95,29 +103,6 @@ void CGameLog::Fail(EStoreTrouble trouble, const std::string& strDetail)
         m_strError += ": " + strDetail;
     m_eState = EState::Closed;
     m_db.Close();
-}
-
-namespace {
-
-const char* const kOurObjects[] = {"games", "games_for_statistics", "games_by_set"};
-// The columns of each version in turn: version 1 has the first twelve, version 2 all of them.
-const char* const kOurColumns[] = {"id",    "ended_utc", "set_name", "skill", "word",  "guesses",
-                                   "outcome", "seconds", "time_trial", "level", "score", "ends_game", "hinted"};
-constexpr std::size_t kColumnsOfVersion1 = 12;
-
-}  // namespace
-
-bool CGameLog::HasOurSchemaOnly(int nVersion)
-{
-    std::vector<std::string> astrNames;
-    if (!m_db.SchemaNames(astrNames))
-        return false;
-    for (const std::string& strName : astrNames) {
-        if (std::find(std::begin(kOurObjects), std::end(kOurObjects), strName) == std::end(kOurObjects))
-            return false;
-    }
-    const std::size_t nColumns = nVersion == 1 ? kColumnsOfVersion1 : std::size(kOurColumns);
-    return m_db.ColumnNames("games") == std::vector<std::string>(std::begin(kOurColumns), std::begin(kOurColumns) + nColumns);
 }
 
 CGameLog::EState CGameLog::Open(bool bForWriting, int nBusyTimeoutMs)
@@ -143,8 +128,10 @@ CGameLog::EState CGameLog::Open(bool bForWriting, int nBusyTimeoutMs)
     const bool bEmpty = nVersion == 0 && astrNames.empty();
     if (bEmpty && !bForWriting)
         return m_eState = EState::Absent;
+    const std::vector<std::string> astrColumns = m_db.ColumnNames("games");
     const bool bOurs = std::find(astrNames.begin(), astrNames.end(), "games") != astrNames.end()
-                       && (nVersion > kSchemaVersion || HasOurSchemaOnly(nVersion)) && (nVersion >= 1 || !bForWriting);
+                       && (nVersion > kSchemaVersion || IsOurSchemaOnly(astrNames, astrColumns, nVersion))
+                       && (nVersion >= 1 || !bForWriting);
     if (!bEmpty && !bOurs) {
         Fail(EStoreTrouble::Foreign);
         return m_eState;
@@ -152,7 +139,6 @@ CGameLog::EState CGameLog::Open(bool bForWriting, int nBusyTimeoutMs)
     // A newer game's log is read, never written: its rows may mean more than we know.
     if (!bForWriting || nVersion > kSchemaVersion || m_db.IsReadOnly()) {
         // A newer game's log may have moved on; the column is what counts, not the version.
-        const std::vector<std::string> astrColumns = m_db.ColumnNames("games");
         m_bHasHints = std::find(astrColumns.begin(), astrColumns.end(), "hinted") != astrColumns.end();
         if (bForWriting)
             m_eTrouble = EStoreTrouble::ReadOnly;

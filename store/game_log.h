@@ -43,7 +43,7 @@ public:
         ReadOnly,    // readable but not ours to write: a newer schema, or a file we may not write
     };
 
-    explicit CGameLog(std::filesystem::path file);
+    explicit CGameLog(std::filesystem::path file) : m_path(std::move(file)) {}
 
     // $XDG_DATA_HOME/veltrane-quillorn/games.db, or ~/.local/share/... when the variable is unset.
     static std::filesystem::path DefaultPath();
@@ -82,8 +82,6 @@ private:
     EState Open(bool bForWriting, int nBusyTimeoutMs);
     bool Migrate(int nFrom);
     void Fail(EStoreTrouble trouble, const std::string& strDetail = {});
-    // Whether the file holds our table, and nothing but our table and indexes.
-    bool HasOurSchemaOnly(int nVersion);
 
     std::filesystem::path m_path;
     CSqliteDb m_db;

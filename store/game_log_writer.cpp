@@ -3,11 +3,6 @@
 
 #include <algorithm>
 
-CGameLogWriter::CGameLogWriter(std::filesystem::path file, int nBusyTimeoutMs, int nLockedReportMs)
-    : m_path(std::move(file)), m_nBusyTimeoutMs(nBusyTimeoutMs), m_lockedReport(nLockedReportMs)
-{
-}
-
 CGameLogWriter::~CGameLogWriter()
 {
     {
@@ -36,8 +31,8 @@ void CGameLogWriter::Append(CGameLogEntry entry)
 bool CGameLogWriter::Flush(std::chrono::milliseconds maxWait)
 {
     std::unique_lock lock(m_mutex);
-    m_cvIdle.wait_for(lock, maxWait, [this] { return (m_aQueue.empty() && !m_bBusy) || m_bWaitingOnLock; });
-    return m_aQueue.empty() && !m_bBusy;
+    m_cvIdle.wait_for(lock, maxWait, [this] { return m_aQueue.empty() || m_bWaitingOnLock; });
+    return m_aQueue.empty();
 }
 
 EStoreTrouble CGameLogWriter::Trouble() const
@@ -53,8 +48,8 @@ EStoreTrouble CGameLogWriter::Trouble() const
 
 void CGameLogWriter::WriteFront(CGameLog& log, std::unique_lock<std::mutex>& lock)
 {
+    // The entry stays at the front while it is written, so a Flush waits for it.
     const CGameLogEntry entry = m_aQueue.front();
-    m_bBusy = true;
     lock.unlock();
 
     // Opened again after a failure: the lock may be gone, or the file repaired, by now.
@@ -72,7 +67,6 @@ void CGameLogWriter::WriteFront(CGameLog& log, std::unique_lock<std::mutex>& loc
     }
 
     lock.lock();
-    m_bBusy = false;
     if (trouble == EStoreTrouble::Locked) {
         if (m_lockedSince == std::chrono::steady_clock::time_point{})
             m_lockedSince = std::chrono::steady_clock::now();

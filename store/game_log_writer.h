@@ -22,7 +22,10 @@ class CGameLogWriter {
 public:
     // nBusyTimeoutMs bounds each attempt on a locked file; a lock that keeps entries waiting for
     // nLockedReportMs is reported by Trouble().
-    explicit CGameLogWriter(std::filesystem::path file, int nBusyTimeoutMs = 100, int nLockedReportMs = 3000);
+    explicit CGameLogWriter(std::filesystem::path file, int nBusyTimeoutMs = 100, int nLockedReportMs = 3000)
+        : m_path(std::move(file)), m_nBusyTimeoutMs(nBusyTimeoutMs), m_lockedReport(nLockedReportMs)
+    {
+    }
     // Writes whatever is still queued within the exit deadline, then stops the thread.
     ~CGameLogWriter();
     CGameLogWriter(const CGameLogWriter&) = delete;
@@ -58,7 +61,6 @@ private:
     std::condition_variable m_cvWork;
     std::condition_variable m_cvIdle;
     std::deque<CGameLogEntry> m_aQueue;  // the front is the one being written or waiting for a lock
-    bool m_bBusy = false;       // the thread is writing the front entry
     bool m_bWaitingOnLock = false;  // the front entry met a lock; the thread waits to try again
     bool m_bStop = false;
     std::chrono::steady_clock::time_point m_exitDeadline;

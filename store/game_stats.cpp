@@ -3,20 +3,19 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <string>
 
 #include "platform/text.h"
 
 namespace {
 
-// Served from the index alone, in id order (see the schema).
-constexpr const char* kWordsOfSkill =
-    "SELECT outcome, guesses, seconds, time_trial AND ends_game, score, hinted FROM games"
-    " WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
-// A log of the first version, read as it is: no word of it had a hint.
-constexpr const char* kWordsOfSkillBeforeHints =
-    "SELECT outcome, guesses, seconds, time_trial AND ends_game, score, 0 FROM games"
-    " WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
+// Served from the index alone, in id order (see the schema). A log of the first version is read
+// as it is: no word of it had a hint.
+std::string WordsOfSkill(bool bHasHints)
+{
+    return std::string("SELECT outcome, guesses, seconds, time_trial AND ends_game, score, ")
+           + (bHasHints ? "hinted" : "0") + " FROM games WHERE skill = ?1 AND (?2 IS NULL OR set_name = ?2) ORDER BY id";
+}
 
 EWordEnd WordEndFromText(const std::string& str)
 {
@@ -85,7 +84,7 @@ bool ReadWordStats(CGameLog& log, int nSkill, const std::optional<std::wstring>&
     if (log.State() == CGameLog::EState::Closed)
         return false;
 
-    CSqliteStatement stmt(log.Db(), log.HasHints() ? kWordsOfSkill : kWordsOfSkillBeforeHints);
+    CSqliteStatement stmt(log.Db(), WordsOfSkill(log.HasHints()).c_str());
     if (!stmt.Bind(1, nSkill) || !(strSet ? stmt.Bind(2, EncodeUtf8(*strSet)) : stmt.BindNull(2)))
         return false;
     std::vector<CLoggedWord> aWords;

@@ -1,7 +1,6 @@
 // The twelve best-score values: which name each record lives under.
 #include "store/record_store.h"
 
-#include "platform/colorref.h"
 #include "store/skill.h"
 #include "platform/profile.h"
 #include "store/settings_store.h"
@@ -26,11 +25,6 @@ const CRecordNames& NamesOf(int nSkill, bool bTimeTrial)
 }
 
 }  // namespace
-
-CRecordStore::CRecordStore(CAppProfile& profile)
-    : m_profile(profile)
-{
-}
 
 CBestRecord CRecordStore::Read(int nSkill, bool bTimeTrial) const
 {

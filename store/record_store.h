@@ -15,7 +15,7 @@ struct CBestRecord {
 
 class CRecordStore {
 public:
-    explicit CRecordStore(CAppProfile& profile);
+    explicit CRecordStore(CAppProfile& profile) : m_profile(profile) {}
 
     // The stored values as they are: an empty name and 0 for whatever is absent or damaged.
     // A skill outside 0 to 2 reads an empty record and writes nothing.

@@ -14,6 +14,36 @@ namespace {
 // Progress value names by skill.
 constexpr const wchar_t* kIndexNames[] = {L"BEG_INDEX", L"INT_INDEX", L"ADV_INDEX"};
 
+// What a stored number reads as, by kind.
+bool FromStored(CFlagKind, int n) { return n != 0; }
+int FromStored(CNumberKind, int n) { return n; }
+// The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
+COLORREF FromStored(CColourKind, int n) { return static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu); }
+int FromStored(CSkillKind, int n) { return IsValidSkill(n) ? n : SkillBeginner; }
+
+int ToStored(bool b) { return b ? 1 : 0; }
+int ToStored(int n) { return n; }
+int ToStored(COLORREF clr) { return static_cast<int>(clr); }
+
+// The registry folds A to Z and nothing else, so a key spells every other letter as FoldSetName
+// does: two names are then one key exactly when they are one set. ASCII stays as written, so a
+// set with a plain name keeps the key it always had.
+std::wstring KeySpelling(const std::wstring& strSet)
+{
+    std::wstring str(strSet);
+    for (wchar_t& c : str) {
+        if (c >= 0x80)
+            c = ToUpperChar(c);
+    }
+    return str;
+}
+
+int IndexFromDword(std::uint32_t dw)
+{
+    const int n = static_cast<int>(static_cast<std::int32_t>(dw));
+    return n < -1 ? -1 : n;
+}
+
 }  // namespace
 
 bool IsUsableSetName(const std::wstring& strSet)
@@ -39,26 +69,6 @@ bool IsSameSetName(std::wstring_view strA, std::wstring_view strB)
 {
     return strA.size() == strB.size() && FoldSetName(strA) == FoldSetName(strB);
 }
-
-CSettingsStore::CSettingsStore(CAppProfile& profile)
-    : m_profile(profile)
-{
-}
-
-namespace {
-
-// What a stored number reads as, by kind.
-bool FromStored(CFlagKind, int n) { return n != 0; }
-int FromStored(CNumberKind, int n) { return n; }
-// The top byte of a colour is always 0; a stored value with it set is read as the colour it holds.
-COLORREF FromStored(CColourKind, int n) { return static_cast<COLORREF>(static_cast<std::uint32_t>(n) & 0x00FFFFFFu); }
-int FromStored(CSkillKind, int n) { return IsValidSkill(n) ? n : SkillBeginner; }
-
-int ToStored(bool b) { return b ? 1 : 0; }
-int ToStored(int n) { return n; }
-int ToStored(COLORREF clr) { return static_cast<int>(clr); }
-
-}  // namespace
 
 template <class Kind>
 ERead CSettingsStore::Read(const COption<Kind>& option, typename Kind::Value& value) const
@@ -101,23 +111,6 @@ template void CSettingsStore::Write(const COption<CColourKind>&, const COLORREF&
 template void CSettingsStore::Write(const COption<CSkillKind>&, const int&);
 template void CSettingsStore::Write(const COption<CTextKind>&, const std::wstring&);
 
-namespace {
-
-// The registry folds A to Z and nothing else, so a key spells every other letter as FoldSetName
-// does: two names are then one key exactly when they are one set. ASCII stays as written, so a
-// set with a plain name keeps the key it always had.
-std::wstring KeySpelling(const std::wstring& strSet)
-{
-    std::wstring str(strSet);
-    for (wchar_t& c : str) {
-        if (c >= 0x80)
-            c = ToUpperChar(c);
-    }
-    return str;
-}
-
-}  // namespace
-
 std::wstring CSettingsStore::ProgressKey(const std::wstring& strSet) const
 {
     return m_profile.SectionKey(kSection) + L"\\" + KeySpelling(strSet);
@@ -131,16 +124,6 @@ std::wstring CSettingsStore::EarlierProgressKey(const std::wstring& strSet) cons
         return {};
     return m_profile.SectionKey(kSection) + L"\\" + strSet;
 }
-
-namespace {
-
-int IndexFromDword(std::uint32_t dw)
-{
-    const int n = static_cast<int>(static_cast<std::int32_t>(dw));
-    return n < -1 ? -1 : n;
-}
-
-}  // namespace
 
 ERead CSettingsStore::QueryWordIndex(const std::wstring& strSet, int nSkill, int& nIndex)
 {

@@ -59,7 +59,7 @@ class CSettingsStore {
 public:
     static constexpr const wchar_t* kSection = L"Veltrane Quillorn";
 
-    explicit CSettingsStore(CAppProfile& profile);
+    explicit CSettingsStore(CAppProfile& profile) : m_profile(profile) {}
 
     // An option as stored, a damaged value as what it reads as; when absent, the row's default.
     // A store that cannot be read leaves the value as it is and says Failed.

@@ -2,8 +2,8 @@
 // where nothing newer was written meanwhile.
 #include "store/unsaved_writes.h"
 
+#include <charconv>
 #include <chrono>
-#include <cstdlib>
 #include <cwchar>
 #include <functional>
 #include <random>
@@ -20,17 +20,17 @@ namespace {
 constexpr const char* kHeader = "veltrane-quillorn unsaved values 1";
 
 // Tabs and line ends inside a field are escaped, so a line is always one value.
+constexpr std::string_view kEscaped = "\\\t\n\r";
+constexpr std::string_view kEscapeCodes = "\\tnr";
+
 std::string EscapeField(const std::wstring& str)
 {
     std::string out;
     for (const char c : EncodeUtf8(str)) {
-        switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
-        }
+        const std::size_t n = kEscaped.find(c);
+        if (n != std::string_view::npos)
+            out += '\\';
+        out += n != std::string_view::npos ? kEscapeCodes[n] : c;
     }
     return out;
 }
@@ -43,15 +43,10 @@ bool UnescapeField(const std::string& str, std::wstring& out)
             bytes += str[i];
             continue;
         }
-        if (++i == str.size())
+        const std::size_t n = ++i < str.size() ? kEscapeCodes.find(str[i]) : std::string_view::npos;
+        if (n == std::string_view::npos)
             return false;
-        switch (str[i]) {
-        case '\\': bytes += '\\'; break;
-        case 't': bytes += '\t'; break;
-        case 'n': bytes += '\n'; break;
-        case 'r': bytes += '\r'; break;
-        default: return false;
-        }
+        bytes += kEscaped[n];
     }
     out = DecodeBytes(bytes);
     return true;
@@ -70,24 +65,17 @@ bool ParseValue(const std::string& str, CRegValue& value)
         return false;
     const std::string strRest = str.substr(2);
     if (str[0] == 'd') {
-        if (strRest.empty() || strRest.find_first_not_of("0123456789") != std::string::npos || strRest.size() > 10)
-            return false;
-        const unsigned long long n = std::strtoull(strRest.c_str(), nullptr, 10);
-        if (n > 0xFFFFFFFFull)
-            return false;
-        value = CRegValue::Dword(static_cast<std::uint32_t>(n));
-        return true;
+        std::uint32_t n = 0;
+        const char* end = strRest.data() + strRest.size();
+        const auto [last, ec] = std::from_chars(strRest.data(), end, n);
+        value = CRegValue::Dword(n);
+        return ec == std::errc() && last == end;
     }
     if (str[0] == 's') {
         value = CRegValue::String({});
         return UnescapeField(strRest, value.str);
     }
     return false;
-}
-
-bool SameValue(const CRegValue& a, const CRegValue& b)
-{
-    return a.nType == b.nType && (a.nType == CRegValue::kDword ? a.dw == b.dw : a.str == b.str);
 }
 
 bool SameName(const CRegEntry& a, const CRegEntry& b)
@@ -130,7 +118,7 @@ ERead MarkIsStored(CAppProfile& profile, const CUnsavedFile& kept)
     const ERead read = profile.Registry().QueryStored(MarkKey(profile), kMarkName, stored);
     if (read != ERead::Found)
         return read;
-    return stored.nType == CRegValue::kString && stored.str == kept.strMark ? ERead::Found : ERead::Absent;
+    return stored == CRegValue::String(kept.strMark) ? ERead::Found : ERead::Absent;
 }
 
 // The kept values the store still holds as it held them at exit (nothing newer was written
@@ -143,7 +131,7 @@ bool CollectUnchanged(const CUnsavedFile& kept, const std::function<ERead(const 
         const ERead read = fnRead(w.entry, now);
         if (read == ERead::Failed)
             return false;
-        if (w.before ? read == ERead::Found && SameValue(now, *w.before) : read == ERead::Absent)
+        if (w.before ? read == ERead::Found && now == *w.before : read == ERead::Absent)
             aUnchanged.push_back(&w.entry);
     }
     return true;
@@ -281,7 +269,7 @@ EUnsavedStart ApplyUnsavedWrites(CAppProfile& profile, int nLockWaitMs)
                 bLocked = true;
                 return;
             }
-            if (readMark == ERead::Found && SameValue(now, mark.value))
+            if (readMark == ERead::Found && now == mark.value)
                 return;  // saved before: only the file is left to remove
             std::vector<const CRegEntry*> aSave;
             bLocked = !CollectUnchanged(

@@ -1,4 +1,0 @@
-// The two kinds of alert sound the countdown plays.
-#pragma once
-
-enum class EAlert { Asterisk, Exclamation };
