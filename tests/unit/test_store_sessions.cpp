@@ -104,32 +104,6 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
     EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
 }
 
-// A choice made in Options while the store can be read but takes no writes is the one played, not
-// the older one the store still holds.
-TEST_F(StoreSessions, AChoiceMadeWhileTheStoreTakesNoWritesIsPlayedNotTheStoredOne)
-{
-    {
-        auto first = Copy();
-        CSettingsStore store(first->profile);
-        store.Write(Option::CurrentSet, L"Fruit");
-        store.Write(Option::CurrentSkill, SkillAdvanced);
-        store.Write(Option::TimeTrial, false);
-    }
-    std::unique_ptr<CCopy> copy;
-    {
-        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
-        ASSERT_TRUE(lock.Held());
-        copy = Copy();
-        copy->game.StartFirstWord();  // the stored choice cannot be read: the session plays a guess
-    }
-    CStoreLock writer(m_file, CStoreLock::Kind::Write);
-    ASSERT_TRUE(writer.Held());
-    copy->game.m_aOptions = {Choose(L"animals", SkillIntermediate)};
-    copy->game.OnOptions();
-    EXPECT_EQ(copy->game.CurrentSet(), L"animals");
-    EXPECT_EQ(copy->game.Skill(), SkillIntermediate);
-}
-
 TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
 {
     std::vector<std::string> words;
