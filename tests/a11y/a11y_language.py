@@ -6,34 +6,26 @@ dialog all read in the player's language.
 Usage: a11y_language.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
 """
 import os
-import shutil
-import subprocess
 import sys
-import tempfile
 
 import pyatspi
 
-from a11y_tree import (DOWN, ESCAPE, RETURN, SET_TEXT, button, check, children, dialog_named, failures,
-                       find, find_app, key, labels, pump, role, wait_for)
+from a11y_common import (ESCAPE, RETURN, button, check, children, dialog_named, find, find_app, finish, game_folder, key,
+                         labels, open_tools_item, role, running, wait_for)
 
-LANGUAGES = (
-    ("de_DE.UTF-8", {
-        "menus": ["Spiel", "Ansicht", "Extras"],
-        "word_length": "Errate das Zauberwort mit 5 Buchstaben",
-        "go": "Los =>>",
-        "view": "Veltrane-Quillorn-Spiel",
-        "guess": "Versuch: leer leer leer leer leer, Cursor auf Feld 1",
-        "options": "Optionen", "cancel": "Abbruch", "set": "Wortschatz",
-    }),
-    ("fr_FR.UTF-8", {
-        "menus": ["Jeu", "Affichage", "Outils"],
-        "word_length": "Devinez le mot magique de 5 lettres",
-        "go": "Jouer =>>",
-        "view": "Partie de Veltrane Quillorn",
-        "guess": "Essai : vide vide vide vide vide, curseur sur la case 1",
-        "options": "Options", "cancel": "Annuler", "set": "Lexique",
-    }),
-)
+LANGUAGES = ("de_DE.UTF-8", "fr_FR.UTF-8")
+# What each part reads, in the order of LANGUAGES.
+TEXTS = {
+    "menus": (["Spiel", "Ansicht", "Extras"], ["Jeu", "Affichage", "Outils"]),
+    "word_length": ("Errate das Zauberwort mit 5 Buchstaben", "Devinez le mot magique de 5 lettres"),
+    "go": ("Los =>>", "Jouer =>>"),
+    "view": ("Veltrane-Quillorn-Spiel", "Partie de Veltrane Quillorn"),
+    "guess": ("Versuch: leer leer leer leer leer, Cursor auf Feld 1",
+              "Essai : vide vide vide vide vide, curseur sur la case 1"),
+    "options": ("Optionen", "Options"),
+    "cancel": ("Abbruch", "Annuler"),
+    "set": ("Wortschatz", "Lexique"),
+}
 
 
 def run(app, want, lang):
@@ -55,26 +47,8 @@ def run(app, want, lang):
     guess = next((c for c in children(view) if role(c, pyatspi.ROLE_TEXT)), None)
     check(guess is not None and guess.name == want["guess"], f"{lang}: the guess reads {guess and guess.name!r}")
 
-    # Options from the keyboard, as in the English test: F10, Right twice to the third menu, four
-    # items down.
-    dlg = None
-    for _attempt in range(3):
-        view.queryComponent().grabFocus()
-        pump(0.5)
-        key(0xFFC7)
-        pump(0.3)
-        key(0xFF53)
-        key(0xFF53)
-        pump(0.3)
-        for _ in range(4):
-            key(DOWN)
-        key(RETURN)
-        dlg = wait_for(lambda: dialog_named(app, want["options"]), 5)
-        if dlg is not None:
-            break
-        key(ESCAPE)
-        key(ESCAPE)
-        pump(0.5)
+    # Options from the keyboard, as in the English test.
+    dlg = open_tools_item(app, view, 4, want["options"])
     if check(dlg is not None, f"{lang}: the third menu opens {want['options']!r}"):
         check(button(dlg, want["cancel"]) is not None, f"{lang}: its Cancel reads {want['cancel']!r}")
         combo = find(dlg, lambda o: role(o, pyatspi.ROLE_COMBO_BOX))
@@ -83,30 +57,12 @@ def run(app, want, lang):
 
 
 def main():
-    exe = os.path.abspath(sys.argv[1])
-    for lang, want in LANGUAGES:
-        work = tempfile.mkdtemp(prefix="vq-a11y-lang-")
-        try:
-            shutil.copy(exe, work)
-            # The catalogs lie beside the executable in the build tree.
-            os.symlink(os.path.join(os.path.dirname(exe), "locale"), os.path.join(work, "locale"))
-            with open(os.path.join(work, "Test.set"), "w", newline="") as f:
-                f.write(SET_TEXT)
-            env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"),
-                       XDG_DATA_HOME=os.path.join(work, "data"), LC_ALL=lang, LANGUAGE="")
-            env.pop("NO_AT_BRIDGE", None)
-            game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
-            try:
-                app = wait_for(find_app, 20)
-                if check(app is not None, f"{lang}: the game is on the accessibility bus"):
-                    run(app, want, lang)
-            finally:
-                game.kill()
-                game.wait()
-        finally:
-            shutil.rmtree(work, ignore_errors=True)
-    print(f"{len(failures)} failure(s)")
-    return 1 if failures else 0
+    for n, lang in enumerate(LANGUAGES):
+        with game_folder(sys.argv[1], lang) as (game, env), running([game], env, cwd=os.path.dirname(game)):
+            app = wait_for(find_app, 20)
+            if check(app is not None, f"{lang}: the game is on the accessibility bus"):
+                run(app, {part: texts[n] for part, texts in TEXTS.items()}, lang)
+    return finish()
 
 
 if __name__ == "__main__":

@@ -6,99 +6,17 @@ announced on the way. Keys go in through the X server, as a person's would.
 Usage: a11y_tree.py <path to veltrane-quillorn>   (run by run.sh, on its own session bus)
 """
 import os
-import shutil
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
-from gi.repository import GLib
 
-SET_TEXT = "Test words\r\n<BEGINNER>\r\napple\r\nplant\r\n<INTERMEDIATE>\r\nplanet\r\n<ADVANCED>\r\nkitchen\r\n"
+from a11y_common import (DOWN, ESCAPE, F1, F4, RETURN, TAB, UP, button, check, children, dialog_named, find,
+                         find_all, find_app, finish, game_folder, has_state, labels, open_tools_item, plain, pump,
+                         key, role, running, type_text, wait_for)
+
 EXTRA_SETS = ("Birds", "Zebras", "Kitchen things")
-failures = []
 announcements = []
 focus_moves = []
-
-
-def check(ok, what):
-    print(("ok   " if ok else "FAIL ") + what, flush=True)
-    if not ok:
-        failures.append(what)
-    return ok
-
-
-def pump(seconds=0.05):
-    end = time.monotonic() + seconds
-    ctx = GLib.MainContext.default()
-    while time.monotonic() < end:
-        while ctx.pending():
-            ctx.iteration(False)
-        time.sleep(0.01)
-
-
-def wait_for(fn, seconds=10.0):
-    end = time.monotonic() + seconds
-    while time.monotonic() < end:
-        try:
-            value = fn()
-        except Exception:  # objects vanish while a window closes
-            value = None
-        if value:
-            return value
-        pump(0.05)
-    return None
-
-
-def children(obj):
-    try:
-        return [obj.getChildAtIndex(i) for i in range(obj.childCount)]
-    except Exception:
-        return []
-
-
-def find_all(root, pred, depth=12):
-    """Breadth first, every object the predicate accepts, yielded as it is met."""
-    level = [root]
-    for _ in range(depth):
-        nxt = []
-        for obj in level:
-            if obj is None:
-                continue
-            try:
-                if pred(obj):
-                    yield obj
-            except Exception:
-                continue
-            nxt.extend(children(obj))
-        level = nxt
-
-
-def find(root, pred, depth=12):
-    """Breadth first, the first object the predicate accepts."""
-    return next(find_all(root, pred, depth), None)
-
-
-def role(obj, r):
-    return obj.getRole() == r
-
-
-def has_state(obj, s):
-    return obj.getState().contains(s)
-
-
-def key(keysym):
-    pyatspi.Registry.generateKeyboardEvent(keysym, None, pyatspi.KEY_SYM)
-    pump(0.08)
-
-
-def type_text(text):
-    for c in text:
-        key({"\r": 0xFF0D, " ": 0x20}.get(c, ord(c)))
-
-
-RETURN, TAB, ESCAPE, DOWN, LEFT = 0xFF0D, 0xFF09, 0xFF1B, 0xFF54, 0xFF51
 
 
 def on_event(event):
@@ -111,39 +29,9 @@ def on_event(event):
             pass
 
 
-def find_app():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in children(desktop):
-        if app is not None and "veltrane" in (app.name or "").lower():
-            return app
-    return None
-
-
-def dialog_named(app, name):
-    return find(app, lambda o: role(o, pyatspi.ROLE_DIALOG) and o.name == name, depth=2)
-
-
-def labels(obj):
-    found = []
-
-    def walk(o, d):
-        if d > 8:
-            return
-        for c in children(o):
-            if c is not None and role(c, pyatspi.ROLE_LABEL):
-                found.append(c.name)
-            walk(c, d + 1)
-    walk(obj, 0)
-    return found
-
-
 FOCUSABLE_ROLES = (pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_CHECK_BOX, pyatspi.ROLE_RADIO_BUTTON,
                    pyatspi.ROLE_COMBO_BOX, pyatspi.ROLE_TEXT, pyatspi.ROLE_ENTRY, pyatspi.ROLE_SLIDER,
                    pyatspi.ROLE_LIST, pyatspi.ROLE_TOGGLE_BUTTON)
-
-
-def plain(text):
-    return (text or "").replace("_", "").strip().rstrip(":").strip()
 
 
 def check_control_names(dlg, title):
@@ -178,40 +66,16 @@ def check_control_names(dlg, title):
     check(not wrong, f"{title}: every control is named by its own label {wrong}")
 
 
-def button(dlg, name):
-    return find(dlg, lambda o: role(o, pyatspi.ROLE_PUSH_BUTTON) and o.name.replace("_", "") == name)
-
-
 def main():
-    exe = os.path.abspath(sys.argv[1])
-    work = tempfile.mkdtemp(prefix="vq-a11y-")
-    try:
-        shutil.copy(exe, work)
-        shutil.copy(os.path.join(os.path.dirname(exe), "ZentraHelp.htm"), work)
-        with open(os.path.join(work, "Test.set"), "w", newline="") as f:
-            f.write(SET_TEXT)
-        # More sets in the player's own folder: listed after the program's, so Test is still played.
-        user_sets = os.path.join(work, "data", "veltrane-quillorn", "sets")
-        os.makedirs(user_sets)
-        for name in EXTRA_SETS:
-            with open(os.path.join(user_sets, name + ".set"), "w", newline="") as f:
-                f.write(SET_TEXT)
-        env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(work, "config"), XDG_DATA_HOME=os.path.join(work, "data"))
-        env.pop("NO_AT_BRIDGE", None)
+    # More sets in the player's own folder: listed after the program's, so Test is still played.
+    with game_folder(sys.argv[1], user_sets=EXTRA_SETS) as (game, env):
         pyatspi.Registry.registerEventListener(on_event, "object:announcement", "object:state-changed:focused")
-        game = subprocess.Popen([os.path.join(work, os.path.basename(exe))], env=env, cwd=work)
-        try:
-            run(game)
-        finally:
-            game.kill()
-            game.wait()
-    finally:
-        shutil.rmtree(work, ignore_errors=True)
-    print(f"{len(failures)} failure(s)")
-    return 1 if failures else 0
+        with running([game], env, cwd=os.path.dirname(game)):
+            run()
+    return finish()
 
 
-def run(game):
+def run():
     app = wait_for(find_app, 20)
     if not check(app is not None, "the game is on the accessibility bus"):
         return
@@ -299,8 +163,7 @@ def run(game):
         check(wait_for(lambda: keys[11].name == "L", 3), "the new word clears the marks")
         check(wait_for(lambda: status.name.startswith("Level 2, Score "), 3), f"the status shows level 2 ({status.name})")
 
-    # The Tools dialogs, opened by keyboard: F10 opens the menu bar, Right moves to Tools, Down
-    # walks to the item and Enter runs it.
+    # The Tools dialogs, opened by keyboard.
     for downs, title, want in (
         (1, "About Veltrane Quillorn", lambda d: "Version 1.0" in labels(d) and button(d, "OK")),
         (3, "Top Players", lambda d: "Beginner:" in labels(d) and button(d, "Reset") and
@@ -311,26 +174,7 @@ def run(game):
          find(d, lambda o: role(o, pyatspi.ROLE_COMBO_BOX) and o.name == "Beginner" and
               [plain(r.getTarget(0).name) for r in o.getRelationSet()] == ["Skill"])),
     ):
-        # A menu that opens late on a loaded machine swallows the keys meant for it: close
-        # whatever is open and walk the menu again, a few times at most.
-        dlg = None
-        for _attempt in range(3):
-            view.queryComponent().grabFocus()
-            pump(0.5)
-            key(0xFFC7)  # F10
-            pump(0.3)
-            key(0xFF53)  # Right: View
-            key(0xFF53)  # Right: Tools
-            pump(0.3)
-            for _ in range(downs):
-                key(DOWN)
-            key(RETURN)
-            dlg = wait_for(lambda: dialog_named(app, title), 5)
-            if dlg is not None:
-                break
-            key(ESCAPE)
-            key(ESCAPE)
-            pump(0.5)
+        dlg = open_tools_item(app, view, downs, title)
         if check(dlg is not None, f"the Tools menu opens {title} with the dialog role"):
             check(wait_for(lambda: want(dlg), 3), f"{title} exposes its texts and named fields")
             check_control_names(dlg, title)
@@ -405,7 +249,7 @@ def walk_help(app, view):
     focus on it, and the page's links reached by Tab as links."""
     view.queryComponent().grabFocus()
     pump(0.3)
-    key(0xFFBE)  # F1
+    key(F1)
     frame = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_FRAME) and o.name == "Veltrane Quillorn Help", depth=2), 5)
     if not check(frame is not None, "F1 opens the help window"):
         return
@@ -477,7 +321,7 @@ def walk_set_list(dlg):
     combo.queryComponent().grabFocus()
     check(wait_for(lambda: has_state(combo, pyatspi.STATE_FOCUSED), 3), "the set box takes the focus")
     check(wait_for(lambda: has_state(items[0], pyatspi.STATE_FOCUSED), 3), "the focus is on the chosen set")
-    for step, want in ((DOWN, 1), (DOWN, 2), (0xFF52, 1)):  # Down, Down, Up
+    for step, want in ((DOWN, 1), (DOWN, 2), (UP, 1)):
         del focus_moves[:]
         key(step)
         check(wait_for(lambda: selected_names(lst) == [names[want]], 3),
@@ -491,7 +335,7 @@ def walk_set_list(dlg):
 
     # Open (F4), the keys move the highlight, which readers follow; Enter makes it the choice.
     del focus_moves[:]
-    key(0xFFC1)
+    key(F4)
     pump(0.5)
     key(DOWN)
     check(wait_for(lambda: ("list item", names[2]) in focus_moves, 3),

@@ -9,8 +9,7 @@ import sys
 
 import pyatspi
 
-import a11y_tree as t
-from orca_speech import session, start_word
+from a11y_common import RETURN, check, find, key, orca_session, pump, role, start_word, type_text, wait_for
 
 CONTROL_L = 37  # the key code of Control_L in the X server's standard keymap
 ALT_L = 64
@@ -19,46 +18,41 @@ ALT_L = 64
 def chord(modifier_code, keysym):
     """A key pressed with a modifier held, as the player's fingers do it."""
     pyatspi.Registry.generateKeyboardEvent(modifier_code, None, pyatspi.KEY_PRESS)
-    t.pump(0.05)
-    t.key(keysym)
+    pump(0.05)
+    key(keysym)
     pyatspi.Registry.generateKeyboardEvent(modifier_code, None, pyatspi.KEY_RELEASE)
-    t.pump(0.1)
-
-
-def main():
-    return session(sys.argv[1], run)
+    pump(0.1)
 
 
 def run(speech):
-    app, view = start_word(speech, [("Go =>> push button", "Orca reads the New Game dialog up to Go")],
-                           "Veltrane Quillorn game", "Guess: blank blank blank blank blank")
+    app, view = start_word(speech, [("Go =>> push button", "Orca reads the New Game dialog up to Go")])
     if view is None:
         return
 
     # View > Words That Fit by its mnemonics; then each row is read with the count.
     chord(ALT_L, ord("v"))
-    t.check(speech.heard("View menu"), "Alt+V opens the View menu")
-    t.key(ord("w"))
-    t.pump(0.5)
+    check(speech.heard("View menu"), "Alt+V opens the View menu")
+    key(ord("w"))
+    pump(0.5)
     view.queryComponent().grabFocus()
-    t.type_text("plant\r")
-    t.check(speech.heard("1. PLANT, match 3, bingo 0, 1 word fits"), "the new row is read with the words that fit")
+    type_text("plant\r")
+    check(speech.heard("1. PLANT, match 3, bingo 0, 1 word fits"), "the new row is read with the words that fit")
 
     # Ctrl+H: the hint's message box is read, and Enter closes it.
     chord(CONTROL_L, ord("h"))
-    alert = t.wait_for(lambda: t.find(app, lambda o: t.role(o, pyatspi.ROLE_ALERT), depth=2), 5)
-    if not t.check(alert is not None, "Ctrl+H opens the hint's message box"):
+    alert = wait_for(lambda: find(app, lambda o: role(o, pyatspi.ROLE_ALERT), depth=2), 5)
+    if not check(alert is not None, "Ctrl+H opens the hint's message box"):
         return
     # A window manager gives a new dialog the focus; here nothing does, so the test does.
-    ok = t.find(alert, lambda o: t.role(o, pyatspi.ROLE_PUSH_BUTTON))
+    ok = find(alert, lambda o: role(o, pyatspi.ROLE_PUSH_BUTTON))
     if ok is not None:
         ok.queryComponent().grabFocus()
-    t.check(speech.heard("Hint: try APPLE."), "the hint is heard from its message box")
-    t.key(t.RETURN)
-    t.pump(0.5)
+    check(speech.heard("Hint: try APPLE."), "the hint is heard from its message box")
+    key(RETURN)
+    pump(0.5)
     view.queryComponent().grabFocus()
-    t.check(speech.heard("Guess: blank blank blank blank blank"), "back on the guess after the hint")
+    check(speech.heard("Guess: blank blank blank blank blank"), "back on the guess after the hint")
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(orca_session(sys.argv[1], run))

@@ -7,44 +7,29 @@ Usage: orca_language.py <path to veltrane-quillorn>   (run by run.sh, on its own
 """
 import sys
 
-import a11y_tree as t
-from orca_speech import session, start_word
+from a11y_common import ESCAPE, check, key, orca_session, pump, say_all_help, start_word, strike_l, type_text
 
 
 def run(speech):
     _, view = start_word(speech, [("Errate das Zauberwort mit 5 Buchstaben", "Orca reads the New Game dialog's rules in German"),
-                                    ("Los =>>", "and its Go button")],
-                           "Veltrane-Quillorn-Spiel", "Versuch: leer leer leer leer leer, Cursor auf Feld 1")
+                                  ("Los =>>", "and its Go button")],
+                         "Veltrane-Quillorn-Spiel", "Versuch: leer leer leer leer leer, Cursor auf Feld 1")
     if view is None:
         return
 
-    t.type_text("plant\r")
-    t.check(speech.heard("1. PLANT, Treffer 3, Bingo 0"), "a sent guess is spoken with its counts")
+    type_text("plant\r")
+    check(speech.heard("1. PLANT, Treffer 3, Bingo 0"), "a sent guess is spoken with its counts")
+    strike_l(speech, "L, gestrichen", "1. PLANT, Treffer 3, Bingo 0, gestrichen L", "Versuch: leer")
 
-    t.key(t.TAB)
-    for _ in range(11):
-        t.key(t.DOWN)
-    t.key(0x20)
-    t.check(speech.heard("L, gestrichen"), "Space on L speaks the mark")
-    t.key(t.TAB)
-    t.check(speech.heard("1. PLANT, Treffer 3, Bingo 0, gestrichen L"), "Tab on to the list reads the row with its mark")
-    t.key(t.ESCAPE)
-    t.check(speech.heard("Versuch: leer"), "Escape is back on the guess")
-
-    # The help in German: its title, and say-all reads the German page.
-    t.key(0xFFBE)
-    t.check(speech.heard("Hilfe zu Veltrane Quillorn"), "F1 is heard as the German help page")
-    t.pump(1.0)
-    t.key(0xFFAB)
-    t.check(speech.heard("Das Spiel versteckt ein", 15), "say-all reads the German page")
-    t.key(t.ESCAPE)
-    t.pump(0.5)
+    say_all_help(speech, "Hilfe zu Veltrane Quillorn", "Das Spiel versteckt ein")
+    key(ESCAPE)
+    pump(0.5)
     view.queryComponent().grabFocus()
 
-    t.type_text("apple\r")
-    t.check(speech.heard("2. APPLE, Treffer 5, Bingo 5"), "the last guess is spoken")
-    t.check(speech.heard("APPLE in 2 Versuchen gelöst."), "the solved word is spoken")
+    type_text("apple\r")
+    check(speech.heard("2. APPLE, Treffer 5, Bingo 5"), "the last guess is spoken")
+    check(speech.heard("APPLE in 2 Versuchen gelöst."), "the solved word is spoken")
 
 
 if __name__ == "__main__":
-    sys.exit(session(sys.argv[1], run, lang="de_DE.UTF-8", greeting="Bildschirmleser an"))
+    sys.exit(orca_session(sys.argv[1], run, lang="de_DE.UTF-8", greeting="Bildschirmleser an"))

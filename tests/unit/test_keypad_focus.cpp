@@ -140,6 +140,11 @@ TEST(KeypadFocus, AListThatLosesItsRowsGivesTheKeyboardBackToTheGuess)
     EXPECT_TRUE(focus.OnRowsChanged(0));
     EXPECT_EQ(focus.Place(), CKeypadFocus::EPlace::Guess);
     EXPECT_FALSE(focus.OnRowsChanged(0));
+    // A list of one row that keeps it: the focus has not moved, so nothing is said again.
+    focus.OnKey(K::BackTab, 1);
+    ASSERT_TRUE(focus.InList());
+    EXPECT_FALSE(focus.OnRowsChanged(1));
+    EXPECT_EQ(focus.FocusedRow(), 0);
 }
 
 }  // namespace

@@ -246,6 +246,8 @@ TEST_F(LogFlow, OneRowPerWordWhateverEndsAndFollows)
 TEST_F(LogFlow, StatisticsStopTheClockAndSeeTheWordJustEnded)
 {
     CScriptedGame& g = Start(true);
+    g.OnStatistics();
+    EXPECT_FALSE(g.m_bClockOn) << "the clock starts at the first guess, not on Statistics";
     g.Miss();
     g.ClearLog();
     g.OnStatistics();

@@ -30,7 +30,7 @@ TEST(SpokenText, StatusReadsLevelAndScoreInTimeTrialAndTheClockOtherwise)
     struct {
         int nElapsed;
         const wchar_t* pszSpoken;
-    } const aTimes[] = {{0, L"Time 0:00"}, {59, L"Time 0:59"}, {65, L"Time 1:05"}, {600, L"Time 10:00"}, {6000, L"Time 100:00"}};
+    } const aTimes[] = {{0, L"Time 0:00"}, {59, L"Time 0:59"}, {65, L"Time 1:05"}, {70, L"Time 1:10"}, {600, L"Time 10:00"}, {6000, L"Time 100:00"}};
     for (const auto& t : aTimes)
         EXPECT_EQ(SpokenStatus(false, 1, 203, t.nElapsed), t.pszSpoken);
 }

@@ -106,6 +106,13 @@ TEST(StatsCommand, SpokenLinesKeepTheirPlaceWhateverTheFigures)
     EXPECT_EQ(a[4 + 15], L"Median time to solve none yet");
     EXPECT_EQ(b[4 + 15], L"Median time to solve 1:01");
     EXPECT_EQ(b[4 + 19], L"Last five final scores 300");
+
+    // The last bucket holds every word of fifteen tries or more, and its label says so.
+    some.anTries[14] = 1;
+    some.nLastSolvedTries = 21;
+    const std::vector<std::wstring> c = SpokenStatistics(some);
+    EXPECT_EQ(c[4 + 13], L"14 tries: 0 words");
+    EXPECT_EQ(c[4 + 14], L"15+ tries: 1 word, the last solved word");
 }
 
 namespace {

@@ -104,6 +104,29 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
     EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
 }
 
+// The same when the session's guess was the stored set: the stored skill still wins.
+TEST_F(StoreSessions, AStartOnALockedStoreLaterPlaysTheStoredSkillOfTheSetItGuessed)
+{
+    {
+        auto first = Copy();
+        CSettingsStore store(first->profile);
+        store.Write(Option::CurrentSet, L"animals");
+        store.Write(Option::CurrentSkill, SkillAdvanced);
+        store.Write(Option::TimeTrial, false);
+    }
+    std::unique_ptr<CCopy> copy;
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
+        ASSERT_TRUE(lock.Held());
+        copy = Copy();
+        copy->game.StartFirstWord();
+    }
+    copy->game.OnNew();
+    EXPECT_EQ(copy->game.CurrentSet(), L"animals");
+    EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
+    EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"GIRAFFE");
+}
+
 TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
 {
     std::vector<std::string> words;

@@ -187,6 +187,14 @@ TEST_F(WordCheckGame, TheCountOfWordsThatFitFollowsEachGuessAndEachNewWord)
     EXPECT_EQ(g.WordsThatFitCount(), 1u) << "the word that ended: only it fits";
     g.OnNew();
     EXPECT_EQ(g.WordsThatFitCount(), 3u) << "a new word starts again from the whole list";
+    // The same guess against each word in turn: LNZZZ leaves two words against APPLE or CRANE and
+    // one against PLANT, and the count is the word's own, never the one before's.
+    for (int nWord = 0; nWord < 3; ++nWord) {
+        g.Guess(L"LNZZZ");
+        EXPECT_EQ(g.WordsThatFitCount(), g.WordsThatFit().size()) << g.m_history.m_strMagicWord;
+        g.OnGiveUp();
+        g.OnNew();
+    }
 }
 
 TEST(WordsFit, TheLineSaysOneWordOrManyWords)
