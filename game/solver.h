@@ -59,6 +59,9 @@ public:
     std::uint64_t SplitSumOfSquares(const CSolverProbe& guess, const std::vector<std::size_t>& anCandidates) const;
 
 private:
+    // Reads the packed forms of the candidates of one search.
+    friend class CCandidateBlock;
+
     static constexpr std::size_t kMaxPackedLength = 8;  // one byte a character in a 64-bit word
     static constexpr std::size_t kSlotBlock = 32;       // one or two vector registers
     static constexpr std::size_t kMaxSlots = 128;
