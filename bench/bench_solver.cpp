@@ -18,31 +18,15 @@
 
 namespace {
 
-struct CList {
-    std::vector<std::wstring> astrWords;
-    CSolverWords words;
-    std::vector<std::size_t> anAll;
-};
-
-CList MakeList(std::vector<std::wstring> astrWords)
+const CTestList& StandardAdvanced()
 {
-    CList list;
-    list.astrWords = std::move(astrWords);
-    list.words = CSolverWords(WordListOf(list.astrWords));
-    list.anAll.resize(list.astrWords.size());
-    std::iota(list.anAll.begin(), list.anAll.end(), std::size_t{0});
-    return list;
-}
-
-const CList& StandardAdvanced()
-{
-    static const CList list = [] {
+    static const CTestList list = [] {
         CWordLists lists;
         ReadWordSetFile(ProgramDirectory() / "Standard.set", lists);
         std::vector<std::wstring> astr;
         for (std::size_t i = 0; i < lists.m_wordsAdvanced.size(); ++i)
             astr.emplace_back(lists.m_wordsAdvanced[i]);
-        return MakeList(std::move(astr));
+        return ListOf(std::move(astr));
     }();
     return list;
 }
@@ -67,15 +51,15 @@ std::vector<std::wstring> BigSetWords()
     return astr;
 }
 
-const CList& BigSet()
+const CTestList& BigSet()
 {
-    static const CList list = MakeList(BigSetWords());
+    static const CTestList list = ListOf(BigSetWords());
     return list;
 }
 
 void BM_BestGuessFast_StandardAdvanced(benchmark::State& state)
 {
-    const CList& list = StandardAdvanced();
+    const CTestList& list = StandardAdvanced();
     if (list.anAll.size() < 1000) {
         state.SkipWithError("Standard.set not found beside the benchmark");
         return;
@@ -89,7 +73,7 @@ void BM_BestGuessFast_StandardAdvanced(benchmark::State& state)
 
 void BM_BestGuessPlain_StandardAdvanced(benchmark::State& state)
 {
-    const CList& list = StandardAdvanced();
+    const CTestList& list = StandardAdvanced();
     std::optional<CBestGuess> plain;
     for (auto _ : state)
         benchmark::DoNotOptimize(plain = PlainBestGuess(list.astrWords, list.anAll, false));
@@ -101,7 +85,7 @@ void BM_BestGuessPlain_StandardAdvanced(benchmark::State& state)
 
 void BM_BestGuessSampled_100000Words(benchmark::State& state)
 {
-    const CList& list = BigSet();
+    const CTestList& list = BigSet();
     std::optional<CBestGuess> best;
     for (auto _ : state)
         benchmark::DoNotOptimize(best = BestGuess(list.words, list.anAll));
@@ -111,7 +95,7 @@ void BM_BestGuessSampled_100000Words(benchmark::State& state)
 // What a set of that size costs once per set and skill, before any hint.
 void BM_SolverWords_100000Words(benchmark::State& state)
 {
-    const CList& list = BigSet();
+    const CTestList& list = BigSet();
     const CWordList words = WordListOf(list.astrWords);
     for (auto _ : state)
         benchmark::DoNotOptimize(CSolverWords(words));

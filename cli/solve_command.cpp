@@ -28,17 +28,13 @@ struct CSolveArgs {
     std::vector<std::string> astrGuesses;
 };
 
-// A wrong argument: said on one line, exit status 2.
-struct CBadArgument {
-    std::string strMessage;
-};
-
 std::string Quoted(const std::string& str)
 {
     return std::string("'").append(ShownArgument(str)).append("'");
 }
 
-std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSolveArgs& parsed)
+// Each of these returns what is wrong, on one line (exit status 2), or nothing.
+std::string ParseArgs(const std::vector<std::string>& args, CSolveArgs& parsed)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
@@ -49,19 +45,19 @@ std::optional<CBadArgument> ParseArgs(const std::vector<std::string>& args, CSol
             parsed.bJson = true;
         } else if (a == "--set") {
             if (!bHasValue)
-                return CBadArgument{TrUtf8("--set needs a set name or file")};
+                return TrUtf8("--set needs a set name or file");
             parsed.strSet = args[++i];
         } else if (a == "--skill") {
             if (!bHasValue || !(parsed.nSkill = ParseSkillArgument(args[i + 1])))
-                return CBadArgument{TrUtf8("--skill needs beginner, intermediate or advanced")};
+                return TrUtf8("--skill needs beginner, intermediate or advanced");
             ++i;
         } else if (a.size() > 1 && a[0] == '-') {
-            return CBadArgument{Fill(TrUtf8("unknown option %1"), {Quoted(a)})};
+            return Fill(TrUtf8("unknown option %1"), {Quoted(a)});
         } else {
             parsed.astrGuesses.push_back(a);
         }
     }
-    return std::nullopt;
+    return {};
 }
 
 // A name with a slash or the ".set" ending (any case) is a file; anything else is a set the game
@@ -72,7 +68,7 @@ bool NamesAFile(const std::string& str)
 }
 
 // The set's name and its words; the stored choice, then the one a first start plays, when none is given.
-std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& folders, const CSettingsStore& store,
+std::string LoadSet(const CSolveArgs& args, const CSetFolders& folders, const CSettingsStore& store,
                                     std::wstring& strSet, CWordLists& lists)
 {
     std::filesystem::path file;
@@ -87,7 +83,7 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
         if (strSet.empty()) {
             const std::vector<std::wstring> astrSets = folders.ListSetNames();
             if (astrSets.empty())
-                return CBadArgument{TrUtf8("no word sets found")};
+                return TrUtf8("no word sets found");
             strSet = DefaultSetName(MessagesLanguage(), astrSets);
         }
         if (IsUsableSetName(strSet))
@@ -95,8 +91,8 @@ std::optional<CBadArgument> LoadSet(const CSolveArgs& args, const CSetFolders& f
     }
     std::error_code ec;
     if (file.empty() || !std::filesystem::is_regular_file(file, ec) || !ReadWordSetFile(file, lists))
-        return CBadArgument{Fill(TrUtf8("unknown set '%1'"), {EncodeUtf8Escaped(args.strSet ? DecodeBytes(*args.strSet) : strSet)})};
-    return std::nullopt;
+        return Fill(TrUtf8("unknown set '%1'"), {EncodeUtf8Escaped(args.strSet ? DecodeBytes(*args.strSet) : strSet)});
+    return {};
 }
 
 // Digits only: no sign, no blanks.
@@ -105,44 +101,43 @@ std::optional<int> ParseCount(std::string_view str)
     unsigned n = 0;
     const auto [pEnd, ec] = std::from_chars(str.data(), str.data() + str.size(), n);
     if (str.empty() || ec != std::errc() || pEnd != str.data() + str.size() || n > 1000)
-        return std::nullopt;
+        return {};
     return static_cast<int>(n);
 }
 
 // GUESS:MATCH:BINGO, the guess upper-cased as the game does what is typed.
-std::optional<CBadArgument> ParseGuess(const std::string& strArg, int nSkill, CScoredGuess& guess)
+std::string ParseGuess(const std::string& strArg, int nSkill, CScoredGuess& guess)
 {
     const std::size_t nFirst = strArg.find(':');
     const std::size_t nSecond = nFirst == std::string::npos ? nFirst : strArg.find(':', nFirst + 1);
     const std::string strWhat = Fill(TrUtf8("guess %1: "), {Quoted(strArg)});
     if (nSecond == std::string::npos)
-        return CBadArgument{strWhat + TrUtf8("expected GUESS:MATCH:BINGO")};
+        return strWhat + TrUtf8("expected GUESS:MATCH:BINGO");
     const std::optional<int> nMatch = ParseCount(std::string_view(strArg).substr(nFirst + 1, nSecond - nFirst - 1));
     const std::optional<int> nBingo = ParseCount(std::string_view(strArg).substr(nSecond + 1));
     if (!nMatch || !nBingo)
-        return CBadArgument{strWhat + TrUtf8("Match and Bingo must be numbers from 0")};
+        return strWhat + TrUtf8("Match and Bingo must be numbers from 0");
     guess.strGuess.clear();
     for (const wchar_t c : DecodeBytes(strArg.substr(0, nFirst))) {
         if (!IsLetter(c))
-            return CBadArgument{strWhat + TrUtf8("a guess is made of letters")};
+            return strWhat + TrUtf8("a guess is made of letters");
         guess.strGuess += ToUpperChar(c);
     }
     guess.nMatch = *nMatch;
     guess.nBingo = *nBingo;
     const int nLength = nSkill + 5;
     if (static_cast<int>(guess.strGuess.size()) != nLength)
-        return CBadArgument{strWhat + Fill(TrUtf8("%1 letters, %2 words have %3"), {std::to_string(guess.strGuess.size()),
-                                                                                   TrUtf8(SkillName(nSkill)), std::to_string(nLength)})};
+        return strWhat + Fill(TrUtf8("%1 letters, %2 words have %3"),
+                              {std::to_string(guess.strGuess.size()), TrUtf8(SkillName(nSkill)), std::to_string(nLength)});
     // What no magic word can give: more than every letter, Bingo above Match, or all letters
     // shared with all but one in place (the last one would be in place too).
     if (guess.nMatch > nLength || guess.nBingo > nLength)
-        return CBadArgument{strWhat + Fill(TrUtf8("counts above the word length %1"), {std::to_string(nLength)})};
+        return strWhat + Fill(TrUtf8("counts above the word length %1"), {std::to_string(nLength)});
     if (guess.nBingo > guess.nMatch)
-        return CBadArgument{strWhat + TrUtf8("Bingo above Match")};
+        return strWhat + TrUtf8("Bingo above Match");
     if (guess.nMatch == nLength && guess.nBingo == nLength - 1)
-        return CBadArgument{strWhat + Fill(TrUtf8("Match %1 with Bingo %2 cannot happen"),
-                                           {std::to_string(nLength), std::to_string(nLength - 1)})};
-    return std::nullopt;
+        return strWhat + Fill(TrUtf8("Match %1 with Bingo %2 cannot happen"), {std::to_string(nLength), std::to_string(nLength - 1)});
+    return {};
 }
 
 struct CAnswer {
@@ -206,24 +201,23 @@ int RunSolve(const std::vector<std::string>& args, const CSetFolders& folders, C
     CAnswer answer;
     CWordLists lists;
     std::vector<CScoredGuess> aGuesses;
-    std::optional<CBadArgument> bad = ParseArgs(args, parsed);
-    if (!bad)
-        bad = LoadSet(parsed, folders, store, answer.strSet, lists);
-    if (!bad) {
-        // A damaged stored skill plays as Beginner in the game, so it answers as Beginner here.
+    std::string strBad = ParseArgs(args, parsed);
+    if (strBad.empty())
+        strBad = LoadSet(parsed, folders, store, answer.strSet, lists);
+    if (strBad.empty()) {
         // A damaged stored skill reads as Beginner, as the game plays it.
         int nStored = SkillBeginner;
         store.Read(Option::CurrentSkill, nStored);
         answer.nSkill = parsed.nSkill.value_or(nStored);
         for (const std::string& strArg : parsed.astrGuesses) {
             CScoredGuess guess;
-            if ((bad = ParseGuess(strArg, answer.nSkill, guess)))
+            if (!(strBad = ParseGuess(strArg, answer.nSkill, guess)).empty())
                 break;
             aGuesses.push_back(guess);
         }
     }
-    if (bad) {
-        err << "veltrane-quillorn: --solve: " << bad->strMessage << '\n';
+    if (!strBad.empty()) {
+        err << "veltrane-quillorn: --solve: " << strBad << '\n';
         return 2;
     }
     const CSolverWords words(lists.ForSkill(answer.nSkill));

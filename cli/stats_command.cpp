@@ -15,13 +15,6 @@
 
 namespace {
 
-// A path as text: its bytes as the game reads any bytes (what is not UTF-8 is taken as Latin-1),
-// so JSON made of it is valid UTF-8 whatever the file system holds.
-std::wstring PathText(const std::filesystem::path& path)
-{
-    return DecodeBytes(path.string());
-}
-
 std::string Joined(const std::vector<int>& an, const char* szBetween)
 {
     std::string s;
@@ -52,16 +45,15 @@ std::string ScoresText(const std::vector<int>& an)
 constexpr const char* kStatsUsage = N_("usage: veltrane-quillorn --stats [--skill beginner|intermediate|advanced] "
                                        "[--set NAME] [--json]\n");
 
-
 struct CStatsBlock {
     int nSkill;
     CWordStats stats;
 };
 
-void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
+void WriteStatsText(std::ostream& out, const std::wstring& strLog, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << Fill(TrUtf8("Game log: %1"), {EncodeUtf8Escaped(PathText(log))}) << "\n";
+    out << Fill(TrUtf8("Game log: %1"), {EncodeUtf8Escaped(strLog)}) << "\n";
     for (const CStatsBlock& block : aBlocks) {
         const CWordStats& s = block.stats;
         out << "\n" << TrUtf8(SkillName(block.nSkill)) << ", "
@@ -98,10 +90,10 @@ void WriteStatsText(std::ostream& out, const std::filesystem::path& log, const s
     }
 }
 
-void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const std::optional<std::wstring>& strSet,
+void WriteStatsJson(std::ostream& out, const std::wstring& strLog, const std::optional<std::wstring>& strSet,
                     const std::vector<CStatsBlock>& aBlocks)
 {
-    out << "{\n  \"log\": " << JsonString(EncodeUtf8(PathText(log))) << ",\n  \"set\": "
+    out << "{\n  \"log\": " << JsonString(EncodeUtf8(strLog)) << ",\n  \"set\": "
         << (strSet ? JsonString(EncodeUtf8(*strSet)) : "null") << ",\n  \"skills\": [";
     for (std::size_t b = 0; b < aBlocks.size(); ++b) {
         const CWordStats& s = aBlocks[b].stats;
@@ -127,7 +119,6 @@ void WriteStatsJson(std::ostream& out, const std::filesystem::path& log, const s
     }
     out << "\n  ]\n}\n";
 }
-
 
 }  // namespace
 
@@ -155,8 +146,11 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
     }
 
     CGameLog gameLog(log);
+    // The path's bytes as the game reads any bytes (what is not UTF-8 is taken as Latin-1), so JSON
+    // made of it is valid UTF-8 whatever the file system holds.
+    const std::wstring strLogPath = DecodeBytes(log.string());
+    const std::string strLog = EncodeUtf8Escaped(strLogPath);
     // Readers never wait long: a log locked for writing is read from its last committed state.
-    const std::string strLog = EncodeUtf8Escaped(PathText(log));
     if (gameLog.OpenForReading(2000) == CGameLog::EState::Closed) {
         if (gameLog.Trouble() == EStoreTrouble::Locked)
             err << Fill(TrUtf8("veltrane-quillorn: the game log %1 is busy: another program holds it locked; try again later\n"),
@@ -176,8 +170,8 @@ int RunStatsReport(const std::vector<std::string>& args, const std::filesystem::
         aBlocks.push_back(std::move(block));
     }
     if (bJson)
-        WriteStatsJson(out, log, strSet, aBlocks);
+        WriteStatsJson(out, strLogPath, strSet, aBlocks);
     else
-        WriteStatsText(out, log, strSet, aBlocks);
+        WriteStatsText(out, strLogPath, strSet, aBlocks);
     return 0;
 }

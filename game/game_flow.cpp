@@ -1,11 +1,17 @@
 // Words strung into games: starting a word, its three endings, Time Trial levels, the clock and
-// pausing, and the New, Give Up, Best Scores and Exit commands.
+// pausing, the records they make, what the game log is told, and the New, Give Up, Best Scores,
+// Statistics and Exit commands.
+#include <ctime>
+
 #include "game/game_core.h"
+#include "store/game_log_writer.h"
 
 namespace {
 
 constexpr const char* kMsgSolved = N_("Congratulations.  You are one smart player.");
 constexpr const char* kMsgNoWordsForSkill = N_("This word set has no words for this skill level.");
+// A fewest-tries record that was reset (0), or is damaged, is no record at all.
+constexpr int kNoFewestTries = 200;
 
 }  // namespace
 
@@ -60,10 +66,7 @@ void CGameCore::EndSolvedWord()
     // solved word out meanwhile.
     m_bSolving = true;
     OnWordEnded(EWordEnd::Solved);
-    if (MarkReviewable())
-        ShowWordEndMessage(Tr(kMsgSolved));
-    else
-        ShowMessage(Tr(kMsgSolved));
+    TellWordEnded(Tr(kMsgSolved));
     m_bSolving = false;
     m_bGameOver = true;
     StopWordClock();
@@ -72,7 +75,7 @@ void CGameCore::EndSolvedWord()
         ReportWordLeftPlay(EWordEnd::Solved, false);
         // A word found with help is not a feat of fewest tries.
         if (!m_bHintUsed)
-            CheckFewestTries(static_cast<int>(History().GuessCount()));
+            CheckRecord(static_cast<int>(History().GuessCount()));
         return;
     }
     const int nAnswer = RunLevelDlg(m_nLevel, m_nLevel + 1);
@@ -83,13 +86,7 @@ void CGameCore::EndSolvedWord()
         StartNextWord();
         return;
     }
-    CheckBestScore(m_nScore);
     EndTimeTrialGame();
-}
-
-void CGameCore::GiveUp()
-{
-    EndUnsolvedWord(EWordEnd::GaveUp);
 }
 
 void CGameCore::EndUnsolvedWord(EWordEnd how)
@@ -99,18 +96,9 @@ void CGameCore::EndUnsolvedWord(EWordEnd how)
     // Whatever was banked is the Time Trial game's final score.
     ReportWordLeftPlay(how, m_bTimeTrial);
     OnWordEnded(how);
-    const std::wstring strMessage = Fill(Tr("The magic word was %1."), {History().m_strMagicWord});
-    if (MarkReviewable())
-        ShowWordEndMessage(strMessage);
-    else
-        ShowMessage(strMessage);
-    if (m_nScore > 0) {
-        // Banked points are a Time Trial score: they never enter the fewest-tries record, and
-        // they replace a stored best only when they beat it.
-        if (m_bTimeTrial)
-            CheckBestScore(m_nScore);
+    TellWordEnded(Fill(Tr("The magic word was %1."), {History().m_strMagicWord}));
+    if (m_nScore > 0)
         EndTimeTrialGame();
-    }
 }
 
 void CGameCore::StopWordClock()
@@ -121,6 +109,10 @@ void CGameCore::StopWordClock()
 
 void CGameCore::EndTimeTrialGame()
 {
+    // Banked points are a Time Trial score: they never enter the fewest-tries record, and they
+    // replace a stored best only when they beat it.
+    if (m_bTimeTrial)
+        CheckRecord(m_nScore);
     m_nTimeLeft = 0;
     m_nScore = 0;
     m_nTimeLimit = 0;
@@ -176,8 +168,6 @@ void CGameCore::OnNew()
     if (bEndsGame) {
         // No countdown while the player types a name.
         StopWordClock();
-        if (m_bTimeTrial)
-            CheckBestScore(m_nScore);
         EndTimeTrialGame();
     }
     m_nLevel = 1;
@@ -187,7 +177,7 @@ void CGameCore::OnNew()
 void CGameCore::OnGiveUp()
 {
     if (CanGiveUp())
-        GiveUp();
+        EndUnsolvedWord(EWordEnd::GaveUp);
 }
 
 void CGameCore::OnBestScores()
@@ -199,4 +189,81 @@ void CGameCore::OnExit()
 {
     AbandonWordInPlay(true);
     PostQuit(0);
+}
+
+int CGameCore::ReadBestRecord(std::wstring& strName, bool& bKnown)
+{
+    const CBestRecord record = m_records.Read(m_nSkill, m_bTimeTrial);
+    bKnown = !record.bUnreadable;
+    strName = record.strName;
+    if (!m_bTimeTrial && record.nNumber <= 0)
+        return kNoFewestTries;
+    return record.nNumber;
+}
+
+void CGameCore::WriteBestRecord(const std::wstring& strName, int nNumber)
+{
+    m_records.Write(m_nSkill, m_bTimeTrial, strName, nNumber);
+}
+
+// A new record asks for the player's name, stores it and shows the table. An equal number is no
+// record. A record that cannot be read now is not beaten by default: that would let a locked store
+// replace the real holder.
+void CGameCore::CheckRecord(int nNumber)
+{
+    std::wstring strName;
+    bool bKnown = true;
+    const int nBest = ReadBestRecord(strName, bKnown);
+    if ((m_bTimeTrial ? nNumber <= nBest : nNumber >= nBest) || !bKnown)
+        return;
+    const std::wstring strMessage = m_bTimeTrial ? Tr("You are best player in this level")
+                                                 : Tr("You are the best player in this level who took minimum tries.");
+    if (RunPlayerNameDlg(strName, strMessage) != ResultOK)
+        return;
+    WriteBestRecord(strName, nNumber);
+    RunBestScoresDlg();
+}
+
+void CGameCore::ReportWordLeftPlay(EWordEnd how, bool bEndsGame)
+{
+    if (!m_bWordUnreported)
+        return;
+    m_bWordUnreported = false;
+    if (m_pGameLog == nullptr)
+        return;
+
+    CGameLogEntry entry;
+    entry.nEndedUtc = static_cast<std::int64_t>(std::time(nullptr));
+    entry.strSet = m_strSet;
+    entry.nSkill = m_nSkill;
+    entry.strWord = History().m_strMagicWord;
+    entry.nGuesses = static_cast<int>(History().GuessCount());
+    entry.eEnd = how;
+    // Both clocks start at the first guess; before it no time was used, whatever they still show.
+    if (entry.nGuesses > 0)
+        entry.nSeconds = m_bTimeTrial ? m_nTimeLimit - m_nTimeLeft : m_nElapsed;
+    entry.bTimeTrial = m_bTimeTrial;
+    entry.nLevel = m_nLevel;
+    entry.nScore = m_nScore;
+    entry.bEndsGame = m_bTimeTrial && bEndsGame;
+    entry.bHinted = m_bHintUsed;
+    m_pGameLog->Append(std::move(entry));
+}
+
+void CGameCore::AbandonWordInPlay(bool bGameEnds)
+{
+    ReportWordLeftPlay(EWordEnd::Abandoned, bGameEnds);
+}
+
+void CGameCore::OnStatistics()
+{
+    // Looking at the figures costs no time on the clock, as with Options.
+    if (m_bClockRunning && !m_bGameOver)
+        StopClock();
+    // The figures include the word that has just ended.
+    if (m_pGameLog != nullptr)
+        m_pGameLog->Flush();
+    RunStatisticsDlg();
+    if (m_bClockRunning && !m_bGameOver)
+        StartClock();
 }

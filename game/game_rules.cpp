@@ -35,6 +35,8 @@ int CGameCore::TimeAllowance(int nSkill, int nLevel, bool bTimeTrial)
 
 void CGameCore::ClearGuess()
 {
+    // A new guess or word: the words that fit are counted again.
+    m_nFitCount.reset();
     m_strNote.clear();
     m_strGuess.assign(History().m_strMagicWord.size(), L' ');
     m_nCursor = 0;
@@ -69,11 +71,14 @@ bool CGameCore::SubmitGuess()
 
 bool CGameCore::RefusedByWordCheck(const std::wstring& strGuess)
 {
-    if (ListHasWord(WordsOfSkill(), strGuess))
-        return false;
+    const CWordList& words = WordsOfSkill();
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        if (words[i] == strGuess)
+            return false;
+    }
     if (!m_dictionary)
-        m_dictionary.emplace(DictionaryFile(m_setFolders.ProgramDirectory()));
-    if (m_dictionary->Contains(strGuess))
+        m_dictionary = ReadDictionary(DictionaryFile(m_setFolders.ProgramDirectory()));
+    if (m_dictionary->contains(strGuess))
         return false;
     m_strNote = Tr(kNotAWord);
     ++m_nNotesGiven;

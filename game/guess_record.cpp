@@ -60,20 +60,12 @@ void CGuessRecord::ResetHistory()
 
 int CGuessRecord::MarkOf(wchar_t c) const
 {
-    if (!HasMark(c))
-        return MarkNone;
-    const int nMark = m_nLetterMark[static_cast<std::size_t>(c - L'A')];
-    return (nMark == MarkStruck || nMark == MarkHighlighted) ? nMark : MarkNone;
+    return HasMark(c) ? m_nLetterMark[static_cast<std::size_t>(c - L'A')] : MarkNone;
 }
 
 void CGuessRecord::StepMark(wchar_t c)
 {
-    if (!HasMark(c))
-        return;
-    int& nMark = m_nLetterMark[static_cast<std::size_t>(c - L'A')];
-    switch (MarkOf(c)) {
-    case MarkNone: nMark = MarkStruck; break;
-    case MarkStruck: nMark = MarkHighlighted; break;
-    default: nMark = MarkNone; break;
-    }
+    // MarkNone, MarkStruck, MarkHighlighted are 0, 1, 2.
+    if (HasMark(c))
+        m_nLetterMark[static_cast<std::size_t>(c - L'A')] = (MarkOf(c) + 1) % 3;
 }

@@ -15,7 +15,6 @@ enum class EKeypadAction {
 
 class CKeypadFocus {
 public:
-    static constexpr int kKeys = 26;
     static constexpr int kKeysPerColumn = 13;  // A to M on the left, N to Z on the right
 
     // Tab goes round guess, keypad, list, in this order (the list only while it has rows);

@@ -30,12 +30,12 @@ double ContrastRatio(COLORREF clrA, COLORREF clrB)
     return (std::max(dA, dB) + 0.05) / (std::min(dA, dB) + 0.05);
 }
 
-COLORREF ReadableOn(COLORREF clrText, COLORREF clrGround, double dMinimum, double dStandIn)
+COLORREF ReadableOn(COLORREF clrText, COLORREF clrGround)
 {
-    if (ContrastRatio(clrText, clrGround) >= dMinimum)
+    if (ContrastRatio(clrText, clrGround) >= kReadableContrast)
         return clrText;
     // Every ground has black or white at 4.58 or more; the way leads to the better of the two,
-    // and ends there if no colour on it reaches dStandIn.
+    // and ends there if no colour on it reaches the stand-in contrast.
     const COLORREF clrPole = ContrastRatio(kBlack, clrGround) >= ContrastRatio(kWhite, clrGround) ? kBlack : kWhite;
     // Stepped rather than solved: on its way the colour may first pass the ground's own
     // luminance (a light text on a light ground heading for black), where the contrast dips
@@ -45,7 +45,7 @@ COLORREF ReadableOn(COLORREF clrText, COLORREF clrGround, double dMinimum, doubl
         const COLORREF clr =
             MakeRGB(Mix(GetRValue(clrText), GetRValue(clrPole), i, kSteps), Mix(GetGValue(clrText), GetGValue(clrPole), i, kSteps),
                     Mix(GetBValue(clrText), GetBValue(clrPole), i, kSteps));
-        if (ContrastRatio(clr, clrGround) >= dStandIn)
+        if (ContrastRatio(clr, clrGround) >= kStandInContrast)
             return clr;
     }
     return clrPole;

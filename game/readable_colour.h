@@ -17,9 +17,8 @@ double ContrastRatio(COLORREF clrA, COLORREF clrB);
 // less for light strokes on a dark ground, measured.
 constexpr double kStandInContrast = 6.0;
 
-// clrText itself when it reaches dMinimum on clrGround; otherwise the first colour on the straight
-// way from it towards black or white (whichever reads better on that ground) that reaches
-// dStandIn. A colour keeps its hue as far as it can, so a red value stays a red on every ground
-// that allows one.
-COLORREF ReadableOn(COLORREF clrText, COLORREF clrGround, double dMinimum = kReadableContrast,
-                    double dStandIn = kStandInContrast);
+// clrText itself when it reaches kReadableContrast on clrGround; otherwise the first colour on the
+// straight way from it towards black or white (whichever reads better on that ground) that reaches
+// kStandInContrast. A colour keeps its hue as far as it can, so a red value stays a red on every
+// ground that allows one.
+COLORREF ReadableOn(COLORREF clrText, COLORREF clrGround);

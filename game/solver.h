@@ -14,11 +14,68 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
-#include "game/solver_words.h"
+#include "game/guess_record.h"
+#include "game/word_set.h"
 
-class CGuessRecord;
+// The words of one set and skill in the form the solver compares them in, made once per set and
+// skill: the solver's cost grows with the square of the list, so every pair must be cheap.
+//
+// Each word keeps, besides its characters, how often it holds each character of the list's
+// alphabet (one byte a character, so Match is a sum of per-character minimums the compiler turns
+// into a few vector instructions) and its characters packed one byte each into a 64-bit word (so
+// Bingo is one XOR and a count of the zero bytes). A list with more distinct characters than that
+// scheme holds, or words too long for one 64-bit word, is compared character by character instead:
+// slower, with the same counts.
+
+// A guess made ready to compare against the words of one CSolverWords.
+struct CSolverProbe {
+    std::wstring strGuess;
+    std::vector<std::uint8_t> anCounts;  // per slot of the list; empty: compare characters
+    int nSlotted = 0;                    // the sum of anCounts
+    std::uint64_t nPacked = 0;
+};
+
+class CSolverWords {
+public:
+    CSolverWords() = default;
+    explicit CSolverWords(CWordList words);
+
+    std::size_t size() const { return m_words.size(); }
+    std::wstring_view Word(std::size_t i) const { return m_words[i]; }
+    // False when the list is compared character by character (see above).
+    bool IsPacked() const { return m_nSlots > 0; }
+    // Any guess: a word of the list, another length, characters the list never uses.
+    CSolverProbe Probe(std::wstring_view strGuess) const;
+
+    // The counts the game would give probe as a guess when word i is the magic word, as one key:
+    // Match * kKeyStride + Bingo. The game's words have 5 to 7 letters, so neither reaches 16.
+    static constexpr int kKeyStride = 16;
+    int PairKey(const CSolverProbe& probe, std::size_t i) const;
+    // Sum over the groups of size squared when guess splits the candidates (indices into the list).
+    std::uint64_t SplitSumOfSquares(const CSolverProbe& guess, const std::vector<std::size_t>& anCandidates) const;
+
+private:
+    // Reads the packed forms of the candidates of one search.
+    friend class CCandidateBlock;
+
+    static constexpr std::size_t kMaxPackedLength = 8;  // one byte a character in a 64-bit word
+    static constexpr std::size_t kSlotBlock = 32;       // one or two vector registers
+    static constexpr std::size_t kMaxSlots = 128;
+
+    // nLettersA is how many characters of A have a slot (the word length for a word of the list).
+    int PackedMatch(const std::uint8_t* pA, int nLettersA, const std::uint8_t* pB) const;
+    int PackedBingo(std::uint64_t nA, std::uint64_t nB) const;
+
+    CWordList m_words;
+    std::size_t m_nSlots = 0;              // count bytes per word; 0 when not packed
+    std::vector<std::uint8_t> m_anCounts;  // m_nSlots per word
+    std::vector<std::uint64_t> m_anPacked; // slot + 1 per character, first character lowest
+    std::unordered_map<wchar_t, std::uint8_t> m_slotOf;
+};
 
 // A guess with the counts it got.
 struct CScoredGuess {
@@ -41,10 +98,6 @@ struct CContradiction {
 // it fits them all (hard mode takes it then). Counting is symmetric, so this is also what strGuess
 // would have scored with that guess as the word.
 std::optional<CContradiction> FirstContradiction(const CGuessRecord& record, const std::wstring& strGuess);
-
-// Sum over the groups of size squared when guess splits the candidates (indices into words).
-std::uint64_t SplitSumOfSquares(const CSolverWords& words, const CSolverProbe& guess,
-                                const std::vector<std::size_t>& anCandidates);
 
 struct CBestGuess {
     std::size_t nWord = 0;            // index into the list

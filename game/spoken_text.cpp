@@ -4,6 +4,29 @@
 #include "game/stats_report.h"
 #include "platform/translate.h"
 
+namespace {
+
+// Minutes and seconds the way they are said, not padded: 65 -> "1:05", 6000 -> "100:00".
+std::wstring SpokenClock(int nSeconds)
+{
+    if (nSeconds < 0)
+        nSeconds = 0;
+    const int nSec = nSeconds % 60;
+    return std::to_wstring(nSeconds / 60) + (nSec < 10 ? L":0" : L":") + std::to_wstring(nSec);
+}
+
+// "" for no mark, "struck", "highlighted".
+std::wstring SpokenMark(int nMark)
+{
+    switch (nMark) {
+    case MarkStruck: return Tr("struck");
+    case MarkHighlighted: return Tr("highlighted");
+    default: return L"";
+    }
+}
+
+}  // namespace
+
 std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor)
 {
     if (strGuess.empty())
@@ -22,28 +45,11 @@ std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor)
     return str;
 }
 
-std::wstring SpokenClock(int nSeconds)
-{
-    if (nSeconds < 0)
-        nSeconds = 0;
-    const int nSec = nSeconds % 60;
-    return std::to_wstring(nSeconds / 60) + (nSec < 10 ? L":0" : L":") + std::to_wstring(nSec);
-}
-
 std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nElapsed)
 {
     if (bTimeTrial)
         return Fill(Tr("Level %1, Score %2"), {std::to_wstring(nLevel), std::to_wstring(nScoreShown)});
     return Fill(Tr("Time %1"), {SpokenClock(nElapsed)});
-}
-
-std::wstring SpokenMark(int nMark)
-{
-    switch (nMark) {
-    case MarkStruck: return Tr("struck");
-    case MarkHighlighted: return Tr("highlighted");
-    default: return L"";
-    }
 }
 
 std::wstring SpokenKey(wchar_t cLetter, int nMark)
@@ -60,11 +66,9 @@ std::wstring SpokenHistoryRow(const CGuessRecord& record, std::size_t nRow)
     if (nRow >= record.m_astrGuesses.size())
         return L"";
     const std::wstring& strGuess = record.m_astrGuesses[nRow];
-    std::wstring str = std::to_wstring(nRow + 1) + L". " + strGuess;
-    if (nRow < record.m_adwMatch.size())
-        str += Fill(Tr(", match %1"), {std::to_wstring(record.m_adwMatch[nRow])});
-    if (nRow < record.m_adwBingo.size())
-        str += Fill(Tr(", bingo %1"), {std::to_wstring(record.m_adwBingo[nRow])});
+    std::wstring str = std::to_wstring(nRow + 1) + L". " + strGuess +
+                       Fill(Tr(", match %1"), {std::to_wstring(record.m_adwMatch[nRow])}) +
+                       Fill(Tr(", bingo %1"), {std::to_wstring(record.m_adwBingo[nRow])});
     for (const int nMark : {static_cast<int>(MarkStruck), static_cast<int>(MarkHighlighted)}) {
         std::wstring strLetters;
         for (std::size_t i = 0; i < strGuess.size(); ++i) {

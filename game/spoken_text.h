@@ -25,15 +25,10 @@ std::wstring SpokenGuess(const std::wstring& strGuess, int nCursor);
 // "Level 1, Score 203" in Time Trial (the score as shown, time left included), else "Time 1:05".
 std::wstring SpokenStatus(bool bTimeTrial, int nLevel, int nScoreShown, int nElapsed);
 
-// Minutes and seconds the way they are said, not padded: 65 -> "1:05", 6000 -> "100:00".
-std::wstring SpokenClock(int nSeconds);
-
 // What a click on a letter key does: the keys' tooltip, and their description for screen readers.
 inline constexpr const char* kLetterKeyHint =
     N_("Click to strike out, highlight or clear this letter in your guesses");
 
-// "" for no mark, "struck", "highlighted".
-std::wstring SpokenMark(int nMark);
 // "A" or "A, struck".
 std::wstring SpokenKey(wchar_t cLetter, int nMark);
 

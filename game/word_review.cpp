@@ -3,8 +3,7 @@
 #include "platform/text.h"
 #include "platform/translate.h"
 
-CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses,
-                          EGuessPool pool, std::size_t nMaxNames)
+CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses, EGuessPool pool)
 {
     CWordReview review;
     std::vector<CScoredGuess> aSoFar;
@@ -16,13 +15,12 @@ CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGu
         row.nBingo = guess.nBingo;
         row.nFitBefore = anBefore.size();
         if (!anBefore.empty()) {
-            const std::uint64_t nSum = SplitSumOfSquares(words, words.Probe(guess.strGuess), anBefore);
+            const std::uint64_t nSum = words.SplitSumOfSquares(words.Probe(guess.strGuess), anBefore);
             row.nGuessHundredths = (nSum * 200 + anBefore.size()) / (2 * anBefore.size());
         }
         if (const std::optional<CBestGuess> best = BestGuess(words, anBefore, pool)) {
             row.strBest = words.Word(best->nWord);
             row.nBestHundredths = best->ExpectedLeftHundredths();
-            row.bBestSampled = best->bSampled;
         }
         aSoFar.push_back(guess);
         std::vector<std::size_t> anAfter = FittingWords(words, aSoFar);
@@ -31,7 +29,7 @@ CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGu
         anBefore = std::move(anAfter);
     }
     review.nLeft = anBefore.size();
-    for (std::size_t i = 0; i < anBefore.size() && i < nMaxNames; ++i)
+    for (std::size_t i = 0; i < anBefore.size() && i < kReviewNamesShown; ++i)
         review.astrLeft.emplace_back(words.Word(anBefore[i]));
     return review;
 }

@@ -20,7 +20,6 @@ struct CReviewRow {
     std::uint64_t nGuessHundredths = 0; // what this guess would leave on average, in hundredths
     std::wstring strBest;               // the hint at this point; empty when nothing fitted
     std::uint64_t nBestHundredths = 0;
-    bool bBestSampled = false;          // the list was too large to search in full
 };
 
 struct CWordReview {
@@ -34,8 +33,7 @@ struct CWordReview {
 constexpr std::size_t kReviewNamesShown = 20;
 
 // The review of guesses against a list, the best guesses picked from pool as the hint picks them.
-CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses,
-                          EGuessPool pool, std::size_t nMaxNames = kReviewNamesShown);
+CWordReview ReviewGuesses(const CSolverWords& words, const std::vector<CScoredGuess>& aGuesses, EGuessPool pool);
 
 // An average for the player to read, with two decimals and the player's decimal separator:
 // "3.05" in English, "3,05" in German and French.

@@ -172,17 +172,17 @@ std::filesystem::path SetFilePath(const std::filesystem::path& dir, const std::w
     if (std::filesystem::exists(exact, ec))
         return exact;
     // The search takes the ending in any case, so "Birds.SET" is the set "Birds" and must load;
-    // and a name in another case is the same set, as it is the same progress key.
-    const std::vector<std::filesystem::path> names = FindFilesWithSuffix(dir, ".set");
-    for (const std::filesystem::path& name : names) {
-        if (SetNameFromFileName(name) == strSet)
+    // and a name in another case is the same set, as it is the same progress key. The same name
+    // wins over another case.
+    std::filesystem::path sameSet = exact;
+    for (const std::filesystem::path& name : FindFilesWithSuffix(dir, ".set")) {
+        const std::wstring strName = SetNameFromFileName(name);
+        if (strName == strSet)
             return dir / name;
+        if (sameSet == exact && IsSameSetName(strName, strSet))
+            sameSet = dir / name;
     }
-    for (const std::filesystem::path& name : names) {
-        if (IsSameSetName(SetNameFromFileName(name), strSet))
-            return dir / name;
-    }
-    return exact;
+    return sameSet;
 }
 
 std::vector<std::wstring> ListSetNames(const std::filesystem::path& dir)
@@ -195,4 +195,22 @@ std::vector<std::wstring> ListSetNames(const std::filesystem::path& dir)
             astrNames.push_back(std::move(strName));
     }
     return astrNames;
+}
+
+std::filesystem::path DictionaryFile(const std::filesystem::path& programDir)
+{
+    return programDir / "dictionary" / "Everyday.set";
+}
+
+std::unordered_set<std::wstring> ReadDictionary(const std::filesystem::path& file)
+{
+    std::unordered_set<std::wstring> words;
+    CWordLists lists;
+    if (ReadWordSetFile(file, lists)) {
+        for (int nSkill = 0; nSkill < 3; ++nSkill) {
+            for (std::size_t i = 0; i < lists.ForSkill(nSkill).size(); ++i)
+                words.emplace(lists.ForSkill(nSkill)[i]);
+        }
+    }
+    return words;
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 // The characters of every word one after another in one string. A set of a million words is then
@@ -15,7 +16,6 @@
 // most of the time of loading such a set.
 class CWordList {
 public:
-    // A list of length 0 takes no words at all.
     explicit CWordList(std::size_t nWordLength = 0) : m_nWordLength(nWordLength) {}
 
     std::size_t WordLength() const { return m_nWordLength; }
@@ -51,10 +51,11 @@ struct CWordLists {
     void Clear();
 };
 
-// A non-empty line that is neither a section marker nor a word kept, and why.
+// A non-empty line that is neither a section marker nor a word kept, and why ("before any section
+// marker", "wrong length for <BEGINNER>: 6").
 struct CIgnoredLine {
     std::size_t nLine = 0;      // 1-based
-    std::wstring strReason;     // e.g. "before any section marker", "wrong length for <BEGINNER>: 6"
+    std::wstring strReason;
 };
 using IgnoredLineSink = std::function<void(const CIgnoredLine&)>;
 // A word kept, with its 1-based line, as the lists hold it.
@@ -80,3 +81,9 @@ std::wstring SetNameFromFileName(const std::filesystem::path& fileName);
 std::filesystem::path SetFilePath(const std::filesystem::path& dir, const std::wstring& strSet);
 // The names of the sets in dir, in the order the directory yields them.
 std::vector<std::wstring> ListSetNames(const std::filesystem::path& dir);
+
+// The word check's dictionary: the file lives in a folder of its own under the program's, so the
+// set search, which looks only at the folder's own files, never offers it as a set to play.
+std::filesystem::path DictionaryFile(const std::filesystem::path& programDir);
+// Every word of a set file, whatever its skill; none when the file cannot be read.
+std::unordered_set<std::wstring> ReadDictionary(const std::filesystem::path& file);

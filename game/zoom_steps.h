@@ -2,6 +2,7 @@
 // the largest that fits a window, the one a first start takes for the screen. Percent throughout.
 #pragma once
 
+#include <algorithm>
 #include <array>
 
 constexpr int kZoomNormal = 100;
@@ -29,20 +30,53 @@ constexpr int ZoomLineWidth(int nPercent)
     return nPercent < 200 ? 1 : nPercent / 100;
 }
 
-bool IsZoomStep(int nPercent);
+constexpr bool IsZoomStep(int nPercent)
+{
+    return std::find(kZoomSteps.begin(), kZoomSteps.end(), nPercent) != kZoomSteps.end();
+}
+
 // The step after or before nPercent; the last or first step stays where it is.
-int ZoomStepIn(int nPercent);
-int ZoomStepOut(int nPercent);
+constexpr int ZoomStepIn(int nPercent)
+{
+    const auto it = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), nPercent);
+    return it == kZoomSteps.end() ? kZoomSteps.back() : *it;
+}
+
+constexpr int ZoomStepOut(int nPercent)
+{
+    const auto it = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), nPercent);
+    return it == kZoomSteps.begin() ? kZoomSteps.front() : *(it - 1);
+}
 
 // The largest step at which a picture of nWidth x nHeight logical pixels fits an area of
 // nAreaWidth x nAreaHeight; never below the first step.
-int LargestStepFitting(int nWidth, int nHeight, int nAreaWidth, int nAreaHeight);
+constexpr int LargestStepFitting(int nWidth, int nHeight, int nAreaWidth, int nAreaHeight)
+{
+    int nBest = kZoomSteps.front();
+    for (const int nStep : kZoomSteps) {
+        if (ZoomEdge(nWidth, nStep) <= nAreaWidth && ZoomEdge(nHeight, nStep) <= nAreaHeight)
+            nBest = nStep;
+    }
+    return nBest;
+}
 
 // The step a first start takes: the largest at which the whole window (picture plus nChrome
 // rows of menu and tool bar) is at most half of the work area's height, and no wider than the
 // work area.
-int FirstStartStep(int nPictureWidth, int nPictureHeight, int nChrome, int nWorkWidth, int nWorkHeight);
+constexpr int FirstStartStep(int nPictureWidth, int nPictureHeight, int nChrome, int nWorkWidth, int nWorkHeight)
+{
+    int nBest = kZoomSteps.front();
+    for (const int nStep : kZoomSteps) {
+        const int nWindowHeight = ZoomEdge(nPictureHeight, nStep) + nChrome;
+        if (2 * nWindowHeight <= nWorkHeight && ZoomEdge(nPictureWidth, nStep) <= nWorkWidth)
+            nBest = nStep;
+    }
+    return nBest;
+}
 
 // A stored zoom made usable: a value that is no step (absent, damaged) gives 0, "pick for the
 // screen"; a step larger than the screen allows is lowered to nLargestAllowed.
-int UsableStoredZoom(int nStored, int nLargestAllowed);
+constexpr int UsableStoredZoom(int nStored, int nLargestAllowed)
+{
+    return IsZoomStep(nStored) ? std::min(nStored, std::max(nLargestAllowed, kZoomSteps.front())) : 0;
+}

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <numeric>
 #include <optional>
 #include <string>
 #include <utility>
@@ -13,6 +14,33 @@
 
 #include "game/guess_record.h"
 #include "game/solver.h"
+#include "word_list_vector.h"
+
+// A list as the tests and the benchmark hold it: the words, the solver's form, and every index.
+struct CTestList {
+    std::vector<std::wstring> astrWords;
+    CSolverWords words;
+    std::vector<std::size_t> anAll;
+};
+
+inline CTestList ListOf(std::vector<std::wstring> astrWords)
+{
+    CTestList list;
+    list.astrWords = std::move(astrWords);
+    list.words = CSolverWords(WordListOf(list.astrWords));
+    list.anAll.resize(list.astrWords.size());
+    std::iota(list.anAll.begin(), list.anAll.end(), std::size_t{0});
+    return list;
+}
+
+// The guesses of a record with the counts they got.
+inline std::vector<CScoredGuess> ScoredGuessesOf(const CGuessRecord& record)
+{
+    std::vector<CScoredGuess> aGuesses;
+    for (std::size_t i = 0; i < record.GuessCount(); ++i)
+        aGuesses.push_back({record.m_astrGuesses[i], static_cast<int>(record.m_adwMatch[i]), static_cast<int>(record.m_adwBingo[i])});
+    return aGuesses;
+}
 
 // The counts the game gives strGuess when strMagic is the magic word.
 inline std::pair<int, int> GameCounts(const std::wstring& strGuess, const std::wstring& strMagic)

@@ -141,11 +141,11 @@ protected:
     {
         CScriptedGame& g = StartGame();
         g.ClearLog();
-        const std::optional<CGameCore::CHint> hint = g.BestHint();
-        EXPECT_TRUE(hint);
+        const std::optional<CBestGuess> best = BestGuess(CSolverWords(g.WordsOfSkill()), g.WordsThatFit());
+        EXPECT_TRUE(best);
         g.OnHint();
         EXPECT_EQ(g.m_astrMessages.size(), 1u);
-        return {g.m_astrMessages.empty() ? L"" : g.m_astrMessages[0], hint ? hint->nHundredthsLeft : 0};
+        return {g.m_astrMessages.empty() ? L"" : g.m_astrMessages[0], best ? best->ExpectedLeftHundredths() : 0};
     }
 };
 

@@ -111,10 +111,4 @@ TEST(LetterMarks, ThreePressesCycleAndOtherCharactersHaveNoEntry)
         EXPECT_EQ(record.MarkOf(c), MarkNone);
     }
     EXPECT_EQ(record.m_nLetterMark, before);
-
-    // A damaged entry reads as no mark and steps on from there.
-    record.m_nLetterMark[0] = 7;
-    EXPECT_EQ(record.MarkOf(L'A'), MarkNone);
-    record.StepMark(L'A');
-    EXPECT_EQ(record.MarkOf(L'A'), MarkStruck);
 }

@@ -9,6 +9,7 @@
 #include "game/word_set.h"
 #include "scripted_host.h"
 #include "solver_plain_rule.h"
+#include "word_list_vector.h"
 #include "core_test_seam.h"
 
 namespace {
@@ -29,15 +30,8 @@ protected:
     // What the plain rule offers for the guesses of the word in play.
     std::wstring PlainHintMessage(CScriptedGame& g, bool bHard)
     {
-        std::vector<std::wstring> astrWords;
-        for (std::size_t i = 0; i < CGameCoreTestSeam::Words(g).m_wordsBeginner.size(); ++i)
-            astrWords.emplace_back(CGameCoreTestSeam::Words(g).m_wordsBeginner[i]);
-        std::vector<CScoredGuess> aGuesses;
-        for (std::size_t i = 0; i < g.m_history.GuessCount(); ++i) {
-            aGuesses.push_back({g.m_history.m_astrGuesses[i], static_cast<int>(g.m_history.m_adwMatch[i]),
-                                static_cast<int>(g.m_history.m_adwBingo[i])});
-        }
-        const std::vector<std::size_t> anFit = PlainFittingWords(astrWords, aGuesses);
+        const std::vector<std::wstring> astrWords = ToVector(CGameCoreTestSeam::Words(g).m_wordsBeginner);
+        const std::vector<std::size_t> anFit = PlainFittingWords(astrWords, ScoredGuessesOf(g.m_history));
         EXPECT_EQ(g.WordsThatFit(), anFit);
         const std::optional<CBestGuess> best = PlainBestGuess(astrWords, anFit, bHard);
         EXPECT_TRUE(best);

@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "game/spoken_text.h"
-#include "game/word_check.h"
 #include "game/word_set.h"
 #include "scripted_host.h"
 #include "core_test_seam.h"
@@ -130,7 +130,7 @@ TEST_F(WordCheckGame, WithoutTheDictionaryOnlyTheSetsWordsPass)
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
 }
 
-TEST(Dictionary, IsReadOnTheFirstQuestionOnlyAndNeverListedAsASet)
+TEST(Dictionary, HoldsEveryWordOfItsFileAndIsNeverListedAsASet)
 {
     CTempDir dir;
     dir.Write("Play.set", MakeSet({"apple"}));
@@ -138,16 +138,15 @@ TEST(Dictionary, IsReadOnTheFirstQuestionOnlyAndNeverListedAsASet)
     std::filesystem::create_directories(file.parent_path());
     std::ofstream(file, std::ios::binary) << MakeSet({"HOUSE"}, {}, {"KITCHEN"});
 
-    CDictionary dictionary(file);
-    EXPECT_TRUE(dictionary.Contains(L"KITCHEN"));
-    EXPECT_TRUE(dictionary.Contains(L"HOUSE"));
-    EXPECT_FALSE(dictionary.Contains(L"house")) << "guesses are upper case, and so are the words";
-    EXPECT_FALSE(dictionary.Contains(L"APPLE"));
+    const std::unordered_set<std::wstring> dictionary = ReadDictionary(file);
+    EXPECT_TRUE(dictionary.contains(L"KITCHEN"));
+    EXPECT_TRUE(dictionary.contains(L"HOUSE"));
+    EXPECT_FALSE(dictionary.contains(L"house")) << "guesses are upper case, and so are the words";
+    EXPECT_FALSE(dictionary.contains(L"APPLE"));
 
     EXPECT_EQ(CSetFolders(dir.Path()).ListSetNames(), std::vector<std::wstring>{L"Play"});
 
-    CDictionary missing(dir.Path() / "nowhere" / "Everyday.set");
-    EXPECT_FALSE(missing.Contains(L"HOUSE"));
+    EXPECT_TRUE(ReadDictionary(dir.Path() / "nowhere" / "Everyday.set").empty());
 }
 
 // The shipped dictionary is the larger everyday list: every word the Standard set plays is in it,
@@ -159,7 +158,7 @@ TEST(Dictionary, TheShippedOneHoldsTheStandardSetAndMore)
     ASSERT_TRUE(ReadWordSetFile(DictionaryFile(sets.parent_path()), dictionary));
     CWordLists standard;
     ASSERT_TRUE(ReadWordSetFile(sets / "Standard.set", standard));
-    CDictionary lookup(DictionaryFile(sets.parent_path()));
+    const std::unordered_set<std::wstring> lookup = ReadDictionary(DictionaryFile(sets.parent_path()));
     for (int nSkill = 0; nSkill < 3; ++nSkill) {
         const CWordList& words = dictionary.ForSkill(nSkill);
         EXPECT_GT(words.size(), 2 * standard.ForSkill(nSkill).size()) << nSkill;
@@ -167,7 +166,7 @@ TEST(Dictionary, TheShippedOneHoldsTheStandardSetAndMore)
             ASSERT_TRUE(CanBeTyped(words[i])) << nSkill << " " << i;
         const CWordList& played = standard.ForSkill(nSkill);
         for (std::size_t i = 0; i < played.size(); ++i)
-            ASSERT_TRUE(lookup.Contains(played[i])) << std::string(played[i].begin(), played[i].end());
+            ASSERT_TRUE(lookup.contains(std::wstring(played[i]))) << std::string(played[i].begin(), played[i].end());
     }
 }
 

@@ -64,21 +64,6 @@ protected:
         g.ClearLog();
         return g;
     }
-    static std::vector<std::wstring> Beginner(const CScriptedGame& g)
-    {
-        std::vector<std::wstring> astrWords;
-        for (std::size_t i = 0; i < CGameCoreTestSeam::Words(g).m_wordsBeginner.size(); ++i)
-            astrWords.emplace_back(CGameCoreTestSeam::Words(g).m_wordsBeginner[i]);
-        return astrWords;
-    }
-    static std::vector<CScoredGuess> Played(const CScriptedGame& g)
-    {
-        std::vector<CScoredGuess> aGuesses;
-        for (std::size_t i = 0; i < g.m_history.GuessCount(); ++i)
-            aGuesses.push_back({g.m_history.m_astrGuesses[i], static_cast<int>(g.m_history.m_adwMatch[i]),
-                                static_cast<int>(g.m_history.m_adwBingo[i])});
-        return aGuesses;
-    }
 };
 
 }  // namespace
@@ -97,11 +82,16 @@ TEST(WordReview, FollowsThePlainRuleGuessByGuessAndNamesTheFirstWordsLeft)
         EXPECT_EQ(review.astrLeft, std::vector<std::wstring>{L"MAPLE"});
     }
     // More words left than are named: the first ones in file order, and the count of all.
-    const std::vector<CScoredGuess> aOne = ScoredAgainst(L"MAPLE", {L"QUICK"});
-    const CWordReview wide = ReviewGuesses(words, aOne, EGuessPool::AnyWord, 3);
-    EXPECT_EQ(wide.nLeft, astrWords.size());
-    EXPECT_EQ(wide.astrLeft, (std::vector<std::wstring>{L"APPLE", L"ANGLE", L"AMPLE"}));
-    EXPECT_EQ(ReviewLeftText(wide), L"12 words fit every guess: APPLE, ANGLE, AMPLE and 9 more.");
+    std::vector<std::wstring> astrMany;
+    for (wchar_t c = L'A'; c <= L'Z'; ++c)
+        astrMany.push_back(L"QQQQ" + std::wstring(1, c));
+    const CWordReview wide = ReviewGuesses(CSolverWords(WordListOf(astrMany)), {}, EGuessPool::AnyWord);
+    EXPECT_EQ(wide.nLeft, astrMany.size());
+    EXPECT_EQ(wide.astrLeft, std::vector<std::wstring>(astrMany.begin(), astrMany.begin() + kReviewNamesShown));
+    CWordReview three;
+    three.nLeft = 12;
+    three.astrLeft = {L"APPLE", L"ANGLE", L"AMPLE"};
+    EXPECT_EQ(ReviewLeftText(three), L"12 words fit every guess: APPLE, ANGLE, AMPLE and 9 more.");
 
     // Counts no word of the list can have (the magic word was not in it): nothing to offer.
     const CWordReview none = ReviewGuesses(words, {{L"APPLE", 0, 0}, {L"PLATE", 2, 1}}, EGuessPool::AnyWord);
@@ -154,7 +144,7 @@ TEST_F(ReviewGame, AnEndedWordIsReviewedAsThePlainRuleHasItHardModeAsItWasPlayed
     CGameCoreTestSeam::SetHardMode(g, false);
     const CWordReview review = g.ReviewOfLastWord();
     EXPECT_EQ(review.strMagicWord, g.m_history.m_strMagicWord);
-    ExpectPlainRule(review, Beginner(g), Played(g), true);
+    ExpectPlainRule(review, ToVector(CGameCoreTestSeam::Words(g).m_wordsBeginner), ScoredGuessesOf(g.m_history), true);
     EXPECT_EQ(review.astrLeft, std::vector<std::wstring>{g.m_history.m_strMagicWord});
 
     // The next word replaces it.
@@ -177,7 +167,7 @@ TEST_F(ReviewGame, OnlyAWordThatEndedWithGuessesAtTheSameSkillIsOffered)
     g.OnGiveUp();
     EXPECT_EQ(g.m_nReviewOffered, 1);
     EXPECT_TRUE(g.CanReview());
-    ExpectPlainRule(g.ReviewOfLastWord(), Beginner(g), Played(g), false);
+    ExpectPlainRule(g.ReviewOfLastWord(), ToVector(CGameCoreTestSeam::Words(g).m_wordsBeginner), ScoredGuessesOf(g.m_history), false);
 
 }
 
