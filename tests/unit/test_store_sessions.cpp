@@ -41,6 +41,16 @@ protected:
     };
     std::unique_ptr<CCopy> Copy() { return std::make_unique<CCopy>(m_file, m_programDir.Path()); }
 
+    // A copy that starts its first word while another program holds the whole file.
+    std::unique_ptr<CCopy> StartedUnderLock()
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
+        EXPECT_TRUE(lock.Held());
+        auto copy = Copy();
+        copy->game.StartFirstWord();
+        return copy;
+    }
+
     std::string Raw(const std::string& name, const std::string& sub = "")
     {
         std::string key = "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
@@ -76,15 +86,9 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
         store.Write(Option::TimeTrial, false);
         store.WriteWordIndex(L"Fruit", SkillAdvanced, 0);
     }
-    std::unique_ptr<CCopy> copy;
-    {
-        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
-        ASSERT_TRUE(lock.Held());
-        copy = Copy();
-        copy->game.StartFirstWord();
-        EXPECT_EQ(copy->game.m_nQuitCode, -1);
-        EXPECT_FALSE(copy->game.IsGameOver()) << "the session plays on what it has";
-    }
+    auto copy = StartedUnderLock();
+    EXPECT_EQ(copy->game.m_nQuitCode, -1);
+    EXPECT_FALSE(copy->game.IsGameOver()) << "the session plays on what it has";
     for (const auto& [name, value] : {std::pair{"CURRENT_SET", "Fruit"}, std::pair{"CURRENT_LEVEL", "2"},
                                       std::pair{"SOUND", "0"}, std::pair{"TIMETRIAL_CHECKED", "0"}}) {
         SCOPED_TRACE(name);
@@ -114,13 +118,7 @@ TEST_F(StoreSessions, AStartOnALockedStoreLaterPlaysTheStoredSkillOfTheSetItGues
         store.Write(Option::CurrentSkill, SkillAdvanced);
         store.Write(Option::TimeTrial, false);
     }
-    std::unique_ptr<CCopy> copy;
-    {
-        CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
-        ASSERT_TRUE(lock.Held());
-        copy = Copy();
-        copy->game.StartFirstWord();
-    }
+    auto copy = StartedUnderLock();
     copy->game.OnNew();
     EXPECT_EQ(copy->game.CurrentSet(), L"animals");
     EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
