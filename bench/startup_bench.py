@@ -104,7 +104,7 @@ def cpu_ms(pid):
         try:
             with open(f"/proc/{pid}/task/{task}/schedstat") as schedstat:
                 total += int(schedstat.read().split()[0])
-        except FileNotFoundError:
+        except (FileNotFoundError, ProcessLookupError):
             pass  # a helper thread that ended meanwhile; what it ran is no longer counted anywhere
     return total / 1e6
 
