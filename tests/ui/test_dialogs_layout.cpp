@@ -182,14 +182,8 @@ private:
 // Statistics, over an empty game log in folder, checked while it is open.
 void OnStatistics(const CTempFolder& folder, const std::function<void(wxDialog&)>& check)
 {
-    CModalScript script;
-    script.Then([&](wxDialog& dlg) {
-        check(dlg);
-        dlg.EndModal(wxID_CANCEL);
-    });
     CStatisticsDlg dlg(folder.Path() / "log.db");
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
+    WhileOpen(dlg, check);
 }
 
 void ForEachDialog(const std::function<void(const CLayoutCase&, wxDialog&)>& check)
@@ -447,10 +441,11 @@ TEST(DialogLayout, PlayerNameMessageStandsBelowTheHeaderRule)
 {
     for (const int nZoom : {100, 150, 200}) {
         SetDialogZoom(nZoom);
-        CModalScript script;
-        script.Then([&](wxDialog& dlg) {
-            auto& game = dynamic_cast<CGameDialog&>(dlg);
-            const wxImage img = CaptureClient(dlg);
+        CPlayerNameDlg dlg;
+        dlg.m_strMessage = L"You are best player in this level";
+        WhileOpen(dlg, [&](wxDialog& d) {
+            auto& game = dynamic_cast<CGameDialog&>(d);
+            const wxImage img = CaptureClient(d);
             SaveShot(img, ShotName("player_name_rule", nZoom));
             const std::string strWhat = "at " + std::to_string(nZoom) + " %";
             const int nRule = ScaledPixels(kHeaderRuleY, game.Scale());
@@ -459,17 +454,12 @@ TEST(DialogLayout, PlayerNameMessageStandsBelowTheHeaderRule)
             ASSERT_FALSE(InkBox(img, wxRect(0, nRule, nWidth, nThick), IsDarkInk).IsEmpty()) << "no rule " << strWhat;
             EXPECT_TRUE(InkBox(img, wxRect(0, nRule - 1, nWidth, 1), IsDarkInk).IsEmpty()) << "ink above the rule " << strWhat;
             EXPECT_TRUE(InkBox(img, wxRect(0, nRule + nThick, nWidth, 1), IsDarkInk).IsEmpty()) << "ink below the rule " << strWhat;
-            wxWindow* pMessage = dlg.FindWindow(IDC_PLAYER_MESSAGE);
+            wxWindow* pMessage = d.FindWindow(IDC_PLAYER_MESSAGE);
             ASSERT_NE(pMessage, nullptr);
             const wxRect rcInk = InkBox(img, pMessage->GetRect(), IsDarkInk);
             ASSERT_FALSE(rcInk.IsEmpty()) << strWhat;
             EXPECT_GT(rcInk.GetTop(), nRule + nThick) << strWhat;
-            dlg.EndModal(wxID_CANCEL);
         });
-        CPlayerNameDlg dlg;
-        dlg.m_strMessage = L"You are best player in this level";
-        dlg.DoModal();
-        EXPECT_TRUE(script.Done());
     }
     SetDialogZoom(100);
 }

@@ -182,9 +182,8 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
     const std::filesystem::path file = folder.Path() / "veltrane-quillorn" / "games.db";
     WriteThousandWords(file);
 
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
-        auto& dlg = static_cast<CStatisticsDlg&>(d);
+    CStatisticsDlg dlg(file);
+    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
         CStatisticsChart& chart = ChartOf(dlg);
         SaveShot(CaptureClient(d), "statistics-thousand-words");
         const wxImage shot = CaptureClient(chart);
@@ -264,10 +263,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         EXPECT_TRUE(ShowsText(shotOther, TextOf(picOther, StatsTextMedianTime), "-", clrGround));
         EXPECT_EQ(ReadAloud(chart)[1], "Words played 0") << "the labels follow the choice";
         d.EndModal(wxID_OK);
-    });
-    CStatisticsDlg dlg(file);
-    EXPECT_EQ(dlg.DoModal(), ResultOK);
-    EXPECT_TRUE(script.Done());
+    }), ResultOK);
 
     // The command line reads the same file and gives the same figures.
     const std::string strJson = RunStatsCommand(folder.Path(), "--json --skill beginner");
@@ -292,10 +288,9 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
         e.nGuesses = 3;
         ASSERT_TRUE(log.Append(e));
     }
-    CModalScript script;
     std::vector<std::wstring> astrAsked;
-    script.Then([&](wxDialog& d) {
-        auto& dlg = static_cast<CStatisticsDlg&>(d);
+    CStatisticsDlg dlg(file);
+    WhileOpen(dlg, [&](wxDialog& d) {
         const wxColour clrGround = d.GetBackgroundColour();
         auto shows = [&](const char* szPlayed) {
             Settle();
@@ -319,11 +314,7 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
             EXPECT_TRUE(answers.Done());
         }
         EXPECT_TRUE(shows("0"));
-        d.EndModal(wxID_OK);
     });
-    CStatisticsDlg dlg(file);
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
     ASSERT_EQ(astrAsked.size(), 1u);
     EXPECT_EQ(astrAsked[0], wxString(CStatisticsDlg::kConfirmClear).ToStdWstring());
     CGameLog after(file);
@@ -349,12 +340,7 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     EXPECT_EQ(pAccel != nullptr ? pAccel->ToString() : wxString(), "Ctrl+T");
 
     Type("bread\r");
-    {
-        CModalScript gaveUp;
-        gaveUp.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-        EXPECT_TRUE(gaveUp.Done());
-    }
+    GiveUp();
     CModalScript script;
     script.Then([&](wxDialog& d) {
         wxClientDC dc(&ChartOf(d));
