@@ -1,7 +1,6 @@
 // The game-window fixture.
 #include "test_view_fixture.h"
 
-#include <cstdlib>
 #include <fstream>
 
 #include <wx/app.h>
@@ -26,9 +25,7 @@ void PressGo(wxDialog& dlg)
 
 void CGameWindowTest::SetUp()
 {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-view-XXXXXX").string();
-    ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-    m_dirTemp = strTemplate;
+    ASSERT_FALSE(m_dirTemp.empty()) << "no temporary folder";
     m_dirProgram = m_dirTemp / "program";
     std::filesystem::create_directories(m_dirProgram);
     m_dirUserSets = m_dirTemp / "user" / "sets";
@@ -46,8 +43,6 @@ void CGameWindowTest::TearDown()
     wxEvtHandler::RemoveFilter(&m_clock);
     m_pProfile.reset();
     m_pRegistry.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(m_dirTemp, ec);
 }
 
 void CGameWindowTest::WriteSet(const std::string& strFileName, const std::string& strText)

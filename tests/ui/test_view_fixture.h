@@ -60,7 +60,8 @@ protected:
 
     void Shot(const wxImage& image, const std::string& strName);
 
-    std::filesystem::path m_dirTemp;
+    uitest::CTempFolder m_temp;
+    std::filesystem::path m_dirTemp = m_temp.Path();
     std::filesystem::path m_dirProgram;
     std::filesystem::path m_dirUserSets;   // not created until a test writes into it
     std::unique_ptr<CRegistry> m_pRegistry;
