@@ -64,7 +64,9 @@ TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
     }), ResultCancel);
 }
 
-TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
+// Each swatch, pressed, sets the components, the sliders and the preview at once; a real click on
+// one and OK hand its components to the caller.
+TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreviewAndOkGivesThem)
 {
     struct {
         int nId;
@@ -75,7 +77,10 @@ TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
         {2014, {255, 255, 0}}, {2015, {0, 255, 255}},
     };
     CColorDlg dlg;
-    WhileOpen(dlg, [&](wxDialog& d) {
+    dlg.m_nRed = 1;
+    dlg.m_nGreen = 2;
+    dlg.m_nBlue = 3;
+    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
         for (const auto& c : aCases) {
             ClickButton(d, c.nId);
             EXPECT_EQ(dlg.m_nRed, c.c.r) << c.nId;
@@ -86,19 +91,9 @@ TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
             EXPECT_EQ(PixelRgb(CaptureClient(d), d.GetClientSize().x / 2, 115), Rgb(c.c.r, c.c.g, c.c.b))
                 << "preview repainted at once for " << c.nId;
         }
-    });
-}
-
-TEST(ColorDialog, ClickingSwatch2010ThenOkGivesItsComponents)
-{
-    CColorDlg dlg;
-    dlg.m_nRed = 1;
-    dlg.m_nGreen = 2;
-    dlg.m_nBlue = 3;
-    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
+        // The last pressed was cyan: a click on olive shows in the red component.
         wxUIActionSimulator sim;
-        wxWindow* pSwatch = d.FindWindow(2010);
-        sim.MouseMove(pSwatch->GetScreenRect().GetPosition() + wxPoint(8, 6));
+        sim.MouseMove(d.FindWindow(2010)->GetScreenRect().GetPosition() + wxPoint(8, 6));
         Settle();
         sim.MouseClick();
         EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed == 128; }));
