@@ -50,16 +50,7 @@ TEST_F(ShellTest, WithoutAnySetBothMessagesShowAndTheGameQuits)
 
 TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
 {
-    WriteSet("Test.set", kTestSetText);
-    CModalScript script;
-    bool bSawNewGame = false;
-    script.Then([&](wxDialog& dlg) {
-        bSawNewGame = true;
-        PressGo(dlg);
-    });
-    Open(script);
-
-    EXPECT_TRUE(bSawNewGame);
+    OpenAndStartWord();  // which fails unless the New Game dialog came
     EXPECT_FALSE(m_pView->IsGameOver());
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"APPLE");
     EXPECT_EQ(m_pView->Guess(), L"     ");
