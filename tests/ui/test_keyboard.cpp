@@ -265,11 +265,6 @@ TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
         EXPECT_EQ(nResult, ResultYes) << "Enter on the focused Yes";
     }
     {
-        CLevelDlg dlg;
-        EXPECT_EQ(FocusWalk(dlg, 0, WXK_ESCAPE, nResult), std::vector<int>{IDC_LEVEL_YES});
-        EXPECT_EQ(nResult, ResultCancel) << "Escape is taken as No by the game";
-    }
-    {
         CPlayerNameDlg dlg;
         EXPECT_EQ(FocusWalk(dlg, 2, WXK_ESCAPE, nResult), (std::vector<int>{IDC_PLAYER_NAME, wxID_OK, IDC_PLAYER_NAME}));
         EXPECT_EQ(nResult, ResultCancel);
