@@ -163,13 +163,8 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     Type("b");
     EXPECT_EQ(m_pView->Guess(), L"     ");
 
-    // Ctrl+N is New: the next word of the set, with its New Game dialog.
-    CModalScript next;
-    next.Then(PressGo);
-    wxUIActionSimulator sim;
-    sim.Char('n', wxMOD_CONTROL);
-    uitest::Settle();
-    EXPECT_TRUE(next.Done());
+    // New: the next word of the set, with its New Game dialog (Ctrl+N for it is the keyboard test's).
+    NewWord();
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANT");
     EXPECT_FALSE(m_pView->IsGameOver());
 }
