@@ -50,16 +50,7 @@ TEST_F(ShellTest, WithoutAnySetBothMessagesShowAndTheGameQuits)
 
 TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
 {
-    WriteSet("Test.set", kTestSetText);
-    CModalScript script;
-    bool bSawNewGame = false;
-    script.Then([&](wxDialog& dlg) {
-        bSawNewGame = true;
-        PressGo(dlg);
-    });
-    Open(script);
-
-    EXPECT_TRUE(bSawNewGame);
+    OpenAndStartWord();  // which fails unless the New Game dialog came
     EXPECT_FALSE(m_pView->IsGameOver());
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"APPLE");
     EXPECT_EQ(m_pView->Guess(), L"     ");
@@ -90,7 +81,7 @@ TEST_F(ShellTest, StartUpAsksForTheFirstWordAndStoresWhereItIs)
     Shot(OnScreen(*m_pFrame), "start");
 }
 
-TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
+TEST_F(ShellTest, MenusToolsTooltipsAndHandlersAreTheGamesOwn)
 {
     OpenAndStartWord();
     wxMenuBar* pBar = m_pFrame->GetMenuBar();
@@ -146,11 +137,7 @@ TEST_F(ShellTest, MenusToolsAndTooltipsAreTheGamesOwn)
         EXPECT_EQ(pTool->GetShortHelp(), aTools[i].second);
         EXPECT_EQ(pTool->GetNormalBitmap().GetSize(), wxSize(16, 16));
     }
-}
-
-TEST_F(ShellTest, EveryCommandOfTheTableHasAHandlerOnTheRoute)
-{
-    OpenAndStartWord();
+    // And every command of the table finds a handler on the route.
     for (const CCommandRow& row : CommandRows())
         EXPECT_NE(FindCommandTarget(m_pFrame->CommandRoute(), row.nId), nullptr) << row.nId;
 }
@@ -161,13 +148,7 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     const std::vector<CCommandTarget*> aRoute = m_pFrame->CommandRoute();
     EXPECT_TRUE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
 
-    {
-        CModalScript script;
-        script.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-        ASSERT_EQ(script.Messages().size(), 1u);
-        EXPECT_EQ(script.Messages()[0], L"The magic word was APPLE.");
-    }
+    EXPECT_EQ(GiveUp(), L"The magic word was APPLE.");
     EXPECT_TRUE(m_pView->IsGameOver());
 
     EXPECT_FALSE(IsCommandEnabled(aRoute, ID_GAME_GIVEUP));
@@ -182,13 +163,8 @@ TEST_F(ShellTest, GiveUpIsEnabledOnlyWhileAWordIsInPlay)
     Type("b");
     EXPECT_EQ(m_pView->Guess(), L"     ");
 
-    // Ctrl+N is New: the next word of the set, with its New Game dialog.
-    CModalScript next;
-    next.Then(PressGo);
-    wxUIActionSimulator sim;
-    sim.Char('n', wxMOD_CONTROL);
-    uitest::Settle();
-    EXPECT_TRUE(next.Done());
+    // New: the next word of the set, with its New Game dialog (Ctrl+N for it is the keyboard test's).
+    NewWord();
     EXPECT_EQ(m_pView->HistoryView().m_strMagicWord, L"PLANT");
     EXPECT_FALSE(m_pView->IsGameOver());
 }
@@ -262,7 +238,9 @@ TEST_F(ShellTest, ClickOnACellMovesTheRedOutlineThere)
     EXPECT_EQ(m_pView->Cursor(), 2);
 }
 
-TEST_F(ShellTest, ALetterKeyStepsItsMarkAndLeavesTheFocusWithTheView)
+// Each press of a letter key steps its mark, single clicks and quick ones alike (the toolkit gives
+// those as double and triple clicks, and a fourth starts over).
+TEST_F(ShellTest, ALetterKeyStepsItsMarkAtEachPressAndLeavesTheFocusWithTheView)
 {
     OpenAndStartWord();
     Type("paper\r");
@@ -286,27 +264,14 @@ TEST_F(ShellTest, ALetterKeyStepsItsMarkAndLeavesTheFocusWithTheView)
             const wxImage list = OnScreen(m_pView->HistoryView());
             int nRed = 0;
             for (int y = 0; y < 20; ++y)
-                for (int x = 30; x < 45; ++x)
-                    {
+                for (int x = 30; x < 45; ++x) {
                     const unsigned rgb = uitest::PixelRgb(list, x, y);
                     nRed += (rgb >> 16) > 0xB0 && ((rgb >> 8) & 0xFF) < 0x60 && (rgb & 0xFF) < 0x60 ? 1 : 0;
                 }
             EXPECT_GT(nRed, 5);
         }
     }
-    // Typing still reaches the cells.
-    Type("x");
-    EXPECT_EQ(m_pView->Guess(), L"X    ");
-}
 
-// Clicks in quick succession come from the toolkit as double and triple clicks (and a fourth starts
-// over); each of them is still a press of the key.
-TEST_F(ShellTest, QuickClicksOnALetterKeyEachStepItsMark)
-{
-    OpenAndStartWord();
-    Type("paper\r");
-    wxWindow* pKeyP = m_pView->FindWindow(IDC_LETTER_FIRST + ('P' - 'A'));
-    ASSERT_NE(pKeyP, nullptr);
     wxUIActionSimulator sim;
     sim.MouseMove(pKeyP->ClientToScreen(wxPoint(7, 6)));
     uitest::Settle();
@@ -320,17 +285,15 @@ TEST_F(ShellTest, QuickClicksOnALetterKeyEachStepItsMark)
         EXPECT_EQ(m_pView->HistoryView().MarkOf(L'P'), nClicks % 3) << nBurst << " quick clicks, " << nClicks << " in all";
     }
     EXPECT_EQ(wxWindow::FindFocus(), m_pView);
+    // Typing still reaches the cells.
+    Type("x");
+    EXPECT_EQ(m_pView->Guess(), L"X    ");
 }
 
 TEST_F(ShellTest, SolvingAWordWithoutTimeTrialAsksForTheRecord)
 {
-    WriteSet("Test.set", kTestSetText);
     CSettingsStore(*m_pProfile).Write(Option::TimeTrial, false);
-    {
-        CModalScript start;
-        start.Then(PressGo);
-        Open(start);
-    }
+    OpenAndStartWord();
     EXPECT_FALSE(m_pView->IsTimeTrial());
 
     CModalScript script;
@@ -424,6 +387,10 @@ TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)
 {
     OpenAndStartWord();
     ASSERT_TRUE(m_pView->IsTimeTrial());
+    // A zero limit draws no bar rather than dividing by it.
+    CGameCoreTestSeam::SetTimeLimit(*m_pView, 0);
+    EXPECT_TRUE(uitest::RowIs(ComposedView(), 183, 26, 215, kRgbWhite)) << "a zero limit";
+    CGameCoreTestSeam::SetTimeLimit(*m_pView, 240);
     struct CCase {
         int nTicks;  // after the first guess
         int nWidth;  // 189 * left / 240
@@ -443,14 +410,6 @@ TEST_F(ShellTest, TimeTrialBarShrinksWithTheTicks)
         if (c.nTicks == 10)
             Shot(img, "time-trial-10-ticks");
     }
-}
-
-TEST_F(ShellTest, TheBarNeverDividesByAZeroLimit)
-{
-    OpenAndStartWord();
-    CGameCoreTestSeam::SetTimeLimit(*m_pView, 0);
-    const wxImage img = ComposedView();
-    EXPECT_TRUE(uitest::RowIs(img, 183, 26, 215, kRgbWhite));
 }
 
 TEST_F(ShellTest, LeavingTheGamePausesTheClockButItsOwnDialogsDoNot)

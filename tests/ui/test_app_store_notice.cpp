@@ -84,10 +84,7 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
     m_pView->SetGameLog(&writer);
     auto giveUp = [&] {
         Type("bread\r");
-        uitest::CModalScript gaveUp;
-        gaveUp.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-        EXPECT_TRUE(gaveUp.Done());
+        GiveUp();
         ASSERT_TRUE(writer.Flush(std::chrono::seconds(10)));
         m_pFrame->CheckStore();
         uitest::Settle();
@@ -104,10 +101,7 @@ TEST_F(StoreNoticeTest, TheBarKeepsTheZoomAndGoesWhenTheLogIsKeptAgain)
     Shot(OnScreen(*m_pFrame), "store-notice-log");
 
     std::filesystem::remove(logFile);
-    uitest::CModalScript next;
-    next.Then(PressGo);
-    Command(ID_GAME_NEW);
-    EXPECT_TRUE(next.Done());
+    NewWord();
     giveUp();
     EXPECT_EQ(CGameLog(logFile).OpenForReading(1000), CGameLog::EState::ReadOnly) << "the row is in the log";
     EXPECT_TRUE(Notice().empty()) << "saving works again";

@@ -95,8 +95,8 @@ TEST(AboutBox, TheEmblemGrowsWithTheZoomAndStaysCrisp)
     std::vector<double> adScale;
     for (const int nZoom : {100, 200}) {
         SetDialogZoom(nZoom);
-        CModalScript script;
-        script.Then([&](wxDialog& d) {
+        CAboutDlg dlg;
+        WhileOpen(dlg, [&](wxDialog& d) {
             Settle();
             const wxImage img = CaptureClient(d);
             SaveShot(img, "about-emblem-" + std::to_string(nZoom));
@@ -122,11 +122,7 @@ TEST(AboutBox, TheEmblemGrowsWithTheZoomAndStaysCrisp)
             arcDark.push_back(rcDark);
             // Three greens, white and the dialog behind.
             EXPECT_LE(colours.size(), 5u) << nZoom << " %";
-            d.EndModal(wxID_OK);
         });
-        CAboutDlg dlg;
-        dlg.DoModal();
-        EXPECT_TRUE(script.Done());
     }
     SetDialogZoom(100);
     ASSERT_EQ(arcDark.size(), 2u);

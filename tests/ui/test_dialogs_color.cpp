@@ -35,8 +35,11 @@ unsigned Rgb(int r, int g, int b)
 
 TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
 {
-    CModalScript script;
-    script.Then([](wxDialog& d) {
+    CColorDlg dlg;
+    dlg.m_nRed = GetRValue(kDefaultBackground);
+    dlg.m_nGreen = GetGValue(kDefaultBackground);
+    dlg.m_nBlue = GetBValue(kDefaultBackground);
+    EXPECT_EQ(WhileOpen(dlg, [](wxDialog& d) {
         const CComponents sliders = SliderValues(d);
         EXPECT_EQ(sliders.r, 210);
         EXPECT_EQ(sliders.g, 255);
@@ -58,16 +61,12 @@ TEST(ColorDialog, OpensOnTheGivenColourWithThePreviewInItsPlace)
         EXPECT_EQ(d.FindWindow(IDC_CUSTOM_COLOR)->GetForegroundColour(), WxColour(kBlue));
         for (int nId : {2005, 3019, 3021, 3023})
             EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), WxColour(kBlue)) << nId;
-        d.EndModal(wxID_CANCEL);
-    });
-    CColorDlg dlg;
-    dlg.m_nRed = GetRValue(kDefaultBackground);
-    dlg.m_nGreen = GetGValue(kDefaultBackground);
-    dlg.m_nBlue = GetBValue(kDefaultBackground);
-    EXPECT_EQ(dlg.DoModal(), ResultCancel);
+    }), ResultCancel);
 }
 
-TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
+// Each swatch, pressed, sets the components, the sliders and the preview at once; a real click on
+// one and OK hand its components to the caller.
+TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreviewAndOkGivesThem)
 {
     struct {
         int nId;
@@ -77,9 +76,11 @@ TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
         {2011, {255, 0, 255}}, {2012, {255, 255, 255}}, {2008, {0, 0, 0}},  {2013, {128, 0, 64}},
         {2014, {255, 255, 0}}, {2015, {0, 255, 255}},
     };
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
-        auto& dlg = static_cast<CColorDlg&>(d);
+    CColorDlg dlg;
+    dlg.m_nRed = 1;
+    dlg.m_nGreen = 2;
+    dlg.m_nBlue = 3;
+    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
         for (const auto& c : aCases) {
             ClickButton(d, c.nId);
             EXPECT_EQ(dlg.m_nRed, c.c.r) << c.nId;
@@ -90,30 +91,14 @@ TEST(ColorDialog, EachSwatchSetsItsComponentsSlidersAndPreview)
             EXPECT_EQ(PixelRgb(CaptureClient(d), d.GetClientSize().x / 2, 115), Rgb(c.c.r, c.c.g, c.c.b))
                 << "preview repainted at once for " << c.nId;
         }
-        d.EndModal(wxID_CANCEL);
-    });
-    CColorDlg dlg;
-    dlg.DoModal();
-}
-
-TEST(ColorDialog, ClickingSwatch2010ThenOkGivesItsComponents)
-{
-    CModalScript script;
-    script.Then([](wxDialog& d) {
+        // The last pressed was cyan: a click on olive shows in the red component.
         wxUIActionSimulator sim;
-        wxWindow* pSwatch = d.FindWindow(2010);
-        sim.MouseMove(pSwatch->GetScreenRect().GetPosition() + wxPoint(8, 6));
+        sim.MouseMove(d.FindWindow(2010)->GetScreenRect().GetPosition() + wxPoint(8, 6));
         Settle();
         sim.MouseClick();
-        auto& dlg = static_cast<CColorDlg&>(d);
         EXPECT_TRUE(WaitFor([&] { return dlg.m_nRed == 128; }));
         ClickButton(d, wxID_OK);
-    });
-    CColorDlg dlg;
-    dlg.m_nRed = 1;
-    dlg.m_nGreen = 2;
-    dlg.m_nBlue = 3;
-    EXPECT_EQ(dlg.DoModal(), ResultOK);
+    }), ResultOK);
     EXPECT_EQ(MakeRGB(dlg.m_nRed, dlg.m_nGreen, dlg.m_nBlue), 0x408080u);
 }
 
@@ -190,8 +175,8 @@ TEST(ColorDialog, SwatchesDrawAGreyFrameAndInsetTheirColourByActionAtTheZoom)
 TEST(ColorDialog, SwatchFramesOnScreenAreTwoPixelsAtTwoHundredPercent)
 {
     SetDialogZoom(200);
-    CModalScript script;
-    script.Then([](wxDialog& d) {
+    CColorDlg dlg;
+    WhileOpen(dlg, [](wxDialog& d) {
         Settle();
         const wxImage img = CaptureClient(d);
         SaveShot(img, "color-swatches-200");
@@ -204,30 +189,8 @@ TEST(ColorDialog, SwatchFramesOnScreenAreTwoPixelsAtTwoHundredPercent)
         EXPECT_EQ(PixelRgb(img, rc.GetRight() - 1, y), 0x808080u);
         EXPECT_EQ(PixelRgb(img, rc.x + 6, y), Rgb(128, 128, 64)) << "the colour, six pixels in";
         EXPECT_NE(PixelRgb(img, rc.x + 5, y), Rgb(128, 128, 64));
-        d.EndModal(wxID_CANCEL);
     });
-    CColorDlg dlg;
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
     SetDialogZoom(100);
-}
-
-TEST(ColorDialog, TabGoesThroughSlidersThenSwatchesRowByRow)
-{
-    CModalScript script;
-    script.Then([](wxDialog& d) {
-        std::vector<int> anOrder;
-        for (wxWindow* pChild : d.GetChildren())
-            if (pChild->AcceptsFocusFromKeyboard() && pChild->GetId() != wxID_OK)
-                anOrder.push_back(pChild->GetId());
-        // The second row starts with white (2012), then black (2008).
-        const std::vector<int> anExpected = {3018, 3020, 3022, 2006, 2007, 2009, 2010, 2011,
-                                             2012, 2008, 2013, 2014, 2015};
-        EXPECT_EQ(anOrder, anExpected);
-        d.EndModal(wxID_CANCEL);
-    });
-    CColorDlg dlg;
-    dlg.DoModal();
 }
 
 TEST(ColorDialog, SwatchPicksMoveTheThumbsAtOnce)
@@ -242,21 +205,17 @@ TEST(ColorDialog, SwatchPicksMoveTheThumbsAtOnce)
     };
     std::vector<wxImage> aOlive;
     {
-        CModalScript script;
-        script.Then([&](wxDialog& d) {
-            aOlive = slidersOf(d);
-            d.EndModal(wxID_CANCEL);
-        });
         CColorDlg dlg;
         dlg.m_nRed = 128;
         dlg.m_nGreen = 128;
         dlg.m_nBlue = 64;
-        dlg.DoModal();
+        WhileOpen(dlg, [&](wxDialog& d) { aOlive = slidersOf(d); });
     }
     ASSERT_EQ(aOlive.size(), 3u);
     // Blue first, then olive: each pick must show at once, with no stale thumb left behind.
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
+    CColorDlg dlg;
+    dlg.m_nRed = 255;
+    WhileOpen(dlg, [&](wxDialog& d) {
         ClickButton(d, 2009);
         Settle();
         ClickButton(d, 2010);
@@ -278,23 +237,32 @@ TEST(ColorDialog, SwatchPicksMoveTheThumbsAtOnce)
         Settle();
         EXPECT_EQ(differing(), (std::vector<int>{0, 0, 0})) << "pixels off olive per slider, a frame later";
         SaveShot(CaptureClient(d), "color-two-picks");
-        d.EndModal(wxID_CANCEL);
     });
-    CColorDlg dlg;
-    dlg.m_nRed = 255;
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
 }
 
-TEST(ColorDialog, EachLabelIsCentredOnItsSlidersTrack)
+// Each slider is read by its own label, which stands centred on the slider's track. The toolkit
+// had tied "Blue", the label made last, to the Red slider, the control made after it, and left Blue
+// without one.
+TEST(ColorDialog, EachSliderIsLabelledByItsOwnTextCentredOnItsTrack)
 {
-    CModalScript script;
-    script.Then([](wxDialog& d) {
+    CColorDlg dlg;
+    dlg.m_nRed = dlg.m_nGreen = dlg.m_nBlue = 200;
+    WhileOpen(dlg, [](wxDialog& d) {
         const wxImage image = CaptureClient(d);
         SaveShot(image, "color-labels");
         const unsigned rgbGround = PixelRgb(image, 1, image.GetHeight() - 2);
         for (const auto& [nLabel, nSlider] : {std::pair{3019, IDC_SLIDER_RED}, std::pair{3021, IDC_SLIDER_GREEN},
                                               std::pair{3023, IDC_SLIDER_BLUE}}) {
+            auto* pLabel = GTK_LABEL(d.FindWindow(nLabel)->GetHandle());
+            EXPECT_EQ(gtk_label_get_mnemonic_widget(pLabel), d.FindWindow(nSlider)->GetHandle()) << nLabel;
+            AtkRelationSet* pSet = atk_object_ref_relation_set(gtk_widget_get_accessible(d.FindWindow(nSlider)->GetHandle()));
+            AtkRelation* pBy = atk_relation_set_get_relation_by_type(pSet, ATK_RELATION_LABELLED_BY);
+            GPtrArray* pTargets = pBy != nullptr ? atk_relation_get_target(pBy) : nullptr;
+            EXPECT_TRUE(pTargets != nullptr && pTargets->len == 1 &&
+                        pTargets->pdata[0] == gtk_widget_get_accessible(GTK_WIDGET(pLabel)))
+                << "the one label of " << nSlider;
+            g_object_unref(pSet);
+
             const wxRect rcSlider = d.FindWindow(nSlider)->GetRect();
             // The filled part of the track, a quarter of the way in: clearly bluer than anything grey.
             int nTrackTop = -1;
@@ -316,33 +284,5 @@ TEST(ColorDialog, EachLabelIsCentredOnItsSlidersTrack)
             const double dText = ink.rcBox.GetTop() + ink.rcBox.GetHeight() / 2.0;
             EXPECT_NEAR(dText, dTrack, 1.0) << "label " << nLabel;
         }
-        d.EndModal(wxID_CANCEL);
     });
-    CColorDlg dlg;
-    dlg.m_nRed = dlg.m_nGreen = dlg.m_nBlue = 200;
-    dlg.DoModal();
-}
-
-// Each slider is read by its own label: the toolkit had tied "Blue", the label made last, to the
-// Red slider, the control made after it, and left Blue without one.
-TEST(ColorDialog, EachSliderIsLabelledByItsOwnText)
-{
-    CModalScript script;
-    script.Then([](wxDialog& d) {
-        Settle();
-        for (const auto& [nLabel, nSlider] : {std::pair{3019, IDC_SLIDER_RED}, std::pair{3021, IDC_SLIDER_GREEN},
-                                               std::pair{3023, IDC_SLIDER_BLUE}}) {
-            auto* pLabel = GTK_LABEL(d.FindWindow(nLabel)->GetHandle());
-            EXPECT_EQ(gtk_label_get_mnemonic_widget(pLabel), d.FindWindow(nSlider)->GetHandle()) << nLabel;
-            AtkRelationSet* pSet = atk_object_ref_relation_set(gtk_widget_get_accessible(d.FindWindow(nSlider)->GetHandle()));
-            AtkRelation* pBy = atk_relation_set_get_relation_by_type(pSet, ATK_RELATION_LABELLED_BY);
-            GPtrArray* pTargets = pBy != nullptr ? atk_relation_get_target(pBy) : nullptr;
-            ASSERT_TRUE(pTargets != nullptr && pTargets->len == 1) << nSlider;
-            EXPECT_EQ(pTargets->pdata[0], gtk_widget_get_accessible(GTK_WIDGET(pLabel))) << nSlider;
-            g_object_unref(pSet);
-        }
-        d.EndModal(wxID_CANCEL);
-    });
-    CColorDlg dlg;
-    dlg.DoModal();
 }

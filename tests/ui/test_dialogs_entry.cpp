@@ -83,8 +83,10 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
          L"You are the best player in this level who took minimum tries."},  // two lines
     };
     for (const auto& c : aCases) {
-        CModalScript script;
-        script.Then([&](wxDialog& d) {
+        CPlayerNameDlg dlg;
+        dlg.m_strName = L"Ann";
+        dlg.m_strMessage = c.strMessage;
+        WhileOpen(dlg, [&](wxDialog& d) {
             auto* pMessage = dynamic_cast<wxStaticText*>(d.FindWindow(IDC_PLAYER_MESSAGE));
             ASSERT_NE(pMessage, nullptr);
             wxString strShown = pMessage->GetLabelText();
@@ -107,12 +109,7 @@ TEST(PlayerNameDialog, ShowsTheMessageAndFocusesTheNameField)
                 EXPECT_LE(ink.rcBox.GetBottom(), rcMessage.GetBottom());
                 EXPECT_LT(ink.rcBox.GetBottom(), NameField(d)->GetRect().GetTop() - 14) << "the prompt still fits";
             }
-            d.EndModal(wxID_CANCEL);
         });
-        CPlayerNameDlg dlg;
-        dlg.m_strName = L"Ann";
-        dlg.m_strMessage = c.strMessage;
-        dlg.DoModal();
     }
 }
 
@@ -126,14 +123,12 @@ TEST(PlayerNameDialog, NamesOfAnyLengthOrScriptComeBackUnchanged)
         L"  spaced  ",
     };
     for (const std::wstring& strName : astrNames) {
-        CModalScript script;
-        script.Then([&](wxDialog& d) {
-            EXPECT_EQ(NameField(d)->GetValue().ToStdWstring(), strName) << "shown as given";
-            ClickButton(d, wxID_OK);
-        });
         CPlayerNameDlg dlg;
         dlg.m_strName = strName;
-        EXPECT_EQ(dlg.DoModal(), ResultOK);
+        EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
+            EXPECT_EQ(NameField(d)->GetValue().ToStdWstring(), strName) << "shown as given";
+            ClickButton(d, wxID_OK);
+        }), ResultOK);
         EXPECT_EQ(dlg.m_strName, strName) << "length " << strName.size();
     }
 }

@@ -73,13 +73,7 @@ bool IsDark(int r, int g, int b) { return r < 100 && g < 100 && b < 100; }
 // Runs a dialog to the screen, lets check look at its client area, then leaves it with Cancel.
 void WithScreen(CGameDialog& dlg, const std::function<void(const wxImage&, wxDialog&)>& check)
 {
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
-        check(CaptureClient(d), d);
-        d.EndModal(wxID_CANCEL);
-    });
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
+    WhileOpen(dlg, [&](wxDialog& d) { check(CaptureClient(d), d); });
 }
 
 }  // namespace
@@ -139,7 +133,9 @@ TEST(LevelDialog, YesGoesOnNoStopsAndOtherEndsAreNeitherYes)
                               {"No button", Click(IDC_LEVEL_NO), ResultNo},
                               {"Enter key", kPressEnter, ResultYes},
                               {"Escape key", kPressEscape, ResultCancel},
-                              {"window closed", kCloseWindow, ResultCancel}},
+                              {"window closed", kCloseWindow, ResultCancel},
+                              {"Alt+Y", [](wxDialog&) { wxUIActionSimulator().Char('y', wxMOD_ALT); }, ResultYes},
+                              {"Alt+N", [](wxDialog&) { wxUIActionSimulator().Char('n', wxMOD_ALT); }, ResultNo}},
                              [](CLevelDlg& dlg) {
                                  dlg.m_nFinishedLevel = 1;
                                  dlg.m_nNextLevel = 2;

@@ -58,8 +58,14 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
         {1, false, false, false, false, L"", astrListed[0]},
     };
     for (const auto& c : aCases) {
-        CModalScript script;
-        script.Then([&](wxDialog& d) {
+        COptionsDlg dlg(nullptr, sets.folder.Path());
+        dlg.m_values.nSkill = c.nSkill;
+        dlg.m_values.bTimeTrial = c.bTimeTrial;
+        dlg.m_values.bSound = c.bSound;
+        dlg.m_values.strSet = c.strSet;
+        dlg.m_values.bHardMode = c.bHardMode;
+        dlg.m_values.bWordCheck = c.bWordCheck;
+        EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
             std::vector<std::wstring> astrShown;
             for (unsigned i = 0; i < SetList(d)->GetCount(); ++i)
                 astrShown.push_back(SetList(d)->GetString(i).ToStdWstring());
@@ -73,15 +79,7 @@ TEST(OptionsDialog, OpensWithTheGivenSettingsAndTheSetsInDirectoryOrder)
             for (int i = 0; i < 3; ++i)
                 EXPECT_EQ(Checked(d, anRadios[i]), i == c.nSkill) << "radio " << i;
             ClickButton(d, wxID_OK);
-        });
-        COptionsDlg dlg(nullptr, sets.folder.Path());
-        dlg.m_values.nSkill = c.nSkill;
-        dlg.m_values.bTimeTrial = c.bTimeTrial;
-        dlg.m_values.bSound = c.bSound;
-        dlg.m_values.strSet = c.strSet;
-        dlg.m_values.bHardMode = c.bHardMode;
-        dlg.m_values.bWordCheck = c.bWordCheck;
-        EXPECT_EQ(dlg.DoModal(), ResultOK);
+        }), ResultOK);
         EXPECT_EQ(dlg.m_values.strSet, c.strSelected) << "OK returns the listed spelling";
         EXPECT_EQ(dlg.m_values.nSkill, c.nSkill);
         EXPECT_EQ(dlg.m_values.bTimeTrial, c.bTimeTrial);
@@ -231,8 +229,8 @@ TEST(OptionsDialog, PickedColourShowsInTheSwatchAndSurvivesOnlyOk)
 TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
 {
     CSetFolder sets{"Animals.set"};
-    CModalScript script;
-    script.Then([](wxDialog& d) {
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    WhileOpen(dlg, [](wxDialog& d) {
         const wxColour clrBlue = WxColour(kBlue);
         for (int nId : {IDC_HEADER_LABEL, static_cast<int>(wxID_CANCEL), IDC_GAME_SET_LABEL, IDC_SKILL_GROUP})
             EXPECT_EQ(d.FindWindow(nId)->GetForegroundColour(), clrBlue) << nId;
@@ -240,10 +238,7 @@ TEST(OptionsDialog, HeaderAndChosenLabelsAreBlue)
             EXPECT_NE(d.FindWindow(nId)->GetForegroundColour(), clrBlue) << nId;
         EXPECT_EQ(d.FindWindow(IDC_HEADER_LABEL)->GetFont().GetNumericWeight(), 600);
         EXPECT_TRUE(RowIs(CaptureClient(d), 23, 0, d.GetClientSize().x, 0x000000)) << "header rule";
-        d.EndModal(wxID_CANCEL);
     });
-    COptionsDlg dlg(nullptr, sets.folder.Path());
-    dlg.DoModal();
 }
 
 // The drawn list measures no name: a name wider than the box is cut with an ellipsis, both in the
@@ -259,8 +254,9 @@ TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWid
         const CTextInk tail = MeasureText(image, rcTail, rgbInk, rgbGround);
         return ink.nPixels > 0 && tail.nPixels > 0 && tail.rcBox.GetHeight() * 3 <= ink.rcBox.GetHeight();
     };
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    dlg.m_values.strSet = wxString(strLong).ToStdWstring();
+    WhileOpen(dlg, [&](wxDialog& d) {
         auto* pCombo = dynamic_cast<wxOwnerDrawnComboBox*>(d.FindWindow(IDC_GAME_SET));
         ASSERT_NE(pCombo, nullptr);
         d.FindWindow(IDC_SOUND)->SetFocus();
@@ -288,11 +284,7 @@ TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWid
         const wxRect rcRow(0, nLong * nRow, list.GetWidth(), nRow);
         EXPECT_TRUE(endsInDots(list, rcRow, 0x000000, 0xFFFFFF)) << "the open list ends the name with an ellipsis";
         pCombo->Dismiss();
-        d.EndModal(wxID_CANCEL);
     });
-    COptionsDlg dlg(nullptr, sets.folder.Path());
-    dlg.m_values.strSet = wxString(strLong).ToStdWstring();
-    dlg.DoModal();
 }
 
 // Keys in the open set list act on the list: Enter takes the highlighted row, Escape closes the
@@ -300,8 +292,9 @@ TEST(OptionsDialog, ANameWiderThanTheBoxEndsInAnEllipsisAndTheListKeepsTheBoxWid
 TEST(OptionsDialog, EnterAndEscapeInTheOpenListActOnTheListNotOnTheDialog)
 {
     CSetFolder sets{"Animals.set", "Birds.set", "Cats.set"};
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
+    COptionsDlg dlg(nullptr, sets.folder.Path());
+    dlg.m_values.strSet = L"Animals";
+    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
         auto* pCombo = dynamic_cast<wxOwnerDrawnComboBox*>(d.FindWindow(IDC_GAME_SET));
         ASSERT_NE(pCombo, nullptr);
         const int nFirst = pCombo->GetSelection();
@@ -325,9 +318,6 @@ TEST(OptionsDialog, EnterAndEscapeInTheOpenListActOnTheListNotOnTheDialog)
             EXPECT_EQ(pCombo->GetSelection(), c.nSelection) << c.nKey;
         }
         ClickButton(d, wxID_OK);
-    });
-    COptionsDlg dlg(nullptr, sets.folder.Path());
-    dlg.m_values.strSet = L"Animals";
-    EXPECT_EQ(dlg.DoModal(), ResultOK);
+    }), ResultOK);
     EXPECT_NE(dlg.m_values.strSet, L"Animals") << "Enter in the list chose another set, and OK took it";
 }

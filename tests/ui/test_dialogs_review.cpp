@@ -123,11 +123,7 @@ TEST_F(ReviewWindowTest, TheEndMessageOffersTheReviewAndTheMenuKeepsItUntilTheNe
     }
 
     // The next word takes its place.
-    {
-        CModalScript script;
-        script.Then(PressGo);
-        Command(ID_GAME_NEW);
-    }
+    NewWord();
     EXPECT_FALSE(ReviewEnabled());
 }
 
@@ -140,11 +136,7 @@ TEST_F(ReviewWindowTest, ManyWordsLeftAreNamedFirstAndCountedAndASolvedWordsRevi
             strSet += std::string("qu") + a + b + "x\r\n";
     strSet += "<INTERMEDIATE>\r\nplanet\r\n<ADVANCED>\r\nkitchen\r\n";
     WriteSet("Test.set", strSet);
-    {
-        CModalScript script;
-        script.Then(PressGo);
-        Open(script);
-    }
+    OpenAnswering(PressGo);
     // A guess that shares nothing with any word leaves them all.
     Type("zzzzz\r");
     {
@@ -161,11 +153,7 @@ TEST_F(ReviewWindowTest, ManyWordsLeftAreNamedFirstAndCountedAndASolvedWordsRevi
     }
 
     // Solved in Time Trial: the review first, then the question of the next level.
-    {
-        CModalScript script;
-        script.Then(PressGo);
-        Command(ID_GAME_NEW);
-    }
+    NewWord();
     // No window manager hands the keyboard back after the dialogs.
     m_pFrame->Raise();
     m_pView->SetFocus();

@@ -59,19 +59,10 @@ bool Has(const std::vector<std::string>& astr, const std::string& str)
 }
 
 // Opens the dialog on the store, runs act on it, and ends it with Cancel unless act did.
-void OpenScores(CAppProfile& profile, const std::function<void(wxDialog&)>& act, int* pnResult = nullptr)
+int OpenScores(CAppProfile& profile, const std::function<void(wxDialog&)>& act)
 {
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
-        act(d);
-        if (d.IsModal())
-            d.EndModal(wxID_CANCEL);
-    });
     CBestScoresDlg dlg(nullptr, profile);
-    const int nResult = dlg.DoModal();
-    if (pnResult != nullptr)
-        *pnResult = nResult;
-    EXPECT_TRUE(script.Done());
+    return WhileOpen(dlg, act);
 }
 
 }  // namespace
@@ -146,33 +137,28 @@ TEST(BestScoresDialog, ResetClearsAtOnceAndStaysClearedAfterCancel)
     CRecordStore records(store.profile);
     for (const CBestScoreRow& row : kBestScoreRows)
         records.Write(row.nSkill, row.bTimeTrial, L"Ann", 7 + row.nSkill);
-    int nResult = 0;
-    OpenScores(
-        store.profile,
-        [&](wxDialog& d) {
-            EXPECT_EQ(TextOf(d, 1026), "Ann");
-            const std::vector<std::string> astrBefore = SpokenLabels(d);
-            EXPECT_TRUE(Has(astrBefore, "Advanced, Time Trial score: Ann, 9")) << testing::PrintToString(astrBefore);
-            ClickButton(d, IDC_BEST_RESET);
-            EXPECT_TRUE(d.IsModal()) << "Reset leaves the dialog open";
-            for (const CBestScoreRow& row : kBestScoreRows) {
-                EXPECT_EQ(TextOf(d, row.nNameId), "");
-                EXPECT_EQ(TextOf(d, row.nScoreId), "");
-            }
-            // A reader hears the emptied table too, not the records that were.
-            const std::vector<std::string> astrAfter = SpokenLabels(d);
-            for (const char* szLine : {"Beginner, fewest tries: no record yet", "Intermediate, fewest tries: no record yet",
-                                       "Advanced, fewest tries: no record yet", "Beginner, Time Trial score: no record yet",
-                                       "Intermediate, Time Trial score: no record yet",
-                                       "Advanced, Time Trial score: no record yet"})
-                EXPECT_TRUE(Has(astrAfter, szLine)) << szLine;
-            for (const std::string& str : astrAfter)
-                EXPECT_EQ(str.find("Ann"), std::string::npos) << str;
-            wxUIActionSimulator().Char(WXK_ESCAPE);
-            EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
-        },
-        &nResult);
-    EXPECT_EQ(nResult, ResultCancel);
+    EXPECT_EQ(OpenScores(store.profile, [&](wxDialog& d) {
+        EXPECT_EQ(TextOf(d, 1026), "Ann");
+        const std::vector<std::string> astrBefore = SpokenLabels(d);
+        EXPECT_TRUE(Has(astrBefore, "Advanced, Time Trial score: Ann, 9")) << testing::PrintToString(astrBefore);
+        ClickButton(d, IDC_BEST_RESET);
+        EXPECT_TRUE(d.IsModal()) << "Reset leaves the dialog open";
+        for (const CBestScoreRow& row : kBestScoreRows) {
+            EXPECT_EQ(TextOf(d, row.nNameId), "");
+            EXPECT_EQ(TextOf(d, row.nScoreId), "");
+        }
+        // A reader hears the emptied table too, not the records that were.
+        const std::vector<std::string> astrAfter = SpokenLabels(d);
+        for (const char* szLine : {"Beginner, fewest tries: no record yet", "Intermediate, fewest tries: no record yet",
+                                   "Advanced, fewest tries: no record yet", "Beginner, Time Trial score: no record yet",
+                                   "Intermediate, Time Trial score: no record yet",
+                                   "Advanced, Time Trial score: no record yet"})
+            EXPECT_TRUE(Has(astrAfter, szLine)) << szLine;
+        for (const std::string& str : astrAfter)
+            EXPECT_EQ(str.find("Ann"), std::string::npos) << str;
+        wxUIActionSimulator().Char(WXK_ESCAPE);
+        EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
+    }), ResultCancel);
     for (const CBestScoreRow& row : kBestScoreRows) {
         const CBestRecord record = records.Read(row.nSkill, row.bTimeTrial);
         EXPECT_EQ(record.strName, L"");
@@ -188,14 +174,9 @@ TEST(BestScoresDialog, EnterAcceptsWithoutResetting)
 {
     CPreparedStore store;
     CRecordStore(store.profile).Write(SkillBeginner, true, L"Ann", 50);
-    int nResult = 0;
-    OpenScores(
-        store.profile,
-        [](wxDialog& d) {
-            wxUIActionSimulator().Char(WXK_RETURN);
-            EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
-        },
-        &nResult);
-    EXPECT_EQ(nResult, ResultOK);
+    EXPECT_EQ(OpenScores(store.profile, [](wxDialog& d) {
+        wxUIActionSimulator().Char(WXK_RETURN);
+        EXPECT_TRUE(WaitFor([&] { return !d.IsModal(); }));
+    }), ResultOK);
     EXPECT_EQ(CRecordStore(store.profile).Read(SkillBeginner, true).nNumber, 50);
 }

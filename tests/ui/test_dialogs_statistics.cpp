@@ -1,7 +1,6 @@
 // The Statistics window on a hand-made log of 1,000 words: the figures and bars it paints, the
 // same figures from the command line, Clear with its question, and Ctrl+T from the game window.
 #include <cstdio>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,10 +9,8 @@
 #include <wx/choice.h>
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
-#include <wx/menu.h>
 #include <wx/uiaction.h>
 
-#include "app/command_table.h"
 #include "app/main_frame.h"
 #include "dialogs/dialog_look.h"
 #include "dialogs/statistics_dlg.h"
@@ -182,9 +179,8 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
     const std::filesystem::path file = folder.Path() / "veltrane-quillorn" / "games.db";
     WriteThousandWords(file);
 
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
-        auto& dlg = static_cast<CStatisticsDlg&>(d);
+    CStatisticsDlg dlg(file);
+    EXPECT_EQ(WhileOpen(dlg, [&](wxDialog& d) {
         CStatisticsChart& chart = ChartOf(dlg);
         SaveShot(CaptureClient(d), "statistics-thousand-words");
         const wxImage shot = CaptureClient(chart);
@@ -264,10 +260,7 @@ TEST(StatisticsDialog, ThousandWordsShowTheirFiguresBarsAndScores)
         EXPECT_TRUE(ShowsText(shotOther, TextOf(picOther, StatsTextMedianTime), "-", clrGround));
         EXPECT_EQ(ReadAloud(chart)[1], "Words played 0") << "the labels follow the choice";
         d.EndModal(wxID_OK);
-    });
-    CStatisticsDlg dlg(file);
-    EXPECT_EQ(dlg.DoModal(), ResultOK);
-    EXPECT_TRUE(script.Done());
+    }), ResultOK);
 
     // The command line reads the same file and gives the same figures.
     const std::string strJson = RunStatsCommand(folder.Path(), "--json --skill beginner");
@@ -292,10 +285,9 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
         e.nGuesses = 3;
         ASSERT_TRUE(log.Append(e));
     }
-    CModalScript script;
     std::vector<std::wstring> astrAsked;
-    script.Then([&](wxDialog& d) {
-        auto& dlg = static_cast<CStatisticsDlg&>(d);
+    CStatisticsDlg dlg(file);
+    WhileOpen(dlg, [&](wxDialog& d) {
         const wxColour clrGround = d.GetBackgroundColour();
         auto shows = [&](const char* szPlayed) {
             Settle();
@@ -319,11 +311,7 @@ TEST(StatisticsDialog, ClearAsksFirstAndEmptiesOnlyTheLog)
             EXPECT_TRUE(answers.Done());
         }
         EXPECT_TRUE(shows("0"));
-        d.EndModal(wxID_OK);
     });
-    CStatisticsDlg dlg(file);
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
     ASSERT_EQ(astrAsked.size(), 1u);
     EXPECT_EQ(astrAsked[0], wxString(CStatisticsDlg::kConfirmClear).ToStdWstring());
     CGameLog after(file);
@@ -339,22 +327,8 @@ TEST_F(StatisticsCommand, CtrlTOpensTheWindowWithTheWordJustGivenUp)
     CGameLogWriter writer(m_dirTemp / "games.db", 1000);
     m_pView->SetGameLog(&writer);
 
-    // The last item of the Tools menu, with its shortcut.
-    wxMenu* pTools = m_pFrame->GetMenuBar()->GetMenu(m_pFrame->GetMenuBar()->FindMenu("Tools"));
-    const wxMenuItem* pLast = pTools->FindItemByPosition(pTools->GetMenuItemCount() - 1);
-    EXPECT_EQ(pLast->GetId(), WxIdFromCommand(ID_TOOLS_STATISTICS));
-    EXPECT_EQ(pLast->GetItemLabelText(), "Statistics ...");
-    // GetAccel hands over a new entry each call.
-    const std::unique_ptr<wxAcceleratorEntry> pAccel(pLast->GetAccel());
-    EXPECT_EQ(pAccel != nullptr ? pAccel->ToString() : wxString(), "Ctrl+T");
-
     Type("bread\r");
-    {
-        CModalScript gaveUp;
-        gaveUp.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-        EXPECT_TRUE(gaveUp.Done());
-    }
+    GiveUp();
     CModalScript script;
     script.Then([&](wxDialog& d) {
         wxClientDC dc(&ChartOf(d));

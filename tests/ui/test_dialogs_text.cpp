@@ -44,8 +44,7 @@ std::function<wxRect(wxDialog&)> Area(int x, int y, int cx, int cy)
 // Opens the dialog, measures each text in a screenshot of it, and closes it again.
 void CheckTexts(CGameDialog& dlg, const std::string& strShot, const std::vector<CText>& aTexts)
 {
-    CModalScript script;
-    script.Then([&](wxDialog& d) {
+    WhileOpen(dlg, [&](wxDialog& d) {
         const wxImage image = CaptureClient(d);
         SaveShot(image, strShot);
         const unsigned rgbGround = PixelRgb(image, 1, image.GetHeight() - 2);
@@ -68,10 +67,7 @@ void CheckTexts(CGameDialog& dlg, const std::string& strShot, const std::vector<
                 EXPECT_LE(ink.rcFirstGlyph.height, 0.8 * nEm + 1) << t.pszWhat << " at " << t.dPoints << " pt";
             }
         }
-        d.EndModal(wxID_CANCEL);
     });
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
 }
 
 }  // namespace

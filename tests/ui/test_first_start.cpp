@@ -30,25 +30,36 @@ class CXvfbScreen {
 public:
     CXvfbScreen(int nWidth, int nHeight)
     {
-        for (int n = 310; n < 400 && m_strDisplay.empty(); ++n) {
+        const std::string strScreen = std::to_string(nWidth) + "x" + std::to_string(nHeight) + "x24";
+        for (int n = 310; n < 400 && !m_bUp; ++n) {
             // Named once: each text below is then built front to back, the number appended.
             const std::string strNumber = std::to_string(n);
-            if (!std::filesystem::exists("/tmp/.X" + strNumber + "-lock") &&
-                !std::filesystem::exists("/tmp/.X11-unix/X" + strNumber))
-                m_strDisplay = ":" + strNumber;
-        }
-        const std::string strScreen = std::to_string(nWidth) + "x" + std::to_string(nHeight) + "x24";
-        const char* argv[] = {"Xvfb", m_strDisplay.c_str(), "-screen", "0", strScreen.c_str(), "-dpi", "96",
-                              "-nolisten", "tcp", nullptr};
-        if (m_strDisplay.empty() || posix_spawnp(&m_pid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0)
-            m_pid = 0;
-        const std::string strProbe = "xdpyinfo -display " + m_strDisplay + " >/dev/null 2>&1";
-        for (int i = 0; i < 100 && m_pid != 0; ++i) {
-            if (std::system(strProbe.c_str()) == 0) {
-                m_bUp = true;
-                break;
+            if (std::filesystem::exists("/tmp/.X" + strNumber + "-lock") ||
+                std::filesystem::exists("/tmp/.X11-unix/X" + strNumber))
+                continue;
+            m_strDisplay = ":" + strNumber;
+            const char* argv[] = {"Xvfb", m_strDisplay.c_str(), "-screen", "0", strScreen.c_str(), "-dpi", "96",
+                                  "-nolisten", "tcp", nullptr};
+            if (posix_spawnp(&m_pid, "Xvfb", nullptr, nullptr, const_cast<char**>(argv), environ) != 0) {
+                m_pid = 0;
+                return;
             }
-            usleep(100 * 1000);
+            // Another run may have taken the same number a moment earlier: the server that answers
+            // is then the other one, and ours has ended. The next number is tried.
+            const std::string strProbe = "xdpyinfo -display " + m_strDisplay + " >/dev/null 2>&1";
+            for (int i = 0; i < 100 && !m_bUp && waitpid(m_pid, nullptr, WNOHANG) == 0; ++i) {
+                if (std::system(strProbe.c_str()) == 0)
+                    m_bUp = waitpid(m_pid, nullptr, WNOHANG) == 0;
+                else
+                    usleep(100 * 1000);
+            }
+            if (!m_bUp) {
+                if (waitpid(m_pid, nullptr, WNOHANG) == 0) {
+                    kill(m_pid, SIGTERM);
+                    waitpid(m_pid, nullptr, 0);
+                }
+                m_pid = 0;
+            }
         }
     }
     ~CXvfbScreen()
@@ -67,23 +78,13 @@ private:
     bool m_bUp = false;
 };
 
-int StoredZoom(const std::filesystem::path& configDir)
-{
-    CRegistry registry(configDir / "veltrane-quillorn" / "registry.db");
-    CAppProfile profile(registry);
-    int nZoom = 0;
-    CSettingsStore(profile).Read(Option::Zoom, nZoom);
-    return nZoom;
-}
-
-// Starts the game on the display with fresh settings under configDir and waits (up to 30 s) for
-// the zoom it picked to be stored, which it does while its New Game dialog waits for the player;
-// then ends it. The stored zoom, 0 when none came or the game ended by itself.
-int FirstStartZoom(const std::string& strDisplay, const std::filesystem::path& configDir)
+// Starts the game on the display with fresh settings and data under home, its output dropped; its
+// process, or 0 if it did not start.
+pid_t StartGame(const std::string& strDisplay, const std::filesystem::path& home)
 {
     const std::string strGame = (ProgramDirectory() / "veltrane-quillorn").string();
-    std::vector<std::string> astrEnv = {"DISPLAY=" + strDisplay, "XDG_CONFIG_HOME=" + configDir.string(),
-                                        "XDG_DATA_HOME=" + (configDir / "data").string(), "NO_AT_BRIDGE=1"};
+    std::vector<std::string> astrEnv = {"DISPLAY=" + strDisplay, "XDG_CONFIG_HOME=" + (home / "config").string(),
+                                        "XDG_DATA_HOME=" + (home / "data").string(), "NO_AT_BRIDGE=1"};
     for (char** p = environ; *p != nullptr; ++p) {
         const std::string strVar = *p;
         if (strVar.rfind("PATH=", 0) == 0 || strVar.rfind("HOME=", 0) == 0)
@@ -99,18 +100,31 @@ int FirstStartZoom(const std::string& strDisplay, const std::filesystem::path& c
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
     pid_t pid = 0;
-    const bool bStarted = posix_spawn(&pid, argv[0], &actions, nullptr, argv, apEnv.data()) == 0;
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv, apEnv.data()) != 0)
+        pid = 0;
     posix_spawn_file_actions_destroy(&actions);
-    if (!bStarted)
+    return pid;
+}
+
+// Starts the game with fresh settings and waits (up to 30 s) for the zoom it picked to be stored,
+// which it does while its New Game dialog waits for the player; then ends it. The stored zoom, 0
+// when none came or the game ended by itself.
+int FirstStartZoom(const std::string& strDisplay, const std::filesystem::path& home)
+{
+    const pid_t pid = StartGame(strDisplay, home);
+    if (pid == 0)
         return 0;
-    const std::filesystem::path db = configDir / "veltrane-quillorn" / "registry.db";
+    const std::filesystem::path db = home / "config" / "veltrane-quillorn" / "registry.db";
     int nZoom = 0;
     for (int i = 0; i < 300 && nZoom == 0; ++i) {
         usleep(100 * 1000);
         if (waitpid(pid, nullptr, WNOHANG) == pid)
             return 0;
-        if (std::filesystem::exists(db))
-            nZoom = StoredZoom(configDir);
+        if (std::filesystem::exists(db)) {
+            CRegistry registry(db);
+            CAppProfile profile(registry);
+            CSettingsStore(profile).Read(Option::Zoom, nZoom);
+        }
     }
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
@@ -129,10 +143,6 @@ TEST(FirstStart, PicksTheLargestStepAtMostHalfTheScreenHighAndStoresIt)
         EXPECT_EQ(FirstStartZoom(screen.Display(), config.Path()), c.nZoom) << c.nWidth << "x" << c.nHeight;
     }
 }
-
-}  // namespace
-
-namespace {
 
 struct CXWindow {
     bool bViewable = false;
@@ -173,16 +183,8 @@ TEST(FirstStart, TheGameWindowIsOnScreenBeforeItsNewGameDialogAndUnderItsMiddle)
     CXvfbScreen screen(1024, 768);
     ASSERT_TRUE(screen.IsUp());
     uitest::CTempFolder home;
-    const std::filesystem::path game = ProgramDirectory() / "veltrane-quillorn";
-    const std::string astrArgs[] = {"env", "DISPLAY=" + screen.Display(),
-                                    "XDG_CONFIG_HOME=" + (home.Path() / "config").string(),
-                                    "XDG_DATA_HOME=" + (home.Path() / "data").string(), "NO_AT_BRIDGE=1", game.string()};
-    std::vector<char*> apszArgs;
-    for (const std::string& str : astrArgs)
-        apszArgs.push_back(const_cast<char*>(str.c_str()));
-    apszArgs.push_back(nullptr);
-    pid_t pid = 0;
-    ASSERT_EQ(posix_spawnp(&pid, "env", nullptr, nullptr, apszArgs.data(), environ), 0);
+    const pid_t pid = StartGame(screen.Display(), home.Path());
+    ASSERT_NE(pid, 0);
 
     CXWindow dialog;
     for (int i = 0; i < 200 && !dialog.bViewable; ++i) {

@@ -33,13 +33,7 @@ protected:
         m_pFrame->Destroy();
         uitest::Settle();
     }
-    wxImage Screen()
-    {
-        m_pList->Refresh(false);
-        m_pList->Update();
-        uitest::Settle();
-        return uitest::CaptureClient(*m_pList);
-    }
+    wxImage Screen() { return uitest::RepaintedClient(*m_pList); }
     // Pixels of the row band and column span that are clearly coloured like rgb.
     static int CountInRow(const wxImage& img, int y, int x0, int x1, bool (*pred)(unsigned))
     {

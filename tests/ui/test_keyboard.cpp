@@ -33,9 +33,7 @@ protected:
     void StartWordByKeyboard()
     {
         WriteSet("Test.set", kTestSetText);
-        CModalScript script;
-        script.Then(kEnter);
-        Open(script);
+        OpenAnswering(kEnter);
         ASSERT_FALSE(m_pView->IsGameOver());
     }
     // Whether the two-pixel ring stands around the key: its left band in the ring colour, the
@@ -51,6 +49,9 @@ protected:
 TEST_F(KeyboardTest, AWholeWordIsPlayedAndLettersMarkedWithoutTheMouse)
 {
     StartWordByKeyboard();
+    // Every letter key says what a click does, in the same words a screen reader hears.
+    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId)
+        EXPECT_EQ(m_pView->FindWindow(nId)->GetToolTipText(), wxString(kLetterKeyHint)) << nId;
     Type("plant\r");
     ASSERT_EQ(m_pView->HistoryView().GuessCount(), 1u);
 
@@ -247,17 +248,6 @@ TEST_F(KeyboardTest, TabReachesTheGuessListAndTheArrowsWalkItsRows)
     EXPECT_EQ(uitest::PixelRgb(OnScreen(history), 60, 0), 0xFFFFFFu) << "no row is framed";
 }
 
-// Every letter key says what a click does, in the same words a screen reader hears.
-TEST_F(KeyboardTest, EveryLetterKeyHasTheTooltip)
-{
-    StartWordByKeyboard();
-    for (int nId = IDC_LETTER_FIRST; nId <= IDC_LETTER_LAST; ++nId) {
-        wxWindow* pKey = m_pView->FindWindow(nId);
-        ASSERT_NE(pKey, nullptr);
-        EXPECT_EQ(pKey->GetToolTipText(), wxString(kLetterKeyHint)) << nId;
-    }
-}
-
 TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
 {
     int nResult = 0;
@@ -273,11 +263,6 @@ TEST(DialogKeyboard, FirstFocusTabOrderEnterAndEscape)
         EXPECT_EQ(FocusWalk(dlg, 2, WXK_RETURN, nResult, "level-first-focus"),
                   (std::vector<int>{IDC_LEVEL_YES, IDC_LEVEL_NO, IDC_LEVEL_YES}));
         EXPECT_EQ(nResult, ResultYes) << "Enter on the focused Yes";
-    }
-    {
-        CLevelDlg dlg;
-        EXPECT_EQ(FocusWalk(dlg, 0, WXK_ESCAPE, nResult), std::vector<int>{IDC_LEVEL_YES});
-        EXPECT_EQ(nResult, ResultCancel) << "Escape is taken as No by the game";
     }
     {
         CPlayerNameDlg dlg;
@@ -359,17 +344,6 @@ TEST(DialogKeyboard, OptionsAndColorStartOnTheirFirstControlAndTabInReadingOrder
     {
         CColorDlg dlg;
         EXPECT_GT(OutlineAtOpen(dlg, "color-first-focus"), 20);
-    }
-}
-
-TEST(DialogKeyboard, LevelAnswersByMnemonic)
-{
-    for (const auto& [nKey, nExpected] : {std::pair{'y', ResultYes}, std::pair{'n', ResultNo}}) {
-        CLevelDlg dlg;
-        CModalScript script;
-        script.Then([nKey = nKey](wxDialog&) { Key(nKey, wxMOD_ALT); });
-        EXPECT_EQ(dlg.DoModal(), nExpected) << static_cast<char>(nKey);
-        EXPECT_TRUE(script.Done());
     }
 }
 

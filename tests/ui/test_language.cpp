@@ -60,11 +60,18 @@ class LanguageTest : public CGameWindowTest {};
 
 }  // namespace
 
-TEST_F(LanguageTest, MenusTipsAndTheToolkitsOwnTextsAreInThePlayersLanguage)
+// Words in the player's language, numbers as C writes them: both languages write 2,5, and files
+// and --json must not.
+TEST_F(LanguageTest, TextsAreInThePlayersLanguageAndNumbersInTheCLocale)
 {
     const CLanguage* pLanguage = PlayersLanguage();
     if (pLanguage == nullptr)
         GTEST_SKIP() << "not a German or French locale: " << std::setlocale(LC_MESSAGES, nullptr);
+    char sz[16];
+    std::snprintf(sz, sizeof sz, "%.1f", 2.5);
+    EXPECT_STREQ(sz, "2.5");
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+
     OpenAndStartWord();
     wxMenuBar* pBar = m_pFrame->GetMenuBar();
     ASSERT_NE(pBar, nullptr);
@@ -94,17 +101,6 @@ TEST_F(LanguageTest, MenusTipsAndTheToolkitsOwnTextsAreInThePlayersLanguage)
     EXPECT_EQ(wxGetTranslation(SkillName(0)), Utf8(pLanguage->pszBeginner));
 }
 
-TEST_F(LanguageTest, NumbersStayInTheCLocaleWhateverTheLanguage)
-{
-    if (PlayersLanguage() == nullptr)
-        GTEST_SKIP() << "not a German or French locale";
-    // Both languages write 2,5: files and --json must not.
-    char sz[16];
-    std::snprintf(sz, sizeof sz, "%.1f", 2.5);
-    EXPECT_STREQ(sz, "2.5");
-    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
-}
-
 // The Level dialog asks "Continue to Level: 11 ?" with the mark in red. The English line keeps
 // the mark at its fixed place; a translated line is shorter or longer, and its mark follows its
 // last word as the language writes it: no gap in German, a narrow no-break one in French, never
@@ -125,10 +121,12 @@ TEST_F(LanguageTest, TheLevelQuestionCarriesItsMarkAfterItsLastWord)
     };
     const std::wstring strQuestion = SpokenLevelLines(10, 11)[1];
     EXPECT_EQ(strQuestion.find(L" ?"), std::wstring::npos) << "an ordinary space before the mark can break the line";
-    uitest::CModalScript script;
-    script.Then([&](wxDialog& dlg) {
-        auto& level = dynamic_cast<CLevelDlg&>(dlg);
-        const wxImage image = uitest::CaptureClient(dlg);
+    CLevelDlg dlg;
+    dlg.m_nFinishedLevel = 10;
+    dlg.m_nNextLevel = 11;
+    uitest::WhileOpen(dlg, [&](wxDialog& d) {
+        auto& level = dynamic_cast<CLevelDlg&>(d);
+        const wxImage image = uitest::CaptureClient(d);
         const auto [nGap, nMarkLeft] = gap(image, wxRect(0, level.Px(55), image.GetWidth(), level.Px(30)));
         // The same digit, a word space and the mark, drawn in the dialog's large font.
         const wxImage spaced = uitest::RenderOffscreen(wxSize(level.Px(60), level.Px(30)), [&](wxDC& dc) {
@@ -145,11 +143,5 @@ TEST_F(LanguageTest, TheLevelQuestionCarriesItsMarkAfterItsLastWord)
             EXPECT_GE(nGap, 0);
             EXPECT_LE(nGap, nWordSpace) << "more than a word space before the mark";
         }
-        dlg.EndModal(wxID_NO);
     });
-    CLevelDlg dlg;
-    dlg.m_nFinishedLevel = 10;
-    dlg.m_nNextLevel = 11;
-    dlg.DoModal();
-    EXPECT_TRUE(script.Done());
 }

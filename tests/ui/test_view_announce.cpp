@@ -152,17 +152,9 @@ TEST_F(AnnounceTest, TabOnToTheListFocusesItsRowsOneByOne)
     PressKey(WXK_RETURN);
     EXPECT_EQ(m_pView->HistoryView().GuessCount(), 3u) << "Enter on a row sends nothing";
     // A new word empties the list, and the keyboard goes back to the guess.
-    {
-        uitest::CModalScript script;
-        script.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-        EXPECT_TRUE(script.Done());
-    }
+    GiveUp();
     EXPECT_TRUE(m_pView->Keypad().InList()) << "the given-up word's rows are still there to read";
-    uitest::CModalScript script;
-    script.Then(PressGo);
-    Command(ID_GAME_NEW);
-    EXPECT_TRUE(script.Done());
+    NewWord();
     EXPECT_FALSE(m_pView->Keypad().InList());
 }
 
@@ -241,10 +233,7 @@ TEST_F(AnnounceTest, GivingUpNamesTheWordAndAPlainClockSaysNothing)
     Tick(120);
     EXPECT_TRUE(m_astrHeard.empty()) << m_astrHeard.front();
 
-    uitest::CModalScript script;
-    script.ThenMessageBox();
-    Command(ID_GAME_GIVEUP);
-    EXPECT_TRUE(script.Done());
+    GiveUp();
     EXPECT_EQ(m_astrHeard, std::vector<std::string>{"Given up. The magic word was APPLE."});
 }
 

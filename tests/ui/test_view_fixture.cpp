@@ -1,10 +1,8 @@
 // The game-window fixture.
 #include "test_view_fixture.h"
 
-#include <cstdlib>
 #include <fstream>
 
-#include <gtk/gtk.h>
 #include <wx/app.h>
 #include <wx/timer.h>
 #include <wx/uiaction.h>
@@ -13,6 +11,7 @@
 #include "app/doc_template.h"
 #include "app/main_frame.h"
 #include "dialogs/painted_dialogs.h"
+#include "view/command_ids.h"
 #include "view/game_view.h"
 
 const char* const kTestSetText =
@@ -26,9 +25,7 @@ void PressGo(wxDialog& dlg)
 
 void CGameWindowTest::SetUp()
 {
-    std::string strTemplate = (std::filesystem::temp_directory_path() / "vq-view-XXXXXX").string();
-    ASSERT_NE(mkdtemp(strTemplate.data()), nullptr);
-    m_dirTemp = strTemplate;
+    ASSERT_FALSE(m_dirTemp.empty()) << "no temporary folder";
     m_dirProgram = m_dirTemp / "program";
     std::filesystem::create_directories(m_dirProgram);
     m_dirUserSets = m_dirTemp / "user" / "sets";
@@ -46,8 +43,6 @@ void CGameWindowTest::TearDown()
     wxEvtHandler::RemoveFilter(&m_clock);
     m_pProfile.reset();
     m_pRegistry.reset();
-    std::error_code ec;
-    std::filesystem::remove_all(m_dirTemp, ec);
 }
 
 void CGameWindowTest::WriteSet(const std::string& strFileName, const std::string& strText)
@@ -76,33 +71,35 @@ void CGameWindowTest::Open(uitest::CModalScript& script)
     EXPECT_TRUE(script.Done()) << "some answers were not asked for";
 }
 
-void CGameWindowTest::OpenAndStartWord()
+void CGameWindowTest::OpenAnswering(const uitest::CModalScript::Action& answer)
 {
-    WriteSet("Test.set", kTestSetText);
     uitest::CModalScript script;
-    script.Then(PressGo);
+    script.Then(answer);
     Open(script);
 }
 
-namespace {
+void CGameWindowTest::OpenAndStartWord()
+{
+    WriteSet("Test.set", kTestSetText);
+    OpenAnswering(PressGo);
+}
 
-// Counts a window's paints that reach the screen whole, and lets each go on to the window's own
-// handler. Until the X server has carried out a resize, GTK still has the toplevel window at its
-// old size and a paint is cut to it.
-struct CWholePaints {
-    void OnPaint(wxPaintEvent& event)
-    {
-        GdkWindow* pTop = gtk_widget_get_window(pTopLevel->GetHandle());
-        const wxSize size = pTopLevel->GetSize();
-        if (pTop != nullptr && gdk_window_get_width(pTop) == size.x && gdk_window_get_height(pTop) == size.y)
-            ++nPaints;
-        event.Skip();
-    }
-    wxWindow* pTopLevel = nullptr;
-    int nPaints = 0;
-};
+std::wstring CGameWindowTest::GiveUp()
+{
+    uitest::CModalScript script;
+    script.ThenMessageBox();
+    Command(ID_GAME_GIVEUP);
+    EXPECT_TRUE(script.Done()) << "Give Up said nothing";
+    return script.Messages().empty() ? std::wstring() : script.Messages()[0];
+}
 
-}  // namespace
+void CGameWindowTest::NewWord()
+{
+    uitest::CModalScript script;
+    script.Then(PressGo);
+    Command(ID_GAME_NEW);
+    EXPECT_TRUE(script.Done()) << "New asked for no word";
+}
 
 wxImage CGameWindowTest::ComposedView()
 {
@@ -112,21 +109,7 @@ wxImage CGameWindowTest::ComposedView()
 
 wxImage CGameWindowTest::OnScreen(wxWindow& window)
 {
-    // Read once a paint asked for now has reached the window whole.
-    CWholePaints paints;
-    paints.pTopLevel = wxGetTopLevelParent(&window);
-    window.Bind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
-    const bool bPainted = uitest::WaitFor([&window, &paints] {
-        if (paints.nPaints > 0)
-            return true;
-        window.Refresh(false);
-        window.Update();
-        return false;
-    });
-    window.Unbind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
-    EXPECT_TRUE(bPainted) << "the window was not repainted whole";
-    uitest::Settle();
-    return uitest::CaptureClient(window);
+    return uitest::RepaintedClient(window);
 }
 
 int CGameWindowTest::CManualClock::FilterEvent(wxEvent& event)

@@ -22,6 +22,9 @@ class CVeltraneQuillornView;
 // A small set: the words are played in this order.
 extern const char* const kTestSetText;
 
+// An action for the New Game dialog: press its "Go =>>".
+void PressGo(wxDialog& dlg);
+
 class CGameWindowTest : public testing::Test {
 protected:
     void SetUp() override;
@@ -31,7 +34,14 @@ protected:
     // Builds the window the way start-up does (the script answers the first New Game dialog),
     // then shows it.
     void Open(uitest::CModalScript& script);
+    // Open, with the first New Game dialog answered by answer.
+    void OpenAnswering(const uitest::CModalScript::Action& answer);
+    // Open on kTestSetText, its first word started with Go.
     void OpenAndStartWord();
+    // Give Up, its message box answered: what the message said.
+    std::wstring GiveUp();
+    // New, its New Game dialog answered with Go.
+    void NewWord();
 
     // The view's whole client area after a full repaint, read from the screen: the composed
     // picture with the keys and the list over it.
@@ -50,7 +60,8 @@ protected:
 
     void Shot(const wxImage& image, const std::string& strName);
 
-    std::filesystem::path m_dirTemp;
+    uitest::CTempFolder m_temp;
+    std::filesystem::path m_dirTemp = m_temp.Path();
     std::filesystem::path m_dirProgram;
     std::filesystem::path m_dirUserSets;   // not created until a test writes into it
     std::unique_ptr<CRegistry> m_pRegistry;
@@ -71,6 +82,3 @@ private:
     };
     CManualClock m_clock;
 };
-
-// An action for the New Game dialog: press its "Go =>>".
-void PressGo(wxDialog& dlg);

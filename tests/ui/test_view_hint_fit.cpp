@@ -73,11 +73,7 @@ TEST_F(HintFitTest, CtrlHOffersAHintWhileAWordIsInPlayAndCostsTheCountdown)
     EXPECT_EQ(m_pView->Guess(), L"     ") << "the hint types nothing for the player";
 
     // Once the word is over there is nothing to hint at: the item greys and the key does nothing.
-    {
-        uitest::CModalScript script;
-        script.ThenMessageBox();
-        Command(ID_GAME_GIVEUP);
-    }
+    GiveUp();
     EXPECT_FALSE(MenuItemState(ID_GAME_HINT, false));
     uitest::CModalScript none;
     wxUIActionSimulator().Char('h', wxMOD_CONTROL);

@@ -4,6 +4,8 @@
 // shows as it would to a person.
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -88,17 +90,31 @@ double Difference(const wxImage& screen, const wxPoint& pt, const wxImage& pictu
     return dSum / nCount;
 }
 
-class ViewScalingTest : public CGameWindowTest {};
+class ViewScalingTest : public CGameWindowTest {
+protected:
+    // Opens the game at each zoom with a guess half typed and hands it to check once the window has
+    // painted whole; then closes it.
+    void ForEachZoom(std::initializer_list<int> anZooms, const std::function<void(int)>& check)
+    {
+        for (const int nZoom : anZooms) {
+            m_nOpenZoom = nZoom;
+            OpenAndStartWord();
+            Type("pla");
+            ComposedView();  // waits for a paint that reaches the window whole
+            check(nZoom);
+            m_pFrame->Destroy();
+            uitest::Settle();
+            m_pFrame = nullptr;
+        }
+    }
+};
 
 // The window in the screen's own pixels at 100 % and 200 %: the cell outlines solid whole pixels
 // (no stretched picture blurs them), "Guess:" clear of the first cell, the tool bar's pictures
 // drawn at the screen's scale rather than stretched.
 TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
 {
-    for (const int nZoom : {100, 200}) {
-        m_nOpenZoom = nZoom;
-        OpenAndStartWord();
-        Type("pla");
+    ForEachZoom({100, 200}, [&](int nZoom) {
         int s = 1;
         const wxImage img = ScreenPixels(*m_pFrame, s);
         ASSERT_TRUE(img.IsOk());
@@ -156,11 +172,7 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
             for (int dx = -2 * s; dx <= 2 * s; ++dx)
                 dBest = std::min(dBest, Difference(img, wxPoint(rcRed.x - s + dx, rcRed.y - s + dy), native, rgbGround));
         EXPECT_LT(dBest, 6.0) << "the tool picture is not the one drawn at " << kToolImageSize * s << " pixels, at " << strWhat;
-
-        m_pFrame->Destroy();
-        uitest::Settle();
-        m_pFrame = nullptr;
-    }
+    });
 }
 
 // What the screen shows of the view is the picture drawn in the program's own memory at the
@@ -172,11 +184,7 @@ TEST_F(ViewScalingTest, TheWindowIsWholeAndCrispUnderTheDesktopsScaling)
 TEST_F(ViewScalingTest, TheScreenShowsThePictureComposedInMemory)
 {
     int nChecked = 0;
-    for (const int nZoom : {100, 150, 300}) {
-        m_nOpenZoom = nZoom;
-        OpenAndStartWord();
-        Type("pla");
-        ComposedView();  // waits for a paint that reaches the window whole
+    ForEachZoom({100, 150, 300}, [&](int nZoom) {
         const bool bFits = wxDisplay(m_pFrame).GetGeometry().Contains(m_pFrame->GetScreenRect());
         if (m_pView->Zoom() == nZoom && bFits) {
             int s = 1;
@@ -215,10 +223,7 @@ TEST_F(ViewScalingTest, TheScreenShowsThePictureComposedInMemory)
                 EXPECT_EQ(anScreenInk, anMemoryInk) << strWhat;
             ++nChecked;
         }
-        m_pFrame->Destroy();
-        uitest::Settle();
-        m_pFrame = nullptr;
-    }
+    });
     EXPECT_GE(nChecked, 2) << "too few zoom steps fit the test screen";
 }
 

@@ -48,13 +48,8 @@ TEST_F(ViewScreenTest, LetterKeysStandInTwoColumnsOfThirteen)
 
 TEST_F(ViewScreenTest, SevenCellsOfAnAdvancedWordEndBeforeTheRightKeys)
 {
-    WriteSet("Test.set", kTestSetText);
     CSettingsStore(*m_pProfile).Write(Option::CurrentSkill, SkillAdvanced);
-    {
-        CModalScript script;
-        script.Then(PressGo);
-        Open(script);
-    }
+    OpenAndStartWord();
     ASSERT_EQ(m_pView->HistoryView().m_strMagicWord, L"KITCHEN");
     const wxImage img = ComposedView();
     for (int i = 0; i < 7; ++i) {
@@ -193,11 +188,7 @@ TEST_F(ViewScreenTest, BoardTextIsSmoothAndLinesStayCrisp)
 TEST_F(ViewScreenTest, ACancelledFirstWordLeavesTheBoardSayingHowToStart)
 {
     WriteSet("Test.set", kTestSetText);
-    {
-        CModalScript script;
-        script.Then([](wxDialog& dlg) { dlg.EndModal(wxID_CANCEL); });
-        Open(script);
-    }
+    OpenAnswering([](wxDialog& dlg) { dlg.EndModal(wxID_CANCEL); });
     CGuessHistoryView& list = m_pView->HistoryView();
     EXPECT_TRUE(m_pView->IsGameOver());
     const auto inkInList = [&] {
@@ -208,10 +199,7 @@ TEST_F(ViewScreenTest, ACancelledFirstWordLeavesTheBoardSayingHowToStart)
     Shot(OnScreen(*m_pView), "start-hint");
     EXPECT_GT(rcHint.height, 20) << "the words on the board";
 
-    CModalScript go;
-    go.Then(PressGo);
-    Command(ID_GAME_NEW);
-    EXPECT_TRUE(go.Done());
+    NewWord();
     EXPECT_FALSE(m_pView->IsGameOver());
     EXPECT_TRUE(inkInList().IsEmpty()) << "the list is empty again";
 }

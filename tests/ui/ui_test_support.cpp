@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include <gdk/gdk.h>
+#include <gtk/gtk.h>
 #include <gtest/gtest.h>
 #include <wx/app.h>
 #include <wx/button.h>
@@ -130,6 +131,45 @@ wxImage CaptureClient(wxWindow& window)
         memory.Blit(0, 0, size.x, size.y, &client, 0, 0);
     }
     return bitmap.ConvertToImage();
+}
+
+namespace {
+
+// Counts a window's paints that reach the screen whole, and lets each go on to the window's own
+// handler. Until the X server has carried out a resize, GTK still has the toplevel window at its
+// old size and a paint is cut to it.
+struct CWholePaints {
+    void OnPaint(wxPaintEvent& event)
+    {
+        GdkWindow* pTop = gtk_widget_get_window(pTopLevel->GetHandle());
+        const wxSize size = pTopLevel->GetSize();
+        if (pTop != nullptr && gdk_window_get_width(pTop) == size.x && gdk_window_get_height(pTop) == size.y)
+            ++nPaints;
+        event.Skip();
+    }
+    wxWindow* pTopLevel = nullptr;
+    int nPaints = 0;
+};
+
+}  // namespace
+
+wxImage RepaintedClient(wxWindow& window)
+{
+    // Read once a paint asked for now has reached the window whole.
+    CWholePaints paints;
+    paints.pTopLevel = wxGetTopLevelParent(&window);
+    window.Bind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    const bool bPainted = WaitFor([&window, &paints] {
+        if (paints.nPaints > 0)
+            return true;
+        window.Refresh(false);
+        window.Update();
+        return false;
+    });
+    window.Unbind(wxEVT_PAINT, &CWholePaints::OnPaint, &paints);
+    EXPECT_TRUE(bPainted) << "the window was not repainted whole";
+    Settle();
+    return CaptureClient(window);
 }
 
 wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint, const wxColour& clrGround)

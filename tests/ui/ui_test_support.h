@@ -69,8 +69,29 @@ private:
     int m_nSeen = 0;
 };
 
+// Runs the dialog and hands it, once it is up, to check; a dialog check leaves open is then
+// cancelled. The dialog's result code. A check that ends it by a simulated key must wait until the
+// key has closed it, or the cancel comes first.
+template <class TDialog>
+int WhileOpen(TDialog& dlg, const std::function<void(wxDialog&)>& check)
+{
+    CModalScript script;
+    script.Then([&check](wxDialog& d) {
+        check(d);
+        if (d.IsModal())
+            d.EndModal(wxID_CANCEL);
+    });
+    const int nResult = dlg.DoModal();
+    EXPECT_TRUE(script.Done()) << "the dialog did not open";
+    return nResult;
+}
+
 // The window's client area as it is on screen now.
 wxImage CaptureClient(wxWindow& window);
+
+// The window's client area once a repaint asked for now has reached it whole (after a resize the
+// X server carries out late, a paint may first be cut to the old size).
+wxImage RepaintedClient(wxWindow& window);
 
 // What a paint routine draws on a surface of the given size and ground colour, off screen.
 wxImage RenderOffscreen(const wxSize& size, const std::function<void(wxDC&)>& paint,
