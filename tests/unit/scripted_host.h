@@ -128,6 +128,19 @@ public:
         OnKeyDown(VK_RETURN);
     }
     void Solve() { Guess(m_history.m_strMagicWord); }
+    // The next Options dialog answered after the player's change; ChooseOptions also opens it.
+    void AnswerOptions(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
+    {
+        m_aOptions.push_back([change = std::move(change), nResult](COptionsValues& v) {
+            change(v);
+            return nResult;
+        });
+    }
+    void ChooseOptions(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
+    {
+        AnswerOptions(std::move(change), nResult);
+        OnOptions();
+    }
     // A guess of the right length that is certainly wrong.
     void Miss()
     {
@@ -247,6 +260,16 @@ private:
         return v;
     }
 };
+
+// The Time Trial standing: the level, the points banked and the word's allowance, its countdown
+// still full (both 0 once a game has ended).
+inline void ExpectStanding(const CScriptedGame& g, int nLevel, int nScore, int nTimeLimit)
+{
+    EXPECT_EQ(g.Level(), nLevel);
+    EXPECT_EQ(g.Score(), nScore);
+    EXPECT_EQ(g.TimeLimit(), nTimeLimit);
+    EXPECT_EQ(g.TimeLeft(), nTimeLimit);
+}
 
 // A store, a program directory and a game over them; the game is made on demand, so a test can
 // lay out files and stored values first.

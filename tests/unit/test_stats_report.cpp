@@ -10,6 +10,7 @@
 #include "game/stats_report.h"
 #include "game_log_rows.h"
 #include "scripted_host.h"
+#include "test_store_lock.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ TEST(StatsCommand, AnswersFromTheLogOrSaysWhyNot)
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("cannot read the game log " + file.string()), std::string::npos) << run.strErr;
     EXPECT_TRUE(run.strOut.empty());
-    EXPECT_EQ(FileBytes(file), "not a database");
+    EXPECT_EQ(ReadWholeFile(file), "not a database");
 }
 
 TEST(StatsCommand, TimesReadAsClockTimes)
@@ -155,13 +156,11 @@ TEST(StatsCommand, HostilePathsAndALockedLogStillGiveValidOutputOrOneClearLine)
     run = Stats({"--skill", "0"}, file);
     EXPECT_EQ(run.strOut.find('\x1b'), std::string::npos) << "no raw control character reaches the terminal";
 
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE games SET id = id WHERE 0;",
-                           nullptr, nullptr, nullptr), SQLITE_OK);
-    run = Stats({}, file);
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    {
+        CStoreLock lock(file, CStoreLock::Kind::Exclusive, "games");
+        ASSERT_TRUE(lock.Held());
+        run = Stats({}, file);
+    }
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("is busy"), std::string::npos) << run.strErr;
     EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1) << run.strErr;
