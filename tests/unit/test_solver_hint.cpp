@@ -118,11 +118,7 @@ TEST_F(HintGame, AnotherSetOfTheSameSkillIsHintedFromItsOwnWords)
     ASSERT_EQ(g.m_astrMessages.size(), 1u);
     EXPECT_EQ(g.m_astrMessages[0].find(L"Hint: try WORD"), 0u) << "from the twenty words";
 
-    g.m_aOptions.push_back([](COptionsValues& values) {
-        values.strSet = L"Other";
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.strSet = L"Other"; });
     ASSERT_EQ(g.CurrentSet(), L"Other");
     ASSERT_FALSE(g.IsGameOver());
     g.ClearLog();

@@ -181,11 +181,7 @@ TEST_F(ReviewGame, AWordIsNotJudgedAgainstAnotherSkillsList)
     g.Guess(L"PLANE");
     g.OnGiveUp();
     ASSERT_TRUE(g.CanReview());
-    g.m_aOptions.push_back([](COptionsValues& v) {
-        v.nSkill = SkillIntermediate;
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.nSkill = SkillIntermediate; });
     ASSERT_EQ(g.Skill(), SkillIntermediate);
     ASSERT_EQ(g.m_history.GuessCount(), 1u);
     EXPECT_FALSE(g.CanReview());

@@ -328,13 +328,8 @@ TEST_F(SetFromAnEditor, AByteOrderMarkAndNoBreakSpacesLoseNoWord)
     StartGame();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"TULIP");
     EXPECT_TRUE(game->m_astrMessages.empty());
-    for (const int nSkill : {SkillIntermediate, SkillAdvanced}) {
-        game->m_aOptions.push_back([nSkill](COptionsValues& v) {
-            v.nSkill = nSkill;
-            return static_cast<int>(ResultOK);
-        });
-        game->OnOptions();
-    }
+    for (const int nSkill : {SkillIntermediate, SkillAdvanced})
+        game->ChooseOptions([nSkill](COptionsValues& v) { v.nSkill = nSkill; });
     EXPECT_EQ(game->m_history.m_strMagicWord, L"PETUNIA");
     EXPECT_EQ(game->m_anNewGameLength, (std::vector<int>{5, 6, 7}));
 }
