@@ -36,7 +36,7 @@ struct CLineCase {
 
 }  // namespace
 
-TEST(WordSetLines, SectionsLineEndsTrimAndCase)
+TEST(WordSetLines, SectionsLineEndsTrimCaseAndCharacters)
 {
     const std::vector<CLineCase> cases = {
         {"mixed-case markers, indented word, CR LF",
@@ -72,6 +72,13 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         {"marker text inside a longer line is no marker", "<BEGINNER> x\napple\n", {}, {}, {}},
         {"no section at all", "title line\n\n\n", {}, {}, {}},
         {"empty input", "", {}, {}, {}},
+        // "école" is 6 bytes but 5 characters, and é upper-cases to É whatever the locale.
+        {"UTF-8 accented", "<BEGINNER>\n\xC3\xA9\x63ole\n", {L"\u00C9COLE"}, {}, {}},
+        // A lone 0xE9 is not UTF-8: it is Latin-1 é, not a sign-extended U+FFE9.
+        {"Latin-1 byte", "<BEGINNER>\n\xE9\x63ole\n", {L"\u00C9COLE"}, {}, {}},
+        {"Cyrillic", "<BEGINNER>\n\xD0\xB4\xD0\xBE\xD0\xBC\xD0\xB8\xD0\xBA\n",
+         {L"\u0414\u041E\u041C\u0418\u041A"}, {}, {}},
+        {"NUL is just a character", std::string("<BEGINNER>\nab\0de\n", 17), {std::wstring(L"AB\0DE", 5)}, {}, {}},
     };
     for (const CLineCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -79,27 +86,6 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         EXPECT_EQ(ToVector(p.lists.m_wordsBeginner), c.beg);
         EXPECT_EQ(ToVector(p.lists.m_wordsIntermediate), c.inter);
         EXPECT_EQ(ToVector(p.lists.m_wordsAdvanced), c.adv);
-    }
-}
-
-TEST(WordSetLines, BytesAreUtf8WithLatin1FallbackAndLengthInCharacters)
-{
-    struct CCase {
-        const char* szName;
-        std::string bytes;
-        Words beg;
-    };
-    const std::vector<CCase> cases = {
-        // "école" is 6 bytes but 5 characters, and é upper-cases to É whatever the locale.
-        {"UTF-8 accented", "<BEGINNER>\n\xC3\xA9\x63ole\n", {L"\u00C9COLE"}},
-        // A lone 0xE9 is not UTF-8: it is Latin-1 é, not a sign-extended U+FFE9.
-        {"Latin-1 byte", "<BEGINNER>\n\xE9\x63ole\n", {L"\u00C9COLE"}},
-        {"Cyrillic", "<BEGINNER>\n\xD0\xB4\xD0\xBE\xD0\xBC\xD0\xB8\xD0\xBA\n", {L"\u0414\u041E\u041C\u0418\u041A"}},
-        {"NUL is just a character", std::string("<BEGINNER>\nab\0de\n", 17), {std::wstring(L"AB\0DE", 5)}},
-    };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        EXPECT_EQ(ToVector(Parse(c.bytes).lists.m_wordsBeginner), c.beg);
     }
 }
 
