@@ -85,11 +85,7 @@ public:
     std::vector<COptionsValues> m_aOptionsGiven;
     std::vector<int> m_anNewGameLength;
     std::vector<std::pair<int, int>> m_aLevelAsked;
-    int m_nBestScoresShown = 0;
-    int m_nStatisticsShown = 0;
     int m_nReviewOffered = 0;   // word-end messages shown with a Review button
-    int m_nAsterisks = 0;
-    int m_nExclamations = 0;
     bool m_bClockOn = false;
     int m_nQuitCode = -1;
     CGuessRecord m_history;
@@ -99,9 +95,6 @@ public:
         m_astrEvents.clear();
         m_astrMessages.clear();
         m_aNameAsked.clear();
-        m_nBestScoresShown = 0;
-        m_nAsterisks = 0;
-        m_nExclamations = 0;
     }
     int Count(const std::wstring& strEvent) const
     {
@@ -177,7 +170,6 @@ protected:
     }
     int RunBestScoresDlg() override
     {
-        ++m_nBestScoresShown;
         m_astrEvents.push_back(L"bestscores");
         if (m_onBestScores)
             m_onBestScores();
@@ -195,7 +187,6 @@ protected:
     }
     int RunStatisticsDlg() override
     {
-        ++m_nStatisticsShown;
         m_astrEvents.push_back(L"statistics");
         return ResultOK;
     }
@@ -233,13 +224,7 @@ protected:
     void RepaintHistory() override { m_astrEvents.push_back(L"repaint:history"); }
     void PlayAlert(EAlert kind) override
     {
-        if (kind == EAlert::Asterisk) {
-            ++m_nAsterisks;
-            m_astrEvents.push_back(L"alert:asterisk");
-        } else {
-            ++m_nExclamations;
-            m_astrEvents.push_back(L"alert:exclamation");
-        }
+        m_astrEvents.push_back(kind == EAlert::Asterisk ? L"alert:asterisk" : L"alert:exclamation");
     }
     void PostQuit(int nExitCode) override
     {
@@ -287,6 +272,15 @@ struct CGameFixture : public ::testing::Test {
     CScriptedGame& StartGame()
     {
         MakeGame().StartFirstWord();
+        return *game;
+    }
+    // The shipped Standard set, its first Beginner word in play and the log cleared.
+    CScriptedGame& PlayStandard(bool bTimeTrial)
+    {
+        std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir / "Standard.set");
+        store.settings.Write(Option::CurrentSet, L"Standard");
+        store.settings.Write(Option::TimeTrial, bTimeTrial);
+        StartGame().ClearLog();
         return *game;
     }
     // A set of twenty Beginner and twenty Intermediate words and one Advanced word, stored as the

@@ -187,7 +187,7 @@ TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)
         EXPECT_EQ(g.m_aNameAsked[0].strMessage, L"You are best player in this level");
         EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nBanked);
         EXPECT_EQ(store.records.Read(SkillBeginner, true).strName, L"Bob");
-        EXPECT_EQ(g.m_nBestScoresShown, 1);
+        EXPECT_EQ(g.Count(L"bestscores"), 1);
         ExpectStanding(g, 1, 0, 0);
     }
 }
@@ -199,13 +199,13 @@ TEST_F(Flow, SoundScheduleOverAWholeCountdown)
     g.ClearLog();
     std::vector<int> asteriskAt, exclamationAt;
     for (int i = 0; i < 241; ++i) {
-        const int nA = g.m_nAsterisks, nE = g.m_nExclamations;
+        const int nA = g.Count(L"alert:asterisk"), nE = g.Count(L"alert:exclamation");
         g.OnClockTick();
-        if (g.m_nAsterisks != nA)
+        if (g.Count(L"alert:asterisk") != nA)
             asteriskAt.push_back(g.TimeLeft());
-        if (g.m_nExclamations != nE) {
+        if (g.Count(L"alert:exclamation") != nE) {
             exclamationAt.push_back(g.TimeLeft());
-            EXPECT_EQ(g.m_nExclamations - nE, 2) << "twice in a row";
+            EXPECT_EQ(g.Count(L"alert:exclamation") - nE, 2) << "twice in a row";
         }
     }
     EXPECT_EQ(asteriskAt, (std::vector<int>{180, 120, 60, 0, 0}));  // the last one after the time-out
@@ -223,14 +223,14 @@ TEST_F(Flow, NoSoundWhenSoundIsOffOrTimeTrialIsOff)
     CScriptedGame& g = StartGame();
     g.Miss();
     g.Ticks(245);
-    EXPECT_EQ(g.m_nAsterisks + g.m_nExclamations, 0);
+    EXPECT_EQ(g.Count(L"alert:asterisk") + g.Count(L"alert:exclamation"), 0);
 
     store.settings.Write(Option::Sound, true);
     store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& h = StartGame();
     h.Miss();
     h.Ticks(300);
-    EXPECT_EQ(h.m_nAsterisks + h.m_nExclamations, 0);
+    EXPECT_EQ(h.Count(L"alert:asterisk") + h.Count(L"alert:exclamation"), 0);
     EXPECT_EQ(h.Elapsed(), 300);
     EXPECT_FALSE(h.IsGameOver());
 }

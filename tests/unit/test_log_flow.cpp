@@ -209,7 +209,7 @@ TEST_F(LogFlow, OneRowPerWordWhateverEndsAndFollows)
     g.OnExit();
 
     EXPECT_EQ(Outcomes(), (std::vector<std::string>{"solved", "gave up", "abandoned", "solved"}));
-    EXPECT_EQ(g.m_nStatisticsShown, 1);
+    EXPECT_EQ(g.Count(L"statistics"), 1);
 }
 
 TEST_F(LogFlow, StatisticsStopTheClockAndSeeTheWordJustEnded)

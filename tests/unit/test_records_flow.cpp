@@ -42,7 +42,7 @@ protected:
             EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
             EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
         }
-        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        EXPECT_EQ(g.Count(L"bestscores"), (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
         EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
     }
 
@@ -192,7 +192,7 @@ TEST_F(Records, FewestTriesNineThenNineThenEight)
     EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"");
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 9);
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).strName, L"Ann");
-    EXPECT_EQ(g.m_nBestScoresShown, 1);
+    EXPECT_EQ(g.Count(L"bestscores"), 1);
 
     g.OnNew();
     SolveIn(g, 9);

@@ -16,17 +16,6 @@ namespace {
 
 class HintGame : public CGameFixture {
 protected:
-    // The shipped standard set, its first Beginner word in play.
-    CScriptedGame& PlayStandard(bool bTimeTrial)
-    {
-        std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
-        store.settings.Write(Option::CurrentSet, L"Standard");
-        store.settings.Write(Option::TimeTrial, bTimeTrial);
-        CScriptedGame& g = StartGame();
-        g.ClearLog();
-        return g;
-    }
-
     // What the plain rule offers for the guesses of the word in play.
     std::wstring PlainHintMessage(CScriptedGame& g, bool bHard)
     {
