@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game_log_rows.h"
@@ -103,26 +104,21 @@ TEST_F(GameStats, UnreadableLogsReportFailureAndStayAsTheyWere)
 
 TEST_F(GameStats, EmptyAndSingleGameLogs)
 {
+    // Played, solved percent, current and best streak, tries of the last solved word, whether there
+    // are times, Time Trial games.
+    const auto figures = [](const CWordStats& s) {
+        return std::tuple(s.nPlayed, s.SolvedPercent(), s.nCurrentStreak, s.nBestStreak, s.nLastSolvedTries,
+                          s.bHasTimes, s.nTimeTrialGames);
+    };
     Log({});
     CWordStats s = Stats();
-    EXPECT_EQ(s.nPlayed, 0);
-    EXPECT_EQ(s.SolvedPercent(), 0);
-    EXPECT_EQ(s.nCurrentStreak, 0);
-    EXPECT_EQ(s.nBestStreak, 0);
-    EXPECT_EQ(s.nLastSolvedTries, 0);
-    EXPECT_FALSE(s.bHasTimes);
-    EXPECT_EQ(s.nTimeTrialGames, 0);
+    EXPECT_EQ(figures(s), std::tuple(0, 0, 0, 0, 0, false, 0));
     EXPECT_TRUE(s.anFinalScores.empty());
 
     log.Append(LogEntry(S, 4, 83));
     s = Stats();
-    EXPECT_EQ(s.nPlayed, 1);
-    EXPECT_EQ(s.SolvedPercent(), 100);
-    EXPECT_EQ(s.nCurrentStreak, 1);
-    EXPECT_EQ(s.nBestStreak, 1);
+    EXPECT_EQ(figures(s), std::tuple(1, 100, 1, 1, 4, true, 0));
     EXPECT_EQ(s.anTries[3], 1);
-    EXPECT_EQ(s.nLastSolvedTries, 4);
-    EXPECT_TRUE(s.bHasTimes);
     EXPECT_EQ(s.dMedianSeconds, 83);
     EXPECT_EQ(s.nBestSeconds, 83);
 }
