@@ -69,3 +69,17 @@ inline CGameLogEntry FinalWord(int nScore, const std::wstring& strSet = L"Standa
     e.bEndsGame = true;
     return e;
 }
+
+// A log at file holding these entries after what it held, written through the game's own log.
+inline ::testing::AssertionResult WriteLog(const std::filesystem::path& file,
+                                           const std::vector<CGameLogEntry>& aEntries)
+{
+    CGameLog log(file);
+    if (log.OpenForWriting(100) != CGameLog::EState::Writable)
+        return ::testing::AssertionFailure() << "cannot write " << file;
+    for (const CGameLogEntry& e : aEntries) {
+        if (!log.Append(e))
+            return ::testing::AssertionFailure() << "cannot append to " << file;
+    }
+    return ::testing::AssertionSuccess();
+}

@@ -130,13 +130,8 @@ TEST(GameLogHints, StatsCommandAddsTheHintsAfterWhatItPrintedBefore)
 {
     CTempDir dir;
     const std::filesystem::path file = dir.Path() / "games.db";
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(Hinted(LogEntry(EWordEnd::Solved, 4))));
-        ASSERT_TRUE(log.Append(Hinted(LogEntry(EWordEnd::GaveUp, 2))));
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 3)));
-    }
+    ASSERT_TRUE(WriteLog(file, {Hinted(LogEntry(EWordEnd::Solved, 4)), Hinted(LogEntry(EWordEnd::GaveUp, 2)),
+                                LogEntry(EWordEnd::Solved, 3)}));
     std::ostringstream out, err;
     ASSERT_EQ(RunStatsReport({"--skill", "beginner"}, file, out, err), 0) << err.str();
     const std::string strText = out.str();

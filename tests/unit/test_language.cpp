@@ -56,13 +56,9 @@ TEST(Language, TextsFollowTheLocaleButJsonAndNumbersNever)
 {
     CTempDir dir;
     const std::filesystem::path file = dir.Path() / "games.db";
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        // Two solved words, 75 and 30 seconds: the median falls between, at 52.5.
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Set", 0)));
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 1, 30, L"Set", 0)));
-    }
+    // Two solved words, 75 and 30 seconds: the median falls between, at 52.5.
+    ASSERT_TRUE(WriteLog(file, {LogEntry(EWordEnd::Solved, 4, 75, L"Set", 0),
+                                LogEntry(EWordEnd::Solved, 1, 30, L"Set", 0)}));
     const std::string strJson = Stats({"--json", "--skill", "beginner"}, file);
     const std::string strText = Stats({"--skill", "beginner"}, file);
     ASSERT_NE(strJson.find("\"median_seconds\": 52.5,"), std::string::npos) << strJson;

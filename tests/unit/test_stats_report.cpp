@@ -39,12 +39,8 @@ TEST(StatsCommand, AnswersFromTheLogOrSaysWhyNot)
     EXPECT_NE(run.strOut.find("\"skill\": \"Advanced\""), std::string::npos);
     EXPECT_NE(run.strOut.find("\"played\": 0"), std::string::npos);
 
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Say \"hi\"\\", 1)));
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::GaveUp, 2, 30, L"Other", 1)));
-    }
+    ASSERT_TRUE(WriteLog(file, {LogEntry(EWordEnd::Solved, 4, 75, L"Say \"hi\"\\", 1),
+                                LogEntry(EWordEnd::GaveUp, 2, 30, L"Other", 1)}));
     run = Stats({"--skill", "Intermediate", "--set", "Say \"hi\"\\", "--json"}, file);
     EXPECT_EQ(run.nStatus, 0);
     EXPECT_NE(run.strOut.find("\"set\": \"Say \\\"hi\\\"\\\\\""), std::string::npos) << run.strOut;
@@ -144,11 +140,7 @@ TEST(StatsCommand, HostilePathsAndALockedLogStillGiveValidOutputOrOneClearLine)
     const std::filesystem::path folder = dir.Path() / std::string("caf\xE9\x1b[2J");
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / "games.db";
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Fruit", 0)));
-    }
+    ASSERT_TRUE(WriteLog(file, {LogEntry(EWordEnd::Solved, 4, 75, L"Fruit", 0)}));
     CRun run = Stats({"--json", "--skill", "0"}, file);
     EXPECT_EQ(run.nStatus, 0);
     EXPECT_TRUE(IsValidUtf8(run.strOut)) << run.strOut;
