@@ -10,6 +10,9 @@
 #include "platform/registry.h"
 #include "store/settings_store.h"
 
+// The key of the settings section, as the registry file holds it.
+inline const std::wstring kSettingsKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
+
 inline int StoredInt(const CAppProfile& profile, const wchar_t* szName, int nFallback)
 {
     profile.QueryProfileInt(CSettingsStore::kSection, szName, nFallback);

@@ -11,8 +11,6 @@
 
 namespace {
 
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 struct CNames {
     int nSkill;
     bool bTimeTrial;
@@ -51,8 +49,8 @@ TEST_F(RecordStoreTest, EachRecordStartsEmptyAndHasItsOwnPairOfValueNames)
     for (const CNames& n : kAll) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(n.name)));
         ++nNumber;
-        EXPECT_EQ(StringIn(m_registry, kSectionKey, n.name), std::wstring(L"Player ") + n.name);
-        EXPECT_EQ(DwordIn(m_registry, kSectionKey, n.number), static_cast<std::uint32_t>(nNumber));
+        EXPECT_EQ(StringIn(m_registry, kSettingsKey, n.name), std::wstring(L"Player ") + n.name);
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, n.number), static_cast<std::uint32_t>(nNumber));
         const CBestRecord r = m_records.Read(n.nSkill, n.bTimeTrial);
         EXPECT_EQ(r.strName, std::wstring(L"Player ") + n.name);
         EXPECT_EQ(r.nNumber, nNumber);
@@ -66,15 +64,15 @@ TEST_F(RecordStoreTest, ResetStoresEmptyNamesAndZeros)
     m_records.ResetAll();
     // Written, not deleted: the values are there, as a string and a number.
     for (const CNames& n : kAll) {
-        EXPECT_EQ(StringIn(m_registry, kSectionKey, n.name), L"");
-        EXPECT_EQ(DwordIn(m_registry, kSectionKey, n.number), 0u);
+        EXPECT_EQ(StringIn(m_registry, kSettingsKey, n.name), L"");
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, n.number), 0u);
     }
 }
 
 TEST_F(RecordStoreTest, DamagedValuesReadAsEmptyAndSkillsOutsideTheRangeTouchNothing)
 {
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"TOP_BEG_NAME", 12));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TOP_BEG_SCORE", L"900"));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"TOP_BEG_NAME", 12));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"TOP_BEG_SCORE", L"900"));
     const CBestRecord r = m_records.Read(0, true);
     EXPECT_EQ(r.strName, L"");
     EXPECT_EQ(r.nNumber, 0);

@@ -17,8 +17,6 @@
 
 namespace {
 
-const std::wstring kKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 // The type and the value as text of one row, as the file itself holds them.
 CSqlRows RawRow(const std::filesystem::path& file, const std::string& name)
 {
@@ -42,13 +40,13 @@ TEST_F(RegistryTest, DwordsKeepTheirBitPatternOnDiskAndBack)
     CRegistry reg(m_file);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onDisk);
-        ASSERT_TRUE(reg.WriteDword(kKey, L"VALUE", c.dw));
-        EXPECT_EQ(DwordIn(reg, kKey, L"VALUE"), c.dw);
+        ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"VALUE", c.dw));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"VALUE"), c.dw);
         EXPECT_EQ(RawRow(m_file, "VALUE"), (CSqlRows{{"4", c.onDisk}}));
     }
     // -1 read back as a signed value is -1 again.
-    ASSERT_TRUE(reg.WriteDword(kKey, L"MINUS", static_cast<std::uint32_t>(-1)));
-    EXPECT_EQ(static_cast<std::int32_t>(DwordIn(reg, kKey, L"MINUS").value_or(0)), -1);
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"MINUS", static_cast<std::uint32_t>(-1)));
+    EXPECT_EQ(static_cast<std::int32_t>(DwordIn(reg, kSettingsKey, L"MINUS").value_or(0)), -1);
 }
 
 TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
@@ -59,8 +57,8 @@ TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
     };
     CRegistry reg(m_file);
     for (const std::wstring& v : values) {
-        ASSERT_TRUE(reg.WriteString(kKey, L"NAME", v));
-        EXPECT_EQ(StringIn(reg, kKey, L"NAME"), v);
+        ASSERT_TRUE(reg.WriteString(kSettingsKey, L"NAME", v));
+        EXPECT_EQ(StringIn(reg, kSettingsKey, L"NAME"), v);
     }
     EXPECT_EQ(SqlRows(m_file, "SELECT type FROM registry WHERE name = 'NAME'"), CSqlRows{{"1"}});
 }
@@ -68,35 +66,35 @@ TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
 TEST_F(RegistryTest, AReadOfTheOtherTypeOrOfNothingFails)
 {
     CRegistry reg(m_file);
-    ASSERT_TRUE(reg.WriteString(kKey, L"TEXT", L"12"));
-    ASSERT_TRUE(reg.WriteDword(kKey, L"NUMBER", 12));
+    ASSERT_TRUE(reg.WriteString(kSettingsKey, L"TEXT", L"12"));
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"NUMBER", 12));
 
     std::uint32_t dw = 77;
     std::wstring str = L"untouched";
-    EXPECT_NE(reg.QueryDword(kKey, L"TEXT", dw), ERead::Found);
-    EXPECT_NE(reg.QueryString(kKey, L"NUMBER", str), ERead::Found);
-    EXPECT_NE(reg.QueryDword(kKey, L"ABSENT", dw), ERead::Found);
-    EXPECT_NE(reg.QueryString(kKey + L"\\other", L"TEXT", str), ERead::Found);
+    EXPECT_NE(reg.QueryDword(kSettingsKey, L"TEXT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kSettingsKey, L"NUMBER", str), ERead::Found);
+    EXPECT_NE(reg.QueryDword(kSettingsKey, L"ABSENT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kSettingsKey + L"\\other", L"TEXT", str), ERead::Found);
     EXPECT_EQ(dw, 77u);
     EXPECT_EQ(str, L"untouched");
 
     // Writing the other type replaces the value and its type.
-    ASSERT_TRUE(reg.WriteDword(kKey, L"TEXT", 5));
-    EXPECT_EQ(DwordIn(reg, kKey, L"TEXT"), 5u);
-    EXPECT_EQ(StringIn(reg, kKey, L"TEXT"), std::nullopt);
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"TEXT", 5));
+    EXPECT_EQ(DwordIn(reg, kSettingsKey, L"TEXT"), 5u);
+    EXPECT_EQ(StringIn(reg, kSettingsKey, L"TEXT"), std::nullopt);
 }
 
 TEST_F(RegistryTest, KeysAndNamesIgnoreCaseAndKeepTheirFirstSpelling)
 {
     CRegistry reg(m_file);
-    ASSERT_TRUE(reg.WriteDword(kKey + L"\\Animals", L"Beg_Index", 3));
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey + L"\\Animals", L"Beg_Index", 3));
     ASSERT_TRUE(reg.WriteDword(L"SOFTWARE\\veltrane corporation\\VELTRANE QUILLORN\\veltrane quillorn\\ANIMALS",
                                L"BEG_INDEX", 4));
-    EXPECT_EQ(DwordIn(reg, kKey + L"\\animals", L"beg_index"), 4u);
+    EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"beg_index"), 4u);
 
     // One row, still under the spelling it was created with.
     EXPECT_EQ(SqlRows(m_file, "SELECT key, name FROM registry"),
-              (CSqlRows{{EncodeUtf8(kKey) + "\\Animals", "Beg_Index"}}));
+              (CSqlRows{{EncodeUtf8(kSettingsKey) + "\\Animals", "Beg_Index"}}));
 }
 
 TEST_F(RegistryTest, MalformedKeyPathsAreRefused)
@@ -114,28 +112,28 @@ TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
 {
     {
         CRegistry reg(m_file);
-        EXPECT_EQ(DwordIn(reg, kKey, L"SOUND"), std::nullopt);
-        EXPECT_EQ(StringIn(reg, kKey, L"CURRENT_SET"), std::nullopt);
-        EXPECT_EQ(DwordIn(reg, kKey + L"\\animals", L"BEG_INDEX"), std::nullopt);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), std::nullopt);
+        EXPECT_EQ(StringIn(reg, kSettingsKey, L"CURRENT_SET"), std::nullopt);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"BEG_INDEX"), std::nullopt);
         EXPECT_FALSE(std::filesystem::exists(m_file.parent_path().parent_path()));
 
-        EXPECT_TRUE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
+        EXPECT_TRUE(reg.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
         EXPECT_TRUE(std::filesystem::is_regular_file(m_file));
-        EXPECT_EQ(DwordIn(reg, kKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
     }
     // Durable: a fresh connection, as at the next start, finds every value.
     CRegistry again(m_file);
-    EXPECT_EQ(DwordIn(again, kKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
+    EXPECT_EQ(DwordIn(again, kSettingsKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
 }
 
 TEST_F(RegistryTest, AWriteIsVisibleToAnotherOpenConnectionAtOnce)
 {
     CRegistry a(m_file);
     CRegistry b(m_file);
-    ASSERT_TRUE(a.WriteDword(kKey, L"N", 1));
-    EXPECT_EQ(DwordIn(b, kKey, L"N"), 1u);
-    ASSERT_TRUE(b.WriteDword(kKey, L"N", 2));
-    EXPECT_EQ(DwordIn(a, kKey, L"N"), 2u);
+    ASSERT_TRUE(a.WriteDword(kSettingsKey, L"N", 1));
+    EXPECT_EQ(DwordIn(b, kSettingsKey, L"N"), 1u);
+    ASSERT_TRUE(b.WriteDword(kSettingsKey, L"N", 2));
+    EXPECT_EQ(DwordIn(a, kSettingsKey, L"N"), 2u);
 }
 
 // Writes nCount values named <prefix><i>. A short pause between rounds, as between two words of a
@@ -148,10 +146,10 @@ bool WriteMany(const std::filesystem::path& file, const std::wstring& prefix, in
     for (int i = 0; i < nCount; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         const std::wstring name = prefix + std::to_wstring(i);
-        bOk = reg.WriteDword(kKey, name, static_cast<std::uint32_t>(i)) && bOk;
-        bOk = reg.WriteString(kKey + L"\\" + prefix, name, name) && bOk;
+        bOk = reg.WriteDword(kSettingsKey, name, static_cast<std::uint32_t>(i)) && bOk;
+        bOk = reg.WriteString(kSettingsKey + L"\\" + prefix, name, name) && bOk;
         // Also rewrite one shared value, so both writers contend for the same row.
-        bOk = reg.WriteDword(kKey, L"SHARED", static_cast<std::uint32_t>(i)) && bOk;
+        bOk = reg.WriteDword(kSettingsKey, L"SHARED", static_cast<std::uint32_t>(i)) && bOk;
     }
     return bOk;
 }
@@ -162,8 +160,8 @@ int CountValues(const std::filesystem::path& file, const std::wstring& prefix, i
     int nFound = 0;
     for (int i = 0; i < nCount; ++i) {
         const std::wstring name = prefix + std::to_wstring(i);
-        const bool bBoth = DwordIn(reg, kKey, name) == static_cast<std::uint32_t>(i)
-                           && StringIn(reg, kKey + L"\\" + prefix, name) == name;
+        const bool bBoth = DwordIn(reg, kSettingsKey, name) == static_cast<std::uint32_t>(i)
+                           && StringIn(reg, kSettingsKey + L"\\" + prefix, name) == name;
         nFound += bBoth ? 1 : 0;
     }
     return nFound;
@@ -219,10 +217,10 @@ TEST_F(RegistryTest, AFileThatIsNotADatabaseIsLeftByteForByte)
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
             std::wstring str;
-            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
-            EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Absent);
-            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
-            EXPECT_FALSE(reg.WriteString(kKey, L"CURRENT_SET", L"animals"));
+            EXPECT_EQ(reg.QueryDword(kSettingsKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_EQ(reg.QueryString(kSettingsKey, L"CURRENT_SET", str), ERead::Absent);
+            EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
+            EXPECT_FALSE(reg.WriteString(kSettingsKey, L"CURRENT_SET", L"animals"));
             EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
         }
         EXPECT_EQ(ReadWholeFile(m_file), content);
@@ -243,10 +241,10 @@ TEST_F(RegistryTest, AnUnwritablePlaceMakesWritesFalseAndReadsFail)
     for (const auto& place : places) {
         SCOPED_TRACE(place.string());
         CRegistry reg(place);
-        EXPECT_EQ(DwordIn(reg, kKey, L"SOUND"), std::nullopt);
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), std::nullopt);
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
         EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
-        EXPECT_FALSE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", 0));
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", 0));
     }
     EXPECT_EQ(ReadWholeFile(m_dir / "plain"), "a file, not a directory");
 }
@@ -257,7 +255,7 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
         GTEST_SKIP() << "root writes read-only files; covered by the unwritable-place test";
     {
         CRegistry reg(m_file);
-        ASSERT_TRUE(reg.WriteDword(kKey, L"SOUND", 0));
+        ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
     }
     const std::string before = ReadWholeFile(m_file);
     std::filesystem::permissions(m_file, std::filesystem::perms::owner_read);
@@ -265,10 +263,10 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
                                                          | std::filesystem::perms::owner_exec);
     {
         CRegistry reg(m_file);
-        EXPECT_EQ(DwordIn(reg, kKey, L"SOUND"), 0u);
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 0u);
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 1));
         EXPECT_EQ(reg.Trouble(), EStoreTrouble::ReadOnly);
-        EXPECT_EQ(DwordIn(reg, kKey, L"SOUND"), 1u) << "kept for the session";
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 1u) << "kept for the session";
     }
     std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadWholeFile(m_file), before);

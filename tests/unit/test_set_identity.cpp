@@ -16,8 +16,6 @@
 
 namespace {
 
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 // Every progress row of one skill in the registry file, read past the game's code: key and value.
 CSqlRows ProgressRows(const std::filesystem::path& file, const char* szName)
 {
@@ -26,7 +24,7 @@ CSqlRows ProgressRows(const std::filesystem::path& file, const char* szName)
 
 std::string KeyOf(const std::wstring& strSet)
 {
-    return EncodeUtf8(kSectionKey + L"\\" + strSet);
+    return EncodeUtf8(kSettingsKey + L"\\" + strSet);
 }
 
 class SetIdentity : public CGameFixture {
@@ -104,8 +102,8 @@ TEST_F(SetIdentity, PositionsStoredBeforeKeysWereFoldedAreStillFound)
     programDir.Write("\xC3\xA9" "cole.set", MakeSet({"craie", "livre", "stylo", "table"}));
     programDir.Write("Birds.set", MakeSet({"robin", "eagle", "crane", "finch"}));
     // As an earlier version left them: keys spelled as the names were written then.
-    store.registry.WriteDword(kSectionKey + L"\\\u00E9cole", L"BEG_INDEX", 1);
-    store.registry.WriteDword(kSectionKey + L"\\Birds", L"BEG_INDEX", 2);
+    store.registry.WriteDword(kSettingsKey + L"\\\u00E9cole", L"BEG_INDEX", 1);
+    store.registry.WriteDword(kSettingsKey + L"\\Birds", L"BEG_INDEX", 2);
 
     store.settings.Write(Option::CurrentSet, L"\u00E9cole");
     StartGame();

@@ -16,8 +16,6 @@
 
 namespace {
 
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 class SettingsStoreTest : public ::testing::Test {
 protected:
     // A set's position at a skill, when it is read as found.
@@ -102,9 +100,9 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
                               Expected{L"Background Color", 0x123456}, Expected{L"CURRENT_LEVEL", 2},
                               Expected{L"Zoom", 200}, Expected{L"HARD_MODE", 1}, Expected{L"WORD_CHECK", 1},
                               Expected{L"SHOW_WORDS_FIT", 1}}) {
-        EXPECT_EQ(DwordIn(m_registry, kSectionKey, e.name), e.dw) << testing::PrintToString(std::wstring(e.name));
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, e.name), e.dw) << testing::PrintToString(std::wstring(e.name));
     }
-    EXPECT_EQ(StringIn(m_registry, kSectionKey, L"CURRENT_SET"), L"Kitchen");
+    EXPECT_EQ(StringIn(m_registry, kSettingsKey, L"CURRENT_SET"), L"Kitchen");
 
     m_store.Write(Option::Sound, true);
     EXPECT_TRUE(COptionsRead(m_store).bSound);
@@ -115,30 +113,30 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
     struct Case { std::uint32_t dwLevel; int nSkill; };
     for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 2}, Case{3, 0}, Case{0xFFFFFFFF, 0},
                           Case{0x80000000, 0}, Case{0x7FFFFFFF, 0}, Case{100, 0}}) {
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_LEVEL", c.dwLevel));
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"CURRENT_LEVEL", c.dwLevel));
         int nSkill = 1;
         EXPECT_EQ(m_store.Read(Option::CurrentSkill, nSkill), ERead::Found);
         EXPECT_EQ(nSkill, c.nSkill) << c.dwLevel;
     }
 
     // Each value stored with the wrong type reads as absent: the game keeps its default.
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"CURRENT_LEVEL", L"2"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"SOUND", L"0"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TIMETRIAL_CHECKED", L"0"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Background Color", L"255"));
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_SET", 5));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Zoom", L"200"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"CURRENT_LEVEL", L"2"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"SOUND", L"0"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"TIMETRIAL_CHECKED", L"0"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"Background Color", L"255"));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"CURRENT_SET", 5));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"Zoom", L"200"));
     for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
-        ASSERT_TRUE(m_registry.WriteString(kSectionKey, szFlag, L"1"));
+        ASSERT_TRUE(m_registry.WriteString(kSettingsKey, szFlag, L"1"));
     const COptionsRead wrongType(m_store);
     EXPECT_TRUE(wrongType.AllAre(ERead::Absent));
     EXPECT_EQ(wrongType.Values(), kDefaults);
 
     // Any non-zero flag is on; a colour never carries a top byte.
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"SOUND", 5));
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"Background Color", 0xFF0000FF));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"SOUND", 5));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"Background Color", 0xFF0000FF));
     for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey, szFlag, 0x80000000));
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, szFlag, 0x80000000));
     const COptionsRead odd(m_store);
     EXPECT_TRUE(odd.bSound);
     EXPECT_TRUE(odd.FlagsAre(true));
@@ -155,7 +153,7 @@ TEST_F(SettingsStoreTest, ProgressLivesInOneSubkeyPerSetAndSkill)
     struct Raw { const wchar_t* set; const wchar_t* name; std::uint32_t dw; };
     for (const Raw& r : {Raw{L"animals", L"BEG_INDEX", 4}, Raw{L"animals", L"INT_INDEX", 0xFFFFFFFF},
                          Raw{L"animals", L"ADV_INDEX", 11}, Raw{L"kitchen", L"BEG_INDEX", 1}})
-        EXPECT_EQ(DwordIn(m_registry, kSectionKey + L"\\" + r.set, r.name), r.dw);
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey + L"\\" + r.set, r.name), r.dw);
 
     EXPECT_EQ(Index(L"animals", 0), 4);
     EXPECT_EQ(Index(L"animals", 1), -1);
@@ -173,10 +171,10 @@ TEST_F(SettingsStoreTest, DamagedIndexesAndSkillsOutsideTheRange)
     struct Case { std::uint32_t dw; int nIndex; };
     for (const Case& c : {Case{0xFFFFFFFE, -1}, Case{0x80000000, -1}, Case{0xFFFFFFFF, -1}, Case{0, 0},
                           Case{0x7FFFFFFF, 0x7FFFFFFF}}) {
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey + L"\\animals", L"BEG_INDEX", c.dw));
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", c.dw));
         EXPECT_EQ(Index(L"animals", 0), c.nIndex) << c.dw;
     }
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey + L"\\animals", L"INT_INDEX", L"3"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey + L"\\animals", L"INT_INDEX", L"3"));
     int n = 555;
     EXPECT_NE(m_store.QueryWordIndex(L"animals", 1, n), ERead::Found) << "a string is no index";
     EXPECT_EQ(n, 555);

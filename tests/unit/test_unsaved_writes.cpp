@@ -18,7 +18,7 @@
 namespace {
 
 const std::wstring kSection = L"Veltrane Quillorn";
-const std::wstring kAnimalsKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn\\Animals";
+const std::wstring kAnimalsKey = kSettingsKey + L"\\Animals";
 
 class UnsavedWrites : public ::testing::Test {
 protected:
