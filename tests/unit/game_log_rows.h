@@ -2,18 +2,16 @@
 // the code under test), and hand-made logs written entry by entry.
 #pragma once
 
-#include <sqlite3.h>
-
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "store/game_log.h"
 #include "store/game_log_writer.h"
+#include "test_platform_temp_dir.h"
+#include "test_sqlite_file.h"
 
 // Waits until the writer has nothing left waiting, up to the deadline, through a lock too: the
 // writer's own Flush gives up at once while a lock holds its oldest entry. True when so.
@@ -31,51 +29,20 @@ inline bool WaitUntilWritten(CGameLogWriter& writer, std::chrono::milliseconds m
 struct CLogRow {
     std::string strEnded, strSet, strWord, strOutcome;
     int nSkill = 0, nGuesses = 0, nSeconds = 0, nTimeTrial = 0, nLevel = 0, nScore = 0, nEndsGame = 0;
+    bool operator==(const CLogRow&) const = default;
 };
 
 // Every row of the file in id order; empty when the file or table is missing.
 inline std::vector<CLogRow> ReadLogRows(const std::filesystem::path& file)
 {
     std::vector<CLogRow> rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
-        sqlite3_close(db);
-        return rows;
+    for (const std::vector<std::string>& c :
+         SqlRows(file, "SELECT ended_utc, set_name, word, outcome, skill, guesses, seconds, time_trial, level,"
+                       " score, ends_game FROM games ORDER BY id")) {
+        rows.push_back({c[0], c[1], c[2], c[3], std::stoi(c[4]), std::stoi(c[5]), std::stoi(c[6]), std::stoi(c[7]),
+                        std::stoi(c[8]), std::stoi(c[9]), std::stoi(c[10])});
     }
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db,
-                           "SELECT ended_utc, set_name, word, outcome, skill, guesses, seconds, time_trial, level,"
-                           " score, ends_game FROM games ORDER BY id",
-                           -1, &st, nullptr) == SQLITE_OK) {
-        auto text = [&](int i) {
-            const auto* p = reinterpret_cast<const char*>(sqlite3_column_text(st, i));
-            return std::string(p ? p : "");
-        };
-        while (sqlite3_step(st) == SQLITE_ROW) {
-            CLogRow r;
-            r.strEnded = text(0);
-            r.strSet = text(1);
-            r.strWord = text(2);
-            r.strOutcome = text(3);
-            r.nSkill = sqlite3_column_int(st, 4);
-            r.nGuesses = sqlite3_column_int(st, 5);
-            r.nSeconds = sqlite3_column_int(st, 6);
-            r.nTimeTrial = sqlite3_column_int(st, 7);
-            r.nLevel = sqlite3_column_int(st, 8);
-            r.nScore = sqlite3_column_int(st, 9);
-            r.nEndsGame = sqlite3_column_int(st, 10);
-            rows.push_back(r);
-        }
-    }
-    sqlite3_finalize(st);
-    sqlite3_close(db);
     return rows;
-}
-
-inline std::string FileBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // A hand-made entry: the fields a statistic looks at, the rest plain.
@@ -101,4 +68,18 @@ inline CGameLogEntry FinalWord(int nScore, const std::wstring& strSet = L"Standa
     e.nScore = nScore;
     e.bEndsGame = true;
     return e;
+}
+
+// A log at file holding these entries after what it held, written through the game's own log.
+inline ::testing::AssertionResult WriteLog(const std::filesystem::path& file,
+                                           const std::vector<CGameLogEntry>& aEntries)
+{
+    CGameLog log(file);
+    if (log.OpenForWriting(100) != CGameLog::EState::Writable)
+        return ::testing::AssertionFailure() << "cannot write " << file;
+    for (const CGameLogEntry& e : aEntries) {
+        if (!log.Append(e))
+            return ::testing::AssertionFailure() << "cannot append to " << file;
+    }
+    return ::testing::AssertionSuccess();
 }

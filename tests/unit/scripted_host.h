@@ -85,11 +85,7 @@ public:
     std::vector<COptionsValues> m_aOptionsGiven;
     std::vector<int> m_anNewGameLength;
     std::vector<std::pair<int, int>> m_aLevelAsked;
-    int m_nBestScoresShown = 0;
-    int m_nStatisticsShown = 0;
     int m_nReviewOffered = 0;   // word-end messages shown with a Review button
-    int m_nAsterisks = 0;
-    int m_nExclamations = 0;
     bool m_bClockOn = false;
     int m_nQuitCode = -1;
     CGuessRecord m_history;
@@ -99,9 +95,6 @@ public:
         m_astrEvents.clear();
         m_astrMessages.clear();
         m_aNameAsked.clear();
-        m_nBestScoresShown = 0;
-        m_nAsterisks = 0;
-        m_nExclamations = 0;
     }
     int Count(const std::wstring& strEvent) const
     {
@@ -128,6 +121,19 @@ public:
         OnKeyDown(VK_RETURN);
     }
     void Solve() { Guess(m_history.m_strMagicWord); }
+    // The next Options dialog answered after the player's change; ChooseOptions also opens it.
+    void AnswerOptions(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
+    {
+        m_aOptions.push_back([change = std::move(change), nResult](COptionsValues& v) {
+            change(v);
+            return nResult;
+        });
+    }
+    void ChooseOptions(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
+    {
+        AnswerOptions(std::move(change), nResult);
+        OnOptions();
+    }
     // A guess of the right length that is certainly wrong.
     void Miss()
     {
@@ -164,7 +170,6 @@ protected:
     }
     int RunBestScoresDlg() override
     {
-        ++m_nBestScoresShown;
         m_astrEvents.push_back(L"bestscores");
         if (m_onBestScores)
             m_onBestScores();
@@ -182,7 +187,6 @@ protected:
     }
     int RunStatisticsDlg() override
     {
-        ++m_nStatisticsShown;
         m_astrEvents.push_back(L"statistics");
         return ResultOK;
     }
@@ -220,13 +224,7 @@ protected:
     void RepaintHistory() override { m_astrEvents.push_back(L"repaint:history"); }
     void PlayAlert(EAlert kind) override
     {
-        if (kind == EAlert::Asterisk) {
-            ++m_nAsterisks;
-            m_astrEvents.push_back(L"alert:asterisk");
-        } else {
-            ++m_nExclamations;
-            m_astrEvents.push_back(L"alert:exclamation");
-        }
+        m_astrEvents.push_back(kind == EAlert::Asterisk ? L"alert:asterisk" : L"alert:exclamation");
     }
     void PostQuit(int nExitCode) override
     {
@@ -248,6 +246,16 @@ private:
     }
 };
 
+// The Time Trial standing: the level, the points banked and the word's allowance, its countdown
+// still full (both 0 once a game has ended).
+inline void ExpectStanding(const CScriptedGame& g, int nLevel, int nScore, int nTimeLimit)
+{
+    EXPECT_EQ(g.Level(), nLevel);
+    EXPECT_EQ(g.Score(), nScore);
+    EXPECT_EQ(g.TimeLimit(), nTimeLimit);
+    EXPECT_EQ(g.TimeLeft(), nTimeLimit);
+}
+
 // A store, a program directory and a game over them; the game is made on demand, so a test can
 // lay out files and stored values first.
 struct CGameFixture : public ::testing::Test {
@@ -264,6 +272,15 @@ struct CGameFixture : public ::testing::Test {
     CScriptedGame& StartGame()
     {
         MakeGame().StartFirstWord();
+        return *game;
+    }
+    // The shipped Standard set, its first Beginner word in play and the log cleared.
+    CScriptedGame& PlayStandard(bool bTimeTrial)
+    {
+        std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir / "Standard.set");
+        store.settings.Write(Option::CurrentSet, L"Standard");
+        store.settings.Write(Option::TimeTrial, bTimeTrial);
+        StartGame().ClearLog();
         return *game;
     }
     // A set of twenty Beginner and twenty Intermediate words and one Advanced word, stored as the

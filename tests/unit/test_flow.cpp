@@ -91,29 +91,17 @@ TEST_F(Flow, TimeTrialClimbBanksOnYesAndShrinksTheAllowance)
     EXPECT_TRUE(g.m_aNameAsked.empty()) << "no record check while the game goes on";
 }
 
-TEST_F(Flow, SolveAtLevelThreeWithBankedPointsThenYes)
+TEST_F(Flow, YesBanksTheTimeLeftForTheNextLevelAndNewStartsAgainFromNothing)
 {
     CScriptedGame& g = StartGame();
     CGameCoreTestSeam::SetStanding(g, 3, 300);
     CGameCoreTestSeam::SetTimeLeft(g, 100);
     g.m_aLevel = {ResultYes};
     g.Solve();
-    EXPECT_EQ(g.Level(), 4);
-    EXPECT_EQ(g.Score(), 400);
-    EXPECT_EQ(g.TimeLimit(), 195);
-    EXPECT_EQ(g.TimeLeft(), 195);
+    ExpectStanding(g, 4, 400, 195);
     EXPECT_FALSE(g.IsGameOver());
-}
-
-TEST_F(Flow, NewDuringATimeTrialGameStartsLevelOneWithNothingBanked)
-{
-    CScriptedGame& g = StartGame();
-    CGameCoreTestSeam::SetStanding(g, 5, 123);
     g.OnNew();
-    EXPECT_EQ(g.Level(), 1);
-    EXPECT_EQ(g.TimeLimit(), 240);
-    EXPECT_EQ(g.TimeLeft(), 240);
-    EXPECT_EQ(g.Score(), 0);
+    ExpectStanding(g, 1, 0, 240);
     EXPECT_FALSE(g.IsGameOver());
 }
 
@@ -175,24 +163,33 @@ TEST_F(Flow, EachEndOfAWordIsToldOnceRightBeforeItsMessage)
                              [](const std::wstring& s) { return s.starts_with(L"ended:"); }));
 }
 
+// A time-out with points banked ends the Time Trial game: the record check, then nothing is
+// banked. The least score, one point, beats no record at all.
 TEST_F(Flow, TimeOutWithBankedPointsRunsTheRecordCheckAndResets)
 {
-    store.records.Write(SkillBeginner, true, L"Ann", 30);
-    CScriptedGame& g = StartGame();
-    CGameCoreTestSeam::SetStanding(g, 1, 50);
-    g.m_aName.push_back({ResultOK, L"Bob"});
-    g.Miss();
-    g.Ticks(241);
-    EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was APPLE.");
-    ASSERT_EQ(g.m_aNameAsked.size(), 1u);
-    EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"Ann");
-    EXPECT_EQ(g.m_aNameAsked[0].strMessage, L"You are best player in this level");
-    EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 50);
-    EXPECT_EQ(store.records.Read(SkillBeginner, true).strName, L"Bob");
-    EXPECT_EQ(g.m_nBestScoresShown, 1);
-    EXPECT_EQ(g.Score(), 0);
-    EXPECT_EQ(g.TimeLeft(), 0);
-    EXPECT_EQ(g.TimeLimit(), 0);
+    struct CCase {
+        int nBanked;
+        std::wstring strHolder;  // of a stored best of 30, or none
+    };
+    for (const CCase& c : {CCase{50, L"Ann"}, CCase{1, L""}}) {
+        SCOPED_TRACE(c.nBanked);
+        store.records.ResetAll();
+        if (!c.strHolder.empty())
+            store.records.Write(SkillBeginner, true, c.strHolder, 30);
+        CScriptedGame& g = StartGame();
+        CGameCoreTestSeam::SetStanding(g, 1, c.nBanked);
+        g.m_aName.push_back({ResultOK, L"Bob"});
+        g.Miss();
+        g.Ticks(241);
+        EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
+        ASSERT_EQ(g.m_aNameAsked.size(), 1u);
+        EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.strHolder);
+        EXPECT_EQ(g.m_aNameAsked[0].strMessage, L"You are best player in this level");
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nBanked);
+        EXPECT_EQ(store.records.Read(SkillBeginner, true).strName, L"Bob");
+        EXPECT_EQ(g.Count(L"bestscores"), 1);
+        ExpectStanding(g, 1, 0, 0);
+    }
 }
 
 TEST_F(Flow, SoundScheduleOverAWholeCountdown)
@@ -202,13 +199,13 @@ TEST_F(Flow, SoundScheduleOverAWholeCountdown)
     g.ClearLog();
     std::vector<int> asteriskAt, exclamationAt;
     for (int i = 0; i < 241; ++i) {
-        const int nA = g.m_nAsterisks, nE = g.m_nExclamations;
+        const int nA = g.Count(L"alert:asterisk"), nE = g.Count(L"alert:exclamation");
         g.OnClockTick();
-        if (g.m_nAsterisks != nA)
+        if (g.Count(L"alert:asterisk") != nA)
             asteriskAt.push_back(g.TimeLeft());
-        if (g.m_nExclamations != nE) {
+        if (g.Count(L"alert:exclamation") != nE) {
             exclamationAt.push_back(g.TimeLeft());
-            EXPECT_EQ(g.m_nExclamations - nE, 2) << "twice in a row";
+            EXPECT_EQ(g.Count(L"alert:exclamation") - nE, 2) << "twice in a row";
         }
     }
     EXPECT_EQ(asteriskAt, (std::vector<int>{180, 120, 60, 0, 0}));  // the last one after the time-out
@@ -226,14 +223,14 @@ TEST_F(Flow, NoSoundWhenSoundIsOffOrTimeTrialIsOff)
     CScriptedGame& g = StartGame();
     g.Miss();
     g.Ticks(245);
-    EXPECT_EQ(g.m_nAsterisks + g.m_nExclamations, 0);
+    EXPECT_EQ(g.Count(L"alert:asterisk") + g.Count(L"alert:exclamation"), 0);
 
     store.settings.Write(Option::Sound, true);
     store.settings.Write(Option::TimeTrial, false);
     CScriptedGame& h = StartGame();
     h.Miss();
     h.Ticks(300);
-    EXPECT_EQ(h.m_nAsterisks + h.m_nExclamations, 0);
+    EXPECT_EQ(h.Count(L"alert:asterisk") + h.Count(L"alert:exclamation"), 0);
     EXPECT_EQ(h.Elapsed(), 300);
     EXPECT_FALSE(h.IsGameOver());
 }

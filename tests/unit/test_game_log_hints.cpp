@@ -3,8 +3,6 @@
 // --stats.
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
 #include <sstream>
 #include <string>
 #include <vector>
@@ -19,12 +17,10 @@
 namespace {
 
 // The first schema as the game wrote it, before hints, with three rows of Beginner words.
-void WriteVersion1Log(const std::filesystem::path& file)
+::testing::AssertionResult WriteVersion1Log(const std::filesystem::path& file)
 {
     std::filesystem::create_directories(file.parent_path());
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    const char* szSql =
+    return MakeDatabase(file,
         "CREATE TABLE games(id INTEGER PRIMARY KEY, ended_utc TEXT NOT NULL, set_name TEXT NOT NULL,"
         " skill INTEGER NOT NULL, word TEXT NOT NULL, guesses INTEGER NOT NULL,"
         " outcome TEXT NOT NULL CHECK(outcome IN ('solved', 'gave up', 'timed out', 'abandoned')),"
@@ -37,42 +33,22 @@ void WriteVersion1Log(const std::filesystem::path& file)
         " VALUES('2026-01-02 10:00:00', 'Standard', 0, 'PLANT', 3, 'solved', 40, 0, 1, 0, 0),"
         "       ('2026-01-02 10:05:00', 'Standard', 0, 'CRANE', 6, 'gave up', 90, 0, 1, 0, 0),"
         "       ('2026-01-02 10:09:00', 'Animals', 0, 'TIGER', 2, 'solved', 20, 1, 2, 340, 1);"
-        "PRAGMA user_version = 1;";
-    char* szError = nullptr;
-    EXPECT_EQ(sqlite3_exec(db, szSql, nullptr, nullptr, &szError), SQLITE_OK) << (szError ? szError : "");
-    sqlite3_free(szError);
-    sqlite3_close(db);
+        "PRAGMA user_version = 1;");
 }
 
-std::vector<int> HintedColumn(const std::filesystem::path& file)
+CSqlRows HintedColumn(const std::filesystem::path& file)
 {
-    std::vector<int> an;
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db, "SELECT hinted FROM games ORDER BY id", -1, &st, nullptr) == SQLITE_OK)
-        while (sqlite3_step(st) == SQLITE_ROW)
-            an.push_back(sqlite3_column_int(st, 0));
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return an;
+    return SqlRows(file, "SELECT hinted FROM games ORDER BY id");
 }
 
 // How SQLite runs the statistics' query: the plan's details, one line each.
 std::string StatisticsPlan(const std::filesystem::path& file)
 {
     std::string str;
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* st = nullptr;
-    if (sqlite3_prepare_v2(db,
-                           "EXPLAIN QUERY PLAN SELECT outcome, guesses, seconds, time_trial AND ends_game, score, hinted"
-                           " FROM games WHERE skill = 0 ORDER BY id",
-                           -1, &st, nullptr) == SQLITE_OK)
-        while (sqlite3_step(st) == SQLITE_ROW)
-            str += reinterpret_cast<const char*>(sqlite3_column_text(st, 3)) + std::string("\n");
-    sqlite3_finalize(st);
-    sqlite3_close(db);
+    for (const std::vector<std::string>& row :
+         SqlRows(file, "EXPLAIN QUERY PLAN SELECT outcome, guesses, seconds, time_trial AND ends_game, score, hinted"
+                       " FROM games WHERE skill = 0 ORDER BY id"))
+        str += row[3] + "\n";
     return str;
 }
 
@@ -82,25 +58,16 @@ CGameLogEntry Hinted(CGameLogEntry e)
     return e;
 }
 
-bool SameRows(const std::vector<CLogRow>& a, const std::vector<CLogRow>& b)
-{
-    auto key = [](const CLogRow& r) {
-        return std::tie(r.strEnded, r.strSet, r.strWord, r.strOutcome, r.nSkill, r.nGuesses, r.nSeconds, r.nTimeTrial,
-                        r.nLevel, r.nScore, r.nEndsGame);
-    };
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [&](const CLogRow& x, const CLogRow& y) { return key(x) == key(y); });
-}
-
 }  // namespace
 
 TEST(GameLogHints, AnOldLogIsReadAsItIsAndKeepsEveryRowWhenBroughtUpToDate)
 {
     CTempDir dir;
     const std::filesystem::path file = dir.Path() / "data" / "games.db";
-    WriteVersion1Log(file);
+    ASSERT_TRUE(WriteVersion1Log(file));
     const std::vector<CLogRow> rowsBefore = ReadLogRows(file);
     ASSERT_EQ(rowsBefore.size(), 3u);
-    const std::string strBytes = FileBytes(file);
+    const std::string strBytes = ReadWholeFile(file);
 
     // Only read (the Statistics window, --stats): the figures come out, with no hints, and the
     // file is not touched.
@@ -115,7 +82,7 @@ TEST(GameLogHints, AnOldLogIsReadAsItIsAndKeepsEveryRowWhenBroughtUpToDate)
         EXPECT_EQ(s.nPlayedWithHint, 0);
         EXPECT_EQ(s.nTimeTrialGames, 1);
     }
-    EXPECT_EQ(FileBytes(file), strBytes);
+    EXPECT_EQ(ReadWholeFile(file), strBytes);
 
     // Written to: brought up to date, every old row as it was and marked as played without a hint.
     CGameLog log(file);
@@ -125,8 +92,8 @@ TEST(GameLogHints, AnOldLogIsReadAsItIsAndKeepsEveryRowWhenBroughtUpToDate)
     std::vector<CLogRow> rowsAfter = ReadLogRows(file);
     ASSERT_EQ(rowsAfter.size(), 4u);
     rowsAfter.pop_back();
-    EXPECT_TRUE(SameRows(rowsAfter, rowsBefore));
-    EXPECT_EQ(HintedColumn(file), (std::vector<int>{0, 0, 0, 1}));
+    EXPECT_EQ(rowsAfter, rowsBefore);
+    EXPECT_EQ(HintedColumn(file), (CSqlRows{{"0"}, {"0"}, {"0"}, {"1"}}));
     // The figures are still served from the index alone.
     EXPECT_NE(StatisticsPlan(file).find("COVERING INDEX games_for_statistics"), std::string::npos) << StatisticsPlan(file);
 
@@ -163,13 +130,8 @@ TEST(GameLogHints, StatsCommandAddsTheHintsAfterWhatItPrintedBefore)
 {
     CTempDir dir;
     const std::filesystem::path file = dir.Path() / "games.db";
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(Hinted(LogEntry(EWordEnd::Solved, 4))));
-        ASSERT_TRUE(log.Append(Hinted(LogEntry(EWordEnd::GaveUp, 2))));
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 3)));
-    }
+    ASSERT_TRUE(WriteLog(file, {Hinted(LogEntry(EWordEnd::Solved, 4)), Hinted(LogEntry(EWordEnd::GaveUp, 2)),
+                                LogEntry(EWordEnd::Solved, 3)}));
     std::ostringstream out, err;
     ASSERT_EQ(RunStatsReport({"--skill", "beginner"}, file, out, err), 0) << err.str();
     const std::string strText = out.str();
@@ -215,5 +177,5 @@ TEST_F(HintLogFlow, AWordPlayedWithAHintIsLoggedSoAndTheNextOneIsNot)
     g.OnHint();
     g.OnNew();
     WaitUntilWritten(writer, std::chrono::seconds(10));
-    EXPECT_EQ(HintedColumn(logFile), (std::vector<int>{1, 0, 1}));
+    EXPECT_EQ(HintedColumn(logFile), (CSqlRows{{"1"}, {"0"}, {"1"}}));
 }

@@ -3,22 +3,17 @@
 // told why rows are not kept.
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
 #include <chrono>
-#include <csignal>
-#include <fcntl.h>
 #include <future>
 #include <memory>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
-#include <unistd.h>
 
 #include "game_log_rows.h"
 #include "store/game_log_writer.h"
 #include "test_platform_temp_dir.h"
+#include "test_in_child.h"
 #include "test_sqlite_file.h"
+#include "test_store_lock.h"
 
 namespace {
 
@@ -37,51 +32,10 @@ CGameLogEntry Word(const wchar_t* szWord)
     return entry;
 }
 
-// Another program holding the whole log for itself: nobody else may even read it.
-class CExclusiveHold {
-public:
-    explicit CExclusiveHold(const std::filesystem::path& file)
-    {
-        if (sqlite3_open_v2(file.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK)
-            m_bHeld = sqlite3_exec(m_db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE;"
-                                         " UPDATE games SET id = id WHERE 0;", nullptr, nullptr, nullptr) == SQLITE_OK;
-    }
-    ~CExclusiveHold()
-    {
-        if (m_thread.joinable())
-            m_thread.join();
-        Release();
-    }
-    bool Held() const { return m_bHeld; }
-    void Release()
-    {
-        if (m_db != nullptr) {
-            sqlite3_exec(m_db, "ROLLBACK", nullptr, nullptr, nullptr);
-            sqlite3_close(m_db);
-            m_db = nullptr;
-        }
-    }
-    void ReleaseAfter(std::chrono::milliseconds delay)
-    {
-        m_thread = std::thread([this, delay] {
-            std::this_thread::sleep_for(delay);
-            Release();
-        });
-    }
-
-private:
-    sqlite3* m_db = nullptr;
-    bool m_bHeld = false;
-    std::thread m_thread;
-};
-
 int RowCount(const std::filesystem::path& file)
 {
-    CGameLog log(file);
-    if (log.OpenForReading(1000) != CGameLog::EState::ReadOnly)
-        return -1;
-    CSqliteStatement stmt(log.Db(), "SELECT count(*) FROM games");
-    return stmt.Step() ? static_cast<int>(stmt.Int(0)) : -1;
+    const CSqlRows rows = SqlRows(file, "SELECT count(*) FROM games");
+    return rows.empty() ? -1 : std::stoi(rows[0][0]);
 }
 
 class GameLogTrouble : public ::testing::Test {
@@ -98,34 +52,23 @@ protected:
     }
 };
 
-// In a child process, so that a writer stuck on the FIFO fails the test instead of hanging the run.
+// In a child process, so that a writer stuck on the FIFO fails the test instead of hanging the run;
+// the child fails when it is not told the FIFO is no log, or its rows are not accounted for.
 TEST_F(GameLogTrouble, AFifoInPlaceOfTheLogHangsNeitherTheGameNorItsExit)
 {
     ASSERT_EQ(mkfifo(m_file.c_str(), 0600), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        auto writer = std::make_unique<CGameLogWriter>(m_file);
-        writer->Append(Word(L"TIGER"));
-        writer->Append(Word(L"HORSE"));
-        writer->Flush();
-        const bool bDropped = WaitUntilWritten(*writer, kHang);
-        const bool bTold = writer->Trouble() == EStoreTrouble::NotAFile;
-        writer.reset();  // the exit
-        _exit(bTold && bDropped ? 0 : 1);
-    }
-    const auto deadline = std::chrono::steady_clock::now() + kHang;
-    int status = 0;
-    pid_t done = 0;
-    while ((done = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(20ms);
-    if (done == 0) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        FAIL() << "the game waited on a FIFO";
-    }
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "not told the FIFO is no log, or rows not accounted for";
+    ExpectEndsInChild(
+        [&] {
+            auto writer = std::make_unique<CGameLogWriter>(m_file);
+            writer->Append(Word(L"TIGER"));
+            writer->Append(Word(L"HORSE"));
+            writer->Flush();
+            const bool bDropped = WaitUntilWritten(*writer, kHang);
+            const bool bTold = writer->Trouble() == EStoreTrouble::NotAFile;
+            writer.reset();  // the exit
+            return bTold && bDropped;
+        },
+        kHang);
     struct stat st {};
     ASSERT_EQ(::stat(m_file.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode)) << "left as it was";
@@ -134,7 +77,7 @@ TEST_F(GameLogTrouble, AFifoInPlaceOfTheLogHangsNeitherTheGameNorItsExit)
 TEST_F(GameLogTrouble, RowsThatMeetALockAreKeptReportedAndLandOnceItGoes)
 {
     SeedOneRow();
-    CExclusiveHold hold(m_file);
+    CStoreLock hold(m_file, CStoreLock::Kind::Exclusive, "games");
     ASSERT_TRUE(hold.Held());
     CGameLogWriter writer(m_file, 50, 0);
     for (const wchar_t* sz : {L"HORSE", L"CAMEL", L"ZEBRA", L"LLAMA", L"GECKO", L"BISON"})
@@ -167,7 +110,7 @@ TEST_F(GameLogTrouble, AtExitRowsGetALastChanceWithinAShortDeadline)
         SCOPED_TRACE(bLockGoes ? "the lock goes during the exit" : "the lock stays");
         std::filesystem::remove(m_file);
         SeedOneRow();
-        auto hold = std::make_unique<CExclusiveHold>(m_file);
+        auto hold = std::make_unique<CStoreLock>(m_file, CStoreLock::Kind::Exclusive, "games");
         ASSERT_TRUE(hold->Held());
         auto writer = std::make_unique<CGameLogWriter>(m_file, 50, 0);
         writer->Append(Word(L"HORSE"));

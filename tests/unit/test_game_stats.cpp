@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "game_log_rows.h"
@@ -33,16 +34,10 @@ protected:
     CGameLog log{file};
 };
 
-int UserVersion(const std::filesystem::path& file)
+std::string UserVersion(const std::filesystem::path& file)
 {
-    sqlite3* db = nullptr;
-    sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr);
-    sqlite3_stmt* st = nullptr;
-    sqlite3_prepare_v2(db, "PRAGMA user_version", -1, &st, nullptr);
-    const int n = sqlite3_step(st) == SQLITE_ROW ? sqlite3_column_int(st, 0) : -1;
-    sqlite3_finalize(st);
-    sqlite3_close(db);
-    return n;
+    const CSqlRows rows = SqlRows(file, "PRAGMA user_version");
+    return rows.empty() ? "none" : rows[0][0];
 }
 
 constexpr EWordEnd S = EWordEnd::Solved;
@@ -59,34 +54,32 @@ TEST_F(GameStats, SchemaComesFromNothingOrVersionZeroAndANewerOneIsOnlyRead)
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_EQ(Stats().nPlayed, 0);
     ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-    EXPECT_EQ(UserVersion(file), CGameLog::kSchemaVersion);
+    EXPECT_EQ(UserVersion(file), std::to_string(CGameLog::kSchemaVersion));
     EXPECT_TRUE(log.Append(LogEntry(S, 3)));
     EXPECT_EQ(ReadLogRows(file).size(), 1u);
 
     // Version 0 with someone's table in it is another program's database: never ours to write.
     const std::filesystem::path other = dir.Path() / "v0.db";
-    sqlite3* db = nullptr;
-    sqlite3_open(other.c_str(), &db);
-    sqlite3_exec(db, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES('keep me')", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    const std::string strTheirs = FileBytes(other);
+    ASSERT_TRUE(MakeDatabase(other, "CREATE TABLE notes(t TEXT); INSERT INTO notes VALUES('keep me')"));
+    const std::string strTheirs = ReadWholeFile(other);
     CGameLog v0(other);
     EXPECT_EQ(v0.OpenForWriting(100), CGameLog::EState::Closed);
     EXPECT_EQ(v0.Trouble(), EStoreTrouble::Foreign);
     EXPECT_FALSE(v0.Append(LogEntry(G, 2)));
-    EXPECT_EQ(FileBytes(other), strTheirs);
+    EXPECT_EQ(ReadWholeFile(other), strTheirs);
 
     // A newer version: refused for writing, left byte for byte, still read for the figures.
+    sqlite3* db = nullptr;
     sqlite3_open(file.c_str(), &db);
     const std::string strNewer = "PRAGMA user_version = " + std::to_string(CGameLog::kSchemaVersion + 1);
     sqlite3_exec(db, strNewer.c_str(), nullptr, nullptr, nullptr);
     sqlite3_close(db);
-    const std::string strBefore = FileBytes(file);
+    const std::string strBefore = ReadWholeFile(file);
     CGameLog newer(file);
     EXPECT_EQ(newer.OpenForWriting(100), CGameLog::EState::ReadOnly);
     EXPECT_FALSE(newer.Append(LogEntry(S, 1)));
     EXPECT_FALSE(newer.Clear());
-    EXPECT_EQ(FileBytes(file), strBefore);
+    EXPECT_EQ(ReadWholeFile(file), strBefore);
     CWordStats s;
     ASSERT_TRUE(ReadWordStats(newer, 0, std::nullopt, s));
     EXPECT_EQ(s.nSolved, 1);
@@ -105,32 +98,27 @@ TEST_F(GameStats, UnreadableLogsReportFailureAndStayAsTheyWere)
         EXPECT_FALSE(ReadWordStats(bad, 0, std::nullopt, s));
         EXPECT_EQ(bad.OpenForWriting(100), CGameLog::EState::Closed);
         EXPECT_FALSE(bad.Append(LogEntry(S, 1)));
-        EXPECT_EQ(FileBytes(file), strBytes);
+        EXPECT_EQ(ReadWholeFile(file), strBytes);
     }
 }
 
 TEST_F(GameStats, EmptyAndSingleGameLogs)
 {
+    // Played, solved percent, current and best streak, tries of the last solved word, whether there
+    // are times, Time Trial games.
+    const auto figures = [](const CWordStats& s) {
+        return std::tuple(s.nPlayed, s.SolvedPercent(), s.nCurrentStreak, s.nBestStreak, s.nLastSolvedTries,
+                          s.bHasTimes, s.nTimeTrialGames);
+    };
     Log({});
     CWordStats s = Stats();
-    EXPECT_EQ(s.nPlayed, 0);
-    EXPECT_EQ(s.SolvedPercent(), 0);
-    EXPECT_EQ(s.nCurrentStreak, 0);
-    EXPECT_EQ(s.nBestStreak, 0);
-    EXPECT_EQ(s.nLastSolvedTries, 0);
-    EXPECT_FALSE(s.bHasTimes);
-    EXPECT_EQ(s.nTimeTrialGames, 0);
+    EXPECT_EQ(figures(s), std::tuple(0, 0, 0, 0, 0, false, 0));
     EXPECT_TRUE(s.anFinalScores.empty());
 
     log.Append(LogEntry(S, 4, 83));
     s = Stats();
-    EXPECT_EQ(s.nPlayed, 1);
-    EXPECT_EQ(s.SolvedPercent(), 100);
-    EXPECT_EQ(s.nCurrentStreak, 1);
-    EXPECT_EQ(s.nBestStreak, 1);
+    EXPECT_EQ(figures(s), std::tuple(1, 100, 1, 1, 4, true, 0));
     EXPECT_EQ(s.anTries[3], 1);
-    EXPECT_EQ(s.nLastSolvedTries, 4);
-    EXPECT_TRUE(s.bHasTimes);
     EXPECT_EQ(s.dMedianSeconds, 83);
     EXPECT_EQ(s.nBestSeconds, 83);
 }
@@ -251,7 +239,7 @@ TEST_F(GameStats, ClearEmptiesTheLogAndKeepsItUsable)
     Log({LogEntry(S, 2), FinalWord(10)});
     ASSERT_TRUE(log.Clear());
     EXPECT_TRUE(ReadLogRows(file).empty());
-    EXPECT_EQ(UserVersion(file), CGameLog::kSchemaVersion);
+    EXPECT_EQ(UserVersion(file), std::to_string(CGameLog::kSchemaVersion));
     EXPECT_TRUE(log.Append(LogEntry(G, 1)));
     EXPECT_EQ(Stats().nPlayed, 1);
 }

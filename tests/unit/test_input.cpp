@@ -31,64 +31,46 @@ const std::vector<std::wstring> kNothing = {};
 
 }  // namespace
 
-TEST_F(Input, TypedCharacters)
+// A typed character or a key press (bKey) on a given row of cells.
+TEST_F(Input, TypedCharactersAndEditingKeys)
 {
     struct CCase {
         const char* szName;
         std::wstring strCells;
         int nCursor;
-        wchar_t c;
+        bool bKey;
+        int nCode;
         std::wstring strAfter;
         int nCursorAfter;
         std::vector<std::wstring> events;
     };
     const std::vector<CCase> cases = {
-        {"lower-case a into an empty guess", L"     ", 0, L'a', L"A    ", 1, kRepaint},
-        {"sixth letter replaces the last", L"ABCDE", 4, L'z', L"ABCDZ", 4, kRepaint},
-        {"repeated letters are fine", L"AA   ", 2, L'A', L"AAA  ", 3, kRepaint},
-        {"accented letter upper-cased", L"     ", 0, L'\u00E9', L"\u00C9    ", 1, kRepaint},
-        {"digit ignored", L"A    ", 1, L'7', L"A    ", 1, kNothing},
-        {"blank ignored", L"A    ", 1, L' ', L"A    ", 1, kNothing},
-        {"punctuation ignored", L"A    ", 1, L'-', L"A    ", 1, kNothing},
-        {"carriage return ignored", L"ABCDE", 4, L'\r', L"ABCDE", 4, kNothing},
-        {"backspace character ignored", L"AB   ", 2, L'\b', L"AB   ", 2, kNothing},
+        {"lower-case a into an empty guess", L"     ", 0, false, L'a', L"A    ", 1, kRepaint},
+        {"sixth letter replaces the last", L"ABCDE", 4, false, L'z', L"ABCDZ", 4, kRepaint},
+        {"repeated letters are fine", L"AA   ", 2, false, L'A', L"AAA  ", 3, kRepaint},
+        {"accented letter upper-cased", L"     ", 0, false, L'\u00E9', L"\u00C9    ", 1, kRepaint},
+        {"digit ignored", L"A    ", 1, false, L'7', L"A    ", 1, kNothing},
+        {"blank ignored", L"A    ", 1, false, L' ', L"A    ", 1, kNothing},
+        {"punctuation ignored", L"A    ", 1, false, L'-', L"A    ", 1, kNothing},
+        {"carriage return ignored", L"ABCDE", 4, false, L'\r', L"ABCDE", 4, kNothing},
+        {"backspace character ignored", L"AB   ", 2, false, L'\b', L"AB   ", 2, kNothing},
+        {"Backspace on a filled cell blanks it", L"ABC  ", 2, true, VK_BACK, L"AB   ", 2, kRepaint},
+        {"Backspace on a blank cell blanks the one before", L"ABC  ", 3, true, VK_BACK, L"AB   ", 2, kRepaint},
+        {"Backspace on cell 0 does nothing", L"ABC  ", 0, true, VK_BACK, L"ABC  ", 0, kNothing},
+        {"Left", L"ABC  ", 2, true, VK_LEFT, L"ABC  ", 1, kRepaint},
+        {"Left at cell 0", L"ABC  ", 0, true, VK_LEFT, L"ABC  ", 0, kNothing},
+        {"Right", L"ABC  ", 2, true, VK_RIGHT, L"ABC  ", 3, kRepaint},
+        {"Right at the last cell", L"ABCDE", 4, true, VK_RIGHT, L"ABCDE", 4, kNothing},
+        {"Enter with a blank cell", L"AB DE", 4, true, VK_RETURN, L"AB DE", 4, kNothing},
+        {"other key", L"ABC  ", 1, true, 0x41, L"ABC  ", 1, kNothing},
     };
     for (const CCase& c : cases) {
         SCOPED_TRACE(c.szName);
         Cells(c.strCells, c.nCursor);
-        game->OnChar(c.c);
-        EXPECT_EQ(game->Guess(), c.strAfter);
-        EXPECT_EQ(game->Cursor(), c.nCursorAfter);
-        EXPECT_EQ(game->m_astrEvents, c.events);
-    }
-}
-
-TEST_F(Input, EditingKeys)
-{
-    struct CCase {
-        const char* szName;
-        std::wstring strCells;
-        int nCursor;
-        int nKey;
-        std::wstring strAfter;
-        int nCursorAfter;
-        std::vector<std::wstring> events;
-    };
-    const std::vector<CCase> cases = {
-        {"Backspace on a filled cell blanks it", L"ABC  ", 2, VK_BACK, L"AB   ", 2, kRepaint},
-        {"Backspace on a blank cell blanks the one before", L"ABC  ", 3, VK_BACK, L"AB   ", 2, kRepaint},
-        {"Backspace on cell 0 does nothing", L"ABC  ", 0, VK_BACK, L"ABC  ", 0, kNothing},
-        {"Left", L"ABC  ", 2, VK_LEFT, L"ABC  ", 1, kRepaint},
-        {"Left at cell 0", L"ABC  ", 0, VK_LEFT, L"ABC  ", 0, kNothing},
-        {"Right", L"ABC  ", 2, VK_RIGHT, L"ABC  ", 3, kRepaint},
-        {"Right at the last cell", L"ABCDE", 4, VK_RIGHT, L"ABCDE", 4, kNothing},
-        {"Enter with a blank cell", L"AB DE", 4, VK_RETURN, L"AB DE", 4, kNothing},
-        {"other key", L"ABC  ", 1, 0x41, L"ABC  ", 1, kNothing},
-    };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        Cells(c.strCells, c.nCursor);
-        game->OnKeyDown(c.nKey);
+        if (c.bKey)
+            game->OnKeyDown(c.nCode);
+        else
+            game->OnChar(static_cast<wchar_t>(c.nCode));
         EXPECT_EQ(game->Guess(), c.strAfter);
         EXPECT_EQ(game->Cursor(), c.nCursorAfter);
         EXPECT_EQ(game->m_astrEvents, c.events);

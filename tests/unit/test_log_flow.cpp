@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <tuple>
 #include <string>
 #include <vector>
 
 #include "game_log_rows.h"
 #include "scripted_host.h"
 #include "store/game_log_writer.h"
+#include "test_store_lock.h"
 
 namespace {
 
@@ -34,6 +36,17 @@ protected:
             a.push_back(r.strOutcome);
         return a;
     }
+    // Every row as play decides it, all but its time and set: outcome, word, skill, guesses,
+    // seconds, Time Trial, level, score, and whether it ends the game.
+    using CFacts = std::tuple<std::string, std::string, int, int, int, int, int, int, int>;
+    std::vector<CFacts> Facts()
+    {
+        std::vector<CFacts> a;
+        for (const CLogRow& r : Rows())
+            a.emplace_back(r.strOutcome, r.strWord, r.nSkill, r.nGuesses, r.nSeconds, r.nTimeTrial, r.nLevel, r.nScore,
+                           r.nEndsGame);
+        return a;
+    }
 
     std::filesystem::path logFile = store.dir.Path() / "share" / "games.db";
     CGameLogWriter writer{logFile, 200};
@@ -42,14 +55,10 @@ protected:
 // The bytes of a log written by a later version of the game, with a row of its own.
 std::string NewerGamesLog(const std::filesystem::path& file)
 {
-    sqlite3* db = nullptr;
-    sqlite3_open(file.c_str(), &db);
-    sqlite3_exec(db,
-                 "CREATE TABLE games(id INTEGER PRIMARY KEY, outcome TEXT, mood TEXT);"
-                 "INSERT INTO games(outcome, mood) VALUES('solved', 'happy'); PRAGMA user_version = 7;",
-                 nullptr, nullptr, nullptr);
-    sqlite3_close(db);
-    return FileBytes(file);
+    EXPECT_TRUE(MakeDatabase(file, "CREATE TABLE games(id INTEGER PRIMARY KEY, outcome TEXT, mood TEXT);"
+                                   "INSERT INTO games(outcome, mood) VALUES('solved', 'happy');"
+                                   "PRAGMA user_version = 7;"));
+    return ReadWholeFile(file);
 }
 
 }  // namespace
@@ -65,19 +74,11 @@ TEST_F(LogFlow, SolvedWordWithoutTimeTrialKeepsEveryField)
     g.Solve();
     const std::time_t tAfter = std::time(nullptr);
 
+    EXPECT_EQ(Facts(), (std::vector<CFacts>{{"solved", "WORDA", SkillBeginner, 3, 12, 0, 1, 0, 0}}));
     const std::vector<CLogRow> rows = Rows();
     ASSERT_EQ(rows.size(), 1u);
     const CLogRow& r = rows[0];
     EXPECT_EQ(r.strSet, "Fruit");
-    EXPECT_EQ(r.nSkill, SkillBeginner);
-    EXPECT_EQ(r.strWord, "WORDA");
-    EXPECT_EQ(r.nGuesses, 3);
-    EXPECT_EQ(r.strOutcome, "solved");
-    EXPECT_EQ(r.nSeconds, 12);
-    EXPECT_EQ(r.nTimeTrial, 0);
-    EXPECT_EQ(r.nLevel, 1);
-    EXPECT_EQ(r.nScore, 0);
-    EXPECT_EQ(r.nEndsGame, 0);
     // The end is stored as UTC text, within the seconds the test ran.
     std::tm tm{};
     ASSERT_NE(strptime(r.strEnded.c_str(), "%Y-%m-%d %H:%M:%S", &tm), nullptr) << r.strEnded;
@@ -98,20 +99,9 @@ TEST_F(LogFlow, TimeTrialRowsCarryLevelBankedScoreAndTheGamesEnd)
     g.Miss();
     g.Solve();  // level 2 (225 s): 200 more banked, stop
 
-    const std::vector<CLogRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].strWord, "WORDA");
-    EXPECT_EQ(rows[0].nLevel, 1);
-    EXPECT_EQ(rows[0].nSeconds, 40);
-    EXPECT_EQ(rows[0].nScore, 200);
-    EXPECT_EQ(rows[0].nEndsGame, 0);
-    EXPECT_EQ(rows[1].strWord, "WORDB");
-    EXPECT_EQ(rows[1].nGuesses, 3);
-    EXPECT_EQ(rows[1].nLevel, 2);
-    EXPECT_EQ(rows[1].nSeconds, 25);
-    EXPECT_EQ(rows[1].nScore, 400);
-    EXPECT_EQ(rows[1].nEndsGame, 1) << "answering No ends the game: 400 is its final score";
-    EXPECT_EQ(rows[1].nTimeTrial, 1);
+    // Answering No ends the game: 400 is its final score.
+    EXPECT_EQ(Facts(), (std::vector<CFacts>{{"solved", "WORDA", 0, 2, 40, 1, 1, 200, 0},
+                                            {"solved", "WORDB", 0, 3, 25, 1, 2, 400, 1}}));
 }
 
 TEST_F(LogFlow, GivingUpAndTimingOutEndTheTimeTrialGameWithWhatWasBanked)
@@ -128,19 +118,9 @@ TEST_F(LogFlow, GivingUpAndTimingOutEndTheTimeTrialGameWithWhatWasBanked)
     g.Miss();
     g.Ticks(240 + 1);  // to 0, and the tick after that times the word out
 
-    const std::vector<CLogRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[1].strOutcome, "gave up");
-    EXPECT_EQ(rows[1].nLevel, 2);
-    EXPECT_EQ(rows[1].nGuesses, 1);
-    EXPECT_EQ(rows[1].nSeconds, 3);
-    EXPECT_EQ(rows[1].nScore, 210);
-    EXPECT_EQ(rows[1].nEndsGame, 1);
-    EXPECT_EQ(rows[2].strOutcome, "timed out");
-    EXPECT_EQ(rows[2].nLevel, 1);
-    EXPECT_EQ(rows[2].nSeconds, 240);
-    EXPECT_EQ(rows[2].nScore, 0);
-    EXPECT_EQ(rows[2].nEndsGame, 1);
+    EXPECT_EQ(Facts(), (std::vector<CFacts>{{"solved", "WORDA", 0, 2, 30, 1, 1, 210, 0},
+                                            {"gave up", "WORDB", 0, 1, 3, 1, 2, 210, 1},
+                                            {"timed out", "WORDC", 0, 1, 240, 1, 1, 0, 1}}));
 }
 
 TEST_F(LogFlow, NewOptionsAndExitAbandonTheWordInPlayUnderItsOwnSettings)
@@ -154,31 +134,20 @@ TEST_F(LogFlow, NewOptionsAndExitAbandonTheWordInPlayUnderItsOwnSettings)
     g.OnNew();  // level 3 word, two guesses in
 
     g.Miss();
-    g.m_aOptions.push_back([](COptionsValues& v) {
+    g.ChooseOptions([](COptionsValues& v) {
         v.nSkill = SkillIntermediate;
         v.bTimeTrial = false;
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();  // Beginner, Time Trial word with one guess
+    });  // Beginner, Time Trial word with one guess
 
     g.OnExit();  // the Intermediate word, never tried
 
-    const std::vector<CLogRow> rows = Rows();
-    ASSERT_EQ(rows.size(), 5u);
-    EXPECT_EQ(rows[2].strOutcome, "abandoned");
-    EXPECT_EQ(rows[2].nLevel, 3) << "logged before New sets the level back to 1";
-    EXPECT_EQ(rows[2].nGuesses, 2);
-    EXPECT_EQ(rows[2].nEndsGame, 1) << "New drops the banked score: the game is over";
-    EXPECT_EQ(rows[2].nScore, 465) << "with what it had banked";
-    EXPECT_EQ(rows[3].strOutcome, "abandoned");
-    EXPECT_EQ(rows[3].nSkill, SkillBeginner) << "logged before the new options apply";
-    EXPECT_EQ(rows[3].nTimeTrial, 1);
-    EXPECT_EQ(rows[3].nGuesses, 1);
-    EXPECT_EQ(rows[4].strOutcome, "abandoned");
-    EXPECT_EQ(rows[4].nSkill, SkillIntermediate);
-    EXPECT_EQ(rows[4].strWord, "SIXLTA");
-    EXPECT_EQ(rows[4].nGuesses, 0);
-    EXPECT_EQ(rows[4].nSeconds, 0);
+    // The level 3 word is logged before New sets the level back to 1, with what it had banked, as
+    // the end of its game (New drops the banked score); the Options word before the new options apply.
+    const std::vector<CFacts> facts = Facts();
+    ASSERT_EQ(facts.size(), 5u);
+    EXPECT_EQ(facts[2], (CFacts{"abandoned", "WORDC", SkillBeginner, 2, 0, 1, 3, 465, 1}));
+    EXPECT_EQ(facts[3], (CFacts{"abandoned", "WORDD", SkillBeginner, 1, 0, 1, 1, 0, 0}));
+    EXPECT_EQ(facts[4], (CFacts{"abandoned", "SIXLTA", SkillIntermediate, 0, 0, 0, 1, 0, 0}));
     EXPECT_EQ(g.m_nQuitCode, 0);
 }
 
@@ -240,7 +209,7 @@ TEST_F(LogFlow, OneRowPerWordWhateverEndsAndFollows)
     g.OnExit();
 
     EXPECT_EQ(Outcomes(), (std::vector<std::string>{"solved", "gave up", "abandoned", "solved"}));
-    EXPECT_EQ(g.m_nStatisticsShown, 1);
+    EXPECT_EQ(g.Count(L"statistics"), 1);
 }
 
 TEST_F(LogFlow, StatisticsStopTheClockAndSeeTheWordJustEnded)
@@ -284,7 +253,7 @@ TEST_F(LogFlow, ALogThatCannotBeWrittenNeverStopsTheGameAndIsLeftAsItWas)
         EXPECT_TRUE(WaitUntilWritten(writer, std::chrono::seconds(10))) << "dropped, not kept waiting";
         EXPECT_EQ(g.m_astrMessages, (std::vector<std::wstring>{L"Congratulations.  You are one smart player.",
                                                                L"The magic word was " + g.m_history.m_strMagicWord + L"."}));
-        EXPECT_EQ(FileBytes(logFile), c.strBytes);
+        EXPECT_EQ(ReadWholeFile(logFile), c.strBytes);
     }
 }
 
@@ -293,18 +262,16 @@ TEST_F(LogFlow, ALockedLogKeepsTheRowAndWritesItOnceItIsFree)
     CScriptedGame& g = Start(false);
     g.Solve();
     WaitUntilWritten(writer, std::chrono::seconds(10));
-    const std::string strBefore = FileBytes(logFile);
+    const std::string strBefore = ReadWholeFile(logFile);
 
-    sqlite3* other = nullptr;
-    ASSERT_EQ(sqlite3_open(logFile.c_str(), &other), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(other, "BEGIN EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+    CStoreLock other(logFile, CStoreLock::Kind::Write, "games");
+    ASSERT_TRUE(other.Held());
     g.OnNew();
     g.OnGiveUp();  // meets the lock on the writer's thread, and waits there to try again
     EXPECT_FALSE(writer.Flush()) << "the window thread does not wait out the lock";
-    EXPECT_EQ(FileBytes(logFile), strBefore);
+    EXPECT_EQ(ReadWholeFile(logFile), strBefore);
     EXPECT_EQ(g.m_astrMessages.back(), L"The magic word was WORDB.");
-    sqlite3_exec(other, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(other);
+    other.Release();
 
     g.OnNew();
     g.Solve();

@@ -35,24 +35,21 @@ protected:
     }
 };
 
-std::function<int(COptionsValues&)> Answer(std::function<void(COptionsValues&)> change, int nResult = ResultOK)
-{
-    return [change, nResult](COptionsValues& v) {
-        change(v);
-        return nResult;
-    };
-}
-
 }  // namespace
 
-TEST_F(Options, DialogIsGivenTheCurrentValuesAndTheClockStopsAroundIt)
+TEST_F(Options, DialogIsGivenTheCurrentValuesAndOnlyARunningClockStopsAroundIt)
 {
     store.settings.Write(Option::Sound, false);
     store.settings.Write(Option::Background, 0x123456);
-    CScriptedGame& g = Playing();
-    g.OnOptions();  // cancelled
-    ASSERT_EQ(g.m_aOptionsGiven.size(), 1u);
-    const COptionsValues& v = g.m_aOptionsGiven[0];
+    CScriptedGame& g = StartGame();
+    g.ClearLog();
+    g.OnOptions();  // cancelled, as every dialog here
+    EXPECT_EQ(g.m_astrEvents, std::vector<std::wstring>{L"options"}) << "no clock before the first guess";
+    g.Miss();
+    g.ClearLog();
+    g.OnOptions();
+    ASSERT_EQ(g.m_aOptionsGiven.size(), 2u);
+    const COptionsValues& v = g.m_aOptionsGiven[1];
     EXPECT_EQ(v.nSkill, SkillBeginner);
     EXPECT_TRUE(v.bTimeTrial);
     EXPECT_EQ(v.strSet, L"animals");
@@ -61,12 +58,14 @@ TEST_F(Options, DialogIsGivenTheCurrentValuesAndTheClockStopsAroundIt)
     EXPECT_EQ(g.m_astrEvents, (std::vector<std::wstring>{L"clock:stop", L"options", L"clock:start"}));
 }
 
-TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
+TEST_F(Options, SoundAloneIsStoredOnOkEvenUnchangedAndKeepsTheWord)
 {
     CScriptedGame& g = Playing();
     const std::wstring strWord = g.m_history.m_strMagicWord;
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bSound = false; }));
-    g.OnOptions();
+    EXPECT_FALSE(Stored(L"SOUND"));
+    g.ChooseOptions([](COptionsValues&) {});
+    EXPECT_EQ(store.StoredInt(L"SOUND"), 1);
+    g.ChooseOptions([](COptionsValues& v) { v.bSound = false; });
     EXPECT_FALSE(CGameCoreTestSeam::IsSoundOn(g));
     EXPECT_EQ(store.StoredInt(L"SOUND"), 0);
     EXPECT_FALSE(Stored(L"TIMETRIAL_CHECKED"));
@@ -76,16 +75,6 @@ TEST_F(Options, OnlySoundChangedStoresSoundAndKeepsTheWord)
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
     EXPECT_TRUE(g.m_bClockOn) << "the clock goes on after the dialog";
     EXPECT_FALSE(g.IsGameOver());
-}
-
-TEST_F(Options, SoundIsStoredOnOkEvenUnchanged)
-{
-    CScriptedGame& g = Playing();
-    EXPECT_FALSE(Stored(L"SOUND"));
-    g.m_aOptions.push_back(Answer([](COptionsValues&) {}));
-    g.OnOptions();
-    EXPECT_TRUE(Stored(L"SOUND"));
-    EXPECT_EQ(g.Count(L"newgame"), 0);
 }
 
 TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
@@ -113,11 +102,10 @@ TEST_F(Options, AnyChangeBeyondSoundStartsTheNextWordKeepingLevelAndScore)
         bSound = !bSound;
         store.settings.Write(Option::Sound, !bSound);
         CScriptedGame& g = Playing();
-        g.m_aOptions.push_back(Answer([&](COptionsValues& v) {
+        g.ChooseOptions([&](COptionsValues& v) {
             c.change(v);
             v.bSound = bSound;
-        }));
-        g.OnOptions();
+        });
         EXPECT_EQ(g.Count(L"newgame"), 1);
         EXPECT_EQ(g.m_history.m_strMagicWord, c.strWord);
         EXPECT_EQ(g.m_history.GuessCount(), 0u);
@@ -142,12 +130,10 @@ TEST_F(Options, HardModeAndWordCheckAreStoredAndKeepTheWordInPlay)
     const std::wstring strWord = g.m_history.m_strMagicWord;
     ASSERT_FALSE(CGameCoreTestSeam::IsHardMode(g));
     ASSERT_FALSE(CGameCoreTestSeam::IsWordCheck(g));
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = true; }));
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bWordCheck = true; }));
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.bHardMode = true; });
     EXPECT_TRUE(CGameCoreTestSeam::IsHardMode(g));
     EXPECT_FALSE(CGameCoreTestSeam::IsWordCheck(g));
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.bWordCheck = true; });
     EXPECT_TRUE(CGameCoreTestSeam::IsHardMode(g)) << "the second dialog was given Hard Mode on and kept it";
     EXPECT_TRUE(CGameCoreTestSeam::IsWordCheck(g));
     EXPECT_TRUE(g.m_aOptionsGiven[1].bHardMode);
@@ -159,8 +145,7 @@ TEST_F(Options, HardModeAndWordCheckAreStoredAndKeepTheWordInPlay)
     EXPECT_FALSE(g.IsGameOver());
     EXPECT_TRUE(g.m_bClockOn);
 
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.bHardMode = false; }));
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.bHardMode = false; });
     EXPECT_FALSE(CGameCoreTestSeam::IsHardMode(g));
     EXPECT_TRUE(CGameCoreTestSeam::IsWordCheck(g));
     EXPECT_EQ(store.StoredInt(L"HARD_MODE"), 0);
@@ -208,12 +193,11 @@ TEST_F(Options, HardModeAndWordCheckAreReadAtStartAndWhenOptionsOpen)
 TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
 {
     CScriptedGame& g = Playing();
-    g.m_aOptions.push_back(Answer(
+    g.ChooseOptions(
         [](COptionsValues& v) {
             v = COptionsValues{SkillAdvanced, false, L"Fruit", false, 0x0000FF, true, true};
         },
-        ResultCancel));
-    g.OnOptions();
+        ResultCancel);
     EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_TRUE(g.IsTimeTrial());
     EXPECT_TRUE(CGameCoreTestSeam::IsSoundOn(g));
@@ -227,19 +211,10 @@ TEST_F(Options, CancelAfterChangingEverythingChangesNothing)
     EXPECT_TRUE(g.m_bClockOn);
 }
 
-TEST_F(Options, ClockNotRunningIsNeitherStoppedNorStarted)
-{
-    CScriptedGame& g = StartGame();
-    g.ClearLog();
-    g.OnOptions();
-    EXPECT_EQ(g.m_astrEvents, std::vector<std::wstring>{L"options"});
-}
-
 TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
 {
     CScriptedGame& g = Playing();
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"vanished"; }));
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.strSet = L"vanished"; });
     EXPECT_EQ(g.m_astrMessages,
               (std::vector<std::wstring>{L"Can not open file", L"Did not find any word sets to play with."}));
     EXPECT_TRUE(g.IsGameOver());
@@ -248,8 +223,7 @@ TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
     EXPECT_EQ(store.StoredSet(), L"vanished");
 
     // The player recovers by choosing a set that exists.
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) { v.strSet = L"Fruit"; }));
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.strSet = L"Fruit"; });
     EXPECT_FALSE(g.IsGameOver());
     EXPECT_EQ(g.m_history.m_strMagicWord, L"APPLE");
 }
@@ -257,11 +231,10 @@ TEST_F(Options, ASetThatCannotBeLoadedLeavesNoWordInPlay)
 TEST_F(Options, ADamagedSkillFromTheDialogIsPlayedAsBeginner)
 {
     CScriptedGame& g = Playing();
-    g.m_aOptions.push_back(Answer([](COptionsValues& v) {
+    g.ChooseOptions([](COptionsValues& v) {
         v.nSkill = 5;
         v.clrBackground = 1;
-    }));
-    g.OnOptions();
+    });
     EXPECT_EQ(g.Skill(), SkillBeginner);
     EXPECT_EQ(store.StoredInt(L"CURRENT_LEVEL"), SkillBeginner);
     EXPECT_EQ(g.m_history.m_strMagicWord, L"HORSE");

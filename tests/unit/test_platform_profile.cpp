@@ -21,19 +21,12 @@ protected:
 
 TEST_F(ProfileTest, SectionsLiveBelowTheFixedApplicationKey)
 {
-    EXPECT_EQ(m_profile.SectionKey(L"Veltrane Quillorn"),
-              L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn");
+    EXPECT_EQ(m_profile.SectionKey(L"Veltrane Quillorn"), kSettingsKey);
 
     ASSERT_TRUE(m_profile.WriteProfileInt(L"Veltrane Quillorn", L"SOUND", 0));
     ASSERT_TRUE(m_profile.WriteProfileString(L"Veltrane Quillorn", L"CURRENT_SET", L"animals"));
-    std::uint32_t dw = 7;
-    std::wstring str;
-    EXPECT_EQ(m_registry.QueryDword(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
-                                    L"SOUND", dw), ERead::Found);
-    EXPECT_EQ(dw, 0u);
-    EXPECT_EQ(m_registry.QueryString(L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn",
-                                     L"CURRENT_SET", str), ERead::Found);
-    EXPECT_EQ(str, L"animals");
+    EXPECT_EQ(DwordIn(m_registry, kSettingsKey, L"SOUND"), 0u);
+    EXPECT_EQ(StringIn(m_registry, kSettingsKey, L"CURRENT_SET"), L"animals");
 }
 
 TEST_F(ProfileTest, AbsentOrMistypedValuesReadAsTheDefault)

@@ -6,11 +6,10 @@
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "store/record_store.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
 
 namespace {
-
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
 
 struct CNames {
     int nSkill;
@@ -37,34 +36,23 @@ protected:
     CRecordStore m_records{m_profile};
 };
 
-TEST_F(RecordStoreTest, AFreshStoreHoldsEmptyRecords)
+TEST_F(RecordStoreTest, EachRecordStartsEmptyAndHasItsOwnPairOfValueNames)
 {
     for (const CNames& n : kAll) {
-        const CBestRecord r = m_records.Read(n.nSkill, n.bTimeTrial);
-        EXPECT_EQ(r.strName, L"");
-        EXPECT_EQ(r.nNumber, 0);
+        EXPECT_EQ(m_records.Read(n.nSkill, n.bTimeTrial).strName, L"");
+        EXPECT_EQ(m_records.Read(n.nSkill, n.bTimeTrial).nNumber, 0);
     }
-}
-
-TEST_F(RecordStoreTest, EachRecordHasItsOwnPairOfValueNames)
-{
     int nNumber = 100;
-    for (const CNames& n : kAll) {
-        const std::wstring who = std::wstring(L"Player ") + n.name;
-        m_records.Write(n.nSkill, n.bTimeTrial, who, ++nNumber);
-    }
+    for (const CNames& n : kAll)
+        m_records.Write(n.nSkill, n.bTimeTrial, std::wstring(L"Player ") + n.name, ++nNumber);
     nNumber = 100;
     for (const CNames& n : kAll) {
         SCOPED_TRACE(testing::PrintToString(std::wstring(n.name)));
         ++nNumber;
-        std::wstring str;
-        std::uint32_t dw = 0;
-        EXPECT_EQ(m_registry.QueryString(kSectionKey, n.name, str), ERead::Found);
-        EXPECT_EQ(str, std::wstring(L"Player ") + n.name);
-        EXPECT_EQ(m_registry.QueryDword(kSectionKey, n.number, dw), ERead::Found);
-        EXPECT_EQ(dw, static_cast<std::uint32_t>(nNumber));
+        EXPECT_EQ(StringIn(m_registry, kSettingsKey, n.name), std::wstring(L"Player ") + n.name);
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, n.number), static_cast<std::uint32_t>(nNumber));
         const CBestRecord r = m_records.Read(n.nSkill, n.bTimeTrial);
-        EXPECT_EQ(r.strName, str);
+        EXPECT_EQ(r.strName, std::wstring(L"Player ") + n.name);
         EXPECT_EQ(r.nNumber, nNumber);
     }
 }
@@ -74,21 +62,17 @@ TEST_F(RecordStoreTest, ResetStoresEmptyNamesAndZeros)
     for (const CNames& n : kAll)
         m_records.Write(n.nSkill, n.bTimeTrial, L"Ann", 400);
     m_records.ResetAll();
+    // Written, not deleted: the values are there, as a string and a number.
     for (const CNames& n : kAll) {
-        // Written, not deleted: the values are there, as a string and a number.
-        std::wstring str = L"x";
-        std::uint32_t dw = 1;
-        EXPECT_EQ(m_registry.QueryString(kSectionKey, n.name, str), ERead::Found);
-        EXPECT_EQ(str, L"");
-        EXPECT_EQ(m_registry.QueryDword(kSectionKey, n.number, dw), ERead::Found);
-        EXPECT_EQ(dw, 0u);
+        EXPECT_EQ(StringIn(m_registry, kSettingsKey, n.name), L"");
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, n.number), 0u);
     }
 }
 
 TEST_F(RecordStoreTest, DamagedValuesReadAsEmptyAndSkillsOutsideTheRangeTouchNothing)
 {
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"TOP_BEG_NAME", 12));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TOP_BEG_SCORE", L"900"));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"TOP_BEG_NAME", 12));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"TOP_BEG_SCORE", L"900"));
     const CBestRecord r = m_records.Read(0, true);
     EXPECT_EQ(r.strName, L"");
     EXPECT_EQ(r.nNumber, 0);

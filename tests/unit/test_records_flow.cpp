@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,7 +42,7 @@ protected:
             EXPECT_EQ(g.m_aNameAsked[0].strMessage, kBestScore);
             EXPECT_EQ(g.m_aNameAsked[0].strPrefill, c.bStored ? L"Holder" : L"");
         }
-        EXPECT_EQ(g.m_nBestScoresShown, (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
+        EXPECT_EQ(g.Count(L"bestscores"), (c.bAsked && c.nAnswer == ResultOK) ? 1 : 0);
         EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, c.nAfter);
     }
 
@@ -56,108 +57,83 @@ protected:
 
 }  // namespace
 
-TEST_F(Records, EndOfTimeTrialGameAgainstStoredBest)
+// A Time Trial game with points banked ends by the answer No, by giving up or by New: the player
+// is asked for a name exactly when the final score beats the stored best, and nothing stays banked.
+TEST_F(Records, AGameEndedWithPointsBankedIsARecordOnlyAboveTheStoredBest)
 {
-    // Score 300 banked + 100 left = 400 at the end of the game.
-    const std::vector<CCase> cases = {
-        {"fresh store", false, 0, ResultOK, true, 400},
-        {"stored best below", true, 350, ResultOK, true, 400},
-        {"stored best equal is no record", true, 400, ResultOK, false, 400},
-        {"stored best above", true, 900, ResultOK, false, 900},
-        {"new best, name cancelled", true, 350, ResultCancel, true, 350},
+    struct CEnd {
+        const char* szHow;
+        int nScore;  // the game's final score
+        std::function<void(CScriptedGame&)> end;
+        std::function<void(CScriptedGame&, const CCase&)> expect;  // what this way of ending adds
     };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        StoreBest(c);
-        CScriptedGame& g = StartGame();
-        CGameCoreTestSeam::SetStanding(g, 1, 300);
-        g.Miss();
-        g.Ticks(g.TimeLimit() - 100);
-        g.m_aLevel = {ResultNo};
-        g.m_aName.push_back({c.nAnswer, L"Zoe"});
-        g.Solve();
-        ExpectRecordOutcome(g, c);
-        EXPECT_EQ(g.Score(), 0);
-        EXPECT_EQ(g.TimeLeft(), 0);
-        EXPECT_EQ(g.TimeLimit(), 0);
-        EXPECT_TRUE(g.IsGameOver());
-        EXPECT_EQ(g.Level(), 1) << "the level stays until the next New";
-    }
-}
-
-TEST_F(Records, GiveUpWithBankedPointsNeverDestroysABetterRecord)
-{
-    const std::vector<CCase> cases = {
-        {"better than the stored best", true, 30, ResultOK, true, 50},
-        {"worse than the stored best", true, 900, ResultOK, false, 900},
-        {"equal", true, 50, ResultOK, false, 50},
-        {"better, cancelled", true, 30, ResultCancel, true, 30},
+    const CEnd ends[] = {
+        {"No to the next level, 300 banked and 100 s left", 400,
+         [](CScriptedGame& g) {
+             CGameCoreTestSeam::SetStanding(g, 1, 300);
+             g.Miss();
+             g.Ticks(g.TimeLimit() - 100);
+             g.m_aLevel = {ResultNo};
+             g.Solve();
+         },
+         [](CScriptedGame& g, const CCase&) {
+             ExpectStanding(g, 1, 0, 0);  // the level stays until the next New
+             EXPECT_TRUE(g.IsGameOver());
+         }},
+        {"given up", 50,
+         [](CScriptedGame& g) {
+             CGameCoreTestSeam::SetStanding(g, 1, 50);
+             g.OnGiveUp();
+         },
+         [](CScriptedGame& g, const CCase&) {
+             EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
+             ExpectStanding(g, 1, 0, 0);
+         }},
+        {"New in level 2, level 1 solved with 200 of 240 s left", 200,
+         [](CScriptedGame& g) {
+             g.m_aLevel = {ResultYes};
+             g.Miss();
+             g.Ticks(40);
+             g.Solve();
+             g.Miss();
+             g.Ticks(5);
+             g.ClearLog();
+             g.OnNew();
+         },
+         [this](CScriptedGame& g, const CCase& c) {
+             EXPECT_TRUE(g.m_astrMessages.empty()) << "New does not show the word it drops";
+             // The countdown stops before anyone is asked for a name, and the new word comes last.
+             const auto newgame = std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), L"newgame");
+             EXPECT_EQ(g.m_astrEvents.front(), L"clock:stop");
+             EXPECT_EQ(g.Count(L"newgame"), 1);
+             EXPECT_EQ(std::count(newgame, g.m_astrEvents.end(), L"name"), 0);
+             EXPECT_FALSE(g.m_bClockOn);
+             ExpectStanding(g, 1, 0, 240);
+             EXPECT_FALSE(g.IsGameOver());
+             // The next game banks from nothing: 240, not 440 with the dropped points.
+             g.m_aLevel = {ResultNo};
+             g.m_aName = {{ResultOK, L"Ann"}};
+             g.Solve();
+             EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, std::max(c.nAfter, 240));
+         }},
     };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        StoreBest(c);
-        CScriptedGame& g = StartGame();
-        CGameCoreTestSeam::SetStanding(g, 1, 50);
-        g.m_aName.push_back({c.nAnswer, L"Zoe"});
-        g.OnGiveUp();
-        EXPECT_EQ(g.m_astrMessages.front(), L"The magic word was " + g.m_history.m_strMagicWord + L".");
-        ExpectRecordOutcome(g, c);
-        EXPECT_EQ(g.Score(), 0);
-        EXPECT_EQ(g.TimeLeft(), 0);
-        EXPECT_EQ(g.TimeLimit(), 0);
-    }
-}
-
-TEST_F(Records, NewWithBankedPointsEndsTheTimeTrialGameAsAGiveUpWould)
-{
-    // Level 1 solved with 200 of 240 s left and banked; the level 2 word is in play when New comes.
-    const std::vector<CCase> cases = {
-        {"fresh store", false, 0, ResultOK, true, 200},
-        {"better than the stored best", true, 150, ResultOK, true, 200},
-        {"equal is no record", true, 200, ResultOK, false, 200},
-        {"worse than the stored best", true, 900, ResultOK, false, 900},
-        {"better, name cancelled", true, 150, ResultCancel, true, 150},
-    };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        StoreBest(c);
-        CScriptedGame& g = StartGame();
-        g.m_aLevel = {ResultYes};
-        g.Miss();
-        g.Ticks(40);
-        g.Solve();
-        g.Miss();
-        g.Ticks(5);
-        ASSERT_EQ(g.Score(), 200);
-        ASSERT_EQ(g.Level(), 2);
-        g.ClearLog();
-        g.m_aName.push_back({c.nAnswer, L"Zoe"});
-        g.OnNew();
-
-        ExpectRecordOutcome(g, c);
-        EXPECT_TRUE(g.m_astrMessages.empty()) << "New does not show the word it drops";
-        // The countdown stops before anyone is asked for a name, and the new word comes last.
-        const auto at = [&](const std::wstring& strEvent) {
-            return std::find(g.m_astrEvents.begin(), g.m_astrEvents.end(), strEvent) - g.m_astrEvents.begin();
+    for (const CEnd& e : ends) {
+        const std::vector<CCase> cases = {
+            {"fresh store", false, 0, ResultOK, true, e.nScore},
+            {"stored best below", true, e.nScore - 20, ResultOK, true, e.nScore},
+            {"stored best equal is no record", true, e.nScore, ResultOK, false, e.nScore},
+            {"stored best above", true, 900, ResultOK, false, 900},
+            {"new best, name cancelled", true, e.nScore - 20, ResultCancel, true, e.nScore - 20},
         };
-        EXPECT_EQ(at(L"clock:stop"), 0);
-        EXPECT_FALSE(g.m_bClockOn);
-        EXPECT_EQ(g.Count(L"newgame"), 1);
-        if (c.bAsked) {
-            EXPECT_LT(at(L"name"), at(L"newgame"));
+        for (const CCase& c : cases) {
+            SCOPED_TRACE(std::string(e.szHow) + ": " + c.szName);
+            StoreBest(c);
+            CScriptedGame& g = StartGame();
+            g.m_aName.push_back({c.nAnswer, L"Zoe"});
+            e.end(g);
+            ExpectRecordOutcome(g, c);
+            e.expect(g, c);
         }
-        EXPECT_EQ(g.Score(), 0);
-        EXPECT_EQ(g.Level(), 1);
-        EXPECT_EQ(g.TimeLimit(), 240);
-        EXPECT_EQ(g.TimeLeft(), 240);
-        EXPECT_FALSE(g.IsGameOver());
-
-        // The next game banks from nothing.
-        g.m_aLevel = {ResultNo};
-        g.m_aName = {{ResultOK, L"Ann"}};
-        g.Solve();
-        EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, std::max(c.nAfter, 240))
-            << "240, not 440 with the dropped points";
     }
 }
 
@@ -173,8 +149,7 @@ TEST_F(Records, NewWithoutBankedPointsAsksForNothing)
     EXPECT_TRUE(g.m_astrMessages.empty());
     EXPECT_EQ(g.Count(L"newgame"), 1);
     EXPECT_EQ(store.records.Read(SkillBeginner, true).nNumber, 30);
-    EXPECT_EQ(g.Score(), 0);
-    EXPECT_EQ(g.TimeLeft(), 240);
+    ExpectStanding(g, 1, 0, 240);
 }
 
 TEST_F(Records, GiveUpWithoutPointsOnlyShowsTheWord)
@@ -194,11 +169,7 @@ TEST_F(Records, BankedPointsAreDroppedWhenTimeTrialWasSwitchedOff)
 {
     CScriptedGame& g = StartGame();
     CGameCoreTestSeam::SetStanding(g, 1, 500);  // would beat even an empty fewest-tries record (200) if compared there
-    g.m_aOptions.push_back([](COptionsValues& v) {
-        v.bTimeTrial = false;
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.bTimeTrial = false; });
     EXPECT_EQ(g.Score(), 500) << "Options keep the score";
     g.m_aName.push_back({ResultOK, L"Zoe"});
     g.OnGiveUp();
@@ -221,7 +192,7 @@ TEST_F(Records, FewestTriesNineThenNineThenEight)
     EXPECT_EQ(g.m_aNameAsked[0].strPrefill, L"");
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).nNumber, 9);
     EXPECT_EQ(store.records.Read(SkillIntermediate, false).strName, L"Ann");
-    EXPECT_EQ(g.m_nBestScoresShown, 1);
+    EXPECT_EQ(g.Count(L"bestscores"), 1);
 
     g.OnNew();
     SolveIn(g, 9);

@@ -1,8 +1,6 @@
 // The registry file: typed round trips, case rules, durability, sharing, and files it must not harm.
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -12,42 +10,18 @@
 #include <vector>
 
 #include "platform/registry.h"
+#include "platform/text.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
+#include "test_sqlite_file.h"
 
 namespace {
 
-const std::wstring kKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
-// What the file itself holds, read past our own code: (type, value as text) of one row.
-struct CRawRow {
-    bool bFound = false;
-    int nType = 0;
-    std::string strValue;
-    int nRows = 0;  // rows under that key and name in any spelling of case
-};
-
-CRawRow ReadRaw(const std::filesystem::path& file, const std::string& key, const std::string& name)
+// The type and the value as text of one row, as the file itself holds them.
+CSqlRows RawRow(const std::filesystem::path& file, const std::string& name)
 {
-    CRawRow row;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        const char* sql = "SELECT type, CAST(value AS TEXT) FROM registry WHERE key = ?1 AND name = ?2";
-        if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK) {
-            sqlite3_bind_text(stmt, 1, key.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(stmt, 2, name.c_str(), -1, SQLITE_TRANSIENT);
-            while (sqlite3_step(stmt) == SQLITE_ROW) {
-                ++row.nRows;
-                row.bFound = true;
-                row.nType = sqlite3_column_int(stmt, 0);
-                const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1));
-                row.strValue = text ? text : "";
-            }
-        }
-        sqlite3_finalize(stmt);
-    }
-    sqlite3_close(db);
-    return row;
+    return SqlRows(file, "SELECT type, CAST(value AS TEXT) FROM registry WHERE key = ?1 AND name = ?2",
+                   {"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", name});
 }
 
 class RegistryTest : public ::testing::Test {
@@ -66,21 +40,13 @@ TEST_F(RegistryTest, DwordsKeepTheirBitPatternOnDiskAndBack)
     CRegistry reg(m_file);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onDisk);
-        ASSERT_TRUE(reg.WriteDword(kKey, L"VALUE", c.dw));
-        std::uint32_t dw = 12345;
-        ASSERT_EQ(reg.QueryDword(kKey, L"VALUE", dw), ERead::Found);
-        EXPECT_EQ(dw, c.dw);
-        const CRawRow raw = ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "VALUE");
-        EXPECT_EQ(raw.nType, 4);
-        EXPECT_EQ(raw.strValue, c.onDisk);
+        ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"VALUE", c.dw));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"VALUE"), c.dw);
+        EXPECT_EQ(RawRow(m_file, "VALUE"), (CSqlRows{{"4", c.onDisk}}));
     }
     // -1 read back as a signed value is -1 again.
-    std::uint32_t dw = 0;
-    ASSERT_EQ(reg.QueryDword(kKey, L"VALUE", dw), ERead::Found);
-    EXPECT_EQ(static_cast<std::int32_t>(dw), static_cast<std::int32_t>(0xA6FFD2u));
-    ASSERT_TRUE(reg.WriteDword(kKey, L"MINUS", static_cast<std::uint32_t>(-1)));
-    ASSERT_EQ(reg.QueryDword(kKey, L"MINUS", dw), ERead::Found);
-    EXPECT_EQ(static_cast<std::int32_t>(dw), -1);
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"MINUS", static_cast<std::uint32_t>(-1)));
+    EXPECT_EQ(static_cast<std::int32_t>(DwordIn(reg, kSettingsKey, L"MINUS").value_or(0)), -1);
 }
 
 TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
@@ -91,60 +57,44 @@ TEST_F(RegistryTest, StringsRoundTripIncludingEmptyAndNonAscii)
     };
     CRegistry reg(m_file);
     for (const std::wstring& v : values) {
-        ASSERT_TRUE(reg.WriteString(kKey, L"NAME", v));
-        std::wstring read = L"sentinel";
-        ASSERT_EQ(reg.QueryString(kKey, L"NAME", read), ERead::Found);
-        EXPECT_EQ(read, v);
+        ASSERT_TRUE(reg.WriteString(kSettingsKey, L"NAME", v));
+        EXPECT_EQ(StringIn(reg, kSettingsKey, L"NAME"), v);
     }
-    EXPECT_EQ(ReadRaw(m_file, "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn", "NAME").nType, 1);
+    EXPECT_EQ(SqlRows(m_file, "SELECT type FROM registry WHERE name = 'NAME'"), CSqlRows{{"1"}});
 }
 
 TEST_F(RegistryTest, AReadOfTheOtherTypeOrOfNothingFails)
 {
     CRegistry reg(m_file);
-    ASSERT_TRUE(reg.WriteString(kKey, L"TEXT", L"12"));
-    ASSERT_TRUE(reg.WriteDword(kKey, L"NUMBER", 12));
+    ASSERT_TRUE(reg.WriteString(kSettingsKey, L"TEXT", L"12"));
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"NUMBER", 12));
 
     std::uint32_t dw = 77;
     std::wstring str = L"untouched";
-    EXPECT_NE(reg.QueryDword(kKey, L"TEXT", dw), ERead::Found);
-    EXPECT_NE(reg.QueryString(kKey, L"NUMBER", str), ERead::Found);
-    EXPECT_NE(reg.QueryDword(kKey, L"ABSENT", dw), ERead::Found);
-    EXPECT_NE(reg.QueryString(kKey + L"\\other", L"TEXT", str), ERead::Found);
+    EXPECT_NE(reg.QueryDword(kSettingsKey, L"TEXT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kSettingsKey, L"NUMBER", str), ERead::Found);
+    EXPECT_NE(reg.QueryDword(kSettingsKey, L"ABSENT", dw), ERead::Found);
+    EXPECT_NE(reg.QueryString(kSettingsKey + L"\\other", L"TEXT", str), ERead::Found);
     EXPECT_EQ(dw, 77u);
     EXPECT_EQ(str, L"untouched");
 
     // Writing the other type replaces the value and its type.
-    ASSERT_TRUE(reg.WriteDword(kKey, L"TEXT", 5));
-    EXPECT_EQ(reg.QueryDword(kKey, L"TEXT", dw), ERead::Found);
-    EXPECT_EQ(dw, 5u);
-    EXPECT_NE(reg.QueryString(kKey, L"TEXT", str), ERead::Found);
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"TEXT", 5));
+    EXPECT_EQ(DwordIn(reg, kSettingsKey, L"TEXT"), 5u);
+    EXPECT_EQ(StringIn(reg, kSettingsKey, L"TEXT"), std::nullopt);
 }
 
 TEST_F(RegistryTest, KeysAndNamesIgnoreCaseAndKeepTheirFirstSpelling)
 {
     CRegistry reg(m_file);
-    ASSERT_TRUE(reg.WriteDword(kKey + L"\\Animals", L"Beg_Index", 3));
+    ASSERT_TRUE(reg.WriteDword(kSettingsKey + L"\\Animals", L"Beg_Index", 3));
     ASSERT_TRUE(reg.WriteDword(L"SOFTWARE\\veltrane corporation\\VELTRANE QUILLORN\\veltrane quillorn\\ANIMALS",
                                L"BEG_INDEX", 4));
-    std::uint32_t dw = 0;
-    ASSERT_EQ(reg.QueryDword(kKey + L"\\animals", L"beg_index", dw), ERead::Found);
-    EXPECT_EQ(dw, 4u);
+    EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"beg_index"), 4u);
 
     // One row, still under the spelling it was created with.
-    const CRawRow raw = ReadRaw(m_file, "software\\veltrane corporation\\veltrane quillorn\\veltrane quillorn\\animals",
-                                "beg_index");
-    EXPECT_EQ(raw.nRows, 1);
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    sqlite3_stmt* stmt = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db, "SELECT key, name FROM registry", -1, &stmt, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
-                 "Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn\\Animals");
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)), "Beg_Index");
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    EXPECT_EQ(SqlRows(m_file, "SELECT key, name FROM registry"),
+              (CSqlRows{{EncodeUtf8(kSettingsKey) + "\\Animals", "Beg_Index"}}));
 }
 
 TEST_F(RegistryTest, MalformedKeyPathsAreRefused)
@@ -162,36 +112,28 @@ TEST_F(RegistryTest, ReadsCreateNothingAndTheFirstWriteCreatesTheDirectories)
 {
     {
         CRegistry reg(m_file);
-        std::uint32_t dw = 0;
-        std::wstring str;
-        EXPECT_NE(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_NE(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Found);
-        EXPECT_NE(reg.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), std::nullopt);
+        EXPECT_EQ(StringIn(reg, kSettingsKey, L"CURRENT_SET"), std::nullopt);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"BEG_INDEX"), std::nullopt);
         EXPECT_FALSE(std::filesystem::exists(m_file.parent_path().parent_path()));
 
-        EXPECT_TRUE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
+        EXPECT_TRUE(reg.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", static_cast<std::uint32_t>(-1)));
         EXPECT_TRUE(std::filesystem::is_regular_file(m_file));
-        EXPECT_EQ(reg.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
-        EXPECT_EQ(dw, 0xFFFFFFFFu);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
     }
     // Durable: a fresh connection, as at the next start, finds every value.
     CRegistry again(m_file);
-    std::uint32_t dw = 0;
-    EXPECT_EQ(again.QueryDword(kKey + L"\\animals", L"BEG_INDEX", dw), ERead::Found);
-    EXPECT_EQ(dw, 0xFFFFFFFFu);
+    EXPECT_EQ(DwordIn(again, kSettingsKey + L"\\animals", L"BEG_INDEX"), 0xFFFFFFFFu);
 }
 
 TEST_F(RegistryTest, AWriteIsVisibleToAnotherOpenConnectionAtOnce)
 {
     CRegistry a(m_file);
     CRegistry b(m_file);
-    std::uint32_t dw = 0;
-    ASSERT_TRUE(a.WriteDword(kKey, L"N", 1));
-    ASSERT_EQ(b.QueryDword(kKey, L"N", dw), ERead::Found);
-    EXPECT_EQ(dw, 1u);
-    ASSERT_TRUE(b.WriteDword(kKey, L"N", 2));
-    ASSERT_EQ(a.QueryDword(kKey, L"N", dw), ERead::Found);
-    EXPECT_EQ(dw, 2u);
+    ASSERT_TRUE(a.WriteDword(kSettingsKey, L"N", 1));
+    EXPECT_EQ(DwordIn(b, kSettingsKey, L"N"), 1u);
+    ASSERT_TRUE(b.WriteDword(kSettingsKey, L"N", 2));
+    EXPECT_EQ(DwordIn(a, kSettingsKey, L"N"), 2u);
 }
 
 // Writes nCount values named <prefix><i>. A short pause between rounds, as between two words of a
@@ -204,10 +146,10 @@ bool WriteMany(const std::filesystem::path& file, const std::wstring& prefix, in
     for (int i = 0; i < nCount; ++i) {
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
         const std::wstring name = prefix + std::to_wstring(i);
-        bOk = reg.WriteDword(kKey, name, static_cast<std::uint32_t>(i)) && bOk;
-        bOk = reg.WriteString(kKey + L"\\" + prefix, name, name) && bOk;
+        bOk = reg.WriteDword(kSettingsKey, name, static_cast<std::uint32_t>(i)) && bOk;
+        bOk = reg.WriteString(kSettingsKey + L"\\" + prefix, name, name) && bOk;
         // Also rewrite one shared value, so both writers contend for the same row.
-        bOk = reg.WriteDword(kKey, L"SHARED", static_cast<std::uint32_t>(i)) && bOk;
+        bOk = reg.WriteDword(kSettingsKey, L"SHARED", static_cast<std::uint32_t>(i)) && bOk;
     }
     return bOk;
 }
@@ -218,11 +160,9 @@ int CountValues(const std::filesystem::path& file, const std::wstring& prefix, i
     int nFound = 0;
     for (int i = 0; i < nCount; ++i) {
         const std::wstring name = prefix + std::to_wstring(i);
-        std::uint32_t dw = 0;
-        std::wstring str;
-        if (reg.QueryDword(kKey, name, dw) == ERead::Found && dw == static_cast<std::uint32_t>(i)
-            && reg.QueryString(kKey + L"\\" + prefix, name, str) == ERead::Found && str == name)
-            ++nFound;
+        const bool bBoth = DwordIn(reg, kSettingsKey, name) == static_cast<std::uint32_t>(i)
+                           && StringIn(reg, kSettingsKey + L"\\" + prefix, name) == name;
+        nFound += bBoth ? 1 : 0;
     }
     return nFound;
 }
@@ -255,15 +195,7 @@ TEST_F(RegistryTest, TwoConnectionsWritingAtOnceLoseNothing)
         SCOPED_TRACE(static_cast<char>(prefix[0]));
         EXPECT_EQ(CountValues(m_file, prefix, kCount), kCount);
     }
-
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open_v2(m_file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
-    sqlite3_stmt* stmt = nullptr;
-    ASSERT_EQ(sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr), SQLITE_OK);
-    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-    EXPECT_STREQ(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "ok");
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    EXPECT_EQ(SqlRows(m_file, "PRAGMA integrity_check"), CSqlRows{{"ok"}});
 }
 
 // A file that holds something else is read as empty and never written, truncated or replaced.
@@ -285,10 +217,10 @@ TEST_F(RegistryTest, AFileThatIsNotADatabaseIsLeftByteForByte)
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
             std::wstring str;
-            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
-            EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Absent);
-            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
-            EXPECT_FALSE(reg.WriteString(kKey, L"CURRENT_SET", L"animals"));
+            EXPECT_EQ(reg.QueryDword(kSettingsKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_EQ(reg.QueryString(kSettingsKey, L"CURRENT_SET", str), ERead::Absent);
+            EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
+            EXPECT_FALSE(reg.WriteString(kSettingsKey, L"CURRENT_SET", L"animals"));
             EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
         }
         EXPECT_EQ(ReadWholeFile(m_file), content);
@@ -309,11 +241,10 @@ TEST_F(RegistryTest, AnUnwritablePlaceMakesWritesFalseAndReadsFail)
     for (const auto& place : places) {
         SCOPED_TRACE(place.string());
         CRegistry reg(place);
-        std::uint32_t dw = 0;
-        EXPECT_NE(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), std::nullopt);
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
         EXPECT_NE(reg.Trouble(), EStoreTrouble::None);
-        EXPECT_FALSE(reg.WriteDword(kKey + L"\\animals", L"BEG_INDEX", 0));
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", 0));
     }
     EXPECT_EQ(ReadWholeFile(m_dir / "plain"), "a file, not a directory");
 }
@@ -324,7 +255,7 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
         GTEST_SKIP() << "root writes read-only files; covered by the unwritable-place test";
     {
         CRegistry reg(m_file);
-        ASSERT_TRUE(reg.WriteDword(kKey, L"SOUND", 0));
+        ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
     }
     const std::string before = ReadWholeFile(m_file);
     std::filesystem::permissions(m_file, std::filesystem::perms::owner_read);
@@ -332,13 +263,10 @@ TEST_F(RegistryTest, AReadOnlyFileIsReadButNeverWritten)
                                                          | std::filesystem::perms::owner_exec);
     {
         CRegistry reg(m_file);
-        std::uint32_t dw = 9;
-        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_EQ(dw, 0u);
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 0u);
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 1));
         EXPECT_EQ(reg.Trouble(), EStoreTrouble::ReadOnly);
-        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_EQ(dw, 1u) << "kept for the session";
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 1u) << "kept for the session";
     }
     std::filesystem::permissions(m_file.parent_path(), std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadWholeFile(m_file), before);

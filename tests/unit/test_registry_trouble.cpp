@@ -5,24 +5,21 @@
 #include <sqlite3.h>
 
 #include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <pwd.h>
 #include <string>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <thread>
 #include <unistd.h>
 
 #include "platform/registry.h"
+#include "stored_values.h"
 #include "test_full_disk.h"
+#include "test_in_child.h"
 #include "test_platform_temp_dir.h"
 #include "test_sqlite_file.h"
 #include "test_store_lock.h"
 
 namespace {
-
-const std::wstring kKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
 
 class RegistryTrouble : public ::testing::Test {
 protected:
@@ -32,8 +29,8 @@ protected:
     void Seed(std::uint32_t dwSound)
     {
         CRegistry reg(m_file);
-        ASSERT_TRUE(reg.WriteDword(kKey, L"SOUND", dwSound));
-        ASSERT_TRUE(reg.WriteString(kKey, L"CURRENT_SET", L"Standard"));
+        ASSERT_TRUE(reg.WriteDword(kSettingsKey, L"SOUND", dwSound));
+        ASSERT_TRUE(reg.WriteString(kSettingsKey, L"CURRENT_SET", L"Standard"));
     }
 };
 
@@ -41,20 +38,17 @@ TEST_F(RegistryTrouble, AWriteThatMeetsALockIsQueuedInOrderAndLandsAfterIt)
 {
     Seed(1);
     CRegistry reg(m_file);
-    std::uint32_t dw = 0;
     {
         CStoreLock lock(m_file, CStoreLock::Kind::Write);
         ASSERT_TRUE(lock.Held());
         // Readers go on while another connection writes.
-        ASSERT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_EQ(dw, 1u);
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 1u);
 
-        EXPECT_EQ(reg.SetValue(kKey, L"SOUND", CRegValue{CRegValue::kDword, 0, {}}), EWrite::Queued);
-        EXPECT_TRUE(reg.WriteDword(kKey, L"TIMETRIAL_CHECKED", 0)) << "queued, not dropped";
-        EXPECT_TRUE(reg.WriteDword(kKey, L"SOUND", 7));
+        EXPECT_EQ(reg.SetValue(kSettingsKey, L"SOUND", CRegValue{CRegValue::kDword, 0, {}}), EWrite::Queued);
+        EXPECT_TRUE(reg.WriteDword(kSettingsKey, L"TIMETRIAL_CHECKED", 0)) << "queued, not dropped";
+        EXPECT_TRUE(reg.WriteDword(kSettingsKey, L"SOUND", 7));
         EXPECT_TRUE(reg.HasPending());
-        ASSERT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_EQ(dw, 7u) << "the session reads its own newest write";
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 7u) << "the session reads its own newest write";
         EXPECT_FALSE(reg.RetryPending());
         EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "1") << "nothing landed under the lock";
     }
@@ -71,7 +65,7 @@ TEST_F(RegistryTrouble, QueuedWritesGetALastChanceAtExit)
     CRegistry reg(m_file);
     {
         CStoreLock lock(m_file, CStoreLock::Kind::Write);
-        EXPECT_TRUE(reg.WriteDword(kKey, L"SOUND", 0));
+        EXPECT_TRUE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
         lock.ReleaseAfter(std::chrono::milliseconds(300));
         EXPECT_TRUE(reg.FlushAtExit());
     }
@@ -83,8 +77,8 @@ TEST_F(RegistryTrouble, QueuedWritesGetALastChanceAtExit)
         CStoreLock lock(m_file, CStoreLock::Kind::Write);
         {
             CRegistry other(m_file);
-            EXPECT_EQ(other.SetValue(kKey, L"SOUND", CRegValue{CRegValue::kDword, 5, {}}), EWrite::Queued);
-            EXPECT_TRUE(other.WriteString(kKey, L"CURRENT_SET", L"Animals"));
+            EXPECT_EQ(other.SetValue(kSettingsKey, L"SOUND", CRegValue{CRegValue::kDword, 5, {}}), EWrite::Queued);
+            EXPECT_TRUE(other.WriteString(kSettingsKey, L"CURRENT_SET", L"Animals"));
             lock.ReleaseAfter(std::chrono::milliseconds(300));
         }
         EXPECT_EQ(CStoreLock::ReadRaw(m_file, "SOUND"), "5");
@@ -101,13 +95,12 @@ TEST_F(RegistryTrouble, AnExclusiveLockMakesReadsFailNotAbsent)
     {
         CStoreLock lock(m_file, CStoreLock::Kind::Exclusive);
         ASSERT_TRUE(lock.Held());
-        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Failed);
-        EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Failed);
+        EXPECT_EQ(reg.QueryDword(kSettingsKey, L"SOUND", dw), ERead::Failed);
+        EXPECT_EQ(reg.QueryString(kSettingsKey, L"CURRENT_SET", str), ERead::Failed);
         EXPECT_EQ(dw, 9u);
     }
-    EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-    EXPECT_EQ(dw, 0u);
-    EXPECT_EQ(reg.QueryDword(kKey, L"ABSENT", dw), ERead::Absent);
+    EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 0u);
+    EXPECT_EQ(reg.QueryDword(kSettingsKey, L"ABSENT", dw), ERead::Absent);
 }
 
 // Zeroes the type byte of the last b-tree leaf page: SQLite still opens the file and reads its
@@ -130,19 +123,20 @@ TEST_F(RegistryTrouble, ADamagedFileIsNeverWrittenAndReadsAsEmpty)
 {
     {
         CRegistry reg(m_file);
-        for (int i = 0; i < 120; ++i)
-            ASSERT_TRUE(reg.WriteDword(kKey + L"\\set" + std::to_wstring(i), L"BEG_INDEX", static_cast<std::uint32_t>(i)));
+        for (int i = 0; i < 120; ++i) {
+            const std::wstring strKey = kSettingsKey + L"\\set" + std::to_wstring(i);
+            ASSERT_TRUE(reg.WriteDword(strKey, L"BEG_INDEX", static_cast<std::uint32_t>(i)));
+        }
     }
     DamageLastLeaf(m_file);
     const std::string before = ReadWholeFile(m_file);
     {
         CRegistry reg(m_file);
         std::uint32_t dw = 0;
-        EXPECT_EQ(reg.QueryDword(kKey + L"\\set7", L"BEG_INDEX", dw), ERead::Absent);
+        EXPECT_EQ(reg.QueryDword(kSettingsKey + L"\\set7", L"BEG_INDEX", dw), ERead::Absent);
         EXPECT_EQ(reg.Trouble(), EStoreTrouble::Damaged);
-        EXPECT_FALSE(reg.WriteDword(kKey + L"\\set7", L"BEG_INDEX", 8));
-        ASSERT_EQ(reg.QueryDword(kKey + L"\\set7", L"BEG_INDEX", dw), ERead::Found);
-        EXPECT_EQ(dw, 8u) << "the session keeps its own write";
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey + L"\\set7", L"BEG_INDEX", 8));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey + L"\\set7", L"BEG_INDEX"), 8u) << "the session keeps its own write";
     }
     EXPECT_EQ(ReadWholeFile(m_file), before);
     EXPECT_FALSE(std::filesystem::exists(m_file.string() + "-wal"));
@@ -163,9 +157,9 @@ TEST_F(RegistryTrouble, AFileWhoseIndexIsOutOfStepIsFoundDamagedBeforeAnyWrite)
         {
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
-            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_EQ(reg.QueryDword(kSettingsKey, L"SOUND", dw), ERead::Absent);
             EXPECT_EQ(reg.Trouble(), EStoreTrouble::Damaged);
-            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+            EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 1));
         }
         EXPECT_EQ(ReadWholeFile(m_file), bytes);
     }
@@ -187,8 +181,8 @@ TEST_F(RegistryTrouble, AnotherProgramsDatabaseIsForeignAndNeverWritten)
         {
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
-            EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Absent);
-            EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+            EXPECT_EQ(reg.QueryDword(kSettingsKey, L"SOUND", dw), ERead::Absent);
+            EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
             EXPECT_EQ(reg.Trouble(), EStoreTrouble::Foreign);
         }
         EXPECT_EQ(ReadWholeFile(m_file), before);
@@ -205,38 +199,12 @@ TEST_F(RegistryTrouble, OnAFullDiskTheStoredValuesAreStillRead)
     {
         CFullDisk full;
         CRegistry reg(m_file);
-        std::uint32_t dw = 9;
-        std::wstring str;
-        EXPECT_EQ(reg.QueryDword(kKey, L"SOUND", dw), ERead::Found);
-        EXPECT_EQ(dw, 0u);
-        EXPECT_EQ(reg.QueryString(kKey, L"CURRENT_SET", str), ERead::Found);
-        EXPECT_EQ(str, L"Standard");
-        EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 1));
+        EXPECT_EQ(DwordIn(reg, kSettingsKey, L"SOUND"), 0u);
+        EXPECT_EQ(StringIn(reg, kSettingsKey, L"CURRENT_SET"), L"Standard");
+        EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 1));
         EXPECT_EQ(reg.Trouble(), EStoreTrouble::DiskFull);
     }
     EXPECT_EQ(ReadWholeFile(m_file), before);
-}
-
-// Runs fn in a child process and fails the test when it does not end within the time: a call that
-// blocks forever must not hang the suite.
-void ExpectEndsInChild(const std::function<bool()>& fn, std::chrono::seconds limit)
-{
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        _exit(fn() ? 0 : 1);
-    const auto deadline = std::chrono::steady_clock::now() + limit;
-    int status = 0;
-    pid_t done = 0;
-    while ((done = waitpid(child, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    if (done == 0) {
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        FAIL() << "still blocked after " << limit.count() << " s";
-    }
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 TEST_F(RegistryTrouble, AFifoOrAFolderInPlaceOfTheFileIsNoStoreAndNeverBlocks)
@@ -246,14 +214,14 @@ TEST_F(RegistryTrouble, AFifoOrAFolderInPlaceOfTheFileIsNoStoreAndNeverBlocks)
         [&] {
             CRegistry reg(m_file);
             std::uint32_t dw = 0;
-            return reg.QueryDword(kKey, L"SOUND", dw) == ERead::Absent && !reg.WriteDword(kKey, L"SOUND", 0)
-                   && reg.Trouble() == EStoreTrouble::NotAFile;
+            return reg.QueryDword(kSettingsKey, L"SOUND", dw) == ERead::Absent
+                   && !reg.WriteDword(kSettingsKey, L"SOUND", 0) && reg.Trouble() == EStoreTrouble::NotAFile;
         },
         std::chrono::seconds(20));
     std::filesystem::remove(m_file);
     std::filesystem::create_directory(m_file);
     CRegistry reg(m_file);
-    EXPECT_FALSE(reg.WriteDword(kKey, L"SOUND", 0));
+    EXPECT_FALSE(reg.WriteDword(kSettingsKey, L"SOUND", 0));
     EXPECT_EQ(reg.Trouble(), EStoreTrouble::NotAFile);
 }
 
@@ -274,10 +242,9 @@ TEST_F(RegistryTrouble, AReadOnlyFileOfAnotherUserIsReadAndNeverWritten)
             if (setgid(gid) != 0 || setuid(uid) != 0)
                 return false;
             CRegistry reg(m_file);
-            std::uint32_t dw = 9;
-            const bool bRead = reg.QueryDword(kKey, L"SOUND", dw) == ERead::Found && dw == 0;
-            const bool bRefused = !reg.WriteDword(kKey, L"SOUND", 1);
-            const bool bKept = reg.QueryDword(kKey, L"SOUND", dw) == ERead::Found && dw == 1;
+            const bool bRead = DwordIn(reg, kSettingsKey, L"SOUND") == 0u;
+            const bool bRefused = !reg.WriteDword(kSettingsKey, L"SOUND", 1);
+            const bool bKept = DwordIn(reg, kSettingsKey, L"SOUND") == 1u;
             return bRead && bRefused && bKept && reg.Trouble() == EStoreTrouble::ReadOnly;
         },
         std::chrono::seconds(20));

@@ -93,11 +93,7 @@ TEST_F(Rules, TwoSetsAlternatedKeepSeparatePositionsAndCaseSharesProgress)
     EXPECT_EQ(CGameCoreTestSeam::WordIndex(g), 4);  // words 0 to 4 of animals
 
     auto switchTo = [&](const std::wstring& strSet) {
-        g.m_aOptions.push_back([strSet](COptionsValues& v) {
-            v.strSet = strSet;
-            return static_cast<int>(ResultOK);
-        });
-        g.OnOptions();
+        g.ChooseOptions([strSet](COptionsValues& v) { v.strSet = strSet; });
     };
     switchTo(L"fruit");
     EXPECT_EQ(g.m_history.m_strMagicWord, L"BERRY");
@@ -116,11 +112,7 @@ TEST_F(Rules, SwitchingToAnUnplayedSkillStartsItsFirstWord)
     store.settings.Write(Option::CurrentSet, L"animals");
     CScriptedGame& g = StartGame();
     Next();
-    g.m_aOptions.push_back([](COptionsValues& v) {
-        v.nSkill = SkillAdvanced;
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.nSkill = SkillAdvanced; });
     EXPECT_EQ(g.m_history.m_strMagicWord, L"KITCHEN");
     EXPECT_EQ(StoredIndex(L"animals", SkillAdvanced), 0);
     EXPECT_EQ(StoredIndex(L"animals", SkillBeginner), 1) << "the other skill's position is untouched";

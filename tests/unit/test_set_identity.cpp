@@ -2,8 +2,6 @@
 // takes the set the directory search yields first.
 #include <gtest/gtest.h>
 
-#include <sqlite3.h>
-
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -14,43 +12,19 @@
 #include "game/word_set.h"
 #include "platform/text.h"
 #include "scripted_host.h"
+#include "test_sqlite_file.h"
 
 namespace {
 
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 // Every progress row of one skill in the registry file, read past the game's code: key and value.
-std::vector<std::pair<std::string, long long>> ProgressRows(const std::filesystem::path& file, const char* szName)
+CSqlRows ProgressRows(const std::filesystem::path& file, const char* szName)
 {
-    std::vector<std::pair<std::string, long long>> rows;
-    sqlite3* db = nullptr;
-    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
-        sqlite3_stmt* st = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT key, value FROM registry WHERE name = ?1 ORDER BY key", -1, &st, nullptr)
-            == SQLITE_OK) {
-            sqlite3_bind_text(st, 1, szName, -1, SQLITE_TRANSIENT);
-            while (sqlite3_step(st) == SQLITE_ROW) {
-                const auto* key = reinterpret_cast<const char*>(sqlite3_column_text(st, 0));
-                rows.emplace_back(key ? key : "", sqlite3_column_int64(st, 1));
-            }
-        }
-        sqlite3_finalize(st);
-    }
-    sqlite3_close(db);
-    return rows;
+    return SqlRows(file, "SELECT key, CAST(value AS TEXT) FROM registry WHERE name = ?1 ORDER BY key", {szName});
 }
 
 std::string KeyOf(const std::wstring& strSet)
 {
-    return EncodeUtf8(kSectionKey + L"\\" + strSet);
-}
-
-std::function<int(COptionsValues&)> ChooseSet(const std::wstring& strSet)
-{
-    return [strSet](COptionsValues& v) {
-        v.strSet = strSet;
-        return static_cast<int>(ResultOK);
-    };
+    return EncodeUtf8(kSettingsKey + L"\\" + strSet);
 }
 
 class SetIdentity : public CGameFixture {
@@ -62,8 +36,7 @@ protected:
     }
     std::wstring Switch(const std::wstring& strSet)
     {
-        game->m_aOptions.push_back(ChooseSet(strSet));
-        game->OnOptions();
+        game->ChooseOptions([strSet](COptionsValues& v) { v.strSet = strSet; });
         return game->m_history.m_strMagicWord;
     }
 };
@@ -120,10 +93,7 @@ TEST_F(SetIdentity, ASetChosenInAnotherLetterCaseGoesOnWhereItWas)
     EXPECT_TRUE(game->m_astrMessages.empty());
 
     // ASCII spellings keep the key they always had, and the accented set has a single key.
-    const std::vector<std::pair<std::string, long long>> expected = {
-        {KeyOf(L"Fruit"), 0},
-        {KeyOf(L"\u00C9cole"), 3},
-    };
+    const CSqlRows expected = {{KeyOf(L"Fruit"), "0"}, {KeyOf(L"\u00C9cole"), "3"}};
     EXPECT_EQ(ProgressRows(store.registry.File(), "BEG_INDEX"), expected);
 }
 
@@ -132,8 +102,8 @@ TEST_F(SetIdentity, PositionsStoredBeforeKeysWereFoldedAreStillFound)
     programDir.Write("\xC3\xA9" "cole.set", MakeSet({"craie", "livre", "stylo", "table"}));
     programDir.Write("Birds.set", MakeSet({"robin", "eagle", "crane", "finch"}));
     // As an earlier version left them: keys spelled as the names were written then.
-    store.registry.WriteDword(kSectionKey + L"\\\u00E9cole", L"BEG_INDEX", 1);
-    store.registry.WriteDword(kSectionKey + L"\\Birds", L"BEG_INDEX", 2);
+    store.registry.WriteDword(kSettingsKey + L"\\\u00E9cole", L"BEG_INDEX", 1);
+    store.registry.WriteDword(kSettingsKey + L"\\Birds", L"BEG_INDEX", 2);
 
     store.settings.Write(Option::CurrentSet, L"\u00E9cole");
     StartGame();
@@ -143,11 +113,7 @@ TEST_F(SetIdentity, PositionsStoredBeforeKeysWereFoldedAreStillFound)
     EXPECT_EQ(Switch(L"\u00E9cole"), L"CRAIE") << "from the folded key (3), not the earlier one (1)";
 
     // The folded key took over; the earlier one is left as it was, as the game deletes nothing.
-    const std::vector<std::pair<std::string, long long>> expected = {
-        {KeyOf(L"Birds"), 3},
-        {KeyOf(L"\u00C9cole"), 0},
-        {KeyOf(L"\u00E9cole"), 1},
-    };
+    const CSqlRows expected = {{KeyOf(L"Birds"), "3"}, {KeyOf(L"\u00C9cole"), "0"}, {KeyOf(L"\u00E9cole"), "1"}};
     EXPECT_EQ(ProgressRows(store.registry.File(), "BEG_INDEX"), expected);
 }
 

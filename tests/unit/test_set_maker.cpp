@@ -31,11 +31,6 @@ CRun Make(const std::vector<std::string>& args, const CSetFolders& folders = CSe
     return {n, out.str(), err.str()};
 }
 
-std::vector<std::wstring> AsVector(const CWordList& list)
-{
-    return ToVector(list);
-}
-
 }  // namespace
 
 TEST(WordCollector, KeepsFiveToSevenLetterWordsOnceInTheGamesCapitals)
@@ -107,9 +102,9 @@ TEST(SetFile, WhatIsWrittenReadsBackAsTheSameWordsAndTheTitleIsNoWord)
     EXPECT_EQ(text.find('\n'), text.find('\r') + 1) << "CR LF line ends";
     CWordLists lists;
     ParseWordSet(text, lists);
-    EXPECT_EQ(AsVector(lists.m_wordsBeginner), words[0]);
-    EXPECT_EQ(AsVector(lists.m_wordsIntermediate), words[1]);
-    EXPECT_EQ(AsVector(lists.m_wordsAdvanced), words[2]);
+    EXPECT_EQ(ToVector(lists.m_wordsBeginner), words[0]);
+    EXPECT_EQ(ToVector(lists.m_wordsIntermediate), words[1]);
+    EXPECT_EQ(ToVector(lists.m_wordsAdvanced), words[2]);
 }
 
 TEST(SetFile, ShuffleIsAPermutationFixedByItsSeed)

@@ -4,22 +4,25 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <optional>
+#include <tuple>
 #include <vector>
 
 #include "platform/profile.h"
 #include "platform/registry.h"
 #include "store/settings_store.h"
+#include "stored_values.h"
 #include "test_platform_temp_dir.h"
 
 namespace {
 
-const std::wstring kSectionKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn";
-
 class SettingsStoreTest : public ::testing::Test {
 protected:
-    bool ReadIndex(const std::wstring& strSet, int nSkill, int& nIndex)
+    // A set's position at a skill, when it is read as found.
+    std::optional<int> Index(const std::wstring& strSet, int nSkill)
     {
-        return m_store.QueryWordIndex(strSet, nSkill, nIndex) == ERead::Found;
+        int n = 0;
+        return m_store.QueryWordIndex(strSet, nSkill, n) == ERead::Found ? std::optional(n) : std::nullopt;
     }
 
     CTempDir m_dir;
@@ -28,6 +31,9 @@ protected:
     CAppProfile m_profile{m_registry};
     CSettingsStore m_store{m_profile};
 };
+
+// What every option reads as when it is absent or damaged.
+const auto kDefaults = std::tuple(true, true, 0xA6FFD2u, 0, L"", 0, false, false, false);
 
 // Every option as the game reads it: whether it was found, and the value it then holds. Each
 // starts away from its default, so a value read as absent shows the default the store gives.
@@ -53,6 +59,10 @@ struct COptionsRead {
     {
         return std::all_of(std::begin(abFlags), std::end(abFlags), [bOn](bool b) { return b == bOn; });
     }
+    auto Values() const
+    {
+        return std::tuple(bSound, bTimeTrial, clrBackground, nSkill, strSet, nZoom, abFlags[0], abFlags[1], abFlags[2]);
+    }
     bool AllAre(ERead result) const
     {
         return std::all_of(aResults.begin(), aResults.end(), [result](ERead r) { return r == result; });
@@ -63,13 +73,7 @@ TEST_F(SettingsStoreTest, AnEmptyStoreReadsAbsentKeepsTheDefaultsAndStaysUncreat
 {
     const COptionsRead read(m_store);
     EXPECT_TRUE(read.AllAre(ERead::Absent));
-    EXPECT_TRUE(read.bSound);
-    EXPECT_TRUE(read.bTimeTrial);
-    EXPECT_EQ(read.clrBackground, 0xA6FFD2u);
-    EXPECT_EQ(read.nSkill, 0);
-    EXPECT_EQ(read.strSet, L"");
-    EXPECT_EQ(read.nZoom, 0);
-    EXPECT_TRUE(read.FlagsAre(false)) << "the later options start off";
+    EXPECT_EQ(read.Values(), kDefaults) << "the later options start off";
     int nIndex = 99;
     EXPECT_EQ(m_store.QueryWordIndex(L"animals", 0, nIndex), ERead::Absent);
     EXPECT_EQ(nIndex, 99);
@@ -89,27 +93,16 @@ TEST_F(SettingsStoreTest, OptionsRoundTripUnderTheirValueNames)
     m_store.Write(Option::ShowWordsFit, true);
     const COptionsRead read(m_store);
     EXPECT_TRUE(read.AllAre(ERead::Found));
-    EXPECT_FALSE(read.bSound);
-    EXPECT_FALSE(read.bTimeTrial);
-    EXPECT_EQ(read.clrBackground, 0x00123456u);
-    EXPECT_EQ(read.nSkill, 2);
-    EXPECT_EQ(read.strSet, L"Kitchen");
-    EXPECT_EQ(read.nZoom, 200);
-    EXPECT_TRUE(read.FlagsAre(true));
+    EXPECT_EQ(read.Values(), std::tuple(false, false, 0x00123456u, 2, L"Kitchen", 200, true, true, true));
 
     struct Expected { const wchar_t* name; std::uint32_t dw; };
     for (const Expected& e : {Expected{L"SOUND", 0}, Expected{L"TIMETRIAL_CHECKED", 0},
                               Expected{L"Background Color", 0x123456}, Expected{L"CURRENT_LEVEL", 2},
                               Expected{L"Zoom", 200}, Expected{L"HARD_MODE", 1}, Expected{L"WORD_CHECK", 1},
                               Expected{L"SHOW_WORDS_FIT", 1}}) {
-        SCOPED_TRACE(testing::PrintToString(std::wstring(e.name)));
-        std::uint32_t dw = 77;
-        EXPECT_EQ(m_registry.QueryDword(kSectionKey, e.name, dw), ERead::Found);
-        EXPECT_EQ(dw, e.dw);
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey, e.name), e.dw) << testing::PrintToString(std::wstring(e.name));
     }
-    std::wstring str;
-    EXPECT_EQ(m_registry.QueryString(kSectionKey, L"CURRENT_SET", str), ERead::Found);
-    EXPECT_EQ(str, L"Kitchen");
+    EXPECT_EQ(StringIn(m_registry, kSettingsKey, L"CURRENT_SET"), L"Kitchen");
 
     m_store.Write(Option::Sound, true);
     EXPECT_TRUE(COptionsRead(m_store).bSound);
@@ -120,36 +113,30 @@ TEST_F(SettingsStoreTest, DamagedOptionValuesReadAsSomethingPlayable)
     struct Case { std::uint32_t dwLevel; int nSkill; };
     for (const Case& c : {Case{0, 0}, Case{1, 1}, Case{2, 2}, Case{3, 0}, Case{0xFFFFFFFF, 0},
                           Case{0x80000000, 0}, Case{0x7FFFFFFF, 0}, Case{100, 0}}) {
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_LEVEL", c.dwLevel));
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"CURRENT_LEVEL", c.dwLevel));
         int nSkill = 1;
         EXPECT_EQ(m_store.Read(Option::CurrentSkill, nSkill), ERead::Found);
         EXPECT_EQ(nSkill, c.nSkill) << c.dwLevel;
     }
 
     // Each value stored with the wrong type reads as absent: the game keeps its default.
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"CURRENT_LEVEL", L"2"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"SOUND", L"0"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"TIMETRIAL_CHECKED", L"0"));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Background Color", L"255"));
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"CURRENT_SET", 5));
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey, L"Zoom", L"200"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"CURRENT_LEVEL", L"2"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"SOUND", L"0"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"TIMETRIAL_CHECKED", L"0"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"Background Color", L"255"));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"CURRENT_SET", 5));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey, L"Zoom", L"200"));
     for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
-        ASSERT_TRUE(m_registry.WriteString(kSectionKey, szFlag, L"1"));
+        ASSERT_TRUE(m_registry.WriteString(kSettingsKey, szFlag, L"1"));
     const COptionsRead wrongType(m_store);
     EXPECT_TRUE(wrongType.AllAre(ERead::Absent));
-    EXPECT_EQ(wrongType.nSkill, 0);
-    EXPECT_TRUE(wrongType.bSound);
-    EXPECT_TRUE(wrongType.bTimeTrial);
-    EXPECT_EQ(wrongType.clrBackground, 0xA6FFD2u);
-    EXPECT_EQ(wrongType.strSet, L"");
-    EXPECT_EQ(wrongType.nZoom, 0);
-    EXPECT_TRUE(wrongType.FlagsAre(false));
+    EXPECT_EQ(wrongType.Values(), kDefaults);
 
     // Any non-zero flag is on; a colour never carries a top byte.
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"SOUND", 5));
-    ASSERT_TRUE(m_registry.WriteDword(kSectionKey, L"Background Color", 0xFF0000FF));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"SOUND", 5));
+    ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, L"Background Color", 0xFF0000FF));
     for (const wchar_t* szFlag : {L"HARD_MODE", L"WORD_CHECK", L"SHOW_WORDS_FIT"})
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey, szFlag, 0x80000000));
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey, szFlag, 0x80000000));
     const COptionsRead odd(m_store);
     EXPECT_TRUE(odd.bSound);
     EXPECT_TRUE(odd.FlagsAre(true));
@@ -165,47 +152,36 @@ TEST_F(SettingsStoreTest, ProgressLivesInOneSubkeyPerSetAndSkill)
 
     struct Raw { const wchar_t* set; const wchar_t* name; std::uint32_t dw; };
     for (const Raw& r : {Raw{L"animals", L"BEG_INDEX", 4}, Raw{L"animals", L"INT_INDEX", 0xFFFFFFFF},
-                         Raw{L"animals", L"ADV_INDEX", 11}, Raw{L"kitchen", L"BEG_INDEX", 1}}) {
-        std::uint32_t dw = 0;
-        EXPECT_EQ(m_registry.QueryDword(kSectionKey + L"\\" + r.set, r.name, dw), ERead::Found);
-        EXPECT_EQ(dw, r.dw);
-    }
+                         Raw{L"animals", L"ADV_INDEX", 11}, Raw{L"kitchen", L"BEG_INDEX", 1}})
+        EXPECT_EQ(DwordIn(m_registry, kSettingsKey + L"\\" + r.set, r.name), r.dw);
 
-    int n = 0;
-    EXPECT_TRUE(ReadIndex(L"animals", 0, n));
-    EXPECT_EQ(n, 4);
-    EXPECT_TRUE(ReadIndex(L"animals", 1, n));
-    EXPECT_EQ(n, -1);
-    EXPECT_TRUE(ReadIndex(L"kitchen", 0, n));
-    EXPECT_EQ(n, 1) << "each set keeps its own position";
-    EXPECT_FALSE(ReadIndex(L"kitchen", 2, n));
+    EXPECT_EQ(Index(L"animals", 0), 4);
+    EXPECT_EQ(Index(L"animals", 1), -1);
+    EXPECT_EQ(Index(L"kitchen", 0), 1) << "each set keeps its own position";
+    EXPECT_EQ(Index(L"kitchen", 2), std::nullopt);
 
     // Set names differing only in case share one key, as registry keys do.
-    EXPECT_TRUE(ReadIndex(L"ANIMALS", 2, n));
-    EXPECT_EQ(n, 11);
+    EXPECT_EQ(Index(L"ANIMALS", 2), 11);
     ASSERT_TRUE(m_store.WriteWordIndex(L"Animals", 2, 12));
-    EXPECT_TRUE(ReadIndex(L"animals", 2, n));
-    EXPECT_EQ(n, 12);
+    EXPECT_EQ(Index(L"animals", 2), 12);
 }
 
 TEST_F(SettingsStoreTest, DamagedIndexesAndSkillsOutsideTheRange)
 {
-    struct Case { std::uint32_t dw; bool bRead; int nIndex; };
-    for (const Case& c : {Case{0xFFFFFFFE, true, -1}, Case{0x80000000, true, -1}, Case{0xFFFFFFFF, true, -1},
-                          Case{0, true, 0}, Case{0x7FFFFFFF, true, 0x7FFFFFFF}}) {
-        ASSERT_TRUE(m_registry.WriteDword(kSectionKey + L"\\animals", L"BEG_INDEX", c.dw));
-        int n = 555;
-        EXPECT_EQ(ReadIndex(L"animals", 0, n), c.bRead);
-        EXPECT_EQ(n, c.nIndex) << c.dw;
+    struct Case { std::uint32_t dw; int nIndex; };
+    for (const Case& c : {Case{0xFFFFFFFE, -1}, Case{0x80000000, -1}, Case{0xFFFFFFFF, -1}, Case{0, 0},
+                          Case{0x7FFFFFFF, 0x7FFFFFFF}}) {
+        ASSERT_TRUE(m_registry.WriteDword(kSettingsKey + L"\\animals", L"BEG_INDEX", c.dw));
+        EXPECT_EQ(Index(L"animals", 0), c.nIndex) << c.dw;
     }
-    ASSERT_TRUE(m_registry.WriteString(kSectionKey + L"\\animals", L"INT_INDEX", L"3"));
+    ASSERT_TRUE(m_registry.WriteString(kSettingsKey + L"\\animals", L"INT_INDEX", L"3"));
     int n = 555;
-    EXPECT_FALSE(ReadIndex(L"animals", 1, n)) << "a string is no index";
+    EXPECT_NE(m_store.QueryWordIndex(L"animals", 1, n), ERead::Found) << "a string is no index";
     EXPECT_EQ(n, 555);
 
     for (int nSkill : {-1, 3, 1000}) {
         EXPECT_FALSE(m_store.WriteWordIndex(L"animals", nSkill, 1));
-        EXPECT_FALSE(ReadIndex(L"animals", nSkill, n));
+        EXPECT_EQ(Index(L"animals", nSkill), std::nullopt);
     }
 }
 

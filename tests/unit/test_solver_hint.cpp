@@ -16,17 +16,6 @@ namespace {
 
 class HintGame : public CGameFixture {
 protected:
-    // The shipped standard set, its first Beginner word in play.
-    CScriptedGame& PlayStandard(bool bTimeTrial)
-    {
-        std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
-        store.settings.Write(Option::CurrentSet, L"Standard");
-        store.settings.Write(Option::TimeTrial, bTimeTrial);
-        CScriptedGame& g = StartGame();
-        g.ClearLog();
-        return g;
-    }
-
     // What the plain rule offers for the guesses of the word in play.
     std::wstring PlainHintMessage(CScriptedGame& g, bool bHard)
     {
@@ -118,11 +107,7 @@ TEST_F(HintGame, AnotherSetOfTheSameSkillIsHintedFromItsOwnWords)
     ASSERT_EQ(g.m_astrMessages.size(), 1u);
     EXPECT_EQ(g.m_astrMessages[0].find(L"Hint: try WORD"), 0u) << "from the twenty words";
 
-    g.m_aOptions.push_back([](COptionsValues& values) {
-        values.strSet = L"Other";
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.strSet = L"Other"; });
     ASSERT_EQ(g.CurrentSet(), L"Other");
     ASSERT_FALSE(g.IsGameOver());
     g.ClearLog();

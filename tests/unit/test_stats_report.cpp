@@ -10,6 +10,7 @@
 #include "game/stats_report.h"
 #include "game_log_rows.h"
 #include "scripted_host.h"
+#include "test_store_lock.h"
 
 namespace {
 
@@ -38,12 +39,8 @@ TEST(StatsCommand, AnswersFromTheLogOrSaysWhyNot)
     EXPECT_NE(run.strOut.find("\"skill\": \"Advanced\""), std::string::npos);
     EXPECT_NE(run.strOut.find("\"played\": 0"), std::string::npos);
 
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Say \"hi\"\\", 1)));
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::GaveUp, 2, 30, L"Other", 1)));
-    }
+    ASSERT_TRUE(WriteLog(file, {LogEntry(EWordEnd::Solved, 4, 75, L"Say \"hi\"\\", 1),
+                                LogEntry(EWordEnd::GaveUp, 2, 30, L"Other", 1)}));
     run = Stats({"--skill", "Intermediate", "--set", "Say \"hi\"\\", "--json"}, file);
     EXPECT_EQ(run.nStatus, 0);
     EXPECT_NE(run.strOut.find("\"set\": \"Say \\\"hi\\\"\\\\\""), std::string::npos) << run.strOut;
@@ -70,7 +67,7 @@ TEST(StatsCommand, AnswersFromTheLogOrSaysWhyNot)
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("cannot read the game log " + file.string()), std::string::npos) << run.strErr;
     EXPECT_TRUE(run.strOut.empty());
-    EXPECT_EQ(FileBytes(file), "not a database");
+    EXPECT_EQ(ReadWholeFile(file), "not a database");
 }
 
 TEST(StatsCommand, TimesReadAsClockTimes)
@@ -143,11 +140,7 @@ TEST(StatsCommand, HostilePathsAndALockedLogStillGiveValidOutputOrOneClearLine)
     const std::filesystem::path folder = dir.Path() / std::string("caf\xE9\x1b[2J");
     std::filesystem::create_directories(folder);
     const std::filesystem::path file = folder / "games.db";
-    {
-        CGameLog log(file);
-        ASSERT_EQ(log.OpenForWriting(100), CGameLog::EState::Writable);
-        ASSERT_TRUE(log.Append(LogEntry(EWordEnd::Solved, 4, 75, L"Fruit", 0)));
-    }
+    ASSERT_TRUE(WriteLog(file, {LogEntry(EWordEnd::Solved, 4, 75, L"Fruit", 0)}));
     CRun run = Stats({"--json", "--skill", "0"}, file);
     EXPECT_EQ(run.nStatus, 0);
     EXPECT_TRUE(IsValidUtf8(run.strOut)) << run.strOut;
@@ -155,13 +148,11 @@ TEST(StatsCommand, HostilePathsAndALockedLogStillGiveValidOutputOrOneClearLine)
     run = Stats({"--skill", "0"}, file);
     EXPECT_EQ(run.strOut.find('\x1b'), std::string::npos) << "no raw control character reaches the terminal";
 
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
-    ASSERT_EQ(sqlite3_exec(db, "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE; UPDATE games SET id = id WHERE 0;",
-                           nullptr, nullptr, nullptr), SQLITE_OK);
-    run = Stats({}, file);
-    sqlite3_exec(db, "ROLLBACK", nullptr, nullptr, nullptr);
-    sqlite3_close(db);
+    {
+        CStoreLock lock(file, CStoreLock::Kind::Exclusive, "games");
+        ASSERT_TRUE(lock.Held());
+        run = Stats({}, file);
+    }
     EXPECT_EQ(run.nStatus, 2);
     EXPECT_NE(run.strErr.find("is busy"), std::string::npos) << run.strErr;
     EXPECT_EQ(std::count(run.strErr.begin(), run.strErr.end(), '\n'), 1) << run.strErr;

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <fstream>
 #include <future>
-#include <iterator>
 #include <set>
 #include <thread>
 #include <string>
@@ -60,69 +58,54 @@ protected:
     }
 };
 
-std::string FileBytes(const std::filesystem::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::function<int(COptionsValues&)> Choose(const std::wstring& strSet, int nSkill)
+std::function<void(COptionsValues&)> Choose(const std::wstring& strSet, int nSkill)
 {
     return [strSet, nSkill](COptionsValues& v) {
         v.strSet = strSet;
         v.nSkill = nSkill;
-        return static_cast<int>(ResultOK);
     };
 }
 
+// Whichever set the session guesses while nothing can be read, the stored set and skill win.
 TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStoredChoice)
 {
-    {
-        auto first = Copy();
-        CSettingsStore store(first->profile);
-        store.Write(Option::CurrentSet, L"Fruit");
-        store.Write(Option::CurrentSkill, SkillAdvanced);
-        store.Write(Option::Sound, false);
-        store.Write(Option::TimeTrial, false);
-        store.WriteWordIndex(L"Fruit", SkillAdvanced, 0);
-    }
-    auto copy = StartedUnderLock();
-    EXPECT_EQ(copy->game.m_nQuitCode, -1);
-    EXPECT_FALSE(copy->game.IsGameOver()) << "the session plays on what it has";
-    for (const auto& [name, value] : {std::pair{"CURRENT_SET", "Fruit"}, std::pair{"CURRENT_LEVEL", "2"},
-                                      std::pair{"SOUND", "0"}, std::pair{"TIMETRIAL_CHECKED", "0"}}) {
-        SCOPED_TRACE(name);
-        EXPECT_EQ(Raw(name), value);
-    }
-    EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "0");
-    EXPECT_EQ(Raw("BEG_INDEX", "animals"), "absent");
-    EXPECT_EQ(Raw("BEG_INDEX", "Fruit"), "absent");
+    struct CCase {
+        std::string strSet;
+        const wchar_t* szNextWord;  // the Advanced word after the first
+        const char* szIndexAfter;
+    };
+    for (const CCase& c : {CCase{"Fruit", L"AVOCADO", "1"}, CCase{"animals", L"GIRAFFE", "0"}}) {
+        SCOPED_TRACE(c.strSet);
+        const std::wstring strSet(c.strSet.begin(), c.strSet.end());
+        {
+            auto first = Copy();
+            CSettingsStore store(first->profile);
+            store.Write(Option::CurrentSet, strSet);
+            store.Write(Option::CurrentSkill, SkillAdvanced);
+            store.Write(Option::Sound, false);
+            store.Write(Option::TimeTrial, false);
+            store.WriteWordIndex(strSet, SkillAdvanced, 0);
+        }
+        auto copy = StartedUnderLock();
+        EXPECT_EQ(copy->game.m_nQuitCode, -1);
+        EXPECT_FALSE(copy->game.IsGameOver()) << "the session plays on what it has";
+        for (const auto& [name, value] : {std::pair{"CURRENT_SET", c.strSet.c_str()}, std::pair{"CURRENT_LEVEL", "2"},
+                                          std::pair{"SOUND", "0"}, std::pair{"TIMETRIAL_CHECKED", "0"}}) {
+            EXPECT_EQ(Raw(name), value) << name;
+        }
+        EXPECT_EQ(Raw("ADV_INDEX", c.strSet), "0");
+        EXPECT_EQ(Raw("BEG_INDEX", "animals"), "absent");
+        EXPECT_EQ(Raw("BEG_INDEX", "Fruit"), "absent");
 
-    // Once the lock is gone the next word is the stored set's, at the stored position.
-    copy->game.OnNew();
-    EXPECT_EQ(copy->game.CurrentSet(), L"Fruit");
-    EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
-    EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"AVOCADO");
-    EXPECT_FALSE(CGameCoreTestSeam::IsSoundOn(copy->game));
-    EXPECT_FALSE(copy->game.IsTimeTrial());
-    EXPECT_EQ(Raw("ADV_INDEX", "Fruit"), "1");
-}
-
-// The same when the session's guess was the stored set: the stored skill still wins.
-TEST_F(StoreSessions, AStartOnALockedStoreLaterPlaysTheStoredSkillOfTheSetItGuessed)
-{
-    {
-        auto first = Copy();
-        CSettingsStore store(first->profile);
-        store.Write(Option::CurrentSet, L"animals");
-        store.Write(Option::CurrentSkill, SkillAdvanced);
-        store.Write(Option::TimeTrial, false);
+        // Once the lock is gone the next word is the stored set's, at the stored position.
+        copy->game.OnNew();
+        EXPECT_EQ(copy->game.CurrentSet(), strSet);
+        EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
+        EXPECT_EQ(copy->game.m_history.m_strMagicWord, c.szNextWord);
+        EXPECT_FALSE(CGameCoreTestSeam::IsSoundOn(copy->game));
+        EXPECT_FALSE(copy->game.IsTimeTrial());
+        EXPECT_EQ(Raw("ADV_INDEX", c.strSet), c.szIndexAfter);
     }
-    auto copy = StartedUnderLock();
-    copy->game.OnNew();
-    EXPECT_EQ(copy->game.CurrentSet(), L"animals");
-    EXPECT_EQ(copy->game.Skill(), SkillAdvanced);
-    EXPECT_EQ(copy->game.m_history.m_strMagicWord, L"GIRAFFE");
 }
 
 TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
@@ -238,14 +221,11 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
     b->game.StartFirstWord();
     ASSERT_TRUE(CGameCoreTestSeam::IsSoundOn(b->game));
 
-    a->game.m_aOptions.push_back([](COptionsValues& v) {
+    a->game.ChooseOptions([](COptionsValues& v) {
         v.bSound = false;
         v.clrBackground = 0x123456;
-        return static_cast<int>(ResultOK);
     });
-    a->game.OnOptions();
-    b->game.m_aOptions.push_back([](COptionsValues&) { return static_cast<int>(ResultOK); });
-    b->game.OnOptions();
+    b->game.ChooseOptions([](COptionsValues&) {});
     ASSERT_EQ(b->game.m_aOptionsGiven.size(), 1u);
     EXPECT_FALSE(b->game.m_aOptionsGiven[0].bSound) << "Options shows what is stored now";
     EXPECT_EQ(b->game.m_aOptionsGiven[0].clrBackground, 0x123456u);
@@ -254,14 +234,9 @@ TEST_F(StoreSessions, OkInOptionsNeverWritesBackAValueTheOtherCopyChanged)
 
     // The set and skill the other copy chose are shown too, and a change of Time Trial alone
     // keeps them instead of writing this copy's older choice back.
-    a->game.m_aOptions.push_back(Choose(L"Fruit", SkillAdvanced));
-    a->game.OnOptions();
+    a->game.ChooseOptions(Choose(L"Fruit", SkillAdvanced));
     ASSERT_EQ(Raw("CURRENT_LEVEL"), "2");
-    b->game.m_aOptions.push_back([](COptionsValues& v) {
-        v.bTimeTrial = !v.bTimeTrial;
-        return static_cast<int>(ResultOK);
-    });
-    b->game.OnOptions();
+    b->game.ChooseOptions([](COptionsValues& v) { v.bTimeTrial = !v.bTimeTrial; });
     ASSERT_EQ(b->game.m_aOptionsGiven.size(), 2u);
     EXPECT_EQ(b->game.m_aOptionsGiven[1].strSet, L"Fruit");
     EXPECT_EQ(b->game.m_aOptionsGiven[1].nSkill, SkillAdvanced);
@@ -283,25 +258,21 @@ TEST_F(StoreSessions, OptionsOnAStoreThatCannotBeWrittenKeepThePlayersChoiceForT
     const std::wstring strFirstWord = g.m_history.m_strMagicWord;
     const std::wstring strOther = strFirstSet == L"Fruit" ? L"animals" : L"Fruit";
 
-    g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
-    g.OnOptions();
+    g.ChooseOptions(Choose(strOther, SkillBeginner));
     EXPECT_EQ(g.CurrentSet(), strOther);
     const std::wstring strOtherFirst = g.m_history.m_strMagicWord;
-    g.m_aOptions.push_back(Choose(strOther, SkillAdvanced));
-    g.OnOptions();
+    g.ChooseOptions(Choose(strOther, SkillAdvanced));
     EXPECT_EQ(g.Skill(), SkillAdvanced);
     EXPECT_EQ(g.m_history.m_strMagicWord.size(), 7u);
 
     // Back to the first set and skill: the next word, not the one already seen.
-    g.m_aOptions.push_back(Choose(strFirstSet, SkillBeginner));
-    g.OnOptions();
+    g.ChooseOptions(Choose(strFirstSet, SkillBeginner));
     EXPECT_EQ(g.CurrentSet(), strFirstSet);
     EXPECT_NE(g.m_history.m_strMagicWord, strFirstWord);
-    g.m_aOptions.push_back(Choose(strOther, SkillBeginner));
-    g.OnOptions();
+    g.ChooseOptions(Choose(strOther, SkillBeginner));
     EXPECT_NE(g.m_history.m_strMagicWord, strOtherFirst);
 
-    EXPECT_EQ(FileBytes(m_file), notes);
+    EXPECT_EQ(ReadWholeFile(m_file), notes);
     EXPECT_EQ(g.m_astrMessages, std::vector<std::wstring>{}) << "no message of its own";
 }
 

@@ -18,7 +18,7 @@
 namespace {
 
 const std::wstring kSection = L"Veltrane Quillorn";
-const std::wstring kAnimalsKey = L"Software\\Veltrane Corporation\\Veltrane Quillorn\\Veltrane Quillorn\\Animals";
+const std::wstring kAnimalsKey = kSettingsKey + L"\\Animals";
 
 class UnsavedWrites : public ::testing::Test {
 protected:
@@ -147,6 +147,24 @@ TEST_F(UnsavedWrites, WhatCannotBeCheckedIsNotKeptAndAnEarlierKeptValueStays)
     EXPECT_EQ(Start(), EUnsavedStart::Saved);
     EXPECT_EQ(Raw("SOUND"), "0");
     EXPECT_EQ(Raw("CURRENT_SET"), "Standard");
+}
+
+// Each exit's kept values are saved at the next start, though the store still holds the mark of
+// an earlier exit's values, saved before.
+TEST_F(UnsavedWrites, ALaterExitUnderALockIsSavedAfterAnEarlierOneWas)
+{
+    const auto quitWithSound = [&](int nSound) {
+        const auto play = [nSound](CAppProfile& profile) { profile.WriteProfileInt(kSection, L"SOUND", nSound); };
+        return QuitUnderLock(CStoreLock::Kind::Write, play).nKept;
+    };
+    EXPECT_EQ(quitWithSound(0), 1);
+    EXPECT_EQ(Start(), EUnsavedStart::Saved);
+    EXPECT_EQ(Raw("SOUND"), "0");
+
+    EXPECT_EQ(quitWithSound(1), 1);
+    EXPECT_EQ(Start(), EUnsavedStart::Saved);
+    EXPECT_EQ(Raw("SOUND"), "1") << "the second exit's choice is not taken for the first's";
+    EXPECT_FALSE(std::filesystem::exists(m_kept));
 }
 
 TEST(UnsavedWritesFile, ValuesOfAnyTextSurviveTheFileAndOtherFilesGiveNothing)

@@ -40,7 +40,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WordCheckGame, AGuessThatIsNoWordKeepsItsCellsAndGetsANoteUntilTheNextKey)
+TEST_F(WordCheckGame, AGuessThatIsNoWordKeepsItsCellsAndGetsANoteUntilTheNextKeyOrWord)
 {
     CScriptedGame& g = PlayWithDictionary();
     g.Guess(L"ZZZQX");
@@ -68,6 +68,12 @@ TEST_F(WordCheckGame, AGuessThatIsNoWordKeepsItsCellsAndGetsANoteUntilTheNextKey
     g.OnKeyDown(VK_RETURN);
     ASSERT_FALSE(g.Note().empty());
     g.Type(L"Q");
+    EXPECT_TRUE(g.Note().empty());
+    // So does a new word.
+    g.OnKeyDown(VK_RETURN);
+    ASSERT_FALSE(g.Note().empty());
+    g.OnNew();
+    EXPECT_FALSE(g.IsGameOver());
     EXPECT_TRUE(g.Note().empty());
 }
 
@@ -104,16 +110,6 @@ TEST_F(WordCheckGame, ANonWordGetsTheNoteBeforeHardModeLooksAtIt)
     EXPECT_EQ(g.m_history.GuessCount(), 1u);
     EXPECT_TRUE(g.m_astrMessages.empty());
     EXPECT_EQ(g.Note(), L"Not a word");
-}
-
-TEST_F(WordCheckGame, ANewWordClearsTheNote)
-{
-    CScriptedGame& g = PlayWithDictionary();
-    g.Guess(L"ZZZQX");
-    ASSERT_FALSE(g.Note().empty());
-    g.OnNew();
-    EXPECT_FALSE(g.IsGameOver());
-    EXPECT_TRUE(g.Note().empty());
 }
 
 TEST_F(WordCheckGame, WithoutTheDictionaryOnlyTheSetsWordsPass)

@@ -53,18 +53,7 @@ void ExpectPlainRule(const CWordReview& review, const std::vector<std::wstring>&
         EXPECT_EQ(review.astrLeft[i], astrWords[anLeft[i]]);
 }
 
-class ReviewGame : public CGameFixture {
-protected:
-    CScriptedGame& PlayStandard()
-    {
-        std::filesystem::copy_file(std::filesystem::path(VQ_SETS_DIR) / "Standard.set", programDir.Path() / "Standard.set");
-        store.settings.Write(Option::CurrentSet, L"Standard");
-        store.settings.Write(Option::TimeTrial, false);
-        CScriptedGame& g = StartGame();
-        g.ClearLog();
-        return g;
-    }
-};
+class ReviewGame : public CGameFixture {};
 
 }  // namespace
 
@@ -125,7 +114,7 @@ TEST(WordReview, SaysWhatTheBestGuessWouldHaveLeftUnlessTheGuessWasAsGood)
 
 TEST_F(ReviewGame, AnEndedWordIsReviewedAsThePlainRuleHasItHardModeAsItWasPlayed)
 {
-    CScriptedGame& g = PlayStandard();
+    CScriptedGame& g = PlayStandard(false);
     EXPECT_FALSE(g.CanReview()) << "not while the word is in play";
     g.Guess(L"SLATE");
     g.Guess(L"CORNY");
@@ -155,7 +144,7 @@ TEST_F(ReviewGame, AnEndedWordIsReviewedAsThePlainRuleHasItHardModeAsItWasPlayed
 
 TEST_F(ReviewGame, OnlyAWordThatEndedWithGuessesAtTheSameSkillIsOffered)
 {
-    CScriptedGame& g = PlayStandard();
+    CScriptedGame& g = PlayStandard(false);
     // Given up before a guess: the plain message, no Review button.
     g.OnGiveUp();
     EXPECT_EQ(g.m_nReviewOffered, 0);
@@ -181,11 +170,7 @@ TEST_F(ReviewGame, AWordIsNotJudgedAgainstAnotherSkillsList)
     g.Guess(L"PLANE");
     g.OnGiveUp();
     ASSERT_TRUE(g.CanReview());
-    g.m_aOptions.push_back([](COptionsValues& v) {
-        v.nSkill = SkillIntermediate;
-        return static_cast<int>(ResultOK);
-    });
-    g.OnOptions();
+    g.ChooseOptions([](COptionsValues& v) { v.nSkill = SkillIntermediate; });
     ASSERT_EQ(g.Skill(), SkillIntermediate);
     ASSERT_EQ(g.m_history.GuessCount(), 1u);
     EXPECT_FALSE(g.CanReview());

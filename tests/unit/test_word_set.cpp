@@ -36,7 +36,7 @@ struct CLineCase {
 
 }  // namespace
 
-TEST(WordSetLines, SectionsLineEndsTrimAndCase)
+TEST(WordSetLines, SectionsLineEndsTrimCaseAndCharacters)
 {
     const std::vector<CLineCase> cases = {
         {"mixed-case markers, indented word, CR LF",
@@ -72,6 +72,13 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         {"marker text inside a longer line is no marker", "<BEGINNER> x\napple\n", {}, {}, {}},
         {"no section at all", "title line\n\n\n", {}, {}, {}},
         {"empty input", "", {}, {}, {}},
+        // "école" is 6 bytes but 5 characters, and é upper-cases to É whatever the locale.
+        {"UTF-8 accented", "<BEGINNER>\n\xC3\xA9\x63ole\n", {L"\u00C9COLE"}, {}, {}},
+        // A lone 0xE9 is not UTF-8: it is Latin-1 é, not a sign-extended U+FFE9.
+        {"Latin-1 byte", "<BEGINNER>\n\xE9\x63ole\n", {L"\u00C9COLE"}, {}, {}},
+        {"Cyrillic", "<BEGINNER>\n\xD0\xB4\xD0\xBE\xD0\xBC\xD0\xB8\xD0\xBA\n",
+         {L"\u0414\u041E\u041C\u0418\u041A"}, {}, {}},
+        {"NUL is just a character", std::string("<BEGINNER>\nab\0de\n", 17), {std::wstring(L"AB\0DE", 5)}, {}, {}},
     };
     for (const CLineCase& c : cases) {
         SCOPED_TRACE(c.szName);
@@ -79,27 +86,6 @@ TEST(WordSetLines, SectionsLineEndsTrimAndCase)
         EXPECT_EQ(ToVector(p.lists.m_wordsBeginner), c.beg);
         EXPECT_EQ(ToVector(p.lists.m_wordsIntermediate), c.inter);
         EXPECT_EQ(ToVector(p.lists.m_wordsAdvanced), c.adv);
-    }
-}
-
-TEST(WordSetLines, BytesAreUtf8WithLatin1FallbackAndLengthInCharacters)
-{
-    struct CCase {
-        const char* szName;
-        std::string bytes;
-        Words beg;
-    };
-    const std::vector<CCase> cases = {
-        // "école" is 6 bytes but 5 characters, and é upper-cases to É whatever the locale.
-        {"UTF-8 accented", "<BEGINNER>\n\xC3\xA9\x63ole\n", {L"\u00C9COLE"}},
-        // A lone 0xE9 is not UTF-8: it is Latin-1 é, not a sign-extended U+FFE9.
-        {"Latin-1 byte", "<BEGINNER>\n\xE9\x63ole\n", {L"\u00C9COLE"}},
-        {"Cyrillic", "<BEGINNER>\n\xD0\xB4\xD0\xBE\xD0\xBC\xD0\xB8\xD0\xBA\n", {L"\u0414\u041E\u041C\u0418\u041A"}},
-        {"NUL is just a character", std::string("<BEGINNER>\nab\0de\n", 17), {std::wstring(L"AB\0DE", 5)}},
-    };
-    for (const CCase& c : cases) {
-        SCOPED_TRACE(c.szName);
-        EXPECT_EQ(ToVector(Parse(c.bytes).lists.m_wordsBeginner), c.beg);
     }
 }
 
@@ -289,18 +275,7 @@ TEST(SetNames, ListingFollowsDirectoryOrderAndEveryListedSetLoads)
     }
 }
 
-TEST(SetNames, NamesThatWouldLeaveTheProgramDirectoryGiveNoPath)
-{
-    CTempDir dir;
-    for (const std::wstring name : {L"..", L".", L"../x", L"a/b", L"a\\b", L"tab\there", L""}) {
-        SCOPED_TRACE(std::string(name.begin(), name.end()));
-        const std::filesystem::path p = SetFilePath(dir.Path(), name);
-        EXPECT_TRUE(p.empty());
-    }
-    EXPECT_EQ(SetFilePath(dir.Path(), L"animals"), dir.Path() / "animals.set");
-}
-
-TEST(SetNames, ANameInAnotherCaseFindsTheSameFileButAnExactOneWins)
+TEST(SetNames, ANameFindsItsFileInAnyCaseAnExactOneWinsAndNoNameLeavesTheDirectory)
 {
     CTempDir dir;
     dir.Write("my.words.set", "x");
@@ -310,6 +285,8 @@ TEST(SetNames, ANameInAnotherCaseFindsTheSameFileButAnExactOneWins)
     EXPECT_EQ(SetFilePath(dir.Path(), L"Birds"), dir.Path() / "Birds.SET");
     EXPECT_EQ(SetFilePath(dir.Path(), L"birds"), dir.Path() / "birds.set");
     EXPECT_EQ(SetFilePath(dir.Path(), L"fish"), dir.Path() / "fish.set") << "a missing set names its file";
+    for (const std::wstring name : {L"..", L".", L"../x", L"a/b", L"a\\b", L"tab\there", L""})
+        EXPECT_TRUE(SetFilePath(dir.Path(), name).empty()) << std::string(name.begin(), name.end());
 }
 
 namespace {
@@ -328,13 +305,8 @@ TEST_F(SetFromAnEditor, AByteOrderMarkAndNoBreakSpacesLoseNoWord)
     StartGame();
     EXPECT_EQ(game->m_history.m_strMagicWord, L"TULIP");
     EXPECT_TRUE(game->m_astrMessages.empty());
-    for (const int nSkill : {SkillIntermediate, SkillAdvanced}) {
-        game->m_aOptions.push_back([nSkill](COptionsValues& v) {
-            v.nSkill = nSkill;
-            return static_cast<int>(ResultOK);
-        });
-        game->OnOptions();
-    }
+    for (const int nSkill : {SkillIntermediate, SkillAdvanced})
+        game->ChooseOptions([nSkill](COptionsValues& v) { v.nSkill = nSkill; });
     EXPECT_EQ(game->m_history.m_strMagicWord, L"PETUNIA");
     EXPECT_EQ(game->m_anNewGameLength, (std::vector<int>{5, 6, 7}));
 }
