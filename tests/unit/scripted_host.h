@@ -160,10 +160,7 @@ protected:
     {
         m_aNameAsked.push_back({strName, strMessage});
         m_astrEvents.push_back(L"name");
-        if (m_aName.empty())
-            return ResultCancel;
-        const CNameAnswer answer = m_aName.front();
-        m_aName.pop_front();
+        const CNameAnswer answer = Pop(m_aName, CNameAnswer{ResultCancel, {}});
         if (answer.nResult == ResultOK)
             strName = answer.strName;
         return answer.nResult;
@@ -179,11 +176,7 @@ protected:
     {
         m_aOptionsGiven.push_back(values);
         m_astrEvents.push_back(L"options");
-        if (m_aOptions.empty())
-            return ResultCancel;
-        auto answer = m_aOptions.front();
-        m_aOptions.pop_front();
-        return answer(values);
+        return m_aOptions.empty() ? static_cast<int>(ResultCancel) : Pop(m_aOptions, {})(values);
     }
     int RunStatisticsDlg() override
     {
