@@ -55,6 +55,18 @@ TEST_F(Flow, StartingAWordResetsTheRecordAndRepaintsEveryKeyOnce)
     EXPECT_EQ(g.m_anNewGameLength.back(), 5);
 }
 
+TEST_F(Flow, EachWordHandedOutStoresTheSetAndSkillItCameFrom)
+{
+    // Another copy of the game chose otherwise meanwhile; the next start continues the set whose
+    // word was handed out last.
+    CScriptedGame& g = StartGame();
+    store.settings.Write(Option::CurrentSet, L"other");
+    store.settings.Write(Option::CurrentSkill, SkillAdvanced);
+    g.OnNew();
+    EXPECT_EQ(store.StoredSet(), L"food");
+    EXPECT_EQ(store.StoredInt(L"CURRENT_LEVEL"), SkillBeginner);
+}
+
 TEST_F(Flow, NewGameDialogClosedOtherwiseLeavesNoWordInPlay)
 {
     CScriptedGame& g = MakeGame();
