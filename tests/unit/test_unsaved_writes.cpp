@@ -56,6 +56,19 @@ protected:
         profile.Registry().WriteDword(kAnimalsKey, L"BEG_INDEX", 4);
     }
 
+    // A session that starts while another program still holds the file, plays, and quits just
+    // after the lock goes.
+    void StartUnderLock(const std::function<void(CAppProfile&)>& fnPlay)
+    {
+        CStoreLock lock(m_file, CStoreLock::Kind::Write);
+        CRegistry reg(m_file);
+        CAppProfile profile(reg);
+        EXPECT_EQ(ApplyUnsavedWrites(profile, 50), EUnsavedStart::Queued);
+        fnPlay(profile);
+        lock.ReleaseAfter(std::chrono::milliseconds(100));
+        EXPECT_TRUE(SaveOrKeepAtExit(profile).bLanded);
+    }
+
     EUnsavedStart Start()
     {
         CRegistry reg(m_file);
@@ -112,19 +125,13 @@ TEST_F(UnsavedWrites, AKeptValueNeverLandsOverANewerOneNorTwice)
 TEST_F(UnsavedWrites, AStartThatFindsTheLockStillHeldPlaysOnTheKeptValuesAndSavesThemFirst)
 {
     QuitUnderLock(CStoreLock::Kind::Write, ChooseAnimals);
-    {
-        CStoreLock lock(m_file, CStoreLock::Kind::Write);
-        CRegistry reg(m_file);
-        CAppProfile profile(reg);
-        EXPECT_EQ(ApplyUnsavedWrites(profile, 50), EUnsavedStart::Queued);
+    StartUnderLock([&](CAppProfile& profile) {
         EXPECT_EQ(StoredInt(profile, L"SOUND", 1), 0) << "the game plays on the last choices";
         EXPECT_EQ(StoredString(profile, L"CURRENT_SET"), L"Animals");
         // This session's own choice is newer than the kept one.
         profile.WriteProfileString(kSection, L"CURRENT_SET", L"Fish");
         EXPECT_EQ(Raw("CURRENT_SET"), "Standard");
-        lock.ReleaseAfter(std::chrono::milliseconds(100));
-        EXPECT_TRUE(SaveOrKeepAtExit(profile).bLanded);
-    }
+    });
     EXPECT_EQ(Raw("CURRENT_SET"), "Fish");
     EXPECT_EQ(Raw("SOUND"), "0");
     EXPECT_FALSE(std::filesystem::exists(m_kept)) << "its values landed: nothing is left to keep";
@@ -164,6 +171,12 @@ TEST_F(UnsavedWrites, ALaterExitUnderALockIsSavedAfterAnEarlierOneWas)
     EXPECT_EQ(quitWithSound(1), 1);
     EXPECT_EQ(Start(), EUnsavedStart::Saved);
     EXPECT_EQ(Raw("SOUND"), "1") << "the second exit's choice is not taken for the first's";
+    EXPECT_FALSE(std::filesystem::exists(m_kept));
+
+    // Nor when the next start finds the lock still held: the newest exit's values are played on.
+    EXPECT_EQ(quitWithSound(0), 1);
+    StartUnderLock([](CAppProfile& profile) { EXPECT_EQ(StoredInt(profile, L"SOUND", 1), 0); });
+    EXPECT_EQ(Raw("SOUND"), "0");
     EXPECT_FALSE(std::filesystem::exists(m_kept));
 }
 
