@@ -108,6 +108,22 @@ TEST_F(StoreSessions, AStartOnALockedStoreOverwritesNothingAndLaterPlaysTheStore
     }
 }
 
+// The stored choice found once the lock goes names a set that cannot be opened: the session plays
+// on the set it could open, and the stored name is kept, as at any start.
+TEST_F(StoreSessions, AStoredSetThatCannotBeOpenedIsNotReplacedByTheSetGuessedUnderALock)
+{
+    {
+        auto first = Copy();
+        CSettingsStore(first->profile).Write(Option::CurrentSet, L"gone");
+    }
+    auto copy = StartedUnderLock();
+    const std::wstring strGuessed = copy->game.CurrentSet();
+    copy->game.OnNew();
+    EXPECT_EQ(copy->game.CurrentSet(), strGuessed);
+    EXPECT_FALSE(copy->game.IsGameOver());
+    EXPECT_EQ(Raw("CURRENT_SET"), "gone");
+}
+
 TEST_F(StoreSessions, TwoCopiesHandingOutWordsInTurnNeverGetTheSameOne)
 {
     std::vector<std::string> words;
